@@ -1,0 +1,35 @@
+#include "compiler/memorizza_dati.h"
+
+#include "compiler/lettore_linea.h"
+#include "compiler/lettore_treno.h"
+#include "compiler/lettura_fallita.h"
+#include "driver/file_system.h"
+#include "driver/nomi_file.h"
+#include "model/form1.h"
+
+namespace {
+// Error 25: every source file still there is deleted.
+void fallimento_lettura(Form1& f) {
+  f.numero_errore = 25;
+  elimina_file(file_linea(f));
+  elimina_file(file_treno(f));
+}
+}  // namespace
+
+void memorizza_dati(Form1& f) {
+  f.stazioni[voce_sfondo].nome = f.nome_percorso;
+  f.stazioni[voce_ripetizione].nome = f.numero_treno;
+  try {
+    std::int32_t slot_cartello = 80;
+    esito_linea esito = leggi_file_linea(f, slot_cartello);
+    if (esito == esito_linea::interrotta) return;
+    // Records need the cell array: a line file that never sized it is unusable.
+    if (!f.percorso_esiste()) {
+      fallimento_lettura(f);
+      return;
+    }
+    leggi_file_treno(f, slot_cartello);
+  } catch (const lettura_fallita&) {
+    fallimento_lettura(f);
+  }
+}

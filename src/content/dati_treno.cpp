@@ -1,0 +1,9 @@
+#include "content/dati_treno.h"
+
+#include "content/righe_treno.h"
+#include "content/scrivi_righe.h"
+#include "driver/nomi_file.h"
+
+std::span<const std::string_view> righe_treno() { return {tabella_righe_treno, numero_righe_treno}; }
+
+void dati_treno(const Form1& f) { scrivi_righe(file_treno(f), righe_treno()); }

@@ -1,0 +1,29 @@
+#include "driver/form_load.h"
+
+#include "content/dati_linea.h"
+#include "content/dati_treno.h"
+#include "documents/dati_note.h"
+#include "documents/dati_rallentamenti.h"
+#include "documents/dati_scheda.h"
+#include "driver/descrizioni_errori.h"
+#include "model/form1.h"
+#include "output/memorizza_percorso.h"
+
+void Form_Load(Form1& f, std::ostream& console) {
+  f.nome_percorso = "Velstra_Ordoven";
+  f.numero_treno = "318";
+  // The window of the run: one line, shown before the long work starts.
+  console << "Attendere" << std::endl;
+  dati_linea(f);
+  dati_treno(f);
+  dati_note(f);
+  dati_rallentamenti(f);
+  dati_scheda(f);
+  memorizza_percorso(f, 1);
+}
+
+int esito_run(const Form1& f, std::ostream& err) {
+  if (f.numero_errore == 0) return 0;
+  err << rapporto_errore(f.numero_errore, f.progressiva_errore) << '\n';
+  return 1;
+}

@@ -1,0 +1,13 @@
+#pragma once
+#include <ostream>
+
+struct Form1;
+
+// The whole run, in its fixed order: names, the "Attendere" line, the five
+// writers, then the compiler. Files go to f.cartella. Ends through errore
+// (fine_con_errore) on a slot conflict or when no cell array was built.
+void Form_Load(Form1& f, std::ostream& console);
+
+// Exit status and stderr report after Form_Load returned: 0 without a
+// recorded error, 1 with one (reported as one line on err).
+int esito_run(const Form1& f, std::ostream& err);

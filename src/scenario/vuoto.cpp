@@ -1,0 +1,1 @@
+// Keeps the tool's library non-empty while it has a single command.
