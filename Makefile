@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps clean sanitize
+.PHONY: run test build deps clean sanitize fuzz
 
 deps:
 	@bash tools/install_deps.sh
@@ -24,5 +24,8 @@ sanitize: deps
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+fuzz:
+	bash tools/fuzz.sh $(or $(FUZZ_SECONDS),60)
+
 clean:
-	rm -rf $(BUILD) build-asan dist
+	rm -rf $(BUILD) build-asan build-fuzz dist

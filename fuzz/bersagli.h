@@ -1,0 +1,18 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// The bodies of the fuzz targets, shared by the libFuzzer entry points and by
+// the regression test that replays every saved input. Each returns normally
+// when the invariant holds and aborts (with a message) when it does not.
+
+// The whole compiler on a pair of source files cut from one input at the first
+// NUL byte (line file before, train file after).
+void bersaglio_compilatore(const std::uint8_t* dati, std::size_t n);
+// The line reader alone (no train file), with the plan.
+void bersaglio_linea(const std::uint8_t* dati, std::size_t n);
+// The train reader after a fixed valid line file.
+void bersaglio_treno(const std::uint8_t* dati, std::size_t n);
+// The compact-file decoders: what decodes re-encodes to the same bytes.
+void bersaglio_decodifica(const std::uint8_t* dati, std::size_t n);
