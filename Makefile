@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps clean sanitize fuzz
+.PHONY: run test build deps clean sanitize fuzz bench
 
 deps:
 	@bash tools/install_deps.sh
@@ -24,8 +24,13 @@ sanitize: deps
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVELSTRA_TESTS=OFF -DVELSTRA_BENCH=ON >/dev/null
+	cmake --build build-bench -j $(JOBS) --target velstra_bench
+	./build-bench/velstra_bench
+
 fuzz:
 	bash tools/fuzz.sh $(or $(FUZZ_SECONDS),60)
 
 clean:
-	rm -rf $(BUILD) build-asan build-fuzz dist
+	rm -rf $(BUILD) build-asan build-fuzz build-bench dist

@@ -1,0 +1,60 @@
+// Speed of the compiler: the embedded scenario end to end, and the item reader
+// on growing inputs (its time must grow linearly with the size of the file).
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <random>
+
+#include "compiler/lettore_voci.h"
+#include "content/dati_linea.h"
+#include "content/dati_treno.h"
+#include "model/form1.h"
+#include "output/memorizza_percorso.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path cartella_bench() {
+  fs::path d = fs::temp_directory_path() / "velstra_bench";
+  fs::create_directories(d);
+  return d;
+}
+
+void BM_ScenarioIncorporato(benchmark::State& state) {
+  const std::int32_t j = static_cast<std::int32_t>(state.range(0));
+  for (auto _ : state) {
+    Form1 f;
+    f.cartella = cartella_bench();
+    f.nome_percorso = "Velstra_Ordoven";
+    f.numero_treno = "318";
+    dati_linea(f);
+    dati_treno(f);
+    memorizza_percorso(f, j);
+    benchmark::DoNotOptimize(f.numero_errore);
+  }
+}
+BENCHMARK(BM_ScenarioIncorporato)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_LetturaVoci(benchmark::State& state) {
+  const std::string riga = "segnale,    2800,   2, 4, 1,  1, 0,    2,  2,1,1, 0\r\n";
+  std::string testo;
+  while (testo.size() < static_cast<std::size_t>(state.range(0))) testo += riga;
+  for (auto _ : state) {
+    lettore_voci in;
+    apri_lettore_da_testo(testo, in);
+    std::int64_t somma = 0;
+    while (!fine_file(in)) {
+      leggi_voce(in);
+      for (int k = 0; k < 11; ++k) somma += leggi_numero(in);
+    }
+    benchmark::DoNotOptimize(somma);
+  }
+  state.SetComplexityN(state.range(0));
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
+}
+BENCHMARK(BM_LetturaVoci)->RangeMultiplier(4)->Range(1 << 16, 1 << 24)->Complexity(benchmark::oN);
+
+}  // namespace
+
+BENCHMARK_MAIN();
