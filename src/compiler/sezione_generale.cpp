@@ -1,0 +1,118 @@
+#include "compiler/sezione_generale.h"
+
+#include <string>
+
+#include "compiler/confronto_voci.h"
+#include "compiler/lettura_fallita.h"
+#include "compiler/nearest.h"
+#include "compiler/stato_linea.h"
+#include "model/form1.h"
+
+namespace {
+
+// Three numbers into start, reference and flag, each stored as it is read.
+void leggi_serie(stato_linea& s, stazione& voce) {
+  voce.inizio = leggi_numero(s.in);
+  voce.fine = leggi_numero(s.in);
+  voce.progressiva = leggi_numero(s.in);
+}
+
+bool leggi_lunghezza(stato_linea& s) {
+  Form1& f = s.f;
+  std::int32_t lunghezza = leggi_numero(s.in);
+  std::size_t offset = s.in.inizio_voce;
+  f.stazioni[voce_treno_linea].fine = lunghezza;
+  if (lunghezza > lunghezza_massima) {
+    registra_errore(s, 1, offset);
+    return false;
+  }
+  if (celle_per_lunghezza(lunghezza) < 1) fallisci(s, offset);
+  dimensiona_modello(f, lunghezza);
+  return true;
+}
+
+bool leggi_ripetizione(stato_linea& s, const std::string& chiave, std::size_t offset_chiave) {
+  stazione& voce = s.f.stazioni[voce_ripetizione];
+  voce.inizio = leggi_numero(s.in);
+  std::size_t offset_inizio = s.in.inizio_voce;
+  voce.fine = leggi_numero(s.in);
+  std::size_t offset_fine = s.in.inizio_voce;
+  if (voce.inizio % 50 != 0) {
+    registra_errore(s, 3, offset_inizio);
+    return false;
+  }
+  if (voce.fine % 50 != 0) {
+    registra_errore(s, 4, offset_fine);
+    return false;
+  }
+  // The key names the number of codes; "4" wins over "9".
+  if (contiene(chiave, "4")) voce.progressiva = 4;
+  else if (contiene(chiave, "9")) voce.progressiva = 9;
+  else {
+    registra_errore(s, 5, offset_chiave);
+    return false;
+  }
+  if (voce.fine == 0) voce.progressiva = 0;
+  return true;
+}
+
+// Every key test that matches runs, in this order.
+bool leggi_chiavi(stato_linea& s, const std::string& chiave, std::size_t offset_chiave) {
+  Form1& f = s.f;
+  if (contiene_senza_maiuscole(chiave, "percorso") && contiene_senza_maiuscole(chiave, "lunghezza")) {
+    if (!leggi_lunghezza(s)) return false;
+  }
+  if (contiene(chiave, "tre") && contiene(chiave, "progressiva")) leggi_serie(s, f.stazioni[voce_progressiva_tre]);
+  if (contiene(chiave, "due") && contiene(chiave, "progressiva")) leggi_serie(s, f.stazioni[voce_progressiva_due]);
+  if (contiene(chiave, "uno") && contiene(chiave, "progressiva")) leggi_serie(s, f.stazioni[voce_progressiva_uno]);
+  // "sfondo due" and "sfondo tre" go crosswise into progressiva and fine.
+  if (contiene(chiave, "sfondo") && contiene(chiave, "uno")) f.stazioni[voce_sfondo].inizio = leggi_numero(s.in);
+  if (contiene(chiave, "sfondo") && contiene(chiave, "due")) f.stazioni[voce_sfondo].progressiva = leggi_numero(s.in);
+  if (contiene(chiave, "sfondo") && contiene(chiave, "tre")) f.stazioni[voce_sfondo].fine = leggi_numero(s.in);
+  if (contiene(chiave, "segnali") && contiene(chiave, "ripetizione")) {
+    if (!leggi_ripetizione(s, chiave, offset_chiave)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::int64_t celle_per_lunghezza(std::int32_t lunghezza) {
+  return nearest((static_cast<double>(lunghezza) + 7000.0) / 50.0);
+}
+
+void dimensiona_modello(Form1& f, std::int32_t lunghezza) {
+  std::int64_t celle = celle_per_lunghezza(lunghezza);
+  if (celle < 1 || lunghezza > lunghezza_massima) throw lettura_fallita{};
+  f.lunghezza_estesa = lunghezza + 7000;
+  f.numero_celle = static_cast<std::int32_t>(celle);
+  f.percorso.assign(static_cast<std::size_t>(celle) + 1, cella{});
+  if (f.con_planimetria != 0) f.planimetria.crea(f.lunghezza_estesa);
+  else f.planimetria.elimina();
+}
+
+bool trova_sezione_generale(stato_linea& s) {
+  for (;;) {
+    std::string voce = leggi_voce(s.in);
+    if (fine_file(s.in)) {
+      registra_errore(s, 102, s.in.inizio_voce);
+      return false;
+    }
+    if (contiene_senza_maiuscole(voce, "[generale]")) return true;
+  }
+}
+
+bool leggi_sezione_generale(stato_linea& s) {
+  Form1& f = s.f;
+  for (;;) {
+    if (fine_file(s.in)) return true;
+    f.voce_letta = leggi_voce(s.in);
+    if (fine_file(s.in)) return true;  // the file's last item is not examined
+    // A ruler of more than ten "-" items has its eleventh examined as a key.
+    for (int i = 0; i < 10 && separatore(f.voce_letta); ++i) f.voce_letta = leggi_voce(s.in);
+    std::string chiave = f.voce_letta;
+    std::size_t offset_chiave = s.in.inizio_voce;
+    if (!leggi_chiavi(s, chiave, offset_chiave)) return false;
+    if (intestazione_sezione(chiave)) return true;
+  }
+}

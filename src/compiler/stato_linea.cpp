@@ -1,0 +1,19 @@
+#include "compiler/stato_linea.h"
+
+#include "compiler/lettura_fallita.h"
+#include "model/form1.h"
+
+void registra_errore(stato_linea& s, std::int32_t numero, std::size_t offset) {
+  s.f.numero_errore = numero;
+  s.f.origine = {file_sorgente::linea, offset};
+}
+
+void registra_errore(stato_linea& s, std::int32_t numero, std::size_t offset, std::int32_t progressiva) {
+  registra_errore(s, numero, offset);
+  s.f.progressiva_errore = progressiva;
+}
+
+void fallisci(stato_linea& s, std::size_t offset) {
+  s.offset_fallimento = offset;
+  throw lettura_fallita{};
+}
