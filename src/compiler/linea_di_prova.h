@@ -1,0 +1,40 @@
+#pragma once
+// Test helper: a line source file written into a temporary folder, and the
+// Form1 that reads it. Header only; used by the line reader's tests.
+#include <cstdint>
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "compiler/lettore_linea.h"
+#include "driver/nomi_file.h"
+#include "model/form1.h"
+#include "test_support/cartella_temporanea.h"
+
+struct linea_di_prova {
+  cartella_temporanea cartella;
+  Form1 f;
+  std::int32_t slot_cartello = -1;
+
+  explicit linea_di_prova(std::int32_t con_planimetria = 0) {
+    f.cartella = cartella.percorso;
+    f.nome_percorso = "Prova";
+    f.numero_treno = "7";
+    f.con_planimetria = con_planimetria;
+  }
+
+  // Lines joined with CR LF, the last one ended too.
+  void scrivi(std::initializer_list<std::string_view> righe) {
+    std::string testo;
+    for (std::string_view r : righe) {
+      testo += r;
+      testo += "\r\n";
+    }
+    scrivi_tutto(file_linea(f), testo);
+  }
+
+  esito_linea leggi() { return leggi_file_linea(f, slot_cartello); }
+
+  bool file_presente() const { return std::filesystem::exists(file_linea(f)); }
+};
