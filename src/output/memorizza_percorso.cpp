@@ -1,14 +1,53 @@
 #include "output/memorizza_percorso.h"
 
+#include <string>
+
 #include "compiler/memorizza_dati.h"
 #include "driver/errore.h"
+#include "driver/file_system.h"
+#include "driver/nomi_file.h"
 #include "model/form1.h"
+#include "output/codici_gara.h"
+#include "output/controllo_codici.h"
+#include "output/file_piano.h"
+#include "output/file_scenario.h"
+#include "output/file_tracciato.h"
 
-void memorizza_percorso(Form1& f, std::int32_t j) {
+namespace {
+constexpr std::int16_t marca_stazioni = 610;
+constexpr std::int16_t marca_percorso = 5121;
+
+void scrivi(const std::filesystem::path& file, const std::string& byte, std::vector<std::filesystem::path>* scritti) {
+  sostituisci_file(file, byte);
+  if (scritti) scritti->push_back(file);
+}
+}  // namespace
+
+void memorizza_percorso(Form1& f, std::int32_t j, std::vector<std::filesystem::path>* scritti) {
   f.con_planimetria = j;
   f.numero_errore = 0;
   for (auto& s : f.stazioni) s = stazione{};
   memorizza_dati(f);
-  // Without a cell array there is nothing to check or write.
-  if (!f.percorso_esiste()) errore(std::to_string(f.numero_errore));
+  // Without a cell array (cells 0 and 1 at least) there is nothing to check or write.
+  if (!f.percorso_esiste() || f.percorso.size() < 2) errore(std::to_string(f.numero_errore));
+  completa_e_scrivi(f, scritti);
+}
+
+void completa_e_scrivi(Form1& f, std::vector<std::filesystem::path>* scritti) {
+  controllo_codici(f);
+
+  stazione& sfondo = f.stazioni[voce_sfondo];
+  cella& marcata = f.cella_n(1);
+  if (sfondo.campo_7 != 0 || marcata.valore_1 != 0) errore("1250");
+  sfondo.campo_7 = marca_stazioni;
+  marcata.valore_1 = marca_percorso;
+
+  if (sfondo.orario != 0 || marcata.valore_2 != 0) errore("1251");
+  sfondo.orario = codice_gara_st(f);
+  marcata.valore_2 = codice_gara_og(f);
+
+  // The model is final: each file is encoded whole before it replaces the old one.
+  if (f.con_planimetria != 0) scrivi(file_piano(f), codifica_piano(f.planimetria), scritti);
+  scrivi(file_scenario(f), codifica_stazioni(f.stazioni), scritti);
+  scrivi(file_tracciato(f), codifica_tracciato(f.percorso), scritti);
 }

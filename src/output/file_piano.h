@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "model/planimetria.h"
+#include "output/codifica_byte.h"
+
+// The plan file: every first coordinate (metre 0 upward), then every second
+// one. Each value is a 16-bit tag and its payload: tag 0 empty (no payload),
+// 2 a 16-bit integer, 5 a 64-bit real.
+std::string codifica_piano(const tabella_piano& piano);
+
+// Walks the file value by value. Refuses an unknown tag, a value cut short and
+// an odd number of values (the two coordinates come in equal numbers). piano
+// is only changed when the file is valid.
+esito_decodifica decodifica_piano(std::string_view byte, tabella_piano& piano);

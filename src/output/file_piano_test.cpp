@@ -1,0 +1,72 @@
+#include "output/file_piano.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::string_literals;
+
+// Three metres: the seeds as integers, one computed point, the rest empty.
+tabella_piano piano_piccolo() {
+  tabella_piano p;
+  p.crea(2);
+  p(0, 0) = valore_piano::da_intero(0);
+  p(0, 1) = valore_piano::da_intero(0);
+  p(1, 0) = valore_piano::da_intero(0);
+  p(1, 1) = valore_piano::da_intero(1);
+  p(2, 0) = valore_piano::da_reale(-2.5);
+  return p;
+}
+
+const std::string byte_piano_piccolo =
+    "\x02\x00\x00\x00" "\x02\x00\x00\x00" "\x05\x00\x00\x00\x00\x00\x00\x00\x04\xC0"  // first coordinates
+    "\x02\x00\x00\x00" "\x02\x00\x01\x00" "\x00\x00"s;                                // second coordinates
+
+TEST(FilePiano, FirstCoordinatesThenSecondWithTagsZeroTwoFive) {
+  EXPECT_EQ(codifica_piano(piano_piccolo()), byte_piano_piccolo);
+}
+
+TEST(FilePiano, PlanThatWasNeverBuiltWritesNothing) { EXPECT_EQ(codifica_piano(tabella_piano{}), ""); }
+
+TEST(FilePiano, DecodedFileReencodesToTheSameBytes) {
+  tabella_piano letto;
+  const esito_decodifica e = decodifica_piano(byte_piano_piccolo, letto);
+  ASSERT_TRUE(e.valido) << e.messaggio;
+  ASSERT_EQ(letto.ultimo_metro(), 2);
+  EXPECT_EQ(letto(2, 0).tag, tag_piano::reale);
+  EXPECT_EQ(letto(2, 0).reale, -2.5);
+  EXPECT_EQ(letto(1, 1).tag, tag_piano::intero);
+  EXPECT_EQ(letto(1, 1).intero, 1);
+  EXPECT_EQ(letto(2, 1).tag, tag_piano::vuoto);
+  EXPECT_EQ(codifica_piano(letto), byte_piano_piccolo);
+}
+
+TEST(FilePiano, DamagedFilesAreRefusedWithTheOffset) {
+  const std::string& b = byte_piano_piccolo;  // values start at 0, 4, 8, 18, 22, 26; 28 bytes
+  struct caso {
+    const char* nome;
+    std::string byte;
+    std::size_t offset;
+    const char* guasto;
+  };
+  const caso casi[] = {
+      {"unknown tag", b.substr(0, 8) + "\x03\x00"s + b.substr(10), 8, "value 2 has unknown tag 3"},
+      {"tag with high byte", b.substr(0, 4) + "\x02\x01"s + b.substr(6), 4, "value 1 has unknown tag 258"},
+      {"half a tag", b.substr(0, 5), 4, "value 1 cut short in its tag"},
+      {"integer cut", b.substr(0, 7), 6, "value 1 cut short: tag 2 needs 2 more bytes, 1 left"},
+      {"real cut", b.substr(0, 17), 10, "value 2 cut short: tag 5 needs 8 more bytes, 7 left"},
+      {"odd count", b.substr(0, 26), 26, "odd number of values (5)"},
+      {"extra value", b + "\x00\x00"s, 30, "odd number of values (7)"},
+  };
+  for (const auto& c : casi) {
+    tabella_piano letto = piano_piccolo();
+    const esito_decodifica e = decodifica_piano(c.byte, letto);
+    EXPECT_FALSE(e.valido) << c.nome;
+    EXPECT_EQ(e.offset, c.offset) << c.nome << ": " << e.messaggio;
+    EXPECT_NE(e.messaggio.find("offset " + std::to_string(c.offset) + ": "), std::string::npos) << e.messaggio;
+    EXPECT_NE(e.messaggio.find(c.guasto), std::string::npos) << c.nome << ": " << e.messaggio;
+    EXPECT_EQ(codifica_piano(letto), byte_piano_piccolo) << "a refused file leaves the plan as it was";
+  }
+}
+
+}  // namespace
