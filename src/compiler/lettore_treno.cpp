@@ -1,8 +1,120 @@
-// Placeholder: deletes the train file.
 #include "compiler/lettore_treno.h"
 
+#include <string>
+
+#include "compiler/confronto_voci.h"
+#include "compiler/lettura_fallita.h"
+#include "compiler/profili_treno.h"
+#include "compiler/record_stazione.h"
+#include "compiler/record_treno.h"
+#include "compiler/stato_treno.h"
 #include "driver/file_system.h"
 #include "driver/nomi_file.h"
 #include "model/form1.h"
 
-void leggi_file_treno(Form1& f, std::int32_t) { elimina_file(file_treno(f)); }
+namespace {
+
+// Every keyword the field contains runs its record, in this order, until one
+// ends the reading.
+esito_record esegui_record(stato_treno& s, const std::string& voce) {
+  auto ha = [&voce](const char* parola) { return contiene_senza_maiuscole(voce, parola); };
+  esito_record esito = esito_record::continua;
+  if (ha("frenata") && ha("massa")) record_massa_frenata(s);
+  if (ha("vetture")) record_vetture(s);
+  if (ha("velocit")) esito = record_velocita(s);
+  if (esito != esito_record::continua) return esito;
+  if (ha("aderenza")) esito = record_aderenza(s);
+  if (esito != esito_record::continua) return esito;
+  if (ha("orologio")) record_orologio(s);
+  if (ha("sabbia")) record_sabbia(s);
+  if (ha("segnale")) esito = record_segnale(s);
+  if (esito != esito_record::continua) return esito;
+  if (ha("rallentamento")) esito = record_rallentamento(s);
+  if (esito != esito_record::continua) return esito;
+  if (ha("abbattimento")) esito = record_abbattimento(s);
+  if (esito != esito_record::continua) return esito;
+  if (ha("stazione")) esito = record_stazione(s);
+  return esito;
+}
+
+// Everything up to and including the first field holding "[generale]" is
+// passed over; the end of the file is tested before each read.
+void trova_generale(stato_treno& s) {
+  while (!fine_file(s.in)) {
+    if (contiene_senza_maiuscole(leggi_voce(s.in), "[generale]")) return;
+  }
+}
+
+// Reads records to the end of the file. The last field of the file is not
+// examined; one or two hyphenated fields in a row are passed over.
+esito_record leggi_record(stato_treno& s) {
+  Form1& f = s.f;
+  for (;;) {
+    if (fine_file(s.in)) return esito_record::continua;
+    f.voce_letta = leggi_voce(s.in);
+    if (fine_file(s.in)) return esito_record::continua;
+    for (int i = 0; i < 2 && separatore(f.voce_letta); ++i) {
+      f.voce_letta = leggi_voce(s.in);
+      if (fine_file(s.in)) return esito_record::continua;
+    }
+    s.offset_record = s.in.inizio_voce;
+    const std::string voce = f.voce_letta;
+    esito_record esito = esegui_record(s, voce);
+    if (esito != esito_record::continua) return esito;
+  }
+}
+
+// Chainage series of the line file whose start or reference is off the 50 m grid.
+bool progressive_fuori_passo(const Form1& f) {
+  for (int i = voce_progressiva_tre; i <= voce_progressiva_uno; ++i) {
+    const stazione& st = f.stazioni[static_cast<std::size_t>(i)];
+    if (st.inizio % 50 != 0 || st.fine % 50 != 0) return true;
+  }
+  return false;
+}
+
+void leggi_dopo_apertura(stato_treno& s) {
+  Form1& f = s.f;
+  const auto file = file_treno(f);
+  // The line reader sizes the model before the train file is read.
+  if (!f.percorso_esiste()) fallisci(s, 0);
+  trova_generale(s);
+  s.stazione = 1;
+  s.posizione_velocita = 0;
+  s.posizione_aderenza = 0;
+  if (leggi_record(s) == esito_record::interrotta) {
+    elimina_file(file);
+    return;
+  }
+  // End of the file, also after error 15.
+  elimina_file(file);
+  completa_velocita(s);
+  completa_aderenza(s);
+  if (progressive_fuori_passo(f)) {
+    // The values at fault are those of the line file.
+    f.numero_errore = 2;
+    f.origine = {file_sorgente::linea, 0};
+  }
+}
+
+}  // namespace
+
+void leggi_file_treno(Form1& f, std::int32_t slot_cartello) {
+  stato_treno s{f, {}};
+  // Entries from 81 on hold the general values: stations never reach them.
+  s.slot_cartello = slot_cartello < voce_progressiva_tre ? slot_cartello : voce_progressiva_tre;
+  if (!apri_lettore(file_treno(f), s.in)) {
+    f.origine = {file_sorgente::treno, 0};
+    throw lettura_fallita{};
+  }
+  try {
+    leggi_dopo_apertura(s);
+  } catch (const lettura_fallita&) {
+    // Point the authoring tool at the field that failed: the reader's own
+    // offset, else the item being read, else the end of the file.
+    std::size_t offset = s.offset_fallimento;
+    if (offset == std::string::npos) offset = fine_file(s.in) ? s.in.dati.size() : s.in.inizio_voce;
+    f.origine = {file_sorgente::treno, offset};
+    throw;
+  }
+}

@@ -1,0 +1,18 @@
+#pragma once
+#include <cstdint>
+
+struct Form1;
+
+// The cell a signal or the start of a slowdown at progressive p stands in:
+// nearest(p/50 + 1).
+std::int64_t cella_di_punto(double p);
+
+// Places the lineside signal of one "segnale" record (its eleven numbers in
+// file order) at cella_di_punto(f1), which the reader has checked to lie
+// inside percorso. Sets numero_errore = 16 and writes nothing when that cell
+// is not free. Inputs keep their low bits in the 16 and 8-bit fields.
+// Throws lettura_fallita for a cell outside percorso (the reader refuses
+// those first).
+void memo_segnale(Form1& f, std::int32_t f1, std::int32_t f2, std::int32_t f3, std::int32_t f4,
+                  std::int32_t f5, std::int32_t f6, std::int32_t f7, std::int32_t f8, std::int32_t f9,
+                  std::int32_t f10, std::int32_t f11);

@@ -1,0 +1,78 @@
+#include "compiler/profili_treno.h"
+
+#include "compiler/nearest.h"
+#include "compiler/stato_treno.h"
+#include "model/form1.h"
+
+namespace {
+
+// The speed of the previous record in units of 5 km/h, checked when it is
+// about to be written: error 25 at that record's speed field.
+std::uint8_t velocita_in_cella(stato_treno& s) {
+  const std::int64_t v = nearest(s.velocita_precedente / 5.0);
+  if (v < 0 || v > 255) fallisci(s, s.offset_velocita);
+  return static_cast<std::uint8_t>(v);
+}
+
+std::uint8_t aderenza_in_cella(const stato_treno& s) {
+  return static_cast<std::uint8_t>(s.aderenza_precedente & 0xFF);
+}
+
+}  // namespace
+
+esito_record record_velocita(stato_treno& s) {
+  Form1& f = s.f;
+  const std::int32_t p = leggi_numero(s.in);
+  const std::int32_t v = leggi_numero(s.in);
+  const std::size_t campo_v = s.in.inizio_voce;
+  esito_record esito = controlla_progressiva(s, p, 100);
+  if (esito != esito_record::continua) return esito;
+  const std::int64_t n = nearest(p / 50.0);
+  if (n > 0) {
+    // The last cell is never reached by a record: the fill stops there.
+    do {
+      if (s.posizione_velocita >= f.numero_celle) break;
+      f.cella_n(s.posizione_velocita).velocita = velocita_in_cella(s);
+      ++s.posizione_velocita;
+    } while (s.posizione_velocita < n);
+  }
+  s.velocita_precedente = v;
+  s.offset_velocita = campo_v;
+  return esito_record::continua;
+}
+
+esito_record record_aderenza(stato_treno& s) {
+  Form1& f = s.f;
+  const std::int32_t p = leggi_numero(s.in);
+  const std::int32_t a = leggi_numero(s.in);
+  esito_record esito = controlla_progressiva(s, p, 100);
+  if (esito != esito_record::continua) return esito;
+  const std::int64_t n = nearest(p / 50.0);
+  if (n > 0) {
+    do {
+      if (!nel_percorso(f, s.posizione_aderenza)) break;
+      f.cella_n(s.posizione_aderenza).aderenza = aderenza_in_cella(s);
+      ++s.posizione_aderenza;
+    } while (s.posizione_aderenza < n);
+  }
+  s.aderenza_precedente = a;
+  return esito_record::continua;
+}
+
+void completa_velocita(stato_treno& s) {
+  Form1& f = s.f;
+  do {
+    if (!nel_percorso(f, s.posizione_velocita)) break;
+    f.cella_n(s.posizione_velocita).velocita = velocita_in_cella(s);
+    ++s.posizione_velocita;
+  } while (s.posizione_velocita < f.numero_celle - 2);
+}
+
+void completa_aderenza(stato_treno& s) {
+  Form1& f = s.f;
+  do {
+    if (!nel_percorso(f, s.posizione_aderenza)) break;
+    f.cella_n(s.posizione_aderenza).aderenza = aderenza_in_cella(s);
+    ++s.posizione_aderenza;
+  } while (s.posizione_aderenza < f.numero_celle - 2);
+}

@@ -1,0 +1,46 @@
+#include "compiler/stato_treno.h"
+
+#include <limits>
+
+#include "compiler/lettura_fallita.h"
+#include "model/form1.h"
+
+void registra_errore(stato_treno& s, std::int32_t numero, std::size_t offset) {
+  s.f.numero_errore = numero;
+  s.f.origine = {file_sorgente::treno, offset};
+}
+
+void registra_errore(stato_treno& s, std::int32_t numero, std::size_t offset, std::int32_t progressiva) {
+  registra_errore(s, numero, offset);
+  s.f.progressiva_errore = progressiva;
+}
+
+void fallisci(stato_treno& s, std::size_t offset) {
+  s.offset_fallimento = offset;
+  throw lettura_fallita{};
+}
+
+std::uint8_t leggi_8_bit(stato_treno& s) {
+  const std::int32_t v = leggi_numero(s.in);
+  if (v < 0 || v > std::numeric_limits<std::uint8_t>::max()) fallisci(s, s.in.inizio_voce);
+  return static_cast<std::uint8_t>(v);
+}
+
+std::int16_t leggi_16_bit(stato_treno& s) {
+  const std::int32_t v = leggi_numero(s.in);
+  if (v < std::numeric_limits<std::int16_t>::min() || v > std::numeric_limits<std::int16_t>::max())
+    fallisci(s, s.in.inizio_voce);
+  return static_cast<std::int16_t>(v);
+}
+
+bool nel_percorso(const Form1& f, std::int64_t i) {
+  return i >= 0 && i <= f.numero_celle && static_cast<std::size_t>(i) < f.percorso.size();
+}
+
+esito_record controlla_progressiva(stato_treno& s, std::int32_t p, std::int32_t margine) {
+  if (std::int64_t{p} + margine > std::int64_t{50} * s.f.numero_celle) {
+    registra_errore(s, 15, s.offset_record, p);
+    return esito_record::errore_15;
+  }
+  return esito_record::continua;
+}
