@@ -1,5 +1,6 @@
 #include "compiler/lettore_linea.h"
 
+#include <limits>
 #include <string>
 
 #include "compiler/confronto_voci.h"
@@ -62,6 +63,19 @@ void completa_pendenze(stato_linea& s) {
   } while (s.cursore_pendenza < f.numero_celle - 2);
 }
 
+// Sorts the chainage series; a flagged reference that overflows is reported
+// at the first such reference in the file.
+void ordina_progressive(stato_linea& s) {
+  for (int i = 0; i < 3; ++i) {
+    const stazione& voce = s.f.stazioni[static_cast<std::size_t>(voce_progressiva_tre + i)];
+    if (voce.progressiva == 1 && voce.fine > std::numeric_limits<std::int32_t>::max() - 100 &&
+        s.offset_riferimento[i] < s.offset_fallimento)
+      s.offset_fallimento = s.offset_riferimento[i];
+  }
+  progressive_ordina(s.f);
+  s.offset_fallimento = std::string::npos;
+}
+
 esito_linea leggi_dopo_apertura(stato_linea& s) {
   Form1& f = s.f;
   const auto file = file_linea(f);
@@ -69,7 +83,7 @@ esito_linea leggi_dopo_apertura(stato_linea& s) {
     elimina_file(file);
     return esito_linea::interrotta;
   }
-  progressive_ordina(f);
+  ordina_progressive(s);
   f.numero_montagne = 0;
   s.slot_cartello = 80;
   if (f.planimetria.esiste()) semina_piano(f, s.cursore_piano);

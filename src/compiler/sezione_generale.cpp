@@ -11,9 +11,11 @@
 namespace {
 
 // Three numbers into start, reference and flag, each stored as it is read.
-void leggi_serie(stato_linea& s, stazione& voce) {
+void leggi_serie(stato_linea& s, int indice) {
+  stazione& voce = s.f.stazioni[static_cast<std::size_t>(indice)];
   voce.inizio = leggi_numero(s.in);
   voce.fine = leggi_numero(s.in);
+  s.offset_riferimento[indice - voce_progressiva_tre] = s.in.inizio_voce;
   voce.progressiva = leggi_numero(s.in);
 }
 
@@ -62,9 +64,9 @@ bool leggi_chiavi(stato_linea& s, const std::string& chiave, std::size_t offset_
   if (contiene_senza_maiuscole(chiave, "percorso") && contiene_senza_maiuscole(chiave, "lunghezza")) {
     if (!leggi_lunghezza(s)) return false;
   }
-  if (contiene(chiave, "tre") && contiene(chiave, "progressiva")) leggi_serie(s, f.stazioni[voce_progressiva_tre]);
-  if (contiene(chiave, "due") && contiene(chiave, "progressiva")) leggi_serie(s, f.stazioni[voce_progressiva_due]);
-  if (contiene(chiave, "uno") && contiene(chiave, "progressiva")) leggi_serie(s, f.stazioni[voce_progressiva_uno]);
+  if (contiene(chiave, "tre") && contiene(chiave, "progressiva")) leggi_serie(s, voce_progressiva_tre);
+  if (contiene(chiave, "due") && contiene(chiave, "progressiva")) leggi_serie(s, voce_progressiva_due);
+  if (contiene(chiave, "uno") && contiene(chiave, "progressiva")) leggi_serie(s, voce_progressiva_uno);
   // "sfondo due" and "sfondo tre" go crosswise into progressiva and fine.
   if (contiene(chiave, "sfondo") && contiene(chiave, "uno")) f.stazioni[voce_sfondo].inizio = leggi_numero(s.in);
   if (contiene(chiave, "sfondo") && contiene(chiave, "due")) f.stazioni[voce_sfondo].progressiva = leggi_numero(s.in);

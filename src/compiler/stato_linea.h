@@ -17,6 +17,8 @@ struct stato_linea {
   std::int32_t slot_cartello = 80;       // next stazioni entry for a sign text
   std::int32_t cursore_piano = 2;        // next metre of the plan
   std::size_t offset_record = 0;         // keyword item of the record being read
+  // Reference item of each chainage series, by entry (81, 82, 83) as read.
+  std::size_t offset_riferimento[3] = {std::string::npos, std::string::npos, std::string::npos};
   // Where an error 25 raised by the reader itself lies; npos while the item
   // reader is the one that may fail.
   std::size_t offset_fallimento = std::string::npos;
