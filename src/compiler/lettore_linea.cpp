@@ -123,6 +123,7 @@ esito_linea leggi_file_linea(Form1& f, std::int32_t& slot_cartello) {
     std::size_t offset = s.offset_fallimento;
     if (offset == std::string::npos) offset = fine_file(s.in) ? s.in.dati.size() : s.in.inizio_voce;
     f.origine = {file_sorgente::linea, offset};
+    elimina_file(file_linea(f));  // memorizza_dati deletes the train file too
     throw;
   }
 }

@@ -140,7 +140,7 @@ TEST(LettoreLinea, RecordErrorsThatStopTheRead) {
     EXPECT_EQ(t.f.origine.file, file_sorgente::linea);
     EXPECT_EQ(riga_indicata(testo, t.f.origine.offset), c.riga);
     EXPECT_FALSE(t.file_presente());
-    EXPECT_TRUE(std::filesystem::exists(file_treno(t.f)));
+    EXPECT_FALSE(std::filesystem::exists(file_treno(t.f))) << "not read, but not left behind";
   }
 }
 
@@ -318,7 +318,7 @@ TEST(LettoreLinea, MissingFileIsError101) {
   memorizza_dati(t.f);
   EXPECT_EQ(t.f.numero_errore, 101);
   EXPECT_FALSE(t.f.percorso_esiste());
-  EXPECT_TRUE(std::filesystem::exists(file_treno(t.f)));
+  EXPECT_FALSE(std::filesystem::exists(file_treno(t.f)));
 }
 
 }  // namespace

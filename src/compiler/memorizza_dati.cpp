@@ -22,7 +22,12 @@ void memorizza_dati(Form1& f) {
   try {
     std::int32_t slot_cartello = 80;
     esito_linea esito = leggi_file_linea(f, slot_cartello);
-    if (esito == esito_linea::interrotta) return;
+    if (esito == esito_linea::interrotta) {
+      // The train file is not read after such an error, but no source file
+      // outlives the run.
+      elimina_file(file_treno(f));
+      return;
+    }
     // Records need the cell array: a line file that never sized it is unusable.
     if (!f.percorso_esiste()) {
       fallimento_lettura(f);

@@ -98,7 +98,7 @@ TEST(SezioneGenerale, RefusedValuesEndTheReadAndDeleteTheFile) {
     EXPECT_EQ(t.f.origine.file, file_sorgente::linea);
     EXPECT_EQ(testo.substr(t.f.origine.offset, std::string(c.voce_indicata).size()), c.voce_indicata);
     EXPECT_FALSE(t.file_presente());
-    EXPECT_TRUE(std::filesystem::exists(file_treno(t.f))) << "the train file is not read";
+    EXPECT_FALSE(std::filesystem::exists(file_treno(t.f))) << "not read, but not left behind";
     EXPECT_EQ(t.f.cella_n(1).pendenza, 0) << "no record is read";
   }
   // The refused length is still stored, and no model is made from it.
