@@ -1,0 +1,26 @@
+#include "scenario/cartella_privata.h"
+
+#include <random>
+#include <string>
+#include <system_error>
+
+#include "driver/file_system.h"
+
+cartella_privata::cartella_privata() {
+  std::error_code ec;
+  const auto base = std::filesystem::temp_directory_path(ec);
+  if (ec) throw errore_file_system("temporary folder", ec.message());
+  std::random_device rd;
+  for (int tentativo = 0; tentativo < 100; ++tentativo) {
+    percorso = base / ("scenario_" + std::to_string(rd()) + "_" + std::to_string(rd()));
+    // create_directory is false for a name already there: never share a folder.
+    if (std::filesystem::create_directory(percorso, ec)) return;
+    if (ec) break;
+  }
+  throw errore_file_system(base, "cannot create a private folder" + (ec ? ": " + ec.message() : std::string()));
+}
+
+cartella_privata::~cartella_privata() {
+  std::error_code ec;
+  std::filesystem::remove_all(percorso, ec);
+}

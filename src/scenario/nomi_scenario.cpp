@@ -1,0 +1,15 @@
+#include "scenario/nomi_scenario.h"
+
+#include <cctype>
+
+std::string motivo_nome_non_valido(std::string_view nome) {
+  for (char c : nome) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x20 || b == 0x7F) return "holds a control character";
+    if (c == '/' || c == '\\') return "holds a path separator";
+  }
+  if (nome.find("..") != std::string_view::npos) return "holds \"..\"";
+  if (nome.size() >= 2 && nome[1] == ':' && std::isalpha(static_cast<unsigned char>(nome[0])))
+    return "begins with a drive prefix";
+  return "";
+}

@@ -1,1 +1,0 @@
-// Keeps the tool's library non-empty while it has a single command.
