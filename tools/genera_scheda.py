@@ -1,0 +1,306 @@
+#!/usr/bin/env python3
+"""Writes src/documents/dati_scheda.cpp, the timetable sheet of train 318.
+
+The sheet is fixed text in the program; this script only keeps its rows
+consistent: kilometres follow the line's kilometre posts, passing times are
+spread between the timed stops by the running speed, and every table line
+gets its bars at the same columns. Run it from the repository root after
+changing a row, then rebuild.
+"""
+import sys
+
+# --- kilometre posts -------------------------------------------------------
+# The count goes up from MILANO, is counted down towards BOLOGNA C.LE from
+# progressive 23450 and restarts after BOLOGNA C.LE, counting down again.
+def km(p):
+    if p < 23450:
+        return max(0, p - 31) / 1000
+    if p <= 218300:
+        resto = 218300 - p
+        return (resto - round(27 * resto / 146850)) / 1000
+    return (315200 - p - 15) / 1000
+
+def progressiva_del_km(k, da, a):
+    """Progressive between da and a whose kilometre is k (to the metre)."""
+    for p in range(da, a + 1):
+        if abs(km(p) - k) < 0.0005:
+            return p
+    raise ValueError(f"km {k} not between {da} and {a}")
+
+# --- rows --------------------------------------------------------------------
+# (place, progressive or None, (limit, running) or None, time, recovery)
+# time: None, "passa", ("parte", "13.15"), ("ferma", arr, dep), ("arriva", t)
+def R(nome, p, vel=None, ora=None, rec=None, rs=None, km_visibile=True):
+    return dict(nome=nome, p=p, vel=vel, ora=ora, rec=rec, rs=rs, km=km_visibile)
+
+def cippo(k, da, a, vel):
+    testo = f"{k:.3f}".replace(".", ",")
+    return R(f"Cippo Km.{testo}", progressiva_del_km(k, da, a), vel)
+
+P = "passa"
+pagina_1 = [
+    R("MILANO", 0, (30, 30), ("parte", "13.15")),
+    R("Deviatoio di uscita", 400, (90, 90), km_visibile=False),
+    R("P.B.A. P.253", 1800, ora=("passa", "13.17")),
+    cippo(2.0, 1000, 3000, (115, 115)),
+    R("P.B.A. P.255", 3450, ora=P),
+    R("MILANO ROGOREDO", 5150, ora=P),
+    R("Deviatoio di uscita", 6000, (145, 145), km_visibile=False),
+    R("S.DONATO MILANESE", 8300, ora=P),
+    R("BORGOLOMBARDO", 10450, ora=P),
+    R("S.GIULIANO M.", 12600, ora=P),
+    R("SI COD Km 14,454", 14485, (200, 150), km_visibile=False),
+    R("MELEGNANO", 16900, ora=P),
+    R("Ponte sul Lambro", 19900),
+    R("S.ZENONE LAMBRO", 22150, ora=P),
+    R("P.B.A. 194", progressiva_del_km(193.916, 23450, 26000)),
+    R("BIVIO TAVAZZANO", 26750, ora=P),
+    cippo(190.0, 26750, 31400, (200, 180)),
+    R("LODI", 31400, ora=P, rec=1.5),
+    R("Ponte sull'Adda", 32800),
+    R("SECUGNAGO", 39500, ora=P),
+    R("P.B.A. 175", 43350),
+    R("CASALPUSTERLENGO", 47650, ora=P),
+    R("CODOGNO", 53900, ora=P),
+    R("P.B.A. 160", 58300),
+    R("Ponte sul Po", 66000),
+    cippo(150.0, 66000, 71450, (140, 140)),
+    R("Segnale di protezione", 70250),
+    R("Deviatoio di ingresso", 70900, (100, 100), km_visibile=False),
+    R("PIACENZA", 71450, (90, 90), ("ferma", "13.55", "13.57"), 1.0),
+]
+pagina_2 = [
+    pagina_1[-1],
+    R("Deviatoio di uscita", 72300, (100, 100), km_visibile=False),
+    cippo(144.0, 72300, 79200, (160, 160)),
+    R("PONTENURE", 79200, ora=P),
+    R("Ponte sull'Arda", 88000),
+    R("FIORENZUOLA", 89300, ora=P),
+    cippo(125.0, 89300, 95100, (200, 180)),
+    R("ALSENO", 95100, ora=P),
+    R("Segnale di protezione", 100300),
+    R("Deviatoio di ingresso", 100900, (100, 100), km_visibile=False),
+    R("FIDENZA", 101500, ora=("ferma", "14.13", "14.14"), rec=0.5),
+    R("Deviatoio di uscita", 102100, (200, 180), km_visibile=False),
+    R("CASTELGUELFO", 109050, ora=P),
+    R("Ponte sul Taro", 115800),
+    R("PM PONTE TARO", 117200, ora=P),
+    R("Deviatoio di ingresso", 123250, (100, 100), km_visibile=False),
+    R("PARMA", 123850, ora=("ferma", "14.25", "14.27"), rec=1.0),
+    R("Deviatoio di uscita", 124450, (200, 180), km_visibile=False),
+    R("Ponte sull'Enza", 134800),
+    R("S.ILARIO D'ENZA", 136500, ora=P),
+    R("VILLA CADE'", 144250, ora=P),
+    R("Deviatoio di ingresso", 151100, (100, 100), km_visibile=False),
+    R("REGGIO EMILIA", 151700, ora=("ferma", "14.41", "14.43"), rec=0.5),
+    R("Deviatoio di uscita", 152300, (200, 180), km_visibile=False),
+    R("RUBIERA", 163250, ora=P),
+    R("Ponte sul Secchia", 164500),
+    R("MODENA", 176850, (130, 130), ("ferma", "14.56", "14.58"), 1.0),
+    cippo(35.0, 176850, 194000, (200, 180)),
+    R("CASTELFRANCO E.", 194000, ora=P),
+]
+pagina_3 = [
+    pagina_2[-1],
+    R("SAMOGGIA", 201400, ora=P),
+    R("ANZOLA", 207150, ora=P),
+    R("PM LAVINO", 212600, (150, 150), P),
+    R("Segnale di protezione", 216500, (90, 90)),
+    R("BOLOGNA C.LE", 218300, (70, 70), ("ferma", "15.24", "15.28"), 2.5),
+    R("Deviatoio di uscita", 219400, (90, 90), km_visibile=False),
+    R("Ponte sul Savena", progressiva_del_km(93.461, 219400, 224100)),
+    R("S.RUFFILLO", 224100, ora=P),
+    cippo(88.0, 224100, 231600, (180, 160)),
+    R("PIANORO", 231600, ora=P),
+    R("Imbocco galleria", 235000),
+    R("Uscita galleria", 238500),
+    R("MONZUNO-VADO", 240950, ora=P),
+    R("Ponte sul Setta", 245000),
+    R("GRIZZANA", 249350, ora=P),
+    R("S.BENEDETTO SAMBRO", 259500, ora=P, rec=1.5),
+    R("Imbocco Grande Galleria", 260500),
+    R("PRECEDENZE NORD", 266050, ora=P),
+    R("PRECEDENZE SUD", 270800, ora=P),
+    R("Uscita Grande Galleria", 277950, (120, 120)),
+    R("VERNIO", 278300, ora=P),
+    R("BIVIO VAIANO", 285600, ora=P),
+    R("VAIANO", 289900, ora=P),
+    R("Segnale di protezione", 297300),
+    R("Deviatoio di ingresso", 298200, (100, 100), km_visibile=False),
+    R("PRATO", 298800, ora=("arriva", "16.12"), rec=2.0),
+]
+
+# --- passing times -----------------------------------------------------------
+def minuti(t):
+    h, m = t.split(".")
+    return int(h) * 60 + int(m)
+
+def orario(m):
+    return f"{m // 60}.{m % 60:02d}"
+
+def calcola_passaggi(righe):
+    """Spreads the time between two timed rows over the rows between them by
+    the running speed; the 1500 m after a start and before a stop count at
+    half speed."""
+    vel = None
+    corsa = []  # (p, running speed from p on)
+    for r in righe:
+        if r["vel"]:
+            vel = r["vel"][1]
+        corsa.append((r["p"], vel))
+    def sforzo(p0, p1, fine, partenza, arrivo):
+        s = 0.0
+        for p in range(p0, p1, 50):
+            v = next(v for q, v in reversed(corsa) if q <= p)
+            lento = (partenza and p - p0 < 1500) or (arrivo and fine - p < 1500)
+            s += 50 / (v / 2 if lento else v)
+        return s
+    fissi = [i for i, r in enumerate(righe) if isinstance(r["ora"], tuple)]
+    for a, b in zip(fissi, fissi[1:]):
+        ra, rb = righe[a], righe[b]
+        t0 = minuti(ra["ora"][-1])
+        t1 = minuti(rb["ora"][1])
+        partenza = ra["ora"][0] != "passa"
+        arrivo = rb["ora"][0] != "passa"
+        totale = sforzo(ra["p"], rb["p"], rb["p"], partenza, arrivo)
+        for r in righe[a + 1:b]:
+            if r["ora"] == P:
+                m = t0 + (t1 - t0) * sforzo(ra["p"], r["p"], rb["p"], partenza, arrivo) / totale
+                r["ora"] = ("passa", orario(round(m)))
+
+tutte = pagina_1 + pagina_2[1:] + pagina_3[1:]
+calcola_passaggi(tutte)
+
+# --- cells -------------------------------------------------------------------
+def cella_vel(v):
+    return f"{v:>4} " if v is not None else " " * 5
+
+def cella_ora(o):
+    if o is None:
+        return " " * 16
+    if o[0] == "passa":
+        return " " * 6 + o[1] + " " * 5
+    if o[0] == "parte":
+        return " " * 10 + o[1] + " "
+    if o[0] == "arriva":
+        return " " + o[1] + " " * 10
+    if o[2] == "15.28":  # BOLOGNA C.LE is written with its times further apart
+        return " " + o[1] + " " * 5 + o[2]
+    return " " + o[1] + " " * 4 + o[2] + " "
+
+def riga(r):
+    lim = marcia = rs = None
+    if r["vel"]:
+        lim, marcia = r["vel"]
+        rs = lim if lim <= 150 else None
+    chilometro = f"{km(r['p']):>8.3f}  " if r["km"] else " " * 10
+    rec = f" {r['rec']:.1f} " if r["rec"] is not None else " " * 5
+    testo = (" |" + cella_vel(lim) + "|" + cella_vel(marcia) + "|" + chilometro + "|"
+             + cella_vel(rs) + "|" + (" " + r["nome"]).ljust(28) + "|"
+             + cella_ora(r["ora"]) + "|" + rec + "|")
+    assert len(testo) == 83 and len(r["nome"]) <= 27, testo
+    return testo
+
+# --- pages -------------------------------------------------------------------
+def intestazione(etichetta, treno, da, a, classe, massa):
+    riga2 = (" |" + " " * 19 + "|").ljust(42) + etichetta
+    riga2 = riga2.ljust(67) + "|" + " " * 14 + "|"
+    riga3 = (" |" + treno + "|").ljust(41) + "da: " + da
+    riga3 = riga3.ljust(67) + "|" + classe + "|"
+    riga4 = (" |" + "_" * 19 + "|").ljust(42) + "a: " + a
+    riga4 = riga4.ljust(67) + "|" + massa + "|"
+    return ["  " + "_" * 19 + " " * 47 + "_" * 14, riga2, riga3, riga4,
+            " " * 67 + "|" + "_" * 14 + "|"]
+
+def classificazione(classe, massa):
+    return ["  " + "_" * 19 + " " * 16 + "_" * 19,
+            " |  CLASSIFICAZIONE  |              |  MASSA BLOCCATA   |       ",
+            " |" + classe + "|              |" + massa + "|",
+            " |___________________|              |___________________|"]
+
+TITOLO_1 = " | Vel.| Vel.| Progr Km |  No |    Localit\xe0 di Servizio    |     Orario     | Rec |"
+TITOLO_2 = " | Vel.| Vel.| Progr Km |  No |   Localita' di  Servizio   |     Orario     | Rec |"
+TITOLO_B = " | Lim.|Marc.|          |  Rs |                            |                |     |"
+REGOLA = " |_____|_____|__________|_____|____________________________|________________|_____|"
+SOPRA = "  " + "_" * 80
+VUOTA = " |     |     |          |     |                            |                |     |"
+NOTA = " Dalle ore 23.30 alle ore 4.30 velocit\xe0 massima 160 Km/h"
+
+def pagina(etichetta, da, a, righe, titolo, nota):
+    testo = intestazione(etichetta, "   TRENO n. 318    ", da, a, "    V200 C    ", "     130%     ")
+    testo += classificazione("     INTERCITY     ", "       700T        ")
+    testo += ["", SOPRA, titolo, TITOLO_B, REGOLA]
+    testo += [riga(r) for r in righe] + [VUOTA] * (29 - len(righe))
+    testo += [REGOLA, nota]
+    assert len(testo) == 45
+    return testo
+
+def pagina_vuota():
+    testo = intestazione("SCHEDA 4/4", "   TRENO n.xxxxx   ", "xxxxxx", "xxxxxx", "    Vxxx C    ", "     xxx%     ")
+    testo += classificazione("        xxx        ", "      xxxT         ")
+    testo += ["", SOPRA, TITOLO_2, TITOLO_B, REGOLA] + [VUOTA] * 31 + [REGOLA]
+    assert len(testo) == 46
+    return testo
+
+documento = ([""] * 3
+             + pagina("SCHEDA  1/3", "MILANO", "PIACENZA", pagina_1, TITOLO_1, NOTA + ". ")
+             + ["", "", "." * 81, "", ""]
+             + pagina("SCHEDA  2/3", "PIACENZA", "CASTELFRANCO E.", pagina_2, TITOLO_2, NOTA + ". ")
+             + ["", "", "", "." * 72, "", ""]
+             + pagina("SCHEDA 3/3", "CASTELFRANCO E.", "PRATO", pagina_3, TITOLO_2, NOTA)
+             + ["", "", "", "." * 72, ""]
+             + pagina_vuota()
+             + ["", ""])
+assert len(documento) == 202
+assert sum(len(r) + 2 for r in documento) == 14843
+
+# --- C++ ---------------------------------------------------------------------
+def letterale(t):
+    out, dopo_escape = '"', False
+    for c in t:
+        if ord(c) > 127:
+            out += "\\x%02X" % c.encode("cp1252")[0]
+            dopo_escape = True
+            continue
+        if dopo_escape and c in "0123456789abcdefABCDEF":
+            out += '" "'
+        dopo_escape = False
+        out += "\\" + c if c in '"\\' else c
+    return out + '"'
+
+nomi = {SOPRA: "sopra", TITOLO_B: "titolo_basso", REGOLA: "regola", VUOTA: "riga_vuota"}
+marche = {3: "page 1", 53: "page 2", 104: "page 3", 154: "page 4, the blank form"}
+corpo = []
+for i, r in enumerate(documento):
+    if i in marche:
+        corpo.append(f"    // {marche[i]}")
+    corpo.append("    " + (nomi[r] if r in nomi else letterale(r)) + ",")
+
+costanti = "\n".join(f"constexpr std::string_view {n} = {letterale(t)};" for t, n in nomi.items())
+sorgente = f"""// The timetable sheet of train 318: three pages of the run and a blank
+// fourth page, drawn with "_" and "|". Generated by tools/genera_scheda.py,
+// which keeps kilometres, passing times and column bars consistent: change
+// the rows there and run it again rather than editing this table by hand.
+#include "documents/dati_scheda.h"
+
+#include "content/scrivi_righe.h"
+#include "driver/nomi_file.h"
+
+namespace {{
+
+{costanti}
+
+const std::string_view righe[] = {{
+{chr(10).join(corpo)}
+    fine_tabella,
+}};
+
+}}  // namespace
+
+std::span<const std::string_view> righe_scheda() {{ return righe; }}
+
+void dati_scheda(const Form1& f) {{ scrivi_righe(file_scheda(f), righe_scheda()); }}
+"""
+out = sys.argv[1] if len(sys.argv) > 1 else "src/documents/dati_scheda.cpp"
+with open(out, "w", newline="\n") as f:
+    f.write(sorgente)
