@@ -13,6 +13,7 @@ would not compile cleanly on that line.
 import os
 import sys
 
+sys.dont_write_bytecode = True  # leave no cache files in tools/
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from genera_treno_linea import leggi_linea  # noqa: E402
@@ -86,6 +87,16 @@ def difetti_generali(righe):
     byte = sum(len(r) + 2 for r in righe)
     if byte != BYTE_ATTESI:
         difetti.append("%d bytes instead of %d" % (byte, BYTE_ATTESI))
+    segnali = [r.split(",") for r in righe if r.startswith("segnale,")]
+    if sum(1 for c in segnali if c[1 + 1].strip() == "1") != 16:
+        difetti.append("not 16 signals of kind 1")
+    codici = [r.split(",")[2].strip() for r in righe if r.startswith("abbattimento,")]
+    conti = {k: codici.count(k) for k in set(codici)}
+    if conti != {"270": 141, "280": 262, "AC": 12, "180": 1}:
+        difetti.append("code counts %s" % conti)
+    serie = 1 + sum(1 for a, b in zip(codici, codici[1:]) if a != b)
+    if serie != 32:
+        difetti.append("%d runs of codes instead of 32" % serie)
     for r in righe:
         if not r.isascii() or "\t" in r or r.startswith(" "):
             difetti.append("line not plain ASCII or badly started: %r" % r)

@@ -100,10 +100,16 @@ def segnali(tabella_stazioni, celle_linea):
     """The 160 signal rows as tuples (progressive, ten fields)."""
     vietate = (set(celle_linea) | CELLE_RALLENTAMENTO | _celle_codici_fissi()
                | {s["marker"] for s in tabella_stazioni if s["marker"] is not None})
+    marche_stazioni = {s["marker"] - j for s in tabella_stazioni
+                       if s["marker"] is not None for j in range(1, 5)}
+
     # A signal's cell must be free, and so must the cell in front of it,
-    # where its code point goes.
+    # where its code point goes; its approach marks must not cover a
+    # station's.
     def posto_libero(p):
-        return cella_punto(p) not in vietate and (p // 50) not in vietate
+        i = cella_punto(p)
+        return (i not in vietate and (p // 50) not in vietate
+                and not any(i - 2 * k in marche_stazioni for k in range(1, 5)))
 
     scelti = dict(FISSI)
 
@@ -121,13 +127,14 @@ def segnali(tabella_stazioni, celle_linea):
 
     piccoli = [s for s in tabella_stazioni if s["tipo"] in (22, 25, 26, 28) or s["nome"] == "CASTELFRANCO E."]
     for s in piccoli:
-        prova(_arrotonda(s["inizio"] - 400), PICCOLO + (0,))
+        prova(_arrotonda(s["inizio"] - 400), PICCOLO + (0,)) or prova(_arrotonda(s["fine"] + 350), PICCOLO + (0,))
     for s in tabella_stazioni:
         if s["tipo"] < 22 and s not in piccoli:
             prova(_arrotonda(s["inizio"] - 400), INGRESSO + (0,))
     for s in tabella_stazioni:
         if s["tipo"] in (2, 4, 8, 11) and s not in piccoli:
-            prova(_arrotonda(s["fine"] + 150), USCITA + (0,))
+            # Far enough that its approach marks stay clear of the station's.
+            prova(_arrotonda(s["fine"] + 350), USCITA + (0,))
     # Block signals evenly between the others, as many as make the total.
     da_aggiungere = NUMERO_SEGNALI - len(scelti)
     while da_aggiungere > 0:

@@ -30,7 +30,13 @@ def simula(righe, celle_linea, numero_celle):
     train would compile cleanly; cells maps cell -> (kind, value)."""
     errori = []
     celle = {}
+    marche = {}  # cell -> who wrote its approach mark
     prima = None  # end of the previous station area
+
+    def marca(i, chi):
+        if i in marche:
+            errori.append("%s: approach mark on cell %d overwrites that of %s" % (chi, i, marche[i]))
+        marche[i] = chi
 
     def libera(i):
         return i not in celle_linea and i not in celle
@@ -54,6 +60,10 @@ def simula(righe, celle_linea, numero_celle):
             prima = fine
             if tipo < 25:
                 i = fine // 50 - 1
+                if tipo not in (5, 6):
+                    for j in range(1, 5):
+                        if i - j > 1:
+                            marca(i - j, "station %d" % p)
                 if dentro(i, "station %d" % p):
                     if not libera(i):
                         errori.append("station %d: end marker on taken cell %d (%s)"
@@ -75,6 +85,9 @@ def simula(righe, celle_linea, numero_celle):
                 if not libera(i):
                     errori.append("signal %d: cell %d taken" % (p, i))
                 celle[i] = (SEGNALE, 0)
+                for k in range(1, 5):
+                    if i - 2 * k >= 0:
+                        marca(i - 2 * k, "signal %d" % p)
         elif chiave == "abbattimento":
             n = _numeri(riga)
             p = int(n[0])
