@@ -98,8 +98,9 @@ void copia_sorgente(const fs::path& da, const fs::path& a) {
 
 std::string leggi_file(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
+  if (!in.is_open()) throw errore_file_system(file, "cannot open");
   std::string byte((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad() || !in.eof()) throw errore_file_system(file, "cannot read");
+  if (in.bad()) throw errore_file_system(file, "cannot read");
   return byte;
 }
 

@@ -1,0 +1,282 @@
+#include "scenario/comando_compile.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <sstream>
+
+#include "content/dati_linea.h"
+#include "content/dati_treno.h"
+#include "content/righe_linea.h"
+#include "driver/descrizioni_errori.h"
+#include "driver/errore.h"
+#include "driver/nomi_file.h"
+#include "model/form1.h"
+#include "output/memorizza_percorso.h"
+#include "scenario/testo_json.h"
+#include "test_support/cartella_temporanea.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct uscita {
+  int stato = -1;
+  std::string out, err;
+};
+
+std::string tra_apici(const std::string& s) { return "'" + s + "'"; }
+
+// Runs a built executable with its arguments; stdout and stderr go through
+// files of a folder of their own.
+uscita esegui(const std::string& programma, const std::vector<std::string>& argomenti) {
+  cartella_temporanea log;
+  std::string riga = tra_apici(programma);
+  for (const auto& a : argomenti) riga += " " + tra_apici(a);
+  riga += " >" + tra_apici((log.percorso / "out").string()) + " 2>" + tra_apici((log.percorso / "err").string());
+  uscita u;
+  const int r = std::system(riga.c_str());
+  u.stato = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
+  u.out = leggi_tutto(log.percorso / "out");
+  u.err = leggi_tutto(log.percorso / "err");
+  return u;
+}
+
+uscita compila_in_processo(const std::vector<std::string>& argomenti) {
+  std::ostringstream out, err;
+  uscita u;
+  u.stato = comando_compile(argomenti, out, err);
+  u.out = out.str();
+  u.err = err.str();
+  return u;
+}
+
+std::unique_ptr<Form1> modello_in(const fs::path& cartella, const std::string& percorso = "Velstra_Ordoven",
+                                   const std::string& treno = "318") {
+  auto f = std::make_unique<Form1>();
+  f->cartella = cartella;
+  f->nome_percorso = percorso;
+  f->numero_treno = treno;
+  return f;
+}
+
+std::vector<fs::path> compatti(const Form1& f) { return {file_piano(f), file_scenario(f), file_tracciato(f)}; }
+
+TEST(ComandoCompile, UsageErrorsTouchNothing) {
+  cartella_temporanea dir;
+  const std::string d = dir.percorso.string();
+  struct caso {
+    std::vector<std::string> argomenti;
+    const char* guasto;
+  };
+  const caso casi[] = {
+      {{}, "expected DIR ROUTE TRAIN, got 0"},
+      {{d, "Velstra_Ordoven"}, "got 2"},
+      {{d, "Velstra_Ordoven", "318", "x"}, "got 4"},
+      {{"--plan", d, "Velstra_Ordoven", "318"}, "unknown option '--plan'"},
+      {{d, "../Velstra_Ordoven", "318"}, "ROUTE is a name, not a path"},
+      {{d, "Velstra_Ordoven", "a/318"}, "TRAIN is a name, not a path"},
+      {{d, "C:x", "318"}, "drive prefix"},
+      {{d, "Velstra_Ordoven", "3\n18"}, "control character"},
+      {{(dir.percorso / "manca").string(), "Velstra_Ordoven", "318"}, "is not a folder"},
+  };
+  for (const auto& c : casi) {
+    const uscita u = compila_in_processo(c.argomenti);
+    EXPECT_EQ(u.stato, 64) << c.guasto;
+    EXPECT_NE(u.err.find(c.guasto), std::string::npos) << u.err;
+    EXPECT_NE(u.err.find("usage: scenario compile [--no-plan] [--json] DIR ROUTE TRAIN"), std::string::npos);
+    EXPECT_EQ(u.out, "");
+  }
+  EXPECT_TRUE(fs::is_empty(dir.percorso));
+}
+
+TEST(ComandoCompile, HelpExplainsTheCommand) {
+  const uscita u = compila_in_processo({"--help"});
+  EXPECT_EQ(u.stato, 0);
+  EXPECT_EQ(u.out, aiuto_compile);
+  EXPECT_NE(u.out.find("--no-plan"), std::string::npos);
+  EXPECT_NE(u.out.find("64"), std::string::npos);
+}
+
+TEST(ScenarioTool, HelpListsTheCommandsAndUnknownWordsAreUsageErrors) {
+  const uscita aiuto = esegui(VELSTRA_TOOL, {"--help"});
+  EXPECT_EQ(aiuto.stato, 0);
+  EXPECT_NE(aiuto.out.find("compile"), std::string::npos) << aiuto.out;
+  const uscita aiuto_compile_bin = esegui(VELSTRA_TOOL, {"compile", "--help"});
+  EXPECT_EQ(aiuto_compile_bin.stato, 0);
+  EXPECT_EQ(aiuto_compile_bin.out, aiuto_compile);
+  for (const std::vector<std::string>& parole : {std::vector<std::string>{}, {"compiler"}, {"compile"}}) {
+    const uscita u = esegui(VELSTRA_TOOL, parole);
+    EXPECT_EQ(u.stato, 64) << (parole.empty() ? "" : parole[0]);
+    EXPECT_NE(u.err.find("usage: scenario"), std::string::npos) << u.err;
+  }
+}
+
+// The program's own run and the tool on the same source files give the same
+// compact files, byte for byte, and the same exit status.
+TEST(ScenarioTool, CompilesTheEmbeddedScenarioAsTheProgramDoes) {
+  cartella_temporanea programma, autore;
+  fs::copy_file(VELSTRA_PROGRAM, programma.percorso / "Velstra_Ordoven_318");
+  const uscita run = esegui((programma.percorso / "Velstra_Ordoven_318").string(), {});
+  ASSERT_TRUE(run.stato == 0 || run.stato == 1) << run.err;
+
+  auto f = modello_in(autore.percorso);
+  dati_linea(*f);
+  dati_treno(*f);
+  const std::string linea = leggi_tutto(file_linea(*f)), treno = leggi_tutto(file_treno(*f));
+  const uscita tool = esegui(VELSTRA_TOOL, {"compile", autore.percorso.string(), "Velstra_Ordoven", "318"});
+  EXPECT_EQ(tool.stato, run.stato) << tool.err;
+  EXPECT_EQ(tool.err, run.err);
+  for (const fs::path& file : compatti(*f)) {
+    const std::string nostro = leggi_tutto(file), suo = leggi_tutto(programma.percorso / file.filename());
+    EXPECT_FALSE(nostro.empty()) << file;
+    EXPECT_TRUE(nostro == suo) << file.filename() << ": " << nostro.size() << " bytes against " << suo.size();
+  }
+  EXPECT_TRUE(leggi_tutto(file_linea(*f)) == linea) << "the author's line file stays";
+  EXPECT_TRUE(leggi_tutto(file_treno(*f)) == treno) << "the author's train file stays";
+}
+
+// Source pairs for the tool, each compared with the compiler entry run in
+// this process on a copy of the same files.
+struct coppia_sorgenti {
+  const char* nome;
+  std::optional<std::string> linea, treno;
+};
+
+std::string righe(std::initializer_list<std::string_view> r) {
+  std::string s;
+  for (auto x : r) (s += x) += "\r\n";
+  return s;
+}
+
+// The embedded line without its closing header, so records can follow.
+std::string linea_senza_fine() {
+  std::string s;
+  for (std::string_view r : righe_linea()) {
+    if (r.find("[fine]") != std::string_view::npos) break;
+    (s += r) += "\r\n";
+  }
+  return s;
+}
+
+std::string file_embedded(void (*scrivi)(const Form1&), fs::path (*nome)(const Form1&)) {
+  cartella_temporanea dir;
+  auto f = modello_in(dir.percorso);
+  scrivi(*f);
+  return leggi_tutto(nome(*f));
+}
+
+std::vector<coppia_sorgenti> coppie() {
+  const std::string linea = file_embedded(dati_linea, file_linea);
+  const std::string treno = file_embedded(dati_treno, file_treno);
+  return {
+      {"both embedded files", linea, treno},
+      {"no train file", linea, std::nullopt},
+      {"no source file", std::nullopt, std::nullopt},
+      {"no general section", righe({"solo testo"}), treno},
+      {"line file cut in half", linea.substr(0, linea.size() / 2), treno},
+      {"train file cut in half", linea, treno.substr(0, treno.size() / 2)},
+      {"gradient beyond the last cell", linea_senza_fine() + righe({"[pendenze]", "pendenza,  999000,  3", "[fine]"}), treno},
+      {"speed board in cell 1", linea_senza_fine() + righe({"[cartelli]",
+                                                            "indicatori_vmax,  0,  140,  160,  160,  2,  140,  160,  160,  2",
+                                                            "[fine]"}),
+       treno},
+  };
+}
+
+std::string json_atteso(const Form1& f, const std::optional<std::string>& errore, const std::vector<fs::path>& scritti) {
+  std::string s = "{\"numero_errore\": " + std::to_string(f.numero_errore) +
+                  ", \"progressiva_errore\": " + std::to_string(f.progressiva_errore) +
+                  ", \"errore\": " + (errore ? testo_json(*errore) : "null") + ", \"files\": [";
+  for (std::size_t k = 0; k < scritti.size(); ++k) s += (k ? ", " : "") + testo_json(scritti[k].filename().string());
+  return s + "]}\n";
+}
+
+void metti_sorgenti(const Form1& f, const coppia_sorgenti& c) {
+  if (c.linea) scrivi_tutto(file_linea(f), *c.linea);
+  if (c.treno) scrivi_tutto(file_treno(f), *c.treno);
+}
+
+TEST(ScenarioTool, GivesTheCompilersFilesAndErrorStateForAnySourcePair) {
+  for (const bool senza_piano : {false, true}) {
+    for (const auto& c : coppie()) {
+      SCOPED_TRACE(std::string(c.nome) + (senza_piano ? " --no-plan" : ""));
+      // The compiler entry, in place.
+      cartella_temporanea riferimento;
+      auto f = modello_in(riferimento.percorso);
+      metti_sorgenti(*f, c);
+      std::optional<std::string> errore;
+      std::vector<fs::path> scritti;
+      try {
+        memorizza_percorso(*f, senza_piano ? 0 : 1, &scritti);
+      } catch (const fine_con_errore& e) {
+        errore = e.a;
+      }
+      const int stato_atteso = errore ? 2 : f->numero_errore != 0 ? 1 : 0;
+
+      // The tool, on a folder that also holds older, longer compact files.
+      cartella_temporanea autore;
+      auto g = modello_in(autore.percorso);
+      metti_sorgenti(*g, c);
+      const std::string vecchio(400000, 'v');
+      for (const fs::path& file : compatti(*g)) scrivi_tutto(file, vecchio);
+      std::vector<std::string> argomenti{"compile"};
+      if (senza_piano) argomenti.push_back("--no-plan");
+      argomenti.insert(argomenti.end(), {"--json", autore.percorso.string(), "Velstra_Ordoven", "318"});
+      const uscita u = esegui(VELSTRA_TOOL, argomenti);
+
+      EXPECT_EQ(u.stato, stato_atteso) << u.err;
+      EXPECT_EQ(u.out, json_atteso(*f, errore, scritti));
+      for (const fs::path& file : compatti(*g)) {
+        const fs::path suo = riferimento.percorso / file.filename();
+        const bool scritto = std::find(scritti.begin(), scritti.end(), suo) != scritti.end();
+        const std::string nostro = leggi_tutto(file), atteso = scritto ? leggi_tutto(suo) : vecchio;
+        EXPECT_TRUE(nostro == atteso) << file.filename() << (scritto ? " written: " : " kept: ") << nostro.size()
+                                      << " bytes against " << atteso.size();
+      }
+      EXPECT_EQ(fs::exists(file_linea(*g)), c.linea.has_value());
+      if (c.linea) { EXPECT_TRUE(leggi_tutto(file_linea(*g)) == *c.linea) << "the author's line file stays"; }
+      if (c.treno) { EXPECT_TRUE(leggi_tutto(file_treno(*g)) == *c.treno) << "the author's train file stays"; }
+    }
+  }
+}
+
+TEST(ScenarioTool, WithoutJsonReportsAsTheProgramDoes) {
+  struct caso {
+    const char* nome;
+    bool con_linea;
+    int stato;
+    std::string err;
+  };
+  const caso casi[] = {
+      {"no source file", false, 2, " Errore n. 101\n"},
+      {"no train file", true, 1, rapporto_errore(25, 0) + "\n"},
+  };
+  for (const auto& c : casi) {
+    cartella_temporanea autore;
+    auto f = modello_in(autore.percorso);
+    if (c.con_linea) dati_linea(*f);
+    const uscita u = esegui(VELSTRA_TOOL, {"compile", autore.percorso.string(), "Velstra_Ordoven", "318"});
+    EXPECT_EQ(u.stato, c.stato) << c.nome;
+    EXPECT_EQ(u.err, c.err) << c.nome;
+    EXPECT_EQ(u.out, "") << c.nome;
+    EXPECT_EQ(fs::exists(file_tracciato(*f)), c.stato == 1) << c.nome;
+  }
+}
+
+TEST(ScenarioTool, WithoutPlanNoPlanFileIsCreated) {
+  cartella_temporanea autore;
+  auto f = modello_in(autore.percorso, "Rotta", "7");
+  dati_linea(*f);
+  dati_treno(*f);
+  const uscita u = esegui(VELSTRA_TOOL, {"compile", "--no-plan", autore.percorso.string(), "Rotta", "7"});
+  EXPECT_TRUE(u.stato == 0 || u.stato == 1) << u.err;
+  EXPECT_FALSE(fs::exists(file_piano(*f)));
+  EXPECT_TRUE(fs::exists(file_scenario(*f)));
+  EXPECT_TRUE(fs::exists(file_tracciato(*f)));
+}
+
+}  // namespace
