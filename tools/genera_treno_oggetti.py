@@ -87,6 +87,13 @@ FISSI = {
     277200: INGRESSO + (205,),
     296300: BLOCCO + (150,),
     297800: (2, 2, 3, 1, 1, 2, 2, 1, 1, 0),
+    # Block and protection signals that the timetable sheet names.
+    3450: BLOCCO + (0,),
+    24350: BLOCCO + (0,),
+    43350: BLOCCO + (0,),
+    58300: BLOCCO + (0,),
+    70250: INGRESSO + (0,),
+    100250: INGRESSO + (0,),  # the line's board takes the cell of 100300
 }
 PRIMO_SEGNALE, ULTIMO_SEGNALE = 1800, 297800
 DISTANZA_MINIMA = 500
@@ -125,11 +132,15 @@ def segnali(tabella_stazioni, celle_linea):
                 return True
         return False
 
+    def protetta(s):
+        """Whether a fixed signal already stands in front of the station."""
+        return any(s["inizio"] - 1000 <= p < s["inizio"] for p in FISSI)
+
     piccoli = [s for s in tabella_stazioni if s["tipo"] in (22, 25, 26, 28) or s["nome"] == "CASTELFRANCO E."]
     for s in piccoli:
         prova(_arrotonda(s["inizio"] - 400), PICCOLO + (0,)) or prova(_arrotonda(s["fine"] + 350), PICCOLO + (0,))
     for s in tabella_stazioni:
-        if s["tipo"] < 22 and s not in piccoli:
+        if s["tipo"] < 22 and s not in piccoli and not protetta(s):
             prova(_arrotonda(s["inizio"] - 400), INGRESSO + (0,))
     for s in tabella_stazioni:
         if s["tipo"] in (2, 4, 8, 11) and s not in piccoli:
