@@ -41,7 +41,7 @@ esito_record esegui_record(stato_treno& s, const std::string& voce) {
 // passed over; the end of the file is tested before each read.
 void trova_generale(stato_treno& s) {
   while (!fine_file(s.in)) {
-    if (contiene_senza_maiuscole(leggi_voce(s.in), "[generale]")) return;
+    if (contiene_senza_maiuscole(leggi_voce(s), "[generale]")) return;
   }
 }
 
@@ -51,10 +51,10 @@ esito_record leggi_record(stato_treno& s) {
   Form1& f = s.f;
   for (;;) {
     if (fine_file(s.in)) return esito_record::continua;
-    f.voce_letta = leggi_voce(s.in);
+    f.voce_letta = leggi_voce(s);
     if (fine_file(s.in)) return esito_record::continua;
     for (int i = 0; i < 2 && separatore(f.voce_letta); ++i) {
-      f.voce_letta = leggi_voce(s.in);
+      f.voce_letta = leggi_voce(s);
       if (fine_file(s.in)) return esito_record::continua;
     }
     s.offset_record = s.in.inizio_voce;
@@ -111,9 +111,8 @@ void leggi_file_treno(Form1& f, std::int32_t slot_cartello) {
     leggi_dopo_apertura(s);
   } catch (const lettura_fallita&) {
     // Point the authoring tool at the field that failed: the reader's own
-    // offset, else the item being read, else the end of the file.
-    std::size_t offset = s.offset_fallimento;
-    if (offset == std::string::npos) offset = fine_file(s.in) ? s.in.dati.size() : s.in.inizio_voce;
+    // offset (the end of the file included), else the item being read.
+    const std::size_t offset = s.offset_fallimento != std::string::npos ? s.offset_fallimento : s.in.inizio_voce;
     f.origine = {file_sorgente::treno, offset};
     throw;
   }

@@ -22,8 +22,8 @@ std::uint8_t aderenza_in_cella(const stato_treno& s) {
 
 esito_record record_velocita(stato_treno& s) {
   Form1& f = s.f;
-  const std::int32_t p = leggi_numero(s.in);
-  const std::int32_t v = leggi_numero(s.in);
+  const std::int32_t p = leggi_numero(s);
+  const std::int32_t v = leggi_numero(s);
   const std::size_t campo_v = s.in.inizio_voce;
   esito_record esito = controlla_progressiva(s, p, 100);
   if (esito != esito_record::continua) return esito;
@@ -43,8 +43,8 @@ esito_record record_velocita(stato_treno& s) {
 
 esito_record record_aderenza(stato_treno& s) {
   Form1& f = s.f;
-  const std::int32_t p = leggi_numero(s.in);
-  const std::int32_t a = leggi_numero(s.in);
+  const std::int32_t p = leggi_numero(s);
+  const std::int32_t a = leggi_numero(s);
   esito_record esito = controlla_progressiva(s, p, 100);
   if (esito != esito_record::continua) return esito;
   const std::int64_t n = nearest(p / 50.0);

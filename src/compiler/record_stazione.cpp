@@ -47,7 +47,7 @@ esito_record record_stazione(stato_treno& s) {
   const std::int32_t k = s.stazione;
   stazione& st = f.stazioni[static_cast<std::size_t>(k)];
 
-  const std::int32_t p = leggi_numero(s.in);
+  const std::int32_t p = leggi_numero(s);
   st.progressiva = p;
   esito_record esito = controlla_progressiva(s, p, 800);
   if (esito != esito_record::continua) return esito;
@@ -56,19 +56,19 @@ esito_record record_stazione(stato_treno& s) {
     return esito_record::interrotta;
   }
   st.tipo = leggi_8_bit(s);
-  const std::int32_t l = leggi_numero(s.in);
+  const std::int32_t l = leggi_numero(s);
   if (l % 100 != 0) {
     registra_errore(s, 9, s.offset_record, p);
     return esito_record::interrotta;
   }
   leggi_valori(s, st);
-  const std::int64_t h = leggi_numero(s.in);
-  const std::int64_t m = leggi_numero(s.in);
-  const std::int64_t sec = leggi_numero(s.in);
+  const std::int64_t h = leggi_numero(s);
+  const std::int64_t m = leggi_numero(s);
+  const std::int64_t sec = leggi_numero(s);
   const std::int64_t orario = (h * 60 + m) * 60 + sec;
   if (!in_32_bit(orario)) fallisci(s, s.offset_record);
   st.orario = static_cast<std::int32_t>(orario);
-  st.nome = leggi_voce(s.in);
+  st.nome = leggi_voce(s);
 
   // The extent is checked whole before any of its fields changes.
   const estensione e = estensione_di(st.tipo, p, l, st.campo_14);

@@ -25,9 +25,9 @@ esito_record dopo_collocazione(stato_treno& s, std::int32_t p) {
 
 }  // namespace
 
-void record_massa_frenata(stato_treno& s) { s.f.stazioni[voce_treno_linea].inizio = leggi_numero(s.in); }
+void record_massa_frenata(stato_treno& s) { s.f.stazioni[voce_treno_linea].inizio = leggi_numero(s); }
 
-void record_vetture(stato_treno& s) { s.f.stazioni[voce_treno_linea].progressiva = leggi_numero(s.in); }
+void record_vetture(stato_treno& s) { s.f.stazioni[voce_treno_linea].progressiva = leggi_numero(s); }
 
 void record_orologio(stato_treno& s) {
   stazione& r = s.f.stazioni[voce_ripetizione];
@@ -40,8 +40,8 @@ void record_sabbia(stato_treno& s) { s.f.stazioni[voce_ripetizione].campo_7 = le
 
 esito_record record_abbattimento(stato_treno& s) {
   Form1& f = s.f;
-  const std::int32_t p = leggi_numero(s.in);
-  const std::int32_t k = leggi_numero(s.in);
+  const std::int32_t p = leggi_numero(s);
+  const std::int32_t k = leggi_numero(s);
   esito_record esito = controlla_progressiva(s, p, 100);
   if (esito != esito_record::continua) return esito;
   const std::int64_t i = nearest(p / 50.0);
@@ -63,7 +63,7 @@ esito_record record_abbattimento(stato_treno& s) {
 
 esito_record record_segnale(stato_treno& s) {
   std::int32_t v[11];
-  for (std::int32_t& numero : v) numero = leggi_numero(s.in);
+  for (std::int32_t& numero : v) numero = leggi_numero(s);
   const std::int32_t p = v[0];
   esito_record esito = controlla_progressiva(s, p, 100);
   if (esito != esito_record::continua) return esito;
@@ -74,7 +74,7 @@ esito_record record_segnale(stato_treno& s) {
 
 esito_record record_rallentamento(stato_treno& s) {
   std::int32_t v[6];
-  for (std::int32_t& numero : v) numero = leggi_numero(s.in);
+  for (std::int32_t& numero : v) numero = leggi_numero(s);
   const std::int32_t p = v[0];
   esito_record esito = controlla_progressiva(s, p, 100);
   if (esito != esito_record::continua) return esito;

@@ -20,14 +20,24 @@ void fallisci(stato_treno& s, std::size_t offset) {
   throw lettura_fallita{};
 }
 
+std::int32_t leggi_numero(stato_treno& s) {
+  if (fine_file(s.in)) fallisci(s, s.in.dati.size());
+  return leggi_numero(s.in);
+}
+
+std::string leggi_voce(stato_treno& s) {
+  if (fine_file(s.in)) fallisci(s, s.in.dati.size());
+  return leggi_voce(s.in);
+}
+
 std::uint8_t leggi_8_bit(stato_treno& s) {
-  const std::int32_t v = leggi_numero(s.in);
+  const std::int32_t v = leggi_numero(s);
   if (v < 0 || v > std::numeric_limits<std::uint8_t>::max()) fallisci(s, s.in.inizio_voce);
   return static_cast<std::uint8_t>(v);
 }
 
 std::int16_t leggi_16_bit(stato_treno& s) {
-  const std::int32_t v = leggi_numero(s.in);
+  const std::int32_t v = leggi_numero(s);
   if (v < std::numeric_limits<std::int16_t>::min() || v > std::numeric_limits<std::int16_t>::max())
     fallisci(s, s.in.inizio_voce);
   return static_cast<std::int16_t>(v);

@@ -36,6 +36,11 @@ void registra_errore(stato_treno& s, std::int32_t numero, std::size_t offset, st
 // Error 25 raised by the reader itself: remembers the offset and throws.
 [[noreturn]] void fallisci(stato_treno& s, std::size_t offset);
 
+// The item reader for the train file: a read at the end of the file fails at
+// the end of the file, any other failure at the item being read.
+std::int32_t leggi_numero(stato_treno& s);
+std::string leggi_voce(stato_treno& s);
+
 // Number fields of the places narrower than 32 bits: a value that does not
 // fit is error 25 at that field.
 std::uint8_t leggi_8_bit(stato_treno& s);
