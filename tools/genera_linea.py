@@ -7,7 +7,8 @@ Run from the repository root:
 Python 3, standard library only; deterministic (same output on every run).
 Helpers: genera_linea_cartelli.py (boards and signs), genera_linea_profilo.py
 (gradients and mountain stretches), genera_linea_curve.py (curves and the
-fit of the plan). Every constraint of the file is checked here before the
+fit of the plan), genera_linea_piano.py (the plan arithmetic) and
+genera_linea_verifica.py (the checks). Every constraint of the file is checked here before the
 table is printed; a failed check stops with a message and no output.
 """
 import os
@@ -115,6 +116,7 @@ def main():
         margine += 1
     import genera_linea_verifica as verifica  # noqa: E402
     verifica.verifica(righe, curve, pendenze, montagne, cartelli, indicazioni, controlla)
+    curve_mod.verifica_piano(curve, controlla)
     controlla(len(righe) == RIGHE_FILE, "%d lines" % len(righe))
     controlla(byte_file(righe) == BYTE_FILE, "%d bytes" % byte_file(righe))
     stampa_cpp(righe)

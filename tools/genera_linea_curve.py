@@ -1,32 +1,43 @@
-"""Curves of the embedded line and the plan they give.
+"""Curves of the embedded line.
 
-Used by genera_linea.py. The plan is a walk of one point per metre whose step
-turns by the factor (1 + i*k) on every curved metre (the step written as the
-complex number dy + i*dx). So the step after all curves depends only on the
-curve lengths: its angle is the sum of +-atan(k)*n and its log-length the sum
-of log(1 + k^2)*n/2. With the lengths fixed, the point at a given metre is
-linear in the lengths of the straights between curves.
+Used by genera_linea.py; the arithmetic is in genera_linea_piano.py.
 
-The layout is authored as an order of curves (class, side) per stretch with
-nominal lengths; then
-  1. the lengths are fitted so that the step at the last curve's start has
-     the angle and length that the end of the plan needs;
-  2. the straights are fitted so that P(300000) lands on its target;
-  3. a bit-exact walk (binary64, the order of the compiler) checks both.
+  1. Each stretch of the line has its set of curves (class, side) with
+     nominal lengths (a deterministic draw within a range per class).
+  2. The lengths of all curves but the three fixed ones are fitted so that
+     the step at the last curve's start is the one the end of the plan needs
+     (P(306998) - P(300000) depends on nothing else).
+  3. Each stretch orders its curves so that the heading weaves about a
+     course set per stretch; the curves are spread evenly over the stretch.
+  4. The straights are fitted so that P(300000) lands on its target.
+  5. A bit-exact walk checks the figures.
 """
-import cmath
 import math
 
-K = {1: 0.0001, 2: 0.0002, 3: 0.0004, 4: 0.001, 5: 0.002, 6: 0.003}
-M = {1: 1, 2: 2, 3: 4, 4: 10, 5: 20, 6: 30}  # k in units of 0.0001
+import genera_linea_piano as piano
 
-# Rounded targets of the plan and the fixed curves.
-P_300000 = complex(216267.26, -75461.30)  # complex form: second + i*first
+# Rounded targets of the plan (complex form: second + i*first coordinate).
+P_300000 = complex(216267.26, -75461.30)
 P_306998 = complex(217175.01, -82620.57)
-PRIMA = (1000, 300, 6, "d")
-LUNGA = (16800, 6450, 1, "s")
-ULTIMA = (299300, 850, 2, "s")
+CURSORE_FINALE = 300151
 LUNGHEZZA_ESTESA = 307000
+PRIMA = [1000, 300, 6, "d"]
+LUNGA = [16800, 6450, 1, "s"]
+ULTIMA = [299300, 850, 2, "s"]
+RETTILINEO_MINIMO = 150
+
+_NOMINALI = {1: (1500, 2600), 2: (900, 1500), 3: (600, 1100),
+             4: (400, 800), 5: (300, 600), 6: (260, 480)}
+
+# Stretches: (first metre, last metre, curves "<side><class>*count", the
+# courses the heading weaves about, evenly from first to last, degrees from
+# the second axis towards the first; None keeps the order as written).
+_TRATTI = [
+    (1300, 16800, "s4 d3 s3 d2", None),                            # MILANO suburbs
+    (23250, 218300, "d1*15 s1*14 d2*7 s2*8 d3*8 s3*11 d4*1", (25.0, -35.0, 25.0, -30.0)),  # the plain
+    (218800, 259300, "d5*5 s5*5 d6*1 s6*3 d4*8 s4*4 s3*1 d3*1", (-80.0, -80.0)),  # the climb
+    (278100, 299300, "d5*2 s5*2 d6*1 s6*1 d4*3 s4*2 s3*1 d3*1", (-60.0, -75.0)),  # down to PRATO
+]
 
 
 class _Lcg:
@@ -38,71 +49,96 @@ class _Lcg:
         return (self.stato >> 8) % n
 
 
-_NOMINALI = {1: (1500, 2600), 2: (900, 1500), 3: (600, 1100),
-             4: (400, 800), 5: (300, 600), 6: (260, 480)}
-
-# Order of the curves by stretch: (first metre, last metre, curves).
-# Curves are written "<side><class>".
-_TRATTI = [
-    # after the first curve, up to the long one (MILANO suburbs)
-    (1300, 16800, "s4 d3 s3 d2"),
-    # the plain, MILANO to BOLOGNA
-    (23250, 218300,
-     "d1 s2 d1 s1 d3 s3 d1 s1 d2 s3 d1 s1 d3 s2 d1 s3 d4 s1 d1 s3 "
-     "d2 s1 d3 s1 d1 s4 d1 s3 d2 s1 d3 s2 d1 s1 d1 s3 d3 s2 d2 s1 "
-     "d1 s3 d3 s1 d1 s2 d3 s1 d2 s3 d1 s1 d3 s2 d4 s1 d1 s4 d1 s2 d2 s4 s1"),
-    # the climb to the long tunnel
-    (218800, 259300,
-     "s4 d5 s6 d4 s5 d3 s5 d4 s3 d6 s5 d4 s6 d5 s4 d4 s5 d5 s3 d4 s6 d5 d2 s4"),
-    # the fall to PRATO
-    (278100, 299300,
-     "d4 s5 d5 s3 d4 s5 d6 s6 d4 s3 d5 s5 d4 s2 d5 d4 s3 d3"),
-]
-
-
-def _parse(testo):
-    return [(int(x[1]), x[0]) for x in testo.split()]
-
-
-def disposizione():
-    """The nominal layout: list of [start, length, class, side], with the three
-    fixed curves, in order."""
-    caso = _Lcg(253)
-    curve = [list(PRIMA)]
-    for i, (da, a, testo) in enumerate(_TRATTI):
-        elenco = _parse(testo)
-        lunghezze = []
-        for classe, lato in elenco:
-            lo, hi = _NOMINALI[classe]
-            lunghezze.append(lo + 50 * caso.prossimo((hi - lo) // 50 + 1))
-        libero = (a - da) - sum(lunghezze)
-        passo = libero / (len(elenco) + 1)
-        p = da
-        for (classe, lato), n in zip(elenco, lunghezze):
-            p += passo
-            curve.append([int(round(p)), n, classe, lato])
-            p += n
-        if i == 0:
-            curve.append(list(LUNGA))
-    curve.append(list(ULTIMA))
+def _elenco(testo):
+    curve = []
+    for parte in testo.split():
+        nome, _, volte = parte.partition("*")
+        curve += [(int(nome[1]), nome[0])] * int(volte or "1")
     return curve
-
-
-def fattore(classe, lato):
-    return K[classe] if lato == "d" else -K[classe]
 
 
 def passo_finale():
     """Step at the start of the last curve that the two targets need."""
-    c = complex(1, fattore(ULTIMA[2], ULTIMA[3]))
+    c = complex(1, piano.fattore(ULTIMA[2], ULTIMA[3]))
     fine_curva = ULTIMA[0] + ULTIMA[1]
-    d = P_306998 - P_300000
     curvi = fine_curva - 300000
     w = sum(c ** j for j in range(1, curvi + 1)) + (LUNGHEZZA_ESTESA - 2 - fine_curva) * c ** curvi
-    v = d / w
+    v = (P_306998 - P_300000) / w
     return v / c ** (300000 - ULTIMA[0])
+
+
+def _svolta(curva):
+    return math.degrees(math.atan(piano.fattore(curva[2], curva[3])) * curva[1])
+
+
+def ordina(curve, rotta, rotte):
+    """Orders the curves so that the heading weaves about a course moving
+    evenly through rotte: below the course the next curve turns towards the
+    first axis (side d), above it away (side s), each time the one that
+    lands nearest to the mirror of the heading about the course."""
+    resto = list(curve)
+    fuori = []
+    while resto:
+        x = (len(rotte) - 1) * len(fuori) / max(1, len(curve) - 1)
+        j = min(int(x), len(rotte) - 2)
+        rotta_voluta = rotte[j] + (rotte[j + 1] - rotte[j]) * (x - j)
+        lato = "d" if rotta < rotta_voluta else "s"
+        candidate = [c for c in resto if c[3] == lato] or resto
+        specchio = 2 * rotta_voluta - rotta
+        scelta = min(candidate, key=lambda c: (abs(rotta + _svolta(c) - specchio), c[2], c[1]))
+        resto.remove(scelta)
+        fuori.append(scelta)
+        rotta += _svolta(scelta)
+    return fuori, rotta
 
 
 def curve_finali():
     """The 112 curves in order: [start, length, class, side]."""
-    return disposizione()
+    caso = _Lcg(253)
+    tratti = []
+    for da, a, testo, rotte in _TRATTI:
+        curve = []
+        for classe, lato in _elenco(testo):
+            lo, hi = _NOMINALI[classe]
+            curve.append([0, lo + 50 * caso.prossimo((hi - lo) // 50 + 1), classe, lato])
+        tratti.append(curve)
+    # lengths: every curve before the last one counts, in any order
+    tutte = [PRIMA, LUNGA] + [c for t in tratti for c in t]
+    piano.adatta_lunghezze(tutte, {0, 1}, passo_finale())
+    # order and nominal places, stretch by stretch
+    rotta = _svolta(PRIMA)
+    ordinate = [PRIMA]
+    for i, ((da, a, _, rotte), curve) in enumerate(zip(_TRATTI, tratti)):
+        if rotte is not None:
+            curve, rotta = ordina(curve, rotta, rotte)
+        else:
+            rotta += sum(_svolta(c) for c in curve)
+        passo = ((a - da) - sum(c[1] for c in curve)) / (len(curve) + 1)
+        p = da
+        for c in curve:
+            p += passo
+            c[0] = int(round(p))
+            p += c[1]
+            ordinate.append(c)
+        if i == 0:
+            ordinate.append(LUNGA)
+            rotta += _svolta(LUNGA)
+    ordinate.append(ULTIMA)
+    # straights: the curves between the fixed ones move
+    indice_lunga = ordinate.index(LUNGA)
+    gruppi = [list(range(1, indice_lunga + 1)),
+              list(range(indice_lunga + 1, len(ordinate)))]
+    piano.adatta_rettilinei(ordinate, gruppi, 300000, P_300000, RETTILINEO_MINIMO)
+    return [list(c) for c in ordinate]
+
+
+def verifica_piano(curve, controlla):
+    """The figures of the plan, walked as the compiler walks it."""
+    x, y, cursore = piano.cammino_esatto(curve, LUNGHEZZA_ESTESA)
+    controlla(cursore == CURSORE_FINALE, "plan cursor %d" % cursore)
+    controlla((x[1001], y[1001]) == (0.003, 1001.0), "P(1001) %r" % ((x[1001], y[1001]),))
+    controlla((round(x[1002], 6), round(y[1002], 6)) == (0.009, 1001.999991), "P(1002)")
+    for m, voluto in ((300000, P_300000), (306998, P_306998)):
+        ottenuto = (round(x[m], 2), round(y[m], 2))
+        controlla(ottenuto == (voluto.imag, voluto.real), "P(%d) = %r" % (m, (x[m], y[m])))
+    return x, y
