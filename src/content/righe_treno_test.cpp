@@ -262,6 +262,15 @@ TEST_F(FileTreno, StationTypesTimesAndNames) {
                                       {"MODENA", 60, 14, 58},      {"BOLOGNA C.LE", 60, 15, 28},
                                       {"PRATO", 0, 16, 12}};
   EXPECT_TRUE(con_orario == attesi);
+  EXPECT_EQ(stazioni.front().back(), " MILANO");
+  EXPECT_EQ(stazioni.back().back(), " PRATO");
+  // The two "Cabina B" rows are points without a stop: every value 0.
+  for (const auto& s : stazioni) {
+    if (s.back() != " Cabina B") continue;
+    EXPECT_EQ(numero(s[2]), 26);
+    EXPECT_EQ(numero(s[3]), 200);
+    for (std::size_t k = 4; k <= 16; ++k) EXPECT_EQ(numero(s[k]), 0) << numero(s[1]) << " field " << k;
+  }
   EXPECT_EQ(stazioni.back()[1], "  298800");
 }
 
@@ -354,6 +363,11 @@ TEST_F(ScenarioCompilato, CellsOfTheWorkedRows) {
   }
   const int marche[] = {1434, 1433, 1432, 1431};
   for (int j = 0; j < 4; ++j) EXPECT_EQ(f->cella_n(marche[j]).valore_6, 81 + j);
+}
+
+TEST_F(ScenarioCompilato, FirstSpeedHoldsUpToTheSecondRecord) {
+  for (int i = 0; i <= 24; ++i) EXPECT_EQ(f->cella_n(i).velocita, 6) << i;
+  EXPECT_EQ(f->cella_n(25).velocita, 20);
 }
 
 // Every object of both files keeps its own cell: a station end marker that
