@@ -248,12 +248,14 @@ TEST_F(FileTreno, StationTypesTimesAndNames) {
     const std::string nome = s.back().substr(1);
     SCOPED_TRACE(nome);
     EXPECT_EQ(numero(s[16]), 0);
-    if (numero(s[14]) != 0 || numero(s[15]) != 0) con_orario.push_back({nome, numero(s[13]), numero(s[14]), numero(s[15])});
+    if (numero(s[14]) != 0 || numero(s[15]) != 0)
+      con_orario.push_back({nome, numero(s[13]), numero(s[14]), numero(s[15])});
     if (nome != "Cabina B") {
       EXPECT_TRUE(nomi.insert(nome).second) << "name used twice";
       EXPECT_EQ(nome.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ .'-"), std::string::npos);
     }
   }
+  for (const char* quotato : {"S.ILARIO D'ENZA", "VILLA CADE'", "MONZUNO-VADO"}) EXPECT_EQ(nomi.count(quotato), 1u);
   EXPECT_EQ(std::count_if(stazioni.begin(), stazioni.end(), [](const auto& s) { return s.back() == " Cabina B"; }), 2);
   EXPECT_EQ(campi_di((*righe)[std::find(righe->begin(), righe->end(), "[stazioni]") - righe->begin() + 14]).back(),
             " PIACENZA");
