@@ -141,7 +141,7 @@ def segnali(tabella_stazioni, celle_linea):
         prova(_arrotonda(s["inizio"] - 400), PICCOLO + (0,)) or prova(_arrotonda(s["fine"] + 350), PICCOLO + (0,))
     for s in tabella_stazioni:
         if s["tipo"] < 22 and s not in piccoli and not protetta(s):
-            prova(_arrotonda(s["inizio"] - 400), INGRESSO + (0,))
+            any(prova(_arrotonda(s["inizio"] - d), INGRESSO + (0,)) for d in (400, 700, 1000))
     for s in tabella_stazioni:
         if s["tipo"] in (2, 4, 8, 11) and s not in piccoli:
             # Far enough that its approach marks stay clear of the station's.
