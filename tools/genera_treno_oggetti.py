@@ -162,10 +162,35 @@ def _suddividi(totale, parti):
     return [totale // parti + (1 if j < totale % parti else 0) for j in range(parti)]
 
 
-# Runs of equal codes per stretch: up to Bologna, Bologna to the 180 point,
-# and from there to the end of the line.
-SEQUENZE = ([270, 280] * 10, [270, 280, 270], [280, 270, 280, 270, 280, 270, 280])
+# Runs of code 270 per stretch (up to Bologna, Bologna to the 180 point,
+# from there to the end of the line), each named by the station it slows
+# down for or by the end of the stretch it is tied to; code 280 fills the
+# open line between them.
+RUNS_270 = (
+    ("inizio", "LODI", "CASALPUSTERLENGO", "PIACENZA", "FIORENZUOLA", "FIDENZA", "PARMA",
+     "REGGIO EMILIA", "MODENA", "CASTELFRANCO E."),
+    ("inizio", "fine"),
+    ("MONZUNO-VADO", "S.BENEDETTO SAMBRO", "VERNIO"),
+)
 NUMERO_270 = 141
+
+
+def _codici_del_tratto(tratto, centri, n270, progressive_stazioni):
+    """Code of each point of one stretch: runs of 270 as centred on their
+    stations as they fit, 280 elsewhere."""
+    codici = [280] * len(tratto)
+    for centro, lunghezza in zip(centri, _suddividi(n270, len(centri))):
+        if centro == "inizio":
+            da = 0
+        elif centro == "fine":
+            da = len(tratto) - lunghezza
+        else:
+            p = progressive_stazioni[centro]
+            da = min(range(len(tratto)), key=lambda i: abs(tratto[i] - p)) - lunghezza // 2
+        if da < 0 or da + lunghezza > len(tratto) or 270 in codici[max(0, da - 1):da + lunghezza + 1]:
+            raise SystemExit("genera_treno: the 270 run of %s does not fit" % centro)
+        codici[da:da + lunghezza] = [270] * lunghezza
+    return codici
 
 
 def codici(tabella_segnali, tabella_stazioni, celle_linea):
@@ -209,12 +234,7 @@ def codici(tabella_segnali, tabella_stazioni, celle_linea):
     quota[0] += NUMERO_270 - sum(quota)
     valori = {p: "AC" for p in CODICI_AC}
     valori[CODICE_180] = 180
-    for tratto, sequenza, n270 in zip(tratti, SEQUENZE, quota):
-        lunghezze = {270: _suddividi(n270, sequenza.count(270)),
-                     280: _suddividi(len(tratto) - n270, sequenza.count(280))}
-        i = 0
-        for codice in sequenza:
-            for _ in range(lunghezze[codice].pop(0)):
-                valori[tratto[i]] = codice
-                i += 1
+    progressive_stazioni = {s["nome"]: s["campi"][0] for s in tabella_stazioni}
+    for tratto, centri, n270 in zip(tratti, RUNS_270, quota):
+        valori.update(zip(tratto, _codici_del_tratto(tratto, centri, n270, progressive_stazioni)))
     return [(p, valori[p]) for p in ordinati]
