@@ -5,8 +5,6 @@ Every object is laid out from a few fixed rows and simple railway rules
 front of every signal and repetition points between them), then moved by
 50 m steps off any cell that the line or an earlier object already takes.
 """
-import math
-
 from genera_treno_linea import cella_punto
 from genera_treno_verifica import estensione
 
