@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -182,6 +183,9 @@ TEST_F(FileTreno, EveryRecordInTheFixedColumnsOfItsType) {
         ASSERT_GE(campi.back().size(), 2u);
         EXPECT_EQ(campi.back()[0], ' ');
         EXPECT_NE(campi.back()[1], ' ');
+        if (t.chiave == "segnale") {
+          EXPECT_EQ(campi.back(), " " + std::to_string(numero(campi.back())));
+        }
       }
     }
   }
