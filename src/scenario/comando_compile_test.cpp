@@ -144,6 +144,7 @@ TEST(ScenarioTool, CompilesTheEmbeddedScenarioAsTheProgramDoes) {
 struct coppia_sorgenti {
   const char* nome;
   std::optional<std::string> linea, treno;
+  const char* fine = nullptr;  // where known, the text the run ends with through errore
 };
 
 std::string righe(std::initializer_list<std::string_view> r) {
@@ -172,18 +173,24 @@ std::string file_embedded(void (*scrivi)(const Form1&), fs::path (*nome)(const F
 std::vector<coppia_sorgenti> coppie() {
   const std::string linea = file_embedded(dati_linea, file_linea);
   const std::string treno = file_embedded(dati_treno, file_treno);
+  // A signal at progressive 0 lands in cell 1 with valore_1 0 and valore_2 11.
+  std::string treno_segnale_in_1 = treno;
+  const std::size_t segnali = treno.find("[segnali]\r\n");
+  if (segnali != std::string::npos)
+    treno_segnale_in_1.insert(segnali + 11, "segnale,    0,   2, 0, 1,  1, 0,    0,  0,1,1, 0\r\n");
   return {
       {"both embedded files", linea, treno},
       {"no train file", linea, std::nullopt},
-      {"no source file", std::nullopt, std::nullopt},
-      {"no general section", righe({"solo testo"}), treno},
+      {"no source file", std::nullopt, std::nullopt, "101"},
+      {"no general section", righe({"solo testo"}), treno, "102"},
       {"line file cut in half", linea.substr(0, linea.size() / 2), treno},
       {"train file cut in half", linea, treno.substr(0, treno.size() / 2)},
       {"gradient beyond the last cell", linea_senza_fine() + righe({"[pendenze]", "pendenza,  999000,  3", "[fine]"}), treno},
       {"speed board in cell 1", linea_senza_fine() + righe({"[cartelli]",
                                                             "indicatori_vmax,  0,  140,  160,  160,  2,  140,  160,  160,  2",
                                                             "[fine]"}),
-       treno},
+       treno, "1250"},
+      {"signal in cell 1", linea, treno_segnale_in_1, "1251"},
   };
 }
 
@@ -216,6 +223,7 @@ TEST(ScenarioTool, GivesTheCompilersFilesAndErrorStateForAnySourcePair) {
         errore = e.a;
       }
       const int stato_atteso = errore ? 2 : f->numero_errore != 0 ? 1 : 0;
+      if (c.fine) { EXPECT_EQ(errore.value_or("none"), c.fine); }
 
       // The tool, on a folder that also holds older, longer compact files.
       cartella_temporanea autore;
