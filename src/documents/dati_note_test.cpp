@@ -10,6 +10,8 @@
 
 namespace {
 
+using namespace prova_documenti;
+
 std::string scrivi_note(const cartella_temporanea& dir) {
   dati_note(form_nella_cartella(dir.percorso));
   return leggi_tutto(dir.percorso / "Velstra_Ordoven_318_note.txt");

@@ -11,6 +11,8 @@
 
 namespace {
 
+using namespace prova_documenti;
+
 std::string scrivi_ordine(const cartella_temporanea& dir) {
   dati_rallentamenti(form_nella_cartella(dir.percorso));
   return leggi_tutto(dir.percorso / "Velstra_Ordoven_318_rallentamenti.txt");

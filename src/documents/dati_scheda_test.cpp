@@ -2,22 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <vector>
 
 #include "content/scrivi_righe.h"
 #include "documents/documento_di_prova.h"
+#include "documents/scheda_di_prova.h"
 #include "test_support/cartella_temporanea.h"
 
 namespace {
+
+using namespace prova_documenti;
 
 std::string scrivi_scheda(const cartella_temporanea& dir) {
   dati_scheda(form_nella_cartella(dir.percorso));
   return leggi_tutto(dir.percorso / "Velstra_Ordoven_318_scheda_treno.txt");
 }
-
-std::vector<std::string> righe_della_scheda() { return dividi_righe(testo_righe(righe_scheda())).righe; }
 
 TEST(DatiScheda, ReplacesAnOlderLongerSheetWith202CrLfLines) {
   cartella_temporanea dir;
@@ -45,30 +45,6 @@ TEST(DatiScheda, BlankLinesAndSeparatorsFrameThePages) {
   const riga_attesa separatori[] = {{51, std::string(81, '.')}, {102, std::string(72, '.')}, {153, std::string(72, '.')}};
   for (const auto& s : separatori) EXPECT_EQ(righe[s.numero - 1], s.testo) << "line " << s.numero;
 }
-
-struct pagina {
-  std::size_t prima_riga;  // line number of the header's top
-  std::string etichetta;
-  std::string treno, da, a, classe, percentuale, classificazione, massa;
-  std::string titolo;
-  std::string nota;  // empty: the page has none
-  std::size_t righe_tabella;
-};
-
-const std::string titolo_1 = " | Vel.| Vel.| Progr Km |  No |    Localit\xE0 di Servizio    |     Orario     | Rec |";
-const std::string titolo_2 = " | Vel.| Vel.| Progr Km |  No |   Localita' di  Servizio   |     Orario     | Rec |";
-const std::string nota = " Dalle ore 23.30 alle ore 4.30 velocit\xE0 massima 160 Km/h";
-
-const pagina pagine[] = {
-    {4, "SCHEDA  1/3", "   TRENO n. 318    ", "MILANO", "PIACENZA", "    V200 C    ", "     130%     ",
-     "     INTERCITY     ", "       700T        ", titolo_1, nota + ". ", 29},
-    {54, "SCHEDA  2/3", "   TRENO n. 318    ", "PIACENZA", "CASTELFRANCO E.", "    V200 C    ", "     130%     ",
-     "     INTERCITY     ", "       700T        ", titolo_2, nota + ". ", 29},
-    {105, "SCHEDA 3/3", "   TRENO n. 318    ", "CASTELFRANCO E.", "PRATO", "    V200 C    ", "     130%     ",
-     "     INTERCITY     ", "       700T        ", titolo_2, nota, 29},
-    {155, "SCHEDA 4/4", "   TRENO n.xxxxx   ", "xxxxxx", "xxxxxx", "    Vxxx C    ", "     xxx%     ",
-     "        xxx        ", "      xxxT         ", titolo_2, "", 31},
-};
 
 // Every line of a page, built from the box layout: bars of the left box at
 // columns 1 and 21, of the right box at 67 and 82; "da: " at 41, "a: " at 42.
@@ -130,18 +106,6 @@ TEST(DatiScheda, HeaderLinesOfPagesTwoAndFourAreExact) {
   for (const auto& a : attese) EXPECT_EQ(righe[a.numero - 1], a.testo) << "line " << a.numero;
 }
 
-// Lines of the table from the first heading to the bottom rule.
-std::vector<std::string> tabella(const std::vector<std::string>& righe, const pagina& p) {
-  const auto inizio = righe.begin() + static_cast<std::ptrdiff_t>(p.prima_riga - 1 + 11);
-  return {inizio, inizio + static_cast<std::ptrdiff_t>(3 + p.righe_tabella + 1)};
-}
-
-// Only the rows (between heading rule and bottom rule).
-std::vector<std::string> righe_tabella(const std::vector<std::string>& righe, const pagina& p) {
-  const auto t = tabella(righe, p);
-  return {t.begin() + 3, t.end() - 1};
-}
-
 TEST(DatiScheda, EveryTableLineHasItsBarsAtTheSameColumns) {
   const auto righe = righe_della_scheda();
   ASSERT_EQ(righe.size(), 202u);
@@ -151,233 +115,6 @@ TEST(DatiScheda, EveryTableLineHasItsBarsAtTheSameColumns) {
       EXPECT_EQ(r.size(), 83u) << r;
       EXPECT_EQ(colonne_di(r, '|'), barre) << r;
     }
-}
-
-struct cella {
-  std::size_t inizio, larghezza;
-};
-const cella vel_lim{2, 5}, vel_marc{8, 5}, progr{14, 10}, rs{25, 5}, localita{31, 28}, orario{60, 16}, rec{77, 5};
-
-std::string di(const std::string& riga, cella c) { return riga.substr(c.inizio, c.larghezza); }
-bool vuota(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
-bool cifre(const std::string& s) { return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos; }
-std::string senza_blank(const std::string& s) {
-  const auto a = s.find_first_not_of(' ');
-  return a == std::string::npos ? "" : s.substr(a, s.find_last_not_of(' ') - a + 1);
-}
-
-// A speed cell: blanks, or whole km/h right-aligned in four characters then a blank.
-bool velocita_valida(const std::string& s) {
-  if (vuota(s)) return true;
-  const std::string n = s.substr(0, 4);
-  const auto a = n.find_first_not_of(' ');
-  if (s.size() != 5 || s[4] != ' ' || a == std::string::npos || !cifre(n.substr(a))) return false;
-  const int v = std::stoi(n);
-  return v % 5 == 0 && v > 0 && v <= 200;
-}
-
-// A kilometre cell: three decimals right-aligned in eight characters, two blanks.
-bool chilometro_valido(const std::string& s) {
-  if (vuota(s)) return true;
-  const std::string n = senza_blank(s);
-  const auto punto = n.find('.');
-  return s.substr(8) == "  " && s[7] != ' ' && punto != std::string::npos && n.size() - punto == 4 &&
-         cifre(n.substr(0, punto)) && cifre(n.substr(punto + 1));
-}
-
-bool ora_valida(const std::string& s) {
-  return s.size() == 5 && s[2] == '.' && cifre(s.substr(0, 2)) && cifre(s.substr(3)) && std::stoi(s.substr(3)) < 60;
-}
-
-enum class forma_ora { nessuna, passaggio, fermata, partenza, arrivo, non_valida };
-
-forma_ora forma(const std::string& s) {
-  if (vuota(s)) return forma_ora::nessuna;
-  const std::string b6(6, ' '), b5(5, ' '), b4(4, ' '), b10(10, ' ');
-  if (s.substr(0, 6) == b6 && s.substr(11) == b5 && ora_valida(s.substr(6, 5))) return forma_ora::passaggio;
-  if (s.substr(0, 10) == b10 && s.back() == ' ' && ora_valida(s.substr(10, 5))) return forma_ora::partenza;
-  if (s[0] == ' ' && s.substr(6) == b10 && ora_valida(s.substr(1, 5))) return forma_ora::arrivo;
-  if (s[0] == ' ' && ora_valida(s.substr(1, 5)) && s.substr(6, 4) == b4 && ora_valida(s.substr(10, 5)) && s.back() == ' ')
-    return forma_ora::fermata;
-  if (s == " 15.24     15.28") return forma_ora::fermata;
-  return forma_ora::non_valida;
-}
-
-TEST(DatiScheda, RowsFillTheirCellsInTheGivenForms) {
-  const auto righe = righe_della_scheda();
-  ASSERT_EQ(righe.size(), 202u);
-  for (const auto& p : pagine)
-    for (const auto& r : righe_tabella(righe, p)) {
-      EXPECT_TRUE(velocita_valida(di(r, vel_lim))) << r;
-      EXPECT_TRUE(velocita_valida(di(r, vel_marc))) << r;
-      EXPECT_TRUE(velocita_valida(di(r, rs))) << r;
-      EXPECT_TRUE(chilometro_valido(di(r, progr))) << r;
-      EXPECT_TRUE(vuota(di(r, localita)) || (r[localita.inizio] == ' ' && r[localita.inizio + 1] != ' ')) << r;
-      EXPECT_NE(forma(di(r, orario)), forma_ora::non_valida) << r;
-      const std::string recupero = di(r, rec);
-      const bool rec_valido = vuota(recupero) || recupero == " 0.5 " || recupero == " 1.0 " || recupero == " 1.5 " ||
-                              recupero == " 2.0 " || recupero == " 2.5 ";
-      EXPECT_TRUE(rec_valido) << r;
-      // A running speed never above the limit of the same row.
-      if (!vuota(di(r, vel_lim)) && !vuota(di(r, vel_marc))) {
-        EXPECT_LE(std::stoi(di(r, vel_marc)), std::stoi(di(r, vel_lim))) << r;
-      }
-      // Switches carry speeds and no kilometre.
-      if (r.find("Deviatoio di") != std::string::npos) {
-        EXPECT_TRUE(vuota(di(r, progr))) << r;
-        EXPECT_FALSE(vuota(di(r, vel_lim))) << r;
-      }
-    }
-}
-
-struct conteggio {
-  std::size_t piene, orari;
-};
-
-TEST(DatiScheda, PagesHoldTheirCountsOfFilledRowsAndTimes) {
-  const auto righe = righe_della_scheda();
-  ASSERT_EQ(righe.size(), 202u);
-  const std::string riga_vuota = " |     |     |          |     |                            |                |     |";
-  const conteggio attesi[] = {{29, 15}, {29, 14}, {27, 16}, {0, 0}};
-  for (std::size_t i = 0; i < 4; ++i) {
-    const auto t = righe_tabella(righe, pagine[i]);
-    std::size_t piene = 0, orari = 0;
-    for (std::size_t k = 0; k < t.size(); ++k) {
-      if (t[k] != riga_vuota) {
-        ++piene;
-        EXPECT_LT(k, attesi[i].piene) << "empty row before a filled one on page " << i + 1;
-      }
-      if (forma(di(t[k], orario)) != forma_ora::nessuna) ++orari;
-    }
-    EXPECT_EQ(piene, attesi[i].piene) << "page " << i + 1;
-    EXPECT_EQ(orari, attesi[i].orari) << "page " << i + 1;
-  }
-}
-
-TEST(DatiScheda, QuotedRowsAreWrittenAsTheyStand) {
-  const auto righe = righe_della_scheda();
-  ASSERT_EQ(righe.size(), 202u);
-  const std::string citate[] = {
-      " |     |     |   1.769  |     | P.B.A. P.253               |      13.17     |     |",
-      " | 115 | 115 |   2.000  | 115 | Cippo Km.2,000             |                |     |",
-      " | 200 | 150 |          |     | SI COD Km 14,454           |                |     |",
-      " |  90 |  90 | 146.823  |  90 | PIACENZA                   | 13.55    13.57 | 1.0 |",
-      " | 145 | 145 |          | 145 | Deviatoio di uscita        |                |     |",
-      " |  70 |  70 |   0.000  |  70 | BOLOGNA C.LE               | 15.24     15.28| 2.5 |",
-  };
-  for (const auto& c : citate) EXPECT_NE(std::find(righe.begin(), righe.end(), c), righe.end()) << c;
-  // The station ending a page opens the next one with the same row.
-  EXPECT_EQ(righe_tabella(righe, pagine[0]).back(), righe_tabella(righe, pagine[1]).front());
-  EXPECT_EQ(righe_tabella(righe, pagine[1]).back(), righe_tabella(righe, pagine[2]).front());
-  EXPECT_EQ(senza_blank(di(righe_tabella(righe, pagine[1]).back(), localita)), "CASTELFRANCO E.");
-}
-
-// Rows of pages 1 to 3 in running order, the repeated page-boundary rows once.
-std::vector<std::string> corsa(const std::vector<std::string>& righe) {
-  std::vector<std::string> v;
-  for (std::size_t i = 0; i < 3; ++i) {
-    const auto t = righe_tabella(righe, pagine[i]);
-    for (std::size_t k = (i == 0 ? 0 : 1); k < t.size(); ++k)
-      if (!vuota(di(t[k], localita))) v.push_back(t[k]);
-  }
-  return v;
-}
-
-struct fermata_attesa {
-  std::string nome;
-  std::string orario;  // the whole time cell
-};
-
-TEST(DatiScheda, TheEightTimedStationsKeepTheTimesOfTheTrain) {
-  const auto righe = corsa(righe_della_scheda());
-  ASSERT_FALSE(righe.empty());
-  EXPECT_EQ(senza_blank(di(righe.front(), localita)), "MILANO");
-  EXPECT_EQ(di(righe.front(), orario), "          13.15 ");
-  EXPECT_EQ(senza_blank(di(righe.back(), localita)), "PRATO");
-  EXPECT_EQ(di(righe.back(), orario), " 16.12          ");
-  const fermata_attesa fermate[] = {
-      {"PIACENZA", " 13.55    13.57 "}, {"FIDENZA", "14.14 "},     {"PARMA", "14.27 "},
-      {"REGGIO EMILIA", "14.43 "},      {"MODENA", "14.58 "},       {"BOLOGNA C.LE", " 15.24     15.28"},
-  };
-  for (const auto& f : fermate) {
-    std::size_t trovate = 0;
-    for (const auto& r : righe)
-      if (senza_blank(di(r, localita)) == f.nome) {
-        ++trovate;
-        EXPECT_EQ(forma(di(r, orario)), forma_ora::fermata) << r;
-        EXPECT_TRUE(di(r, orario).ends_with(f.orario)) << r;
-      }
-    EXPECT_EQ(trovate, 1u) << f.nome;
-  }
-  // Only these six rows are stops.
-  std::size_t fermate_scritte = 0;
-  for (const auto& r : righe) fermate_scritte += forma(di(r, orario)) == forma_ora::fermata ? 1 : 0;
-  EXPECT_EQ(fermate_scritte, 6u);
-}
-
-int minuti(const std::string& ora) { return std::stoi(ora.substr(0, 2)) * 60 + std::stoi(ora.substr(3)); }
-
-TEST(DatiScheda, TimesNeverGoBackAndStopsLastAtLeastAMinute) {
-  const auto righe = corsa(righe_della_scheda());
-  int ultimo = 0;
-  for (const auto& r : righe) {
-    const std::string o = di(r, orario);
-    const auto f = forma(o);
-    if (f == forma_ora::nessuna) continue;
-    const int primo = minuti(senza_blank(o).substr(0, 5));
-    const int secondo = minuti(senza_blank(o).substr(senza_blank(o).size() - 5));
-    EXPECT_GE(primo, ultimo) << r;
-    if (f == forma_ora::fermata) {
-      EXPECT_GT(secondo, primo) << r;
-    }
-    ultimo = secondo;
-  }
-  EXPECT_EQ(ultimo, minuti("16.12"));
-}
-
-double km_di(const std::string& riga) { return std::stod(senza_blank(di(riga, progr))); }
-
-struct chilometro_atteso {
-  std::string nome;
-  int progressiva;
-};
-
-// The line's kilometre posts: counted up from MILANO, down towards BOLOGNA
-// C.LE from progressive 23450, and down again from 93.461 after it.
-double chilometro_della_linea(int p) {
-  if (p < 23450) return p / 1000.0;
-  if (p <= 218300) return (218300 - p) / 1000.0;
-  return (315200 - p) / 1000.0;
-}
-
-TEST(DatiScheda, KilometresFollowTheLinesPosts) {
-  const auto righe = corsa(righe_della_scheda());
-  const chilometro_atteso stazioni[] = {
-      {"MILANO", 0},       {"PIACENZA", 71450},      {"FIDENZA", 101500},      {"PARMA", 123850},
-      {"REGGIO EMILIA", 151700}, {"MODENA", 176850}, {"BOLOGNA C.LE", 218300}, {"PRATO", 298800},
-  };
-  for (const auto& s : stazioni)
-    for (const auto& r : righe)
-      if (senza_blank(di(r, localita)) == s.nome) {
-        EXPECT_NEAR(km_di(r), chilometro_della_linea(s.progressiva), 0.05) << r;
-      }
-  // Between the two restarts the posts run one way only.
-  std::vector<double> km;
-  for (const auto& r : righe)
-    if (!vuota(di(r, progr))) km.push_back(km_di(r));
-  std::size_t tratto = 0;  // 0 up, 1 down to BOLOGNA C.LE, 2 down again
-  for (std::size_t i = 1; i < km.size(); ++i) {
-    if (km[i] > km[i - 1] && tratto < 2 && km[i] - km[i - 1] > 50) {
-      ++tratto;
-      EXPECT_DOUBLE_EQ(km[i], tratto == 1 ? 193.916 : 93.461);
-      continue;
-    }
-    if (tratto == 0)
-      EXPECT_GT(km[i], km[i - 1]) << i;
-    else
-      EXPECT_LT(km[i], km[i - 1]) << i;
-  }
-  EXPECT_EQ(tratto, 2u);
 }
 
 TEST(DatiScheda, OnlyTheAccentOfLocalitaAndVelocitaLeavesAscii) {

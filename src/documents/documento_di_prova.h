@@ -9,6 +9,8 @@
 
 #include "model/form1.h"
 
+namespace prova_documenti {
+
 inline Form1 form_nella_cartella(const std::filesystem::path& cartella) {
   Form1 f;
   f.cartella = cartella;
@@ -61,3 +63,5 @@ inline std::string fino_a(std::string testo, std::size_t colonna) {
   if (testo.size() < colonna) testo.append(colonna - testo.size(), ' ');
   return testo;
 }
+
+}  // namespace prova_documenti
