@@ -9,6 +9,7 @@
 #include "driver/errore.h"
 #include "driver/nomi_file.h"
 #include "model/form1.h"
+#include "output/codici_gara.h"
 #include "output/file_scenario.h"
 #include "output/file_tracciato.h"
 #include "test_support/cartella_temporanea.h"
@@ -194,7 +195,14 @@ TEST(MemorizzaPercorso, StartsFromACleanStateAndCompilesTheEmbeddedSources) {
   ASSERT_TRUE(decodifica_stazioni(scenario, *stazioni).valido);
   EXPECT_EQ((*stazioni)[voce_sfondo].nome, "Velstra_Ordoven");
   EXPECT_EQ((*stazioni)[voce_ripetizione].nome, "318");
-  EXPECT_EQ(leggi_tutto(file_tracciato(*f)).size(), 92115u);
+  EXPECT_EQ((*stazioni)[voce_sfondo].campo_7, 610);
+  EXPECT_EQ((*stazioni)[voce_sfondo].orario, codice_gara_st(*f));
+  const std::string tracciato = leggi_tutto(file_tracciato(*f));
+  ASSERT_EQ(tracciato.size(), 92115u);
+  EXPECT_EQ(tracciato.substr(16, 2), "\x01\x14");
+  std::vector<cella> celle;
+  ASSERT_TRUE(decodifica_tracciato(tracciato, celle).valido);
+  EXPECT_EQ(celle[1].valore_2, codice_gara_og(*f));
 }
 
 }  // namespace
