@@ -137,6 +137,17 @@ TEST(RecordStazione, TypeEightAtTheStartOfTheLine) {
   for (int j = 1; j <= 4; ++j) EXPECT_EQ(t.c(11 - j).valore_6, 80 + j);
 }
 
+TEST(RecordStazione, ApproachMarksStayAboveCellOne) {
+  treno_di_prova t;
+  t.scrivi({"stazione, 150, 2, 100, 0,0,0, 0,0,0, 0,0,0, 0, 0,0,0, VICINA"});  // end marker in cell 3
+  ASSERT_TRUE(t.leggi());
+  EXPECT_EQ(t.f.numero_errore, 0);
+  EXPECT_EQ(t.c(3).tipo, cella_fine_stazione);
+  EXPECT_EQ(t.c(2).valore_6, 81);
+  EXPECT_EQ(t.c(1).valore_6, 0);
+  EXPECT_EQ(t.c(0).valore_6, 0);
+}
+
 TEST(RecordStazione, EndMarkerTakesItsCellWhateverItHeld) {
   treno_di_prova t;
   t.c(1435).tipo = cella_segnale;
