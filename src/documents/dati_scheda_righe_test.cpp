@@ -5,9 +5,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "content/righe_treno.h"
 #include "content/scrivi_righe.h"
 #include "documents/documento_di_prova.h"
 #include "documents/scheda_di_prova.h"
@@ -241,6 +244,60 @@ TEST(DatiScheda, KilometresFollowTheLinesPosts) {
       EXPECT_LT(km[i], km[i - 1]) << i;
   }
   EXPECT_EQ(tratto, 2u);
+}
+
+struct stazione_del_treno {
+  std::string nome;
+  int ora = 0, minuto = 0;
+};
+
+// The "stazione" rows of the train source file: name and scheduled time.
+std::vector<stazione_del_treno> stazioni_del_treno() {
+  std::vector<stazione_del_treno> v;
+  for (const auto& riga : dividi_righe(testo_righe(std::span(tabella_righe_treno, numero_righe_treno))).righe) {
+    if (!riga.starts_with("stazione,")) continue;
+    std::vector<std::string> campi;
+    std::size_t da = 0;
+    for (std::size_t virgola; (virgola = riga.find(',', da)) != std::string::npos; da = virgola + 1)
+      campi.push_back(riga.substr(da, virgola - da));
+    campi.push_back(riga.substr(da));
+    if (campi.size() != 18) {
+      ADD_FAILURE() << riga;
+      continue;
+    }
+    v.push_back({senza_blank(campi[17]), std::stoi(campi[14]), std::stoi(campi[15])});
+  }
+  return v;
+}
+
+// The sheet and the train file are handed out together: same termini, same
+// timed stations, same departure times (arrival at the last terminus).
+TEST(DatiScheda, AgreesWithTheStationsOfTheTrainFile) {
+  const auto righe = corsa(righe_della_scheda());
+  const auto stazioni = stazioni_del_treno();
+  ASSERT_FALSE(righe.empty());
+  ASSERT_FALSE(stazioni.empty());
+  EXPECT_EQ(senza_blank(di(righe.front(), localita)), stazioni.front().nome);
+  EXPECT_EQ(senza_blank(di(righe.back(), localita)), stazioni.back().nome);
+  std::size_t orari = 0;
+  for (const auto& s : stazioni) {
+    if (s.ora == 0) continue;
+    ++orari;
+    char ora[8];
+    std::snprintf(ora, sizeof ora, "%02d.%02d", s.ora, s.minuto);
+    const auto r = std::find_if(righe.begin(), righe.end(),
+                                [&](const std::string& x) { return senza_blank(di(x, localita)) == s.nome; });
+    ASSERT_NE(r, righe.end()) << s.nome;
+    const std::string o = senza_blank(di(*r, orario));
+    EXPECT_EQ(o.substr(o.size() - 5), ora) << *r;
+  }
+  EXPECT_EQ(orari, 8u);
+  // Every station of the sheet is one of the train's stations.
+  for (const auto& r : righe) {
+    const std::string nome = senza_blank(di(r, localita));
+    if (forma(di(r, orario)) == forma_ora::nessuna || nome.starts_with("P.B.A.")) continue;
+    EXPECT_TRUE(std::any_of(stazioni.begin(), stazioni.end(), [&](const auto& s) { return s.nome == nome; })) << r;
+  }
 }
 
 }  // namespace
