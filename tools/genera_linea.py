@@ -8,8 +8,10 @@ Python 3, standard library only; deterministic (same output on every run).
 Helpers: genera_linea_cartelli.py (boards and signs), genera_linea_profilo.py
 (gradients and mountain stretches), genera_linea_curve.py (curves and the
 fit of the plan), genera_linea_piano.py (the plan arithmetic) and
-genera_linea_verifica.py (the checks). Every constraint of the file is checked here before the
-table is printed; a failed check stops with a message and no output.
+genera_linea_verifica.py (the checks). Every constraint of the file is
+checked before the table is printed, the plan by a bit-exact walk; a failed
+check stops with a message and no output. The blanks inside one sign text,
+(PRECEDENZA) at 268500, bring the file to its exact size.
 """
 import os
 import sys
@@ -19,6 +21,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import genera_linea_cartelli as cartelli_mod  # noqa: E402
 import genera_linea_curve as curve_mod  # noqa: E402
 import genera_linea_profilo as profilo_mod  # noqa: E402
+import genera_linea_verifica as verifica  # noqa: E402
 
 BYTE_FILE = 14789
 RIGHE_FILE = 417
@@ -114,7 +117,6 @@ def main():
         if byte_file(righe) >= BYTE_FILE:
             break
         margine += 1
-    import genera_linea_verifica as verifica  # noqa: E402
     verifica.verifica(righe, curve, pendenze, montagne, cartelli, indicazioni, controlla)
     curve_mod.verifica_piano(curve, controlla)
     controlla(len(righe) == RIGHE_FILE, "%d lines" % len(righe))

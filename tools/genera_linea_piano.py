@@ -114,8 +114,6 @@ def adatta_lunghezze(curve, fisse, passo_voluto):
     return curve
 
 
-
-
 def errore_passo(curve, passo_voluto):
     """Differences of angle and log-length between the step after the curves
     and passo_voluto."""
