@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "compiler/memorizza_dati.h"
+#include "content/dati_linea.h"
+#include "content/dati_treno.h"
 #include "compiler/treno_di_prova.h"
 
 namespace {
@@ -354,6 +356,33 @@ TEST(LettoreTreno, SourceFilesAreGoneAfterEveryWayOutOfTheCompilerInput) {
     EXPECT_FALSE(std::filesystem::exists(file_treno(f))) << k.nome;
     EXPECT_EQ(f.percorso.size(), 6141u) << k.nome;
   }
+}
+
+// The embedded scenario, read after its line: 45 stations, no error, and
+// the objects of the records the rest of the program relies on.
+TEST(LettoreTreno, EmbeddedTrainFileReadsWithoutError) {
+  cartella_temporanea cartella;
+  Form1 f;
+  f.cartella = cartella.percorso;
+  f.nome_percorso = "Velstra_Ordoven";
+  f.numero_treno = "318";
+  dati_linea(f);
+  dati_treno(f);
+  memorizza_dati(f);
+  EXPECT_EQ(f.numero_errore, 0);
+  EXPECT_FALSE(std::filesystem::exists(file_treno(f)));
+  for (std::size_t k = 1; k <= 45; ++k) EXPECT_NE(f.stazioni[k].fine, 0) << "station " << k;
+  EXPECT_EQ(f.stazioni[46].nome, "");
+  EXPECT_EQ(f.stazioni[46].fine, 0);
+  EXPECT_EQ(f.stazioni[14].nome, "PIACENZA");
+  EXPECT_EQ(f.stazioni[14].orario, 50220);
+  EXPECT_EQ(f.cella_n(1435).tipo, cella_fine_stazione);
+  EXPECT_EQ(f.cella_n(57).tipo, cella_segnale);
+  EXPECT_EQ(f.cella_n(2680).valore_5, 140);
+  EXPECT_EQ(f.cella_n(5184).tipo, cella_inizio_rallentamento);
+  EXPECT_EQ(f.cella_n(200).tipo, cella_codice);
+  EXPECT_EQ(f.cella_n(200).valore_1, 270);
+  EXPECT_EQ(f.cella_n(4374).tipo, cella_codice_senza_valore);
 }
 
 }  // namespace
