@@ -45,6 +45,12 @@ void leggi_valori(stato_treno& s, stazione& st) {
 esito_record record_stazione(stato_treno& s) {
   Form1& f = s.f;
   const std::int32_t k = s.stazione;
+  // The counter stops below the sign slot, itself at most 81; kept in the
+  // table whatever the caller passed.
+  if (k < 1 || k >= voce_progressiva_tre) {
+    registra_errore(s, 10, s.offset_record);
+    return esito_record::interrotta;
+  }
   stazione& st = f.stazioni[static_cast<std::size_t>(k)];
 
   const std::int32_t p = leggi_numero(s);
