@@ -11,6 +11,9 @@
 #include "driver/errore.h"
 #include "driver/nomi_file.h"
 #include "model/form1.h"
+#include "output/file_piano.h"
+#include "output/file_scenario.h"
+#include "output/file_tracciato.h"
 #include "output/memorizza_percorso.h"
 
 namespace fs = std::filesystem;
@@ -133,4 +136,28 @@ void bersaglio_treno(const std::uint8_t* dati, std::size_t n) {
   pulisci(f);
 }
 
-void bersaglio_decodifica(const std::uint8_t*, std::size_t) {}
+// The first byte picks the file kind (plan, scenario, track); the rest is the
+// file. Whatever decodes must encode back to the very same bytes.
+void bersaglio_decodifica(const std::uint8_t* dati, std::size_t n) {
+  if (n == 0) return;
+  const std::string_view byte(reinterpret_cast<const char*>(dati) + 1, n - 1);
+  switch (dati[0] % 3) {
+    case 0: {
+      tabella_piano piano;
+      if (decodifica_piano(byte, piano).valido && codifica_piano(piano) != byte) violato("plan file does not re-encode");
+      break;
+    }
+    case 1: {
+      tabella_stazioni stazioni{};
+      if (decodifica_stazioni(byte, stazioni).valido && codifica_stazioni(stazioni) != byte)
+        violato("scenario file does not re-encode");
+      break;
+    }
+    default: {
+      std::vector<cella> percorso;
+      if (decodifica_tracciato(byte, percorso).valido && codifica_tracciato(percorso) != byte)
+        violato("track file does not re-encode");
+      break;
+    }
+  }
+}

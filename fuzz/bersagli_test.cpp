@@ -39,4 +39,9 @@ TEST(FuzzRegressioni, Treno) {
   riproduci("regressioni/treno", bersaglio_treno);
 }
 
+TEST(FuzzRegressioni, Decodifica) {
+  riproduci("corpus/decodifica", bersaglio_decodifica);
+  riproduci("regressioni/decodifica", bersaglio_decodifica);
+}
+
 }  // namespace
