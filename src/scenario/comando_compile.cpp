@@ -9,11 +9,11 @@
 
 #include "driver/errore.h"
 #include "driver/file_system.h"
-#include "driver/form_load.h"
 #include "driver/nomi_file.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
 #include "scenario/cartella_privata.h"
+#include "scenario/diagnostica.h"
 #include "scenario/nomi_scenario.h"
 #include "scenario/testo_json.h"
 
@@ -109,11 +109,32 @@ struct esito_compilazione {
   std::vector<std::string> file;      // compact files put into DIR, in order
 };
 
-void stampa_json(std::ostream& out, const Form1& f, const esito_compilazione& e) {
+void stampa_json(std::ostream& out, const Form1& f, const esito_compilazione& e, const testi_sorgente& t) {
   out << "{\"numero_errore\": " << f.numero_errore << ", \"progressiva_errore\": " << f.progressiva_errore
       << ", \"errore\": " << (e.errore ? testo_json(*e.errore) : std::string("null")) << ", \"files\": [";
   for (std::size_t k = 0; k < e.file.size(); ++k) out << (k ? ", " : "") << testo_json(e.file[k]);
-  out << "]}\n";
+  out << "]";
+  // Where the recorded error lies; null when there is none or it has no place in the sources.
+  if (!e.errore && f.numero_errore != 0) {
+    const diagnostica d = diagnostica_errore(f, t);
+    if (d.con_posizione)
+      out << ", \"file\": " << testo_json(d.file) << ", \"line\": " << d.riga << ", \"column\": " << d.colonna;
+    else
+      out << ", \"file\": null, \"line\": null, \"column\": null";
+    out << ", \"message\": " << testo_json(d.messaggio);
+  } else {
+    out << ", \"file\": null, \"line\": null, \"column\": null, \"message\": null";
+  }
+  out << "}\n";
+}
+
+// The author's sources as they stand before the compiler touches its copies.
+testi_sorgente leggi_sorgenti(const fs::path& linea, const fs::path& treno) {
+  testi_sorgente t;
+  std::error_code ec;
+  if ((t.linea_esiste = fs::is_regular_file(linea, ec))) t.linea = leggi_file(linea);
+  if ((t.treno_esiste = fs::is_regular_file(treno, ec))) t.treno = leggi_file(treno);
+  return t;
 }
 
 int compila(const opzioni& o, std::ostream& out, std::ostream& err) {
@@ -124,6 +145,7 @@ int compila(const opzioni& o, std::ostream& out, std::ostream& err) {
   f->numero_treno = o.posizionali[2];
   f->cartella = cartella;
   const fs::path linea = file_linea(*f), treno = file_treno(*f);
+  const testi_sorgente testi = leggi_sorgenti(linea, treno);
   f->cartella = privata.percorso;
   copia_sorgente(linea, file_linea(*f));
   copia_sorgente(treno, file_treno(*f));
@@ -142,7 +164,7 @@ int compila(const opzioni& o, std::ostream& out, std::ostream& err) {
   }
 
   if (o.json) {
-    stampa_json(out, *f, e);
+    stampa_json(out, *f, e, testi);
     if (e.errore) return 2;
     return f->numero_errore != 0 ? 1 : 0;
   }
@@ -150,7 +172,9 @@ int compila(const opzioni& o, std::ostream& out, std::ostream& err) {
     err << messaggio_errore(*e.errore) << '\n';
     return 2;
   }
-  return esito_run(*f, err);
+  if (f->numero_errore == 0) return 0;
+  stampa_diagnostica(err, diagnostica_errore(*f, testi));
+  return 1;
 }
 }  // namespace
 

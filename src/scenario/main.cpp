@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "scenario/comando_compile.h"
+#include "scenario/comando_extract.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ struct comando {
 
 constexpr comando comandi[] = {
     {"compile", "compile a scenario's source files into its compact files", comando_compile},
+    {"extract", "write the embedded scenario's five text files into a folder", comando_extract},
 };
 
 void stampa_aiuto(std::ostream& out) {

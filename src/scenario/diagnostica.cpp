@@ -1,0 +1,85 @@
+#include "scenario/diagnostica.h"
+
+#include <cstdint>
+
+#include "compiler/lettore_voci.h"
+#include "compiler/nearest.h"
+#include "driver/descrizioni_errori.h"
+#include "driver/nomi_file.h"
+#include "model/form1.h"
+#include "scenario/da_1252.h"
+#include "scenario/tipi_cella.h"
+
+namespace {
+// Errors of a point object refused because its cell was taken; 20 covers the
+// distance boards, which take the cell and the two after it.
+int celle_guardate(std::int32_t numero) {
+  switch (numero) {
+    case 6: case 7: case 16: case 17: case 18: case 19: case 21: return 1;
+    case 20: return 3;
+    default: return 0;
+  }
+}
+
+// " (la cella N contiene ...)" for the first taken cell at the error's
+// progressive, "" when none is found.
+std::string cosa_ingombra(const Form1& f) {
+  const int quante = celle_guardate(f.numero_errore);
+  if (quante == 0 || !f.percorso_esiste()) return "";
+  const std::int64_t prima = nearest(f.progressiva_errore / 50.0 + 1.0);
+  for (std::int64_t c = prima; c < prima + quante; ++c) {
+    if (c < 0 || c > f.numero_celle) break;
+    const cella& x = f.cella_n(static_cast<std::int32_t>(c));
+    if (!cella_libera(x))
+      return " (la cella " + std::to_string(c) + " contiene " + tipo_cella_con_articolo(x.tipo) + ")";
+  }
+  return "";
+}
+
+std::string riga_a(const std::string& dati, std::size_t offset) {
+  std::size_t inizio = 0;
+  if (offset > 0) {
+    const std::size_t a_capo = dati.find_last_of("\r\n", offset - 1);
+    if (a_capo != std::string::npos) inizio = a_capo + 1;
+  }
+  std::size_t fine = dati.find_first_of("\r\n", offset);
+  if (fine == std::string::npos) fine = dati.size();
+  return dati.substr(inizio, fine - inizio);
+}
+}  // namespace
+
+diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
+  diagnostica d;
+  d.messaggio = rapporto_errore(f.numero_errore, f.progressiva_errore).substr(1) + cosa_ingombra(f);
+  const bool linea = f.origine.file == file_sorgente::linea;
+  if (f.origine.file == file_sorgente::nessuno) return d;
+  if (!(linea ? t.linea_esiste : t.treno_esiste)) return d;
+  const std::string& dati = linea ? t.linea : t.treno;
+  if (f.origine.offset > dati.size()) return d;
+  const posizione_testo p = posizione_di(dati, f.origine.offset);
+  d.con_posizione = true;
+  d.file = (linea ? file_linea(f) : file_treno(f)).filename().string();
+  d.riga = p.riga;
+  d.colonna = p.colonna;
+  d.testo_riga = utf8_da_1252(riga_a(dati, f.origine.offset));
+  return d;
+}
+
+void stampa_diagnostica(std::ostream& err, const diagnostica& d) {
+  if (!d.con_posizione) {
+    err << ' ' << d.messaggio << '\n';
+    return;
+  }
+  err << d.file << ':' << d.riga << ':' << d.colonna << ": " << d.messaggio << '\n';
+  err << "    " << d.testo_riga << '\n';
+  // Each source byte is one character on screen; tabs stay tabs so the caret lines up.
+  std::string sotto = "    ";
+  std::size_t contati = 0;
+  for (unsigned char c : d.testo_riga) {
+    if (contati + 1 >= d.colonna) break;
+    if ((c & 0xC0) == 0x80) continue;  // continuation byte of a converted character
+    sotto += c == '\t' ? '\t' : ' ';
+    ++contati;
+  }
+  err << sotto << "^\n";
+}
