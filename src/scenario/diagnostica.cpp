@@ -11,12 +11,12 @@
 #include "scenario/tipi_cella.h"
 
 namespace {
-// Errors of a point object refused because its cell was taken; 20 covers the
-// distance boards, which take the cell and the two after it.
+// Errors of a point object refused because the cell of its own progressive
+// was taken. (The slowdown's errors carry the slowdown's start, not the cell
+// of the part refused, so they name no cell.)
 int celle_guardate(std::int32_t numero) {
   switch (numero) {
-    case 6: case 7: case 16: case 17: case 18: case 19: case 21: return 1;
-    case 20: return 3;
+    case 6: case 16: case 21: return 1;
     default: return 0;
   }
 }
