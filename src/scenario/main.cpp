@@ -7,6 +7,7 @@
 
 #include "scenario/comando_compile.h"
 #include "scenario/comando_extract.h"
+#include "scenario/comando_inspect.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ struct comando {
 constexpr comando comandi[] = {
     {"compile", "compile a scenario's source files into its compact files", comando_compile},
     {"extract", "write the embedded scenario's five text files into a folder", comando_extract},
+    {"inspect", "decode a scenario's compact files into a readable report", comando_inspect},
 };
 
 void stampa_aiuto(std::ostream& out) {

@@ -1,0 +1,11 @@
+#pragma once
+#include <ostream>
+#include <span>
+#include <string>
+
+// scenario inspect DIR ROUTE TRAIN [--json] [--csv-plan FILE]: decodes the
+// compact files into a readable report. Exit status 0, 2 when a file is
+// missing or refused, 64 a usage error.
+int comando_inspect(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err);
+
+extern const char* const aiuto_inspect;

@@ -1,0 +1,168 @@
+#include "scenario/comando_inspect.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+
+#include "content/dati_linea.h"
+#include "content/dati_treno.h"
+#include "driver/nomi_file.h"
+#include "model/form1.h"
+#include "output/memorizza_percorso.h"
+#include "scenario/da_1252.h"
+#include "scenario/rapporto_scenario.h"
+#include "test_support/cartella_temporanea.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The embedded scenario compiled in dir; the model stays for comparison.
+std::unique_ptr<Form1> compila_in(const fs::path& dir) {
+  auto f = std::make_unique<Form1>();
+  f->cartella = dir;
+  f->nome_percorso = "Velstra_Ordoven";
+  f->numero_treno = "318";
+  dati_linea(*f);
+  dati_treno(*f);
+  memorizza_percorso(*f, 1, nullptr);
+  return f;
+}
+
+const nodo& campo(const nodo& n, const std::string& chiave) {
+  for (const auto& [k, v] : n.campi)
+    if (k == chiave) return v;
+  ADD_FAILURE() << "no field " << chiave;
+  static const nodo vuoto;
+  return vuoto;
+}
+
+std::int64_t numero(const nodo& n, const std::string& chiave) { return campo(n, chiave).numero; }
+
+TEST(ComandoInspect, ReportMatchesTheCompiledModelFieldByField) {
+  cartella_temporanea dir;
+  const auto f = compila_in(dir.percorso);
+  scenario_compatto s;
+  std::string guasto;
+  ASSERT_TRUE(carica_scenario_compatto(dir.percorso, "Velstra_Ordoven", "318", s, guasto)) << guasto;
+  const nodo r = rapporto_scenario(s);
+
+  const nodo& g = campo(r, "generali");
+  EXPECT_EQ(numero(g, "lunghezza_linea_m"), f->stazioni[voce_treno_linea].fine);
+  const nodo& serie = campo(g, "serie_chilometriche");
+  ASSERT_EQ(serie.elementi.size(), 3u);
+  for (int k = 0; k < 3; ++k) {
+    const stazione& x = f->stazioni[static_cast<std::size_t>(voce_progressiva_tre + k)];
+    EXPECT_EQ(numero(serie.elementi[static_cast<std::size_t>(k)], "inizio"), x.inizio);
+    EXPECT_EQ(numero(serie.elementi[static_cast<std::size_t>(k)], "riferimento"), x.fine);
+    EXPECT_EQ(numero(serie.elementi[static_cast<std::size_t>(k)], "flag"), x.progressiva);
+  }
+  const stazione& sf = f->stazioni[voce_sfondo];
+  const stazione& rip = f->stazioni[voce_ripetizione];
+  EXPECT_EQ(numero(campo(g, "sfondo"), "uno"), sf.inizio);
+  EXPECT_EQ(numero(campo(g, "sfondo"), "due"), sf.progressiva);
+  EXPECT_EQ(numero(campo(g, "sfondo"), "tre"), sf.fine);
+  EXPECT_EQ(numero(campo(g, "ripetizione_segnali"), "inizio"), rip.inizio);
+  EXPECT_EQ(numero(campo(g, "ripetizione_segnali"), "fine"), rip.fine);
+  EXPECT_EQ(numero(campo(g, "ripetizione_segnali"), "codici"), rip.progressiva);
+  EXPECT_EQ(numero(campo(g, "treno"), "massa_frenata_percento"), f->stazioni[voce_treno_linea].inizio);
+  EXPECT_EQ(numero(campo(g, "treno"), "carri"), f->stazioni[voce_treno_linea].progressiva);
+  EXPECT_EQ(numero(campo(g, "treno"), "sabbia"), rip.campo_7);
+  EXPECT_EQ(campo(g, "orologio").testo, ore_minuti_secondi(rip.campo_9 * 3600 + rip.campo_10 * 60 + rip.campo_11));
+  EXPECT_EQ(numero(campo(g, "marchi_e_codici"), "marchio_scenario"), sf.campo_7);
+  EXPECT_EQ(numero(campo(g, "marchi_e_codici"), "codice_scenario"), sf.orario);
+  EXPECT_EQ(numero(campo(g, "marchi_e_codici"), "marchio_cella_1"), f->cella_n(1).valore_1);
+  EXPECT_EQ(numero(campo(g, "marchi_e_codici"), "codice_cella_1"), f->cella_n(1).valore_2);
+
+  std::size_t stazioni_modello = 0;
+  for (int k = 1; k < voce_progressiva_tre; ++k)
+    if (f->stazioni[static_cast<std::size_t>(k)].progressiva != 0 || f->stazioni[static_cast<std::size_t>(k)].fine != 0) ++stazioni_modello;
+  const nodo& stazioni = campo(r, "stazioni");
+  EXPECT_EQ(stazioni.elementi.size(), stazioni_modello);
+  for (const nodo& n : stazioni.elementi) {
+    const stazione& x = f->stazioni[static_cast<std::size_t>(numero(n, "voce"))];
+    EXPECT_EQ(campo(n, "nome").testo, x.nome);  // the embedded names are ASCII
+    EXPECT_EQ(numero(n, "inizio"), x.inizio);
+    EXPECT_EQ(numero(n, "fine"), x.fine);
+    EXPECT_EQ(numero(n, "progressiva"), x.progressiva);
+    EXPECT_EQ(campo(n, "orario").testo, ore_minuti_secondi(x.orario));
+  }
+
+  std::size_t oggetti_modello = 0;
+  for (std::int32_t i = 0; i <= f->numero_celle; ++i) oggetti_modello += cella_libera(f->cella_n(i)) ? 0 : 1;
+  const nodo& oggetti = campo(r, "oggetti");
+  ASSERT_GT(oggetti_modello, 100u);
+  EXPECT_EQ(oggetti.elementi.size(), oggetti_modello);
+  for (const nodo& n : oggetti.elementi) {
+    const cella& c = f->cella_n(static_cast<std::int32_t>(numero(n, "cella")));
+    EXPECT_EQ(numero(n, "tipo"), c.tipo);
+    if (c.tipo == cella_codice) { EXPECT_EQ(numero(n, "codice"), c.valore_1); }
+    if (c.tipo == cella_indicatore_vmax) {
+      const std::int64_t prima = numero(campo(n, "velocita_1"), "prima"), seconda = numero(campo(n, "velocita_1"), "seconda");
+      EXPECT_EQ(prima * 20 + seconda / 5, c.valore_1);
+      EXPECT_EQ(numero(n, "codice_1") * 10 + numero(n, "codice_2"), c.valore_4);
+    }
+    if (c.tipo == cella_cartello_indicatore) { EXPECT_EQ(campo(n, "testo").testo, utf8_da_1252(f->stazioni[static_cast<std::size_t>(c.valore_1)].nome)); }
+    if (c.tipo == cella_segnale) { EXPECT_EQ(numero(n, "valore_segnale"), c.valore_5); }
+  }
+  EXPECT_EQ(numero(r, "punti_planimetria"), f->lunghezza_estesa + 1);
+
+  // The JSON is the same tree.
+  std::ostringstream out, err, atteso;
+  const std::vector<std::string> argomenti{dir.percorso.string(), "Velstra_Ordoven", "318", "--json"};
+  ASSERT_EQ(comando_inspect(argomenti, out, err), 0) << err.str();
+  scrivi_json(atteso, r);
+  EXPECT_EQ(out.str(), atteso.str() + "\n");
+}
+
+TEST(ComandoInspect, DamagedFilesAreRefusedWithFileAndOffset) {
+  cartella_temporanea dir;
+  const auto f = compila_in(dir.percorso);
+  const std::string sim = leggi_tutto(file_scenario(*f)), dat = leggi_tutto(file_tracciato(*f)),
+                    piano = leggi_tutto(file_piano(*f));
+  struct caso {
+    fs::path file;
+    std::string byte;
+    std::string offset;  // the offset the refusal names
+  };
+  const caso casi[] = {
+      {file_tracciato(*f), dat.substr(0, dat.size() - 1), "offset"},
+      {file_tracciato(*f), dat.substr(0, 15), "offset"},
+      {file_scenario(*f), sim.substr(0, 40), "offset"},
+      {file_scenario(*f), sim + "x", "offset"},
+      {file_piano(*f), piano.substr(0, 7), "offset"},
+      {file_piano(*f), std::string("\x09\x00", 2) + piano.substr(2), "offset 0"},
+  };
+  for (const auto& c : casi) {
+    const std::string buono = leggi_tutto(c.file);
+    scrivi_tutto(c.file, c.byte);
+    std::ostringstream out, err;
+    const std::vector<std::string> argomenti{dir.percorso.string(), "Velstra_Ordoven", "318"};
+    EXPECT_EQ(comando_inspect(argomenti, out, err), 2) << c.file;
+    EXPECT_NE(err.str().find(c.file.string() + ": " + c.offset), std::string::npos) << err.str();
+    EXPECT_EQ(out.str(), "");
+    scrivi_tutto(c.file, buono);
+  }
+}
+
+TEST(ComandoInspect, CsvPlanHasOneRowAMetre) {
+  cartella_temporanea dir;
+  const auto f = compila_in(dir.percorso);
+  std::ostringstream out, err;
+  const fs::path csv = dir.percorso / "piano.csv";
+  const std::vector<std::string> argomenti{dir.percorso.string(), "Velstra_Ordoven", "318", "--csv-plan", csv.string()};
+  ASSERT_EQ(comando_inspect(argomenti, out, err), 0) << err.str();
+  std::istringstream righe(leggi_tutto(csv));
+  std::string riga;
+  std::getline(righe, riga);
+  EXPECT_EQ(riga, "metre,x,y,heading_deg,radius_m");
+  std::int64_t n = 0;
+  while (std::getline(righe, riga)) {
+    if (n == 500) { EXPECT_EQ(riga.rfind("500,", 0), 0u) << riga; }
+    ++n;
+  }
+  EXPECT_EQ(n, f->lunghezza_estesa + 1);
+}
+
+}  // namespace

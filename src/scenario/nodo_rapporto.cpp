@@ -1,0 +1,71 @@
+#include "scenario/nodo_rapporto.h"
+
+#include "scenario/testo_json.h"
+
+void scrivi_json(std::ostream& out, const nodo& n) {
+  switch (n.genere) {
+    case nodo::tipo::numero: out << n.numero; return;
+    case nodo::tipo::testo: out << testo_json(n.testo); return;
+    case nodo::tipo::oggetto:
+      out << '{';
+      for (std::size_t k = 0; k < n.campi.size(); ++k) {
+        out << (k ? ", " : "") << testo_json(n.campi[k].first) << ": ";
+        scrivi_json(out, n.campi[k].second);
+      }
+      out << '}';
+      return;
+    case nodo::tipo::lista:
+      out << '[';
+      for (std::size_t k = 0; k < n.elementi.size(); ++k) {
+        out << (k ? ",\n " : "");
+        scrivi_json(out, n.elementi[k]);
+      }
+      out << ']';
+      return;
+  }
+}
+
+namespace {
+bool semplice(const nodo& n) { return n.genere == nodo::tipo::numero || n.genere == nodo::tipo::testo; }
+
+std::string scalare(const nodo& n) { return n.genere == nodo::tipo::numero ? std::to_string(n.numero) : n.testo; }
+
+// An object of scalars fits on one line: "k v, k v".
+bool in_riga(const nodo& n) {
+  if (n.genere != nodo::tipo::oggetto) return false;
+  for (const auto& c : n.campi)
+    if (!semplice(c.second)) return false;
+  return true;
+}
+
+std::string riga(const nodo& n) {
+  std::string s;
+  for (std::size_t k = 0; k < n.campi.size(); ++k) s += (k ? ", " : "") + n.campi[k].first + " " + scalare(n.campi[k].second);
+  return s;
+}
+}  // namespace
+
+void scrivi_testo(std::ostream& out, const nodo& n, int rientro) {
+  const std::string margine(static_cast<std::size_t>(rientro) * 2, ' ');
+  if (n.genere == nodo::tipo::oggetto) {
+    for (const auto& [chiave, valore] : n.campi) {
+      if (semplice(valore)) out << margine << chiave << ": " << scalare(valore) << '\n';
+      else if (in_riga(valore)) out << margine << chiave << ": " << riga(valore) << '\n';
+      else {
+        out << margine << chiave << ":\n";
+        scrivi_testo(out, valore, rientro + 1);
+      }
+    }
+  } else if (n.genere == nodo::tipo::lista) {
+    for (const nodo& e : n.elementi) {
+      if (semplice(e)) out << margine << "- " << scalare(e) << '\n';
+      else if (in_riga(e)) out << margine << "- " << riga(e) << '\n';
+      else {
+        out << margine << "-\n";
+        scrivi_testo(out, e, rientro + 1);
+      }
+    }
+  } else {
+    out << margine << scalare(n) << '\n';
+  }
+}

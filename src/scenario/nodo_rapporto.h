@@ -1,0 +1,26 @@
+#pragma once
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+// A report as a tree, rendered either as JSON or as indented text, so both
+// forms always say the same. Texts are UTF-8.
+struct nodo {
+  enum class tipo { numero, testo, oggetto, lista } genere = tipo::oggetto;
+  std::int64_t numero = 0;
+  std::string testo;
+  std::vector<std::pair<std::string, nodo>> campi;
+  std::vector<nodo> elementi;
+
+  static nodo di_numero(std::int64_t n) { nodo x; x.genere = tipo::numero; x.numero = n; return x; }
+  static nodo di_testo(std::string t) { nodo x; x.genere = tipo::testo; x.testo = std::move(t); return x; }
+  static nodo lista() { nodo x; x.genere = tipo::lista; return x; }
+  nodo& metti(std::string chiave, nodo valore) { campi.emplace_back(std::move(chiave), std::move(valore)); return *this; }
+  nodo& metti(std::string chiave, std::int64_t n) { return metti(std::move(chiave), di_numero(n)); }
+  nodo& metti(std::string chiave, std::string t) { return metti(std::move(chiave), di_testo(std::move(t))); }
+};
+
+void scrivi_json(std::ostream& out, const nodo& n);
+void scrivi_testo(std::ostream& out, const nodo& n, int rientro = 0);
