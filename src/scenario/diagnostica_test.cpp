@@ -10,51 +10,12 @@
 #include "driver/nomi_file.h"
 #include "model/form1.h"
 #include "scenario/comando_compile.h"
+#include "scenario/errori_di_prova.h"
 #include "test_support/cartella_temporanea.h"
 
 namespace {
 
-// The embedded source with one line put in before line n (1-based).
-std::string con_riga(std::span<const std::string_view> righe, std::size_t n, const std::string& riga) {
-  std::string s;
-  std::size_t k = 1;
-  for (std::string_view r : righe) {
-    if (r == fine_tabella) break;
-    if (k++ == n) s += riga + "\r\n";
-    (s += r) += "\r\n";
-  }
-  return s;
-}
-
-struct caso_errore {
-  bool nel_treno;       // the line goes into the train file, else the line file
-  std::size_t riga;     // where it goes in: the error's line
-  std::string testo;
-  std::string campo;    // the field at fault: its first occurrence gives the column
-  int numero;
-  std::string dettaglio;  // part of the message that names what is in the way
-};
-
-const caso_errore casi[] = {
-    {false, 306, "indicatori_vmax,  700,  30,  30,  30,  0,  30,  30,  30,  0", "indicatori_vmax", 21,
-     "(progressiva 700): cartello di velocita' massima su una cella non libera (la cella 15 contiene un cartello di "
-     "velocit\xC3\xA0 massima)"},
-    {false, 392, "cartello_indicatore,  1700,   (X)", "cartello_indicatore", 6,
-     "(la cella 35 contiene un cartello indicatore)"},
-    {true, 121, "segnale,    1800,   2, 4, 1,  1, 0,    0,  0,0,0, 0", "segnale", 16,
-     "(progressiva 1800): segnale su una cella non libera (la cella 37 contiene un segnale)"},
-    {true, 120, "segnale,    9999000,   2, 4, 1,  1, 0,    0,  0,0,0, 0", "segnale", 15, "(progressiva 9999000)"},
-    {true, 120, "segnale,    99999999999,   2, 4, 1,  1, 0,    0,  0,0,0, 0", "99999999999", 25,
-     ": errore di lettura"},
-    {true, 282, "abbattimento,   10000,   270", "abbattimento", 7, "(progressiva 10000)"},
-    {true, 73, "stazione,    1120, 26,  200,  0, 0, 0,  0,0,0,  0,0,0,    0,   0, 0, 0, Cabina X", "stazione", 8,
-     "(progressiva 1120)"},
-    {true, 73, "stazione,    1150, 26,  250,  0, 0, 0,  0,0,0,  0,0,0,    0,   0, 0, 0, Cabina X", "stazione", 9,
-     "(progressiva 1150)"},
-    {true, 73, "stazione,    1000, 26,  200,  0, 0, 0,  0,0,0,  0,0,0,    0,   0, 0, 0, Cabina X", "stazione", 22,
-     "(progressiva 1000)"},
-    {true, 119, "rallentamento,  259150,    90,  450, 0,  0,  60", "rallentamento", 17, "(progressiva 259150)"},
-};
+using namespace errori_di_prova;
 
 std::vector<std::string> righe_di(const std::string& testo) {
   std::vector<std::string> v;
@@ -70,11 +31,7 @@ TEST(Diagnostica, CompilePointsAtTheFaultyFieldOfEachSource) {
     f.cartella = dir.percorso;
     f.nome_percorso = "Velstra_Ordoven";
     f.numero_treno = "318";
-    dati_linea(f);
-    dati_treno(f);
-    if (c.nel_treno) scrivi_tutto(file_treno(f), con_riga(righe_treno(), c.riga, c.testo));
-    else scrivi_tutto(file_linea(f), con_riga(righe_linea(), c.riga, c.testo));
-    const std::string nome = (c.nel_treno ? file_treno(f) : file_linea(f)).filename().string();
+    const std::string nome = scrivi_caso(f, c);
     const std::size_t colonna = c.testo.find(c.campo) + 1;
 
     std::ostringstream out, err;

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "scenario/comando_check.h"
 #include "scenario/comando_compile.h"
 #include "scenario/comando_extract.h"
 #include "scenario/comando_inspect.h"
@@ -20,6 +21,7 @@ struct comando {
 
 constexpr comando comandi[] = {
     {"compile", "compile a scenario's source files into its compact files", comando_compile},
+    {"check", "report every error of a scenario's source files, not only the first", comando_check},
     {"extract", "write the embedded scenario's five text files into a folder", comando_extract},
     {"inspect", "decode a scenario's compact files into a readable report", comando_inspect},
 };

@@ -1,0 +1,142 @@
+#include "scenario/comando_check.h"
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <numeric>
+#include <optional>
+
+#include "compiler/lettore_voci.h"
+#include "driver/errore.h"
+#include "driver/file_system.h"
+#include "driver/nomi_file.h"
+#include "model/form1.h"
+#include "output/memorizza_percorso.h"
+#include "scenario/argomenti_scenario.h"
+#include "scenario/cartella_privata.h"
+#include "scenario/diagnostica.h"
+
+namespace fs = std::filesystem;
+
+const char* const aiuto_check =
+    "usage: scenario check DIR ROUTE TRAIN\n"
+    "\n"
+    "Finds every error of DIR/ROUTE_linea.txt and DIR/ROUTE_TRAIN-.txt, not only the\n"
+    "first: compiles a private copy of the two files, reports the error at its line\n"
+    "and column in your file, sets the offending record aside in the copy and\n"
+    "compiles again, until no error is left or 100 are found. Ends with the count.\n"
+    "An error that has no record to set aside (found by the code check, or one that\n"
+    "ends the run) stops the search. Nothing is written into DIR.\n"
+    "\n"
+    "Exit status: 0 no error; 1 errors found; 2 could not run; 64 a usage error.\n";
+
+namespace {
+constexpr int massimo_errori = 100;
+
+// One source file of the private copy and, for each of its lines, the
+// number of that line in the author's file.
+struct sorgente_privata {
+  bool esiste = false;
+  std::string testo;
+  std::vector<std::size_t> righe_originali;
+};
+
+sorgente_privata carica(const fs::path& file) {
+  sorgente_privata s;
+  std::error_code ec;
+  if (!fs::is_regular_file(file, ec)) return s;
+  std::ifstream in(file, std::ios::binary);
+  if (!in.is_open()) throw errore_file_system(file, "cannot open");
+  s.testo.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  s.esiste = true;
+  s.righe_originali.resize(posizione_di(s.testo, s.testo.size()).riga);
+  std::iota(s.righe_originali.begin(), s.righe_originali.end(), std::size_t{1});
+  return s;
+}
+
+// Removes the line holding offset, its line end included; false when that
+// line is empty (nothing left to set aside).
+bool metti_da_parte(sorgente_privata& s, std::size_t offset) {
+  if (offset > s.testo.size()) return false;
+  std::size_t inizio = 0;
+  if (offset > 0) {
+    const std::size_t a_capo = s.testo.find_last_of("\r\n", offset - 1);
+    if (a_capo != std::string::npos) inizio = a_capo + 1;
+  }
+  std::size_t fine = s.testo.find_first_of("\r\n", offset);
+  if (fine == std::string::npos) fine = s.testo.size();
+  if (fine == inizio) return false;
+  if (fine < s.testo.size()) fine += (s.testo[fine] == '\r' && fine + 1 < s.testo.size() && s.testo[fine + 1] == '\n') ? 2 : 1;
+  const std::size_t riga = posizione_di(s.testo, inizio).riga;
+  s.testo.erase(inizio, fine - inizio);
+  if (riga - 1 < s.righe_originali.size())
+    s.righe_originali.erase(s.righe_originali.begin() + static_cast<std::ptrdiff_t>(riga - 1));
+  return true;
+}
+
+std::string conta(int n) { return std::to_string(n) + (n == 1 ? " errore" : " errori"); }
+
+int controlla(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
+  Form1 nomi;
+  nomi.cartella = a.posizionali[0];
+  nomi.nome_percorso = a.posizionali[1];
+  nomi.numero_treno = a.posizionali[2];
+  sorgente_privata linea = carica(file_linea(nomi)), treno = carica(file_treno(nomi));
+  cartella_privata privata;
+
+  int trovati = 0;
+  while (trovati < massimo_errori) {
+    auto f = std::make_unique<Form1>();
+    f->cartella = privata.percorso;
+    f->nome_percorso = nomi.nome_percorso;
+    f->numero_treno = nomi.numero_treno;
+    // The compiler may delete its copies: each pass starts from the kept texts.
+    for (const fs::path& p : {file_linea(*f), file_treno(*f)}) elimina_file(p);
+    if (linea.esiste) sostituisci_file(file_linea(*f), linea.testo);
+    if (treno.esiste) sostituisci_file(file_treno(*f), treno.testo);
+    try {
+      memorizza_percorso(*f, 1, nullptr);
+    } catch (const fine_con_errore& fine) {
+      err << messaggio_errore(fine.a) << '\n';
+      ++trovati;
+      break;
+    }
+    if (f->numero_errore == 0) break;
+    ++trovati;
+    const testi_sorgente testi{linea.esiste, treno.esiste, linea.testo, treno.testo};
+    diagnostica d = diagnostica_errore(*f, testi);
+    sorgente_privata& s = f->origine.file == file_sorgente::linea ? linea : treno;
+    if (d.con_posizione) {
+      if (d.riga - 1 < s.righe_originali.size()) d.riga = s.righe_originali[d.riga - 1];
+      d.file = (f->origine.file == file_sorgente::linea ? file_linea(nomi) : file_treno(nomi)).filename().string();
+    }
+    stampa_diagnostica(err, d);
+    if (!d.con_posizione || !metti_da_parte(s, f->origine.offset)) {
+      err << "scenario check: no record to set aside, the search stops here\n";
+      break;
+    }
+  }
+  if (trovati >= massimo_errori) err << "scenario check: stopped after " << massimo_errori << " errors\n";
+  out << conta(trovati) << '\n';
+  return trovati == 0 ? 0 : 1;
+}
+}  // namespace
+
+int comando_check(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
+  argomenti_comando a;
+  const std::string guasto = leggi_argomenti(argomenti, {}, {}, a);
+  if (a.aiuto) {
+    out << aiuto_check;
+    return 0;
+  }
+  if (!guasto.empty()) {
+    err << "scenario check: " << guasto << "\nusage: scenario check DIR ROUTE TRAIN\nTry 'scenario check --help'.\n";
+    return 64;
+  }
+  try {
+    return controlla(a, out, err);
+  } catch (const errore_file_system& e) {
+    err << "scenario check: " << e.what() << '\n';
+    return 2;
+  }
+}

@@ -1,0 +1,113 @@
+#include "scenario/comando_check.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "scenario/errori_di_prova.h"
+
+namespace {
+
+using namespace errori_di_prova;
+namespace fs = std::filesystem;
+
+Form1 nomi_in(const fs::path& dir) {
+  Form1 f;
+  f.cartella = dir;
+  f.nome_percorso = "Velstra_Ordoven";
+  f.numero_treno = "318";
+  return f;
+}
+
+struct esito {
+  int stato;
+  std::string out, err;
+};
+
+esito controlla(const fs::path& dir) {
+  std::ostringstream out, err;
+  const std::vector<std::string> argomenti{dir.string(), "Velstra_Ordoven", "318"};
+  const int stato = comando_check(argomenti, out, err);
+  return {stato, out.str(), err.str()};
+}
+
+std::size_t file_in(const fs::path& dir) {
+  return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
+}
+
+TEST(ComandoCheck, EachErrorComesOutAtItsPlace) {
+  for (const auto& c : casi) {
+    cartella_temporanea dir;
+    const Form1 f = nomi_in(dir.percorso);
+    const std::string nome = scrivi_caso(f, c);
+    const esito e = controlla(dir.percorso);
+    EXPECT_EQ(e.stato, 1) << c.testo;
+    EXPECT_EQ(e.out, "1 errore\n") << c.testo << "\n" << e.err;
+    const std::string inizio = nome + ":" + std::to_string(c.riga) + ":" + std::to_string(c.testo.find(c.campo) + 1) +
+                               ": Errore n. " + std::to_string(c.numero);
+    EXPECT_EQ(e.err.rfind(inizio, 0), 0u) << e.err << "\nexpected " << inizio;
+    EXPECT_EQ(file_in(dir.percorso), 2u) << "no compact file is written";
+  }
+}
+
+TEST(ComandoCheck, SeveralIndependentFaultsAreEachReportedWithTheAuthorsLines) {
+  cartella_temporanea dir;
+  const Form1 f = nomi_in(dir.percorso);
+  // Three faults in the train file and one in the line file; each line put in
+  // shifts the lines after it in the author's file.
+  std::string treno = con_riga(righe_treno(), 282, "abbattimento,   10000,   270");
+  std::string linea = con_riga(righe_linea(), 306, "indicatori_vmax,  700,  30,  30,  30,  0,  30,  30,  30,  0");
+  scrivi_tutto(file_linea(f), linea);
+  scrivi_tutto(file_treno(f), treno);
+  // Then the signal (line 121) and the station (line 73) of the train file.
+  std::string con_segnale;
+  std::size_t n = 1, da = 0;
+  while (da < treno.size()) {
+    const std::size_t fine = treno.find("\r\n", da) + 2;
+    if (n == 73) con_segnale += "stazione,    1120, 26,  200,  0, 0, 0,  0,0,0,  0,0,0,    0,   0, 0, 0, Cabina X\r\n";
+    if (n == 121) con_segnale += "segnale,    1800,   2, 4, 1,  1, 0,    0,  0,0,0, 0\r\n";
+    con_segnale += treno.substr(da, fine - da);
+    da = fine;
+    ++n;
+  }
+  scrivi_tutto(file_treno(f), con_segnale);
+  const std::string linea_prima = leggi_tutto(file_linea(f)), treno_prima = leggi_tutto(file_treno(f));
+
+  const esito e = controlla(dir.percorso);
+  EXPECT_EQ(e.stato, 1);
+  EXPECT_EQ(e.out, "4 errori\n") << e.err;
+  const std::string attesi[] = {
+      "Velstra_Ordoven_linea.txt:306:1: Errore n. 21 ",
+      "Velstra_Ordoven_318-.txt:73:1: Errore n. 8 ",
+      "Velstra_Ordoven_318-.txt:122:1: Errore n. 16 ",
+      "Velstra_Ordoven_318-.txt:284:1: Errore n. 7 ",
+  };
+  std::size_t dopo = 0;
+  for (const auto& a : attesi) {
+    const std::size_t dove = e.err.find(a, dopo);
+    EXPECT_NE(dove, std::string::npos) << a << "\n" << e.err;
+    if (dove != std::string::npos) dopo = dove;
+  }
+  EXPECT_TRUE(leggi_tutto(file_linea(f)) == linea_prima) << "the author's files stay";
+  EXPECT_TRUE(leggi_tutto(file_treno(f)) == treno_prima);
+  EXPECT_EQ(file_in(dir.percorso), 2u);
+}
+
+TEST(ComandoCheck, CleanSourcesAndMissingFiles) {
+  cartella_temporanea pulita, vuota;
+  const Form1 f = nomi_in(pulita.percorso);
+  dati_linea(f);
+  dati_treno(f);
+  const esito e = controlla(pulita.percorso);
+  EXPECT_EQ(e.stato, 0) << e.err;
+  EXPECT_EQ(e.out, "0 errori\n");
+  EXPECT_EQ(file_in(pulita.percorso), 2u);
+
+  const esito senza = controlla(vuota.percorso);
+  EXPECT_EQ(senza.stato, 1);
+  EXPECT_EQ(senza.out, "1 errore\n");
+  EXPECT_EQ(senza.err, " Errore n. 101\n");
+  EXPECT_EQ(file_in(vuota.percorso), 0u);
+}
+
+}  // namespace
