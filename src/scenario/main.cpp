@@ -9,6 +9,7 @@
 #include "scenario/comando_compile.h"
 #include "scenario/comando_extract.h"
 #include "scenario/comando_inspect.h"
+#include "scenario/comando_plot.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ constexpr comando comandi[] = {
     {"check", "report every error of a scenario's source files, not only the first", comando_check},
     {"extract", "write the embedded scenario's five text files into a folder", comando_extract},
     {"inspect", "decode a scenario's compact files into a readable report", comando_inspect},
+    {"plot", "draw a compiled scenario's map and profiles into an SVG file", comando_plot},
 };
 
 void stampa_aiuto(std::ostream& out) {
