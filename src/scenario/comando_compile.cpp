@@ -40,11 +40,11 @@ const char* const aiuto_compile =
     "\n"
     "Exit status: 0 no error recorded; 1 an error recorded, the compact files\n"
     "written; 2 the run ended with \" Errore n. \" and wrote no compact file;\n"
-    "3 a file could not be read or written; 64 a usage error.\n";
+    "2 also when a file could not be read or written; 64 a usage error.\n";
 
 namespace {
 constexpr int esito_uso = 64;
-constexpr int esito_file_system = 3;
+constexpr int esito_file_system = 2;  // could not run, as for every command
 
 struct opzioni {
   bool senza_piano = false;

@@ -7,7 +7,7 @@
 // source files of DIR as the program does, from a private copy so that the
 // author's files stay, and puts the compact files into DIR. Returns the exit
 // status: 0 no error recorded, 1 an error recorded (files written), 2 the run
-// ended through errore (no file written), 3 a file-system failure, 64 a usage
+// ended through errore (no file written) or a file-system failure, 64 a usage
 // error. argomenti are the words after "compile".
 int comando_compile(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err);
 

@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
       return c.esegui(std::span<const std::string>(parole).subspan(1), std::cout, std::cerr);
     } catch (const std::exception& e) {
       std::cerr << "scenario " << c.nome << ": " << e.what() << '\n';
-      return 3;
+      return 2;  // could not run
     }
   }
   std::cerr << "scenario: unknown command '" << parole[0] << "'\n";
