@@ -25,8 +25,9 @@ const char* const aiuto_check =
     "first: compiles a private copy of the two files, reports the error at its line\n"
     "and column in your file, sets the offending record aside in the copy and\n"
     "compiles again, until no error is left or 100 are found. Ends with the count.\n"
-    "An error that has no record to set aside (found by the code check, or one that\n"
-    "ends the run) stops the search. Nothing is written into DIR.\n"
+    "An error of the code check (11 to 13) is put on the slowdown it belongs to.\n"
+    "An error with no record to set aside (one that ends the run, or one with no\n"
+    "place in the sources) stops the search. Nothing is written into DIR.\n"
     "\n"
     "Exit status: 0 no error; 1 errors found; 2 could not run; 64 a usage error.\n";
 
@@ -105,13 +106,13 @@ int controlla(const argomenti_comando& a, std::ostream& out, std::ostream& err) 
     ++trovati;
     const testi_sorgente testi{linea.esiste, treno.esiste, linea.testo, treno.testo};
     diagnostica d = diagnostica_errore(*f, testi);
-    sorgente_privata& s = f->origine.file == file_sorgente::linea ? linea : treno;
+    sorgente_privata& s = d.origine.file == file_sorgente::linea ? linea : treno;
     if (d.con_posizione) {
       if (d.riga - 1 < s.righe_originali.size()) d.riga = s.righe_originali[d.riga - 1];
-      d.file = (f->origine.file == file_sorgente::linea ? file_linea(nomi) : file_treno(nomi)).filename().string();
+      d.file = (d.origine.file == file_sorgente::linea ? file_linea(nomi) : file_treno(nomi)).filename().string();
     }
     stampa_diagnostica(err, d);
-    if (!d.con_posizione || !metti_da_parte(s, f->origine.offset)) {
+    if (!d.con_posizione || !metti_da_parte(s, d.origine.offset)) {
       err << "scenario check: no record to set aside, the search stops here\n";
       break;
     }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "compiler/confronto_voci.h"
 #include "compiler/lettore_voci.h"
 #include "compiler/nearest.h"
 #include "driver/descrizioni_errori.h"
@@ -46,22 +47,61 @@ std::string riga_a(const std::string& dati, std::size_t offset) {
   if (fine == std::string::npos) fine = dati.size();
   return dati.substr(inizio, fine - inizio);
 }
+// Errors of the code check have no source place of their own: they belong to
+// a slowdown. 11 and 12 lie before its start, 13 inside it or after its end;
+// the record is the slowdown of the train file whose start is the first at or
+// after the error's progressive (11, 12) or the last at or before it (13).
+// Returns the offset of that record's keyword, npos when none fits.
+std::size_t rallentamento_di(const Form1& f, const std::string& treno) {
+  const bool prima = f.numero_errore == 11 || f.numero_errore == 12;
+  std::size_t trovato = std::string::npos;
+  std::int64_t migliore = 0;
+  for (std::size_t inizio = 0; inizio < treno.size();) {
+    std::size_t fine = treno.find_first_of("\r\n", inizio);
+    if (fine == std::string::npos) fine = treno.size();
+    const std::string riga = treno.substr(inizio, fine - inizio);
+    const std::size_t chiave = riga.find_first_not_of(" \t");
+    const std::size_t virgola = riga.find(',');
+    if (chiave != std::string::npos && virgola != std::string::npos && virgola > chiave &&
+        contiene_senza_maiuscole(riga.substr(chiave, virgola - chiave), "rallentamento")) {
+      std::string campo = riga.substr(virgola + 1);
+      campo = campo.substr(0, campo.find(','));
+      const std::size_t cifre = campo.find_first_not_of(" \t");
+      std::int32_t p = 0;
+      if (cifre != std::string::npos && converti_numero(campo.substr(cifre), p)) {
+        const bool adatto = prima ? p >= f.progressiva_errore : p <= f.progressiva_errore;
+        if (adatto && (trovato == std::string::npos || (prima ? p < migliore : p > migliore))) {
+          trovato = inizio + chiave;
+          migliore = p;
+        }
+      }
+    }
+    inizio = fine + 1;
+  }
+  return trovato;
+}
 }  // namespace
 
 diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
   diagnostica d;
   d.messaggio = rapporto_errore(f.numero_errore, f.progressiva_errore).substr(1) + cosa_ingombra(f);
-  const bool linea = f.origine.file == file_sorgente::linea;
-  if (f.origine.file == file_sorgente::nessuno) return d;
+  origine_errore origine = f.origine;
+  if (origine.file == file_sorgente::nessuno && f.numero_errore >= 11 && f.numero_errore <= 13 && t.treno_esiste) {
+    const std::size_t offset = rallentamento_di(f, t.treno);
+    if (offset != std::string::npos) origine = {file_sorgente::treno, offset};
+  }
+  d.origine = origine;
+  const bool linea = origine.file == file_sorgente::linea;
+  if (origine.file == file_sorgente::nessuno) return d;
   if (!(linea ? t.linea_esiste : t.treno_esiste)) return d;
   const std::string& dati = linea ? t.linea : t.treno;
-  if (f.origine.offset > dati.size()) return d;
-  const posizione_testo p = posizione_di(dati, f.origine.offset);
+  if (origine.offset > dati.size()) return d;
+  const posizione_testo p = posizione_di(dati, origine.offset);
   d.con_posizione = true;
   d.file = (linea ? file_linea(f) : file_treno(f)).filename().string();
   d.riga = p.riga;
   d.colonna = p.colonna;
-  d.testo_riga = utf8_da_1252(riga_a(dati, f.origine.offset));
+  d.testo_riga = utf8_da_1252(riga_a(dati, origine.offset));
   return d;
 }
 

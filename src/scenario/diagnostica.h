@@ -3,7 +3,8 @@
 #include <ostream>
 #include <string>
 
-struct Form1;
+#include "model/form1.h"
+
 
 // A recorded error as the tool reports it: where in the sources (when known)
 // and one line in Italian (UTF-8) that names what is in the way.
@@ -13,6 +14,7 @@ struct diagnostica {
   std::size_t riga = 0, colonna = 0;
   std::string messaggio;    // "Errore n. N (progressiva P): ..."
   std::string testo_riga;   // the source line, UTF-8, no line end
+  origine_errore origine;   // the record pointed at (for the code check's errors, the slowdown's)
 };
 
 // The sources' bytes as the author wrote them (the compiler may delete its

@@ -81,6 +81,43 @@ TEST(Diagnostica, WithoutAPlaceInTheSourcesTheProgramsLineStays) {
   }
 }
 
+TEST(Diagnostica, CodeCheckErrorsPointAtTheirSlowdown) {
+  Form1 f;
+  f.nome_percorso = "R";
+  f.numero_treno = "1";
+  testi_sorgente t;
+  t.treno_esiste = true;
+  t.treno = "[rallentamenti]\r\n"
+            "rallentamento,  20000,  90,  450, 0, 0, 60\r\n"
+            "  Rallentamento,  50000,  30,  900, 0, 0, 60\r\n"
+            "[segnali]\r\n"
+            "segnale,  49000,  2, 4, 1, 1, 0, 0, 0,0,0, 0\r\n";
+  struct caso {
+    std::int32_t numero, progressiva;
+    std::size_t riga, colonna;  // 0: no place
+  };
+  const caso casi[] = {
+      {11, 48000, 3, 3},  // before the second slowdown's warning
+      {12, 49500, 3, 3},  // before its start
+      {12, 20000, 2, 1},  // at a start
+      {13, 51000, 3, 3},  // inside the second
+      {13, 30000, 2, 1},  // after the first's end
+      {12, 60000, 0, 0},  // no slowdown after it
+      {13, 10000, 0, 0},  // none before it
+  };
+  for (const auto& c : casi) {
+    f.numero_errore = c.numero;
+    f.progressiva_errore = c.progressiva;
+    f.origine = {};
+    const diagnostica d = diagnostica_errore(f, t);
+    EXPECT_EQ(d.con_posizione, c.riga != 0) << c.numero << " " << c.progressiva;
+    if (c.riga == 0) continue;
+    EXPECT_EQ(d.file, "R_1-.txt");
+    EXPECT_EQ(d.riga, c.riga) << c.numero << " " << c.progressiva;
+    EXPECT_EQ(d.colonna, c.colonna);
+  }
+}
+
 TEST(Diagnostica, LineAndColumnCountEveryKindOfLineEnd) {
   Form1 f;
   f.nome_percorso = "R";
