@@ -1,6 +1,8 @@
 #include "scenario/diagnostica.h"
 
 #include <cstdint>
+#include <string_view>
+#include <vector>
 
 #include "compiler/confronto_voci.h"
 #include "compiler/lettore_voci.h"
@@ -47,6 +49,42 @@ std::string riga_a(const std::string& dati, std::size_t offset) {
   if (fine == std::string::npos) fine = dati.size();
   return dati.substr(inizio, fine - inizio);
 }
+// The comma-separated fields of one source line: offset in the file (after
+// leading blanks) and text (trailing blanks removed).
+struct campo_riga {
+  std::size_t offset;
+  std::string testo;
+};
+
+std::vector<campo_riga> campi_riga(const std::string& dati, std::size_t inizio, std::size_t fine) {
+  std::vector<campo_riga> campi;
+  while (inizio <= fine) {
+    std::size_t virgola = dati.find(',', inizio);
+    if (virgola == std::string::npos || virgola > fine) virgola = fine;
+    std::size_t a = inizio;
+    while (a < virgola && (dati[a] == ' ' || dati[a] == '\t')) ++a;
+    std::size_t z = virgola;
+    while (z > a && (dati[z - 1] == ' ' || dati[z - 1] == '\t')) --z;
+    campi.push_back({a, dati.substr(a, z - a)});
+    inizio = virgola + 1;
+  }
+  return campi;
+}
+
+// Every line of the text whose keyword holds parola (letter case ignored), as fields.
+template <typename F>
+void per_ogni_record(const std::string& dati, std::string_view parola, F&& fai) {
+  for (std::size_t inizio = 0; inizio < dati.size();) {
+    std::size_t fine = dati.find_first_of("\r\n", inizio);
+    if (fine == std::string::npos) fine = dati.size();
+    const auto campi = campi_riga(dati, inizio, fine);
+    if (campi.size() > 1 && contiene_senza_maiuscole(campi[0].testo, parola)) fai(campi);
+    inizio = fine + 1;
+  }
+}
+
+bool numero_di(const campo_riga& c, std::int32_t& valore) { return converti_numero(c.testo, valore); }
+
 // Errors of the code check have no source place of their own: they belong to
 // a slowdown. 11 and 12 lie before its start, 13 inside it or after its end;
 // the record is the slowdown of the train file whose start is the first at or
@@ -56,28 +94,32 @@ std::size_t rallentamento_di(const Form1& f, const std::string& treno) {
   const bool prima = f.numero_errore == 11 || f.numero_errore == 12;
   std::size_t trovato = std::string::npos;
   std::int64_t migliore = 0;
-  for (std::size_t inizio = 0; inizio < treno.size();) {
-    std::size_t fine = treno.find_first_of("\r\n", inizio);
-    if (fine == std::string::npos) fine = treno.size();
-    const std::string riga = treno.substr(inizio, fine - inizio);
-    const std::size_t chiave = riga.find_first_not_of(" \t");
-    const std::size_t virgola = riga.find(',');
-    if (chiave != std::string::npos && virgola != std::string::npos && virgola > chiave &&
-        contiene_senza_maiuscole(riga.substr(chiave, virgola - chiave), "rallentamento")) {
-      std::string campo = riga.substr(virgola + 1);
-      campo = campo.substr(0, campo.find(','));
-      const std::size_t cifre = campo.find_first_not_of(" \t");
-      std::int32_t p = 0;
-      if (cifre != std::string::npos && converti_numero(campo.substr(cifre), p)) {
-        const bool adatto = prima ? p >= f.progressiva_errore : p <= f.progressiva_errore;
-        if (adatto && (trovato == std::string::npos || (prima ? p < migliore : p > migliore))) {
-          trovato = inizio + chiave;
-          migliore = p;
-        }
+  per_ogni_record(treno, "rallentamento", [&](const std::vector<campo_riga>& campi) {
+    std::int32_t p = 0;
+    if (!numero_di(campi[1], p)) return;
+    const bool adatto = prima ? p >= f.progressiva_errore : p <= f.progressiva_errore;
+    if (adatto && (trovato == std::string::npos || (prima ? p < migliore : p > migliore))) {
+      trovato = campi[0].offset;
+      migliore = p;
+    }
+  });
+  return trovato;
+}
+
+// Error 2 is found after both files are read; the values at fault are the
+// start or reference of a chainage series of the line file: the last such
+// field off the 50 m step in the file (a later record replaces an earlier one).
+std::size_t serie_fuori_passo(const std::string& linea) {
+  std::size_t trovato = std::string::npos;
+  per_ogni_record(linea, "progressiva chilometrica", [&](const std::vector<campo_riga>& campi) {
+    for (std::size_t k = 1; k <= 2 && k < campi.size(); ++k) {
+      std::int32_t v = 0;
+      if (numero_di(campi[k], v) && v % 50 != 0) {
+        trovato = campi[k].offset;
+        return;
       }
     }
-    inizio = fine + 1;
-  }
+  });
   return trovato;
 }
 }  // namespace
@@ -89,6 +131,10 @@ diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
   if (origine.file == file_sorgente::nessuno && f.numero_errore >= 11 && f.numero_errore <= 13 && t.treno_esiste) {
     const std::size_t offset = rallentamento_di(f, t.treno);
     if (offset != std::string::npos) origine = {file_sorgente::treno, offset};
+  }
+  if (f.numero_errore == 2 && origine.file == file_sorgente::linea && t.linea_esiste) {
+    const std::size_t offset = serie_fuori_passo(t.linea);
+    if (offset != std::string::npos) origine.offset = offset;
   }
   d.origine = origine;
   const bool linea = origine.file == file_sorgente::linea;

@@ -38,6 +38,10 @@ struct caso_errore {
 };
 
 inline const caso_errore casi[] = {
+    {false, 10, "ripetizione segnali 9 codici,    11025,    300000", "11025", 3, ": inizio della ripetizione"},
+    {false, 10, "ripetizione segnali 9 codici,    11000,    300025", "300025", 4, ": fine della ripetizione"},
+    {false, 10, "ripetizione segnali 7 codici,    11000,    300000", "ripetizione", 5, ": la ripetizione segnali"},
+    {false, 6, "progressiva chilometrica tre,    0,    1025,    0", "1025", 2, ": progressiva chilometrica"},
     {false, 306, "indicatori_vmax,  700,  30,  30,  30,  0,  30,  30,  30,  0", "indicatori_vmax", 21,
      "(progressiva 700): cartello di velocita' massima su una cella non libera (la cella 15 contiene un cartello di "
      "velocit\xC3\xA0 massima)"},
