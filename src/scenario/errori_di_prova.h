@@ -38,6 +38,12 @@ struct caso_errore {
 };
 
 inline const caso_errore casi[] = {
+    {true, 119, "rallentamento,  259600,    90,  450, 0,  0,  60", "rallentamento", 18, "(progressiva 259600): inizio"},
+    {true, 119, "rallentamento,  258700,    90,  450, 0,  0,  60", "rallentamento", 19, "(progressiva 258700): fine"},
+    // Found by the code check, put on the slowdown it belongs to.
+    {true, 118, "rallentamento,  4050,    90,  450, 0,  0,  60", "rallentamento", 13, "(progressiva 4550): nessuna cella"},
+    {true, 72, "stazione,    -1000,  8,  600,  1, 0, 0,  4,1,1,  2,1,1,    0,  13,15, 0, XX", "stazione", 24,
+     ": stazione troppo vicina"},
     {false, 10, "ripetizione segnali 9 codici,    11025,    300000", "11025", 3, ": inizio della ripetizione"},
     {false, 10, "ripetizione segnali 9 codici,    11000,    300025", "300025", 4, ": fine della ripetizione"},
     {false, 10, "ripetizione segnali 7 codici,    11000,    300000", "ripetizione", 5, ": la ripetizione segnali"},
