@@ -109,6 +109,7 @@ std::string testo_xml(const std::string& testo) {
 }
 
 std::string disegno_svg(const scenario_compatto& s) {
+  if (s.percorso.empty()) return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"/>\n";
   const std::int32_t lunghezza = std::max(s.stazioni[voce_treno_linea].fine, 50);
   const auto celle = static_cast<std::int32_t>(std::min<std::size_t>(s.percorso.size() - 1, static_cast<std::size_t>(lunghezza / 50)));
   const asse a{static_cast<double>(lunghezza)};
