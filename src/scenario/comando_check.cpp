@@ -112,6 +112,12 @@ int controlla(const argomenti_comando& a, std::ostream& out, std::ostream& err) 
       d.file = (d.origine.file == file_sorgente::linea ? file_linea(nomi) : file_treno(nomi)).filename().string();
     }
     stampa_diagnostica(err, d);
+    // Too many stations for the sign texts is a fault of the two files
+    // together: setting one station aside after another would only repeat it.
+    if (f->numero_errore == 10) {
+      err << "scenario check: the stations and the indication signs do not fit together, the search stops here\n";
+      break;
+    }
     if (!d.con_posizione || !metti_da_parte(s, d.origine.offset)) {
       err << "scenario check: no record to set aside, the search stops here\n";
       break;

@@ -93,6 +93,33 @@ TEST(ComandoCheck, SeveralIndependentFaultsAreEachReportedWithTheAuthorsLines) {
   EXPECT_EQ(file_in(dir.percorso), 2u);
 }
 
+// Sixty more indication signs: some land on taken cells (6), those past the
+// table's room are refused (27), and the stations no longer fit beside the
+// texts (10), which is reported once and ends the search.
+TEST(ComandoCheck, TooManySignTextsIsReportedOnce) {
+  cartella_temporanea dir;
+  const Form1 f = nomi_in(dir.percorso);
+  dati_treno(f);
+  std::string linea;
+  for (std::string_view r : righe_linea()) {
+    if (r == fine_tabella) break;
+    if (r.find("[fine]") != std::string_view::npos)
+      for (int k = 0; k < 60; ++k)
+        linea += "cartello_indicatore,  " + std::to_string(100000 + k * 100) + ",   (X" + std::to_string(k) + ")\r\n";
+    (linea += r) += "\r\n";
+  }
+  scrivi_tutto(file_linea(f), linea);
+  const esito e = controlla(dir.percorso);
+  EXPECT_EQ(e.stato, 1);
+  std::size_t dieci = 0, ventisette = 0;
+  for (std::size_t i = e.err.find("Errore n. 10:"); i != std::string::npos; i = e.err.find("Errore n. 10:", i + 1)) ++dieci;
+  for (std::size_t i = e.err.find("Errore n. 27 "); i != std::string::npos; i = e.err.find("Errore n. 27 ", i + 1)) ++ventisette;
+  EXPECT_EQ(dieci, 1u) << e.err;
+  EXPECT_GE(ventisette, 1u) << e.err;
+  EXPECT_NE(e.err.find("do not fit together"), std::string::npos);
+  EXPECT_EQ(file_in(dir.percorso), 2u);
+}
+
 TEST(ComandoCheck, CleanSourcesAndMissingFiles) {
   cartella_temporanea pulita, vuota;
   const Form1 f = nomi_in(pulita.percorso);
