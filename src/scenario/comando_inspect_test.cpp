@@ -31,8 +31,8 @@ std::unique_ptr<Form1> compila_in(const fs::path& dir) {
 }
 
 const nodo& campo(const nodo& n, const std::string& chiave) {
-  for (const auto& [k, v] : n.campi)
-    if (k == chiave) return v;
+  for (std::size_t k = 0; k < n.chiavi.size(); ++k)
+    if (n.chiavi[k] == chiave) return n.elementi[k];
   ADD_FAILURE() << "no field " << chiave;
   static const nodo vuoto;
   return vuoto;

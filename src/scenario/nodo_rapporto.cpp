@@ -8,9 +8,9 @@ void scrivi_json(std::ostream& out, const nodo& n) {
     case nodo::tipo::testo: out << testo_json(n.testo); return;
     case nodo::tipo::oggetto:
       out << '{';
-      for (std::size_t k = 0; k < n.campi.size(); ++k) {
-        out << (k ? ", " : "") << testo_json(n.campi[k].first) << ": ";
-        scrivi_json(out, n.campi[k].second);
+      for (std::size_t k = 0; k < n.chiavi.size(); ++k) {
+        out << (k ? ", " : "") << testo_json(n.chiavi[k]) << ": ";
+        scrivi_json(out, n.elementi[k]);
       }
       out << '}';
       return;
@@ -33,14 +33,14 @@ std::string scalare(const nodo& n) { return n.genere == nodo::tipo::numero ? std
 // An object of scalars fits on one line: "k v, k v".
 bool in_riga(const nodo& n) {
   if (n.genere != nodo::tipo::oggetto) return false;
-  for (const auto& c : n.campi)
-    if (!semplice(c.second)) return false;
+  for (const nodo& v : n.elementi)
+    if (!semplice(v)) return false;
   return true;
 }
 
 std::string riga(const nodo& n) {
   std::string s;
-  for (std::size_t k = 0; k < n.campi.size(); ++k) s += (k ? ", " : "") + n.campi[k].first + " " + scalare(n.campi[k].second);
+  for (std::size_t k = 0; k < n.chiavi.size(); ++k) s += (k ? ", " : "") + n.chiavi[k] + " " + scalare(n.elementi[k]);
   return s;
 }
 }  // namespace
@@ -48,7 +48,9 @@ std::string riga(const nodo& n) {
 void scrivi_testo(std::ostream& out, const nodo& n, int rientro) {
   const std::string margine(static_cast<std::size_t>(rientro) * 2, ' ');
   if (n.genere == nodo::tipo::oggetto) {
-    for (const auto& [chiave, valore] : n.campi) {
+    for (std::size_t k = 0; k < n.chiavi.size(); ++k) {
+      const std::string& chiave = n.chiavi[k];
+      const nodo& valore = n.elementi[k];
       if (semplice(valore)) out << margine << chiave << ": " << scalare(valore) << '\n';
       else if (in_riga(valore)) out << margine << chiave << ": " << riga(valore) << '\n';
       else {

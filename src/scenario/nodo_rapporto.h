@@ -11,13 +11,20 @@ struct nodo {
   enum class tipo { numero, testo, oggetto, lista } genere = tipo::oggetto;
   std::int64_t numero = 0;
   std::string testo;
-  std::vector<std::pair<std::string, nodo>> campi;
+  // An object keeps its keys in chiavi and the matching values in elementi
+  // (a container of pairs would need nodo complete inside its own definition);
+  // a list uses elementi alone.
+  std::vector<std::string> chiavi;
   std::vector<nodo> elementi;
 
   static nodo di_numero(std::int64_t n) { nodo x; x.genere = tipo::numero; x.numero = n; return x; }
   static nodo di_testo(std::string t) { nodo x; x.genere = tipo::testo; x.testo = std::move(t); return x; }
   static nodo lista() { nodo x; x.genere = tipo::lista; return x; }
-  nodo& metti(std::string chiave, nodo valore) { campi.emplace_back(std::move(chiave), std::move(valore)); return *this; }
+  nodo& metti(std::string chiave, nodo valore) {
+    chiavi.push_back(std::move(chiave));
+    elementi.push_back(std::move(valore));
+    return *this;
+  }
   nodo& metti(std::string chiave, std::int64_t n) { return metti(std::move(chiave), di_numero(n)); }
   nodo& metti(std::string chiave, std::string t) { return metti(std::move(chiave), di_testo(std::move(t))); }
 };

@@ -125,7 +125,8 @@ nodo rapporto_scenario(const scenario_compatto& s) {
     nodo n;
     n.metti("cella", static_cast<std::int64_t>(i)).metti("progressiva", static_cast<std::int64_t>(i) * 50);
     n.metti("tipo", c.tipo).metti("oggetto", nome_tipo_cella(c.tipo));
-    for (auto& campo : valori_oggetto(s, c).campi) n.campi.push_back(std::move(campo));
+    nodo valori = valori_oggetto(s, c);
+    for (std::size_t k = 0; k < valori.chiavi.size(); ++k) n.metti(std::move(valori.chiavi[k]), std::move(valori.elementi[k]));
     oggetti.elementi.push_back(n);
   }
   r.metti("celle", static_cast<std::int64_t>(s.percorso.size()));
