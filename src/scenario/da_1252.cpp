@@ -22,13 +22,15 @@ void aggiungi_utf8(std::string& out, unsigned codice) {
 }
 }  // namespace
 
+unsigned codice_da_1252(unsigned char b) {
+  return (b >= 0x80 && b < 0xA0 && tabella_80_9f[b - 0x80]) ? tabella_80_9f[b - 0x80] : b;
+}
+
 std::string utf8_da_1252(std::string_view testo) {
   std::string out;
   out.reserve(testo.size());
   for (char c : testo) {
-    const auto b = static_cast<unsigned char>(c);
-    const unsigned codice = (b >= 0x80 && b < 0xA0 && tabella_80_9f[b - 0x80]) ? tabella_80_9f[b - 0x80] : b;
-    aggiungi_utf8(out, codice);
+    aggiungi_utf8(out, codice_da_1252(static_cast<unsigned char>(c)));
   }
   return out;
 }

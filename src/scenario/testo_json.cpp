@@ -3,13 +3,9 @@
 #include <cstdint>
 #include <cstdio>
 
-namespace {
-// Unicode of the bytes 0x80-0x9F in Windows-1252 (0 where it has none; those
-// are kept as the same code point).
-constexpr std::uint16_t da_1252[32] = {
-    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-    0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+#include "scenario/da_1252.h"
 
+namespace {
 void escape(std::string& out, unsigned codice) {
   char buf[8];
   std::snprintf(buf, sizeof buf, "\\u%04x", codice);
@@ -63,8 +59,7 @@ std::string testo_json(std::string_view testo) {
       out.append(testo.substr(i, n));
       i += n;
     } else {
-      const unsigned u = c < 0xA0 && da_1252[c - 0x80] ? da_1252[c - 0x80] : c;
-      escape(out, u);
+      escape(out, codice_da_1252(c));
       ++i;
     }
   }
