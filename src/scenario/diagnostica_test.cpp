@@ -56,6 +56,37 @@ TEST(Diagnostica, CompilePointsAtTheFaultyFieldOfEachSource) {
   }
 }
 
+// The embedded line has 18 mountain stretches: 63 more make the 81st, which
+// the table has no room for; it is named at its own line.
+TEST(Diagnostica, TheEightyFirstMountainStretchIsNamedAtItsLine) {
+  cartella_temporanea dir;
+  Form1 f;
+  f.cartella = dir.percorso;
+  f.nome_percorso = "Velstra_Ordoven";
+  f.numero_treno = "318";
+  dati_linea(f);
+  dati_treno(f);
+  constexpr std::size_t riga_cartelli = 304;  // the "[cartelli]" header
+  ASSERT_EQ(righe_linea()[riga_cartelli - 1], "[cartelli]");
+  std::string montagne;
+  for (int k = 0; k < 63; ++k) {
+    if (k) montagne += "\r\n";
+    montagne += "montagna,   " + std::to_string(100000 + k * 400) + ",  " + std::to_string(100200 + k * 400) + ",  2";
+  }
+  scrivi_tutto(file_linea(f), con_riga(righe_linea(), riga_cartelli, montagne));
+
+  std::ostringstream out, err;
+  const std::vector<std::string> argomenti{dir.percorso.string(), "Velstra_Ordoven", "318"};
+  EXPECT_EQ(comando_compile(argomenti, out, err), 1);
+  const auto righe = righe_di(err.str());
+  ASSERT_EQ(righe.size(), 3u) << err.str();
+  EXPECT_EQ(righe[0].rfind("Velstra_Ordoven_linea.txt:" + std::to_string(riga_cartelli + 62) +
+                               ":1: Errore n. 26 (progressiva 124800): troppi tratti di montagna", 0),
+            0u)
+      << righe[0];
+  EXPECT_EQ(righe[1], "    montagna,   124800,  125000,  2");
+}
+
 TEST(Diagnostica, WithoutAPlaceInTheSourcesTheProgramsLineStays) {
   Form1 f;
   f.nome_percorso = "Velstra_Ordoven";

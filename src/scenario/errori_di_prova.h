@@ -66,6 +66,9 @@ inline const caso_errore casi[] = {
     {true, 73, "stazione,    1000, 26,  200,  0, 0, 0,  0,0,0,  0,0,0,    0,   0, 0, 0, Cabina X", "stazione", 22,
      "(progressiva 1000)"},
     {true, 119, "rallentamento,  259150,    90,  450, 0,  0,  60", "rallentamento", 17, "(progressiva 259150)"},
+    // Distance boards asked for where a speed board of the line stands.
+    {true, 119, "rallentamento,   20000,    90,  450, 0,  1,  60", "rallentamento", 20,
+     "(progressiva 20000): tavole distanziometriche"},
 };
 
 // The embedded sources in f's folder with the case's line put in; the name of
