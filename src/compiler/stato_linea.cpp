@@ -1,11 +1,11 @@
 #include "compiler/stato_linea.h"
 
+#include "compiler/errore_sorgente.h"
 #include "compiler/lettura_fallita.h"
 #include "model/form1.h"
 
 void registra_errore(stato_linea& s, std::int32_t numero, std::size_t offset) {
-  s.f.numero_errore = numero;
-  s.f.origine = {file_sorgente::linea, offset};
+  registra_errore_sorgente(s.f, file_sorgente::linea, numero, offset);
 }
 
 void registra_errore(stato_linea& s, std::int32_t numero, std::size_t offset, std::int32_t progressiva) {

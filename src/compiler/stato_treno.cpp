@@ -2,12 +2,12 @@
 
 #include <limits>
 
+#include "compiler/errore_sorgente.h"
 #include "compiler/lettura_fallita.h"
 #include "model/form1.h"
 
 void registra_errore(stato_treno& s, std::int32_t numero, std::size_t offset) {
-  s.f.numero_errore = numero;
-  s.f.origine = {file_sorgente::treno, offset};
+  registra_errore_sorgente(s.f, file_sorgente::treno, numero, offset);
 }
 
 void registra_errore(stato_treno& s, std::int32_t numero, std::size_t offset, std::int32_t progressiva) {
