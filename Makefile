@@ -2,16 +2,22 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps clean sanitize fuzz bench
+.PHONY: run test build programs configure deps clean sanitize fuzz bench install
 
 deps:
 	@bash tools/install_deps.sh
 
-build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+
+# The two programs alone: what `make run` needs, no test.
+programs: configure
+	cmake --build $(BUILD) -j $(JOBS) --target Velstra_Ordoven_318 scenario
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: programs
 	mkdir -p dist
 	cp $(BUILD)/Velstra_Ordoven_318 $(BUILD)/scenario dist/
 	cd dist && ./Velstra_Ordoven_318
@@ -31,6 +37,10 @@ bench: deps
 
 fuzz:
 	bash tools/fuzz.sh $(or $(FUZZ_SECONDS),60)
+
+PREFIX ?= /usr/local
+install: programs
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz build-bench dist

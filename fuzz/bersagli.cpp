@@ -8,8 +8,8 @@
 #include <unistd.h>
 
 #include "compiler/memorizza_dati.h"
-#include "driver/errore.h"
-#include "driver/nomi_file.h"
+#include "base/errore.h"
+#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/file_piano.h"
 #include "output/file_scenario.h"

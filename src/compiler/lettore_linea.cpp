@@ -10,8 +10,8 @@
 #include "compiler/record_linea.h"
 #include "compiler/sezione_generale.h"
 #include "compiler/stato_linea.h"
-#include "driver/file_system.h"
-#include "driver/nomi_file.h"
+#include "base/file_system.h"
+#include "base/nomi_file.h"
 #include "model/form1.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include "compiler/record_stazione.h"
 #include "compiler/record_treno.h"
 #include "compiler/stato_treno.h"
-#include "driver/file_system.h"
-#include "driver/nomi_file.h"
+#include "base/file_system.h"
+#include "base/nomi_file.h"
 #include "model/form1.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "compiler/lettore_linea.h"
-#include "driver/nomi_file.h"
+#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "test_support/cartella_temporanea.h"
 

@@ -3,8 +3,8 @@
 #include "compiler/lettore_linea.h"
 #include "compiler/lettore_treno.h"
 #include "compiler/lettura_fallita.h"
-#include "driver/file_system.h"
-#include "driver/nomi_file.h"
+#include "base/file_system.h"
+#include "base/nomi_file.h"
 #include "model/form1.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include "compiler/lettore_treno.h"
 #include "compiler/lettura_fallita.h"
-#include "driver/nomi_file.h"
+#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "test_support/cartella_temporanea.h"
 

@@ -2,7 +2,7 @@
 
 #include "content/righe_linea.h"
 #include "content/scrivi_righe.h"
-#include "driver/nomi_file.h"
+#include "base/nomi_file.h"
 
 std::span<const std::string_view> righe_linea() { return {tabella_righe_linea, numero_righe_linea}; }
 

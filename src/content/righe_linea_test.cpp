@@ -15,7 +15,7 @@
 #include "compiler/memorizza_dati.h"
 #include "compiler/piano_linea.h"
 #include "content/dati_linea.h"
-#include "driver/nomi_file.h"
+#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "test_support/cartella_temporanea.h"
 

@@ -13,7 +13,7 @@
 
 #include "content/dati_linea.h"
 #include "content/dati_treno.h"
-#include "driver/nomi_file.h"
+#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/codici_gara.h"
 #include "output/memorizza_percorso.h"

@@ -1,6 +1,6 @@
 #include "content/scrivi_righe.h"
 
-#include "driver/file_system.h"
+#include "base/file_system.h"
 
 std::string testo_righe(std::span<const std::string_view> righe) {
   std::string testo;

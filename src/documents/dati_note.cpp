@@ -4,7 +4,7 @@
 #include "documents/dati_note.h"
 
 #include "content/scrivi_righe.h"
-#include "driver/nomi_file.h"
+#include "base/nomi_file.h"
 
 namespace {
 

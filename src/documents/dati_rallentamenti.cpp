@@ -3,7 +3,7 @@
 #include "documents/dati_rallentamenti.h"
 
 #include "content/scrivi_righe.h"
-#include "driver/nomi_file.h"
+#include "base/nomi_file.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "documents/dati_scheda.h"
 
 #include "content/scrivi_righe.h"
-#include "driver/nomi_file.h"
+#include "base/nomi_file.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "documents/dati_note.h"
 #include "documents/dati_rallentamenti.h"
 #include "documents/dati_scheda.h"
-#include "driver/descrizioni_errori.h"
+#include "base/descrizioni_errori.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
 

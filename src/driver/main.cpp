@@ -1,8 +1,8 @@
 #include <iostream>
 
-#include "driver/cartella_eseguibile.h"
-#include "driver/errore.h"
-#include "driver/file_system.h"
+#include "base/cartella_eseguibile.h"
+#include "base/errore.h"
+#include "base/file_system.h"
 #include "driver/form_load.h"
 #include "model/form1.h"
 

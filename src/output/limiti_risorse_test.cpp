@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "driver/errore.h"
-#include "driver/nomi_file.h"
+#include "base/errore.h"
+#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
 #include "test_support/cartella_temporanea.h"

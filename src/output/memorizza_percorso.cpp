@@ -3,9 +3,9 @@
 #include <string>
 
 #include "compiler/memorizza_dati.h"
-#include "driver/errore.h"
-#include "driver/file_system.h"
-#include "driver/nomi_file.h"
+#include "base/errore.h"
+#include "base/file_system.h"
+#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/codici_gara.h"
 #include "output/controllo_codici.h"

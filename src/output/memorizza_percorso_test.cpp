@@ -6,8 +6,8 @@
 
 #include "content/dati_linea.h"
 #include "content/dati_treno.h"
-#include "driver/errore.h"
-#include "driver/nomi_file.h"
+#include "base/errore.h"
+#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/codici_gara.h"
 #include "output/file_scenario.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <system_error>
 
-#include "driver/file_system.h"
+#include "base/file_system.h"
 
 cartella_privata::cartella_privata() {
   std::error_code ec;

@@ -7,9 +7,9 @@
 #include <optional>
 
 #include "compiler/lettore_voci.h"
-#include "driver/errore.h"
-#include "driver/file_system.h"
-#include "driver/nomi_file.h"
+#include "base/errore.h"
+#include "base/file_system.h"
+#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
 #include "scenario/argomenti_scenario.h"

@@ -8,8 +8,8 @@
 #include "documents/dati_note.h"
 #include "documents/dati_rallentamenti.h"
 #include "documents/dati_scheda.h"
-#include "driver/file_system.h"
-#include "driver/nomi_file.h"
+#include "base/file_system.h"
+#include "base/nomi_file.h"
 #include "model/form1.h"
 
 namespace fs = std::filesystem;

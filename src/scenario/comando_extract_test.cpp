@@ -10,7 +10,7 @@
 #include "documents/dati_note.h"
 #include "documents/dati_rallentamenti.h"
 #include "documents/dati_scheda.h"
-#include "driver/nomi_file.h"
+#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "test_support/cartella_temporanea.h"
 

@@ -7,7 +7,7 @@
 
 #include "content/dati_linea.h"
 #include "content/dati_treno.h"
-#include "driver/nomi_file.h"
+#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
 #include "scenario/da_1252.h"

@@ -1,6 +1,6 @@
 #include "scenario/comando_plot.h"
 
-#include "driver/file_system.h"
+#include "base/file_system.h"
 #include "scenario/argomenti_scenario.h"
 #include "scenario/disegno_svg.h"
 

@@ -7,7 +7,7 @@
 #include "content/dati_linea.h"
 #include "content/dati_treno.h"
 #include "content/scrivi_righe.h"
-#include "driver/nomi_file.h"
+#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "scenario/comando_compile.h"
 #include "scenario/errori_di_prova.h"

@@ -10,7 +10,7 @@
 #include "content/dati_linea.h"
 #include "content/dati_treno.h"
 #include "content/scrivi_righe.h"
-#include "driver/nomi_file.h"
+#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "test_support/cartella_temporanea.h"
 

@@ -4,7 +4,7 @@
 #include <iterator>
 #include <system_error>
 
-#include "driver/nomi_file.h"
+#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/file_piano.h"
 #include "output/file_tracciato.h"

@@ -1,4 +1,4 @@
-#include "driver/errore.h"
+#include "base/errore.h"
 
 void errore(const std::string& a) { throw fine_con_errore{a}; }
 

@@ -2,7 +2,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "driver/cartella_eseguibile.h"
+#include "base/cartella_eseguibile.h"
 
 std::filesystem::path cartella_eseguibile() {
   std::error_code ec;

@@ -1,4 +1,4 @@
-#include "driver/descrizioni_errori.h"
+#include "base/descrizioni_errori.h"
 
 #include <iterator>
 

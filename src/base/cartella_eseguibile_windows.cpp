@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "driver/cartella_eseguibile.h"
+#include "base/cartella_eseguibile.h"
 
 std::filesystem::path cartella_eseguibile() {
   wchar_t nome[32768];
