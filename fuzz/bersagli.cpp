@@ -2,21 +2,18 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <memory>
 #include <set>
-#include <unistd.h>
 
 #include "compiler/memorizza_dati.h"
-#include "base/errore.h"
+#include "base/cartella.h"
+#include "base/stato.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/file_piano.h"
 #include "output/file_scenario.h"
 #include "output/file_tracciato.h"
 #include "output/memorizza_percorso.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -25,27 +22,23 @@ namespace {
   std::abort();
 }
 
-const fs::path& cartella_di_lavoro() {
-  static const fs::path dir = [] {
-    fs::path d = fs::temp_directory_path() / ("velstra_fuzz_" + std::to_string(getpid()));
-    fs::create_directories(d);
-    return d;
-  }();
-  return dir;
-}
-
-void scrivi(const fs::path& file, const char* dati, std::size_t n) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out.write(dati, static_cast<std::streamsize>(n));
-}
-
-Form1 nuovo_form() {
+// Each input runs on a fresh folder in memory: nothing touches the disk.
+struct form_in_memoria {
+  cartella_memoria cartella;
   Form1 f;
-  f.cartella = cartella_di_lavoro();
-  f.nome_percorso = "Fz";
-  f.numero_treno = "1";
-  return f;
-}
+  form_in_memoria() {
+    f.cartella = &cartella;
+    f.nome_percorso = "Fz";
+    f.numero_treno = "1";
+  }
+  void scrivi(const std::string& nome, const char* dati, std::size_t n) { cartella.sostituisci(nome, {dati, n}); }
+  bool esiste(const std::string& nome) const { return cartella.esiste(nome); }
+  std::size_t dimensione(const std::string& nome) const {
+    std::string byte;
+    cartella.leggi(nome, byte);
+    return byte.size();
+  }
+};
 
 bool errore_noto(std::int32_t n) {
   static const std::set<std::int32_t> noti = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 15,
@@ -53,16 +46,9 @@ bool errore_noto(std::int32_t n) {
   return noti.count(n) != 0;
 }
 
-void pulisci(const Form1& f) {
-  for (const fs::path& p : {file_linea(f), file_treno(f), file_piano(f), file_scenario(f), file_tracciato(f)}) {
-    std::error_code ec;
-    fs::remove(p, ec);
-  }
-}
-
-void controlla_sorgenti_eliminati(const Form1& f) {
-  if (fs::exists(file_linea(f))) violato("line source file left behind");
-  if (fs::exists(file_treno(f))) violato("train source file left behind");
+void controlla_sorgenti_eliminati(const form_in_memoria& m) {
+  if (m.esiste(file_linea(m.f))) violato("line source file left behind");
+  if (m.esiste(file_treno(m.f))) violato("train source file left behind");
 }
 
 const char linea_fissa[] =
@@ -84,56 +70,55 @@ const char linea_fissa[] =
 }  // namespace
 
 void bersaglio_compilatore(const std::uint8_t* dati, std::size_t n) {
-  Form1 f = nuovo_form();
-  pulisci(f);
+  auto m = std::make_unique<form_in_memoria>();
+  Form1& f = m->f;
   const char* testo = reinterpret_cast<const char*>(dati);
   std::size_t taglio = 0;
   while (taglio < n && dati[taglio] != 0) ++taglio;
-  scrivi(file_linea(f), testo, taglio);
-  if (taglio < n) scrivi(file_treno(f), testo + taglio + 1, n - taglio - 1);
+  m->scrivi(file_linea(f), testo, taglio);
+  if (taglio < n) m->scrivi(file_treno(f), testo + taglio + 1, n - taglio - 1);
   bool fine_errore = false;
   try {
     memorizza_percorso(f, 0);
-  } catch (const fine_con_errore& e) {
+  } catch (const interruzione& e) {
+    if (e.s.genere() != genere_stato::errore) violato("a failure other than errore");
     fine_errore = true;
-    if (e.a != "1250" && e.a != "1251" && e.a != std::to_string(f.numero_errore)) violato("errore with an unexpected text");
+    const std::string& a = e.s.testo();
+    if (a != "1250" && a != "1251" && a != std::to_string(f.numero_errore)) violato("errore with an unexpected text");
   }
-  controlla_sorgenti_eliminati(f);
+  controlla_sorgenti_eliminati(*m);
   if (!errore_noto(f.numero_errore)) violato("unknown error number");
   if (fine_errore) {
-    if (fs::exists(file_scenario(f)) || fs::exists(file_tracciato(f))) violato("compact file written after errore");
+    if (m->esiste(file_scenario(f)) || m->esiste(file_tracciato(f))) violato("compact file written after errore");
   } else {
     if (!f.percorso_esiste()) violato("returned without a cell array");
-    if (!fs::exists(file_scenario(f))) violato("scenario file missing");
-    if (fs::file_size(file_tracciato(f)) != 15u * (static_cast<std::uintmax_t>(f.numero_celle) + 1)) violato("track file size");
-    if (fs::exists(file_piano(f))) violato("plan file written with j = 0");
+    if (!m->esiste(file_scenario(f))) violato("scenario file missing");
+    if (m->dimensione(file_tracciato(f)) != 15u * (static_cast<std::size_t>(f.numero_celle) + 1)) violato("track file size");
+    if (m->esiste(file_piano(f))) violato("plan file written with j = 0");
   }
-  pulisci(f);
 }
 
 void bersaglio_linea(const std::uint8_t* dati, std::size_t n) {
-  Form1 f = nuovo_form();
-  pulisci(f);
+  auto m = std::make_unique<form_in_memoria>();
+  Form1& f = m->f;
   f.con_planimetria = 1;
-  scrivi(file_linea(f), reinterpret_cast<const char*>(dati), n);
+  m->scrivi(file_linea(f), reinterpret_cast<const char*>(dati), n);
   memorizza_dati(f);
-  controlla_sorgenti_eliminati(f);
+  controlla_sorgenti_eliminati(*m);
   if (!errore_noto(f.numero_errore)) violato("unknown error number");
   if (f.percorso_esiste() && f.numero_celle + 1 != static_cast<std::int32_t>(f.percorso.size())) violato("cell array size");
   if (f.planimetria.esiste() && f.planimetria.ultimo_metro() != f.lunghezza_estesa) violato("plan size");
-  pulisci(f);
 }
 
 void bersaglio_treno(const std::uint8_t* dati, std::size_t n) {
-  Form1 f = nuovo_form();
-  pulisci(f);
-  scrivi(file_linea(f), linea_fissa, sizeof linea_fissa - 1);
-  scrivi(file_treno(f), reinterpret_cast<const char*>(dati), n);
+  auto m = std::make_unique<form_in_memoria>();
+  Form1& f = m->f;
+  m->scrivi(file_linea(f), linea_fissa, sizeof linea_fissa - 1);
+  m->scrivi(file_treno(f), reinterpret_cast<const char*>(dati), n);
   memorizza_dati(f);
-  controlla_sorgenti_eliminati(f);
+  controlla_sorgenti_eliminati(*m);
   if (!errore_noto(f.numero_errore)) violato("unknown error number");
   if (!f.percorso_esiste() || f.numero_celle != 540) violato("the fixed line was not read");
-  pulisci(f);
 }
 
 // The first byte picks the file kind (plan, scenario, track); the rest is the

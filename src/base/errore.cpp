@@ -1,5 +1,6 @@
 #include "base/errore.h"
 
-void errore(const std::string& a) { throw fine_con_errore{a}; }
+#include "base/stato.h"
 
-std::string messaggio_errore(const std::string& a) { return " Errore n. " + a; }
+void errore(const std::string& a) { interrompi(stato::errore(a)); }
+std::string messaggio_errore(const std::string& a) { return stato::errore(a).messaggio(); }

@@ -4,50 +4,50 @@
 #include <string>
 
 #include "compiler/confronto_voci.h"
-#include "compiler/lettura_fallita.h"
 #include "compiler/piano_linea.h"
 #include "compiler/progressive_ordina.h"
 #include "compiler/record_linea.h"
 #include "compiler/sezione_generale.h"
 #include "compiler/stato_linea.h"
-#include "base/file_system.h"
 #include "base/nomi_file.h"
+#include "base/stato.h"
+#include "compiler/errore_sorgente.h"
 #include "model/form1.h"
 
 namespace {
 
 // Every keyword that the item contains runs its record, in this order.
-esito_passo esegui_record(stato_linea& s, const std::string& voce) {
+esito_lettura esegui_record(stato_linea& s, const std::string& voce) {
   const bool con_piano = s.f.con_planimetria != 0;
-  esito_passo esito = esito_passo::continua;
+  esito_lettura esito = esito_lettura::continua;
   if (contiene_senza_maiuscole(voce, "pendenza")) esito = record_pendenza(s);
-  if (esito != esito_passo::continua) return esito;
+  if (esito != esito_lettura::continua) return esito;
   if (con_piano && contiene_senza_maiuscole(voce, "curva")) esito = record_curva(s, voce);
-  if (esito != esito_passo::continua) return esito;
+  if (esito != esito_lettura::continua) return esito;
   if (contiene_senza_maiuscole(voce, "montagna")) esito = record_montagna(s);
-  if (esito != esito_passo::continua) return esito;
+  if (esito != esito_lettura::continua) return esito;
   if (contiene_senza_maiuscole(voce, "indicatori_v")) esito = record_indicatori_v_max(s);
-  if (esito != esito_passo::continua) return esito;
+  if (esito != esito_lettura::continua) return esito;
   if (contiene_senza_maiuscole(voce, "cartello") && contiene_senza_maiuscole(voce, "indicat")) esito = record_cartello(s);
   return esito;
 }
 
 // Reads records to the end of the file; the last item of the file (normally
 // "[fine]") is not examined, and items that are no keyword are passed over.
-esito_passo leggi_record(stato_linea& s) {
+esito_lettura leggi_record(stato_linea& s) {
   Form1& f = s.f;
   for (;;) {
-    if (fine_file(s.in)) return esito_passo::continua;
+    if (fine_file(s.in)) return esito_lettura::continua;
     f.voce_letta = leggi_voce(s.in);
-    if (fine_file(s.in)) return esito_passo::continua;
+    if (fine_file(s.in)) return esito_lettura::continua;
     for (int i = 0; i < 2 && separatore(f.voce_letta); ++i) {
       f.voce_letta = leggi_voce(s.in);
-      if (fine_file(s.in)) return esito_passo::continua;
+      if (fine_file(s.in)) return esito_lettura::continua;
     }
     s.offset_record = s.in.inizio_voce;
     std::string voce = f.voce_letta;
-    esito_passo esito = esegui_record(s, voce);
-    if (esito != esito_passo::continua) return esito;
+    esito_lettura esito = esegui_record(s, voce);
+    if (esito != esito_lettura::continua) return esito;
   }
 }
 
@@ -76,12 +76,12 @@ void ordina_progressive(stato_linea& s) {
   s.offset_fallimento = std::string::npos;
 }
 
-esito_linea leggi_dopo_apertura(stato_linea& s) {
+esito_lettura leggi_dopo_apertura(stato_linea& s) {
   Form1& f = s.f;
   const auto file = file_linea(f);
   if (!trova_sezione_generale(s) || !leggi_sezione_generale(s)) {
-    elimina_file(file);
-    return esito_linea::interrotta;
+    elimina_sorgente(f, file);
+    return esito_lettura::interrotta;
   }
   ordina_progressive(s);
   f.numero_montagne = 0;
@@ -91,39 +91,40 @@ esito_linea leggi_dopo_apertura(stato_linea& s) {
   s.pendenza_precedente = 0;
   s.cursore_piano = 2;
 
-  esito_passo esito = leggi_record(s);
-  if (esito == esito_passo::interrotta) {
-    elimina_file(file);
-    return esito_linea::interrotta;
+  esito_lettura esito = leggi_record(s);
+  if (esito == esito_lettura::interrotta) {
+    elimina_sorgente(f, file);
+    return esito_lettura::interrotta;
   }
 
-  elimina_file(file);
+  elimina_sorgente(f, file);
   if (!f.percorso_esiste()) fallisci(s, s.in.dati.size());  // no length record in the whole file
   completa_pendenze(s);
   if (f.planimetria.esiste()) estendi_piano(f, s.cursore_piano);
-  return esito == esito_passo::errore_15 ? esito_linea::errore_15 : esito_linea::completa;
+  return esito == esito_lettura::errore_15 ? esito_lettura::errore_15 : esito_lettura::continua;
 }
 
 }  // namespace
 
-esito_linea leggi_file_linea(Form1& f, std::int32_t& slot_cartello) {
+esito_lettura leggi_file_linea(Form1& f, std::int32_t& slot_cartello) {
   stato_linea s{f, {}};
-  if (!apri_lettore(file_linea(f), s.in)) {
+  if (!apri_lettore(*f.cartella, file_linea(f), s.in)) {
     f.numero_errore = 101;
     f.origine = {file_sorgente::linea, 0};
-    return esito_linea::interrotta;
+    return esito_lettura::interrotta;
   }
   try {
-    esito_linea esito = leggi_dopo_apertura(s);
+    esito_lettura esito = leggi_dopo_apertura(s);
     slot_cartello = s.slot_cartello;
     return esito;
-  } catch (const lettura_fallita&) {
+  } catch (const interruzione& e) {
+    if (e.s.genere() != genere_stato::lettura) throw;
     // Point the authoring tool at the item that failed: the reader's own
     // offset, else the item being read, else the end of the file.
     std::size_t offset = s.offset_fallimento;
     if (offset == std::string::npos) offset = fine_file(s.in) ? s.in.dati.size() : s.in.inizio_voce;
     f.origine = {file_sorgente::linea, offset};
-    elimina_file(file_linea(f));  // memorizza_dati deletes the train file too
+    elimina_sorgente(f, file_linea(f));  // memorizza_dati deletes the train file too
     throw;
   }
 }

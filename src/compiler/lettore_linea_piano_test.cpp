@@ -14,7 +14,7 @@ void scrivi_curve(linea_di_prova& t, std::initializer_list<std::string_view> rec
     testo += "\r\n";
   }
   testo += "[fine]\r\n";
-  scrivi_tutto(file_linea(t.f), testo);
+  scrivi_tutto(*t.f.cartella, file_linea(t.f), testo);
 }
 
 bool straight_up_to(const Form1& f, std::int32_t ultimo) {
@@ -34,7 +34,7 @@ bool vuoto_da(const Form1& f, std::int32_t primo) {
 TEST(LettoreLineaPiano, CurveRecordsBuildThePlanAndTheTailExtendsIt) {
   linea_di_prova t(1);
   scrivi_curve(t, {"curvad6,  1000,  300"});
-  ASSERT_EQ(t.leggi(), esito_linea::completa);
+  ASSERT_EQ(t.leggi(), esito_lettura::continua);
   const Form1& f = t.f;
   EXPECT_EQ(f.planimetria(1, 1).tag, tag_piano::intero);
   EXPECT_TRUE(straight_up_to(f, 1000));
@@ -51,7 +51,7 @@ TEST(LettoreLineaPiano, CurveRecordsBuildThePlanAndTheTailExtendsIt) {
 TEST(LettoreLineaPiano, WithoutCurvesThePlanIsStraight) {
   linea_di_prova t(1);
   scrivi_curve(t, {"pendenza, 100, 1"});
-  ASSERT_EQ(t.leggi(), esito_linea::completa);
+  ASSERT_EQ(t.leggi(), esito_lettura::continua);
   EXPECT_TRUE(straight_up_to(t.f, 7998));
   EXPECT_TRUE(vuoto_da(t.f, 7999));
 }
@@ -61,9 +61,9 @@ TEST(LettoreLineaPiano, SideLetterInEitherCase) {
   scrivi_curve(minuscola, {"curvas3, 500, 400"});
   scrivi_curve(maiuscola, {"curvaS3, 500, 400"});
   scrivi_curve(destra, {"curvad3, 500, 400"});
-  ASSERT_EQ(minuscola.leggi(), esito_linea::completa);
-  ASSERT_EQ(maiuscola.leggi(), esito_linea::completa);
-  ASSERT_EQ(destra.leggi(), esito_linea::completa);
+  ASSERT_EQ(minuscola.leggi(), esito_lettura::continua);
+  ASSERT_EQ(maiuscola.leggi(), esito_lettura::continua);
+  ASSERT_EQ(destra.leggi(), esito_lettura::continua);
   for (std::int32_t m = 0; m <= 7998; ++m)
     for (int c = 0; c < 2; ++c)
       ASSERT_EQ(minuscola.f.planimetria(m, c).numero(), maiuscola.f.planimetria(m, c).numero()) << m;
@@ -74,16 +74,16 @@ TEST(LettoreLineaPiano, SideLetterInEitherCase) {
 TEST(LettoreLineaPiano, RefusedCurves) {
   struct caso {
     const char* record;
-    esito_linea esito;
+    esito_lettura esito;
     std::int32_t errore;
     std::int32_t progressiva;  // -1: not set
   };
   const caso casi[] = {
-      {"curvad7, 100, 50", esito_linea::interrotta, 103, -1},
-      {"curva, 100, 50", esito_linea::interrotta, 103, -1},
-      {"curvad7, 7800, 500", esito_linea::interrotta, 103, -1},  // the class before the end of the table
-      {"curva, 7901, 5", esito_linea::errore_15, 15, 7901},      // the start before the class
-      {"curvad1, 7800, 201", esito_linea::errore_15, 15, 7800},  // would end at 8001
+      {"curvad7, 100, 50", esito_lettura::interrotta, 103, -1},
+      {"curva, 100, 50", esito_lettura::interrotta, 103, -1},
+      {"curvad7, 7800, 500", esito_lettura::interrotta, 103, -1},  // the class before the end of the table
+      {"curva, 7901, 5", esito_lettura::errore_15, 15, 7901},      // the start before the class
+      {"curvad1, 7800, 201", esito_lettura::errore_15, 15, 7800},  // would end at 8001
   };
   for (const caso& c : casi) {
     SCOPED_TRACE(c.record);
@@ -94,8 +94,8 @@ TEST(LettoreLineaPiano, RefusedCurves) {
     EXPECT_EQ(t.f.numero_errore, c.errore);
     EXPECT_EQ(t.f.progressiva_errore, c.progressiva);
     EXPECT_FALSE(t.file_presente());
-    EXPECT_EQ(t.f.cella_n(0).pendenza, c.esito == esito_linea::errore_15 ? 100 : 0);
-    if (c.esito == esito_linea::interrotta) {
+    EXPECT_EQ(t.f.cella_n(0).pendenza, c.esito == esito_lettura::errore_15 ? 100 : 0);
+    if (c.esito == esito_lettura::interrotta) {
       EXPECT_TRUE(vuoto_da(t.f, 2)) << "no point computed, no extension";
     } else {
       EXPECT_TRUE(straight_up_to(t.f, 7998)) << "the tail extends the plan";
@@ -104,14 +104,14 @@ TEST(LettoreLineaPiano, RefusedCurves) {
   // A curve that ends exactly on the last metre is accepted.
   linea_di_prova t(1);
   scrivi_curve(t, {"curvad1, 7800, 200"});
-  EXPECT_EQ(t.leggi(), esito_linea::completa);
+  EXPECT_EQ(t.leggi(), esito_lettura::continua);
   EXPECT_EQ(t.f.planimetria(8000, 0).tag, tag_piano::reale);
 }
 
 TEST(LettoreLineaPiano, CursorPassingTheLimitIsError103) {
   linea_di_prova t(1);
   scrivi_curve(t, {"curvad1, 999990, 100"}, 1000000);
-  EXPECT_EQ(t.leggi(), esito_linea::interrotta);
+  EXPECT_EQ(t.leggi(), esito_lettura::interrotta);
   EXPECT_EQ(t.f.numero_errore, 103);
   EXPECT_EQ(t.f.planimetria(1000000, 0).tag, tag_piano::reale);
   EXPECT_TRUE(vuoto_da(t.f, 1000001));
@@ -121,7 +121,7 @@ TEST(LettoreLineaPiano, CursorPassingTheLimitIsError103) {
 TEST(LettoreLineaPiano, WithoutThePlanCurvesAreNotRecognised) {
   linea_di_prova t(0);
   scrivi_curve(t, {"curvad7, 100, 50", "curva, 7901, 5", "curvad1, 500, 300", "pendenza, 500, 3"});
-  ASSERT_EQ(t.leggi(), esito_linea::completa);
+  ASSERT_EQ(t.leggi(), esito_lettura::continua);
   EXPECT_EQ(t.f.numero_errore, 0);
   EXPECT_FALSE(t.f.planimetria.esiste());
   EXPECT_EQ(t.f.cella_n(10).pendenza, 103);

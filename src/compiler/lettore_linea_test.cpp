@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "compiler/lettore_voci.h"
-#include "compiler/lettura_fallita.h"
+#include "base/stato.h"
 #include "compiler/linea_di_prova.h"
 #include "compiler/memorizza_dati.h"
 
@@ -21,7 +21,7 @@ void scrivi_con_generale(linea_di_prova& t, std::initializer_list<std::string_vi
     testo += "\r\n";
   }
   testo += "[fine]\r\n";
-  scrivi_tutto(file_linea(t.f), testo);
+  scrivi_tutto(*t.f.cartella, file_linea(t.f), testo);
 }
 
 // Text of the line the recorded error points at.
@@ -36,7 +36,7 @@ TEST(LettoreLinea, GradientRunsAndTheTailFill) {
                           "pendenza, 500, -3",   // cells 0..9 take 5
                           "pendenza, 500, 2",    // t not beyond the cursor: one cell (10) takes -3
                           "pendenza, 1025, 7"});  // 20.5 -> 20: cells 11..19 take 2; 7 runs to the end
-  ASSERT_EQ(t.leggi(), esito_linea::completa);
+  ASSERT_EQ(t.leggi(), esito_lettura::continua);
   for (std::int32_t i = 0; i <= 160; ++i) {
     std::uint8_t atteso = i <= 9 ? 105 : i == 10 ? 97 : i <= 19 ? 102 : i <= 157 ? 107 : 0;
     ASSERT_EQ(t.f.cella_n(i).pendenza, atteso) << "cell " << i;
@@ -47,7 +47,7 @@ TEST(LettoreLinea, GradientRunsAndTheTailFill) {
 TEST(LettoreLinea, GradientValueKeepsItsLowEightBits) {
   linea_di_prova t;
   scrivi_con_generale(t, {"pendenza, 100, 200", "pendenza, 200, -101", "pendenza, 300, 0"});
-  ASSERT_EQ(t.leggi(), esito_linea::completa);
+  ASSERT_EQ(t.leggi(), esito_lettura::continua);
   EXPECT_EQ(t.f.cella_n(1).pendenza, 100);
   EXPECT_EQ(t.f.cella_n(3).pendenza, 44);   // 300 mod 256
   EXPECT_EQ(t.f.cella_n(4).pendenza, 255);  // -1 mod 256
@@ -58,7 +58,7 @@ TEST(LettoreLinea, SignsTakeTheirCellAndTextSlotsFromEightyDown) {
   scrivi_con_generale(t, {"cartello_indicatore,  1700,   (P.253)",
                           "cartello_indicatore,  25,   ( INIZIO  )(PONTE \xE0" "B)",
                           "Cartello INDICATORE,  3000, ultimo"});
-  ASSERT_EQ(t.leggi(), esito_linea::completa);
+  ASSERT_EQ(t.leggi(), esito_lettura::continua);
   struct atteso {
     std::int32_t cella;
     std::int16_t slot;
@@ -79,7 +79,7 @@ TEST(LettoreLinea, BoardsPackTheirValues) {
   scrivi_con_generale(t, {"indicatori_vmax,  18100,  140,  160,  160,  2,  140,  160,  160,  2",
                           "indicatori_vmax,  5050,  110,  115,  120,  0,  ,  ,  ,  0"},
                       "20000");
-  ASSERT_EQ(t.leggi(), esito_linea::completa);
+  ASSERT_EQ(t.leggi(), esito_lettura::continua);
   const cella& a = t.f.cella_n(363);
   EXPECT_EQ(a.tipo, cella_indicatore_vmax);
   EXPECT_EQ(a.valore_1, 2828);
@@ -98,7 +98,7 @@ TEST(LettoreLinea, MountainStretchesAndTheirMarkers) {
   scrivi_con_generale(t, {"montagna, 1000, 2000, 11",
                           "montagna, 2100, 2600, 2",   // 100 m after: class 3
                           "indicatori_vmax, 1100, 100, 0, 0, 0, 0, 0, 0, 0"});  // onto the marker of cell 23
-  ASSERT_EQ(t.leggi(), esito_linea::completa);
+  ASSERT_EQ(t.leggi(), esito_lettura::continua);
   EXPECT_EQ(t.f.numero_montagne, 2);
   EXPECT_EQ(t.f.montagna_inizio[2], 2100);
   EXPECT_EQ(t.f.cella_n(20).montagna, 1);
@@ -132,15 +132,15 @@ TEST(LettoreLinea, RecordErrorsThatStopTheRead) {
     SCOPED_TRACE(c.riga);
     linea_di_prova t;
     scrivi_con_generale(t, c.record);
-    std::string testo = leggi_tutto(file_linea(t.f));
-    scrivi_tutto(file_treno(t.f), "treno");
+    std::string testo = leggi_tutto(*t.f.cartella, file_linea(t.f));
+    scrivi_tutto(*t.f.cartella, file_treno(t.f), "treno");
     memorizza_dati(t.f);
     EXPECT_EQ(t.f.numero_errore, c.errore);
     EXPECT_EQ(t.f.progressiva_errore, c.progressiva);
     EXPECT_EQ(t.f.origine.file, file_sorgente::linea);
     EXPECT_EQ(riga_indicata(testo, t.f.origine.offset), c.riga);
     EXPECT_FALSE(t.file_presente());
-    EXPECT_FALSE(std::filesystem::exists(file_treno(t.f))) << "not read, but not left behind";
+    EXPECT_FALSE(t.f.cartella->esiste(file_treno(t.f))) << "not read, but not left behind";
   }
 }
 
@@ -151,8 +151,8 @@ TEST(LettoreLinea, EightyFirstMountainAndSignAreRefused) {
     for (const char* r : generale_1000) testo += std::string(r) + "\r\n";
     for (int i = 0; i < 81; ++i) testo += "montagna, " + std::to_string(i * 50) + ", " + std::to_string(i * 50) + ", 11\r\n";
     testo += "pendenza, 200, 1\r\n[fine]\r\n";
-    scrivi_tutto(file_linea(t.f), testo);
-    EXPECT_EQ(t.leggi(), esito_linea::interrotta);
+    scrivi_tutto(*t.f.cartella, file_linea(t.f), testo);
+    EXPECT_EQ(t.leggi(), esito_lettura::interrotta);
     EXPECT_EQ(t.f.numero_errore, 26);
     EXPECT_EQ(t.f.progressiva_errore, 4000);
     EXPECT_EQ(t.f.numero_montagne, 80);
@@ -166,8 +166,8 @@ TEST(LettoreLinea, EightyFirstMountainAndSignAreRefused) {
     for (const char* r : generale_1000) testo += std::string(r) + "\r\n";
     for (int i = 0; i < 81; ++i) testo += "cartello_indicatore, " + std::to_string(i * 50) + ", s" + std::to_string(i) + "\r\n";
     testo += "[fine]\r\n";
-    scrivi_tutto(file_linea(t.f), testo);
-    EXPECT_EQ(t.leggi(), esito_linea::interrotta);
+    scrivi_tutto(*t.f.cartella, file_linea(t.f), testo);
+    EXPECT_EQ(t.leggi(), esito_lettura::interrotta);
     EXPECT_EQ(t.f.numero_errore, 27);
     EXPECT_EQ(t.f.progressiva_errore, 4000);
     EXPECT_EQ(t.f.stazioni[1].nome, "s79");
@@ -182,8 +182,8 @@ TEST(LettoreLinea, EightyFirstMountainAndSignAreRefused) {
     for (const char* r : generale_1000) testo += std::string(r) + "\r\n";
     for (int i = 0; i < 80; ++i) testo += "cartello_indicatore, " + std::to_string(i * 50) + ", s\r\n";
     testo += "cartello_indicatore, 0, s\r\n[fine]\r\n";
-    scrivi_tutto(file_linea(t.f), testo);
-    EXPECT_EQ(t.leggi(), esito_linea::interrotta);
+    scrivi_tutto(*t.f.cartella, file_linea(t.f), testo);
+    EXPECT_EQ(t.leggi(), esito_lettura::interrotta);
     EXPECT_EQ(t.f.numero_errore, 6);
   }
 }
@@ -210,15 +210,15 @@ TEST(LettoreLinea, RecordsBeyondTheCellsAreErrorFifteen) {
     SCOPED_TRACE(c.record);
     linea_di_prova t;
     scrivi_con_generale(t, {"pendenza, 500, 3", c.record, "pendenza, 1000, 4", "cartello_indicatore, 100, a"});
-    std::string testo = leggi_tutto(file_linea(t.f));
-    esito_linea esito = t.leggi();
+    std::string testo = leggi_tutto(*t.f.cartella, file_linea(t.f));
+    esito_lettura esito = t.leggi();
     bool oltre = std::string(c.record) != "montagna, 7000, 8000, 1";
     if (!oltre) {
-      EXPECT_EQ(esito, esito_linea::completa);
+      EXPECT_EQ(esito, esito_lettura::continua);
       EXPECT_EQ(t.f.cella_n(159).montagna, 1);
       continue;
     }
-    EXPECT_EQ(esito, esito_linea::errore_15);
+    EXPECT_EQ(esito, esito_lettura::errore_15);
     EXPECT_EQ(t.f.numero_errore, 15);
     EXPECT_EQ(t.f.progressiva_errore, c.progressiva);
     EXPECT_EQ(riga_indicata(testo, t.f.origine.offset), c.record);
@@ -234,7 +234,7 @@ TEST(LettoreLinea, RecordsBeyondTheCellsAreErrorFifteen) {
   // The last progressive that fits.
   linea_di_prova t;
   scrivi_con_generale(t, {"indicatori_vmax, 7900, 1, 1, 1, 1, 1, 1, 1, 1"});
-  EXPECT_EQ(t.leggi(), esito_linea::completa);
+  EXPECT_EQ(t.leggi(), esito_lettura::continua);
   EXPECT_EQ(t.f.cella_n(159).tipo, cella_indicatore_vmax);
 }
 
@@ -253,7 +253,7 @@ TEST(LettoreLinea, SeparatorsAndKeywordsInTheRecordPart) {
   for (const caso& c : casi) {
     linea_di_prova t;
     scrivi_con_generale(t, {"pendenza, 0, 0", c.riga, "pendenza, 200, 0"});
-    ASSERT_EQ(t.leggi(), esito_linea::completa) << c.riga;
+    ASSERT_EQ(t.leggi(), esito_lettura::continua) << c.riga;
     EXPECT_EQ(t.f.cella_n(2).pendenza, c.pendenza_cella_0) << c.riga;
   }
 }
@@ -261,7 +261,7 @@ TEST(LettoreLinea, SeparatorsAndKeywordsInTheRecordPart) {
 TEST(LettoreLinea, LastItemOfTheFileIsNotExamined) {
   linea_di_prova t;
   t.scrivi({"[generale]", "lunghezza percorso, 1000", "[record]", "pendenza, 500, 3", "cartello_indicatore"});
-  ASSERT_EQ(t.leggi(), esito_linea::completa);
+  ASSERT_EQ(t.leggi(), esito_lettura::continua);
   EXPECT_EQ(t.f.cella_n(10).pendenza, 103);
   EXPECT_EQ(t.slot_cartello, 80);
 }
@@ -289,12 +289,12 @@ TEST(LettoreLinea, FailuresDeleteBothSourceFiles) {
   for (const caso& c : casi) {
     SCOPED_TRACE(c.nome);
     linea_di_prova t;
-    scrivi_tutto(file_linea(t.f), c.testo);
-    scrivi_tutto(file_treno(t.f), "treno");
+    scrivi_tutto(*t.f.cartella, file_linea(t.f), c.testo);
+    scrivi_tutto(*t.f.cartella, file_treno(t.f), "treno");
     memorizza_dati(t.f);
     EXPECT_EQ(t.f.numero_errore, 25);
     EXPECT_FALSE(t.file_presente());
-    EXPECT_FALSE(std::filesystem::exists(file_treno(t.f)));
+    EXPECT_FALSE(t.f.cartella->esiste(file_treno(t.f)));
     EXPECT_EQ(t.f.origine.file, file_sorgente::linea);
     if (std::string(c.indicato).empty()) {
       EXPECT_EQ(t.f.origine.offset, c.testo.size());
@@ -307,18 +307,18 @@ TEST(LettoreLinea, FailuresDeleteBothSourceFiles) {
 TEST(LettoreLinea, BoardOutOfRangeLeavesItsCellUntouched) {
   linea_di_prova t;
   scrivi_con_generale(t, {"montagna, 1000, 2000, 11", "indicatori_vmax, 1100, 0, 0, 1639, 0, 0, 0, 0, 0"});
-  EXPECT_THROW(t.leggi(), lettura_fallita);
+  EXPECT_THROW(t.leggi(), interruzione);
   EXPECT_EQ(t.f.cella_n(23).tipo, cella_segno_montagna);
   EXPECT_EQ(t.f.cella_n(23).valore_1, 0);
 }
 
 TEST(LettoreLinea, MissingFileIsError101) {
   linea_di_prova t;
-  scrivi_tutto(file_treno(t.f), "treno");
+  scrivi_tutto(*t.f.cartella, file_treno(t.f), "treno");
   memorizza_dati(t.f);
   EXPECT_EQ(t.f.numero_errore, 101);
   EXPECT_FALSE(t.f.percorso_esiste());
-  EXPECT_FALSE(std::filesystem::exists(file_treno(t.f)));
+  EXPECT_FALSE(t.f.cartella->esiste(file_treno(t.f)));
 }
 
 }  // namespace

@@ -3,36 +3,36 @@
 #include <string>
 
 #include "compiler/confronto_voci.h"
-#include "compiler/lettura_fallita.h"
 #include "compiler/profili_treno.h"
 #include "compiler/record_stazione.h"
 #include "compiler/record_treno.h"
 #include "compiler/stato_treno.h"
-#include "base/file_system.h"
 #include "base/nomi_file.h"
+#include "base/stato.h"
+#include "compiler/errore_sorgente.h"
 #include "model/form1.h"
 
 namespace {
 
 // Every keyword the field contains runs its record, in this order, until one
 // ends the reading.
-esito_record esegui_record(stato_treno& s, const std::string& voce) {
+esito_lettura esegui_record(stato_treno& s, const std::string& voce) {
   auto ha = [&voce](const char* parola) { return contiene_senza_maiuscole(voce, parola); };
-  esito_record esito = esito_record::continua;
+  esito_lettura esito = esito_lettura::continua;
   if (ha("frenata") && ha("massa")) record_massa_frenata(s);
   if (ha("vetture")) record_vetture(s);
   if (ha("velocit")) esito = record_velocita(s);
-  if (esito != esito_record::continua) return esito;
+  if (esito != esito_lettura::continua) return esito;
   if (ha("aderenza")) esito = record_aderenza(s);
-  if (esito != esito_record::continua) return esito;
+  if (esito != esito_lettura::continua) return esito;
   if (ha("orologio")) record_orologio(s);
   if (ha("sabbia")) record_sabbia(s);
   if (ha("segnale")) esito = record_segnale(s);
-  if (esito != esito_record::continua) return esito;
+  if (esito != esito_lettura::continua) return esito;
   if (ha("rallentamento")) esito = record_rallentamento(s);
-  if (esito != esito_record::continua) return esito;
+  if (esito != esito_lettura::continua) return esito;
   if (ha("abbattimento")) esito = record_abbattimento(s);
-  if (esito != esito_record::continua) return esito;
+  if (esito != esito_lettura::continua) return esito;
   if (ha("stazione")) esito = record_stazione(s);
   return esito;
 }
@@ -47,20 +47,20 @@ void trova_generale(stato_treno& s) {
 
 // Reads records to the end of the file. The last field of the file is not
 // examined; one or two hyphenated fields in a row are passed over.
-esito_record leggi_record(stato_treno& s) {
+esito_lettura leggi_record(stato_treno& s) {
   Form1& f = s.f;
   for (;;) {
-    if (fine_file(s.in)) return esito_record::continua;
+    if (fine_file(s.in)) return esito_lettura::continua;
     f.voce_letta = leggi_voce(s);
-    if (fine_file(s.in)) return esito_record::continua;
+    if (fine_file(s.in)) return esito_lettura::continua;
     for (int i = 0; i < 2 && separatore(f.voce_letta); ++i) {
       f.voce_letta = leggi_voce(s);
-      if (fine_file(s.in)) return esito_record::continua;
+      if (fine_file(s.in)) return esito_lettura::continua;
     }
     s.offset_record = s.in.inizio_voce;
     const std::string voce = f.voce_letta;
-    esito_record esito = esegui_record(s, voce);
-    if (esito != esito_record::continua) return esito;
+    esito_lettura esito = esegui_record(s, voce);
+    if (esito != esito_lettura::continua) return esito;
   }
 }
 
@@ -82,12 +82,12 @@ void leggi_dopo_apertura(stato_treno& s) {
   s.stazione = 1;
   s.posizione_velocita = 0;
   s.posizione_aderenza = 0;
-  if (leggi_record(s) == esito_record::interrotta) {
-    elimina_file(file);
+  if (leggi_record(s) == esito_lettura::interrotta) {
+    elimina_sorgente(f, file);
     return;
   }
   // End of the file, also after error 15.
-  elimina_file(file);
+  elimina_sorgente(f, file);
   completa_velocita(s);
   completa_aderenza(s);
   if (progressive_fuori_passo(f)) {
@@ -103,13 +103,14 @@ void leggi_file_treno(Form1& f, std::int32_t slot_cartello) {
   stato_treno s{f, {}};
   // Entries from 81 on hold the general values: stations never reach them.
   s.slot_cartello = slot_cartello < voce_progressiva_tre ? slot_cartello : voce_progressiva_tre;
-  if (!apri_lettore(file_treno(f), s.in)) {
+  if (!apri_lettore(*f.cartella, file_treno(f), s.in)) {
     f.origine = {file_sorgente::treno, 0};
-    throw lettura_fallita{};
+    interrompi(stato::lettura());
   }
   try {
     leggi_dopo_apertura(s);
-  } catch (const lettura_fallita&) {
+  } catch (const interruzione& e) {
+    if (e.s.genere() != genere_stato::lettura) throw;
     // Point the authoring tool at the field that failed: the reader's own
     // offset (the end of the file included), else the item being read.
     const std::size_t offset = s.offset_fallimento != std::string::npos ? s.offset_fallimento : s.in.inizio_voce;

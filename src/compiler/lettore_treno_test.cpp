@@ -20,7 +20,7 @@ std::string righe(const std::vector<std::string>& r) {
 
 void scrivi_testo(treno_di_prova& t, const std::string& testo) {
   t.testo = testo;
-  scrivi_tutto(file_treno(t.f), testo);
+  scrivi_tutto(*t.f.cartella, file_treno(t.f), testo);
 }
 
 TEST(LettoreTreno, TrainValuesClockAndSandGoToTheGeneralEntries) {
@@ -348,12 +348,12 @@ TEST(LettoreTreno, SourceFilesAreGoneAfterEveryWayOutOfTheCompilerInput) {
     f.cartella = t.f.cartella;
     f.nome_percorso = t.f.nome_percorso;
     f.numero_treno = t.f.numero_treno;
-    scrivi_tutto(file_linea(f), "[generale]\r\nlunghezza percorso, 300000\r\n[fine]\r\n");
-    if (k.treno) scrivi_tutto(file_treno(f), k.treno);
+    scrivi_tutto(*f.cartella, file_linea(f), "[generale]\r\nlunghezza percorso, 300000\r\n[fine]\r\n");
+    if (k.treno) scrivi_tutto(*f.cartella, file_treno(f), k.treno);
     memorizza_dati(f);
     EXPECT_EQ(f.numero_errore, k.errore) << k.nome;
-    EXPECT_FALSE(std::filesystem::exists(file_linea(f))) << k.nome;
-    EXPECT_FALSE(std::filesystem::exists(file_treno(f))) << k.nome;
+    EXPECT_FALSE(f.cartella->esiste(file_linea(f))) << k.nome;
+    EXPECT_FALSE(f.cartella->esiste(file_treno(f))) << k.nome;
     EXPECT_EQ(f.percorso.size(), 6141u) << k.nome;
   }
 }
@@ -361,16 +361,13 @@ TEST(LettoreTreno, SourceFilesAreGoneAfterEveryWayOutOfTheCompilerInput) {
 // The embedded scenario, read after its line: 45 stations, no error, and
 // the objects of the records the rest of the program relies on.
 TEST(LettoreTreno, EmbeddedTrainFileReadsWithoutError) {
-  cartella_temporanea cartella;
-  Form1 f;
-  f.cartella = cartella.percorso;
-  f.nome_percorso = "Velstra_Ordoven";
-  f.numero_treno = "318";
+  form_di_prova prova("Velstra_Ordoven", "318");
+  Form1& f = prova.f;
   dati_linea(f);
   dati_treno(f);
   memorizza_dati(f);
   EXPECT_EQ(f.numero_errore, 0);
-  EXPECT_FALSE(std::filesystem::exists(file_treno(f)));
+  EXPECT_FALSE(f.cartella->esiste(file_treno(f)));
   for (std::size_t k = 1; k <= 45; ++k) EXPECT_NE(f.stazioni[k].fine, 0) << "station " << k;
   EXPECT_EQ(f.stazioni[46].nome, "");
   EXPECT_EQ(f.stazioni[46].fine, 0);

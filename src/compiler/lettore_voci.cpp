@@ -1,11 +1,9 @@
 #include "compiler/lettore_voci.h"
 
-#include <fstream>
-#include <iterator>
 #include <limits>
-#include <system_error>
 
-#include "compiler/lettura_fallita.h"
+#include "base/cartella.h"
+#include "base/stato.h"
 
 namespace {
 
@@ -32,19 +30,17 @@ void chiudi_voce(lettore_voci& in) {
 }
 
 void inizia_voce(lettore_voci& in) {
-  if (fine_file(in)) throw lettura_fallita{};
+  if (fine_file(in)) interrompi(stato::lettura());
   salta_bianchi(in);
   in.inizio_voce = in.pos;
 }
 
 }  // namespace
 
-bool apri_lettore(const std::filesystem::path& file, lettore_voci& in) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(file, ec)) return false;
-  std::ifstream f(file, std::ios::binary);
-  if (!f) return false;
-  in.dati.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+bool apri_lettore(const cartella_file& cartella, const std::string& nome, lettore_voci& in) {
+  stato s = cartella.leggi(nome, in.dati);
+  if (s.genere() == genere_stato::non_trovato) return false;
+  verifica(std::move(s));
   in.pos = 0;
   in.inizio_voce = 0;
   return true;
@@ -64,7 +60,7 @@ std::string leggi_voce(lettore_voci& in) {
   while (fine < in.dati.size() && in.dati[fine] != ',' && !fine_riga(in.dati[fine])) ++fine;
   std::size_t ultimo = fine;
   while (ultimo > in.pos && bianco(in.dati[ultimo - 1])) --ultimo;
-  if (ultimo - in.pos > lunghezza_massima_testo) throw lettura_fallita{};
+  if (ultimo - in.pos > lunghezza_massima_testo) interrompi(stato::lettura());
   std::string voce = in.dati.substr(in.pos, ultimo - in.pos);
   in.pos = fine;
   chiudi_voce(in);
@@ -121,7 +117,7 @@ std::int32_t leggi_numero(lettore_voci& in) {
   in.pos = fine;
   chiudi_voce(in);
   std::int32_t valore = 0;
-  if (!converti_numero(testo, valore)) throw lettura_fallita{};
+  if (!converti_numero(testo, valore)) interrompi(stato::lettura());
   return valore;
 }
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "compiler/lettura_fallita.h"
+#include "base/stato.h"
 
 namespace {
 
@@ -20,8 +20,8 @@ TEST(LettoreVoci, NumbersAndTextsSplitOnCommasBlanksAndLineEnds) {
   EXPECT_FALSE(fine_file(in));
   EXPECT_EQ(leggi_voce(in), "y");
   EXPECT_TRUE(fine_file(in));
-  EXPECT_THROW(leggi_voce(in), lettura_fallita);
-  EXPECT_THROW(leggi_numero(in), lettura_fallita);
+  EXPECT_THROW(leggi_voce(in), interruzione);
+  EXPECT_THROW(leggi_numero(in), interruzione);
 }
 
 TEST(LettoreVoci, TextKeepsInnerBlanksAndQuotesDropsTrailingBlanks) {
@@ -42,7 +42,7 @@ TEST(LettoreVoci, EndOfFileComesWithTheLastItemsSeparator) {
   EXPECT_TRUE(fine_file(in));
   apri_lettore_da_testo("", in);
   EXPECT_TRUE(fine_file(in));
-  EXPECT_THROW(leggi_voce(in), lettura_fallita);
+  EXPECT_THROW(leggi_voce(in), interruzione);
 }
 
 TEST(LettoreVoci, NumberConversion) {
@@ -71,10 +71,10 @@ TEST(LettoreVoci, NumberConversion) {
 TEST(LettoreVoci, OutOfRangeNumberAndOverlongTextFailTheRead) {
   lettore_voci in;
   apri_lettore_da_testo("3000000000,x", in);
-  EXPECT_THROW(leggi_numero(in), lettura_fallita);
+  EXPECT_THROW(leggi_numero(in), interruzione);
   apri_lettore_da_testo(std::string(65535, 'a') + "," + std::string(65536, 'b'), in);
   EXPECT_EQ(leggi_voce(in).size(), 65535u);
-  EXPECT_THROW(leggi_voce(in), lettura_fallita);
+  EXPECT_THROW(leggi_voce(in), interruzione);
 }
 
 TEST(LettoreVoci, PositionOfAnOffset) {

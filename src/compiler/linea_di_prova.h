@@ -1,8 +1,7 @@
 #pragma once
-// Test helper: a line source file written into a temporary folder, and the
+// Test helper: a line source file written into a folder in memory, and the
 // Form1 that reads it. Header only; used by the line reader's tests.
 #include <cstdint>
-#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -10,17 +9,12 @@
 #include "compiler/lettore_linea.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
-#include "test_support/cartella_temporanea.h"
+#include "test_support/form_di_prova.h"
 
-struct linea_di_prova {
-  cartella_temporanea cartella;
-  Form1 f;
+struct linea_di_prova : form_di_prova {
   std::int32_t slot_cartello = -1;
 
   explicit linea_di_prova(std::int32_t con_planimetria = 0) {
-    f.cartella = cartella.percorso;
-    f.nome_percorso = "Prova";
-    f.numero_treno = "7";
     f.con_planimetria = con_planimetria;
   }
 
@@ -31,10 +25,10 @@ struct linea_di_prova {
       testo += r;
       testo += "\r\n";
     }
-    scrivi_tutto(file_linea(f), testo);
+    scrivi_tutto(*f.cartella, file_linea(f), testo);
   }
 
-  esito_linea leggi() { return leggi_file_linea(f, slot_cartello); }
+  esito_lettura leggi() { return leggi_file_linea(f, slot_cartello); }
 
-  bool file_presente() const { return std::filesystem::exists(file_linea(f)); }
+  bool file_presente() const { return f.cartella->esiste(file_linea(f)); }
 };

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "compiler/lettura_fallita.h"
+#include "base/stato.h"
 #include "compiler/nearest.h"
 #include "model/form1.h"
 
@@ -12,7 +12,7 @@ namespace {
 std::int16_t coppia(std::int32_t s, std::int32_t t) {
   std::int64_t v = nearest(t / 5.0 + 20.0 * s);
   if (v < std::numeric_limits<std::int16_t>::min() || v > std::numeric_limits<std::int16_t>::max())
-    throw lettura_fallita{};
+    interrompi(stato::lettura());
   return static_cast<std::int16_t>(v);
 }
 
@@ -23,7 +23,7 @@ std::int64_t cella_di_oggetto(std::int32_t p) { return nearest(p / 50.0 + 1.0); 
 void memo_indicatori_v_max(Form1& f, std::int32_t p, std::int32_t s1, std::int32_t s2, std::int32_t s3,
                            std::int32_t c1, std::int32_t t1, std::int32_t t2, std::int32_t t3, std::int32_t c2) {
   std::int64_t i = cella_di_oggetto(p);
-  if (i < 0 || i > f.numero_celle) throw lettura_fallita{};  // the reader refuses these first
+  if (i < 0 || i > f.numero_celle) interrompi(stato::lettura());  // the reader refuses these first
   cella& c = f.cella_n(static_cast<std::int32_t>(i));
   if (!cella_libera(c)) {
     f.numero_errore = 21;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "compiler/lettura_fallita.h"
+#include "base/stato.h"
 #include "model/form1.h"
 
 namespace {
@@ -80,7 +80,7 @@ TEST(MemoIndicatoriVMax, PackedPairOutOfRangeFailsWithTheCellUntouched) {
   for (const caso& c : casi) {
     Form1 f = modello(400);
     f.cella_n(363).tipo = cella_segno_montagna;
-    EXPECT_THROW(memo_indicatori_v_max(f, 18100, c.s1, c.s2, c.s3, 2, 0, 0, c.t3, 2), lettura_fallita);
+    EXPECT_THROW(memo_indicatori_v_max(f, 18100, c.s1, c.s2, c.s3, 2, 0, 0, c.t3, 2), interruzione);
     const cella& z = f.cella_n(363);
     EXPECT_EQ(z.tipo, cella_segno_montagna);
     EXPECT_EQ(z.valore_1, 0);

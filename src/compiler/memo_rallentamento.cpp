@@ -1,6 +1,6 @@
 #include "compiler/memo_rallentamento.h"
 
-#include "compiler/lettura_fallita.h"
+#include "base/stato.h"
 #include "compiler/memo_segnale.h"
 #include "compiler/nearest.h"
 #include "model/form1.h"
@@ -9,7 +9,7 @@ namespace {
 std::int16_t basso_16(std::int32_t v) { return static_cast<std::int16_t>(static_cast<std::uint16_t>(v & 0xFFFF)); }
 
 cella& cella_sicura(Form1& f, std::int64_t i) {
-  if (i < 0 || i > f.numero_celle) throw lettura_fallita{};
+  if (i < 0 || i > f.numero_celle) interrompi(stato::lettura());
   return f.cella_n(static_cast<std::int32_t>(i));
 }
 

@@ -19,7 +19,7 @@ bool con_avviso(std::int32_t r1);
 // length r3, value r4, boards flag r5, value r6) whose start and end cells the
 // reader has checked to lie inside percorso. Checks warning, start and end
 // cells before writing any (errors 17, 18, 19); error 20 when a board cell is
-// taken, after the other cells are written. Throws lettura_fallita for a cell
+// taken, after the other cells are written. Throws interruzione (lettura) for a cell
 // outside percorso (the reader refuses those first).
 void memo_rallentamento(Form1& f, std::int32_t r1, std::int32_t r2, std::int32_t r3, std::int32_t r4,
                         std::int32_t r5, std::int32_t r6);

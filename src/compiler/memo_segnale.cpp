@@ -1,6 +1,6 @@
 #include "compiler/memo_segnale.h"
 
-#include "compiler/lettura_fallita.h"
+#include "base/stato.h"
 #include "compiler/nearest.h"
 #include "model/form1.h"
 
@@ -16,7 +16,7 @@ void memo_segnale(Form1& f, std::int32_t f1, std::int32_t f2, std::int32_t f3, s
                   std::int32_t f5, std::int32_t f6, std::int32_t f7, std::int32_t f8, std::int32_t f9,
                   std::int32_t f10, std::int32_t f11) {
   const std::int64_t i = cella_di_punto(f1);
-  if (i < 0 || i > f.numero_celle) throw lettura_fallita{};
+  if (i < 0 || i > f.numero_celle) interrompi(stato::lettura());
   cella& c = f.cella_n(static_cast<std::int32_t>(i));
   if (!cella_libera(c)) {
     f.numero_errore = 16;

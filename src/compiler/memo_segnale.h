@@ -11,7 +11,7 @@ std::int64_t cella_di_punto(double p);
 // file order) at cella_di_punto(f1), which the reader has checked to lie
 // inside percorso. Sets numero_errore = 16 and writes nothing when that cell
 // is not free. Inputs keep their low bits in the 16 and 8-bit fields.
-// Throws lettura_fallita for a cell outside percorso (the reader refuses
+// Throws interruzione (lettura) for a cell outside percorso (the reader refuses
 // those first).
 void memo_segnale(Form1& f, std::int32_t f1, std::int32_t f2, std::int32_t f3, std::int32_t f4,
                   std::int32_t f5, std::int32_t f6, std::int32_t f7, std::int32_t f8, std::int32_t f9,

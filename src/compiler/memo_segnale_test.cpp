@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "compiler/lettura_fallita.h"
+#include "base/stato.h"
 #include "model/form1.h"
 
 namespace {
@@ -136,8 +136,8 @@ TEST(MemoSegnale, CellIndexRoundsHalfToEven) {
 
 TEST(MemoSegnale, CellOutsideTheArrayIsRefusedWithoutWriting) {
   Form1 f = percorso_vuoto(20);
-  EXPECT_THROW(colloca(f, {{1000, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}}), lettura_fallita);  // cell 21
-  EXPECT_THROW(colloca(f, {{-100, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}}), lettura_fallita);  // cell -1
+  EXPECT_THROW(colloca(f, {{1000, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}}), interruzione);  // cell 21
+  EXPECT_THROW(colloca(f, {{-100, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}}), interruzione);  // cell -1
   for (const cella& c : f.percorso) EXPECT_EQ(c.valore_6, 0);
 }
 

@@ -2,17 +2,16 @@
 
 #include "compiler/lettore_linea.h"
 #include "compiler/lettore_treno.h"
-#include "compiler/lettura_fallita.h"
-#include "base/file_system.h"
 #include "base/nomi_file.h"
+#include "compiler/errore_sorgente.h"
 #include "model/form1.h"
 
 namespace {
 // Error 25: every source file still there is deleted.
 void fallimento_lettura(Form1& f) {
   f.numero_errore = 25;
-  elimina_file(file_linea(f));
-  elimina_file(file_treno(f));
+  elimina_sorgente(f, file_linea(f));
+  elimina_sorgente(f, file_treno(f));
 }
 }  // namespace
 
@@ -21,11 +20,11 @@ void memorizza_dati(Form1& f) {
   f.stazioni[voce_ripetizione].nome = f.numero_treno;
   try {
     std::int32_t slot_cartello = 80;
-    esito_linea esito = leggi_file_linea(f, slot_cartello);
-    if (esito == esito_linea::interrotta) {
+    esito_lettura esito = leggi_file_linea(f, slot_cartello);
+    if (esito == esito_lettura::interrotta) {
       // The train file is not read after such an error, but no source file
       // outlives the run.
-      elimina_file(file_treno(f));
+      elimina_sorgente(f, file_treno(f));
       return;
     }
     // Records need the cell array: a line file that never sized it is unusable.
@@ -34,7 +33,8 @@ void memorizza_dati(Form1& f) {
       return;
     }
     leggi_file_treno(f, slot_cartello);
-  } catch (const lettura_fallita&) {
+  } catch (const interruzione& e) {
+    if (e.s.genere() != genere_stato::lettura) throw;
     fallimento_lettura(f);
   }
 }

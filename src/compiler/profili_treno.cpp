@@ -20,13 +20,13 @@ std::uint8_t aderenza_in_cella(const stato_treno& s) {
 
 }  // namespace
 
-esito_record record_velocita(stato_treno& s) {
+esito_lettura record_velocita(stato_treno& s) {
   Form1& f = s.f;
   const std::int32_t p = leggi_numero(s);
   const std::int32_t v = leggi_numero(s);
   const std::size_t campo_v = s.in.inizio_voce;
-  esito_record esito = controlla_progressiva(s, p, 100);
-  if (esito != esito_record::continua) return esito;
+  esito_lettura esito = controlla_progressiva(s, p, 100);
+  if (esito != esito_lettura::continua) return esito;
   const std::int64_t n = nearest(p / 50.0);
   if (n > 0) {
     // The last cell is never reached by a record: the fill stops there.
@@ -38,15 +38,15 @@ esito_record record_velocita(stato_treno& s) {
   }
   s.velocita_precedente = v;
   s.offset_velocita = campo_v;
-  return esito_record::continua;
+  return esito_lettura::continua;
 }
 
-esito_record record_aderenza(stato_treno& s) {
+esito_lettura record_aderenza(stato_treno& s) {
   Form1& f = s.f;
   const std::int32_t p = leggi_numero(s);
   const std::int32_t a = leggi_numero(s);
-  esito_record esito = controlla_progressiva(s, p, 100);
-  if (esito != esito_record::continua) return esito;
+  esito_lettura esito = controlla_progressiva(s, p, 100);
+  if (esito != esito_lettura::continua) return esito;
   const std::int64_t n = nearest(p / 50.0);
   if (n > 0) {
     do {
@@ -56,7 +56,7 @@ esito_record record_aderenza(stato_treno& s) {
     } while (s.posizione_aderenza < n);
   }
   s.aderenza_precedente = a;
-  return esito_record::continua;
+  return esito_lettura::continua;
 }
 
 void completa_velocita(stato_treno& s) {

@@ -1,7 +1,7 @@
 #pragma once
 
 struct stato_treno;
-enum class esito_record;
+enum class esito_lettura;
 
 // The speed-limit and adhesion profiles of the train file. Each record's
 // value holds from its own cell nearest(p/50) on: the record fills the cells
@@ -11,10 +11,10 @@ enum class esito_record;
 
 // "velocit": p, v km/h. Speeds are stored as nearest(v/5); one outside 0..255
 // is error 25 when it is first written into a cell.
-esito_record record_velocita(stato_treno& s);
+esito_lettura record_velocita(stato_treno& s);
 
 // "aderenza": p, a. Only the low 8 bits of the value are stored.
-esito_record record_aderenza(stato_treno& s);
+esito_lettura record_aderenza(stato_treno& s);
 
 // End-of-file fill-outs; each writes at least the cell at its position.
 void completa_velocita(stato_treno& s);

@@ -89,7 +89,7 @@ TEST(ProfiliTreno, SpeedOutsideTheByteFailsWhenFirstWrittenIntoACell) {
     t.testo = "[generale]\r\n";
     for (const std::string& r : k.righe) t.testo += r + "\r\n";
     t.testo += "[fine]\r\n";
-    scrivi_tutto(file_treno(t.f), t.testo);
+    scrivi_tutto(*t.f.cartella, file_treno(t.f), t.testo);
     EXPECT_EQ(t.leggi(), k.letto) << k.righe[0] << " / " << k.righe[1];
     if (!k.letto) {
       EXPECT_EQ(t.f.origine.file, file_sorgente::treno);
@@ -113,7 +113,7 @@ TEST(ProfiliTreno, FillsNeverPassTheLastCell) {
   std::string testo = "[generale]\r\nvelocita, 0, 50\r\naderenza, 0, 40\r\n";
   for (int n = 0; n < 40; ++n) testo += "velocita, 50, 100\r\naderenza, 50, 60\r\n";
   testo += "velocita, 50, 150\r\naderenza, 50, 80\r\n[fine]\r\n";
-  scrivi_tutto(file_treno(t.f), testo);
+  scrivi_tutto(*t.f.cartella, file_treno(t.f), testo);
   ASSERT_TRUE(t.leggi());
   EXPECT_EQ(t.f.numero_errore, 0);
   EXPECT_EQ(t.c(19).velocita, 20);

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "compiler/lettura_fallita.h"
+#include "base/stato.h"
 #include "model/form1.h"
 
 namespace {
@@ -65,7 +65,7 @@ void progressive_ordina(Form1& f) {
   for (int voce : voci) {
     stazione& s = f.stazioni[static_cast<std::size_t>(voce)];
     if (s.progressiva != 1) continue;
-    if (s.fine > std::numeric_limits<std::int32_t>::max() - 100) throw lettura_fallita{};
+    if (s.fine > std::numeric_limits<std::int32_t>::max() - 100) interrompi(stato::lettura());
     s.fine += 100;
   }
 }

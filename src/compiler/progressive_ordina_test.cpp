@@ -5,7 +5,7 @@
 #include <array>
 #include <limits>
 
-#include "compiler/lettura_fallita.h"
+#include "base/stato.h"
 #include "model/form1.h"
 
 namespace {
@@ -85,7 +85,7 @@ TEST(ProgressiveOrdina, ReferenceThatWouldOverflowFailsAndLaterOnesStay) {
   const std::int32_t massimo = std::numeric_limits<std::int32_t>::max();
   Form1 f;
   poni(f, {terna{300, 1, 1}, terna{200, massimo - 99, 1}, terna{100, 3, 1}});
-  EXPECT_THROW(progressive_ordina(f), lettura_fallita);
+  EXPECT_THROW(progressive_ordina(f), interruzione);
   const std::array<terna, 3> atteso = {terna{300, 101, 1}, terna{200, massimo - 99, 1}, terna{100, 3, 1}};
   EXPECT_EQ(leggi(f), atteso) << testo(leggi(f));
 

@@ -10,25 +10,25 @@
 namespace {
 
 // The checks every record makes on its first progressive.
-esito_passo controlla_progressiva(stato_linea& s, std::int32_t p) {
+esito_lettura controlla_progressiva(stato_linea& s, std::int32_t p) {
   if (!s.f.percorso_esiste()) fallisci(s, s.offset_record);  // no length record before the records
   // (p + 100) / 50 > numero_celle, exactly, without rounding.
   if (std::int64_t{p} + 100 > std::int64_t{50} * s.f.numero_celle) {
     registra_errore(s, 15, s.offset_record, p);
-    return esito_passo::errore_15;
+    return esito_lettura::errore_15;
   }
-  return esito_passo::continua;
+  return esito_lettura::continua;
 }
 
 bool fuori_percorso(const Form1& f, std::int64_t i) { return i < 0 || i > f.numero_celle; }
 
 }  // namespace
 
-esito_passo record_pendenza(stato_linea& s) {
+esito_lettura record_pendenza(stato_linea& s) {
   std::int32_t p = leggi_numero(s.in);
   std::int32_t g = leggi_numero(s.in);
-  esito_passo esito = controlla_progressiva(s, p);
-  if (esito != esito_passo::continua) return esito;
+  esito_lettura esito = controlla_progressiva(s, p);
+  if (esito != esito_lettura::continua) return esito;
   Form1& f = s.f;
   std::int64_t t = nearest(p / 50.0);
   if (t > 0) {
@@ -42,58 +42,58 @@ esito_passo record_pendenza(stato_linea& s) {
     } while (s.cursore_pendenza < t);
   }
   s.pendenza_precedente = g;
-  return esito_passo::continua;
+  return esito_lettura::continua;
 }
 
-esito_passo record_curva(stato_linea& s, const std::string& parola) {
+esito_lettura record_curva(stato_linea& s, const std::string& parola) {
   std::int32_t p = leggi_numero(s.in);
   std::int32_t n = leggi_numero(s.in);
-  esito_passo esito = controlla_progressiva(s, p);
-  if (esito != esito_passo::continua) return esito;
+  esito_lettura esito = controlla_progressiva(s, p);
+  if (esito != esito_lettura::continua) return esito;
   switch (aggiungi_curva(s.f, s.cursore_piano, p, n, parola)) {
     case esito_curva::fatta:
-      return esito_passo::continua;
+      return esito_lettura::continua;
     case esito_curva::oltre_la_tabella:
       registra_errore(s, 15, s.offset_record, p);
-      return esito_passo::errore_15;
+      return esito_lettura::errore_15;
     case esito_curva::senza_classe:
     case esito_curva::oltre_il_limite:
       registra_errore(s, 103, s.offset_record);
-      return esito_passo::interrotta;
+      return esito_lettura::interrotta;
   }
-  return esito_passo::interrotta;
+  return esito_lettura::interrotta;
 }
 
-esito_passo record_montagna(stato_linea& s) {
+esito_lettura record_montagna(stato_linea& s) {
   std::int32_t a = leggi_numero(s.in);
   std::int32_t b = leggi_numero(s.in);
   std::int32_t v = leggi_numero(s.in);
-  esito_passo esito = controlla_progressiva(s, a);
-  if (esito != esito_passo::continua) return esito;
+  esito_lettura esito = controlla_progressiva(s, a);
+  if (esito != esito_lettura::continua) return esito;
   Form1& f = s.f;
   celle_montagna celle = celle_di_montagna(a, b);
   if (celle.primo <= celle.ultimo && (fuori_percorso(f, celle.primo) || fuori_percorso(f, celle.ultimo))) {
     registra_errore(s, 15, s.offset_record, a);
-    return esito_passo::errore_15;
+    return esito_lettura::errore_15;
   }
   if (f.numero_montagne >= massimo_montagne) {
     registra_errore(s, 26, s.offset_record, a);
-    return esito_passo::interrotta;
+    return esito_lettura::interrotta;
   }
   memo_montagna(f, a, b, v);
-  return esito_passo::continua;
+  return esito_lettura::continua;
 }
 
-esito_passo record_indicatori_v_max(stato_linea& s) {
+esito_lettura record_indicatori_v_max(stato_linea& s) {
   std::int32_t v[9];
   for (std::int32_t& numero : v) numero = leggi_numero(s.in);
   const std::int32_t p = v[0];
-  esito_passo esito = controlla_progressiva(s, p);
-  if (esito != esito_passo::continua) return esito;
+  esito_lettura esito = controlla_progressiva(s, p);
+  if (esito != esito_lettura::continua) return esito;
   Form1& f = s.f;
   if (fuori_percorso(f, cella_di_oggetto(p))) {
     registra_errore(s, 15, s.offset_record, p);
-    return esito_passo::errore_15;
+    return esito_lettura::errore_15;
   }
   bool libera = cella_libera(f.cella_n(static_cast<std::int32_t>(cella_di_oggetto(p))));
   // A packed pair out of range is an error 25 of this record.
@@ -102,35 +102,35 @@ esito_passo record_indicatori_v_max(stato_linea& s) {
   s.offset_fallimento = std::string::npos;
   if (!libera) {  // memo_indicatori_v_max has set error 21
     registra_errore(s, f.numero_errore, s.offset_record, p);
-    return esito_passo::interrotta;
+    return esito_lettura::interrotta;
   }
-  return esito_passo::continua;
+  return esito_lettura::continua;
 }
 
-esito_passo record_cartello(stato_linea& s) {
+esito_lettura record_cartello(stato_linea& s) {
   Form1& f = s.f;
   std::int32_t p = leggi_numero(s.in);
   f.voce_letta = leggi_voce(s.in);
-  esito_passo esito = controlla_progressiva(s, p);
-  if (esito != esito_passo::continua) return esito;
+  esito_lettura esito = controlla_progressiva(s, p);
+  if (esito != esito_lettura::continua) return esito;
   std::int64_t i = cella_di_oggetto(p);
   if (fuori_percorso(f, i)) {
     registra_errore(s, 15, s.offset_record, p);
-    return esito_passo::errore_15;
+    return esito_lettura::errore_15;
   }
   cella& c = f.cella_n(static_cast<std::int32_t>(i));
   if (!cella_libera(c)) {
     registra_errore(s, 6, s.offset_record, p);
-    return esito_passo::interrotta;
+    return esito_lettura::interrotta;
   }
   // Sign texts fill stazioni from 80 downwards; entry 0 is never used.
   if (s.slot_cartello < 1) {
     registra_errore(s, 27, s.offset_record, p);
-    return esito_passo::interrotta;
+    return esito_lettura::interrotta;
   }
   c.tipo = cella_cartello_indicatore;
   c.valore_1 = static_cast<std::int16_t>(s.slot_cartello);
   f.stazioni[static_cast<std::size_t>(s.slot_cartello)].nome = f.voce_letta;
   --s.slot_cartello;
-  return esito_passo::continua;
+  return esito_lettura::continua;
 }

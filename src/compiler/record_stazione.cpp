@@ -42,30 +42,30 @@ void leggi_valori(stato_treno& s, stazione& st) {
 
 }  // namespace
 
-esito_record record_stazione(stato_treno& s) {
+esito_lettura record_stazione(stato_treno& s) {
   Form1& f = s.f;
   const std::int32_t k = s.stazione;
   // The counter stops below the sign slot, itself at most 81; kept in the
   // table whatever the caller passed.
   if (k < 1 || k >= voce_progressiva_tre) {
     registra_errore(s, 10, s.offset_record);
-    return esito_record::interrotta;
+    return esito_lettura::interrotta;
   }
   stazione& st = f.stazioni[static_cast<std::size_t>(k)];
 
   const std::int32_t p = leggi_numero(s);
   st.progressiva = p;
-  esito_record esito = controlla_progressiva(s, p, 800);
-  if (esito != esito_record::continua) return esito;
+  esito_lettura esito = controlla_progressiva(s, p, 800);
+  if (esito != esito_lettura::continua) return esito;
   if (p % 50 != 0) {
     registra_errore(s, 8, s.offset_record, p);
-    return esito_record::interrotta;
+    return esito_lettura::interrotta;
   }
   st.tipo = leggi_8_bit(s);
   const std::int32_t l = leggi_numero(s);
   if (l % 100 != 0) {
     registra_errore(s, 9, s.offset_record, p);
-    return esito_record::interrotta;
+    return esito_lettura::interrotta;
   }
   leggi_valori(s, st);
   const std::int64_t h = leggi_numero(s);
@@ -93,7 +93,7 @@ esito_record record_stazione(stato_treno& s) {
   const std::int64_t cella_fine = std::int64_t{st.fine} / 50 - 1;
   if (con_segnale_fine && cella_fine > f.numero_celle) {
     registra_errore(s, 15, s.offset_record, p);
-    return esito_record::errore_15;
+    return esito_lettura::errore_15;
   }
   if (con_segnale_fine && st.tipo != 5 && st.tipo != 6) {
     for (std::int64_t j = 1; j <= 4; ++j) {
@@ -104,7 +104,7 @@ esito_record record_stazione(stato_treno& s) {
   if (con_segnale_fine) {
     if (cella_fine <= 1 || !nel_percorso(f, cella_fine)) {
       registra_errore(s, 24, s.offset_record);
-      return esito_record::interrotta;
+      return esito_lettura::interrotta;
     }
     // A station stop takes its cell whatever it held.
     cella& c = f.cella_n(static_cast<std::int32_t>(cella_fine));
@@ -114,12 +114,12 @@ esito_record record_stazione(stato_treno& s) {
 
   if (k > 1 && std::int64_t{st.inizio} - 350 < f.stazioni[static_cast<std::size_t>(k - 1)].fine) {
     registra_errore(s, 22, s.offset_record, p);
-    return esito_record::interrotta;
+    return esito_lettura::interrotta;
   }
   ++s.stazione;
   if (s.stazione >= s.slot_cartello) {
     registra_errore(s, 10, s.offset_record);
-    return esito_record::interrotta;
+    return esito_lettura::interrotta;
   }
-  return esito_record::continua;
+  return esito_lettura::continua;
 }

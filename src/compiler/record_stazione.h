@@ -1,7 +1,7 @@
 #pragma once
 
 struct stato_treno;
-enum class esito_record;
+enum class esito_lettura;
 
 // "stazione": sixteen numbers and a name, stored field by field into the
 // stazioni entry of the station counter. Computes the station area from its
@@ -11,4 +11,4 @@ enum class esito_record;
 // Errors: 15 (range, or end marker beyond percorso: end-of-file path),
 // 8, 9, 22 (with the progressive), 24, 10; 25 (thrown) for a value that does
 // not fit its place.
-esito_record record_stazione(stato_treno& s);
+esito_lettura record_stazione(stato_treno& s);

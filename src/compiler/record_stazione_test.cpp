@@ -18,7 +18,7 @@ void scrivi_righe_treno(treno_di_prova& t, const std::vector<std::string>& righe
   t.testo = "[generale]\r\n";
   for (const std::string& r : righe) t.testo += r + "\r\n";
   t.testo += "[fine]\r\n";
-  scrivi_tutto(file_treno(t.f), t.testo);
+  scrivi_tutto(*t.f.cartella, file_treno(t.f), t.testo);
 }
 
 const char* const piacenza = "stazione,   71450,  2,  700,  1, 1, 0,  4,1,1,  2,1,1,   60,  13,57, 0, PIACENZA";

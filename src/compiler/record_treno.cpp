@@ -8,19 +8,19 @@
 
 namespace {
 
-esito_record fuori_percorso(stato_treno& s, std::int32_t p) {
+esito_lettura fuori_percorso(stato_treno& s, std::int32_t p) {
   registra_errore(s, 15, s.offset_record, p);
-  return esito_record::errore_15;
+  return esito_lettura::errore_15;
 }
 
 // After a placement procedure: any error standing stops the reader, also an
 // error 15 the line reader left.
-esito_record dopo_collocazione(stato_treno& s, std::int32_t p) {
+esito_lettura dopo_collocazione(stato_treno& s, std::int32_t p) {
   if (s.f.numero_errore > 0) {
     registra_errore(s, s.f.numero_errore, s.offset_record, p);
-    return esito_record::interrotta;
+    return esito_lettura::interrotta;
   }
-  return esito_record::continua;
+  return esito_lettura::continua;
 }
 
 }  // namespace
@@ -38,18 +38,18 @@ void record_orologio(stato_treno& s) {
 
 void record_sabbia(stato_treno& s) { s.f.stazioni[voce_ripetizione].campo_7 = leggi_16_bit(s); }
 
-esito_record record_abbattimento(stato_treno& s) {
+esito_lettura record_abbattimento(stato_treno& s) {
   Form1& f = s.f;
   const std::int32_t p = leggi_numero(s);
   const std::int32_t k = leggi_numero(s);
-  esito_record esito = controlla_progressiva(s, p, 100);
-  if (esito != esito_record::continua) return esito;
+  esito_lettura esito = controlla_progressiva(s, p, 100);
+  if (esito != esito_lettura::continua) return esito;
   const std::int64_t i = nearest(p / 50.0);
   if (!nel_percorso(f, i)) return fuori_percorso(s, p);
   cella& c = f.cella_n(static_cast<std::int32_t>(i));
   if (!cella_libera(c)) {
     registra_errore(s, 7, s.offset_record, p);
-    return esito_record::interrotta;
+    return esito_lettura::interrotta;
   }
   // A code written as text ("AC") reads as 0: a code point without a code.
   if (k > 0) {
@@ -58,26 +58,26 @@ esito_record record_abbattimento(stato_treno& s) {
   } else {
     c.tipo = cella_codice_senza_valore;
   }
-  return esito_record::continua;
+  return esito_lettura::continua;
 }
 
-esito_record record_segnale(stato_treno& s) {
+esito_lettura record_segnale(stato_treno& s) {
   std::int32_t v[11];
   for (std::int32_t& numero : v) numero = leggi_numero(s);
   const std::int32_t p = v[0];
-  esito_record esito = controlla_progressiva(s, p, 100);
-  if (esito != esito_record::continua) return esito;
+  esito_lettura esito = controlla_progressiva(s, p, 100);
+  if (esito != esito_lettura::continua) return esito;
   if (!nel_percorso(s.f, cella_di_punto(p))) return fuori_percorso(s, p);
   memo_segnale(s.f, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10]);
   return dopo_collocazione(s, p);
 }
 
-esito_record record_rallentamento(stato_treno& s) {
+esito_lettura record_rallentamento(stato_treno& s) {
   std::int32_t v[6];
   for (std::int32_t& numero : v) numero = leggi_numero(s);
   const std::int32_t p = v[0];
-  esito_record esito = controlla_progressiva(s, p, 100);
-  if (esito != esito_record::continua) return esito;
+  esito_lettura esito = controlla_progressiva(s, p, 100);
+  if (esito != esito_lettura::continua) return esito;
   // The range check bounds only the start; the end (start + length) and a
   // start before the line are refused here, before any cell is checked.
   const celle_rallentamento n = celle_di_rallentamento(p, v[2]);

@@ -1,7 +1,7 @@
 #pragma once
 
 struct stato_treno;
-enum class esito_record;
+enum class esito_lettura;
 
 // The records of the train file other than the profiles and the stations.
 // Each reads its fields (storing each as soon as it is read where it has a
@@ -19,10 +19,10 @@ void record_sabbia(stato_treno& s);
 
 // "abbattimento": p, k. A code point at cell nearest(p/50): tipo 12 with the
 // code, or 13 when k is not above 0. Error 7 when the cell is taken.
-esito_record record_abbattimento(stato_treno& s);
+esito_lettura record_abbattimento(stato_treno& s);
 
 // "segnale": eleven numbers, placed by memo_segnale. "rallentamento": six
 // numbers, placed by memo_rallentamento. Any error standing after the call
 // (its own 16 to 20, or an earlier 15) stops the reader with p recorded.
-esito_record record_segnale(stato_treno& s);
-esito_record record_rallentamento(stato_treno& s);
+esito_lettura record_segnale(stato_treno& s);
+esito_lettura record_rallentamento(stato_treno& s);

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "compiler/confronto_voci.h"
-#include "compiler/lettura_fallita.h"
+#include "base/stato.h"
 #include "compiler/nearest.h"
 #include "compiler/stato_linea.h"
 #include "model/form1.h"
@@ -85,7 +85,7 @@ std::int64_t celle_per_lunghezza(std::int32_t lunghezza) {
 
 void dimensiona_modello(Form1& f, std::int32_t lunghezza) {
   std::int64_t celle = celle_per_lunghezza(lunghezza);
-  if (celle < 1 || lunghezza > lunghezza_massima) throw lettura_fallita{};
+  if (celle < 1 || lunghezza > lunghezza_massima) interrompi(stato::lettura());
   f.lunghezza_estesa = lunghezza + 7000;
   f.numero_celle = static_cast<std::int32_t>(celle);
   f.percorso.assign(static_cast<std::size_t>(celle) + 1, cella{});

@@ -4,7 +4,7 @@
 
 #include "compiler/linea_di_prova.h"
 #include "compiler/lettore_voci.h"
-#include "compiler/lettura_fallita.h"
+#include "base/stato.h"
 #include "compiler/memorizza_dati.h"
 
 namespace {
@@ -24,7 +24,7 @@ TEST(SezioneGenerale, StoresEveryKeyAndSizesTheModel) {
               "ripetizione segnali 9 codici,    11000,    300000",
               "[curve]",
               "[fine]"});
-    ASSERT_EQ(t.leggi(), esito_linea::completa);
+    ASSERT_EQ(t.leggi(), esito_lettura::continua);
     const Form1& f = t.f;
     EXPECT_EQ(f.numero_errore, 0);
     EXPECT_EQ(f.lunghezza_estesa, 307000);
@@ -63,7 +63,7 @@ TEST(SezioneGenerale, CellCountRoundsHalvesToEven) {
   for (const caso& c : casi) {
     linea_di_prova t;
     t.scrivi({"[generale]", "lunghezza percorso, " + std::to_string(c.lunghezza), "[fine]"});
-    ASSERT_EQ(t.leggi(), esito_linea::completa) << c.lunghezza;
+    ASSERT_EQ(t.leggi(), esito_lettura::continua) << c.lunghezza;
     EXPECT_EQ(t.f.numero_celle, c.celle) << c.lunghezza;
     EXPECT_EQ(t.f.percorso.size(), static_cast<std::size_t>(c.celle) + 1) << c.lunghezza;
     EXPECT_EQ(t.f.lunghezza_estesa, c.lunghezza + 7000) << c.lunghezza;
@@ -89,8 +89,8 @@ TEST(SezioneGenerale, RefusedValuesEndTheReadAndDeleteTheFile) {
     SCOPED_TRACE(c.riga);
     linea_di_prova t;
     t.scrivi({"[generale]", "lunghezza percorso, 1000", c.riga, "[pendenze]", "pendenza, 100, 3", "[fine]"});
-    std::string testo = leggi_tutto(file_linea(t.f));
-    scrivi_tutto(file_treno(t.f), "treno");
+    std::string testo = leggi_tutto(*t.f.cartella, file_linea(t.f));
+    scrivi_tutto(*t.f.cartella, file_treno(t.f), "treno");
     t.f.progressiva_errore = -1;
     memorizza_dati(t.f);
     EXPECT_EQ(t.f.numero_errore, c.errore);
@@ -98,13 +98,13 @@ TEST(SezioneGenerale, RefusedValuesEndTheReadAndDeleteTheFile) {
     EXPECT_EQ(t.f.origine.file, file_sorgente::linea);
     EXPECT_EQ(testo.substr(t.f.origine.offset, std::string(c.voce_indicata).size()), c.voce_indicata);
     EXPECT_FALSE(t.file_presente());
-    EXPECT_FALSE(std::filesystem::exists(file_treno(t.f))) << "not read, but not left behind";
+    EXPECT_FALSE(t.f.cartella->esiste(file_treno(t.f))) << "not read, but not left behind";
     EXPECT_EQ(t.f.cella_n(1).pendenza, 0) << "no record is read";
   }
   // The refused length is still stored, and no model is made from it.
   linea_di_prova t;
   t.scrivi({"[generale]", "lunghezza percorso, 1000001", "[fine]"});
-  EXPECT_EQ(t.leggi(), esito_linea::interrotta);
+  EXPECT_EQ(t.leggi(), esito_lettura::interrotta);
   EXPECT_EQ(t.f.stazioni[84].fine, 1000001);
   EXPECT_FALSE(t.f.percorso_esiste());
 }
@@ -124,7 +124,7 @@ TEST(SezioneGenerale, CodeCountOfTheRepetition) {
   for (const caso& c : casi) {
     linea_di_prova t;
     t.scrivi({"[generale]", "lunghezza percorso, 1000", c.riga, "[fine]"});
-    ASSERT_EQ(t.leggi(), esito_linea::completa) << c.riga;
+    ASSERT_EQ(t.leggi(), esito_lettura::continua) << c.riga;
     EXPECT_EQ(t.f.stazioni[86].progressiva, c.conta) << c.riga;
   }
 }
@@ -138,7 +138,7 @@ TEST(SezioneGenerale, KeyTestsAndCase) {
             "SFONDO uno, 4",
             "nuovo sfondo due bis, 3",
             "[fine]"});
-  ASSERT_EQ(t.leggi(), esito_linea::completa);
+  ASSERT_EQ(t.leggi(), esito_lettura::continua);
   EXPECT_EQ(t.f.numero_celle, 180);
   for (int i = 81; i <= 83; ++i) EXPECT_EQ(t.f.stazioni[static_cast<std::size_t>(i)].inizio, 0) << i;
   EXPECT_EQ(t.f.stazioni[85].inizio, 0);
@@ -148,7 +148,7 @@ TEST(SezioneGenerale, KeyTestsAndCase) {
 TEST(SezioneGenerale, OneItemMatchingSeveralKeysReadsForEach) {
   linea_di_prova t;
   t.scrivi({"[generale]", "lunghezza percorso, 1000", "sfondo uno due tre, 1, 2, 3", "[fine]"});
-  ASSERT_EQ(t.leggi(), esito_linea::completa);
+  ASSERT_EQ(t.leggi(), esito_lettura::continua);
   EXPECT_EQ(t.f.stazioni[85].inizio, 1);
   EXPECT_EQ(t.f.stazioni[85].progressiva, 2);
   EXPECT_EQ(t.f.stazioni[85].fine, 3);
@@ -157,13 +157,13 @@ TEST(SezioneGenerale, OneItemMatchingSeveralKeysReadsForEach) {
 TEST(SezioneGenerale, SectionEndsAtTheNextHeader) {
   linea_di_prova t;
   t.scrivi({"[generale]", "lunghezza percorso, 1000", "[curve]", "lunghezza percorso, 2000", "sfondo uno, 5", "[fine]"});
-  ASSERT_EQ(t.leggi(), esito_linea::completa);
+  ASSERT_EQ(t.leggi(), esito_lettura::continua);
   EXPECT_EQ(t.f.numero_celle, 160);
   EXPECT_EQ(t.f.stazioni[85].inizio, 0);
   // A second length inside the section re-creates the model.
   linea_di_prova u(1);
   u.scrivi({"[generale]", "lunghezza percorso, 1000", "lunghezza percorso, 3000", "[curve]", "[fine]"});
-  ASSERT_EQ(u.leggi(), esito_linea::completa);
+  ASSERT_EQ(u.leggi(), esito_lettura::continua);
   EXPECT_EQ(u.f.numero_celle, 200);
   EXPECT_EQ(u.f.planimetria.ultimo_metro(), 10000);
 }
@@ -186,18 +186,18 @@ TEST(SezioneGenerale, RulerItemsAreSkippedUpToTenInARow) {
     for (int i = 0; i < c.trattini; ++i) testo += i + 1 < c.trattini ? "-," : "-\r\n";
     testo += std::string(c.chiave) + ", 1000\r\n[fine]\r\n";
     linea_di_prova t;
-    scrivi_tutto(file_linea(t.f), testo);
+    scrivi_tutto(*t.f.cartella, file_linea(t.f), testo);
     if (c.dimensionato) {
-      EXPECT_EQ(t.leggi(), esito_linea::completa);
+      EXPECT_EQ(t.leggi(), esito_lettura::continua);
     } else {
-      EXPECT_THROW(t.leggi(), lettura_fallita);  // a line never sized
+      EXPECT_THROW(t.leggi(), interruzione);  // a line never sized
     }
     EXPECT_EQ(t.f.numero_celle, c.dimensionato ? 160 : -1);
   }
   // A ruler straight after "[generale]" does not end the section.
   linea_di_prova t;
   t.scrivi({"[generale]", "---[ valori ]---", "lunghezza percorso, 1000", "[fine]"});
-  ASSERT_EQ(t.leggi(), esito_linea::completa);
+  ASSERT_EQ(t.leggi(), esito_lettura::continua);
   EXPECT_EQ(t.f.numero_celle, 160);
 }
 
@@ -210,7 +210,7 @@ TEST(SezioneGenerale, GeneralHeaderMissingOrLast) {
   for (const auto& righe : file_senza) {
     linea_di_prova t;
     t.scrivi(righe);
-    EXPECT_EQ(t.leggi(), esito_linea::interrotta);
+    EXPECT_EQ(t.leggi(), esito_lettura::interrotta);
     EXPECT_EQ(t.f.numero_errore, 102);
     EXPECT_FALSE(t.f.percorso_esiste());
     EXPECT_FALSE(t.file_presente());
@@ -220,12 +220,12 @@ TEST(SezioneGenerale, GeneralHeaderMissingOrLast) {
 TEST(SezioneGenerale, LastItemOfTheFileIsNotExamined) {
   linea_di_prova t;
   t.scrivi({"[generale]", "sfondo uno, 4", "lunghezza percorso"});
-  scrivi_tutto(file_treno(t.f), "treno");
+  scrivi_tutto(*t.f.cartella, file_treno(t.f), "treno");
   memorizza_dati(t.f);
   EXPECT_EQ(t.f.numero_errore, 25);  // never sized
   EXPECT_EQ(t.f.stazioni[85].inizio, 4);
   EXPECT_FALSE(t.file_presente());
-  EXPECT_FALSE(std::filesystem::exists(file_treno(t.f)));
+  EXPECT_FALSE(t.f.cartella->esiste(file_treno(t.f)));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "compiler/stato_linea.h"
 
 #include "compiler/errore_sorgente.h"
-#include "compiler/lettura_fallita.h"
+#include "base/stato.h"
 #include "model/form1.h"
 
 void registra_errore(stato_linea& s, std::int32_t numero, std::size_t offset) {
@@ -15,5 +15,5 @@ void registra_errore(stato_linea& s, std::int32_t numero, std::size_t offset, st
 
 void fallisci(stato_linea& s, std::size_t offset) {
   s.offset_fallimento = offset;
-  throw lettura_fallita{};
+  interrompi(stato::lettura());
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "compiler/lettore_voci.h"
+#include "compiler/esito_lettura.h"
 
 struct Form1;
 
@@ -24,8 +25,6 @@ struct stato_linea {
   std::size_t offset_fallimento = std::string::npos;
 };
 
-// How a step of the reader ended.
-enum class esito_passo { continua, errore_15, interrotta };
 
 // Records an error of the line file at the given byte offset.
 void registra_errore(stato_linea& s, std::int32_t numero, std::size_t offset);

@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "compiler/errore_sorgente.h"
-#include "compiler/lettura_fallita.h"
+#include "base/stato.h"
 #include "model/form1.h"
 
 void registra_errore(stato_treno& s, std::int32_t numero, std::size_t offset) {
@@ -17,7 +17,7 @@ void registra_errore(stato_treno& s, std::int32_t numero, std::size_t offset, st
 
 void fallisci(stato_treno& s, std::size_t offset) {
   s.offset_fallimento = offset;
-  throw lettura_fallita{};
+  interrompi(stato::lettura());
 }
 
 std::int32_t leggi_numero(stato_treno& s) {
@@ -47,10 +47,10 @@ bool nel_percorso(const Form1& f, std::int64_t i) {
   return i >= 0 && i <= f.numero_celle && static_cast<std::size_t>(i) < f.percorso.size();
 }
 
-esito_record controlla_progressiva(stato_treno& s, std::int32_t p, std::int32_t margine) {
+esito_lettura controlla_progressiva(stato_treno& s, std::int32_t p, std::int32_t margine) {
   if (std::int64_t{p} + margine > std::int64_t{50} * s.f.numero_celle) {
     registra_errore(s, 15, s.offset_record, p);
-    return esito_record::errore_15;
+    return esito_lettura::errore_15;
   }
-  return esito_record::continua;
+  return esito_lettura::continua;
 }

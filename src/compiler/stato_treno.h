@@ -4,6 +4,7 @@
 #include <string>
 
 #include "compiler/lettore_voci.h"
+#include "compiler/esito_lettura.h"
 
 struct Form1;
 
@@ -24,10 +25,6 @@ struct stato_treno {
   // reader is the one that may fail.
   std::size_t offset_fallimento = std::string::npos;
 };
-
-// How a record ended: go on, take the end-of-file path (error 15), or stop
-// at once (error recorded; the caller deletes the file).
-enum class esito_record { continua, errore_15, interrotta };
 
 // Records an error of the train file at the given byte offset.
 void registra_errore(stato_treno& s, std::int32_t numero, std::size_t offset);
@@ -51,4 +48,4 @@ bool nel_percorso(const Form1& f, std::int64_t i);
 
 // Range check of a record's progressive: (p + margine)/50 <= numero_celle,
 // exactly and without overflow. Records error 15 at the record when it fails.
-esito_record controlla_progressiva(stato_treno& s, std::int32_t p, std::int32_t margine);
+esito_lettura controlla_progressiva(stato_treno& s, std::int32_t p, std::int32_t margine);

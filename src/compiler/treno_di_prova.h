@@ -1,29 +1,23 @@
 #pragma once
-// Test helper: a train source file written into a temporary folder, read into
+// Test helper: a train source file written into a folder in memory, read into
 // a Form1 sized as the line reader leaves a 300000 m line (cells 0..6140,
 // chainage series sorted). Header only; used by the train reader's tests.
 #include <cstdint>
-#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <string_view>
 
 #include "compiler/lettore_treno.h"
-#include "compiler/lettura_fallita.h"
+#include "base/stato.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
-#include "test_support/cartella_temporanea.h"
+#include "test_support/form_di_prova.h"
 
-struct treno_di_prova {
-  cartella_temporanea cartella;
-  Form1 f;
+struct treno_di_prova : form_di_prova {
   std::int32_t slot_cartello = 80;
   std::string testo;  // the file as written
 
   explicit treno_di_prova(std::int32_t numero_celle = 6140) {
-    f.cartella = cartella.percorso;
-    f.nome_percorso = "Prova";
-    f.numero_treno = "7";
     f.numero_celle = numero_celle;
     f.lunghezza_estesa = numero_celle * 50;
     f.percorso.assign(static_cast<std::size_t>(numero_celle) + 1, cella{});
@@ -43,7 +37,7 @@ struct treno_di_prova {
       testo += r;
       testo += "\r\n";
     }
-    scrivi_tutto(file_treno(f), testo);
+    scrivi_tutto(*f.cartella, file_treno(f), testo);
   }
 
   // Records between a "[generale]" header and the closing "[fine]".
@@ -54,7 +48,7 @@ struct treno_di_prova {
       testo += "\r\n";
     }
     testo += "[fine]\r\n";
-    scrivi_tutto(file_treno(f), testo);
+    scrivi_tutto(*f.cartella, file_treno(f), testo);
   }
 
   // False when the reader failed with error 25.
@@ -62,12 +56,13 @@ struct treno_di_prova {
     try {
       leggi_file_treno(f, slot_cartello);
       return true;
-    } catch (const lettura_fallita&) {
+    } catch (const interruzione& e) {
+      if (e.s.genere() != genere_stato::lettura) throw;
       return false;
     }
   }
 
-  bool file_presente() const { return std::filesystem::exists(file_treno(f)); }
+  bool file_presente() const { return f.cartella->esiste(file_treno(f)); }
 
   // Byte offset of the n-th (from 0) occurrence of a text in the file.
   std::size_t offset_di(std::string_view parte, int n = 0) const {

@@ -17,7 +17,7 @@
 #include "content/dati_linea.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
-#include "test_support/cartella_temporanea.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
 
@@ -49,19 +49,14 @@ std::string senza_blank(const std::string& s) {
 
 std::int32_t numero(const std::string& campo) { return std::stoi(senza_blank(campo)); }
 
-struct file_linea_scritto {
-  cartella_temporanea dir;
-  Form1 f;
+struct file_linea_scritto : form_di_prova {
   std::string byte;
   std::vector<std::string> righe;                        // without CR LF
   std::map<std::string, std::vector<riga_record>> sezioni;  // header -> records
 
-  file_linea_scritto() {
-    f.cartella = dir.percorso;
-    f.nome_percorso = "Velstra_Ordoven";
-    f.numero_treno = "318";
+  file_linea_scritto() : form_di_prova("Velstra_Ordoven", "318") {
     dati_linea(f);
-    byte = leggi_tutto(file_linea(f));
+    byte = leggi_tutto(*f.cartella, file_linea(f));
     righe = dividi(byte, "\r\n");
     if (!righe.empty() && righe.back().empty()) righe.pop_back();  // after the last CR LF
     std::string sezione;
@@ -328,7 +323,7 @@ TEST(RigheLinea, SignTextsAreGroupsAndReadTheChainage) {
 struct linea_letta {
   file_linea_scritto l;
   linea_letta() {
-    scrivi_tutto(file_treno(l.f), "[generale]\r\n[fine]\r\n");
+    scrivi_tutto(*l.f.cartella, file_treno(l.f), "[generale]\r\n[fine]\r\n");
     l.f.con_planimetria = 1;
     memorizza_dati(l.f);
   }
@@ -343,7 +338,7 @@ TEST(RigheLinea, ReaderBuildsTheModelWithoutError) {
   linea_letta r;
   const Form1& f = r.l.f;
   EXPECT_EQ(f.numero_errore, 0);
-  EXPECT_FALSE(std::filesystem::exists(file_linea(f)));
+  EXPECT_FALSE(f.cartella->esiste(file_linea(f)));
   EXPECT_EQ(f.numero_celle, 6140);
   ASSERT_EQ(f.percorso.size(), 6141u);
   EXPECT_EQ(celle_di_tipo(f, cella_indicatore_vmax), 85u);

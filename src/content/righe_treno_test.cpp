@@ -17,23 +17,15 @@
 #include "model/form1.h"
 #include "output/codici_gara.h"
 #include "output/memorizza_percorso.h"
-#include "test_support/cartella_temporanea.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
 
-Form1 form_in(const cartella_temporanea& dir) {
-  Form1 f;
-  f.cartella = dir.percorso;
-  f.nome_percorso = "Velstra_Ordoven";
-  f.numero_treno = "318";
-  return f;
-}
-
 std::string file_treno_scritto() {
-  cartella_temporanea dir;
-  const Form1 f = form_in(dir);
+  form_di_prova prova("Velstra_Ordoven", "318");
+  const Form1& f = prova.f;
   dati_treno(f);
-  return leggi_tutto(file_treno(f));
+  return leggi_tutto(*f.cartella, file_treno(f));
 }
 
 // Lines without their CR LF; a bare CR or LF stays inside a line.
@@ -320,23 +312,22 @@ TEST_F(FileTreno, CodeCountsPlacesAndRuns) {
 class ScenarioCompilato : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    dir = new cartella_temporanea;
-    f = new Form1(form_in(*dir));
+    prova = new form_di_prova("Velstra_Ordoven", "318");
+    f = &prova->f;
     dati_linea(*f);
     dati_treno(*f);
     memorizza_percorso(*f, 1);
-    tracciato = new std::string(leggi_tutto(file_tracciato(*f)));
+    tracciato = new std::string(leggi_tutto(*f->cartella, file_tracciato(*f)));
   }
   static void TearDownTestSuite() {
     delete tracciato;
-    delete f;
-    delete dir;
+    delete prova;
   }
-  static cartella_temporanea* dir;
+  static form_di_prova* prova;
   static Form1* f;
   static std::string* tracciato;
 };
-cartella_temporanea* ScenarioCompilato::dir = nullptr;
+form_di_prova* ScenarioCompilato::prova = nullptr;
 Form1* ScenarioCompilato::f = nullptr;
 std::string* ScenarioCompilato::tracciato = nullptr;
 

@@ -1,6 +1,6 @@
 #include "content/scrivi_righe.h"
 
-#include "base/file_system.h"
+#include "base/cartella.h"
 
 std::string testo_righe(std::span<const std::string_view> righe) {
   std::string testo;
@@ -12,6 +12,6 @@ std::string testo_righe(std::span<const std::string_view> righe) {
   return testo;
 }
 
-void scrivi_righe(const std::filesystem::path& file, std::span<const std::string_view> righe) {
-  sostituisci_file(file, testo_righe(righe));
+void scrivi_righe(cartella_file& cartella, const std::string& nome, std::span<const std::string_view> righe) {
+  verifica(cartella.sostituisci(nome, testo_righe(righe)));
 }

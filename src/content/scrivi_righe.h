@@ -1,8 +1,9 @@
 #pragma once
-#include <filesystem>
 #include <span>
 #include <string>
 #include <string_view>
+
+class cartella_file;
 
 // Closes every table of lines; never written to a file.
 inline constexpr std::string_view fine_tabella = "riferimento fine del file";
@@ -13,5 +14,5 @@ inline constexpr std::size_t capienza_tabella = 1001;
 // CR LF, up to the first slot equal to the end marker.
 std::string testo_righe(std::span<const std::string_view> righe);
 
-// Writes the table to the file, replacing it whole.
-void scrivi_righe(const std::filesystem::path& file, std::span<const std::string_view> righe);
+// Writes the table to the file of the folder, replacing it whole.
+void scrivi_righe(cartella_file& cartella, const std::string& nome, std::span<const std::string_view> righe);

@@ -2,28 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "test_support/cartella_temporanea.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
 
 TEST(ScriviRighe, WritesBytesAsTheyStandWithCrLfUpToTheEndMarker) {
-  cartella_temporanea dir;
-  const auto file = dir.percorso / "x.txt";
-  scrivi_tutto(file, std::string(5000, 'z'));  // an older, longer file
+  cartella_memoria cartella;
+  scrivi_tutto(cartella, "x.txt", std::string(5000, 'z'));  // an older, longer file
   const std::string_view righe[] = {"", "a\xB0" "b", "  ", "riferimento fine del file", "dopo"};
-  scrivi_righe(file, righe);
-  EXPECT_EQ(leggi_tutto(file), "\r\na\xB0" "b\r\n  \r\n");
+  scrivi_righe(cartella, "x.txt", righe);
+  EXPECT_EQ(leggi_tutto(cartella, "x.txt"), "\r\na\xB0" "b\r\n  \r\n");
 }
 
 TEST(ScriviRighe, EndMarkerInSlotZeroGivesAnEmptyFile) {
-  cartella_temporanea dir;
-  const auto file = dir.percorso / "vuoto.txt";
+  cartella_memoria cartella;
   const std::string_view righe[] = {"riferimento fine del file", "x"};
-  scrivi_righe(file, righe);
-  EXPECT_TRUE(std::filesystem::exists(file));
-  EXPECT_EQ(std::filesystem::file_size(file), 0u);
+  scrivi_righe(cartella, "vuoto.txt", righe);
+  EXPECT_TRUE(cartella.esiste("vuoto.txt"));
+  EXPECT_EQ(leggi_tutto(cartella, "vuoto.txt"), "");
 }
 
 TEST(ScriviRighe, OnlyAnExactMatchEndsTheTable) {

@@ -5,6 +5,7 @@
 
 #include "content/scrivi_righe.h"
 #include "base/nomi_file.h"
+#include "model/form1.h"
 
 namespace {
 
@@ -117,4 +118,4 @@ const std::string_view righe[] = {
 
 std::span<const std::string_view> righe_note() { return righe; }
 
-void dati_note(const Form1& f) { scrivi_righe(file_note(f), righe_note()); }
+void dati_note(const Form1& f) { scrivi_righe(*f.cartella, file_note(f), righe_note()); }

@@ -6,20 +6,20 @@
 
 #include "content/scrivi_righe.h"
 #include "documents/documento_di_prova.h"
-#include "test_support/cartella_temporanea.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
 
 using namespace prova_documenti;
 
-std::string scrivi_note(const cartella_temporanea& dir) {
-  dati_note(form_nella_cartella(dir.percorso));
-  return leggi_tutto(dir.percorso / "Velstra_Ordoven_318_note.txt");
+std::string scrivi_note(cartella_memoria& dir) {
+  dati_note(form_nella_cartella(dir));
+  return leggi_tutto(dir, "Velstra_Ordoven_318_note.txt");
 }
 
 TEST(DatiNote, ReplacesAnOlderLongerFileWith34CrLfLines) {
-  cartella_temporanea dir;
-  scrivi_tutto(dir.percorso / "Velstra_Ordoven_318_note.txt", std::string(12000, 'z'));
+  cartella_memoria dir;
+  scrivi_tutto(dir, "Velstra_Ordoven_318_note.txt", std::string(12000, 'z'));
   const std::string byte = scrivi_note(dir);
   const auto letto = dividi_righe(byte);
   EXPECT_TRUE(letto.solo_crlf);
@@ -36,7 +36,7 @@ struct riga_attesa {
 };
 
 TEST(DatiNote, FixedLinesStandAtTheirNumbers) {
-  cartella_temporanea dir;
+  cartella_memoria dir;
   const auto righe = dividi_righe(scrivi_note(dir)).righe;
   ASSERT_EQ(righe.size(), 34u);
   const std::string asterischi = std::string(23, ' ') + std::string(36, '*');
@@ -71,7 +71,7 @@ struct paragrafo {
 };
 
 TEST(DatiNote, EachParagraphIsOneLineOfItsLength) {
-  cartella_temporanea dir;
+  cartella_memoria dir;
   const auto righe = dividi_righe(scrivi_note(dir)).righe;
   ASSERT_EQ(righe.size(), 34u);
   const paragrafo paragrafi[] = {{14, 202}, {19, 245}, {20, 123}, {21, 436}, {22, 452}, {23, 188}, {24, 242},
@@ -88,7 +88,7 @@ TEST(DatiNote, EachParagraphIsOneLineOfItsLength) {
 }
 
 TEST(DatiNote, AccentedLettersAreSingleWindows1252Bytes) {
-  cartella_temporanea dir;
+  cartella_memoria dir;
   const std::string byte = scrivi_note(dir);
   const std::string fuori = byte_non_ascii(byte);
   EXPECT_FALSE(fuori.empty());

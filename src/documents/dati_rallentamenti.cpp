@@ -4,6 +4,7 @@
 
 #include "content/scrivi_righe.h"
 #include "base/nomi_file.h"
+#include "model/form1.h"
 
 namespace {
 
@@ -49,4 +50,4 @@ const std::string_view righe[] = {
 
 std::span<const std::string_view> righe_rallentamenti() { return righe; }
 
-void dati_rallentamenti(const Form1& f) { scrivi_righe(file_rallentamenti(f), righe_rallentamenti()); }
+void dati_rallentamenti(const Form1& f) { scrivi_righe(*f.cartella, file_rallentamenti(f), righe_rallentamenti()); }

@@ -7,20 +7,20 @@
 #include "content/scrivi_righe.h"
 #include "documents/documento_di_prova.h"
 #include "documents/dati_scheda.h"
-#include "test_support/cartella_temporanea.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
 
 using namespace prova_documenti;
 
-std::string scrivi_ordine(const cartella_temporanea& dir) {
-  dati_rallentamenti(form_nella_cartella(dir.percorso));
-  return leggi_tutto(dir.percorso / "Velstra_Ordoven_318_rallentamenti.txt");
+std::string scrivi_ordine(cartella_memoria& dir) {
+  dati_rallentamenti(form_nella_cartella(dir));
+  return leggi_tutto(dir, "Velstra_Ordoven_318_rallentamenti.txt");
 }
 
 TEST(DatiRallentamenti, ReplacesAnOlderLongerOrderWithExactly46CrLfLines) {
-  cartella_temporanea dir;
-  scrivi_tutto(dir.percorso / "Velstra_Ordoven_318_rallentamenti.txt", std::string(9000, 'z') + "\r\n");
+  cartella_memoria dir;
+  scrivi_tutto(dir, "Velstra_Ordoven_318_rallentamenti.txt", std::string(9000, 'z') + "\r\n");
   const std::string byte = scrivi_ordine(dir);
   EXPECT_EQ(byte.size(), 3276u);
   const auto letto = dividi_righe(byte);
@@ -39,7 +39,7 @@ struct riga_attesa {
 };
 
 TEST(DatiRallentamenti, EveryLineStandsAtItsNumber) {
-  cartella_temporanea dir;
+  cartella_memoria dir;
   const auto righe = dividi_righe(scrivi_ordine(dir)).righe;
   ASSERT_EQ(righe.size(), 46u);
   const riga_attesa attese[] = {
@@ -72,7 +72,7 @@ TEST(DatiRallentamenti, EveryLineStandsAtItsNumber) {
 }
 
 TEST(DatiRallentamenti, TableLinesHaveTheirBarsAtTheSameColumns) {
-  cartella_temporanea dir;
+  cartella_memoria dir;
   const auto righe = dividi_righe(scrivi_ordine(dir)).righe;
   ASSERT_EQ(righe.size(), 46u);
   const std::vector<std::size_t> barre = {1, 5, 34, 47, 58, 68, 81};
@@ -83,7 +83,7 @@ TEST(DatiRallentamenti, TableLinesHaveTheirBarsAtTheSameColumns) {
 }
 
 TEST(DatiRallentamenti, OnlyTheSpeedHeadingLeavesAsciiAsOneWindows1252Byte) {
-  cartella_temporanea dir;
+  cartella_memoria dir;
   const std::string byte = scrivi_ordine(dir);
   EXPECT_EQ(byte_non_ascii(byte), "\xE0");
   const auto righe = dividi_righe(byte).righe;

@@ -6,6 +6,7 @@
 
 #include "content/scrivi_righe.h"
 #include "base/nomi_file.h"
+#include "model/form1.h"
 
 namespace {
 
@@ -228,4 +229,4 @@ const std::string_view righe[] = {
 
 std::span<const std::string_view> righe_scheda() { return righe; }
 
-void dati_scheda(const Form1& f) { scrivi_righe(file_scheda(f), righe_scheda()); }
+void dati_scheda(const Form1& f) { scrivi_righe(*f.cartella, file_scheda(f), righe_scheda()); }

@@ -8,20 +8,20 @@
 #include "content/scrivi_righe.h"
 #include "documents/documento_di_prova.h"
 #include "documents/scheda_di_prova.h"
-#include "test_support/cartella_temporanea.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
 
 using namespace prova_documenti;
 
-std::string scrivi_scheda(const cartella_temporanea& dir) {
-  dati_scheda(form_nella_cartella(dir.percorso));
-  return leggi_tutto(dir.percorso / "Velstra_Ordoven_318_scheda_treno.txt");
+std::string scrivi_scheda(cartella_memoria& dir) {
+  dati_scheda(form_nella_cartella(dir));
+  return leggi_tutto(dir, "Velstra_Ordoven_318_scheda_treno.txt");
 }
 
 TEST(DatiScheda, ReplacesAnOlderLongerSheetWith202CrLfLines) {
-  cartella_temporanea dir;
-  scrivi_tutto(dir.percorso / "Velstra_Ordoven_318_scheda_treno.txt", std::string(30000, 'z'));
+  cartella_memoria dir;
+  scrivi_tutto(dir, "Velstra_Ordoven_318_scheda_treno.txt", std::string(30000, 'z'));
   const std::string byte = scrivi_scheda(dir);
   EXPECT_EQ(byte.size(), 14843u);
   const auto letto = dividi_righe(byte);
@@ -37,7 +37,7 @@ struct riga_attesa {
 };
 
 TEST(DatiScheda, BlankLinesAndSeparatorsFrameThePages) {
-  cartella_temporanea dir;
+  cartella_memoria dir;
   const auto righe = dividi_righe(scrivi_scheda(dir)).righe;
   ASSERT_EQ(righe.size(), 202u);
   const std::size_t vuote[] = {1, 2, 3, 49, 50, 52, 53, 99, 100, 101, 103, 104, 150, 151, 152, 154, 201, 202};
@@ -73,7 +73,7 @@ std::vector<std::string> pagina_attesa_senza_righe(const pagina& p) {
 }
 
 TEST(DatiScheda, EachPageHasItsHeaderBoxesHeadingsAndNote) {
-  cartella_temporanea dir;
+  cartella_memoria dir;
   const auto righe = dividi_righe(scrivi_scheda(dir)).righe;
   ASSERT_EQ(righe.size(), 202u);
   for (const auto& p : pagine) {
@@ -118,7 +118,7 @@ TEST(DatiScheda, EveryTableLineHasItsBarsAtTheSameColumns) {
 }
 
 TEST(DatiScheda, OnlyTheAccentOfLocalitaAndVelocitaLeavesAscii) {
-  cartella_temporanea dir;
+  cartella_memoria dir;
   const std::string byte = scrivi_scheda(dir);
   // The page-1 heading and the notes under pages 1 to 3.
   EXPECT_EQ(byte_non_ascii(byte), "\xE0\xE0\xE0\xE0");

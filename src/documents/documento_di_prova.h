@@ -1,9 +1,8 @@
 #pragma once
 // Helpers for the tests of the driver's documents: a run state that writes
-// into a temporary folder, and the split of a written file into its lines.
+// into a folder in memory, and the split of a written file into its lines.
 #include <algorithm>
 #include <cstddef>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,9 +10,9 @@
 
 namespace prova_documenti {
 
-inline Form1 form_nella_cartella(const std::filesystem::path& cartella) {
+inline Form1 form_nella_cartella(cartella_file& cartella) {
   Form1 f;
-  f.cartella = cartella;
+  f.cartella = &cartella;
   f.nome_percorso = "Velstra_Ordoven";
   f.numero_treno = "318";
   return f;

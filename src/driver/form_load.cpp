@@ -5,6 +5,7 @@
 #include "documents/dati_note.h"
 #include "documents/dati_rallentamenti.h"
 #include "documents/dati_scheda.h"
+#include "base/codici_uscita.h"
 #include "base/descrizioni_errori.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
@@ -23,7 +24,7 @@ void Form_Load(Form1& f, std::ostream& console) {
 }
 
 int esito_run(const Form1& f, std::ostream& err) {
-  if (f.numero_errore == 0) return 0;
+  if (f.numero_errore == 0) return uscita_ok;
   err << rapporto_errore(f.numero_errore, f.progressiva_errore) << '\n';
-  return 1;
+  return uscita_errore_registrato;
 }

@@ -8,6 +8,7 @@
 #include <set>
 #include <sstream>
 
+#include "base/cartella.h"
 #include "model/form1.h"
 #include "test_support/cartella_temporanea.h"
 
@@ -39,15 +40,15 @@ esito_processo esegui_programma(const fs::path& dir) {
 }
 
 TEST(FormLoad, AWholeRunLeavesTheDocumentsAndTheCompactFilesAndNoSource) {
-  cartella_temporanea dir;
+  cartella_memoria cartella;
   Form1 f;
-  f.cartella = dir.percorso;
+  f.cartella = &cartella;
   std::ostringstream console;
   Form_Load(f, console);
   EXPECT_EQ(console.str(), "Attendere\n");
   EXPECT_EQ(f.numero_errore, 0);
-  std::set<std::string> presenti;
-  for (const auto& e : fs::directory_iterator(dir.percorso)) presenti.insert(e.path().filename().string());
+  const std::vector<std::string> elenco = cartella.elenco();
+  const std::set<std::string> presenti(elenco.begin(), elenco.end());
   EXPECT_EQ(presenti, std::set<std::string>(std::begin(file_finali), std::end(file_finali)));
 }
 

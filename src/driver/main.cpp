@@ -1,22 +1,21 @@
 #include <iostream>
 
+#include "base/cartella.h"
 #include "base/cartella_eseguibile.h"
-#include "base/errore.h"
-#include "base/file_system.h"
+#include "base/codici_uscita.h"
+#include "base/stato.h"
 #include "driver/form_load.h"
 #include "model/form1.h"
 
 int main() {
+  cartella_disco cartella(cartella_eseguibile());
   Form1 f;
-  f.cartella = cartella_eseguibile();
+  f.cartella = &cartella;
   try {
     Form_Load(f, std::cout);
-  } catch (const fine_con_errore& e) {
-    std::cerr << messaggio_errore(e.a) << '\n';
-    return 2;
-  } catch (const errore_file_system& e) {
-    std::cerr << e.what() << '\n';
-    return 3;
+  } catch (const interruzione& e) {
+    std::cerr << e.s.messaggio() << '\n';
+    return e.s.genere() == genere_stato::errore ? uscita_errore : uscita_file_system;
   }
   return esito_run(f, std::cerr);
 }

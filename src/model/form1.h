@@ -2,10 +2,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "base/cartella.h"
 #include "model/cella.h"
 #include "model/planimetria.h"
 #include "model/stazione.h"
@@ -32,9 +32,9 @@ inline constexpr std::int32_t lunghezza_massima = 1000000;
 // The whole state of one run: the names, the scenario model and the error
 // state. Every phase reads and writes it directly.
 struct Form1 {
-  // Folder the program writes into and reads from (the folder of its
-  // executable for a normal run, any folder for tests and the tool).
-  std::filesystem::path cartella;
+  // Folder the run reads and writes (the folder of the executable on disk
+  // for the program; a folder in memory for tests and the tool's copies).
+  cartella_file* cartella = nullptr;
 
   std::string nome_percorso;
   std::string numero_treno;

@@ -2,13 +2,14 @@
 
 #include <limits>
 #include <memory>
-#include <stdexcept>
+
+#include "base/stato.h"
 
 namespace {
 void codifica_voce(std::string& dst, const stazione& s, std::size_t indice) {
   if (s.nome.size() > std::numeric_limits<std::uint16_t>::max())
-    throw std::length_error("nome of entry " + std::to_string(indice) + " is " + std::to_string(s.nome.size()) +
-                            " bytes, over 65535");
+    interrompi(stato::valore("nome della voce " + std::to_string(indice) + " di " + std::to_string(s.nome.size()) +
+                              " byte, oltre 65535"));
   metti_u8(dst, s.tipo);
   metti_i32(dst, s.inizio);
   metti_i32(dst, s.fine);

@@ -13,7 +13,7 @@
 inline constexpr std::size_t byte_fissi_per_voce = 34;
 using tabella_stazioni = std::array<stazione, numero_stazioni>;
 
-// Throws std::length_error for a nome over 65535 bytes: its length would not
+// Throws interruzione (valore) for a nome over 65535 bytes: its length would not
 // fit its field (the readers never store one).
 std::string codifica_stazioni(const tabella_stazioni& stazioni);
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/stato.h"
+
 #include <memory>
 #include <random>
 #include <stdexcept>
@@ -63,7 +65,7 @@ TEST(FileScenario, NameTooLongForItsLengthFieldIsRefused) {
   (*t)[80].nome = std::string(65535, 'a');
   EXPECT_EQ(codifica_stazioni(*t).size(), 87u * 34u + 65535u);
   (*t)[80].nome += 'a';
-  EXPECT_THROW(codifica_stazioni(*t), std::length_error);
+  EXPECT_THROW(codifica_stazioni(*t), interruzione);
 }
 
 std::string file_di_prova() {

@@ -9,7 +9,7 @@
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
-#include "test_support/cartella_temporanea.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
 
@@ -22,12 +22,13 @@ struct esito_compilazione {
 esito_compilazione compila(Form1& f, const std::string& linea, const std::string& treno) {
   f.nome_percorso = "R";
   f.numero_treno = "9";
-  scrivi_tutto(file_linea(f), linea);
-  scrivi_tutto(file_treno(f), treno);
+  scrivi_tutto(*f.cartella, file_linea(f), linea);
+  scrivi_tutto(*f.cartella, file_treno(f), treno);
   try {
     memorizza_percorso(f, 1);
-  } catch (const fine_con_errore& e) {
-    return {e.a};
+  } catch (const interruzione& e) {
+    if (e.s.genere() != genere_stato::errore) throw;
+    return {e.s.testo()};
   }
   return {};
 }
@@ -39,9 +40,8 @@ const std::string treno_minimo = "[generale]\r\nvelocita,   0,    30\r\naderenza
 std::uintmax_t byte_colonna_piano(std::uintmax_t lunghezza_estesa) { return 8 + (lunghezza_estesa - 3) * 10 + 4; }
 
 TEST(LimitiRisorse, ALineOfOneMillionMetresCompiles) {
-  cartella_temporanea dir;
-  Form1 f;
-  f.cartella = dir.percorso;
+  form_di_prova prova;
+  Form1& f = prova.f;
   const auto esito = compila(f,
                              "[generale]\r\nlunghezza percorso,    1000000\r\n[curve]\r\ncurvad3,  1000,  2000\r\n"
                              "[pendenze]\r\npendenza,  0,   5\r\npendenza,  999000,   -2\r\n[fine]\r\n",
@@ -49,21 +49,20 @@ TEST(LimitiRisorse, ALineOfOneMillionMetresCompiles) {
   ASSERT_EQ(esito.errore, "");
   EXPECT_EQ(f.numero_errore, 0);
   EXPECT_EQ(f.numero_celle, 20140);
-  EXPECT_EQ(fs::file_size(file_tracciato(f)), 15u * 20141u);
-  EXPECT_EQ(fs::file_size(file_piano(f)), 2 * byte_colonna_piano(1007000));
+  EXPECT_EQ(leggi_tutto(prova.cartella, file_tracciato(f)).size(), 15u * 20141u);
+  EXPECT_EQ(leggi_tutto(prova.cartella, file_piano(f)).size(), 2 * byte_colonna_piano(1007000));
   EXPECT_EQ(f.cella_n(20137).pendenza, 98);  // the last gradient reaches numero_celle - 3
   EXPECT_EQ(f.cella_n(20138).pendenza, 0);
 }
 
 TEST(LimitiRisorse, ALongerLineIsRefusedBeforeAnyCellExists) {
-  cartella_temporanea dir;
-  Form1 f;
-  f.cartella = dir.percorso;
+  form_di_prova prova;
+  Form1& f = prova.f;
   const auto esito = compila(f, "[generale]\r\nlunghezza percorso,    1000001\r\n[fine]\r\n", treno_minimo);
   EXPECT_EQ(esito.errore, "1");
   EXPECT_FALSE(f.percorso_esiste());
-  EXPECT_FALSE(fs::exists(file_tracciato(f)));
-  EXPECT_FALSE(fs::exists(file_linea(f)));
+  EXPECT_FALSE(f.cartella->esiste(file_tracciato(f)));
+  EXPECT_FALSE(f.cartella->esiste(file_linea(f)));
 }
 
 // Records that point far beyond the line, or before its start, never grow
@@ -82,9 +81,8 @@ TEST(LimitiRisorse, RecordsBeyondTheLineNeverGrowTheTables) {
       {"cartello_indicatore,  -900,   (X)", 15},
   };
   for (const auto& c : casi) {
-    cartella_temporanea dir;
-    Form1 f;
-    f.cartella = dir.percorso;
+    form_di_prova prova;
+    Form1& f = prova.f;
     const auto esito = compila(f, std::string("[generale]\r\nlunghezza percorso,    3000\r\n[record]\r\n") + c.record + "\r\n[fine]\r\n",
                                treno_minimo);
     SCOPED_TRACE(c.record);
@@ -92,7 +90,7 @@ TEST(LimitiRisorse, RecordsBeyondTheLineNeverGrowTheTables) {
     EXPECT_EQ(f.numero_errore, c.errore);
     EXPECT_EQ(f.percorso.size(), 201u);
     EXPECT_EQ(f.planimetria.ultimo_metro(), 10000);
-    EXPECT_EQ(fs::file_size(file_tracciato(f)), 15u * 201u);
+    EXPECT_EQ(leggi_tutto(prova.cartella, file_tracciato(f)).size(), 15u * 201u);
   }
 }
 

@@ -4,7 +4,6 @@
 
 #include "compiler/memorizza_dati.h"
 #include "base/errore.h"
-#include "base/file_system.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/codici_gara.h"
@@ -17,13 +16,13 @@ namespace {
 constexpr std::int16_t marca_stazioni = 610;
 constexpr std::int16_t marca_percorso = 5121;
 
-void scrivi(const std::filesystem::path& file, const std::string& byte, std::vector<std::filesystem::path>* scritti) {
-  sostituisci_file(file, byte);
+void scrivi(Form1& f, const std::string& file, const std::string& byte, std::vector<std::string>* scritti) {
+  verifica(f.cartella->sostituisci(file, byte));
   if (scritti) scritti->push_back(file);
 }
 }  // namespace
 
-void memorizza_percorso(Form1& f, std::int32_t j, std::vector<std::filesystem::path>* scritti) {
+void memorizza_percorso(Form1& f, std::int32_t j, std::vector<std::string>* scritti) {
   f.con_planimetria = j;
   f.numero_errore = 0;
   for (auto& s : f.stazioni) s = stazione{};
@@ -33,7 +32,7 @@ void memorizza_percorso(Form1& f, std::int32_t j, std::vector<std::filesystem::p
   completa_e_scrivi(f, scritti);
 }
 
-void completa_e_scrivi(Form1& f, std::vector<std::filesystem::path>* scritti) {
+void completa_e_scrivi(Form1& f, std::vector<std::string>* scritti) {
   controllo_codici(f);
 
   stazione& sfondo = f.stazioni[voce_sfondo];
@@ -47,7 +46,7 @@ void completa_e_scrivi(Form1& f, std::vector<std::filesystem::path>* scritti) {
   marcata.valore_2 = codice_gara_og(f);
 
   // The model is final: each file is encoded whole before it replaces the old one.
-  if (f.con_planimetria != 0) scrivi(file_piano(f), codifica_piano(f.planimetria), scritti);
-  scrivi(file_scenario(f), codifica_stazioni(f.stazioni), scritti);
-  scrivi(file_tracciato(f), codifica_tracciato(f.percorso), scritti);
+  if (f.con_planimetria != 0) scrivi(f, file_piano(f), codifica_piano(f.planimetria), scritti);
+  scrivi(f, file_scenario(f), codifica_stazioni(f.stazioni), scritti);
+  scrivi(f, file_tracciato(f), codifica_tracciato(f.percorso), scritti);
 }

@@ -1,6 +1,6 @@
 #pragma once
 #include <cstdint>
-#include <filesystem>
+#include <string>
 #include <vector>
 
 struct Form1;
@@ -12,10 +12,10 @@ struct Form1;
 // was built ("<recorded number>") or a reserved slot is taken ("1250",
 // "1251"); then no compact file is touched. When scritti is given, each
 // compact file is appended to it once written, in the order written.
-void memorizza_percorso(Form1& f, std::int32_t j, std::vector<std::filesystem::path>* scritti = nullptr);
+void memorizza_percorso(Form1& f, std::int32_t j, std::vector<std::string>* scritti = nullptr);
 
 // The part after reading, on a model that has its cell array (cells 0 and 1
 // at least): code check, marks 610 / 5121 (errore "1250" when a slot is
 // taken), identification codes (errore "1251"), then the plan file when
 // con_planimetria is non-zero, the scenario file and the track file.
-void completa_e_scrivi(Form1& f, std::vector<std::filesystem::path>* scritti = nullptr);
+void completa_e_scrivi(Form1& f, std::vector<std::string>* scritti = nullptr);

@@ -12,22 +12,21 @@
 #include "output/codici_gara.h"
 #include "output/file_scenario.h"
 #include "output/file_tracciato.h"
-#include "test_support/cartella_temporanea.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace std::string_literals;
 
 // A model as the readers leave it: names in entries 85 and 86, cells 0..40,
 // a plan of a few metres.
 struct CompletaEScrivi : ::testing::Test {
-  cartella_temporanea dir;
+  cartella_memoria cartella;
   std::unique_ptr<Form1> f = std::make_unique<Form1>();
 
   void SetUp() override {
     f = std::make_unique<Form1>();
-    f->cartella = dir.percorso;
+    f->cartella = &cartella;
     f->nome_percorso = "ab";
     f->numero_treno = "1";
     f->con_planimetria = 1;
@@ -42,35 +41,36 @@ struct CompletaEScrivi : ::testing::Test {
     f->planimetria(2, 0) = valore_piano::da_reale(0.5);
   }
 
-  std::vector<fs::path> compatti() const { return {file_piano(*f), file_scenario(*f), file_tracciato(*f)}; }
+  std::vector<std::string> compatti() const { return {file_piano(*f), file_scenario(*f), file_tracciato(*f)}; }
 
   // Runs the part after reading; the text errore was called with, or "".
-  std::string completa(std::vector<fs::path>* scritti = nullptr) {
+  std::string completa(std::vector<std::string>* scritti = nullptr) {
     try {
       completa_e_scrivi(*f, scritti);
-    } catch (const fine_con_errore& e) {
-      return e.a;
+    } catch (const interruzione& e) {
+      if (e.s.genere() != genere_stato::errore) throw;
+      return e.s.testo();
     }
     return "";
   }
 };
 
 TEST_F(CompletaEScrivi, WritesPlanScenarioAndTrackInThisOrder) {
-  std::vector<fs::path> scritti;
+  std::vector<std::string> scritti;
   ASSERT_EQ(completa(&scritti), "");
   EXPECT_EQ(scritti, compatti());
 
-  const std::string piano = leggi_tutto(file_piano(*f));
+  const std::string piano = leggi_tutto(*f->cartella, file_piano(*f));
   // Values (0,0) (1,0) (2,0) (3,0) then (0,1) (1,1) (2,1) (3,1).
   EXPECT_EQ(piano, "\x02\x00\x00\x00" "\x00\x00" "\x05\x00\x00\x00\x00\x00\x00\x00\xE0\x3F" "\x00\x00"
                    "\x00\x00" "\x02\x00\x01\x00" "\x00\x00" "\x00\x00"s);
 
-  const std::string tracciato = leggi_tutto(file_tracciato(*f));
+  const std::string tracciato = leggi_tutto(*f->cartella, file_tracciato(*f));
   ASSERT_EQ(tracciato.size(), 41u * 15u);
   EXPECT_EQ(tracciato.substr(16, 2), "\x01\x14");  // mark 5121
   EXPECT_EQ(tracciato.substr(18, 2), "\xC0\x09");  // 2496 for "1" and "ab"
 
-  const std::string scenario = leggi_tutto(file_scenario(*f));
+  const std::string scenario = leggi_tutto(*f->cartella, file_scenario(*f));
   ASSERT_EQ(scenario.size(), 87u * 34u + 2u + 1u);
   const std::size_t voce_85 = 85 * 34;
   EXPECT_EQ(scenario.substr(voce_85 + 14, 4), "\x02\x00" "ab"s);
@@ -80,29 +80,27 @@ TEST_F(CompletaEScrivi, WritesPlanScenarioAndTrackInThisOrder) {
 }
 
 TEST_F(CompletaEScrivi, OlderLongerFilesLeaveNoTrailingBytes) {
-  for (const auto& file : compatti()) scrivi_tutto(file, std::string(200000, 'x'));
+  for (const auto& file : compatti()) scrivi_tutto(cartella, file, std::string(200000, 'x'));
   ASSERT_EQ(completa(), "");
-  EXPECT_EQ(leggi_tutto(file_piano(*f)).size(), 4u + 2u + 10u + 2u + 2u + 4u + 2u + 2u);
-  EXPECT_EQ(leggi_tutto(file_scenario(*f)).size(), 87u * 34u + 3u);
-  EXPECT_EQ(leggi_tutto(file_tracciato(*f)).size(), 41u * 15u);
+  EXPECT_EQ(leggi_tutto(*f->cartella, file_piano(*f)).size(), 4u + 2u + 10u + 2u + 2u + 4u + 2u + 2u);
+  EXPECT_EQ(leggi_tutto(*f->cartella, file_scenario(*f)).size(), 87u * 34u + 3u);
+  EXPECT_EQ(leggi_tutto(*f->cartella, file_tracciato(*f)).size(), 41u * 15u);
 }
 
 TEST_F(CompletaEScrivi, WithoutThePlanAnOlderPlanFileIsLeftUntouched) {
   f->con_planimetria = 0;
-  scrivi_tutto(file_piano(*f), "older plan");
-  const auto prima = fs::last_write_time(file_piano(*f));
-  std::vector<fs::path> scritti;
+  scrivi_tutto(*f->cartella, file_piano(*f), "older plan");
+  std::vector<std::string> scritti;
   ASSERT_EQ(completa(&scritti), "");
-  EXPECT_EQ(scritti, (std::vector<fs::path>{file_scenario(*f), file_tracciato(*f)}));
-  EXPECT_EQ(leggi_tutto(file_piano(*f)), "older plan");
-  EXPECT_EQ(fs::last_write_time(file_piano(*f)), prima);
-  EXPECT_EQ(leggi_tutto(file_tracciato(*f)).size(), 41u * 15u);
+  EXPECT_EQ(scritti, (std::vector<std::string>{file_scenario(*f), file_tracciato(*f)}));
+  EXPECT_EQ(leggi_tutto(*f->cartella, file_piano(*f)), "older plan");
+  EXPECT_EQ(leggi_tutto(*f->cartella, file_tracciato(*f)).size(), 41u * 15u);
 }
 
 TEST_F(CompletaEScrivi, WithoutThePlanNoPlanFileIsCreated) {
   f->con_planimetria = 0;
   ASSERT_EQ(completa(), "");
-  EXPECT_FALSE(fs::exists(file_piano(*f)));
+  EXPECT_FALSE(f->cartella->esiste(file_piano(*f)));
 }
 
 // A taken slot ends the run before any compact file is touched: older files
@@ -131,16 +129,16 @@ TEST_F(CompletaEScrivi, TakenSlotEndsTheRunBeforeAnyFileIsTouched) {
   };
   for (const auto& c : casi) {
     SetUp();
-    scrivi_tutto(file_scenario(*f), "older scenario");
-    scrivi_tutto(file_tracciato(*f), "older track");
-    fs::remove(file_piano(*f));
+    scrivi_tutto(*f->cartella, file_scenario(*f), "older scenario");
+    scrivi_tutto(*f->cartella, file_tracciato(*f), "older track");
+    cartella.elimina(file_piano(*f));
     c.prepara(*f);
-    std::vector<fs::path> scritti;
+    std::vector<std::string> scritti;
     EXPECT_EQ(completa(&scritti), c.errore) << c.nome;
     EXPECT_TRUE(scritti.empty()) << c.nome;
-    EXPECT_EQ(leggi_tutto(file_scenario(*f)), "older scenario") << c.nome;
-    EXPECT_EQ(leggi_tutto(file_tracciato(*f)), "older track") << c.nome;
-    EXPECT_FALSE(fs::exists(file_piano(*f))) << c.nome;
+    EXPECT_EQ(leggi_tutto(*f->cartella, file_scenario(*f)), "older scenario") << c.nome;
+    EXPECT_EQ(leggi_tutto(*f->cartella, file_tracciato(*f)), "older track") << c.nome;
+    EXPECT_FALSE(f->cartella->esiste(file_piano(*f))) << c.nome;
     EXPECT_EQ(messaggio_errore(c.errore), " Errore n. "s + c.errore);
   }
 }
@@ -152,32 +150,27 @@ TEST_F(CompletaEScrivi, ErrorsOfTheCheckDoNotStopTheWriting) {
   f->cella_n(25).tipo = cella_indicatore_vmax;
   ASSERT_EQ(completa(), "");
   EXPECT_EQ(f->numero_errore, 11);
-  EXPECT_EQ(leggi_tutto(file_tracciato(*f)).size(), 41u * 15u);
+  EXPECT_EQ(leggi_tutto(*f->cartella, file_tracciato(*f)).size(), 41u * 15u);
 }
 
 // The whole entry, on files in the folder.
 TEST(MemorizzaPercorso, NoCellArrayEndsTheRunWithTheRecordedNumber) {
-  cartella_temporanea dir;
-  auto f = std::make_unique<Form1>();
-  f->cartella = dir.percorso;
-  f->nome_percorso = "Velstra_Ordoven";
-  f->numero_treno = "318";
+  form_di_prova prova("Velstra_Ordoven", "318");
+  Form1* f = &prova.f;
   f->numero_errore = 99;
   try {
     memorizza_percorso(*f, 1);
     FAIL() << "no errore";
-  } catch (const fine_con_errore& e) {
-    EXPECT_EQ(e.a, "101");  // the line source file does not exist
+  } catch (const interruzione& e) {
+    EXPECT_EQ(e.s.genere(), genere_stato::errore);
+    EXPECT_EQ(e.s.testo(), "101");  // the line source file does not exist
   }
-  EXPECT_TRUE(fs::is_empty(dir.percorso));
+  EXPECT_TRUE(prova.cartella.elenco().empty());
 }
 
 TEST(MemorizzaPercorso, StartsFromACleanStateAndCompilesTheEmbeddedSources) {
-  cartella_temporanea dir;
-  auto f = std::make_unique<Form1>();
-  f->cartella = dir.percorso;
-  f->nome_percorso = "Velstra_Ordoven";
-  f->numero_treno = "318";
+  form_di_prova prova("Velstra_Ordoven", "318");
+  Form1* f = &prova.f;
   dati_linea(*f);
   dati_treno(*f);
   f->numero_errore = 99;
@@ -186,10 +179,10 @@ TEST(MemorizzaPercorso, StartsFromACleanStateAndCompilesTheEmbeddedSources) {
   memorizza_percorso(*f, 0);
   EXPECT_EQ(f->con_planimetria, 0);
   EXPECT_EQ(f->numero_errore, 0) << f->progressiva_errore;
-  EXPECT_FALSE(fs::exists(file_linea(*f)));
-  EXPECT_FALSE(fs::exists(file_treno(*f)));
-  EXPECT_FALSE(fs::exists(file_piano(*f)));
-  const std::string scenario = leggi_tutto(file_scenario(*f));
+  EXPECT_FALSE(f->cartella->esiste(file_linea(*f)));
+  EXPECT_FALSE(f->cartella->esiste(file_treno(*f)));
+  EXPECT_FALSE(f->cartella->esiste(file_piano(*f)));
+  const std::string scenario = leggi_tutto(*f->cartella, file_scenario(*f));
   EXPECT_EQ(scenario.substr(0, 34), std::string(34, '\0'));
   auto stazioni = std::make_unique<tabella_stazioni>();
   ASSERT_TRUE(decodifica_stazioni(scenario, *stazioni).valido);
@@ -197,7 +190,7 @@ TEST(MemorizzaPercorso, StartsFromACleanStateAndCompilesTheEmbeddedSources) {
   EXPECT_EQ((*stazioni)[voce_ripetizione].nome, "318");
   EXPECT_EQ((*stazioni)[voce_sfondo].campo_7, 610);
   EXPECT_EQ((*stazioni)[voce_sfondo].orario, codice_gara_st(*f));
-  const std::string tracciato = leggi_tutto(file_tracciato(*f));
+  const std::string tracciato = leggi_tutto(*f->cartella, file_tracciato(*f));
   ASSERT_EQ(tracciato.size(), 92115u);
   EXPECT_EQ(tracciato.substr(16, 2), "\x01\x14");
   std::vector<cella> celle;

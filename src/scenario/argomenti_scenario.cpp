@@ -1,5 +1,7 @@
 #include "scenario/argomenti_scenario.h"
 
+#include "base/cartella.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -45,6 +47,6 @@ std::string leggi_argomenti(std::span<const std::string> parole, const std::vect
     if (!motivo.empty()) return std::string(nomi[k]) + " is a name, not a path: '" + a.posizionali[k + 1] + "' " + motivo;
   }
   std::error_code ec;
-  if (!std::filesystem::is_directory(a.posizionali[0], ec)) return "DIR '" + a.posizionali[0] + "' is not a folder";
+  if (!std::filesystem::is_directory(percorso_utf8(a.posizionali[0]), ec)) return "DIR '" + a.posizionali[0] + "' is not a folder";
   return "";
 }

@@ -1,19 +1,17 @@
 #include "scenario/comando_check.h"
 
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <numeric>
 #include <optional>
 
 #include "compiler/lettore_voci.h"
+#include "base/cartella.h"
+#include "base/codici_uscita.h"
 #include "base/errore.h"
-#include "base/file_system.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
 #include "scenario/argomenti_scenario.h"
-#include "scenario/cartella_privata.h"
 #include "scenario/diagnostica.h"
 
 namespace fs = std::filesystem;
@@ -42,13 +40,11 @@ struct sorgente_privata {
   std::vector<std::size_t> righe_originali;
 };
 
-sorgente_privata carica(const fs::path& file) {
+sorgente_privata carica(const cartella_file& cartella, const std::string& nome) {
   sorgente_privata s;
-  std::error_code ec;
-  if (!fs::is_regular_file(file, ec)) return s;
-  std::ifstream in(file, std::ios::binary);
-  if (!in.is_open()) throw errore_file_system(file, "cannot open");
-  s.testo.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  const stato letto = cartella.leggi(nome, s.testo);
+  if (letto.genere() == genere_stato::non_trovato) return s;
+  verifica(letto);
   s.esiste = true;
   s.righe_originali.resize(posizione_di(s.testo, s.testo.size()).riga);
   std::iota(s.righe_originali.begin(), s.righe_originali.end(), std::size_t{1});
@@ -78,27 +74,27 @@ bool metti_da_parte(sorgente_privata& s, std::size_t offset) {
 std::string conta(int n) { return std::to_string(n) + (n == 1 ? " errore" : " errori"); }
 
 int controlla(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
+  const cartella_disco cartella(percorso_utf8(a.posizionali[0]));
   Form1 nomi;
-  nomi.cartella = a.posizionali[0];
   nomi.nome_percorso = a.posizionali[1];
   nomi.numero_treno = a.posizionali[2];
-  sorgente_privata linea = carica(file_linea(nomi)), treno = carica(file_treno(nomi));
-  cartella_privata privata;
+  sorgente_privata linea = carica(cartella, file_linea(nomi)), treno = carica(cartella, file_treno(nomi));
 
   int trovati = 0;
   while (trovati < massimo_errori) {
+    // Each pass compiles fresh copies in memory of the texts as they stand.
+    cartella_memoria copia;
+    if (linea.esiste) verifica(copia.sostituisci(file_linea(nomi), linea.testo));
+    if (treno.esiste) verifica(copia.sostituisci(file_treno(nomi), treno.testo));
     auto f = std::make_unique<Form1>();
-    f->cartella = privata.percorso;
+    f->cartella = &copia;
     f->nome_percorso = nomi.nome_percorso;
     f->numero_treno = nomi.numero_treno;
-    // The compiler may delete its copies: each pass starts from the kept texts.
-    for (const fs::path& p : {file_linea(*f), file_treno(*f)}) elimina_file(p);
-    if (linea.esiste) sostituisci_file(file_linea(*f), linea.testo);
-    if (treno.esiste) sostituisci_file(file_treno(*f), treno.testo);
     try {
       memorizza_percorso(*f, 1, nullptr);
-    } catch (const fine_con_errore& fine) {
-      err << messaggio_errore(fine.a) << '\n';
+    } catch (const interruzione& fine) {
+      if (fine.s.genere() != genere_stato::errore) throw;
+      err << fine.s.messaggio() << '\n';
       ++trovati;
       break;
     }
@@ -109,7 +105,7 @@ int controlla(const argomenti_comando& a, std::ostream& out, std::ostream& err) 
     sorgente_privata& s = d.origine.file == file_sorgente::linea ? linea : treno;
     if (d.con_posizione) {
       if (d.riga - 1 < s.righe_originali.size()) d.riga = s.righe_originali[d.riga - 1];
-      d.file = (d.origine.file == file_sorgente::linea ? file_linea(nomi) : file_treno(nomi)).filename().string();
+      d.file = d.origine.file == file_sorgente::linea ? file_linea(nomi) : file_treno(nomi);
     }
     stampa_diagnostica(err, d);
     // Too many stations for the sign texts is a fault of the two files
@@ -138,12 +134,12 @@ int comando_check(std::span<const std::string> argomenti, std::ostream& out, std
   }
   if (!guasto.empty()) {
     err << "scenario check: " << guasto << "\nusage: scenario check DIR ROUTE TRAIN\nTry 'scenario check --help'.\n";
-    return 64;
+    return uscita_uso;
   }
   try {
     return controlla(a, out, err);
-  } catch (const errore_file_system& e) {
-    err << "scenario check: " << e.what() << '\n';
-    return 2;
+  } catch (const interruzione& e) {
+    err << "scenario check: " << e.s.messaggio() << '\n';
+    return uscita_errore;
   }
 }

@@ -5,19 +5,13 @@
 #include <sstream>
 
 #include "scenario/errori_di_prova.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
 
 using namespace errori_di_prova;
 namespace fs = std::filesystem;
 
-Form1 nomi_in(const fs::path& dir) {
-  Form1 f;
-  f.cartella = dir;
-  f.nome_percorso = "Velstra_Ordoven";
-  f.numero_treno = "318";
-  return f;
-}
 
 struct esito {
   int stato;
@@ -38,7 +32,7 @@ std::size_t file_in(const fs::path& dir) {
 TEST(ComandoCheck, EachErrorComesOutAtItsPlace) {
   for (const auto& c : casi) {
     cartella_temporanea dir;
-    const Form1 f = nomi_in(dir.percorso);
+    const form_su_disco f(dir.percorso);
     const std::string nome = scrivi_caso(f, c);
     const esito e = controlla(dir.percorso);
     EXPECT_EQ(e.stato, 1) << c.testo;
@@ -52,13 +46,13 @@ TEST(ComandoCheck, EachErrorComesOutAtItsPlace) {
 
 TEST(ComandoCheck, SeveralIndependentFaultsAreEachReportedWithTheAuthorsLines) {
   cartella_temporanea dir;
-  const Form1 f = nomi_in(dir.percorso);
+  const form_su_disco f(dir.percorso);
   // Three faults in the train file and one in the line file; each line put in
   // shifts the lines after it in the author's file.
   std::string treno = con_riga(righe_treno(), 282, "abbattimento,   10000,   270");
   std::string linea = con_riga(righe_linea(), 306, "indicatori_vmax,  700,  30,  30,  30,  0,  30,  30,  30,  0");
-  scrivi_tutto(file_linea(f), linea);
-  scrivi_tutto(file_treno(f), treno);
+  scrivi_tutto(*f.cartella, file_linea(f), linea);
+  scrivi_tutto(*f.cartella, file_treno(f), treno);
   // Then the signal (line 121) and the station (line 73) of the train file.
   std::string con_segnale;
   std::size_t n = 1, da = 0;
@@ -70,8 +64,8 @@ TEST(ComandoCheck, SeveralIndependentFaultsAreEachReportedWithTheAuthorsLines) {
     da = fine;
     ++n;
   }
-  scrivi_tutto(file_treno(f), con_segnale);
-  const std::string linea_prima = leggi_tutto(file_linea(f)), treno_prima = leggi_tutto(file_treno(f));
+  scrivi_tutto(*f.cartella, file_treno(f), con_segnale);
+  const std::string linea_prima = leggi_tutto(*f.cartella, file_linea(f)), treno_prima = leggi_tutto(*f.cartella, file_treno(f));
 
   const esito e = controlla(dir.percorso);
   EXPECT_EQ(e.stato, 1);
@@ -88,8 +82,8 @@ TEST(ComandoCheck, SeveralIndependentFaultsAreEachReportedWithTheAuthorsLines) {
     EXPECT_NE(dove, std::string::npos) << a << "\n" << e.err;
     if (dove != std::string::npos) dopo = dove;
   }
-  EXPECT_TRUE(leggi_tutto(file_linea(f)) == linea_prima) << "the author's files stay";
-  EXPECT_TRUE(leggi_tutto(file_treno(f)) == treno_prima);
+  EXPECT_TRUE(leggi_tutto(*f.cartella, file_linea(f)) == linea_prima) << "the author's files stay";
+  EXPECT_TRUE(leggi_tutto(*f.cartella, file_treno(f)) == treno_prima);
   EXPECT_EQ(file_in(dir.percorso), 2u);
 }
 
@@ -98,7 +92,7 @@ TEST(ComandoCheck, SeveralIndependentFaultsAreEachReportedWithTheAuthorsLines) {
 // texts (10), which is reported once and ends the search.
 TEST(ComandoCheck, TooManySignTextsIsReportedOnce) {
   cartella_temporanea dir;
-  const Form1 f = nomi_in(dir.percorso);
+  const form_su_disco f(dir.percorso);
   dati_treno(f);
   std::string linea;
   for (std::string_view r : righe_linea()) {
@@ -108,7 +102,7 @@ TEST(ComandoCheck, TooManySignTextsIsReportedOnce) {
         linea += "cartello_indicatore,  " + std::to_string(100000 + k * 100) + ",   (X" + std::to_string(k) + ")\r\n";
     (linea += r) += "\r\n";
   }
-  scrivi_tutto(file_linea(f), linea);
+  scrivi_tutto(*f.cartella, file_linea(f), linea);
   const esito e = controlla(dir.percorso);
   EXPECT_EQ(e.stato, 1);
   std::size_t dieci = 0, ventisette = 0;
@@ -122,7 +116,7 @@ TEST(ComandoCheck, TooManySignTextsIsReportedOnce) {
 
 TEST(ComandoCheck, CleanSourcesAndMissingFiles) {
   cartella_temporanea pulita, vuota;
-  const Form1 f = nomi_in(pulita.percorso);
+  const form_su_disco f(pulita.percorso);
   dati_linea(f);
   dati_treno(f);
   const esito e = controlla(pulita.percorso);

@@ -1,18 +1,16 @@
 #include "scenario/comando_compile.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include "base/cartella.h"
+#include "base/codici_uscita.h"
 #include "base/errore.h"
-#include "base/file_system.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
-#include "scenario/cartella_privata.h"
 #include "scenario/diagnostica.h"
 #include "scenario/nomi_scenario.h"
 #include "scenario/testo_json.h"
@@ -49,8 +47,6 @@ const char* const aiuto_compile =
     "2 also when a file could not be read or written; 64 a usage error.\n";
 
 namespace {
-constexpr int esito_uso = 64;
-constexpr int esito_file_system = 2;  // could not run, as for every command
 
 struct opzioni {
   bool senza_piano = false;
@@ -83,7 +79,7 @@ std::string leggi_opzioni(std::span<const std::string> argomenti, opzioni& o) {
     if (!motivo.empty()) return std::string(nomi[k]) + " is a name, not a path: '" + o.posizionali[k + 1] + "' " + motivo;
   }
   std::error_code ec;
-  if (!fs::is_directory(o.posizionali[0], ec)) return "DIR '" + o.posizionali[0] + "' is not a folder";
+  if (!fs::is_directory(percorso_utf8(o.posizionali[0]), ec)) return "DIR '" + o.posizionali[0] + "' is not a folder";
   return "";
 }
 
@@ -91,23 +87,7 @@ int errore_uso(std::ostream& err, const std::string& guasto) {
   err << "scenario compile: " << guasto << "\n"
       << "usage: scenario compile [--no-plan] [--json] DIR ROUTE TRAIN\n"
       << "Try 'scenario compile --help'.\n";
-  return esito_uso;
-}
-
-// A source file that is missing stays missing: the compiler reports it.
-void copia_sorgente(const fs::path& da, const fs::path& a) {
-  std::error_code ec;
-  if (!fs::is_regular_file(da, ec)) return;
-  fs::copy_file(da, a, fs::copy_options::overwrite_existing, ec);
-  if (ec) throw errore_file_system(da, "cannot copy: " + ec.message());
-}
-
-std::string leggi_file(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in.is_open()) throw errore_file_system(file, "cannot open");
-  std::string byte((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw errore_file_system(file, "cannot read");
-  return byte;
+  return uscita_uso;
 }
 
 struct esito_compilazione {
@@ -135,52 +115,60 @@ void stampa_json(std::ostream& out, const Form1& f, const esito_compilazione& e,
 }
 
 // The author's sources as they stand before the compiler touches its copies.
-testi_sorgente leggi_sorgenti(const fs::path& linea, const fs::path& treno) {
+// A missing file stays missing: the compiler reports it.
+std::string leggi_sorgente(const cartella_file& cartella, const std::string& nome, bool& esiste) {
+  std::string byte;
+  const stato letto = cartella.leggi(nome, byte);
+  esiste = letto.ok();
+  if (letto.genere() != genere_stato::non_trovato) verifica(letto);
+  return byte;
+}
+
+testi_sorgente leggi_sorgenti(const cartella_file& cartella, const Form1& f) {
   testi_sorgente t;
-  std::error_code ec;
-  if ((t.linea_esiste = fs::is_regular_file(linea, ec))) t.linea = leggi_file(linea);
-  if ((t.treno_esiste = fs::is_regular_file(treno, ec))) t.treno = leggi_file(treno);
+  t.linea = leggi_sorgente(cartella, file_linea(f), t.linea_esiste);
+  t.treno = leggi_sorgente(cartella, file_treno(f), t.treno_esiste);
   return t;
 }
 
 int compila(const opzioni& o, std::ostream& out, std::ostream& err) {
-  const fs::path cartella = o.posizionali[0];
-  cartella_privata privata;
+  cartella_disco cartella(percorso_utf8(o.posizionali[0]));
   auto f = std::make_unique<Form1>();
   f->nome_percorso = o.posizionali[1];
   f->numero_treno = o.posizionali[2];
-  f->cartella = cartella;
-  const fs::path linea = file_linea(*f), treno = file_treno(*f);
-  const testi_sorgente testi = leggi_sorgenti(linea, treno);
-  f->cartella = privata.percorso;
-  copia_sorgente(linea, file_linea(*f));
-  copia_sorgente(treno, file_treno(*f));
-
+  const testi_sorgente testi = leggi_sorgenti(cartella, *f);
+  // The compiler reads and deletes its source files: it gets copies in memory.
+  cartella_memoria copia;
+  if (testi.linea_esiste) verifica(copia.sostituisci(file_linea(*f), testi.linea));
+  if (testi.treno_esiste) verifica(copia.sostituisci(file_treno(*f), testi.treno));
+  f->cartella = &copia;
   esito_compilazione e;
-  std::vector<fs::path> scritti;
+  std::vector<std::string> scritti;
   try {
     memorizza_percorso(*f, o.senza_piano ? 0 : 1, &scritti);
-  } catch (const fine_con_errore& fine) {
-    e.errore = fine.a;
+  } catch (const interruzione& fine) {
+    if (fine.s.genere() != genere_stato::errore) throw;
+    e.errore = fine.s.testo();
   }
   // Only files the run wrote reach DIR, each replaced whole.
-  for (const fs::path& p : scritti) {
-    sostituisci_file(cartella / p.filename(), leggi_file(p));
-    e.file.push_back(p.filename().string());
+  for (const std::string& nome : scritti) {
+    std::string byte;
+    verifica(copia.leggi(nome, byte));
+    verifica(cartella.sostituisci(nome, byte));
+    e.file.push_back(nome);
   }
-
   if (o.json) {
     stampa_json(out, *f, e, testi);
-    if (e.errore) return 2;
-    return f->numero_errore != 0 ? 1 : 0;
+    if (e.errore) return uscita_errore;
+    return f->numero_errore != 0 ? uscita_errore_registrato : uscita_ok;
   }
   if (e.errore) {
     err << messaggio_errore(*e.errore) << '\n';
-    return 2;
+    return uscita_errore;
   }
-  if (f->numero_errore == 0) return 0;
+  if (f->numero_errore == 0) return uscita_ok;
   stampa_diagnostica(err, diagnostica_errore(*f, testi));
-  return 1;
+  return uscita_errore_registrato;
 }
 }  // namespace
 
@@ -194,8 +182,8 @@ int comando_compile(std::span<const std::string> argomenti, std::ostream& out, s
   if (!guasto.empty()) return errore_uso(err, guasto);
   try {
     return compila(o, out, err);
-  } catch (const errore_file_system& e) {
-    err << "scenario compile: " << e.what() << '\n';
-    return esito_file_system;
+  } catch (const interruzione& e) {
+    err << "scenario compile: " << e.s.messaggio() << '\n';
+    return uscita_errore;
   }
 }

@@ -18,6 +18,7 @@
 #include "output/memorizza_percorso.h"
 #include "scenario/testo_json.h"
 #include "test_support/cartella_temporanea.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
 
@@ -54,16 +55,12 @@ uscita compila_in_processo(const std::vector<std::string>& argomenti) {
   return u;
 }
 
-std::unique_ptr<Form1> modello_in(const fs::path& cartella, const std::string& percorso = "Velstra_Ordoven",
-                                   const std::string& treno = "318") {
-  auto f = std::make_unique<Form1>();
-  f->cartella = cartella;
-  f->nome_percorso = percorso;
-  f->numero_treno = treno;
-  return f;
+std::unique_ptr<form_su_disco> modello_in(const fs::path& cartella, const std::string& percorso = "Velstra_Ordoven",
+                                          const std::string& treno = "318") {
+  return std::make_unique<form_su_disco>(cartella, percorso, treno);
 }
 
-std::vector<fs::path> compatti(const Form1& f) { return {file_piano(f), file_scenario(f), file_tracciato(f)}; }
+std::vector<std::string> compatti(const Form1& f) { return {file_piano(f), file_scenario(f), file_tracciato(f)}; }
 
 TEST(ComandoCompile, UsageErrorsTouchNothing) {
   cartella_temporanea dir;
@@ -126,17 +123,17 @@ TEST(ScenarioTool, CompilesTheEmbeddedScenarioAsTheProgramDoes) {
   auto f = modello_in(autore.percorso);
   dati_linea(*f);
   dati_treno(*f);
-  const std::string linea = leggi_tutto(file_linea(*f)), treno = leggi_tutto(file_treno(*f));
+  const std::string linea = leggi_tutto(*f->cartella, file_linea(*f)), treno = leggi_tutto(*f->cartella, file_treno(*f));
   const uscita tool = esegui(VELSTRA_TOOL, {"compile", autore.percorso.string(), "Velstra_Ordoven", "318"});
   EXPECT_EQ(tool.stato, run.stato) << tool.err;
   EXPECT_EQ(tool.err, run.err);
-  for (const fs::path& file : compatti(*f)) {
-    const std::string nostro = leggi_tutto(file), suo = leggi_tutto(programma.percorso / file.filename());
+  for (const std::string& file : compatti(*f)) {
+    const std::string nostro = leggi_tutto(*f->cartella, file), suo = leggi_tutto(programma.percorso / file);
     EXPECT_FALSE(nostro.empty()) << file;
-    EXPECT_TRUE(nostro == suo) << file.filename() << ": " << nostro.size() << " bytes against " << suo.size();
+    EXPECT_TRUE(nostro == suo) << file << ": " << nostro.size() << " bytes against " << suo.size();
   }
-  EXPECT_TRUE(leggi_tutto(file_linea(*f)) == linea) << "the author's line file stays";
-  EXPECT_TRUE(leggi_tutto(file_treno(*f)) == treno) << "the author's train file stays";
+  EXPECT_TRUE(leggi_tutto(*f->cartella, file_linea(*f)) == linea) << "the author's line file stays";
+  EXPECT_TRUE(leggi_tutto(*f->cartella, file_treno(*f)) == treno) << "the author's train file stays";
 }
 
 // Source pairs for the tool, each compared with the compiler entry run in
@@ -163,16 +160,16 @@ std::string linea_senza_fine() {
   return s;
 }
 
-std::string file_embedded(void (*scrivi)(const Form1&), fs::path (*nome)(const Form1&)) {
+std::string file_embedded(void (*scrivi)(const Form1&), std::string (*nome)(const Form1&)) {
   cartella_temporanea dir;
   auto f = modello_in(dir.percorso);
   scrivi(*f);
-  return leggi_tutto(nome(*f));
+  return leggi_tutto(*f->cartella, nome(*f));
 }
 
 std::vector<coppia_sorgenti> coppie() {
-  const std::string linea = file_embedded(dati_linea, file_linea);
-  const std::string treno = file_embedded(dati_treno, file_treno);
+  const std::string linea = file_embedded(dati_linea, file_linea<Form1>);
+  const std::string treno = file_embedded(dati_treno, file_treno<Form1>);
   // A signal at progressive 0 lands in cell 1 with valore_1 0 and valore_2 11.
   std::string treno_segnale_in_1 = treno;
   const std::size_t segnali = treno.find("[segnali]\r\n");
@@ -194,17 +191,17 @@ std::vector<coppia_sorgenti> coppie() {
   };
 }
 
-std::string json_atteso(const Form1& f, const std::optional<std::string>& errore, const std::vector<fs::path>& scritti) {
+std::string json_atteso(const Form1& f, const std::optional<std::string>& errore, const std::vector<std::string>& scritti) {
   std::string s = "{\"numero_errore\": " + std::to_string(f.numero_errore) +
                   ", \"progressiva_errore\": " + std::to_string(f.progressiva_errore) +
                   ", \"errore\": " + (errore ? testo_json(*errore) : "null") + ", \"files\": [";
-  for (std::size_t k = 0; k < scritti.size(); ++k) s += (k ? ", " : "") + testo_json(scritti[k].filename().string());
+  for (std::size_t k = 0; k < scritti.size(); ++k) s += (k ? ", " : "") + testo_json(scritti[k]);
   return s + "]";
 }
 
 void metti_sorgenti(const Form1& f, const coppia_sorgenti& c) {
-  if (c.linea) scrivi_tutto(file_linea(f), *c.linea);
-  if (c.treno) scrivi_tutto(file_treno(f), *c.treno);
+  if (c.linea) scrivi_tutto(*f.cartella, file_linea(f), *c.linea);
+  if (c.treno) scrivi_tutto(*f.cartella, file_treno(f), *c.treno);
 }
 
 TEST(ScenarioTool, GivesTheCompilersFilesAndErrorStateForAnySourcePair) {
@@ -216,11 +213,11 @@ TEST(ScenarioTool, GivesTheCompilersFilesAndErrorStateForAnySourcePair) {
       auto f = modello_in(riferimento.percorso);
       metti_sorgenti(*f, c);
       std::optional<std::string> errore;
-      std::vector<fs::path> scritti;
+      std::vector<std::string> scritti;
       try {
         memorizza_percorso(*f, senza_piano ? 0 : 1, &scritti);
-      } catch (const fine_con_errore& e) {
-        errore = e.a;
+      } catch (const interruzione& e) {
+        errore = e.s.testo();
       }
       const int stato_atteso = errore ? 2 : f->numero_errore != 0 ? 1 : 0;
       if (c.fine) { EXPECT_EQ(errore.value_or("none"), c.fine); }
@@ -230,7 +227,7 @@ TEST(ScenarioTool, GivesTheCompilersFilesAndErrorStateForAnySourcePair) {
       auto g = modello_in(autore.percorso);
       metti_sorgenti(*g, c);
       const std::string vecchio(400000, 'v');
-      for (const fs::path& file : compatti(*g)) scrivi_tutto(file, vecchio);
+      for (const std::string& file : compatti(*g)) scrivi_tutto(*g->cartella, file, vecchio);
       std::vector<std::string> argomenti{"compile"};
       if (senza_piano) argomenti.push_back("--no-plan");
       argomenti.insert(argomenti.end(), {"--json", autore.percorso.string(), "Velstra_Ordoven", "318"});
@@ -238,16 +235,15 @@ TEST(ScenarioTool, GivesTheCompilersFilesAndErrorStateForAnySourcePair) {
 
       EXPECT_EQ(u.stato, stato_atteso) << u.err;
       EXPECT_EQ(u.out.substr(0, json_atteso(*f, errore, scritti).size()), json_atteso(*f, errore, scritti));
-      for (const fs::path& file : compatti(*g)) {
-        const fs::path suo = riferimento.percorso / file.filename();
-        const bool scritto = std::find(scritti.begin(), scritti.end(), suo) != scritti.end();
-        const std::string nostro = leggi_tutto(file), atteso = scritto ? leggi_tutto(suo) : vecchio;
-        EXPECT_TRUE(nostro == atteso) << file.filename() << (scritto ? " written: " : " kept: ") << nostro.size()
+      for (const std::string& file : compatti(*g)) {
+        const bool scritto = std::find(scritti.begin(), scritti.end(), file) != scritti.end();
+        const std::string nostro = leggi_tutto(*g->cartella, file), atteso = scritto ? leggi_tutto(*f->cartella, file) : vecchio;
+        EXPECT_TRUE(nostro == atteso) << file << (scritto ? " written: " : " kept: ") << nostro.size()
                                       << " bytes against " << atteso.size();
       }
-      EXPECT_EQ(fs::exists(file_linea(*g)), c.linea.has_value());
-      if (c.linea) { EXPECT_TRUE(leggi_tutto(file_linea(*g)) == *c.linea) << "the author's line file stays"; }
-      if (c.treno) { EXPECT_TRUE(leggi_tutto(file_treno(*g)) == *c.treno) << "the author's train file stays"; }
+      EXPECT_EQ(g->cartella->esiste(file_linea(*g)), c.linea.has_value());
+      if (c.linea) { EXPECT_TRUE(leggi_tutto(*g->cartella, file_linea(*g)) == *c.linea) << "the author's line file stays"; }
+      if (c.treno) { EXPECT_TRUE(leggi_tutto(*g->cartella, file_treno(*g)) == *c.treno) << "the author's train file stays"; }
     }
   }
 }
@@ -271,7 +267,7 @@ TEST(ScenarioTool, WithoutJsonReportsAsTheProgramDoes) {
     EXPECT_EQ(u.stato, c.stato) << c.nome;
     EXPECT_EQ(u.err, c.err) << c.nome;
     EXPECT_EQ(u.out, "") << c.nome;
-    EXPECT_EQ(fs::exists(file_tracciato(*f)), c.stato == 1) << c.nome;
+    EXPECT_EQ(f->cartella->esiste(file_tracciato(*f)), c.stato == 1) << c.nome;
   }
 }
 
@@ -282,9 +278,9 @@ TEST(ScenarioTool, WithoutPlanNoPlanFileIsCreated) {
   dati_treno(*f);
   const uscita u = esegui(VELSTRA_TOOL, {"compile", "--no-plan", autore.percorso.string(), "Rotta", "7"});
   EXPECT_TRUE(u.stato == 0 || u.stato == 1) << u.err;
-  EXPECT_FALSE(fs::exists(file_piano(*f)));
-  EXPECT_TRUE(fs::exists(file_scenario(*f)));
-  EXPECT_TRUE(fs::exists(file_tracciato(*f)));
+  EXPECT_FALSE(f->cartella->esiste(file_piano(*f)));
+  EXPECT_TRUE(f->cartella->esiste(file_scenario(*f)));
+  EXPECT_TRUE(f->cartella->esiste(file_tracciato(*f)));
 }
 
 }  // namespace

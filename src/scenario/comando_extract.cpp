@@ -8,7 +8,8 @@
 #include "documents/dati_note.h"
 #include "documents/dati_rallentamenti.h"
 #include "documents/dati_scheda.h"
-#include "base/file_system.h"
+#include "base/cartella.h"
+#include "base/codici_uscita.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
 
@@ -28,17 +29,18 @@ int comando_extract(std::span<const std::string> argomenti, std::ostream& out, s
   for (const std::string& a : argomenti)
     if (a == "--help" || a == "-h") {
       out << aiuto_extract;
-      return 0;
+      return uscita_ok;
     }
   std::error_code ec;
   if (argomenti.size() != 1 || (argomenti[0].size() > 1 && argomenti[0][0] == '-') ||
-      !fs::is_directory(argomenti[0], ec)) {
+      !fs::is_directory(percorso_utf8(argomenti[0]), ec)) {
     err << "scenario extract: " << (argomenti.size() != 1 ? "expected DIR" : "DIR '" + argomenti[0] + "' is not a folder")
         << "\nusage: scenario extract DIR\nTry 'scenario extract --help'.\n";
-    return 64;
+    return uscita_uso;
   }
+  cartella_disco cartella(percorso_utf8(argomenti[0]));
   Form1 f;
-  f.cartella = argomenti[0];
+  f.cartella = &cartella;
   f.nome_percorso = "Velstra_Ordoven";
   f.numero_treno = "318";
   try {
@@ -47,11 +49,11 @@ int comando_extract(std::span<const std::string> argomenti, std::ostream& out, s
     dati_scheda(f);
     dati_rallentamenti(f);
     dati_note(f);
-  } catch (const errore_file_system& e) {
-    err << "scenario extract: " << e.what() << '\n';
-    return 2;
+  } catch (const interruzione& e) {
+    err << "scenario extract: " << e.s.messaggio() << '\n';
+    return uscita_errore;
   }
-  for (const fs::path& p : {file_linea(f), file_treno(f), file_scheda(f), file_rallentamenti(f), file_note(f)})
-    err << "written " << p.filename().string() << '\n';
-  return 0;
+  for (const std::string& nome : {file_linea(f), file_treno(f), file_scheda(f), file_rallentamenti(f), file_note(f)})
+    err << "written " << nome << '\n';
+  return uscita_ok;
 }

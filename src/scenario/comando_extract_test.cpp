@@ -13,22 +13,20 @@
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "test_support/cartella_temporanea.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
 
 TEST(ComandoExtract, WritesTheFiveFilesAsTheProgramDoes) {
   cartella_temporanea dir;
-  Form1 f;
-  f.cartella = dir.percorso;
-  f.nome_percorso = "Velstra_Ordoven";
-  f.numero_treno = "318";
+  form_su_disco f(dir.percorso);
   // An older, longer file is replaced whole.
-  scrivi_tutto(file_note(f), std::string(3000000, 'x'));
+  scrivi_tutto(*f.cartella, file_note(f), std::string(3000000, 'x'));
   std::ostringstream out, err;
   const std::vector<std::string> argomenti{dir.percorso.string()};
   ASSERT_EQ(comando_extract(argomenti, out, err), 0) << err.str();
   struct caso {
-    std::filesystem::path file;
+    std::string file;
     std::span<const std::string_view> righe;
   };
   const caso casi[] = {
@@ -39,7 +37,7 @@ TEST(ComandoExtract, WritesTheFiveFilesAsTheProgramDoes) {
   for (const auto& c : casi) {
     const std::string atteso = testo_righe(c.righe);
     ASSERT_GT(atteso.size(), 100u) << c.file;
-    EXPECT_TRUE(leggi_tutto(c.file) == atteso) << c.file;
+    EXPECT_TRUE(leggi_tutto(*f.cartella, c.file) == atteso) << c.file;
   }
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.percorso), {}), 5);
 }

@@ -13,17 +13,15 @@
 #include "scenario/da_1252.h"
 #include "scenario/rapporto_scenario.h"
 #include "test_support/cartella_temporanea.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 // The embedded scenario compiled in dir; the model stays for comparison.
-std::unique_ptr<Form1> compila_in(const fs::path& dir) {
-  auto f = std::make_unique<Form1>();
-  f->cartella = dir;
-  f->nome_percorso = "Velstra_Ordoven";
-  f->numero_treno = "318";
+std::unique_ptr<form_su_disco> compila_in(const fs::path& dir) {
+  auto f = std::make_unique<form_su_disco>(dir);
   dati_linea(*f);
   dati_treno(*f);
   memorizza_percorso(*f, 1, nullptr);
@@ -119,20 +117,20 @@ TEST(ComandoInspect, ReportMatchesTheCompiledModelFieldByField) {
 TEST(ComandoInspect, DamagedFilesAreRefusedWithFileAndOffset) {
   cartella_temporanea dir;
   const auto f = compila_in(dir.percorso);
-  const std::string sim = leggi_tutto(file_scenario(*f)), dat = leggi_tutto(file_tracciato(*f)),
-                    piano = leggi_tutto(file_piano(*f));
+  const std::string sim = leggi_tutto(*f->cartella, file_scenario(*f)), dat = leggi_tutto(*f->cartella, file_tracciato(*f)),
+                    piano = leggi_tutto(*f->cartella, file_piano(*f));
   struct caso {
     fs::path file;
     std::string byte;
     std::string offset;  // the offset the refusal names
   };
   const caso casi[] = {
-      {file_tracciato(*f), dat.substr(0, dat.size() - 1), "offset"},
-      {file_tracciato(*f), dat.substr(0, 15), "offset"},
-      {file_scenario(*f), sim.substr(0, 40), "offset"},
-      {file_scenario(*f), sim + "x", "offset"},
-      {file_piano(*f), piano.substr(0, 7), "offset"},
-      {file_piano(*f), std::string("\x09\x00", 2) + piano.substr(2), "offset 0"},
+      {f->percorso_di(file_tracciato(*f)), dat.substr(0, dat.size() - 1), "offset"},
+      {f->percorso_di(file_tracciato(*f)), dat.substr(0, 15), "offset"},
+      {f->percorso_di(file_scenario(*f)), sim.substr(0, 40), "offset"},
+      {f->percorso_di(file_scenario(*f)), sim + "x", "offset"},
+      {f->percorso_di(file_piano(*f)), piano.substr(0, 7), "offset"},
+      {f->percorso_di(file_piano(*f)), std::string("\x09\x00", 2) + piano.substr(2), "offset 0"},
   };
   for (const auto& c : casi) {
     const std::string buono = leggi_tutto(c.file);

@@ -1,6 +1,7 @@
 #include "scenario/comando_plot.h"
 
-#include "base/file_system.h"
+#include "base/cartella.h"
+#include "base/file_disco.h"
 #include "scenario/argomenti_scenario.h"
 #include "scenario/disegno_svg.h"
 
@@ -34,10 +35,9 @@ int comando_plot(std::span<const std::string> argomenti, std::ostream& out, std:
     err << "scenario plot: " << rifiuto << '\n';
     return 2;
   }
-  try {
-    sostituisci_file(*a.valore("--out"), disegno_svg(s));
-  } catch (const errore_file_system& e) {
-    err << "scenario plot: " << e.what() << '\n';
+  const stato scritto = sostituisci_file_disco(percorso_utf8(*a.valore("--out")), disegno_svg(s));
+  if (!scritto.ok()) {
+    err << "scenario plot: " << scritto.messaggio() << '\n';
     return 2;
   }
   return 0;

@@ -15,6 +15,7 @@
 #include "scenario/da_1252.h"
 #include "scenario/disegno_svg.h"
 #include "test_support/cartella_temporanea.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
 
@@ -56,10 +57,7 @@ std::size_t quante(const std::string& testo, const std::string& cosa) {
 
 TEST(ComandoPlot, TheEmbeddedScenarioGivesAWellFormedSvgWithMapAndProfiles) {
   cartella_temporanea dir;
-  auto f = std::make_unique<Form1>();
-  f->cartella = dir.percorso;
-  f->nome_percorso = "Velstra_Ordoven";
-  f->numero_treno = "318";
+  auto f = std::make_unique<form_su_disco>(dir.percorso);
   dati_linea(*f);
   dati_treno(*f);
   memorizza_percorso(*f, 1, nullptr);

@@ -144,7 +144,7 @@ diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
   if (origine.offset > dati.size()) return d;
   const posizione_testo p = posizione_di(dati, origine.offset);
   d.con_posizione = true;
-  d.file = (linea ? file_linea(f) : file_treno(f)).filename().string();
+  d.file = linea ? file_linea(f) : file_treno(f);
   d.riga = p.riga;
   d.colonna = p.colonna;
   d.testo_riga = utf8_da_1252(riga_a(dati, origine.offset));

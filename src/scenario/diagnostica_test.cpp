@@ -12,6 +12,7 @@
 #include "scenario/comando_compile.h"
 #include "scenario/errori_di_prova.h"
 #include "test_support/cartella_temporanea.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
 
@@ -27,10 +28,7 @@ std::vector<std::string> righe_di(const std::string& testo) {
 TEST(Diagnostica, CompilePointsAtTheFaultyFieldOfEachSource) {
   for (const auto& c : casi) {
     cartella_temporanea dir;
-    Form1 f;
-    f.cartella = dir.percorso;
-    f.nome_percorso = "Velstra_Ordoven";
-    f.numero_treno = "318";
+    form_su_disco f(dir.percorso);
     const std::string nome = scrivi_caso(f, c);
     const std::size_t colonna = c.testo.find(c.campo) + 1;
 
@@ -60,10 +58,7 @@ TEST(Diagnostica, CompilePointsAtTheFaultyFieldOfEachSource) {
 // the table has no room for; it is named at its own line.
 TEST(Diagnostica, TheEightyFirstMountainStretchIsNamedAtItsLine) {
   cartella_temporanea dir;
-  Form1 f;
-  f.cartella = dir.percorso;
-  f.nome_percorso = "Velstra_Ordoven";
-  f.numero_treno = "318";
+  form_su_disco f(dir.percorso);
   dati_linea(f);
   dati_treno(f);
   constexpr std::size_t riga_cartelli = 304;  // the "[cartelli]" header
@@ -73,7 +68,7 @@ TEST(Diagnostica, TheEightyFirstMountainStretchIsNamedAtItsLine) {
     if (k) montagne += "\r\n";
     montagne += "montagna,   " + std::to_string(100000 + k * 400) + ",  " + std::to_string(100200 + k * 400) + ",  2";
   }
-  scrivi_tutto(file_linea(f), con_riga(righe_linea(), riga_cartelli, montagne));
+  scrivi_tutto(*f.cartella, file_linea(f), con_riga(righe_linea(), riga_cartelli, montagne));
 
   std::ostringstream out, err;
   const std::vector<std::string> argomenti{dir.percorso.string(), "Velstra_Ordoven", "318"};

@@ -13,6 +13,7 @@
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "test_support/cartella_temporanea.h"
+#include "test_support/form_di_prova.h"
 
 namespace errori_di_prova {
 
@@ -76,9 +77,9 @@ inline const caso_errore casi[] = {
 inline std::string scrivi_caso(const Form1& f, const caso_errore& c) {
   dati_linea(f);
   dati_treno(f);
-  if (c.nel_treno) scrivi_tutto(file_treno(f), con_riga(righe_treno(), c.riga, c.testo));
-  else scrivi_tutto(file_linea(f), con_riga(righe_linea(), c.riga, c.testo));
-  return (c.nel_treno ? file_treno(f) : file_linea(f)).filename().string();
+  if (c.nel_treno) scrivi_tutto(*f.cartella, file_treno(f), con_riga(righe_treno(), c.riga, c.testo));
+  else scrivi_tutto(*f.cartella, file_linea(f), con_riga(righe_linea(), c.riga, c.testo));
+  return c.nel_treno ? file_treno(f) : file_linea(f);
 }
 
 }  // namespace errori_di_prova

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "test_support/cartella_temporanea.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
 

@@ -1,9 +1,6 @@
 #include "scenario/scenario_compatto.h"
 
-#include <fstream>
-#include <iterator>
-#include <system_error>
-
+#include "base/cartella.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/file_piano.h"
@@ -12,45 +9,39 @@
 namespace fs = std::filesystem;
 
 namespace {
-bool leggi(const fs::path& file, std::string& byte, std::string& guasto) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in.is_open()) {
-    guasto = file.string() + ": cannot open";
-    return false;
-  }
-  byte.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    guasto = file.string() + ": cannot read";
-    return false;
-  }
-  return true;
+bool leggi(const cartella_disco& cartella, const std::string& nome, std::string& byte, std::string& guasto) {
+  const stato letto = cartella.leggi(nome, byte);
+  if (!letto.ok()) guasto = letto.genere() == genere_stato::non_trovato ? cartella.nome_completo(nome) + ": file non trovato" : letto.messaggio();
+  return letto.ok();
 }
 
-bool rifiutato(const fs::path& file, const esito_decodifica& e, std::string& guasto) {
+bool rifiutato(const cartella_disco& cartella, const std::string& nome, const esito_decodifica& e, std::string& guasto) {
   if (e.valido) return false;
-  guasto = file.string() + ": " + e.messaggio;
+  guasto = cartella.nome_completo(nome) + ": " + e.messaggio;
   return true;
 }
 }  // namespace
 
 bool carica_scenario_compatto(const fs::path& cartella, const std::string& percorso, const std::string& treno,
                               scenario_compatto& s, std::string& guasto) {
+  const cartella_disco disco(cartella);
   Form1 f;
-  f.cartella = cartella;
   f.nome_percorso = percorso;
   f.numero_treno = treno;
   s.nome_percorso = percorso;
   s.numero_treno = treno;
   std::string byte;
-  if (!leggi(file_scenario(f), byte, guasto)) return false;
-  if (rifiutato(file_scenario(f), decodifica_stazioni(byte, s.stazioni), guasto)) return false;
-  if (!leggi(file_tracciato(f), byte, guasto)) return false;
-  if (rifiutato(file_tracciato(f), decodifica_tracciato(byte, s.percorso), guasto)) return false;
-  std::error_code ec;
-  if (fs::exists(file_piano(f), ec)) {
-    if (!leggi(file_piano(f), byte, guasto)) return false;
+  if (!leggi(disco, file_scenario(f), byte, guasto)) return false;
+  if (rifiutato(disco, file_scenario(f), decodifica_stazioni(byte, s.stazioni), guasto)) return false;
+  if (!leggi(disco, file_tracciato(f), byte, guasto)) return false;
+  if (rifiutato(disco, file_tracciato(f), decodifica_tracciato(byte, s.percorso), guasto)) return false;
+  // The plan file is optional: a scenario compiled without it has none.
+  const stato piano_letto = disco.leggi(file_piano(f), byte);
+  if (piano_letto.genere() == genere_stato::non_trovato) return true;
+  if (!leggi(disco, file_piano(f), byte, guasto)) return false;
+  {
     tabella_piano piano;
-    if (rifiutato(file_piano(f), decodifica_piano(byte, piano), guasto)) return false;
+    if (rifiutato(disco, file_piano(f), decodifica_piano(byte, piano), guasto)) return false;
     s.piano = std::move(piano);
   }
   return true;

@@ -1,0 +1,84 @@
+#if defined(_WIN32)
+#include <windows.h>
+
+#include "base/cartella.h"
+#include "base/file_disco.h"
+
+namespace {
+std::string testo_errore(DWORD codice) {
+  wchar_t* testo = nullptr;
+  const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                 nullptr, codice, 0, reinterpret_cast<wchar_t*>(&testo), 0, nullptr);
+  std::wstring w = n && testo ? std::wstring(testo, n) : L"errore " + std::to_wstring(codice);
+  if (testo) LocalFree(testo);
+  while (!w.empty() && (w.back() == L'\r' || w.back() == L'\n' || w.back() == L' ')) w.pop_back();
+  return testo_utf8(std::filesystem::path(w));
+}
+
+stato guasto(const std::filesystem::path& file, const char* azione, DWORD codice) {
+  return stato::file_system(testo_utf8(file), std::string(azione) + ": " + testo_errore(codice));
+}
+
+struct maniglia {
+  HANDLE h;
+  ~maniglia() {
+    if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+  }
+  bool chiudi() {
+    const BOOL r = CloseHandle(h);
+    h = INVALID_HANDLE_VALUE;
+    return r != 0;
+  }
+};
+}  // namespace
+
+stato leggi_file_disco(const std::filesystem::path& file, std::string& byte) {
+  maniglia m{CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr)};
+  if (m.h == INVALID_HANDLE_VALUE) {
+    const DWORD codice = GetLastError();
+    if (codice == ERROR_FILE_NOT_FOUND || codice == ERROR_PATH_NOT_FOUND || codice == ERROR_ACCESS_DENIED) {
+      const DWORD attributi = GetFileAttributesW(file.c_str());
+      if (attributi == INVALID_FILE_ATTRIBUTES || (attributi & FILE_ATTRIBUTE_DIRECTORY))
+        return stato::non_trovato(testo_utf8(file));
+    }
+    return guasto(file, "impossibile aprire", codice);
+  }
+  byte.clear();
+  char blocco[1 << 16];
+  for (;;) {
+    DWORD letti = 0;
+    if (!ReadFile(m.h, blocco, sizeof blocco, &letti, nullptr)) return guasto(file, "impossibile leggere", GetLastError());
+    if (letti == 0) break;
+    byte.append(blocco, letti);
+  }
+  return {};
+}
+
+stato sostituisci_file_disco(const std::filesystem::path& file, std::string_view byte) {
+  std::filesystem::path temporaneo = file;
+  temporaneo += L".tmp~";
+  maniglia m{CreateFileW(temporaneo.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)};
+  if (m.h == INVALID_HANDLE_VALUE) return guasto(file, "impossibile creare", GetLastError());
+  DWORD codice = 0;
+  while (!byte.empty() && codice == 0) {
+    const DWORD parte = byte.size() > (1u << 30) ? (1u << 30) : static_cast<DWORD>(byte.size());
+    DWORD scritti = 0;
+    if (!WriteFile(m.h, byte.data(), parte, &scritti, nullptr) || scritti == 0)
+      codice = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
+    byte.remove_prefix(scritti);
+  }
+  if (codice == 0 && !FlushFileBuffers(m.h)) codice = GetLastError();
+  if (!m.chiudi() && codice == 0) codice = GetLastError();
+  if (codice != 0) {
+    DeleteFileW(temporaneo.c_str());
+    return guasto(file, "impossibile scrivere", codice);
+  }
+  if (!MoveFileExW(temporaneo.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    codice = GetLastError();
+    DeleteFileW(temporaneo.c_str());
+    return guasto(file, "impossibile sostituire", codice);
+  }
+  return {};
+}
+#endif

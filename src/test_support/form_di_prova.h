@@ -1,0 +1,45 @@
+#pragma once
+// The model fixture of the tests: a run state whose folder is in memory.
+#include <string>
+
+#include "base/cartella.h"
+#include "model/form1.h"
+
+struct form_di_prova {
+  cartella_memoria cartella;
+  Form1 f;
+  explicit form_di_prova(std::string percorso = "Prova", std::string treno = "7") {
+    f.cartella = &cartella;
+    f.nome_percorso = std::move(percorso);
+    f.numero_treno = std::move(treno);
+  }
+  form_di_prova(const form_di_prova&) = delete;
+  form_di_prova& operator=(const form_di_prova&) = delete;
+};
+
+// The whole file of a folder; empty when it is missing.
+inline std::string leggi_tutto(const cartella_file& cartella, const std::string& nome) {
+  std::string byte;
+  cartella.leggi(nome, byte);
+  return byte;
+}
+inline void scrivi_tutto(cartella_file& cartella, const std::string& nome, const std::string& byte) {
+  cartella.sostituisci(nome, byte);
+}
+
+// A run state on a folder on disk, for the tests that run the tool or the
+// program as a user does, on real folders.
+struct form_su_disco : Form1 {
+  cartella_disco disco;
+  explicit form_su_disco(const std::filesystem::path& cartella, std::string percorso = "Velstra_Ordoven",
+                         std::string treno = "318")
+      : disco(cartella) {
+    this->cartella = &disco;
+    nome_percorso = std::move(percorso);
+    numero_treno = std::move(treno);
+  }
+  form_su_disco(const form_su_disco&) = delete;
+  form_su_disco& operator=(const form_su_disco&) = delete;
+  // The file's whole path on disk.
+  std::filesystem::path percorso_di(const std::string& nome) const { return disco.percorso_di(nome); }
+};
