@@ -13,6 +13,7 @@
 #include "base/stato.h"
 #include "compiler/errore_sorgente.h"
 #include "model/form1.h"
+#include "model/misure.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ esito_lettura leggi_record(stato_linea& s) {
 // writes at least one cell and never past the last one.
 void completa_pendenze(stato_linea& s) {
   Form1& f = s.f;
-  auto valore = static_cast<std::uint8_t>(std::int64_t{s.pendenza_precedente} + 100);
+  auto valore = static_cast<std::uint8_t>(std::int64_t{s.pendenza_precedente} + scarto_pendenza);
   do {
     if (s.cursore_pendenza > f.numero_celle) break;
     f.cella_n(s.cursore_pendenza).pendenza = valore;
@@ -85,7 +86,7 @@ esito_lettura leggi_dopo_apertura(stato_linea& s) {
   }
   ordina_progressive(s);
   f.numero_montagne = 0;
-  s.slot_cartello = 80;
+  s.slot_cartello = primo_slot_cartello;
   if (f.planimetria.esiste()) semina_piano(f, s.cursore_piano);
   s.cursore_pendenza = 0;
   s.pendenza_precedente = 0;

@@ -11,6 +11,7 @@
 #include "base/stato.h"
 #include "compiler/errore_sorgente.h"
 #include "model/form1.h"
+#include "model/misure.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ esito_lettura leggi_record(stato_treno& s) {
 bool progressive_fuori_passo(const Form1& f) {
   for (int i = voce_progressiva_tre; i <= voce_progressiva_uno; ++i) {
     const stazione& st = f.stazioni[static_cast<std::size_t>(i)];
-    if (st.inizio % 50 != 0 || st.fine % 50 != 0) return true;
+    if (st.inizio % metri_cella != 0 || st.fine % metri_cella != 0) return true;
   }
   return false;
 }

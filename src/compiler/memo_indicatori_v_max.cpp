@@ -5,6 +5,7 @@
 #include "base/stato.h"
 #include "compiler/nearest.h"
 #include "model/form1.h"
+#include "model/misure.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ std::int16_t coppia(std::int32_t s, std::int32_t t) {
 
 }  // namespace
 
-std::int64_t cella_di_oggetto(std::int32_t p) { return nearest(p / 50.0 + 1.0); }
+std::int64_t cella_di_oggetto(std::int32_t p) { return nearest(p / metri_cella_reale + 1.0); }
 
 void memo_indicatori_v_max(Form1& f, std::int32_t p, std::int32_t s1, std::int32_t s2, std::int32_t s3,
                            std::int32_t c1, std::int32_t t1, std::int32_t t2, std::int32_t t3, std::int32_t c2) {

@@ -2,9 +2,10 @@
 
 #include "compiler/nearest.h"
 #include "model/form1.h"
+#include "model/misure.h"
 
 celle_montagna celle_di_montagna(std::int32_t a, std::int32_t b) {
-  return {nearest(a / 50.0), nearest(b / 50.0 - 1.0)};
+  return {nearest(a / metri_cella_reale), nearest(b / metri_cella_reale - 1.0)};
 }
 
 void memo_montagna(Form1& f, std::int32_t a, std::int32_t b, std::int32_t v) {

@@ -4,6 +4,7 @@
 #include "compiler/memo_segnale.h"
 #include "compiler/nearest.h"
 #include "model/form1.h"
+#include "model/misure.h"
 
 namespace {
 std::int16_t basso_16(std::int32_t v) { return static_cast<std::int16_t>(static_cast<std::uint16_t>(v & 0xFFFF)); }
@@ -21,7 +22,7 @@ void scrivi_valore_6(cella& c, std::int32_t r6, std::int16_t valore) {
 
 celle_rallentamento celle_di_rallentamento(std::int32_t r1, std::int32_t r3) {
   const double p = r1;
-  return {nearest((p - 1200.0) / 50.0 + 1.0), cella_di_punto(p), cella_di_punto(p + r3), nearest((p - 1200.0) / 50.0)};
+  return {nearest((p - 1200.0) / metri_cella_reale + 1.0), cella_di_punto(p), cella_di_punto(p + r3), nearest((p - 1200.0) / metri_cella_reale)};
 }
 
 bool con_avviso(std::int32_t r1) { return r1 > 1500; }

@@ -3,6 +3,7 @@
 #include "base/stato.h"
 #include "compiler/nearest.h"
 #include "model/form1.h"
+#include "model/misure.h"
 
 namespace {
 // 32-bit inputs stored into 16-bit fields keep their low 16 bits.
@@ -10,7 +11,7 @@ std::int16_t basso_16(std::int64_t v) { return static_cast<std::int16_t>(static_
 std::uint8_t basso_8(std::int64_t v) { return static_cast<std::uint8_t>(v & 0xFF); }
 }  // namespace
 
-std::int64_t cella_di_punto(double p) { return nearest(p / 50.0 + 1.0); }
+std::int64_t cella_di_punto(double p) { return nearest(p / metri_cella_reale + 1.0); }
 
 void memo_segnale(Form1& f, std::int32_t f1, std::int32_t f2, std::int32_t f3, std::int32_t f4,
                   std::int32_t f5, std::int32_t f6, std::int32_t f7, std::int32_t f8, std::int32_t f9,

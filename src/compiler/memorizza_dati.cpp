@@ -5,6 +5,7 @@
 #include "base/nomi_file.h"
 #include "compiler/errore_sorgente.h"
 #include "model/form1.h"
+#include "model/misure.h"
 
 namespace {
 // Error 25: every source file still there is deleted.
@@ -19,7 +20,7 @@ void memorizza_dati(Form1& f) {
   f.stazioni[voce_sfondo].nome = f.nome_percorso;
   f.stazioni[voce_ripetizione].nome = f.numero_treno;
   try {
-    std::int32_t slot_cartello = 80;
+    std::int32_t slot_cartello = primo_slot_cartello;
     esito_lettura esito = leggi_file_linea(f, slot_cartello);
     if (esito == esito_lettura::interrotta) {
       // The train file is not read after such an error, but no source file

@@ -3,6 +3,7 @@
 #include "compiler/nearest.h"
 #include "compiler/stato_treno.h"
 #include "model/form1.h"
+#include "model/misure.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ esito_lettura record_velocita(stato_treno& s) {
   const std::size_t campo_v = s.in.inizio_voce;
   esito_lettura esito = controlla_progressiva(s, p, 100);
   if (esito != esito_lettura::continua) return esito;
-  const std::int64_t n = nearest(p / 50.0);
+  const std::int64_t n = nearest(p / metri_cella_reale);
   if (n > 0) {
     // The last cell is never reached by a record: the fill stops there.
     do {
@@ -47,7 +48,7 @@ esito_lettura record_aderenza(stato_treno& s) {
   const std::int32_t a = leggi_numero(s);
   esito_lettura esito = controlla_progressiva(s, p, 100);
   if (esito != esito_lettura::continua) return esito;
-  const std::int64_t n = nearest(p / 50.0);
+  const std::int64_t n = nearest(p / metri_cella_reale);
   if (n > 0) {
     do {
       if (!nel_percorso(f, s.posizione_aderenza)) break;

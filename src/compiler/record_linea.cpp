@@ -6,6 +6,7 @@
 #include "compiler/piano_linea.h"
 #include "compiler/stato_linea.h"
 #include "model/form1.h"
+#include "model/misure.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ namespace {
 esito_lettura controlla_progressiva(stato_linea& s, std::int32_t p) {
   if (!s.f.percorso_esiste()) fallisci(s, s.offset_record);  // no length record before the records
   // (p + 100) / 50 > numero_celle, exactly, without rounding.
-  if (std::int64_t{p} + 100 > std::int64_t{50} * s.f.numero_celle) {
+  if (std::int64_t{p} + 100 > std::int64_t{metri_cella} * s.f.numero_celle) {
     registra_errore(s, 15, s.offset_record, p);
     return esito_lettura::errore_15;
   }
@@ -30,11 +31,11 @@ esito_lettura record_pendenza(stato_linea& s) {
   esito_lettura esito = controlla_progressiva(s, p);
   if (esito != esito_lettura::continua) return esito;
   Form1& f = s.f;
-  std::int64_t t = nearest(p / 50.0);
+  std::int64_t t = nearest(p / metri_cella_reale);
   if (t > 0) {
     // The previous value covers the cells up to t; at least one cell is
     // written even when t is not beyond the cursor.
-    auto valore = static_cast<std::uint8_t>(std::int64_t{s.pendenza_precedente} + 100);
+    auto valore = static_cast<std::uint8_t>(std::int64_t{s.pendenza_precedente} + scarto_pendenza);
     do {
       if (s.cursore_pendenza > f.numero_celle) break;
       f.cella_n(s.cursore_pendenza).pendenza = valore;

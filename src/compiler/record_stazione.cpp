@@ -4,6 +4,7 @@
 
 #include "compiler/stato_treno.h"
 #include "model/form1.h"
+#include "model/misure.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ esito_lettura record_stazione(stato_treno& s) {
   st.progressiva = p;
   esito_lettura esito = controlla_progressiva(s, p, 800);
   if (esito != esito_lettura::continua) return esito;
-  if (p % 50 != 0) {
+  if (p % metri_cella != 0) {
     registra_errore(s, 8, s.offset_record, p);
     return esito_lettura::interrotta;
   }
@@ -89,8 +90,8 @@ esito_lettura record_stazione(stato_treno& s) {
   }
 
   // fine is a multiple of 50: the end-marker cell is exact.
-  const bool con_segnale_fine = st.tipo < 25;
-  const std::int64_t cella_fine = std::int64_t{st.fine} / 50 - 1;
+  const bool con_segnale_fine = st.tipo < primo_tipo_senza_area;
+  const std::int64_t cella_fine = std::int64_t{st.fine} / metri_cella - 1;
   if (con_segnale_fine && cella_fine > f.numero_celle) {
     registra_errore(s, 15, s.offset_record, p);
     return esito_lettura::errore_15;
@@ -98,7 +99,7 @@ esito_lettura record_stazione(stato_treno& s) {
   if (con_segnale_fine && st.tipo != 5 && st.tipo != 6) {
     for (std::int64_t j = 1; j <= 4; ++j) {
       const std::int64_t x = cella_fine - j;
-      if (x > 1 && nel_percorso(f, x)) f.cella_n(static_cast<std::int32_t>(x)).valore_6 = static_cast<std::uint8_t>(80 + j);
+      if (x > 1 && nel_percorso(f, x)) f.cella_n(static_cast<std::int32_t>(x)).valore_6 = static_cast<std::uint8_t>(primo_slot_cartello + j);
     }
   }
   if (con_segnale_fine) {

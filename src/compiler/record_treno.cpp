@@ -5,6 +5,7 @@
 #include "compiler/nearest.h"
 #include "compiler/stato_treno.h"
 #include "model/form1.h"
+#include "model/misure.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ esito_lettura record_abbattimento(stato_treno& s) {
   const std::int32_t k = leggi_numero(s);
   esito_lettura esito = controlla_progressiva(s, p, 100);
   if (esito != esito_lettura::continua) return esito;
-  const std::int64_t i = nearest(p / 50.0);
+  const std::int64_t i = nearest(p / metri_cella_reale);
   if (!nel_percorso(f, i)) return fuori_percorso(s, p);
   cella& c = f.cella_n(static_cast<std::int32_t>(i));
   if (!cella_libera(c)) {

@@ -7,6 +7,7 @@
 #include "compiler/nearest.h"
 #include "compiler/stato_linea.h"
 #include "model/form1.h"
+#include "model/misure.h"
 
 namespace {
 
@@ -39,11 +40,11 @@ bool leggi_ripetizione(stato_linea& s, const std::string& chiave, std::size_t of
   std::size_t offset_inizio = s.in.inizio_voce;
   voce.fine = leggi_numero(s.in);
   std::size_t offset_fine = s.in.inizio_voce;
-  if (voce.inizio % 50 != 0) {
+  if (voce.inizio % metri_cella != 0) {
     registra_errore(s, 3, offset_inizio);
     return false;
   }
-  if (voce.fine % 50 != 0) {
+  if (voce.fine % metri_cella != 0) {
     registra_errore(s, 4, offset_fine);
     return false;
   }
@@ -80,13 +81,13 @@ bool leggi_chiavi(stato_linea& s, const std::string& chiave, std::size_t offset_
 }  // namespace
 
 std::int64_t celle_per_lunghezza(std::int32_t lunghezza) {
-  return nearest((static_cast<double>(lunghezza) + 7000.0) / 50.0);
+  return nearest((static_cast<double>(lunghezza) + prolungamento_linea) / metri_cella_reale);
 }
 
 void dimensiona_modello(Form1& f, std::int32_t lunghezza) {
   std::int64_t celle = celle_per_lunghezza(lunghezza);
   if (celle < 1 || lunghezza > lunghezza_massima) interrompi(stato::lettura());
-  f.lunghezza_estesa = lunghezza + 7000;
+  f.lunghezza_estesa = lunghezza + prolungamento_linea;
   f.numero_celle = static_cast<std::int32_t>(celle);
   f.percorso.assign(static_cast<std::size_t>(celle) + 1, cella{});
   if (f.con_planimetria != 0) f.planimetria.crea(f.lunghezza_estesa);

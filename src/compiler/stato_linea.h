@@ -5,6 +5,7 @@
 
 #include "compiler/lettore_voci.h"
 #include "compiler/esito_lettura.h"
+#include "model/misure.h"
 
 struct Form1;
 
@@ -15,7 +16,7 @@ struct stato_linea {
   lettore_voci in;
   std::int32_t cursore_pendenza = 0;     // next cell whose gradient is unset
   std::int32_t pendenza_precedente = 0;  // value of the last gradient record
-  std::int32_t slot_cartello = 80;       // next stazioni entry for a sign text
+  std::int32_t slot_cartello = primo_slot_cartello;       // next stazioni entry for a sign text
   std::int32_t cursore_piano = 2;        // next metre of the plan
   std::size_t offset_record = 0;         // keyword item of the record being read
   // Reference item of each chainage series, by entry (81, 82, 83) as read.

@@ -5,6 +5,7 @@
 
 #include "compiler/lettore_voci.h"
 #include "compiler/esito_lettura.h"
+#include "model/misure.h"
 
 struct Form1;
 
@@ -13,7 +14,7 @@ struct Form1;
 struct stato_treno {
   Form1& f;
   lettore_voci in;
-  std::int32_t slot_cartello = 80;           // first stazioni entry taken by a sign text
+  std::int32_t slot_cartello = primo_slot_cartello;           // first stazioni entry taken by a sign text
   std::int32_t stazione = 1;                 // entry the next station takes
   std::int32_t posizione_velocita = 0;       // every cell below it has its speed
   std::int32_t posizione_aderenza = 0;       // every cell below it has its adhesion

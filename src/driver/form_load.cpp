@@ -6,7 +6,7 @@
 #include "documents/dati_rallentamenti.h"
 #include "documents/dati_scheda.h"
 #include "base/codici_uscita.h"
-#include "base/descrizioni_errori.h"
+#include "base/catalogo_errori.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "model/form1.h"
+#include "model/misure.h"
 
 namespace {
 constexpr std::int16_t codice_ridotto = 180;
@@ -30,7 +31,7 @@ void abbassa_codice(Form1& f, std::int32_t c) {
 // The last error wins; it comes from the check, not from a source file.
 void registra(Form1& f, std::int32_t numero, std::int32_t c) {
   f.numero_errore = numero;
-  f.progressiva_errore = c * 50;
+  f.progressiva_errore = c * metri_cella;
   f.origine = {};
 }
 

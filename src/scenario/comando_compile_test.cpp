@@ -11,7 +11,7 @@
 #include "content/dati_linea.h"
 #include "content/dati_treno.h"
 #include "content/righe_linea.h"
-#include "base/descrizioni_errori.h"
+#include "base/catalogo_errori.h"
 #include "base/errore.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"

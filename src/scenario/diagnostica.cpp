@@ -7,7 +7,7 @@
 #include "compiler/confronto_voci.h"
 #include "compiler/lettore_voci.h"
 #include "compiler/nearest.h"
-#include "base/descrizioni_errori.h"
+#include "base/catalogo_errori.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "scenario/da_1252.h"
@@ -18,10 +18,8 @@ namespace {
 // was taken. (The slowdown's errors carry the slowdown's start, not the cell
 // of the part refused, so they name no cell.)
 int celle_guardate(std::int32_t numero) {
-  switch (numero) {
-    case 6: case 16: case 21: return 1;
-    default: return 0;
-  }
+  const voce_errore* e = cerca_errore(numero);
+  return e && e->cella_occupata ? 1 : 0;
 }
 
 // " (la cella N contiene ...)" for the first taken cell at the error's

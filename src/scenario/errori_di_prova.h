@@ -50,7 +50,7 @@ inline const caso_errore casi[] = {
     {false, 10, "ripetizione segnali 7 codici,    11000,    300000", "ripetizione", 5, ": la ripetizione segnali"},
     {false, 6, "progressiva chilometrica tre,    0,    1025,    0", "1025", 2, ": progressiva chilometrica"},
     {false, 306, "indicatori_vmax,  700,  30,  30,  30,  0,  30,  30,  30,  0", "indicatori_vmax", 21,
-     "(progressiva 700): cartello di velocita' massima su una cella non libera (la cella 15 contiene un cartello di "
+     "(progressiva 700): cartello di velocit\xC3\xA0 massima su una cella non libera (la cella 15 contiene un cartello di "
      "velocit\xC3\xA0 massima)"},
     {false, 392, "cartello_indicatore,  1700,   (X)", "cartello_indicatore", 6,
      "(la cella 35 contiene un cartello indicatore)"},
