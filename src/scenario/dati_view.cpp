@@ -1,8 +1,10 @@
 #include "scenario/dati_view.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
+#include "model/cella.h"
 #include "model/form1.h"
 #include "scenario/da_1252.h"
 #include "scenario/piano_sfoltito.h"
@@ -44,6 +46,22 @@ nodo corse(const std::vector<cella>& celle, std::int64_t (*valore)(const cella&)
 
 nodo fonte(const fonte_riga& f) { return lista_di({f.file, static_cast<std::int64_t>(f.riga)}); }
 
+// The slowdown whose reach holds cell c: from 20 cells before its first cell
+// (the warning sign) to 12 cells after its last, where the code check places
+// its codes.
+const record_sorgente* rallentamento_vicino(const sorgenti_scenario& f, std::int64_t c) {
+  for (const record_sorgente& r : f.record) {
+    if (r.genere != "rallentamento" || r.oggetti.empty()) continue;
+    std::int64_t primo = r.oggetti.front().first, ultimo = primo;
+    for (const auto& [cella, tipo] : r.oggetti) {
+      primo = std::min(primo, cella);
+      ultimo = std::max(ultimo, cella);
+    }
+    if (c >= primo - 20 && c <= ultimo + 12) return &r;
+  }
+  return nullptr;
+}
+
 nodo oggetti(const nodo& rapporto, const sorgenti_scenario& f) {
   nodo l = nodo::lista();
   const nodo* lista = figlio(rapporto, "oggetti");
@@ -51,7 +69,12 @@ nodo oggetti(const nodo& rapporto, const sorgenti_scenario& f) {
   for (const nodo& o : lista->elementi) {
     const std::int64_t c = numero_chiave(o, "cella", -1), tipo = numero_chiave(o, "tipo", 0);
     const record_sorgente* r = record_di_oggetto(f, c, static_cast<std::uint8_t>(tipo));
-    l.elementi.push_back(lista_di({c, tipo, r ? r->fonte.file : -1, r ? static_cast<std::int64_t>(r->fonte.riga) : 0}));
+    // A code point no record made was placed by the code check for a slowdown:
+    // that slowdown's line is shown, marked as such (the fifth number, 1).
+    const record_sorgente* per = nullptr;
+    if (!r && tipo == cella_codice) per = rallentamento_vicino(f, c);
+    const record_sorgente* q = r ? r : per;
+    l.elementi.push_back(lista_di({c, tipo, q ? q->fonte.file : -1, q ? static_cast<std::int64_t>(q->fonte.riga) : 0, per ? 1 : 0}));
   }
   return l;
 }

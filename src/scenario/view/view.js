@@ -52,7 +52,7 @@
 
   // ---- objects of the cells and stations ----
   const oggetti = (D.oggetti || []).map((o, i) => ({
-    genere: 'oggetto', cella: o[0], tipo: o[1], fonte: o[2] >= 0 ? { file: o[2], riga: o[3] } : null,
+    genere: 'oggetto', cella: o[0], tipo: o[1], fonte: o[2] >= 0 ? { file: o[2], riga: o[3] } : null, dalControllo: o[4] === 1,
     dett: (R.oggetti || [])[i] || {}, metro: o[0] * CELLA + CELLA / 2,
   }));
   const RIGA_DI_TIPO = { 1: 'segnali', 2: 'rallentamenti', 3: 'rallentamenti', 4: 'rallentamenti', 5: 'rallentamenti',
@@ -714,7 +714,8 @@
       eDettagli.append(el('h3', null, o.dett.oggetto || 'oggetto di tipo ' + o.tipo),
         el('div', { class: 'luogo' }, 'km ' + km(o.cella * CELLA) + ' \u00b7 cella ' + o.cella + ' (da ' + o.cella * CELLA + ' a ' + (o.cella * CELLA + CELLA) + ' m)'),
         tabellaValori(o.dett));
-      eDettagli.append(o.fonte ? brano(o.fonte) : senzaFonte('Nessuna riga dei sorgenti ha prodotto questo oggetto.'));
+      if (o.dalControllo) eDettagli.append(el('p', { class: 'nota' }, 'Nessuna riga dei sorgenti: il controllo dei codici lo ha posto per il rallentamento qui sotto.'));
+      eDettagli.append(o.fonte ? brano(o.fonte) : senzaFonte(o.tipo === 12 ? 'Nessuna riga dei sorgenti: posto dal controllo dei codici.' : 'Nessuna riga dei sorgenti ha prodotto questo oggetto.'));
     } else if (o.genere === 'stazione') {
       eDettagli.append(el('h3', null, o.nome),
         el('div', { class: 'luogo' }, 'km ' + km(o.metro) + ' \u00b7 area da km ' + km(o.inizio) + ' a km ' + km(o.fine)),
