@@ -71,7 +71,8 @@
     const fine = (perRiga.rallentamenti || []).find((x) => x.tipo === 2 && x.cella > o.cella);
     rallentamenti.push({ da: o.cella * CELLA, a: fine ? fine.cella * CELLA + CELLA : o.cella * CELLA + CELLA, velocita: o.dett.velocita });
   }
-  const diagnostiche = (D.diagnostiche || []).map((d) => Object.assign({ genere: 'diagnostica' }, d, { metro: d.progressiva }));
+  // genere is the page's kind of selection; the diagnostic's own kind (errore, avviso, nota) goes to specie.
+  const diagnostiche = (D.diagnostiche || []).map((d) => Object.assign({}, d, { genere: 'diagnostica', specie: d.genere, metro: d.progressiva }));
 
   // ---- the plan: thinned points, coordinates in metres ----
   const piano = D.piano ? {
@@ -722,7 +723,7 @@
         tabellaValori(o.dett));
       eDettagli.append(o.fonte ? brano(o.fonte) : senzaFonte('Nessuna riga dei sorgenti per questa stazione.'));
     } else if (o.genere === 'diagnostica') {
-      eDettagli.append(el('h3', null, o.genere === 'diagnostica' && o.genere !== 'nota' ? (o.genere === 'avviso' ? 'Avviso' : 'Errore dei sorgenti') : 'Nota'),
+      eDettagli.append(el('h3', null, { errore: 'Errore dei sorgenti', avviso: 'Avviso dei sorgenti' }[o.specie] || 'Nota'),
         el('div', { class: 'luogo' }, (o.nome_file ? o.nome_file + ', riga ' + o.riga + ', colonna ' + o.colonna : 'senza posto nei sorgenti') + (o.metro >= 0 ? ' \u00b7 km ' + km(o.metro) : '')),
         el('p', null, o.messaggio));
       if (o.file >= 0) eDettagli.append(brano({ file: o.file, riga: o.riga }, o.colonna));
@@ -795,7 +796,7 @@
     else if (!diagnostiche.length) eErrori.append(el('p', { class: 'nota' }, 'Nessun errore nei sorgenti.'));
     for (const d of diagnostiche) {
       const dove = (d.nome_file ? d.nome_file + ':' + d.riga + ':' + d.colonna : 'senza posto') + (d.metro >= 0 ? ' \u00b7 km ' + km(d.metro) : '');
-      const b = el('button', { type: 'button', class: d.genere }, el('span', { class: 'dove' }, dove), d.messaggio);
+      const b = el('button', { type: 'button', class: d.specie }, el('span', { class: 'dove' }, dove), d.messaggio);
       b.addEventListener('click', () => {
         if (d.metro >= 0) { stato.segno = d.metro; vaiA(d.metro, 2000); }
         scegli(d);
