@@ -165,7 +165,7 @@
     g.setLineDash([]); g.strokeStyle = '#3b4650'; g.lineWidth = 2.5;
     tracciaPiano(g, 0, lunghezza);
     // The stretch shown by the profiles.
-    if (stato.a - stato.da < fineDominio * 0.98) {
+    if (stato.a - stato.da < lunghezza * 0.9) {
       g.strokeStyle = 'rgba(31, 111, 235, 0.55)'; g.lineWidth = 9;
       tracciaPiano(g, Math.max(0, stato.da), Math.min(stato.a, piano.metri[piano.metri.length - 1]));
     }
@@ -181,13 +181,14 @@
       g.beginPath(); g.arc(x, y, posto ? 2.5 : 4, 0, 2 * Math.PI);
       g.fillStyle = posto ? '#fff' : '#c0392b'; g.fill();
       g.lineWidth = 1.5; g.strokeStyle = posto ? '#7b8794' : '#fff'; g.stroke();
+      // The name above and to the right of its dot, clear of the line's own stroke.
       const w = g.measureText(s.nome).width;
-      const box = [x + 7, y - 8, x + 7 + w + 4, y + 8];
+      const box = [x + 5, y - 19, x + 9 + w, y - 3];
       if (occupati.some((b) => b[0] < box[2] && box[0] < b[2] && b[1] < box[3] && box[1] < b[3])) continue;
       occupati.push(box);
       g.lineWidth = 3; g.strokeStyle = 'rgba(255,255,255,0.9)';
-      g.strokeText(s.nome, x + 8, y);
-      g.fillStyle = posto ? '#55606c' : '#1d232a'; g.fillText(s.nome, x + 8, y);
+      g.strokeText(s.nome, x + 7, y - 11);
+      g.fillStyle = posto ? '#55606c' : '#1d232a'; g.fillText(s.nome, x + 7, y - 11);
     }
     if (stato.segno !== null) anello(g, stato.segno, '#1f6feb', 9);
     if (stato.scelta && stato.scelta.metro >= 0) anello(g, stato.scelta.metro, '#e67e22', 8);
@@ -312,7 +313,9 @@
       const y = r.y + r.a - 4 - (v - basso) / (alto - basso) * (r.a - 10);
       g.strokeStyle = v === 0 ? '#b8c0c8' : '#eceff2'; g.lineWidth = 1;
       g.beginPath(); g.moveTo(MARGINE, y); g.lineTo(profL - DESTRA, y); g.stroke();
-      g.fillStyle = '#6b7785'; g.fillText(String(v), MARGINE - 4, y);
+      // The end values stay inside their own row.
+      g.textBaseline = v === basso ? 'bottom' : v >= alto - 1e-9 ? 'top' : 'middle';
+      g.fillStyle = '#6b7785'; g.fillText(String(v), MARGINE - 4, v === basso ? y + 3 : v >= alto - 1e-9 ? y - 4 : y);
     }
     g.textAlign = 'left';
   }
@@ -363,6 +366,8 @@
         g.fillStyle = '#7b8794'; g.fillRect(x - 3, ym - 3, 6, 6);
     }
   }
+
+  const COLORE_TIPO = { 1: '#2e8b57', 2: '#27ae60', 3: '#e67e22', 4: '#d4a017', 5: '#d4a017', 6: '#c0392b', 10: '#7b241c', 12: '#8e44ad', 13: '#8e44ad', 14: '#1f6feb' };
 
   // A short label of an object for the cell zoom.
   function etichetta(o) {
@@ -460,8 +465,14 @@
         const x = xDi(o.metro);
         if (x < xa - 10 || x > xb + 10) continue;
         const y0 = r.id === 'stazioni' ? r.y + r.a - 14 : r.y, y1 = r.id === 'stazioni' ? r.y + r.a : r.y + r.a;
+        if (pc < 0.6 && stato.scelta !== o) {
+          // Zoomed out, objects stand closer than their glyphs: one tick each.
+          g.strokeStyle = COLORE_TIPO[o.tipo] || '#7b8794'; g.lineWidth = 1;
+          g.beginPath(); g.moveTo(Math.round(x) + 0.5, y0 + 8); g.lineTo(Math.round(x) + 0.5, y1 - 8); g.stroke();
+          continue;
+        }
         glifo(g, o, x, y0, y1, stato.scelta === o);
-        if (pc >= 24 && r.id !== 'stazioni') {
+        if ((pc >= 16 || stato.scelta === o) && r.id !== 'stazioni') {
           const t = etichetta(o);
           if (t && x - ultimo > 30) {
             g.fillStyle = '#1d232a'; g.font = '10px sans-serif'; g.textBaseline = 'bottom';
@@ -787,7 +798,7 @@
     stazioni.forEach((s) => {
       lista.append(el('option', { value: s.nome }));
       const tr = el('tr', s.tipo >= 25 ? { class: 'posto' } : null,
-        el('td', null, s.nome), el('td', null, km(s.metro)), el('td', null, s.dett.orario || ''));
+        el('td', null, s.nome), el('td', null, km(s.metro)), el('td', null, s.dett.orario && s.dett.orario !== '00:00:00' ? s.dett.orario : '\u2014'));
       tr.addEventListener('click', () => { stato.segno = s.metro; vaiA(s.metro, Math.max(3000, (s.fine - s.inizio) * 3)); scegli(s); });
       corpo.append(tr);
     });
@@ -823,5 +834,6 @@
     puntoMappa: (m) => { const [x, y] = aSchermo(...puntoA(m)); const b = cMappa.getBoundingClientRect(); return [b.left + x, b.top + y]; },
     scelta: () => stato.scelta && { genere: stato.scelta.genere, metro: stato.scelta.metro },
     cursore: () => stato.cursore,
+    mostra: (m, larghezza) => vaiA(m, larghezza),
   };
 })();
