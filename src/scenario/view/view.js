@@ -3,6 +3,7 @@
 // The data come from the JSON element "dati-scenario" written by the tool.
 'use strict';
 (function () {
+  performance.mark('vista-inizio-script');
   const D = JSON.parse(document.getElementById('dati-scenario').textContent);
   const R = D.rapporto || {};
   const CELLA = 50;
