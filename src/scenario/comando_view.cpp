@@ -60,15 +60,19 @@ int comando_view(std::span<const std::string> argomenti, std::ostream& out, std:
   const std::string &cartella = a.posizionali[0], &percorso = a.posizionali[1], &treno = a.posizionali[2];
   scenario_compatto s;
   std::string rifiuto;
+  Form1 nomi;
+  nomi.cartella = cartella;
+  nomi.nome_percorso = percorso;
+  nomi.numero_treno = treno;
   if (!carica_scenario_compatto(cartella, percorso, treno, s, rifiuto)) {
     err << "scenario view: " << rifiuto << '\n';
+    std::error_code ec;
+    if (!fs::exists(file_scenario(nomi), ec) && fs::exists(file_treno(nomi), ec))
+      err << "The sources are there: compile them first with 'scenario compile " << cartella << ' ' << percorso << ' '
+          << treno << "'.\n";
     return 2;
   }
   try {
-    Form1 nomi;
-    nomi.cartella = cartella;
-    nomi.nome_percorso = percorso;
-    nomi.numero_treno = treno;
     const auto linea = leggi_se_c_e(file_linea(nomi)), treno_testo = leggi_se_c_e(file_treno(nomi));
     const sorgenti_scenario fonti = leggi_sorgenti(linea ? &*linea : nullptr, file_linea(nomi).filename().string(),
                                                    treno_testo ? &*treno_testo : nullptr,

@@ -16,6 +16,14 @@ bool numero_a(const std::string& t, std::size_t& i, std::size_t& valore) {
   return i > inizio && i - inizio < 10;
 }
 
+// A message that presents itself as a warning is one; every other placed
+// message is an error.
+std::string genere_di(const std::string& messaggio) {
+  for (const char* avviso : {"Avviso", "avviso", "warning", "Warning"})
+    if (messaggio.rfind(avviso, 0) == 0) return "avviso";
+  return "errore";
+}
+
 // The metres of "(progressiva P)" in a message, -1 when it names none.
 std::int64_t progressiva_in(const std::string& messaggio) {
   const std::string chiave = "(progressiva ";
@@ -41,7 +49,7 @@ std::vector<diagnostica_view> leggi_diagnostiche(const std::string& testo, const
       if (!numero_a(riga, i, r) || i >= riga.size() || riga[i++] != ':' || !numero_a(riga, i, c) ||
           riga.compare(i, 2, ": ") != 0)
         continue;
-      diagnostica_view d{"errore", nome, r, c, riga.substr(i + 2), -1};
+      diagnostica_view d{genere_di(riga.substr(i + 2)), nome, r, c, riga.substr(i + 2), -1};
       d.progressiva = progressiva_in(d.messaggio);
       lista.push_back(std::move(d));
       letta = true;

@@ -15,9 +15,10 @@ TEST(DiagnosticheView, TheCheckTextIsReadIntoPlacedErrorsAndNotes) {
       "        ^\n"
       " Errore n. 101: manca il file della linea\n"
       "R_1-.txt:x:5: not a place\n"
+      "R_linea.txt:3:1: Avviso: pendenza ripetuta\n"
       "scenario check: no record to set aside, the search stops here\n";
   const auto d = leggi_diagnostiche(testo, {"R_linea.txt", "R_1-.txt"});
-  ASSERT_EQ(d.size(), 4u);
+  ASSERT_EQ(d.size(), 5u);
   EXPECT_EQ(d[0].genere, "errore");
   EXPECT_EQ(d[0].file, "R_1-.txt");
   EXPECT_EQ(d[0].riga, 12u);
@@ -28,8 +29,10 @@ TEST(DiagnosticheView, TheCheckTextIsReadIntoPlacedErrorsAndNotes) {
   EXPECT_EQ(d[1].messaggio, "Errore n. 101: manca il file della linea");
   EXPECT_EQ(d[1].progressiva, -1);
   EXPECT_EQ(d[2].genere, "nota") << "a line that only looks like a place is no error";
-  EXPECT_EQ(d[3].genere, "nota");
-  EXPECT_EQ(d[3].messaggio, "no record to set aside, the search stops here");
+  EXPECT_EQ(d[3].genere, "avviso");
+  EXPECT_EQ(d[3].file, "R_linea.txt");
+  EXPECT_EQ(d[4].genere, "nota");
+  EXPECT_EQ(d[4].messaggio, "no record to set aside, the search stops here");
 }
 
 TEST(DiagnosticheView, AFaultySourceComesOutAtItsLineAndACleanOneGivesNothing) {

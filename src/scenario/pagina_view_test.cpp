@@ -96,6 +96,16 @@ TEST(ComandoView, HelpUsageAndMissingFiles) {
   EXPECT_EQ(comando_view(senza_file, out, err), 2);
   EXPECT_FALSE(std::filesystem::exists(file));
   EXPECT_NE(err.str().find("Velstra_Ordoven_318.sim"), std::string::npos) << err.str();
+  EXPECT_EQ(err.str().find("compile them first"), std::string::npos);
+  // Sources without compact files: the author is told what to run.
+  Form1 f;
+  f.cartella = dir.percorso;
+  f.nome_percorso = "Velstra_Ordoven";
+  f.numero_treno = "318";
+  dati_treno(f);
+  std::ostringstream err2;
+  EXPECT_EQ(comando_view(senza_file, out, err2), 2);
+  EXPECT_NE(err2.str().find("compile them first with 'scenario compile"), std::string::npos) << err2.str();
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ function scenario(...argomenti) {
 }
 
 // The embedded scenario's sources in a fresh folder, optionally changed, compiled, and its page.
-function pagina(nome, cambia) {
+function pagina(nome, cambia, opzioni = {}) {
   const dir = path.join(temporanea, nome);
   fs.mkdirSync(dir);
   assert.equal(scenario('extract', dir).status, 0);
@@ -40,12 +40,14 @@ function pagina(nome, cambia) {
     const file = path.join(dir, FILE_TRENO);
     fs.writeFileSync(file, cambia(fs.readFileSync(file, 'latin1')), 'latin1');
   }
-  const compilato = scenario('compile', dir, PERCORSO, TRENO);
+  const compilato = scenario('compile', ...(opzioni.senzaPiano ? ['--no-plan'] : []), dir, PERCORSO, TRENO);
   assert.ok(compilato.status === 0 || compilato.status === 1, compilato.stderr);
+  const treno = fs.readFileSync(path.join(dir, FILE_TRENO), 'latin1');
+  if (opzioni.senzaSorgenti) for (const f of fs.readdirSync(dir)) if (f.endsWith('.txt')) fs.rmSync(path.join(dir, f));
   const html = path.join(dir, 'vista.html');
   const vista = scenario('view', dir, PERCORSO, TRENO, '--out', html);
   assert.equal(vista.status, 0, vista.stderr);
-  return { dir, html, treno: fs.readFileSync(path.join(dir, FILE_TRENO), 'latin1') };
+  return { dir, html, treno };
 }
 
 // Records of the train source as the author wrote them: [line number, fields].
@@ -228,6 +230,20 @@ test('an error of the sources is listed and leads to its place and line', async 
   assert.ok(dettagli.includes(`${FILE_TRENO}, riga ${riga}`), dettagli);
   assert.ok(dettagli.includes(cambiata), 'the line at fault is shown');
   await p.screenshot({ path: path.join(immagini, 'vista-errore.png') });
+  await p.close();
+});
+
+test('from the compact files alone, without plan and sources, the page still works', async () => {
+  const { html, treno } = pagina('solo-compatti', null, { senzaPiano: true, senzaSorgenti: true });
+  const p = await apri(html);
+  const testo = await p.evaluate(() => document.body.innerText);
+  for (const [, , c] of record(treno, 'stazione')) assert.ok(testo.includes(c[c.length - 1]));
+  assert.match(testo, /I file sorgenti non sono nella cartella/);
+  await p.type('#cerca-testo', 'PARMA');
+  await p.keyboard.press('Enter');
+  const dettagli = await p.$eval('#dettagli', (e) => e.innerText);
+  assert.match(dettagli, /^PARMA/m);
+  assert.match(dettagli, /solo i file compatti/);
   await p.close();
 });
 

@@ -9,7 +9,7 @@
   const CELLA = 50;
   const celle = D.celle;
   const lunghezza = D.lunghezza > 0 ? D.lunghezza : celle * CELLA;
-  const fineDominio = Math.max(celle * CELLA, lunghezza);
+  const fineDominio = Math.max(celle * CELLA, lunghezza, 500);
   const celleLinea = Math.min(celle, Math.ceil(lunghezza / CELLA));
   const dpr = window.devicePixelRatio || 1;
 
@@ -810,7 +810,8 @@
       const dove = (d.nome_file ? d.nome_file + ':' + d.riga + ':' + d.colonna : 'senza posto') + (d.metro >= 0 ? ' \u00b7 km ' + km(d.metro) : '');
       const b = el('button', { type: 'button', class: d.specie }, el('span', { class: 'dove' }, dove), d.messaggio);
       b.addEventListener('click', () => {
-        if (d.metro >= 0) { stato.segno = d.metro; vaiA(d.metro, 2000); }
+        // The error's own mark shows the place: no search mark over it.
+        if (d.metro >= 0) { stato.segno = null; vaiA(d.metro, 2000); }
         scegli(d);
       });
       eErrori.append(b);
