@@ -6,6 +6,7 @@
 #include <vector>
 #include <algorithm>
 
+#include "scenario/disegno_svg.h"
 #include "scenario/testi_view.h"
 
 namespace {
@@ -35,21 +36,6 @@ std::string componi(std::string_view modello, std::vector<pezzo> pezzi) {
 }
 }  // namespace
 
-std::string testo_html(const std::string& testo) {
-  std::string out;
-  for (char c : testo) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&#39;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
-
 std::string pagina_view(const std::string& titolo, const nodo& dati) {
   std::ostringstream json;
   scrivi_json(json, dati);
@@ -60,7 +46,8 @@ std::string pagina_view(const std::string& titolo, const nodo& dati) {
     if (c == '<') dati_json += "\\u003c";
     else dati_json += c;
   }
-  const std::string titolo_html = testo_html(titolo);
+  // HTML text escapes as XML text does (&apos; is HTML5).
+  const std::string titolo_html = testo_xml(titolo);
   return componi(testo_pagina_html, {{"/*@dati*/", dati_json},
                                      {"/*@view.css*/", testo_view_css},
                                      {"/*@view.js*/", testo_view_js},

@@ -7,6 +7,3 @@
 // its style and script put inline and the data (dati_view) as JSON inside it.
 // titolo is UTF-8.
 std::string pagina_view(const std::string& titolo, const nodo& dati);
-
-// Text for HTML: & < > " ' escaped.
-std::string testo_html(const std::string& testo);

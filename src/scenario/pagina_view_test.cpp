@@ -75,11 +75,11 @@ TEST(PaginaView, WithoutSourcesThePageStillShowsTheCompactFiles) {
 TEST(PaginaView, TextsOfTheDataCannotCloseTheScriptOrTheTitle) {
   nodo dati;
   dati.metti("nome", std::string("</script><script>alert(1)</script><!--"));
-  const std::string pagina = pagina_view("a<b>&\"c\"", dati);
+  const std::string pagina = pagina_view("a<b>&\"c\"'", dati);
   EXPECT_EQ(quante(pagina, "</script>"), 2u);
   EXPECT_EQ(pagina.find("<!--\""), std::string::npos);
   EXPECT_NE(pagina.find("\\u003c/script>\\u003cscript>alert(1)\\u003c/script>\\u003c!--"), std::string::npos);
-  EXPECT_NE(pagina.find("<title>a&lt;b&gt;&amp;&quot;c&quot;</title>"), std::string::npos);
+  EXPECT_NE(pagina.find("<title>a&lt;b&gt;&amp;&quot;c&quot;&apos;</title>"), std::string::npos);
 }
 
 TEST(ComandoView, HelpUsageAndMissingFiles) {

@@ -192,6 +192,11 @@ test('the page of the embedded scenario: stations, a signal at cell zoom, a scre
   const cursore = await p.evaluate(() => window.vista.cursore());
   assert.ok(cursore !== null && Math.abs(cursore - 2875) < 100, `map hover gives metre ${cursore}`);
 
+  // And hovering the profiles marks that metre for the map.
+  await p.mouse.move(await p.evaluate(() => window.vista.xDiMetro(3300)), y);
+  const daiProfili = await p.evaluate(() => window.vista.cursore());
+  assert.ok(Math.abs(daiProfili - 3300) < 10, `profile hover gives metre ${daiProfili}`);
+
   // A station by name.
   await p.click('#cerca-testo', { clickCount: 3 });
   await p.type('#cerca-testo', 'piacenza');

@@ -195,8 +195,18 @@
     if (stato.scelta && stato.scelta.metro >= 0) anello(g, stato.scelta.metro, '#e67e22', 8);
     if (stato.cursore !== null) {
       const [x, y] = aSchermo(...puntoA(stato.cursore));
-      g.beginPath(); g.arc(x, y, 5, 0, 2 * Math.PI); g.fillStyle = '#e67e22'; g.fill();
-      g.lineWidth = 2; g.strokeStyle = '#fff'; g.stroke();
+      const xi = Math.max(12, Math.min(mappaL - 12, x)), yi = Math.max(12, Math.min(mappaA - 12, y));
+      if (xi === x && yi === y) {
+        g.beginPath(); g.arc(x, y, 5, 0, 2 * Math.PI); g.fillStyle = '#e67e22'; g.fill();
+        g.lineWidth = 2; g.strokeStyle = '#fff'; g.stroke();
+      } else {
+        // Off the map: an arrow on its edge points to the place.
+        const a = Math.atan2(y - yi, x - xi);
+        g.save(); g.translate(xi, yi); g.rotate(a);
+        g.beginPath(); g.moveTo(10, 0); g.lineTo(-6, -7); g.lineTo(-6, 7); g.closePath();
+        g.fillStyle = '#e67e22'; g.fill(); g.lineWidth = 1.5; g.strokeStyle = '#fff'; g.stroke();
+        g.restore();
+      }
     }
     scalaMappa(g);
   }
@@ -593,6 +603,7 @@
     mostraCursore();
     const o = colpito(e.offsetX, e.offsetY);
     cProf.title = o ? descrizioneBreve(o) : '';
+    cProf.style.cursor = o && !trascina ? 'pointer' : '';
     ridisegna();
   });
   cProf.addEventListener('pointerup', (e) => {
