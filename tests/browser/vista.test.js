@@ -158,6 +158,8 @@ test('the page of the embedded scenario: stations, a signal at cell zoom, a scre
   assert.ok(nomi.length > 40);
   for (const nome of nomi) assert.ok(testo.includes(nome), `station ${nome} is on the page`);
 
+  const interaMs = await p.evaluate(() => window.vista.tempoDisegno(20));
+
   const intera = await p.screenshot({ path: path.join(immagini, 'vista.png') });
   const s = statistichePng(Buffer.from(intera));
   console.log(`screenshot ${s.larghezza}x${s.altezza}: luminance variance ${s.varianza.toFixed(0)}, ${s.colori} colours`);
@@ -170,6 +172,8 @@ test('the page of the embedded scenario: stations, a signal at cell zoom, a scre
   await p.keyboard.press('Enter');
   const [da, a] = await p.evaluate(() => window.vista.finestra());
   assert.ok(da <= 2850 && a >= 2900 && a - da <= 2500, `window ${da}..${a} shows the cell`);
+  const celleMs = await p.evaluate(() => window.vista.tempoDisegno(20));
+  console.log(`redraw of map and profiles: ${interaMs.toFixed(1)} ms for the whole line, ${celleMs.toFixed(1)} ms at cell zoom (mean of 20)`);
   const x = await p.evaluate(() => window.vista.xDiMetro(2875));
   const y = await p.evaluate(() => window.vista.yDiRiga('segnali'));
   await p.mouse.click(x, y);
