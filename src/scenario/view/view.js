@@ -611,6 +611,17 @@
     if (era && !era.mosso) scegli(colpito(e.offsetX, e.offsetY) || cellaA(e.offsetX, e.offsetY));
   });
   cProf.addEventListener('pointerleave', () => { stato.cursore = null; mostraCursore(); ridisegna(); });
+  // Keys on the focused profiles: arrows pan by a quarter, + and - zoom about the middle.
+  cProf.tabIndex = 0;
+  cProf.addEventListener('keydown', (e) => {
+    const w = stato.a - stato.da, c = (stato.da + stato.a) / 2;
+    if (e.key === 'ArrowLeft') finestra(stato.da - w / 4, stato.a - w / 4);
+    else if (e.key === 'ArrowRight') finestra(stato.da + w / 4, stato.a + w / 4);
+    else if (e.key === '+' || e.key === '=') finestra(c - w / 4, c + w / 4);
+    else if (e.key === '-') finestra(c - w, c + w);
+    else return;
+    e.preventDefault();
+  });
 
   // What lies under a point of the profile canvas.
   function colpito(x, y) {
@@ -818,7 +829,10 @@
       lista.append(el('option', { value: s.nome }));
       const tr = el('tr', s.tipo >= 25 ? { class: 'posto' } : null,
         el('td', null, s.nome), el('td', null, km(s.metro)), el('td', null, s.dett.orario && s.dett.orario !== '00:00:00' ? s.dett.orario : '\u2014'));
-      tr.addEventListener('click', () => { stato.segno = s.metro; vaiA(s.metro, Math.max(3000, (s.fine - s.inizio) * 3)); scegli(s); });
+      const vai = () => { stato.segno = s.metro; vaiA(s.metro, Math.max(3000, (s.fine - s.inizio) * 3)); scegli(s); };
+      tr.tabIndex = 0;
+      tr.addEventListener('click', vai);
+      tr.addEventListener('keydown', (e) => { if (e.key === 'Enter') vai(); });
       corpo.append(tr);
     });
     const eErrori = document.getElementById('errori');
