@@ -793,7 +793,7 @@
     const numero = t.replace(/^km\s*/i, '');
     let m = null;
     let r = /^(\d+)\+(\d{1,3})$/.exec(numero);
-    if (r) m = Number(r[1]) * 1000 + Number(r[2].padEnd(3, '0'));
+    if (r) m = Number(r[1]) * 1000 + Number(r[2]);  // km+metres, as on the line's signs
     else if (/^\d+([.,]\d+)?$/.test(numero)) {
       const v = Number(numero.replace(',', '.'));
       // A number up to the line's length in km is a km, a larger one metres.
