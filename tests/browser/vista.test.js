@@ -208,6 +208,12 @@ test('the page of the embedded scenario: stations, a signal at cell zoom, a scre
   assert.match(await p.$eval('#dettagli', (e) => e.innerText), /^PIACENZA/m);
   const [sda, sa] = await p.evaluate(() => window.vista.finestra());
   assert.ok(sda < 71450 && sa > 71450);
+  // A km as on the line's signs, km+metres.
+  await p.click('#cerca-testo', { clickCount: 3 });
+  await p.type('#cerca-testo', '123+850');
+  await p.keyboard.press('Enter');
+  const [kda, ka] = await p.evaluate(() => window.vista.finestra());
+  assert.equal((kda + ka) / 2, 123850);
   await p.close();
 });
 
