@@ -10,6 +10,7 @@
 #include "scenario/comando_extract.h"
 #include "scenario/comando_inspect.h"
 #include "scenario/comando_plot.h"
+#include "scenario/comando_view.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ constexpr comando comandi[] = {
     {"extract", "write the embedded scenario's five text files into a folder", comando_extract},
     {"inspect", "decode a scenario's compact files into a readable report", comando_inspect},
     {"plot", "draw a compiled scenario's map and profiles into an SVG file", comando_plot},
+    {"view", "write an interactive HTML page of a compiled scenario and its sources", comando_view},
 };
 
 void stampa_aiuto(std::ostream& out) {

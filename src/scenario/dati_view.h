@@ -1,0 +1,18 @@
+#pragma once
+#include <vector>
+
+#include "scenario/diagnostiche_view.h"
+#include "scenario/nodo_rapporto.h"
+#include "scenario/scenario_compatto.h"
+#include "scenario/sorgenti_view.h"
+
+// Smallest deviation of the plan (metres) that the page can still draw: the
+// plan is thinned to it once, and the page thins further per zoom.
+inline constexpr double tolleranza_piano_m = 0.05;
+
+// Everything the page of `scenario view` shows, as one tree (written as JSON
+// into the page): the decoded report of the compact files, as `inspect`
+// builds it, and beside it what the drawing needs: the profiles as runs of
+// cells, each object's and station's source line, the plan thinned for every
+// zoom (coordinates in centimetres), the source texts and the diagnostics.
+nodo dati_view(const scenario_compatto& s, const sorgenti_scenario& f, const std::vector<diagnostica_view>& d);
