@@ -5,7 +5,8 @@
 #include <optional>
 #include <system_error>
 
-#include "base/file_system.h"
+#include "base/cartella.h"
+#include "base/file_disco.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "scenario/argomenti_scenario.h"
@@ -33,13 +34,11 @@ const char* const aiuto_view =
     "64 a usage error.\n";
 
 namespace {
-std::optional<std::string> leggi_se_c_e(const fs::path& file) {
-  std::error_code ec;
-  if (!fs::is_regular_file(file, ec)) return std::nullopt;
-  std::ifstream in(file, std::ios::binary);
-  if (!in.is_open()) throw errore_file_system(file, "cannot open");
-  std::string testo(std::istreambuf_iterator<char>(in), {});
-  if (in.bad()) throw errore_file_system(file, "cannot read");
+std::optional<std::string> leggi_se_c_e(const cartella_file& cartella, const std::string& nome) {
+  std::string testo;
+  const stato letto = cartella.leggi(nome, testo);
+  if (letto.genere() == genere_stato::non_trovato) return std::nullopt;
+  verifica(letto);
   return testo;
 }
 }  // namespace
@@ -60,28 +59,26 @@ int comando_view(std::span<const std::string> argomenti, std::ostream& out, std:
   const std::string &cartella = a.posizionali[0], &percorso = a.posizionali[1], &treno = a.posizionali[2];
   scenario_compatto s;
   std::string rifiuto;
+  const cartella_disco disco(percorso_utf8(cartella));
   Form1 nomi;
-  nomi.cartella = cartella;
   nomi.nome_percorso = percorso;
   nomi.numero_treno = treno;
   if (!carica_scenario_compatto(cartella, percorso, treno, s, rifiuto)) {
     err << "scenario view: " << rifiuto << '\n';
-    std::error_code ec;
-    if (!fs::exists(file_scenario(nomi), ec) && fs::exists(file_treno(nomi), ec))
+    if (!disco.esiste(file_scenario(nomi)) && disco.esiste(file_treno(nomi)))
       err << "The sources are there: compile them first with 'scenario compile " << cartella << ' ' << percorso << ' '
           << treno << "'.\n";
     return 2;
   }
   try {
-    const auto linea = leggi_se_c_e(file_linea(nomi)), treno_testo = leggi_se_c_e(file_treno(nomi));
-    const sorgenti_scenario fonti = leggi_sorgenti(linea ? &*linea : nullptr, file_linea(nomi).filename().string(),
-                                                   treno_testo ? &*treno_testo : nullptr,
-                                                   file_treno(nomi).filename().string());
+    const auto linea = leggi_se_c_e(disco, file_linea(nomi)), treno_testo = leggi_se_c_e(disco, file_treno(nomi));
+    const sorgenti_scenario fonti = leggi_sorgenti(linea ? &*linea : nullptr, file_linea(nomi),
+                                                   treno_testo ? &*treno_testo : nullptr, file_treno(nomi));
     const auto diagnostiche = diagnostiche_sorgenti(cartella, percorso, treno);
     const std::string pagina = pagina_view(percorso + " \xE2\x80\x94 treno " + treno, dati_view(s, fonti, diagnostiche));
-    sostituisci_file(*a.valore("--out"), pagina);
-  } catch (const errore_file_system& e) {
-    err << "scenario view: " << e.what() << '\n';
+    verifica(sostituisci_file_disco(percorso_utf8(*a.valore("--out")), pagina));
+  } catch (const interruzione& e) {
+    err << "scenario view: " << e.s.messaggio() << '\n';
     return 2;
   }
   return 0;

@@ -3,6 +3,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "base/cartella.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "scenario/comando_check.h"
@@ -70,17 +71,16 @@ std::vector<diagnostica_view> leggi_diagnostiche(const std::string& testo, const
 
 std::vector<diagnostica_view> diagnostiche_sorgenti(const std::filesystem::path& cartella, const std::string& percorso,
                                                     const std::string& treno) {
+  const cartella_disco disco(cartella);
   Form1 nomi;
-  nomi.cartella = cartella;
   nomi.nome_percorso = percorso;
   nomi.numero_treno = treno;
-  std::error_code ec;
-  if (!std::filesystem::exists(file_linea(nomi), ec) && !std::filesystem::exists(file_treno(nomi), ec)) return {};
-  const std::vector<std::string> argomenti{cartella.string(), percorso, treno};
+  if (!disco.esiste(file_linea(nomi)) && !disco.esiste(file_treno(nomi))) return {};
+  const std::vector<std::string> argomenti{testo_utf8(cartella), percorso, treno};
   std::ostringstream out, err;
   if (comando_check(argomenti, out, err) > 1) {
     // The search could not run: its words are the one note of the page.
     return {{"nota", "", 0, 0, "controllo dei sorgenti non eseguito: " + err.str(), -1}};
   }
-  return leggi_diagnostiche(err.str(), {file_linea(nomi).filename().string(), file_treno(nomi).filename().string()});
+  return leggi_diagnostiche(err.str(), {file_linea(nomi), file_treno(nomi)});
 }

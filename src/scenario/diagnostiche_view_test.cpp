@@ -37,10 +37,7 @@ TEST(DiagnosticheView, TheCheckTextIsReadIntoPlacedErrorsAndNotes) {
 
 TEST(DiagnosticheView, AFaultySourceComesOutAtItsLineAndACleanOneGivesNothing) {
   cartella_temporanea dir;
-  Form1 f;
-  f.cartella = dir.percorso;
-  f.nome_percorso = "Velstra_Ordoven";
-  f.numero_treno = "318";
+  form_su_disco f(dir.percorso);
   EXPECT_TRUE(diagnostiche_sorgenti(dir.percorso, "Velstra_Ordoven", "318").empty()) << "no sources, no check";
   dati_linea(f);
   dati_treno(f);

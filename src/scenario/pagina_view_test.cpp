@@ -12,6 +12,7 @@
 #include "scenario/comando_view.h"
 #include "scenario/da_1252.h"
 #include "test_support/cartella_temporanea.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
 
@@ -21,18 +22,15 @@ std::size_t quante(const std::string& testo, const std::string& cosa) {
   return n;
 }
 
-std::string pagina_incorporata(const std::filesystem::path& dir, bool con_sorgenti, std::unique_ptr<Form1>& f) {
-  f = std::make_unique<Form1>();
-  f->cartella = dir;
-  f->nome_percorso = "Velstra_Ordoven";
-  f->numero_treno = "318";
+std::string pagina_incorporata(const std::filesystem::path& dir, bool con_sorgenti, std::unique_ptr<form_su_disco>& f) {
+  f = std::make_unique<form_su_disco>(dir);
   dati_linea(*f);
   dati_treno(*f);
-  const std::string linea = leggi_tutto(file_linea(*f)), treno = leggi_tutto(file_treno(*f));
+  const std::string linea = leggi_tutto(*f->cartella, file_linea(*f)), treno = leggi_tutto(*f->cartella, file_treno(*f));
   memorizza_percorso(*f, 1, nullptr);  // the compiler deletes its sources
   if (con_sorgenti) {
-    scrivi_tutto(file_linea(*f), linea);
-    scrivi_tutto(file_treno(*f), treno);
+    scrivi_tutto(*f->cartella, file_linea(*f), linea);
+    scrivi_tutto(*f->cartella, file_treno(*f), treno);
   }
   const auto out = dir / "vista.html";
   std::ostringstream o, e;
@@ -43,7 +41,7 @@ std::string pagina_incorporata(const std::filesystem::path& dir, bool con_sorgen
 
 TEST(PaginaView, ThePageOfTheEmbeddedScenarioIsSelfContainedAndSmall) {
   cartella_temporanea dir;
-  std::unique_ptr<Form1> f;
+  std::unique_ptr<form_su_disco> f;
   const std::string pagina = pagina_incorporata(dir.percorso, true, f);
   EXPECT_LT(pagina.size(), 5u * 1024 * 1024);
   EXPECT_EQ(pagina.rfind("<!DOCTYPE html>", 0), 0u);
@@ -65,7 +63,7 @@ TEST(PaginaView, ThePageOfTheEmbeddedScenarioIsSelfContainedAndSmall) {
 
 TEST(PaginaView, WithoutSourcesThePageStillShowsTheCompactFiles) {
   cartella_temporanea dir;
-  std::unique_ptr<Form1> f;
+  std::unique_ptr<form_su_disco> f;
   const std::string pagina = pagina_incorporata(dir.percorso, false, f);
   EXPECT_NE(pagina.find("\"sorgenti\": []"), std::string::npos);
   EXPECT_NE(pagina.find("\"diagnostiche\": []"), std::string::npos);
@@ -98,10 +96,7 @@ TEST(ComandoView, HelpUsageAndMissingFiles) {
   EXPECT_NE(err.str().find("Velstra_Ordoven_318.sim"), std::string::npos) << err.str();
   EXPECT_EQ(err.str().find("compile them first"), std::string::npos);
   // Sources without compact files: the author is told what to run.
-  Form1 f;
-  f.cartella = dir.percorso;
-  f.nome_percorso = "Velstra_Ordoven";
-  f.numero_treno = "318";
+  form_su_disco f(dir.percorso);
   dati_treno(f);
   std::ostringstream err2;
   EXPECT_EQ(comando_view(senza_file, out, err2), 2);

@@ -10,7 +10,7 @@
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
 #include "scenario/errori_di_prova.h"
-#include "test_support/cartella_temporanea.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
 
@@ -59,14 +59,11 @@ TEST(SorgentiView, LinesAreCountedAsTheCompilerCountsThemAndNothingBeforeTheGene
 }
 
 TEST(SorgentiView, EveryObjectTheEmbeddedSourcesPlaceHasItsLine) {
-  cartella_temporanea dir;
-  auto f = std::make_unique<Form1>();
-  f->cartella = dir.percorso;
-  f->nome_percorso = "Velstra_Ordoven";
-  f->numero_treno = "318";
+  auto prova = std::make_unique<form_di_prova>("Velstra_Ordoven", "318");
+  Form1* f = &prova->f;
   dati_linea(*f);
   dati_treno(*f);
-  const std::string linea = leggi_tutto(file_linea(*f)), treno = leggi_tutto(file_treno(*f));
+  const std::string linea = leggi_tutto(*f->cartella, file_linea(*f)), treno = leggi_tutto(*f->cartella, file_treno(*f));
   memorizza_percorso(*f, 1, nullptr);
   ASSERT_EQ(f->numero_errore, 0);
   const sorgenti_scenario s = leggi_sorgenti(&linea, "linea", &treno, "treno");
