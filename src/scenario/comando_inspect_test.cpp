@@ -5,9 +5,10 @@
 #include <memory>
 #include <sstream>
 
+#include "base/nomi_file.h"
 #include "content/dati_linea.h"
 #include "content/dati_treno.h"
-#include "base/nomi_file.h"
+#include "content/righe_linea.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
 #include "scenario/da_1252.h"
@@ -38,36 +39,226 @@ const nodo& campo(const nodo& n, const std::string& chiave) {
   return vuoto;
 }
 
+bool ha(const nodo& n, const std::string& chiave) {
+  for (const auto& k : n.chiavi)
+    if (k == chiave) return true;
+  return false;
+}
+
 std::int64_t numero(const nodo& n, const std::string& chiave) { return campo(n, chiave).numero; }
+
+nodo rapporto_di(const fs::path& dir, const std::string& percorso, const std::string& treno) {
+  scenario_compatto s;
+  std::string guasto;
+  EXPECT_TRUE(carica_scenario_compatto(dir, percorso, treno, s, guasto)) << guasto;
+  return rapporto_scenario(s, indicizza_sorgenti(dir, percorso, treno));
+}
+
+const nodo* oggetto_in(const nodo& r, std::int64_t cella) {
+  for (const nodo& n : campo(r, "oggetti").elementi)
+    if (numero(n, "cella") == cella) return &n;
+  return nullptr;
+}
+
+// The numbers of a source line after its keyword, as an author reads them
+// (an empty item is 0).
+std::vector<std::int32_t> numeri_scritti(std::string_view riga) {
+  std::vector<std::int32_t> v;
+  std::size_t i = riga.find(',');
+  while (i != std::string_view::npos) {
+    const std::size_t j = riga.find(',', i + 1);
+    const std::string t(riga.substr(i + 1, j == std::string_view::npos ? std::string_view::npos : j - i - 1));
+    v.push_back(t.find_first_of("0123456789") == std::string::npos ? 0 : std::stoi(t));
+    i = j;
+  }
+  return v;
+}
+
+// The speeds a board's report shows, in the order of the record: s1 s2 s3 t1 t2 t3.
+std::vector<std::int32_t> velocita_mostrate(const nodo& oggetto) {
+  const nodo& v = campo(oggetto, "valori");
+  std::vector<std::int32_t> prime, seconde;
+  for (const char* k : {"velocita_1", "velocita_2", "velocita_3"}) {
+    prime.push_back(static_cast<std::int32_t>(numero(campo(v, k), "prima_kmh")));
+    seconde.push_back(static_cast<std::int32_t>(numero(campo(v, k), "seconda_kmh")));
+  }
+  prime.insert(prime.end(), seconde.begin(), seconde.end());
+  return prime;
+}
+
+// A small line of 10 km with boards across the whole speed range, compiled
+// by the real compiler; the report must give back what the author wrote.
+TEST(ComandoInspect, BoardsShowTheSpeedsTheAuthorWrote) {
+  const std::vector<std::string> tavole = {
+      "indicatori_vmax,  9600,  130,  140,  150,  0,  130,  140,  150,  0",
+      "indicatori_vmax,  1000,  5,  10,  15,  1,  0,  0,  0,  2",
+      "indicatori_vmax,  2000,  30,  60,  95,  0,  25,  55,  90,  0",
+      "indicatori_vmax,  3000,  100,  105,  110,  2,  100,  105,  110,  3",
+      "indicatori_vmax,  4000,  160,  200,  250,  0,  155,  195,  245,  0",
+      "indicatori_vmax,  5000,  300,  350,  400,  0,  300,  345,  495,  0",
+      "indicatori_vmax,  5050,  110,  115,  120,  0,  ,  ,  ,  0",
+      "indicatori_vmax,  6000,  1000,  1500,  1635,  0,  0,  5,  35,  0",
+      "indicatori_vmax,  7000,  0,  0,  0,  0,  5,  490,  0,  0",
+  };
+  std::string linea = "[generale]\r\nlunghezza percorso,  10000\r\n[cartelli]\r\n";
+  for (const auto& t : tavole) linea += t + "\r\n";
+  linea += "[fine]\r\n";
+  const std::string treno = "[generale]\r\n[fine]\r\n";
+
+  cartella_temporanea dir;
+  Form1 f;
+  f.cartella = dir.percorso;
+  f.nome_percorso = "Prova";
+  f.numero_treno = "7";
+  scrivi_tutto(file_linea(f), linea);
+  scrivi_tutto(file_treno(f), treno);
+  memorizza_percorso(f, 0, nullptr);
+  ASSERT_EQ(f.numero_errore, 0);
+  ASSERT_FALSE(fs::exists(file_linea(f)));
+
+  // From the compact files alone: the speeds, and the cell as all that is known of the place.
+  const nodo solo_celle = rapporto_di(dir.percorso, "Prova", "7");
+  // With the sources beside them: the progressive written too.
+  scrivi_tutto(file_linea(f), linea);
+  scrivi_tutto(file_treno(f), treno);
+  const nodo con_sorgenti = rapporto_di(dir.percorso, "Prova", "7");
+
+  for (std::size_t k = 0; k < tavole.size(); ++k) {
+    const std::vector<std::int32_t> w = numeri_scritti(tavole[k]);
+    const std::int64_t cella = (w[0] + 50) / 50;  // boards are put one cell on
+    const std::vector<std::int32_t> attese = {w[1], w[2], w[3], w[5], w[6], w[7]};
+    for (const nodo* r : {&solo_celle, &con_sorgenti}) {
+      const nodo* o = oggetto_in(*r, cella);
+      ASSERT_NE(o, nullptr) << tavole[k];
+      EXPECT_EQ(velocita_mostrate(*o), attese) << tavole[k];
+      EXPECT_EQ(numero(campo(*o, "valori"), "codice_1"), w[4]) << tavole[k];
+      EXPECT_EQ(numero(campo(*o, "valori"), "codice_2"), w[8]) << tavole[k];
+    }
+    const nodo& o = *oggetto_in(con_sorgenti, cella);
+    EXPECT_EQ(numero(o, "progressiva_scritta"), w[0]);
+    EXPECT_EQ(numero(campo(o, "sorgente"), "riga"), static_cast<std::int64_t>(k + 4));
+    EXPECT_EQ(campo(o, "descrizione").testo.rfind("cella " + std::to_string(cella) + " (" + std::to_string(cella * 50) + "-" +
+                                                      std::to_string(cella * 50 + 50) + " m), cartello di velocit\xC3\xA0 massima a " +
+                                                      std::to_string(w[0]) + " m (Prova_linea.txt riga " + std::to_string(k + 4) + ")",
+                                                  0),
+              0u)
+        << campo(o, "descrizione").testo;
+    EXPECT_FALSE(ha(*oggetto_in(solo_celle, cella), "progressiva_scritta"));
+    EXPECT_NE(campo(*oggetto_in(solo_celle, cella), "descrizione").testo.find("solo la cella \xC3\xA8 nota"), std::string::npos);
+  }
+  EXPECT_TRUE(campo(con_sorgenti, "discordanze_con_le_sorgenti").elementi.empty());
+}
+
+// Every board of the embedded line, every object at the progressive its record wrote.
+TEST(ComandoInspect, TheEmbeddedScenarioShowsWhatItsSourcesWrite) {
+  cartella_temporanea dir;
+  const auto f = compila_in(dir.percorso);
+  dati_linea(*f);
+  dati_treno(*f);
+  const nodo r = rapporto_di(dir.percorso, "Velstra_Ordoven", "318");
+
+  std::size_t tavole = 0;
+  for (std::string_view riga : righe_linea()) {
+    if (riga.find("indicatori_vmax") == std::string_view::npos) continue;
+    const std::vector<std::int32_t> w = numeri_scritti(riga);
+    const nodo* o = oggetto_in(r, (w[0] + 50) / 50);
+    ASSERT_NE(o, nullptr) << riga;
+    EXPECT_EQ(velocita_mostrate(*o), (std::vector<std::int32_t>{w[1], w[2], w[3], w[5], w[6], w[7]})) << riga;
+    EXPECT_EQ(numero(*o, "progressiva_scritta"), w[0]);
+    ++tavole;
+  }
+  EXPECT_EQ(tavole, 85u);
+
+  // Every object but the code points the code check adds before the slowdown.
+  std::size_t del_controllo = 0;
+  for (const nodo& o : campo(r, "oggetti").elementi) {
+    if (ha(o, "messo_da")) {
+      EXPECT_NE(campo(o, "descrizione").testo.find("), codice di ripetizione segnali messo dal controllo dei codici"), std::string::npos);
+      EXPECT_EQ(numero(campo(o, "valori"), "codice"), 180);
+      ++del_controllo;
+      continue;
+    }
+    EXPECT_TRUE(ha(o, "progressiva_scritta")) << campo(o, "descrizione").testo;
+  }
+  EXPECT_EQ(del_controllo, 4u);
+  EXPECT_TRUE(campo(r, "discordanze_con_le_sorgenti").elementi.empty());
+
+  // A signal written at 3450 stands in cell 70, which covers 3500 to 3550.
+  const std::string treno = leggi_tutto(dir.percorso / "Velstra_Ordoven_318-.txt");
+  const std::size_t riga_3450 =
+      static_cast<std::size_t>(std::count(treno.begin(), treno.begin() + static_cast<std::ptrdiff_t>(treno.find("segnale,    3450")), '\n')) + 1;
+  EXPECT_EQ(campo(*oggetto_in(r, 70), "descrizione").testo,
+            "cella 70 (3500-3550 m), segnale a 3450 m (Velstra_Ordoven_318-.txt riga " + std::to_string(riga_3450) + ")");
+  // A code point at 10000 is in the cell of its progressive.
+  EXPECT_EQ(campo(*oggetto_in(r, 200), "descrizione").testo.rfind("cella 200 (10000-10050 m), codice di ripetizione segnali a 10000 m", 0), 0u);
+  // The slowdown "rallentamento, 259150, 90, 450, ...": warning, start and end.
+  EXPECT_EQ(campo(*oggetto_in(r, 5160), "descrizione").testo.rfind("cella 5160 (258000-258050 m), avviso del rallentamento a 259150 m", 0), 0u);
+  EXPECT_EQ(campo(*oggetto_in(r, 5193), "descrizione").testo.rfind("cella 5193 (259650-259700 m), fine del rallentamento a 259150 m lungo 450 m", 0), 0u);
+  EXPECT_EQ(numero(campo(*oggetto_in(r, 5184), "valori"), "velocita_kmh"), 90);
+
+  // The chainage series moved by their flag say so.
+  const nodo& serie = campo(campo(r, "generali"), "serie_chilometriche");
+  std::vector<std::string> spiegazioni;
+  for (const nodo& x : serie.elementi) spiegazioni.push_back(campo(x, "spiegazione").testo);
+  EXPECT_EQ(spiegazioni, (std::vector<std::string>{"315300 = 315200 + 100", "218400 = 218300 + 100", "0 come scritto"}));
+
+  // Profiles as the author wrote them: from, to, value.
+  const nodo& velocita = campo(campo(campo(r, "profili"), "velocita"), "tratti");
+  ASSERT_GT(velocita.elementi.size(), 3u);
+  const std::int64_t attese[][3] = {{0, 1250, 30}, {1250, 2050, 100}, {2050, 6000, 115}};
+  for (std::size_t k = 0; k < 3; ++k) {
+    EXPECT_EQ(numero(velocita.elementi[k], "da_m"), attese[k][0]);
+    EXPECT_EQ(numero(velocita.elementi[k], "a_m"), attese[k][1]);
+    EXPECT_EQ(numero(velocita.elementi[k], "valore"), attese[k][2]);
+  }
+  EXPECT_EQ(numero(velocita.elementi.back(), "a_m"), 300000);
+  const nodo& pendenza = campo(campo(campo(r, "profili"), "pendenza"), "tratti");
+  EXPECT_EQ(numero(pendenza.elementi[1], "da_m"), 9800);
+  EXPECT_EQ(numero(pendenza.elementi[1], "valore"), -3);
+  EXPECT_EQ(campo(campo(campo(r, "profili"), "aderenza"), "fonte").testo, "sorgente");
+}
+
+// Without sources the profiles come from the cells in 50 m steps, and every
+// object says that only its cell is known.
+TEST(ComandoInspect, WithoutSourcesOnlyTheCellIsKnown) {
+  cartella_temporanea dir;
+  const auto f = compila_in(dir.percorso);
+  const nodo r = rapporto_di(dir.percorso, "Velstra_Ordoven", "318");
+  EXPECT_FALSE(ha(r, "discordanze_con_le_sorgenti"));
+  for (const nodo& o : campo(r, "oggetti").elementi) {
+    EXPECT_FALSE(ha(o, "progressiva_scritta"));
+    EXPECT_NE(campo(o, "descrizione").testo.find("solo la cella \xC3\xA8 nota (sorgenti non trovate)"), std::string::npos);
+  }
+  const nodo& velocita = campo(campo(r, "profili"), "velocita");
+  EXPECT_EQ(campo(velocita, "fonte").testo, "celle");
+  const nodo& t = campo(velocita, "tratti");
+  // "velocita, 0, 30" then "velocita, 1250, 100": cells 0 to 24 hold 30 km/h.
+  EXPECT_EQ(numero(t.elementi[0], "da_m"), 0);
+  EXPECT_EQ(numero(t.elementi[0], "a_m"), 1250);
+  EXPECT_EQ(numero(t.elementi[0], "valore"), 30);
+  EXPECT_EQ(numero(t.elementi.back(), "a_m"), 300000);
+  for (std::size_t k = 1; k < t.elementi.size(); ++k) EXPECT_EQ(numero(t.elementi[k], "da_m"), numero(t.elementi[k - 1], "a_m"));
+}
 
 TEST(ComandoInspect, ReportMatchesTheCompiledModelFieldByField) {
   cartella_temporanea dir;
   const auto f = compila_in(dir.percorso);
-  scenario_compatto s;
-  std::string guasto;
-  ASSERT_TRUE(carica_scenario_compatto(dir.percorso, "Velstra_Ordoven", "318", s, guasto)) << guasto;
-  const nodo r = rapporto_scenario(s);
+  const nodo r = rapporto_di(dir.percorso, "Velstra_Ordoven", "318");
+  EXPECT_EQ(campo(r, "percorso").testo, "Velstra_Ordoven");
+  EXPECT_EQ(campo(r, "treno").testo, "318");
 
   const nodo& g = campo(r, "generali");
   EXPECT_EQ(numero(g, "lunghezza_linea_m"), f->stazioni[voce_treno_linea].fine);
-  const nodo& serie = campo(g, "serie_chilometriche");
-  ASSERT_EQ(serie.elementi.size(), 3u);
-  for (int k = 0; k < 3; ++k) {
-    const stazione& x = f->stazioni[static_cast<std::size_t>(voce_progressiva_tre + k)];
-    EXPECT_EQ(numero(serie.elementi[static_cast<std::size_t>(k)], "inizio"), x.inizio);
-    EXPECT_EQ(numero(serie.elementi[static_cast<std::size_t>(k)], "riferimento"), x.fine);
-    EXPECT_EQ(numero(serie.elementi[static_cast<std::size_t>(k)], "flag"), x.progressiva);
-  }
   const stazione& sf = f->stazioni[voce_sfondo];
   const stazione& rip = f->stazioni[voce_ripetizione];
   EXPECT_EQ(numero(campo(g, "sfondo"), "uno"), sf.inizio);
   EXPECT_EQ(numero(campo(g, "sfondo"), "due"), sf.progressiva);
   EXPECT_EQ(numero(campo(g, "sfondo"), "tre"), sf.fine);
-  EXPECT_EQ(numero(campo(g, "ripetizione_segnali"), "inizio"), rip.inizio);
-  EXPECT_EQ(numero(campo(g, "ripetizione_segnali"), "fine"), rip.fine);
+  EXPECT_EQ(numero(campo(g, "ripetizione_segnali"), "inizio_m"), rip.inizio);
+  EXPECT_EQ(numero(campo(g, "ripetizione_segnali"), "fine_m"), rip.fine);
   EXPECT_EQ(numero(campo(g, "ripetizione_segnali"), "codici"), rip.progressiva);
   EXPECT_EQ(numero(campo(g, "treno"), "massa_frenata_percento"), f->stazioni[voce_treno_linea].inizio);
-  EXPECT_EQ(numero(campo(g, "treno"), "carri"), f->stazioni[voce_treno_linea].progressiva);
+  EXPECT_EQ(numero(campo(g, "treno"), "vetture"), f->stazioni[voce_treno_linea].progressiva);
   EXPECT_EQ(numero(campo(g, "treno"), "sabbia"), rip.campo_7);
   EXPECT_EQ(campo(g, "orologio").testo, ore_minuti_secondi(rip.campo_9 * 3600 + rip.campo_10 * 60 + rip.campo_11));
   EXPECT_EQ(numero(campo(g, "marchi_e_codici"), "marchio_scenario"), sf.campo_7);
@@ -97,23 +288,25 @@ TEST(ComandoInspect, ReportMatchesTheCompiledModelFieldByField) {
   for (const nodo& n : oggetti.elementi) {
     const cella& c = f->cella_n(static_cast<std::int32_t>(numero(n, "cella")));
     EXPECT_EQ(numero(n, "tipo"), c.tipo);
-    if (c.tipo == cella_codice) { EXPECT_EQ(numero(n, "codice"), c.valore_1); }
-    if (c.tipo == cella_indicatore_vmax) {
-      const std::int64_t prima = numero(campo(n, "velocita_1"), "prima"), seconda = numero(campo(n, "velocita_1"), "seconda");
-      EXPECT_EQ(prima * 20 + seconda / 5, c.valore_1);
-      EXPECT_EQ(numero(n, "codice_1") * 10 + numero(n, "codice_2"), c.valore_4);
-    }
-    if (c.tipo == cella_cartello_indicatore) { EXPECT_EQ(campo(n, "testo").testo, utf8_da_1252(f->stazioni[static_cast<std::size_t>(c.valore_1)].nome)); }
-    if (c.tipo == cella_segnale) { EXPECT_EQ(numero(n, "valore_segnale"), c.valore_5); }
+    EXPECT_EQ(numero(n, "da_m"), numero(n, "cella") * 50);
+    if (c.tipo == cella_codice) { EXPECT_EQ(numero(campo(n, "valori"), "codice"), c.valore_1); }
+    if (c.tipo == cella_cartello_indicatore) { EXPECT_EQ(campo(campo(n, "valori"), "testo").testo, utf8_da_1252(f->stazioni[static_cast<std::size_t>(c.valore_1)].nome)); }
+    if (c.tipo == cella_segnale) { EXPECT_EQ(numero(campo(n, "valori"), "valore_5"), c.valore_5); }
   }
-  EXPECT_EQ(numero(r, "punti_planimetria"), f->lunghezza_estesa + 1);
+  EXPECT_EQ(numero(campo(r, "planimetria"), "punti"), f->lunghezza_estesa + 1);
 
-  // The JSON is the same tree.
+  // The JSON and the text are the same tree.
   std::ostringstream out, err, atteso;
   const std::vector<std::string> argomenti{dir.percorso.string(), "Velstra_Ordoven", "318", "--json"};
   ASSERT_EQ(comando_inspect(argomenti, out, err), 0) << err.str();
   scrivi_json(atteso, r);
   EXPECT_EQ(out.str(), atteso.str() + "\n");
+  std::ostringstream testo, atteso_testo;
+  ASSERT_EQ(comando_inspect(std::vector<std::string>(argomenti.begin(), argomenti.end() - 1), testo, err), 0);
+  scrivi_testo(atteso_testo, r);
+  EXPECT_EQ(testo.str(), atteso_testo.str());
+  EXPECT_NE(testo.str().find("- cella 57 (2850-2900 m), segnale: solo la cella \xC3\xA8 nota (sorgenti non trovate): valore_1 42,"),
+            std::string::npos);
 }
 
 TEST(ComandoInspect, DamagedFilesAreRefusedWithFileAndOffset) {
@@ -146,7 +339,7 @@ TEST(ComandoInspect, DamagedFilesAreRefusedWithFileAndOffset) {
   }
 }
 
-TEST(ComandoInspect, CsvPlanHasOneRowAMetre) {
+TEST(ComandoInspect, CsvPlanHasOnePointAMetreAndMarksThePartPastTheLine) {
   cartella_temporanea dir;
   const auto f = compila_in(dir.percorso);
   std::ostringstream out, err;
@@ -156,13 +349,23 @@ TEST(ComandoInspect, CsvPlanHasOneRowAMetre) {
   std::istringstream righe(leggi_tutto(csv));
   std::string riga;
   std::getline(righe, riga);
-  EXPECT_EQ(riga, "metre,x,y,heading_deg,radius_m");
-  std::int64_t n = 0;
+  EXPECT_EQ(riga, "metro,x,y,direzione_gradi,raggio_m,tratto");
+  std::int64_t n = 0, linea = 0, oltre = 0;
+  std::vector<std::string> vuote;
   while (std::getline(righe, riga)) {
-    if (n == 500) { EXPECT_EQ(riga.rfind("500,", 0), 0u) << riga; }
+    EXPECT_EQ(riga.rfind(std::to_string(n) + ",", 0), 0u) << riga;
+    const std::string tratto = riga.substr(riga.rfind(',') + 1);
+    if (tratto == "linea") ++linea;
+    else if (tratto == "oltre_fine") ++oltre;
+    else vuote.push_back(riga);
+    if (n == 1001) { EXPECT_EQ(riga.rfind("1001,0.0030,1001.0000,", 0), 0u) << riga; }
     ++n;
   }
   EXPECT_EQ(n, f->lunghezza_estesa + 1);
+  EXPECT_EQ(linea, 300001);
+  EXPECT_EQ(oltre, 307000 - 300000 - 2);
+  // The last two points are never computed: no 0,0 for them.
+  EXPECT_EQ(vuote, (std::vector<std::string>{"306999,,,,,vuoto", "307000,,,,,vuoto"}));
 }
 
 }  // namespace

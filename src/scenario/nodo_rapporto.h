@@ -30,4 +30,6 @@ struct nodo {
 };
 
 void scrivi_json(std::ostream& out, const nodo& n);
+// The text form: one line per scalar, objects of scalars on one line, a list
+// entry that has a "descrizione" shown as that sentence and its "valori".
 void scrivi_testo(std::ostream& out, const nodo& n, int rientro = 0);
