@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
-#include <numeric>
+#include <numbers>
 #include <vector>
 
 #include "model/form1.h"
@@ -12,15 +12,15 @@
 #include "scenario/etichette_svg.h"
 
 namespace {
-constexpr double larghezza = 1600, sx = 110, dx = 40;  // page width, left and right margins
+constexpr double larghezza = 1600, sx = 110, dx = 70;  // page width, left and right margins
 constexpr double destra = larghezza - dx;
-constexpr double mappa_alto = 50, mappa_altezza = 400;
-constexpr double legenda_alto = 470;
-constexpr double nomi_alto = 530, nomi_righe = 4, nomi_passo = 15;  // station names over the profiles
-constexpr double pendenza_alto = 610, pendenza_altezza = 150;
-constexpr double velocita_alto = 800, velocita_altezza = 150;
-constexpr double rallentamenti_alto = 985;                            // the slowdowns' speeds
-constexpr double righe_alto = 1000, riga_altezza = 26;               // rows of objects
+constexpr double mappa_alto = 50, mappa_altezza = 480;
+constexpr double legenda_alto = 545;
+constexpr double nomi_alto = 605, nomi_righe = 4, nomi_passo = 15;  // station names over the profiles
+constexpr double pendenza_alto = 697, pendenza_altezza = 150;
+constexpr double velocita_alto = 885, velocita_altezza = 150;
+constexpr double rallentamenti_alto = 1068;                            // the slowdowns' speeds
+constexpr double righe_alto = 1082, riga_altezza = 26;               // rows of objects
 constexpr double asse_alto = righe_alto + 3 * riga_altezza + 34;
 constexpr double altezza = asse_alto + 70;
 constexpr double corpo_nomi = 11;
@@ -46,7 +46,8 @@ struct disegno {
   std::int32_t da, a;  // metres
   std::string svg;
   spazio_occupato occupato;  // every text drawn, and the marks labels must not cover
-  int nomi_omessi = 0;
+  spazio_occupato testi;     // the texts alone: leader lines must not cross them
+  int omessi_mappa = 0, omessi_profilo = 0;  // station names that found no room
 
   double x(double metro) const { return sx + (destra - sx) * (metro - da) / (a - da); }
 
@@ -56,6 +57,15 @@ struct disegno {
            (std::string(ancora) == "start" ? "" : " text-anchor=\"" + std::string(ancora) + "\"") + extra + ">" +
            testo_xml(t) + "</text>\n";
     occupato.prendi(riquadro_testo(px, py, corpo, ancora, t));
+    testi.prendi(riquadro_testo(px, py, corpo, ancora, t));
+  }
+  // A leader line from (x1, y1) to (x2, y2) that crosses no text.
+  bool guida_libera(double x1, double y1, double x2, double y2) const {
+    for (int k = 1; k <= 20; ++k) {
+      const double t = k / 20.0, px = x1 + (x2 - x1) * t, py = y1 + (y2 - y1) * t;
+      if (!testi.libero({px - 0.5, py - 0.5, px + 0.5, py + 0.5})) return false;
+    }
+    return true;
   }
   void linea(double x1, double y1, double x2, double y2, const std::string& stile) {
     svg += "<line x1=\"" + n1(x1) + "\" y1=\"" + n1(y1) + "\" x2=\"" + n1(x2) + "\" y2=\"" + n1(y2) + "\" " + stile + "/>\n";
@@ -100,23 +110,42 @@ void mappa(disegno& d) {
     return;
   }
   const double ax = p(da, 0).numero(), ay = p(da, 1).numero();
+  const std::int32_t passo = std::max<std::int32_t>(1, (a - da) / 3000);
+  // Room around the line for the names above and below it.
+  const double riserva = 60;
+  const double w = destra - sx, h = mappa_altezza - 2 * riserva;
+  // The turn that lets the map fill its box best, the start on the left.
+  auto misura = [&](double angolo, double& u0, double& u1, double& v0, double& v1) {
+    const double c = std::cos(-angolo), sn = std::sin(-angolo);
+    u0 = v0 = std::numeric_limits<double>::max();
+    u1 = v1 = -u0;
+    for (std::int32_t m = da; m <= a; m += passo) {
+      const double x0 = p(m, 0).numero() - ax, y0 = p(m, 1).numero() - ay;
+      const double uu = x0 * c - y0 * sn, vv = x0 * sn + y0 * c;
+      u0 = std::min(u0, uu); u1 = std::max(u1, uu);
+      v0 = std::min(v0, vv); v1 = std::max(v1, vv);
+    }
+    return std::min(w / std::max(u1 - u0, 1.0), h / std::max(v1 - v0, 1.0));
+  };
+  // The chord from start to end laid flat, unless another turn fills the box clearly better.
+  double u0, u1, v0, v1;
   double angolo = std::atan2(p(a, 1).numero() - ay, p(a, 0).numero() - ax);
-  if (std::hypot(p(a, 1).numero() - ay, p(a, 0).numero() - ax) < 1) angolo = 0;
+  double migliore = misura(angolo, u0, u1, v0, v1) * 1.1;
+  for (int gradi = 0; gradi < 180; gradi += 2) {
+    const double prova = gradi * std::numbers::pi / 180;
+    const double sc = misura(prova, u0, u1, v0, v1);
+    if (sc > migliore) {
+      migliore = sc;
+      angolo = prova;
+    }
+  }
+  const double c0 = std::cos(-angolo), s0 = std::sin(-angolo);
+  if ((p(a, 0).numero() - ax) * c0 - (p(a, 1).numero() - ay) * s0 < 0) angolo += std::numbers::pi;
+  const double scala = misura(angolo, u0, u1, v0, v1);
   const double c = std::cos(-angolo), sn = std::sin(-angolo);
-  // Turned coordinates: u along the chord, v to its left (north stays to the
-  // left of the direction of travel as on the ground: no mirror).
+  // Turned coordinates: u to the right, v up (a turn, no mirror).
   auto u = [&](std::int32_t m) { return (p(m, 0).numero() - ax) * c - (p(m, 1).numero() - ay) * sn; };
   auto v = [&](std::int32_t m) { return (p(m, 0).numero() - ax) * sn + (p(m, 1).numero() - ay) * c; };
-  const std::int32_t passo = std::max<std::int32_t>(1, (a - da) / 3000);
-  double u0 = std::numeric_limits<double>::max(), u1 = -u0, v0 = u0, v1 = -u0;
-  for (std::int32_t m = da; m <= a; m += passo) {
-    u0 = std::min(u0, u(m)); u1 = std::max(u1, u(m));
-    v0 = std::min(v0, v(m)); v1 = std::max(v1, v(m));
-  }
-  // Room around the line for the names above and below it.
-  const double riserva = 70;
-  const double w = destra - sx, h = mappa_altezza - 2 * riserva;
-  const double scala = std::min(w / std::max(u1 - u0, 1.0), h / std::max(v1 - v0, 1.0));
   const double ox = sx + (w - (u1 - u0) * scala) / 2, oy = mappa_alto + riserva + (h - (v1 - v0) * scala) / 2;
   auto px = [&](std::int32_t m) { return ox + (u(m) - u0) * scala; };
   auto py = [&](std::int32_t m) { return oy + (v1 - v(m)) * scala; };
@@ -153,8 +182,9 @@ void mappa(disegno& d) {
           const double ty = lato < 0 ? cy - distanza : cy + distanza + corpo * 0.8;
           const double tx = cx + spostamento * larghezza_testo(nome, corpo);
           const riquadro r = riquadro_testo(tx, ty, corpo, "middle", nome);
-          if (r.x0 < area.x0 || r.x1 > area.x1 || r.y0 < area.y0 || r.y1 > area.y1 || !d.occupato.libero(r)) continue;
+          if (r.x0 < area.x0 || r.x1 > area.x1 || r.y0 < area.y0 || r.y1 > area.y1 || !d.occupato.libero(con_margine(r, 4))) continue;
           const double fine_y = lato < 0 ? r.y1 : r.y0;
+          if (!d.guida_libera(cx, cy + lato * 5, tx, fine_y)) continue;
           if (distanza > 14.0 || spostamento != 0.0) d.linea(cx, cy + lato * 5, tx, fine_y, "stroke=\"#c00\" stroke-width=\"0.7\"");
           d.testo(tx, ty, nome, corpo, "middle", std::string(" class=\"nome_stazione\"") + (st.orario ? " font-weight=\"bold\"" : ""));
           messo = true;
@@ -164,7 +194,7 @@ void mappa(disegno& d) {
       }
       if (messo) break;
     }
-    if (!messo) ++d.nomi_omessi;
+    if (!messo) ++d.omessi_mappa;
   }
 
   // North arrow and scale bar in the lower left corner.
@@ -172,7 +202,7 @@ void mappa(disegno& d) {
   // North is the second coordinate; turned by -angolo it points (sin(angolo), cos(angolo)) in (u, v).
   const double fx = nx + 18 * std::sin(angolo), fy = ny - 18 * std::cos(angolo);
   d.linea(nx, ny, fx, fy, "stroke=\"#000\" stroke-width=\"2\" marker-end=\"url(#freccia)\"");
-  d.testo(fx + (fx >= nx ? 4 : -12), fy - 4, "N", 12, "start", " font-weight=\"bold\"");
+  d.testo(nx + 30 * std::sin(angolo), ny - 30 * std::cos(angolo) + 4, "N", 12, "middle", " font-weight=\"bold\"");
   double metri_barra = 1;
   for (double m : {10.0, 20.0, 50.0, 100.0, 200.0, 500.0, 1000.0, 2000.0, 5000.0, 10000.0, 20000.0, 50000.0})
     if (m * scala <= 200) metri_barra = m;
@@ -234,8 +264,9 @@ void riga_oggetti(disegno& d, double cima, const std::string& nome, const std::v
     }
     return;
   }
-  // Bars of 8 px; their height is the count over the tallest bar.
-  const double barra = 8;
+  // Bars of 16 px; their height is the count over the tallest bar, which is
+  // written at the row's end.
+  const double barra = 16;
   const int barre = static_cast<int>(std::ceil((destra - sx) / barra));
   std::vector<int> conta(static_cast<std::size_t>(barre), 0);
   for (std::int32_t m : metri) conta[static_cast<std::size_t>(std::clamp(static_cast<int>((d.x(m) - sx) / barra), 0, barre - 1))]++;
@@ -247,10 +278,11 @@ void riga_oggetti(disegno& d, double cima, const std::string& nome, const std::v
              "\" width=\"" + n1(barra - 1) + "\" height=\"" + n1(h) + "\" fill=\"" + colore + "\" data-quanti=\"" +
              std::to_string(conta[static_cast<std::size_t>(b)]) + "\"/>\n";
   }
+  d.testo(destra + 6, cima + riga_altezza / 2 + 4, "max " + std::to_string(massimo), 10, "start", " fill=\"#555\"");
   const double metri_barra = barra * (d.a - d.da) / (destra - sx);
   if (spiegazione.empty())
     spiegazione = "righe dense: ogni barra conta gli oggetti di " + km(static_cast<std::int64_t>(std::lround(metri_barra / 10) * 10)) +
-                  " km (piena = " + std::to_string(massimo) + ")";
+                  " km, alta quanto il massimo scritto in fondo alla riga";
 }
 
 void legenda(disegno& d, const std::string& spiegazione) {
@@ -272,9 +304,10 @@ void legenda(disegno& d, const std::string& spiegazione) {
   voce("<path d=\"M8,-6 l-3.5,9 h7 z\" fill=\"#909\"/>", "punto codice");
   voce("<path d=\"M8,-6 l-3.5,9 h7 z\" fill=\"#060\"/>", "cartello di velocit\xC3\xA0 massima");
   std::string nota = spiegazione;
-  if (d.nomi_omessi) {
+  if (d.omessi_mappa || d.omessi_profilo) {
     if (!nota.empty()) nota += "; ";
-    nota += "nomi di " + std::to_string(d.nomi_omessi) + " stazioni omessi a questa scala (--from e --to per un tratto)";
+    nota += "nomi di stazioni che a questa scala non entrano: " + std::to_string(d.omessi_mappa) + " sulla mappa, " +
+            std::to_string(d.omessi_profilo) + " sul profilo (--from e --to per un tratto)";
   }
   if (!nota.empty()) d.testo(sx, y + 22, nota, 11);
 }
@@ -303,7 +336,7 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
   const std::int32_t fine_celle = static_cast<std::int32_t>(s.percorso.size()) * 50;
   std::int32_t da = std::clamp(tratto.da_m, 0, fine_celle - 50);
   std::int32_t a = tratto.a_m < 0 ? std::min(lunghezza, fine_celle) : std::clamp(tratto.a_m, da + 50, fine_celle);
-  disegno d{s, da, a, {}, {}, 0};
+  disegno d{s, da, a, {}, {}, {}, 0, 0};
   d.svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + n1(larghezza) +
           "\" height=\"" + n1(altezza) + "\" viewBox=\"0 0 " + n1(larghezza) + " " + n1(altezza) +
           "\" font-family=\"DejaVu Sans, Arial, sans-serif\">\n<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n"
@@ -359,7 +392,7 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
       const double w = larghezza_testo(nome, corpo_nomi);
       tx = std::clamp(tx, sx + w / 2 + 2, destra - w / 2);
       const riquadro q = riquadro_testo(tx, ty, corpo_nomi, "middle", nome);
-      if (!d.occupato.libero(q)) continue;
+      if (!d.occupato.libero(con_margine(q, 4))) continue;
       d.linea(px, ty + 3, px, asse_alto, std::string("class=\"stazione\" stroke=\"#c00\" stroke-width=\"0.8\" stroke-dasharray=\"") +
                                               (st.orario ? "4,2" : "1,3") + "\"");
       d.testo(tx, ty, nome, corpo_nomi, "middle", std::string(" class=\"nome_stazione\"") + (st.orario ? " font-weight=\"bold\"" : ""));
@@ -367,7 +400,7 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
     }
     if (!messo) {
       d.linea(px, nomi_alto + nomi_righe * nomi_passo, px, asse_alto, "class=\"stazione\" stroke=\"#c00\" stroke-width=\"0.5\" stroke-dasharray=\"1,3\"");
-      ++d.nomi_omessi;
+      ++d.omessi_profilo;
     }
   }
 

@@ -9,6 +9,9 @@ struct riquadro {
   bool tocca(const riquadro& b) const { return x0 < b.x1 && b.x0 < x1 && y0 < b.y1 && b.y0 < y1; }
 };
 
+// The box grown by m on every side: labels keep that much room from others.
+inline riquadro con_margine(const riquadro& r, double m) { return {r.x0 - m, r.y0 - m / 4, r.x1 + m, r.y1 + m / 4}; }
+
 // A width that no sans-serif rendering of the text exceeds much: 0.68 of the
 // font size per character (UTF-8 counted by characters).
 double larghezza_testo(std::string_view utf8, double corpo);
