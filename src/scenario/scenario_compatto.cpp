@@ -15,12 +15,12 @@ namespace {
 bool leggi(const fs::path& file, std::string& byte, std::string& guasto) {
   std::ifstream in(file, std::ios::binary);
   if (!in.is_open()) {
-    guasto = file.string() + ": cannot open";
+    guasto = file.string() + ": file non trovato o non leggibile";
     return false;
   }
   byte.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   if (in.bad()) {
-    guasto = file.string() + ": cannot read";
+    guasto = file.string() + ": errore di lettura";
     return false;
   }
   return true;
