@@ -9,7 +9,7 @@
 cartella_privata::cartella_privata() {
   std::error_code ec;
   const auto base = std::filesystem::temp_directory_path(ec);
-  if (ec) throw errore_file_system("temporary folder", ec.message());
+  if (ec) throw errore_file_system("cartella temporanea", ec.message());
   std::random_device rd;
   for (int tentativo = 0; tentativo < 100; ++tentativo) {
     percorso = base / ("scenario_" + std::to_string(rd()) + "_" + std::to_string(rd()));
@@ -17,7 +17,7 @@ cartella_privata::cartella_privata() {
     if (std::filesystem::create_directory(percorso, ec)) return;
     if (ec) break;
   }
-  throw errore_file_system(base, "cannot create a private folder" + (ec ? ": " + ec.message() : std::string()));
+  throw errore_file_system(base, "non si pu\xC3\xB2 creare una cartella privata" + (ec ? ": " + ec.message() : std::string()));
 }
 
 cartella_privata::~cartella_privata() {

@@ -70,7 +70,7 @@ void scrivi_testo(std::ostream& out, const nodo& n, int rientro) {
       const nodo& valore = n.elementi[k];
       if (semplice(valore)) out << margine << chiave << ": " << scalare(valore) << '\n';
       else if (in_riga(valore)) out << margine << chiave << ": " << riga(valore) << '\n';
-      else if (valore.genere == nodo::tipo::lista && valore.elementi.empty()) out << margine << chiave << ": nessuno\n";
+      else if (valore.genere == nodo::tipo::lista && valore.elementi.empty()) out << margine << chiave << ": (nessuna voce)\n";
       else {
         out << margine << chiave << ":\n";
         scrivi_testo(out, valore, rientro + 1);
