@@ -362,8 +362,19 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
     if (d.occupato.libero(riquadro_testo(tx, rallentamenti_alto, 11, "middle", km_h)))
       d.testo(tx, rallentamenti_alto, km_h, 11, "middle", " class=\"velocita_rallentamento\" font-weight=\"bold\" fill=\"#b60\"");
   }
+  // Past the end of the line: a grey band. Its last three cells are never
+  // filled (they read as 0) and do not set the scales.
+  if (a > lunghezza) {
+    const double x0 = std::max(d.x(lunghezza), sx);
+    d.svg += "<rect class=\"oltre_fine\" x=\"" + n1(x0) + "\" y=\"" + n1(pendenza_alto) + "\" width=\"" + n1(destra - x0) +
+             "\" height=\"" + n1(basso_bande - pendenza_alto) + "\" fill=\"#000\" opacity=\"0.07\"/>\n";
+    const std::string t = "oltre la fine della linea";
+    if (d.occupato.libero(riquadro_testo(x0 + 4, pendenza_alto + 14, 11, "start", t)) && x0 + 4 + larghezza_testo(t, 11) < destra)
+      d.testo(x0 + 4, pendenza_alto + 14, t, 11, "start", " fill=\"#555\"");
+  }
+  const std::int32_t ultimo_pieno = std::min(ultimo, static_cast<std::int32_t>(s.percorso.size()) - 4);
   double pmin = 0, pmax = 0, vmax = 50;
-  for (std::int32_t i = primo; i <= ultimo; ++i) {
+  for (std::int32_t i = primo; i <= ultimo_pieno; ++i) {
     const cella& c = s.percorso[static_cast<std::size_t>(i)];
     pmin = std::min(pmin, c.pendenza - 100.0);
     pmax = std::max(pmax, c.pendenza - 100.0);
