@@ -84,6 +84,11 @@ void scrivi_testo(std::ostream& out, const nodo& n, int rientro) {
         const nodo* valori = trova(e, "valori");
         out << margine << "- " << scalare(*descrizione);
         if (valori && !valori->chiavi.empty() && in_riga(*valori)) out << ": " << riga(*valori);
+        if (const nodo* scritti = trova(e, "numeri_scritti")) {
+          out << " [scritto: ";
+          for (std::size_t k = 0; k < scritti->elementi.size(); ++k) out << (k ? ", " : "") << scalare(scritti->elementi[k]);
+          out << ']';
+        }
         out << '\n';
       } else if (semplice(e)) out << margine << "- " << scalare(e) << '\n';
       else if (in_riga(e)) out << margine << "- " << riga(e) << '\n';

@@ -362,6 +362,9 @@ nodo rapporto_scenario(const scenario_compatto& s, const indice_sorgenti& ind) {
     if (scritto) {
       n.metti("progressiva_scritta", o.r->numeri[0]);
       n.metti("sorgente", sorgente_di(*o.r, ind));
+      nodo numeri = nodo::lista();
+      for (std::int32_t v : o.r->numeri) numeri.elementi.push_back(nodo::di_numero(v));
+      n.metti("numeri_scritti", numeri);
       descrizione += cosa_scritto(c, o, s) + " (" + file_di(*o.r, ind) + " riga " + std::to_string(o.r->riga) + ")";
     } else if (!o.r && !ind.vuoto() && codice_del_controllo(c)) {
       n.metti("messo_da", std::string("controllo dei codici"));
@@ -388,7 +391,13 @@ nodo rapporto_scenario(const scenario_compatto& s, const indice_sorgenti& ind) {
   celle.metti("per_tipo", tipi);
   r.metti("celle", celle);
   r.metti("oggetti", oggetti);
-  if (!ind.vuoto()) r.metti("discordanze_con_le_sorgenti", discordanze);
+  if (!ind.vuoto()) {
+    // Sources of another scenario would disagree everywhere: the first ones say enough.
+    constexpr std::size_t mostrate = 100;
+    r.metti("numero_discordanze", static_cast<std::int64_t>(discordanze.elementi.size()));
+    if (discordanze.elementi.size() > mostrate) discordanze.elementi.resize(mostrate);
+    r.metti("discordanze_con_le_sorgenti", discordanze);
+  }
   nodo piano;
   piano.metti("presente", std::string(s.piano ? "si" : "no"));
   if (s.piano) piano.metti("punti", static_cast<std::int64_t>(s.piano->colonne[0].size()));
