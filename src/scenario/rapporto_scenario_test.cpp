@@ -207,4 +207,21 @@ TEST(RapportoScenario, WithoutSourcesOnlyTheCellIsKnown) {
   for (std::size_t k = 1; k < t.elementi.size(); ++k) EXPECT_EQ(numero(t.elementi[k], "da_m"), numero(t.elementi[k - 1], "a_m"));
 }
 
+// Sources changed after compiling: the report says where they and the compact files part.
+TEST(RapportoScenario, SourcesThatNoLongerMatchAreNamed) {
+  cartella_temporanea dir;
+  const auto f = compila_in(dir.percorso);
+  dati_linea(*f);
+  dati_treno(*f);
+  std::string treno = leggi_tutto(file_treno(*f));
+  treno.replace(treno.find("segnale,    3450,"), 17, "segnale,    3550,");
+  scrivi_tutto(file_treno(*f), treno);
+  const nodo r = rapporto_di(dir.percorso, "Velstra_Ordoven", "318");
+  EXPECT_EQ(numero(r, "numero_discordanze"), 2);
+  const nodo& d = campo(r, "discordanze_con_le_sorgenti");
+  ASSERT_EQ(d.elementi.size(), 2u);
+  EXPECT_EQ(d.elementi[0].testo, "cella 70 (3500-3550 m): un segnale che nessun record delle sorgenti mette qui");
+  EXPECT_EQ(d.elementi[1].testo.rfind("cella 72 (3600-3650 m): Velstra_Ordoven_318-.txt riga 122 vi mette un segnale, i file compatti hanno una cella libera", 0), 0u);
+}
+
 }  // namespace
