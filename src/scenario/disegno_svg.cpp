@@ -10,210 +10,16 @@
 #include "model/form1.h"
 #include "scenario/da_1252.h"
 #include "scenario/etichette_svg.h"
+#include "scenario/mappa_svg.h"
+#include "scenario/tela_svg.h"
+
+using namespace pagina;
 
 namespace {
-constexpr double larghezza = 1600, sx = 110, dx = 70;  // page width, left and right margins
-constexpr double destra = larghezza - dx;
-constexpr double mappa_alto = 50, mappa_altezza = 480;
-constexpr double legenda_alto = 545;
-constexpr double nomi_alto = 605, nomi_righe = 4, nomi_passo = 15;  // station names over the profiles
-constexpr double pendenza_alto = 697, pendenza_altezza = 150;
-constexpr double velocita_alto = 885, velocita_altezza = 150;
-constexpr double rallentamenti_alto = 1068;                            // the slowdowns' speeds
-constexpr double righe_alto = 1082, riga_altezza = 26;               // rows of objects
-constexpr double asse_alto = righe_alto + 3 * riga_altezza + 34;
-constexpr double altezza = asse_alto + 70;
-constexpr double corpo_nomi = 11;
-
-std::string n1(double v) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.1f", v);
-  return buf;
-}
-
-// km with a decimal comma, as few decimals as the value needs.
-std::string km(std::int64_t metri) {
-  std::string s = std::to_string(metri / 1000);
-  std::int64_t resto = metri % 1000;
-  if (resto == 0) return s;
-  std::string dec = std::to_string(1000 + resto).substr(1);
-  while (!dec.empty() && dec.back() == '0') dec.pop_back();
-  return s + "," + dec;
-}
-
-struct disegno {
-  const scenario_compatto& s;
-  std::int32_t da, a;  // metres
-  std::string svg;
-  spazio_occupato occupato;  // every text drawn, and the marks labels must not cover
-  spazio_occupato testi;     // the texts alone: leader lines must not cross them
-  int omessi_mappa = 0, omessi_profilo = 0;  // station names that found no room
-
-  double x(double metro) const { return sx + (destra - sx) * (metro - da) / (a - da); }
-
-  void testo(double px, double py, const std::string& t, double corpo, const char* ancora = "start",
-             const std::string& extra = "") {
-    svg += "<text x=\"" + n1(px) + "\" y=\"" + n1(py) + "\" font-size=\"" + n1(corpo) + "\"" +
-           (std::string(ancora) == "start" ? "" : " text-anchor=\"" + std::string(ancora) + "\"") + extra + ">" +
-           testo_xml(t) + "</text>\n";
-    occupato.prendi(riquadro_testo(px, py, corpo, ancora, t));
-    testi.prendi(riquadro_testo(px, py, corpo, ancora, t));
-  }
-  // A leader line from (x1, y1) to (x2, y2) that crosses no text.
-  bool guida_libera(double x1, double y1, double x2, double y2) const {
-    for (int k = 1; k <= 20; ++k) {
-      const double t = k / 20.0, px = x1 + (x2 - x1) * t, py = y1 + (y2 - y1) * t;
-      if (!testi.libero({px - 0.5, py - 0.5, px + 0.5, py + 0.5})) return false;
-    }
-    return true;
-  }
-  void linea(double x1, double y1, double x2, double y2, const std::string& stile) {
-    svg += "<line x1=\"" + n1(x1) + "\" y1=\"" + n1(y1) + "\" x2=\"" + n1(x2) + "\" y2=\"" + n1(y2) + "\" " + stile + "/>\n";
-  }
-};
-
-// Stations in the order their names are placed: timed stops first, then by
-// type (lower codes are the larger stations), then along the line.
-std::vector<int> stazioni_per_importanza(const scenario_compatto& s) {
-  std::vector<int> k;
-  for (int i = 1; i < voce_progressiva_tre; ++i) {
-    const stazione& st = s.stazioni[static_cast<std::size_t>(i)];
-    if (st.tipo == 0 && st.inizio == 0 && st.fine == 0 && st.progressiva == 0) continue;
-    k.push_back(i);
-  }
-  std::stable_sort(k.begin(), k.end(), [&](int a, int b) {
-    const stazione &x = s.stazioni[static_cast<std::size_t>(a)], &y = s.stazioni[static_cast<std::size_t>(b)];
-    if ((x.orario != 0) != (y.orario != 0)) return x.orario != 0;
-    return x.tipo < y.tipo;
-  });
-  return k;
-}
-
-std::string nome_di(const stazione& st) { return utf8_da_1252(st.nome); }
-
-// The map: the plan of the stretch turned so that its chord runs left to
-// right, fitted to its box; station dots and names with leader lines.
-void mappa(disegno& d) {
-  const scenario_compatto& s = d.s;
-  d.testo(sx, 34, "Planimetria della linea, km " + km(d.da) + "-" + km(d.a), 16, "start", " font-weight=\"bold\"");
-  if (!s.piano || s.piano->ultimo_metro() < 2) {
-    d.testo(sx, mappa_alto + 40, "(nessun file della planimetria)", 13);
-    return;
-  }
-  const tabella_piano& p = *s.piano;
-  auto pieno = [&](std::int32_t m) { return m >= 0 && m <= p.ultimo_metro() && p(m, 0).tag != tag_piano::vuoto; };
-  const std::int32_t da = std::max(d.da, 0);
-  std::int32_t a = std::min(d.a, p.ultimo_metro());
-  while (a > da && !pieno(a)) --a;
-  if (a <= da) {
-    d.testo(sx, mappa_alto + 40, "(la planimetria non copre questo tratto)", 13);
-    return;
-  }
-  const double ax = p(da, 0).numero(), ay = p(da, 1).numero();
-  const std::int32_t passo = std::max<std::int32_t>(1, (a - da) / 3000);
-  // Room around the line for the names above and below it.
-  const double riserva = 60;
-  const double w = destra - sx, h = mappa_altezza - 2 * riserva;
-  // The turn that lets the map fill its box best, the start on the left.
-  auto misura = [&](double angolo, double& u0, double& u1, double& v0, double& v1) {
-    const double c = std::cos(-angolo), sn = std::sin(-angolo);
-    u0 = v0 = std::numeric_limits<double>::max();
-    u1 = v1 = -u0;
-    for (std::int32_t m = da; m <= a; m += passo) {
-      const double x0 = p(m, 0).numero() - ax, y0 = p(m, 1).numero() - ay;
-      const double uu = x0 * c - y0 * sn, vv = x0 * sn + y0 * c;
-      u0 = std::min(u0, uu); u1 = std::max(u1, uu);
-      v0 = std::min(v0, vv); v1 = std::max(v1, vv);
-    }
-    return std::min(w / std::max(u1 - u0, 1.0), h / std::max(v1 - v0, 1.0));
-  };
-  // The chord from start to end laid flat, unless another turn fills the box clearly better.
-  double u0, u1, v0, v1;
-  double angolo = std::atan2(p(a, 1).numero() - ay, p(a, 0).numero() - ax);
-  double migliore = misura(angolo, u0, u1, v0, v1) * 1.1;
-  for (int gradi = 0; gradi < 180; gradi += 2) {
-    const double prova = gradi * std::numbers::pi / 180;
-    const double sc = misura(prova, u0, u1, v0, v1);
-    if (sc > migliore) {
-      migliore = sc;
-      angolo = prova;
-    }
-  }
-  const double c0 = std::cos(-angolo), s0 = std::sin(-angolo);
-  if ((p(a, 0).numero() - ax) * c0 - (p(a, 1).numero() - ay) * s0 < 0) angolo += std::numbers::pi;
-  const double scala = misura(angolo, u0, u1, v0, v1);
-  const double c = std::cos(-angolo), sn = std::sin(-angolo);
-  // Turned coordinates: u to the right, v up (a turn, no mirror).
-  auto u = [&](std::int32_t m) { return (p(m, 0).numero() - ax) * c - (p(m, 1).numero() - ay) * sn; };
-  auto v = [&](std::int32_t m) { return (p(m, 0).numero() - ax) * sn + (p(m, 1).numero() - ay) * c; };
-  const double ox = sx + (w - (u1 - u0) * scala) / 2, oy = mappa_alto + riserva + (h - (v1 - v0) * scala) / 2;
-  auto px = [&](std::int32_t m) { return ox + (u(m) - u0) * scala; };
-  auto py = [&](std::int32_t m) { return oy + (v1 - v(m)) * scala; };
-
-  d.svg += "<polyline id=\"mappa\" fill=\"none\" stroke=\"#333\" stroke-width=\"2.5\" points=\"";
-  for (std::int32_t m = da; m <= a; m += passo) {
-    d.svg += n1(px(m)) + "," + n1(py(m)) + " ";
-    d.occupato.prendi({px(m) - 2, py(m) - 2, px(m) + 2, py(m) + 2});
-  }
-  d.svg += n1(px(a)) + "," + n1(py(a)) + "\"/>\n";
-
-  // Stations: dots first, so no name covers a dot.
-  std::vector<int> stazioni;
-  for (int k : stazioni_per_importanza(s)) {
-    const stazione& st = s.stazioni[static_cast<std::size_t>(k)];
-    if (st.progressiva < da || st.progressiva > a || !pieno(st.progressiva)) continue;
-    stazioni.push_back(k);
-    const double cx = px(st.progressiva), cy = py(st.progressiva);
-    d.svg += "<circle class=\"stazione\" cx=\"" + n1(cx) + "\" cy=\"" + n1(cy) + "\" r=\"" + (st.orario ? "5" : "3.5") +
-             "\" fill=\"" + (st.orario ? "#c00" : "#fff") + "\" stroke=\"#c00\" stroke-width=\"1.5\"/>\n";
-    d.occupato.prendi({cx - 5, cy - 5, cx + 5, cy + 5});
-  }
-  const riquadro area{sx, mappa_alto, destra, mappa_alto + mappa_altezza};
-  for (int k : stazioni) {
-    const stazione& st = s.stazioni[static_cast<std::size_t>(k)];
-    const std::string nome = nome_di(st);
-    const double cx = px(st.progressiva), cy = py(st.progressiva);
-    const double corpo = st.orario ? 12 : corpo_nomi;
-    bool messo = false;
-    // Above or below, ever farther, then shifted sideways.
-    for (double distanza : {14.0, 30.0, 46.0, 62.0}) {
-      for (double spostamento : {0.0, -0.5, 0.5}) {
-        for (int lato : {-1, 1}) {
-          const double ty = lato < 0 ? cy - distanza : cy + distanza + corpo * 0.8;
-          const double tx = cx + spostamento * larghezza_testo(nome, corpo);
-          const riquadro r = riquadro_testo(tx, ty, corpo, "middle", nome);
-          if (r.x0 < area.x0 || r.x1 > area.x1 || r.y0 < area.y0 || r.y1 > area.y1 || !d.occupato.libero(con_margine(r, 4))) continue;
-          const double fine_y = lato < 0 ? r.y1 : r.y0;
-          if (!d.guida_libera(cx, cy + lato * 5, tx, fine_y)) continue;
-          if (distanza > 14.0 || spostamento != 0.0) d.linea(cx, cy + lato * 5, tx, fine_y, "stroke=\"#c00\" stroke-width=\"0.7\"");
-          d.testo(tx, ty, nome, corpo, "middle", std::string(" class=\"nome_stazione\"") + (st.orario ? " font-weight=\"bold\"" : ""));
-          messo = true;
-          break;
-        }
-        if (messo) break;
-      }
-      if (messo) break;
-    }
-    if (!messo) ++d.omessi_mappa;
-  }
-
-  // North arrow and scale bar in the lower left corner.
-  const double nx = sx + 20, ny = mappa_alto + mappa_altezza - 40;
-  // North is the second coordinate; turned by -angolo it points (sin(angolo), cos(angolo)) in (u, v).
-  const double fx = nx + 18 * std::sin(angolo), fy = ny - 18 * std::cos(angolo);
-  d.linea(nx, ny, fx, fy, "stroke=\"#000\" stroke-width=\"2\" marker-end=\"url(#freccia)\"");
-  d.testo(nx + 30 * std::sin(angolo), ny - 30 * std::cos(angolo) + 4, "N", 12, "middle", " font-weight=\"bold\"");
-  double metri_barra = 1;
-  for (double m : {10.0, 20.0, 50.0, 100.0, 200.0, 500.0, 1000.0, 2000.0, 5000.0, 10000.0, 20000.0, 50000.0})
-    if (m * scala <= 200) metri_barra = m;
-  const double bx = sx + 60, by = mappa_alto + mappa_altezza - 20;
-  d.linea(bx, by, bx + metri_barra * scala, by, "stroke=\"#000\" stroke-width=\"3\"");
-  d.testo(bx, by - 6, metri_barra >= 1000 ? km(static_cast<std::int64_t>(metri_barra)) + " km" : n1(metri_barra).substr(0, n1(metri_barra).size() - 2) + " m", 11);
-}
 
 // A value per cell drawn as steps over the stretch.
 template <typename F>
-void gradini(disegno& d, const char* id, const char* colore, F valore, double basso, double alto, double cima, double h) {
+void gradini(tela& d, const char* id, const char* colore, F valore, double basso, double alto, double cima, double h) {
   auto y = [&](double v) { return cima + h - (std::clamp(v, basso, alto) - basso) / (alto - basso) * h; };
   const std::int32_t primo = d.da / 50, ultimo = std::min<std::int32_t>((d.a - 1) / 50, static_cast<std::int32_t>(d.s.percorso.size()) - 1);
   if (primo > ultimo) return;
@@ -237,7 +43,7 @@ double passo_tondo(double intervallo, int tacche) {
   return 10 * dieci;
 }
 
-void asse_verticale(disegno& d, double cima, double h, double basso, double alto, const std::string& titolo) {
+void asse_verticale(tela& d, double cima, double h, double basso, double alto, const std::string& titolo) {
   d.testo(sx, cima - 8, titolo, 12, "start", " font-weight=\"bold\"");
   d.linea(sx, cima, sx, cima + h, "stroke=\"#000\"");
   const double passo = passo_tondo(alto - basso, 4);
@@ -250,7 +56,7 @@ void asse_verticale(disegno& d, double cima, double h, double basso, double alto
 
 // One row of objects: a mark each where they stand apart, else a bar per
 // stretch of the axis whose height counts them.
-void riga_oggetti(disegno& d, double cima, const std::string& nome, const std::vector<std::int32_t>& metri,
+void riga_oggetti(tela& d, double cima, const std::string& nome, const std::vector<std::int32_t>& metri,
                   const char* colore, const char* classe, std::string& spiegazione) {
   d.testo(sx - 6, cima + riga_altezza / 2 + 4, nome, 11, "end");
   d.linea(sx, cima + riga_altezza, destra, cima + riga_altezza, "stroke=\"#ccc\"");
@@ -285,7 +91,7 @@ void riga_oggetti(disegno& d, double cima, const std::string& nome, const std::v
                   " km, alta quanto il massimo scritto in fondo alla riga";
 }
 
-void legenda(disegno& d, const std::string& spiegazione) {
+void legenda(tela& d, const std::string& spiegazione) {
   double x = sx;
   const double y = legenda_alto + 14;
   auto voce = [&](const std::string& simbolo, const std::string& testo) {
@@ -313,37 +119,20 @@ void legenda(disegno& d, const std::string& spiegazione) {
 }
 }  // namespace
 
-std::string testo_xml(const std::string& testo) {
-  std::string out;
-  for (char c : testo) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&apos;"; break;
-      default:
-        // Control characters are not allowed in XML text.
-        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') out += c;
-    }
-  }
-  return out;
-}
-
 std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
   if (s.percorso.empty()) return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"/>\n";
   const std::int32_t lunghezza = std::max(s.stazioni[voce_treno_linea].fine, 50);
   const std::int32_t fine_celle = static_cast<std::int32_t>(s.percorso.size()) * 50;
   std::int32_t da = std::clamp(tratto.da_m, 0, fine_celle - 50);
   std::int32_t a = tratto.a_m < 0 ? std::min(lunghezza, fine_celle) : std::clamp(tratto.a_m, da + 50, fine_celle);
-  disegno d{s, da, a, {}, {}, {}, 0, 0};
+  tela d{s, da, a, {}, {}, {}, 0, 0};
   d.svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + n1(larghezza) +
           "\" height=\"" + n1(altezza) + "\" viewBox=\"0 0 " + n1(larghezza) + " " + n1(altezza) +
           "\" font-family=\"DejaVu Sans, Arial, sans-serif\">\n<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n"
           "<defs><marker id=\"freccia\" viewBox=\"0 0 10 10\" refX=\"5\" refY=\"5\" markerWidth=\"6\" markerHeight=\"6\" "
           "orient=\"auto\"><path d=\"M0,0 L10,5 L0,10 z\"/></marker></defs>\n";
   d.svg += "<title>" + testo_xml(utf8_da_1252(s.nome_percorso)) + " treno " + testo_xml(utf8_da_1252(s.numero_treno)) + "</title>\n";
-  mappa(d);
+  disegna_mappa(d);
 
   // Profiles: the slowdown bands go under everything else.
   const std::int32_t primo = da / 50, ultimo = std::min<std::int32_t>((a - 1) / 50, static_cast<std::int32_t>(s.percorso.size()) - 1);
@@ -395,7 +184,7 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
     const stazione& st = s.stazioni[static_cast<std::size_t>(k)];
     if (st.progressiva < da || st.progressiva > a) continue;
     const double px = d.x(st.progressiva);
-    const std::string nome = nome_di(st);
+    const std::string nome = utf8_da_1252(st.nome);
     bool messo = false;
     for (int r = 0; r < nomi_righe && !messo; ++r) {
       const double ty = nomi_alto + 12 + r * nomi_passo;

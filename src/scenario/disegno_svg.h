@@ -3,6 +3,7 @@
 #include <string>
 
 #include "scenario/scenario_compatto.h"
+#include "scenario/tela_svg.h"  // testo_xml
 
 // The stretch to draw, in metres; a_m below 0 means the whole line.
 struct tratto_disegno {
@@ -22,6 +23,3 @@ struct tratto_disegno {
 // count of names left out is said in the legend. A short stretch shows the
 // cell borders and numbers.
 std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto = {});
-
-// Text for SVG/XML: & < > " ' escaped; the text must already be UTF-8.
-std::string testo_xml(const std::string& testo);
