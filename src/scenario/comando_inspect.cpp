@@ -5,6 +5,7 @@
 #include "model/form1.h"
 #include "scenario/argomenti_scenario.h"
 #include "scenario/indice_sorgenti.h"
+#include "scenario/piano_csv.h"
 #include "scenario/rapporto_scenario.h"
 
 const char* const aiuto_inspect =

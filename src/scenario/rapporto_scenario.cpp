@@ -1,15 +1,11 @@
 #include "scenario/rapporto_scenario.h"
 
-#include <cmath>
 #include <cstdio>
-#include <numbers>
 
-#include "compiler/memo_indicatori_v_max.h"
-#include "compiler/memo_rallentamento.h"
-#include "compiler/memo_segnale.h"
-#include "compiler/nearest.h"
 #include "model/form1.h"
 #include "scenario/da_1252.h"
+#include "scenario/origini_oggetti.h"
+#include "scenario/profili_rapporto.h"
 #include "scenario/tipi_cella.h"
 
 namespace {
@@ -21,65 +17,6 @@ std::string metri(std::int64_t m) { return std::to_string(m) + " m"; }
 std::string cella_e_tratto(std::int64_t i) {
   return "cella " + std::to_string(i) + " (" + std::to_string(i * metri_cella) + "-" +
          std::to_string((i + 1) * metri_cella) + " m)";
-}
-
-// Which record of the sources put an object into a cell, and as what part of it.
-struct origine_cella {
-  const record_sorgente* r = nullptr;
-  std::uint8_t tipo = 0;  // the kind the record puts there
-  int tavola = 0;         // a slowdown's distance board: 1 next to the warning sign, 4 farthest
-};
-
-// Every cell a record of the sources fills with a point object, computed with
-// the compiler's own rules. The first record to claim a cell keeps it, as
-// the compiler refuses a second object on a taken cell.
-std::vector<origine_cella> origini(const scenario_compatto& s, const indice_sorgenti& ind) {
-  std::vector<origine_cella> o(s.percorso.size());
-  // A station's end marker is written whatever the cell held: it claims the cell over an earlier record.
-  auto metti = [&](std::int64_t i, const record_sorgente& r, std::uint8_t tipo, int tavola = 0) {
-    if (i < 0 || i >= static_cast<std::int64_t>(o.size())) return;
-    if (o[static_cast<std::size_t>(i)].r && tipo != cella_fine_stazione) return;
-    o[static_cast<std::size_t>(i)] = {&r, tipo, tavola};
-  };
-  int stazione = 0;
-  for (const record_sorgente& r : ind.record) {
-    const std::int32_t p = r.numeri.empty() ? 0 : r.numeri[0];
-    switch (r.genere) {
-      case genere_record::indicatori_vmax: metti(cella_di_oggetto(p), r, cella_indicatore_vmax); break;
-      case genere_record::cartello: metti(cella_di_oggetto(p), r, cella_cartello_indicatore); break;
-      case genere_record::segnale: metti(cella_di_punto(p), r, cella_segnale); break;
-      case genere_record::abbattimento:
-        metti(nearest(p / 50.0), r, r.numeri[1] > 0 ? cella_codice : cella_codice_senza_valore);
-        break;
-      case genere_record::rallentamento: {
-        const celle_rallentamento c = celle_di_rallentamento(p, r.numeri[2]);
-        if (con_avviso(p)) metti(c.avviso, r, cella_avviso_rallentamento);
-        metti(c.inizio, r, cella_inizio_rallentamento);
-        metti(c.fine, r, cella_fine_rallentamento);
-        if (con_avviso(p) && r.numeri[4] != 0)
-          for (int n = 0; n < 4; ++n) metti(c.tavola - n, r, cella_tavola_distanziometrica, n + 1);
-        break;
-      }
-      case genere_record::stazione: {
-        // The end marker lies at the end of the station's area, which the
-        // scenario file keeps: entry k is the k-th station record.
-        ++stazione;
-        if (stazione >= voce_progressiva_tre || r.numeri[1] >= 25) break;
-        metti(s.stazioni[static_cast<std::size_t>(stazione)].fine / metri_cella - 1, r, cella_fine_stazione);
-        break;
-      }
-      default: break;
-    }
-  }
-  return o;
-}
-
-std::string file_di(const record_sorgente& r, const indice_sorgenti& ind) {
-  return r.nel_treno ? ind.treno.nome : ind.linea.nome;
-}
-
-nodo sorgente_di(const record_sorgente& r, const indice_sorgenti& ind) {
-  return nodo().metti("file", file_di(r, ind)).metti("riga", static_cast<std::int64_t>(r.riga));
 }
 
 // What the object is, said with the progressive the author wrote.
@@ -160,82 +97,6 @@ nodo valori_oggetto(const scenario_compatto& s, const cella& c) {
       break;
   }
   return n;
-}
-
-// The values of the cells in metres: a speed in km/h, a gradient in per
-// mille, an adhesion as stored.
-using valore_cella = std::int64_t (*)(const cella&);
-std::int64_t velocita_di(const cella& c) { return c.velocita * 5; }
-std::int64_t pendenza_di(const cella& c) { return std::int64_t{c.pendenza} - 100; }
-std::int64_t aderenza_di(const cella& c) { return c.aderenza; }
-
-nodo tratto(std::int64_t da, std::int64_t a, std::int64_t valore) {
-  return nodo().metti("da_m", da).metti("a_m", a).metti("valore", valore);
-}
-
-// A profile from the author's records: each value from its progressive to the
-// next record's, the last to the end of the line; where the cells hold
-// another value than the one written (a speed rounded to 5 km/h, an adhesion
-// kept to 8 bits) that value is shown beside it.
-nodo profilo_scritto(const scenario_compatto& s, const indice_sorgenti& ind, genere_record g, valore_cella in_cella,
-                     std::int32_t lunghezza) {
-  std::vector<const record_sorgente*> rr;
-  for (const record_sorgente& r : ind.record)
-    if (r.genere == g) rr.push_back(&r);
-  nodo tratti = nodo::lista();
-  for (std::size_t k = 0; k < rr.size(); ++k) {
-    const std::int32_t da = rr[k]->numeri[0];
-    const std::int32_t a = k + 1 < rr.size() ? rr[k + 1]->numeri[0] : lunghezza;
-    nodo t = tratto(da, a, rr[k]->numeri[1]);
-    const std::int64_t i = nearest(da / 50.0);
-    if (i >= 0 && i < static_cast<std::int64_t>(s.percorso.size())) {
-      const std::int64_t v = in_cella(s.percorso[static_cast<std::size_t>(i)]);
-      if (v != rr[k]->numeri[1]) t.metti("nelle_celle", v);
-    }
-    t.metti("sorgente", sorgente_di(*rr[k], ind));
-    tratti.elementi.push_back(t);
-  }
-  return tratti;
-}
-
-// A profile from the cells alone: runs of one value, in 50 m steps, over the
-// cells of the line.
-nodo profilo_celle(const scenario_compatto& s, valore_cella in_cella, std::int32_t lunghezza) {
-  nodo tratti = nodo::lista();
-  const std::size_t celle = std::min(s.percorso.size(), static_cast<std::size_t>(std::max(lunghezza, 0) / metri_cella));
-  std::size_t inizio = 0;
-  for (std::size_t i = 1; i <= celle; ++i) {
-    if (i < celle && in_cella(s.percorso[i]) == in_cella(s.percorso[inizio])) continue;
-    tratti.elementi.push_back(tratto(static_cast<std::int64_t>(inizio) * metri_cella,
-                                     static_cast<std::int64_t>(i) * metri_cella, in_cella(s.percorso[inizio])));
-    inizio = i;
-  }
-  return tratti;
-}
-
-nodo profili(const scenario_compatto& s, const indice_sorgenti& ind, std::int32_t lunghezza) {
-  struct voce {
-    const char* nome;
-    const char* unita;
-    genere_record genere;
-    bool nel_treno;
-    valore_cella in_cella;
-  };
-  const voce voci[] = {
-      {"velocita", "km/h", genere_record::velocita, true, velocita_di},
-      {"pendenza", "per mille", genere_record::pendenza, false, pendenza_di},
-      {"aderenza", "valore di aderenza", genere_record::aderenza, true, aderenza_di},
-  };
-  nodo p;
-  for (const voce& v : voci) {
-    const bool scritto = v.nel_treno ? ind.treno.presente : ind.linea.presente;
-    nodo n;
-    n.metti("unita", std::string(v.unita));
-    n.metti("fonte", std::string(scritto ? "sorgente" : "celle"));
-    n.metti("tratti", scritto ? profilo_scritto(s, ind, v.genere, v.in_cella, lunghezza) : profilo_celle(s, v.in_cella, lunghezza));
-    p.metti(v.nome, n);
-  }
-  return p;
 }
 
 nodo serie_chilometriche(const scenario_compatto& s) {
@@ -403,37 +264,4 @@ nodo rapporto_scenario(const scenario_compatto& s, const indice_sorgenti& ind) {
   if (s.piano) piano.metti("punti", static_cast<std::int64_t>(s.piano->colonne[0].size()));
   r.metti("planimetria", piano);
   return r;
-}
-
-void scrivi_csv_piano(std::ostream& out, const tabella_piano& piano, std::int32_t lunghezza_linea) {
-  out << "metro,x,y,direzione_gradi,raggio_m,tratto\n";
-  const std::int32_t ultimo = piano.ultimo_metro();
-  auto pieno = [&](std::int32_t m) { return m >= 0 && m <= ultimo && piano(m, 0).tag != tag_piano::vuoto && piano(m, 1).tag != tag_piano::vuoto; };
-  char buf[160];
-  for (std::int32_t m = 0; m <= ultimo; ++m) {
-    if (!pieno(m)) {
-      out << m << ",,,,,vuoto\n";
-      continue;
-    }
-    const double x = piano(m, 0).numero(), y = piano(m, 1).numero();
-    std::string direzione, raggio;
-    if (pieno(m + 1)) {
-      const double dx = piano(m + 1, 0).numero() - x, dy = piano(m + 1, 1).numero() - y;
-      std::snprintf(buf, sizeof buf, "%.4f", std::atan2(dy, dx) * 180.0 / std::numbers::pi);
-      direzione = buf;
-    }
-    // Radius of the circle through the points before, at and after this metre.
-    if (pieno(m - 1) && pieno(m + 1)) {
-      const double ax = piano(m - 1, 0).numero(), ay = piano(m - 1, 1).numero();
-      const double bx = piano(m + 1, 0).numero(), by = piano(m + 1, 1).numero();
-      const double croce = (x - ax) * (by - y) - (y - ay) * (bx - x);
-      const double a = std::hypot(x - ax, y - ay), b = std::hypot(bx - x, by - y), c = std::hypot(bx - ax, by - ay);
-      if (std::fabs(croce) > 1e-9) {
-        std::snprintf(buf, sizeof buf, "%.1f", a * b * c / (2.0 * std::fabs(croce)));
-        raggio = buf;
-      }
-    }
-    std::snprintf(buf, sizeof buf, "%d,%.4f,%.4f,", m, x, y);
-    out << buf << direzione << ',' << raggio << ',' << (m <= lunghezza_linea ? "linea" : "oltre_fine") << '\n';
-  }
 }
