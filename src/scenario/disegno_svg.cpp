@@ -124,7 +124,9 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
   const std::int32_t lunghezza = std::max(s.stazioni[voce_treno_linea].fine, 50);
   const std::int32_t fine_celle = static_cast<std::int32_t>(s.percorso.size()) * 50;
   std::int32_t da = std::clamp(tratto.da_m, 0, fine_celle - 50);
-  std::int32_t a = tratto.a_m < 0 ? std::min(lunghezza, fine_celle) : std::clamp(tratto.a_m, da + 50, fine_celle);
+  // Without an end the stretch runs to the end of the line, or to the last cell when it starts past the line.
+  const std::int32_t fine_scelta = tratto.a_m >= 0 ? tratto.a_m : da < lunghezza ? std::min(lunghezza, fine_celle) : fine_celle;
+  const std::int32_t a = std::clamp(fine_scelta, da + 50, fine_celle);
   tela d{s, da, a, {}, {}, {}, 0, 0};
   d.svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + n1(larghezza) +
           "\" height=\"" + n1(altezza) + "\" viewBox=\"0 0 " + n1(larghezza) + " " + n1(altezza) +
