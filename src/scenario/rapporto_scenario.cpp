@@ -52,6 +52,24 @@ std::string cosa_scritto(const cella& c, const origine_cella& o, const scenario_
 // 180, in front of slowdowns: no record writes them.
 bool codice_del_controllo(const cella& c) { return c.tipo == cella_codice && c.valore_1 == 180; }
 
+// A board packs each speed pair in one word that reads back as written only
+// for speeds in steps of 5 below 500 km/h: "" when it does, else what the
+// board now says.
+std::string cartello_diverso(const cella& c, const record_sorgente& r) {
+  const std::int16_t parole[] = {c.valore_1, c.valore_2, c.valore_3};
+  std::string scritto, letto;
+  bool diverso = false;
+  for (int k = 0; k < 3; ++k) {
+    const coppia_vmax v = decodifica_coppia_vmax(parole[k]);
+    const std::int32_t prima = r.numeri[static_cast<std::size_t>(1 + k)], seconda = r.numeri[static_cast<std::size_t>(5 + k)];
+    diverso = diverso || v.prima != prima || v.seconda != seconda;
+    scritto += (k ? ", " : "") + std::to_string(prima) + "/" + std::to_string(seconda);
+    letto += (k ? ", " : "") + std::to_string(v.prima) + "/" + std::to_string(v.seconda);
+  }
+  if (!diverso) return "";
+  return "le velocit\xC3\xA0 scritte " + scritto + " non sono tutte multipli di 5 sotto 500 km/h: il cartello si legge " + letto;
+}
+
 nodo valori_oggetto(const scenario_compatto& s, const cella& c) {
   nodo n;
   switch (c.tipo) {
@@ -239,6 +257,10 @@ nodo rapporto_scenario(const scenario_compatto& s, const indice_sorgenti& ind) {
     }
     n.metti("descrizione", descrizione);
     n.metti("valori", valori_oggetto(s, c));
+    if (scritto && c.tipo == cella_indicatore_vmax) {
+      const std::string avviso = cartello_diverso(c, *o.r);
+      if (!avviso.empty()) n.metti("attenzione", avviso);
+    }
     oggetti.elementi.push_back(n);
   }
 

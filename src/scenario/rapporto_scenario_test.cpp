@@ -114,6 +114,33 @@ TEST(RapportoScenario, BoardsShowTheSpeedsTheAuthorWrote) {
     EXPECT_NE(campo(*oggetto_in(solo_celle, cella), "descrizione").testo.find("solo la cella \xC3\xA8 nota"), std::string::npos);
   }
   EXPECT_TRUE(campo(con_sorgenti, "discordanze_con_le_sorgenti").elementi.empty());
+  for (const nodo& o : campo(con_sorgenti, "oggetti").elementi) EXPECT_FALSE(ha(o, "attenzione")) << campo(o, "descrizione").testo;
+}
+
+// Speeds off the 5 km/h step, or of 500 km/h and more, do not read back as
+// written: the report says what the board now says.
+TEST(RapportoScenario, ABoardThatDoesNotReadBackAsWrittenIsPointedOut) {
+  cartella_temporanea dir;
+  Form1 f;
+  f.cartella = dir.percorso;
+  f.nome_percorso = "Prova";
+  f.numero_treno = "7";
+  const std::string linea =
+      "[generale]\r\nlunghezza percorso,  10000\r\n[cartelli]\r\n"
+      "indicatori_vmax,  1000,  132,  140,  150,  0,  130,  500,  150,  0\r\n[fine]\r\n";
+  const std::string treno = "[generale]\r\n[fine]\r\n";
+  scrivi_tutto(file_linea(f), linea);
+  scrivi_tutto(file_treno(f), treno);
+  memorizza_percorso(f, 0, nullptr);
+  ASSERT_EQ(f.numero_errore, 0);
+  scrivi_tutto(file_linea(f), linea);
+  scrivi_tutto(file_treno(f), treno);
+  const nodo r = rapporto_di(dir.percorso, "Prova", "7");
+  const nodo* o = oggetto_in(r, 21);
+  ASSERT_NE(o, nullptr);
+  EXPECT_EQ(campo(*o, "attenzione").testo,
+            "le velocit\xC3\xA0 scritte 132/130, 140/500, 150/150 non sono tutte multipli di 5 sotto 500 km/h: il "
+            "cartello si legge 130/330, 145/0, 150/150");
 }
 
 // Every board of the embedded line, every object at the progressive its record wrote.
