@@ -90,6 +90,7 @@ void scrivi_testo(std::ostream& out, const nodo& n, int rientro) {
           out << ']';
         }
         out << '\n';
+        if (const nodo* attenzione = trova(e, "attenzione")) out << margine << "  attenzione: " << scalare(*attenzione) << '\n';
       } else if (semplice(e)) out << margine << "- " << scalare(e) << '\n';
       else if (in_riga(e)) out << margine << "- " << riga(e) << '\n';
       else {
