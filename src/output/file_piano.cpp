@@ -18,7 +18,7 @@ std::size_t byte_del_valore(const valore_piano& v) {
   }
 }
 
-std::string contesto(std::size_t indice) { return "value " + std::to_string(indice); }
+std::string contesto(std::size_t indice) { return "valore " + std::to_string(indice); }
 }  // namespace
 
 std::string codifica_piano(const tabella_piano& piano) {
@@ -40,28 +40,28 @@ esito_decodifica decodifica_piano(std::string_view byte, tabella_piano& piano) {
     const std::size_t indice = valori.size();
     std::uint16_t tag = 0;
     if (!prendi_u16(in, tag))
-      return rifiuto(dove, contesto(indice) + " cut short in its tag (2 bytes needed, 1 left)");
+      return rifiuto(dove, contesto(indice) + " troncato nel suo tag (servono 2 byte, ne resta 1)");
     valore_piano v;
     if (tag == static_cast<std::uint16_t>(tag_piano::vuoto)) {
       v.tag = tag_piano::vuoto;
     } else if (tag == static_cast<std::uint16_t>(tag_piano::intero)) {
       v.tag = tag_piano::intero;
       if (!prendi_i16(in, v.intero))
-        return rifiuto(in.pos, contesto(indice) + " cut short: tag 2 needs 2 more bytes, " +
-                                   std::to_string(in.resto()) + " left");
+        return rifiuto(in.pos, contesto(indice) + " troncato: il tag 2 vuole altri 2 byte, ne restano " +
+                                   std::to_string(in.resto()));
     } else if (tag == static_cast<std::uint16_t>(tag_piano::reale)) {
       v.tag = tag_piano::reale;
       if (!prendi_f64(in, v.reale))
-        return rifiuto(in.pos, contesto(indice) + " cut short: tag 5 needs 8 more bytes, " +
-                                   std::to_string(in.resto()) + " left");
+        return rifiuto(in.pos, contesto(indice) + " troncato: il tag 5 vuole altri 8 byte, ne restano " +
+                                   std::to_string(in.resto()));
     } else {
-      return rifiuto(dove, contesto(indice) + " has unknown tag " + std::to_string(tag) + " (0, 2 or 5 expected)");
+      return rifiuto(dove, contesto(indice) + " ha il tag sconosciuto " + std::to_string(tag) + " (atteso 0, 2 o 5)");
     }
     valori.push_back(v);
   }
   if (valori.size() % 2 != 0)
-    return rifiuto(byte.size(), "odd number of values (" + std::to_string(valori.size()) +
-                                    "): the two coordinates must come in equal numbers");
+    return rifiuto(byte.size(), "numero dispari di valori (" + std::to_string(valori.size()) +
+                                    "): le due coordinate vanno in numero uguale");
   const std::size_t meta = valori.size() / 2;
   tabella_piano letto;
   letto.colonne[0].assign(valori.begin(), valori.begin() + static_cast<std::ptrdiff_t>(meta));

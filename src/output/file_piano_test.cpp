@@ -53,13 +53,13 @@ TEST(FilePiano, DamagedFilesAreRefusedWithTheOffset) {
     const char* guasto;
   };
   const caso casi[] = {
-      {"unknown tag", b.substr(0, 8) + "\x03\x00"s + b.substr(10), 8, "value 2 has unknown tag 3"},
-      {"tag with high byte", b.substr(0, 4) + "\x02\x01"s + b.substr(6), 4, "value 1 has unknown tag 258"},
-      {"half a tag", b.substr(0, 5), 4, "value 1 cut short in its tag"},
-      {"integer cut", b.substr(0, 7), 6, "value 1 cut short: tag 2 needs 2 more bytes, 1 left"},
-      {"real cut", b.substr(0, 17), 10, "value 2 cut short: tag 5 needs 8 more bytes, 7 left"},
-      {"odd count", b.substr(0, 26), 26, "odd number of values (5)"},
-      {"extra value", b + "\x00\x00"s, 30, "odd number of values (7)"},
+      {"unknown tag", b.substr(0, 8) + "\x03\x00"s + b.substr(10), 8, "valore 2 ha il tag sconosciuto 3"},
+      {"tag with high byte", b.substr(0, 4) + "\x02\x01"s + b.substr(6), 4, "valore 1 ha il tag sconosciuto 258"},
+      {"half a tag", b.substr(0, 5), 4, "valore 1 troncato nel suo tag"},
+      {"integer cut", b.substr(0, 7), 6, "valore 1 troncato: il tag 2 vuole altri 2 byte, ne restano 1"},
+      {"real cut", b.substr(0, 17), 10, "valore 2 troncato: il tag 5 vuole altri 8 byte, ne restano 7"},
+      {"odd count", b.substr(0, 26), 26, "numero dispari di valori (5)"},
+      {"extra value", b + "\x00\x00"s, 30, "numero dispari di valori (7)"},
   };
   for (const auto& c : casi) {
     tabella_piano letto = piano_piccolo();

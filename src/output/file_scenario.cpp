@@ -40,16 +40,16 @@ struct lettura_voce {
     if (!esito.valido) return;
     const std::size_t dove = in.pos;
     if (!prendi(in, v))
-      esito = rifiuto(dove, "entry " + std::to_string(indice) + " cut short in " + nome + " (" +
-                                std::to_string(sizeof(T)) + " bytes needed, " + std::to_string(in.resto()) +
-                                " left)");
+      esito = rifiuto(dove, "voce " + std::to_string(indice) + " troncata in " + nome + " (servono " +
+                                std::to_string(sizeof(T)) + " byte, ne restano " + std::to_string(in.resto()) +
+                                ")");
   }
   void testo(std::string& nome, std::uint16_t lunghezza) {
     if (!esito.valido) return;
     if (in.resto() < lunghezza) {
-      esito = rifiuto(in.pos, "entry " + std::to_string(indice) + " cut short in nome (" +
-                                  std::to_string(lunghezza) + " bytes needed, " + std::to_string(in.resto()) +
-                                  " left)");
+      esito = rifiuto(in.pos, "voce " + std::to_string(indice) + " troncata in nome (servono " +
+                                  std::to_string(lunghezza) + " byte, ne restano " + std::to_string(in.resto()) +
+                                  ")");
       return;
     }
     nome.assign(in.dati.substr(in.pos, lunghezza));
@@ -65,7 +65,7 @@ esito_decodifica decodifica_voce(cursore_byte& in, std::size_t indice, stazione&
   l.campo("fine", s.fine, prendi_i32);
   l.campo("progressiva", s.progressiva, prendi_i32);
   l.campo("campo_5", s.campo_5, prendi_u8);
-  l.campo("the length of nome", lunghezza, prendi_u16);
+  l.campo("lunghezza di nome", lunghezza, prendi_u16);
   l.testo(s.nome, lunghezza);
   l.campo("campo_7", s.campo_7, prendi_i16);
   l.campo("campo_8", s.campo_8, prendi_i16);
@@ -98,7 +98,7 @@ esito_decodifica decodifica_stazioni(std::string_view byte, tabella_stazioni& st
     if (!esito.valido) return esito;
   }
   if (!in.alla_fine())
-    return rifiuto(in.pos, std::to_string(in.resto()) + " bytes after entry 86, the last entry");
+    return rifiuto(in.pos, std::to_string(in.resto()) + " byte dopo la voce 86, l'ultima");
   stazioni = std::move(*letto);
   return decodifica_riuscita();
 }

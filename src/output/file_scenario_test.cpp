@@ -100,14 +100,14 @@ TEST(FileScenario, DamagedFilesAreRefusedWithTheOffsetAndField) {
     const char* guasto;
   };
   const caso casi[] = {
-      {"empty", "", 0, "entry 0 cut short in tipo"},
-      {"inside inizio", buono.substr(0, 3), 1, "entry 0 cut short in inizio (4 bytes needed, 2 left)"},
-      {"inside the name length", buono.substr(0, 34 + 15), 34 + 14, "entry 1 cut short in the length of nome"},
-      {"inside the name", buono.substr(0, 34 + 18), 34 + 16, "entry 1 cut short in nome (4 bytes needed, 2 left)"},
-      {"inside orario of 86", buono.substr(0, fine_86 - 1), fine_86 - 4, "entry 86 cut short in orario"},
-      {"trailing bytes", buono + "xyz", fine_86, "3 bytes after entry 86"},
+      {"empty", "", 0, "voce 0 troncata in tipo"},
+      {"inside inizio", buono.substr(0, 3), 1, "voce 0 troncata in inizio (servono 4 byte, ne restano 2)"},
+      {"inside the name length", buono.substr(0, 34 + 15), 34 + 14, "voce 1 troncata in lunghezza di nome"},
+      {"inside the name", buono.substr(0, 34 + 18), 34 + 16, "voce 1 troncata in nome (servono 4 byte, ne restano 2)"},
+      {"inside orario of 86", buono.substr(0, fine_86 - 1), fine_86 - 4, "voce 86 troncata in orario"},
+      {"trailing bytes", buono + "xyz", fine_86, "3 byte dopo la voce 86"},
       {"name length past the end", buono.substr(0, 34 + 14) + "\xFF\xFF" + buono.substr(34 + 16), 34 + 16,
-       "entry 1 cut short in nome (65535 bytes needed"},
+       "voce 1 troncata in nome (servono 65535 byte"},
   };
   for (const auto& c : casi) {
     auto letto = tabella_vuota();

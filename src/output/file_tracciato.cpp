@@ -46,10 +46,10 @@ esito_decodifica decodifica_tracciato(std::string_view byte, std::vector<cella>&
   const std::size_t celle = byte.size() / byte_per_cella;
   const std::size_t avanzo = byte.size() % byte_per_cella;
   if (avanzo != 0)
-    return rifiuto(celle * byte_per_cella, "cell " + std::to_string(celle) + " cut short: " +
-                                               std::to_string(avanzo) + " of 15 bytes");
+    return rifiuto(celle * byte_per_cella, "cella " + std::to_string(celle) + " troncata: " +
+                                               std::to_string(avanzo) + " byte su 15");
   if (celle < 2)
-    return rifiuto(byte.size(), "a track holds at least cells 0 and 1 (30 bytes), the file has " +
+    return rifiuto(byte.size(), "un tracciato ha almeno le celle 0 e 1 (30 byte), il file ne ha " +
                                     std::to_string(byte.size()));
   std::vector<cella> letto;
   letto.reserve(celle);

@@ -56,11 +56,11 @@ TEST(FileTracciato, RefusesPartialCellsAndTracksWithoutCellOne) {
     const char* guasto;
   };
   const caso casi[] = {
-      {0, 0, "at least cells 0 and 1"},
-      {15, 15, "at least cells 0 and 1"},
-      {29, 15, "cell 1 cut short: 14 of 15 bytes"},
-      {31, 30, "cell 2 cut short: 1 of 15 bytes"},
-      {44, 30, "cell 2 cut short: 14 of 15 bytes"},
+      {0, 0, "almeno le celle 0 e 1"},
+      {15, 15, "almeno le celle 0 e 1"},
+      {29, 15, "cella 1 troncata: 14 byte su 15"},
+      {31, 30, "cella 2 troncata: 1 byte su 15"},
+      {44, 30, "cella 2 troncata: 14 byte su 15"},
   };
   for (const auto& c : casi) {
     std::vector<cella> letto(7);

@@ -29,10 +29,10 @@ std::string leggi_argomenti(std::span<const std::string> parole, const std::vect
       if (p == "--help" || p == "-h") a.aiuto = true;
       else if (std::find(flag_ammessi.begin(), flag_ammessi.end(), p) != flag_ammessi.end()) a.flag.push_back(p);
       else if (std::find(opzioni_con_valore.begin(), opzioni_con_valore.end(), p) != opzioni_con_valore.end()) {
-        if (k + 1 >= parole.size()) return "option '" + p + "' needs a value";
+        if (k + 1 >= parole.size()) return "l'opzione '" + p + "' vuole un valore";
         a.valori.emplace_back(p, parole[++k]);
       } else {
-        return "unknown option '" + p + "'";
+        return "opzione sconosciuta '" + p + "'";
       }
     } else {
       a.posizionali.push_back(p);
@@ -40,13 +40,13 @@ std::string leggi_argomenti(std::span<const std::string> parole, const std::vect
   }
   if (a.aiuto) return "";
   if (a.posizionali.size() != 3)
-    return "expected DIR ROUTE TRAIN, got " + std::to_string(a.posizionali.size()) + " argument(s)";
+    return "servono DIR ROUTE TRAIN, dati " + std::to_string(a.posizionali.size()) + " argomenti";
   const char* nomi[] = {"ROUTE", "TRAIN"};
   for (std::size_t k = 0; k < 2; ++k) {
     const std::string motivo = motivo_nome_non_valido(a.posizionali[k + 1]);
-    if (!motivo.empty()) return std::string(nomi[k]) + " is a name, not a path: '" + a.posizionali[k + 1] + "' " + motivo;
+    if (!motivo.empty()) return std::string(nomi[k]) + " \xC3\xA8 un nome, non un percorso: '" + a.posizionali[k + 1] + "' " + motivo;
   }
   std::error_code ec;
-  if (!std::filesystem::is_directory(percorso_utf8(a.posizionali[0]), ec)) return "DIR '" + a.posizionali[0] + "' is not a folder";
+  if (!std::filesystem::is_directory(percorso_utf8(a.posizionali[0]), ec)) return "DIR '" + a.posizionali[0] + "' non \xC3\xA8 una cartella";
   return "";
 }

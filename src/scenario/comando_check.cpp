@@ -17,17 +17,19 @@
 namespace fs = std::filesystem;
 
 const char* const aiuto_check =
-    "usage: scenario check DIR ROUTE TRAIN\n"
+    "uso: scenario check DIR ROUTE TRAIN\n"
     "\n"
-    "Finds every error of DIR/ROUTE_linea.txt and DIR/ROUTE_TRAIN-.txt, not only the\n"
-    "first: compiles a private copy of the two files, reports the error at its line\n"
-    "and column in your file, sets the offending record aside in the copy and\n"
-    "compiles again, until no error is left or 100 are found. Ends with the count.\n"
-    "An error of the code check (11 to 13) is put on the slowdown it belongs to.\n"
-    "An error with no record to set aside (one that ends the run, or one with no\n"
-    "place in the sources) stops the search. Nothing is written into DIR.\n"
+    "Trova ogni errore di DIR/ROUTE_linea.txt e DIR/ROUTE_TRAIN-.txt, non solo il\n"
+    "primo: compila una copia privata dei due file, segnala l'errore alla sua riga e\n"
+    "colonna nel tuo file, mette da parte nella copia il record in errore e compila\n"
+    "di nuovo, finch\xC3\xA9 non resta alcun errore o ne sono stati trovati 100. Finisce\n"
+    "con il conto. Un errore del controllo dei codici (da 11 a 13) \xC3\xA8 messo sul\n"
+    "rallentamento a cui appartiene. Un errore senza record da mettere da parte (uno\n"
+    "che termina la corsa, o uno senza posto nei sorgenti) ferma la ricerca. In DIR\n"
+    "non viene scritto nulla.\n"
     "\n"
-    "Exit status: 0 no error; 1 errors found; 2 could not run; 64 a usage error.\n";
+    "Stato di uscita: 0 nessun errore; 1 errori trovati; 2 non \xC3\xA8 stato possibile\n"
+    "eseguire; 64 un errore d'uso.\n";
 
 namespace {
 constexpr int massimo_errori = 100;
@@ -111,15 +113,15 @@ int controlla(const argomenti_comando& a, std::ostream& out, std::ostream& err) 
     // Too many stations for the sign texts is a fault of the two files
     // together: setting one station aside after another would only repeat it.
     if (f->numero_errore == 10) {
-      err << "scenario check: the stations and the indication signs do not fit together, the search stops here\n";
+      err << "scenario check: le stazioni e i cartelli indicatori non entrano insieme, la ricerca si ferma qui\n";
       break;
     }
     if (!d.con_posizione || !metti_da_parte(s, d.origine.offset)) {
-      err << "scenario check: no record to set aside, the search stops here\n";
+      err << "scenario check: nessun record da mettere da parte, la ricerca si ferma qui\n";
       break;
     }
   }
-  if (trovati >= massimo_errori) err << "scenario check: stopped after " << massimo_errori << " errors\n";
+  if (trovati >= massimo_errori) err << "scenario check: fermato dopo " << massimo_errori << " errori\n";
   out << conta(trovati) << '\n';
   return trovati == 0 ? 0 : 1;
 }
@@ -133,7 +135,7 @@ int comando_check(std::span<const std::string> argomenti, std::ostream& out, std
     return 0;
   }
   if (!guasto.empty()) {
-    err << "scenario check: " << guasto << "\nusage: scenario check DIR ROUTE TRAIN\nTry 'scenario check --help'.\n";
+    err << "scenario check: " << guasto << "\nuso: scenario check DIR ROUTE TRAIN\nVedi 'scenario check --help'.\n";
     return uscita_uso;
   }
   try {

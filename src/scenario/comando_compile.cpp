@@ -18,33 +18,34 @@
 namespace fs = std::filesystem;
 
 const char* const aiuto_compile =
-    "usage: scenario compile [--no-plan] [--json] DIR ROUTE TRAIN\n"
+    "uso: scenario compile [--no-plan] [--json] DIR ROUTE TRAIN\n"
     "\n"
-    "Compiles the line source file DIR/ROUTE_linea.txt and the train source file\n"
-    "DIR/ROUTE_TRAIN-.txt exactly as the program does and writes the compact files\n"
-    "into DIR, each replaced whole: ROUTE_linea.dat (the plan), ROUTE_TRAIN.sim\n"
-    "(the scenario) and ROUTE_TRAIN.dat (the track). The source files are left as\n"
-    "they are.\n"
+    "Compila il sorgente della linea DIR/ROUTE_linea.txt e il sorgente del treno\n"
+    "DIR/ROUTE_TRAIN-.txt esattamente come fa il programma e scrive i file compatti\n"
+    "in DIR, ciascuno sostituito per intero: ROUTE_linea.dat (la planimetria),\n"
+    "ROUTE_TRAIN.sim (lo scenario) e ROUTE_TRAIN.dat (il tracciato). I file sorgente\n"
+    "restano come sono.\n"
     "\n"
-    "  --no-plan  compile without the plan: no plan file is created, deleted or\n"
-    "             written in DIR\n"
-    "  --json     print one JSON object on stdout: numero_errore,\n"
-    "             progressiva_errore, errore (the number the run ended with, or\n"
-    "             null), files (the compact files written, in order) and the\n"
-    "             place of a recorded error: file, line, column, message\n"
-    "  --help     print this text\n"
+    "  --no-plan  compila senza planimetria: in DIR nessun file della planimetria\n"
+    "             viene creato, cancellato o scritto\n"
+    "  --json     stampa su stdout un oggetto JSON: numero_errore,\n"
+    "             progressiva_errore, errore (il numero con cui la corsa \xC3\xA8 finita,\n"
+    "             o null), files (i file compatti scritti, in ordine) e il posto di\n"
+    "             un errore registrato: file, line, column, message\n"
+    "  --help     stampa questo testo\n"
     "\n"
-    "A recorded error is reported on stderr as FILE:LINE:COLUMN: Errore n. N\n"
-    "(progressiva P): explanation, followed by the source line and a caret under\n"
-    "the field at fault; an error with no place in the sources is reported as the\n"
-    "program reports it.\n"
+    "Un errore registrato \xC3\xA8 segnalato su stderr come FILE:RIGA:COLONNA: Errore n. N\n"
+    "(progressiva P): spiegazione, seguito dalla riga del sorgente e da un segno ^\n"
+    "sotto il campo in errore; un errore senza posto nei sorgenti \xC3\xA8 segnalato\n"
+    "come lo segnala il programma.\n"
     "\n"
-    "ROUTE and TRAIN are names, not paths: no path separator, drive prefix, \"..\"\n"
-    "or control character.\n"
+    "ROUTE e TRAIN sono nomi, non percorsi: niente separatori di percorso, lettere\n"
+    "di unit\xC3\xA0, \"..\" o caratteri di controllo.\n"
     "\n"
-    "Exit status: 0 no error recorded; 1 an error recorded, the compact files\n"
-    "written; 2 the run ended with \" Errore n. \" and wrote no compact file;\n"
-    "2 also when a file could not be read or written; 64 a usage error.\n";
+    "Stato di uscita: 0 nessun errore registrato; 1 un errore registrato, i file\n"
+    "compatti scritti; 2 la corsa \xC3\xA8 finita con \" Errore n. \" e non ha scritto file\n"
+    "compatti; 2 anche quando un file non si pu\xC3\xB2 leggere o scrivere; 64 un errore\n"
+    "d'uso.\n";
 
 namespace {
 
@@ -65,28 +66,28 @@ std::string leggi_opzioni(std::span<const std::string> argomenti, opzioni& o) {
       if (a == "--no-plan") o.senza_piano = true;
       else if (a == "--json") o.json = true;
       else if (a == "--help" || a == "-h") o.aiuto = true;
-      else return "unknown option '" + a + "'";
+      else return "opzione sconosciuta '" + a + "'";
     } else {
       o.posizionali.push_back(a);
     }
   }
   if (o.aiuto) return "";
   if (o.posizionali.size() != 3)
-    return "expected DIR ROUTE TRAIN, got " + std::to_string(o.posizionali.size()) + " argument(s)";
+    return "servono DIR ROUTE TRAIN, dati " + std::to_string(o.posizionali.size()) + " argomenti";
   const char* nomi[] = {"ROUTE", "TRAIN"};
   for (std::size_t k = 0; k < 2; ++k) {
     const std::string motivo = motivo_nome_non_valido(o.posizionali[k + 1]);
-    if (!motivo.empty()) return std::string(nomi[k]) + " is a name, not a path: '" + o.posizionali[k + 1] + "' " + motivo;
+    if (!motivo.empty()) return std::string(nomi[k]) + " \xC3\xA8 un nome, non un percorso: '" + o.posizionali[k + 1] + "' " + motivo;
   }
   std::error_code ec;
-  if (!fs::is_directory(percorso_utf8(o.posizionali[0]), ec)) return "DIR '" + o.posizionali[0] + "' is not a folder";
+  if (!fs::is_directory(percorso_utf8(o.posizionali[0]), ec)) return "DIR '" + o.posizionali[0] + "' non \xC3\xA8 una cartella";
   return "";
 }
 
 int errore_uso(std::ostream& err, const std::string& guasto) {
   err << "scenario compile: " << guasto << "\n"
-      << "usage: scenario compile [--no-plan] [--json] DIR ROUTE TRAIN\n"
-      << "Try 'scenario compile --help'.\n";
+      << "uso: scenario compile [--no-plan] [--json] DIR ROUTE TRAIN\n"
+      << "Vedi 'scenario compile --help'.\n";
   return uscita_uso;
 }
 

@@ -70,21 +70,21 @@ TEST(ComandoCompile, UsageErrorsTouchNothing) {
     const char* guasto;
   };
   const caso casi[] = {
-      {{}, "expected DIR ROUTE TRAIN, got 0"},
-      {{d, "Velstra_Ordoven"}, "got 2"},
-      {{d, "Velstra_Ordoven", "318", "x"}, "got 4"},
-      {{"--plan", d, "Velstra_Ordoven", "318"}, "unknown option '--plan'"},
-      {{d, "../Velstra_Ordoven", "318"}, "ROUTE is a name, not a path"},
-      {{d, "Velstra_Ordoven", "a/318"}, "TRAIN is a name, not a path"},
-      {{d, "C:x", "318"}, "drive prefix"},
-      {{d, "Velstra_Ordoven", "3\n18"}, "control character"},
-      {{(dir.percorso / "manca").string(), "Velstra_Ordoven", "318"}, "is not a folder"},
+      {{}, "servono DIR ROUTE TRAIN, dati 0"},
+      {{d, "Velstra_Ordoven"}, "dati 2"},
+      {{d, "Velstra_Ordoven", "318", "x"}, "dati 4"},
+      {{"--plan", d, "Velstra_Ordoven", "318"}, "opzione sconosciuta '--plan'"},
+      {{d, "../Velstra_Ordoven", "318"}, "ROUTE \xC3\xA8 un nome, non un percorso"},
+      {{d, "Velstra_Ordoven", "a/318"}, "TRAIN \xC3\xA8 un nome, non un percorso"},
+      {{d, "C:x", "318"}, "lettera di unit\xC3\xA0"},
+      {{d, "Velstra_Ordoven", "3\n18"}, "carattere di controllo"},
+      {{(dir.percorso / "manca").string(), "Velstra_Ordoven", "318"}, "non \xC3\xA8 una cartella"},
   };
   for (const auto& c : casi) {
     const uscita u = compila_in_processo(c.argomenti);
     EXPECT_EQ(u.stato, 64) << c.guasto;
     EXPECT_NE(u.err.find(c.guasto), std::string::npos) << u.err;
-    EXPECT_NE(u.err.find("usage: scenario compile [--no-plan] [--json] DIR ROUTE TRAIN"), std::string::npos);
+    EXPECT_NE(u.err.find("uso: scenario compile [--no-plan] [--json] DIR ROUTE TRAIN"), std::string::npos);
     EXPECT_EQ(u.out, "");
   }
   EXPECT_TRUE(fs::is_empty(dir.percorso));
@@ -108,7 +108,7 @@ TEST(ScenarioTool, HelpListsTheCommandsAndUnknownWordsAreUsageErrors) {
   for (const std::vector<std::string>& parole : {std::vector<std::string>{}, {"compiler"}, {"compile"}}) {
     const uscita u = esegui(VELSTRA_TOOL, parole);
     EXPECT_EQ(u.stato, 64) << (parole.empty() ? "" : parole[0]);
-    EXPECT_NE(u.err.find("usage: scenario"), std::string::npos) << u.err;
+    EXPECT_NE(u.err.find("uso: scenario"), std::string::npos) << u.err;
   }
 }
 

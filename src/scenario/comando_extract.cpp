@@ -16,14 +16,16 @@
 namespace fs = std::filesystem;
 
 const char* const aiuto_extract =
-    "usage: scenario extract DIR\n"
+    "uso: scenario extract DIR\n"
     "\n"
-    "Writes the embedded scenario's five text files into DIR, byte for byte as the\n"
-    "program writes them, without compiling: the line source Velstra_Ordoven_linea.txt,\n"
-    "the train source Velstra_Ordoven_318-.txt, the timetable sheet, the slowdown\n"
-    "order and the notes. Files of the same names are replaced whole.\n"
+    "Scrive in DIR i cinque file di testo dello scenario incorporato, byte per byte\n"
+    "come li scrive il programma, senza compilare: il sorgente della linea\n"
+    "Velstra_Ordoven_linea.txt, il sorgente del treno Velstra_Ordoven_318-.txt, la\n"
+    "scheda treno, l'ordine dei rallentamenti e le note. DIR viene creata se manca;\n"
+    "i file con gli stessi nomi sono sostituiti per intero.\n"
     "\n"
-    "Exit status: 0 written; 2 a file could not be written; 64 a usage error.\n";
+    "Stato di uscita: 0 scritti; 2 DIR non si pu\xC3\xB2 creare o un file non si pu\xC3\xB2\n"
+    "scrivere; 64 un errore d'uso.\n";
 
 int comando_extract(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
   for (const std::string& a : argomenti)
@@ -31,14 +33,21 @@ int comando_extract(std::span<const std::string> argomenti, std::ostream& out, s
       out << aiuto_extract;
       return uscita_ok;
     }
-  std::error_code ec;
-  if (argomenti.size() != 1 || (argomenti[0].size() > 1 && argomenti[0][0] == '-') ||
-      !fs::is_directory(percorso_utf8(argomenti[0]), ec)) {
-    err << "scenario extract: " << (argomenti.size() != 1 ? "expected DIR" : "DIR '" + argomenti[0] + "' is not a folder")
-        << "\nusage: scenario extract DIR\nTry 'scenario extract --help'.\n";
+  if (argomenti.size() != 1 || (argomenti[0].size() > 1 && argomenti[0][0] == '-') || argomenti[0].empty()) {
+    err << "scenario extract: "
+        << (argomenti.size() != 1 ? "serve una sola DIR" : "'" + argomenti[0] + "' non \xC3\xA8 una cartella")
+        << "\nuso: scenario extract DIR\nVedi 'scenario extract --help'.\n";
     return uscita_uso;
   }
-  cartella_disco cartella(percorso_utf8(argomenti[0]));
+  // A missing folder is made, with the folders above it.
+  const fs::path dir = percorso_utf8(argomenti[0]);
+  std::error_code ec;
+  fs::create_directories(dir, ec);
+  if (!fs::is_directory(dir, ec)) {
+    err << "scenario extract: DIR '" << argomenti[0] << "' non \xC3\xA8 una cartella e non si pu\xC3\xB2 creare\n";
+    return uscita_errore;
+  }
+  cartella_disco cartella(dir);
   Form1 f;
   f.cartella = &cartella;
   f.nome_percorso = "Velstra_Ordoven";
@@ -54,6 +63,6 @@ int comando_extract(std::span<const std::string> argomenti, std::ostream& out, s
     return uscita_errore;
   }
   for (const std::string& nome : {file_linea(f), file_treno(f), file_scheda(f), file_rallentamenti(f), file_note(f)})
-    err << "written " << nome << '\n';
+    err << "scritto " << nome << '\n';
   return uscita_ok;
 }

@@ -4,8 +4,9 @@
 #include <string>
 
 // scenario extract DIR: writes the embedded scenario's five text files into
-// DIR exactly as the program writes them, without compiling. Exit status 0,
-// 2 when a file cannot be written, 64 a usage error.
+// DIR exactly as the program writes them, without compiling; DIR is made
+// when missing. Exit status 0, 2 when DIR cannot be made or a file cannot be
+// written, 64 a usage error.
 int comando_extract(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err);
 
 extern const char* const aiuto_extract;

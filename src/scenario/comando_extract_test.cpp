@@ -42,16 +42,29 @@ TEST(ComandoExtract, WritesTheFiveFilesAsTheProgramDoes) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.percorso), {}), 5);
 }
 
+TEST(ComandoExtract, MakesAMissingFolder) {
+  cartella_temporanea dir;
+  const auto nuova = dir.percorso / "nuova" / "sotto";
+  std::ostringstream out, err;
+  ASSERT_EQ(comando_extract(std::vector<std::string>{nuova.string()}, out, err), 0) << err.str();
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(nuova), {}), 5);
+  EXPECT_NE(err.str().find("scritto Velstra_Ordoven_linea.txt"), std::string::npos) << err.str();
+}
+
 TEST(ComandoExtract, RefusesBadUse) {
   cartella_temporanea dir;
-  const std::vector<std::vector<std::string>> casi = {
-      {}, {dir.percorso.string(), "x"}, {(dir.percorso / "missing").string()}, {"--all"}};
+  const std::vector<std::vector<std::string>> casi = {{}, {dir.percorso.string(), "x"}, {"--all"}, {""}};
   for (const auto& argomenti : casi) {
     std::ostringstream out, err;
     EXPECT_EQ(comando_extract(argomenti, out, err), 64);
-    EXPECT_NE(err.str().find("usage: scenario extract DIR"), std::string::npos);
+    EXPECT_NE(err.str().find("uso: scenario extract DIR"), std::string::npos);
   }
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.percorso), {}), 0);
+  // A file where the folder should be cannot become a folder.
+  scrivi_tutto(dir.percorso / "file", "x");
+  std::ostringstream out, err;
+  EXPECT_EQ(comando_extract(std::vector<std::string>{(dir.percorso / "file").string()}, out, err), 2);
+  EXPECT_NE(err.str().find("non si pu\xC3\xB2 creare"), std::string::npos) << err.str();
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.percorso), {}), 1);
 }
 
 }  // namespace

@@ -1,27 +1,39 @@
 #include "scenario/comando_inspect.h"
 
-#include <fstream>
+#include <sstream>
 
+#include "model/form1.h"
 #include "scenario/argomenti_scenario.h"
+#include "scenario/indice_sorgenti.h"
+#include "scenario/piano_csv.h"
+#include "base/cartella.h"
+#include "base/file_disco.h"
 #include "scenario/rapporto_scenario.h"
 
 const char* const aiuto_inspect =
-    "usage: scenario inspect DIR ROUTE TRAIN [--json] [--csv-plan FILE]\n"
+    "uso: scenario inspect DIR ROUTE TRAIN [--json] [--csv-plan FILE]\n"
     "\n"
-    "Decodes the compact files DIR/ROUTE_TRAIN.sim, DIR/ROUTE_TRAIN.dat and, when\n"
-    "present, DIR/ROUTE_linea.dat into a readable report: the general values, the\n"
-    "stations with their extents and times, and every cell that holds a point\n"
-    "object with its kind in words and its values decoded. Texts are shown as UTF-8.\n"
+    "Decodifica i file compatti DIR/ROUTE_TRAIN.sim, DIR/ROUTE_TRAIN.dat e, se c'\xC3\xA8,\n"
+    "DIR/ROUTE_linea.dat in un rapporto leggibile: i valori generali (le serie\n"
+    "chilometriche con i 100 m che il loro flag aggiunge), le stazioni, i profili\n"
+    "della linea (velocit\xC3\xA0, pendenze, aderenza) come tratti da, a, valore, e ogni\n"
+    "cella che contiene un oggetto: la cella e il tratto che copre, il tipo in\n"
+    "parole, i valori decodificati. Se in DIR ci sono anche i file sorgente\n"
+    "(ROUTE_linea.txt, ROUTE_TRAIN-.txt), ogni oggetto mostra la progressiva scritta\n"
+    "dall'autore e la riga che lo scrive, e i profili sono quelli scritti; senza\n"
+    "sorgenti il rapporto dice che \xC3\xA8 nota solo la cella. I testi sono in UTF-8.\n"
     "\n"
-    "  --json           the same report as one JSON document\n"
-    "  --csv-plan FILE  also write the plan as CSV: metre, x, y, heading in\n"
-    "                   degrees, curve radius in metres\n"
+    "  --json           lo stesso rapporto come un documento JSON\n"
+    "  --csv-plan FILE  scrive anche la planimetria in CSV, una riga per metro:\n"
+    "                   metro, x, y, direzione in gradi, raggio di curva in metri,\n"
+    "                   tratto (linea, oltre_fine per i 7000 m dopo la fine della\n"
+    "                   linea, vuoto per un punto mai calcolato, senza x e y)\n"
     "\n"
-    "A file whose size or layout does not fit its format is refused with the\n"
-    "offset and the fault.\n"
+    "Un file la cui dimensione o struttura non corrisponde al suo formato \xC3\xA8\n"
+    "rifiutato con l'offset e il difetto.\n"
     "\n"
-    "Exit status: 0 shown; 2 a file is missing, refused or cannot be written;\n"
-    "64 a usage error.\n";
+    "Stato di uscita: 0 rapporto mostrato; 2 un file manca, \xC3\xA8 rifiutato o non si\n"
+    "pu\xC3\xB2 scrivere; 64 un errore d'uso.\n";
 
 int comando_inspect(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
   argomenti_comando a;
@@ -31,8 +43,8 @@ int comando_inspect(std::span<const std::string> argomenti, std::ostream& out, s
     return 0;
   }
   if (!guasto.empty()) {
-    err << "scenario inspect: " << guasto << "\nusage: scenario inspect DIR ROUTE TRAIN [--json] [--csv-plan FILE]\n"
-        << "Try 'scenario inspect --help'.\n";
+    err << "scenario inspect: " << guasto << "\nuso: scenario inspect DIR ROUTE TRAIN [--json] [--csv-plan FILE]\n"
+        << "Vedi 'scenario inspect --help'.\n";
     return 64;
   }
   scenario_compatto s;
@@ -43,17 +55,18 @@ int comando_inspect(std::span<const std::string> argomenti, std::ostream& out, s
   }
   if (const std::string* csv = a.valore("--csv-plan")) {
     if (!s.piano) {
-      err << "scenario inspect: no plan file, no CSV written\n";
+      err << "scenario inspect: manca il file della planimetria, nessun CSV scritto\n";
       return 2;
     }
-    std::ofstream file(*csv, std::ios::binary | std::ios::trunc);
-    if (file.is_open()) scrivi_csv_piano(file, *s.piano);
-    if (!file.is_open() || !file.flush()) {
-      err << "scenario inspect: " << *csv << ": cannot write\n";
+    std::ostringstream testo;
+    scrivi_csv_piano(testo, *s.piano, s.stazioni[voce_treno_linea].fine);
+    const stato scritto = sostituisci_file_disco(percorso_utf8(*csv), testo.str());
+    if (!scritto.ok()) {
+      err << "scenario inspect: " << scritto.messaggio() << '\n';
       return 2;
     }
   }
-  const nodo r = rapporto_scenario(s);
+  const nodo r = rapporto_scenario(s, indicizza_sorgenti(percorso_utf8(a.posizionali[0]), a.posizionali[1], a.posizionali[2]));
   if (a.ha_flag("--json")) {
     scrivi_json(out, r);
     out << '\n';

@@ -5,13 +5,14 @@
 #include <memory>
 #include <sstream>
 
+#include "base/nomi_file.h"
 #include "content/dati_linea.h"
 #include "content/dati_treno.h"
-#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
 #include "scenario/da_1252.h"
 #include "scenario/rapporto_scenario.h"
+#include "scenario/rapporto_di_prova.h"
 #include "test_support/cartella_temporanea.h"
 #include "test_support/form_di_prova.h"
 
@@ -19,53 +20,27 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The embedded scenario compiled in dir; the model stays for comparison.
-std::unique_ptr<form_su_disco> compila_in(const fs::path& dir) {
-  auto f = std::make_unique<form_su_disco>(dir);
-  dati_linea(*f);
-  dati_treno(*f);
-  memorizza_percorso(*f, 1, nullptr);
-  return f;
-}
-
-const nodo& campo(const nodo& n, const std::string& chiave) {
-  for (std::size_t k = 0; k < n.chiavi.size(); ++k)
-    if (n.chiavi[k] == chiave) return n.elementi[k];
-  ADD_FAILURE() << "no field " << chiave;
-  static const nodo vuoto;
-  return vuoto;
-}
-
-std::int64_t numero(const nodo& n, const std::string& chiave) { return campo(n, chiave).numero; }
+using namespace rapporto_di_prova;
 
 TEST(ComandoInspect, ReportMatchesTheCompiledModelFieldByField) {
   cartella_temporanea dir;
   const auto f = compila_in(dir.percorso);
-  scenario_compatto s;
-  std::string guasto;
-  ASSERT_TRUE(carica_scenario_compatto(dir.percorso, "Velstra_Ordoven", "318", s, guasto)) << guasto;
-  const nodo r = rapporto_scenario(s);
+  const nodo r = rapporto_di(dir.percorso, "Velstra_Ordoven", "318");
+  EXPECT_EQ(campo(r, "percorso").testo, "Velstra_Ordoven");
+  EXPECT_EQ(campo(r, "treno").testo, "318");
 
   const nodo& g = campo(r, "generali");
   EXPECT_EQ(numero(g, "lunghezza_linea_m"), f->stazioni[voce_treno_linea].fine);
-  const nodo& serie = campo(g, "serie_chilometriche");
-  ASSERT_EQ(serie.elementi.size(), 3u);
-  for (int k = 0; k < 3; ++k) {
-    const stazione& x = f->stazioni[static_cast<std::size_t>(voce_progressiva_tre + k)];
-    EXPECT_EQ(numero(serie.elementi[static_cast<std::size_t>(k)], "inizio"), x.inizio);
-    EXPECT_EQ(numero(serie.elementi[static_cast<std::size_t>(k)], "riferimento"), x.fine);
-    EXPECT_EQ(numero(serie.elementi[static_cast<std::size_t>(k)], "flag"), x.progressiva);
-  }
   const stazione& sf = f->stazioni[voce_sfondo];
   const stazione& rip = f->stazioni[voce_ripetizione];
   EXPECT_EQ(numero(campo(g, "sfondo"), "uno"), sf.inizio);
   EXPECT_EQ(numero(campo(g, "sfondo"), "due"), sf.progressiva);
   EXPECT_EQ(numero(campo(g, "sfondo"), "tre"), sf.fine);
-  EXPECT_EQ(numero(campo(g, "ripetizione_segnali"), "inizio"), rip.inizio);
-  EXPECT_EQ(numero(campo(g, "ripetizione_segnali"), "fine"), rip.fine);
+  EXPECT_EQ(numero(campo(g, "ripetizione_segnali"), "inizio_m"), rip.inizio);
+  EXPECT_EQ(numero(campo(g, "ripetizione_segnali"), "fine_m"), rip.fine);
   EXPECT_EQ(numero(campo(g, "ripetizione_segnali"), "codici"), rip.progressiva);
   EXPECT_EQ(numero(campo(g, "treno"), "massa_frenata_percento"), f->stazioni[voce_treno_linea].inizio);
-  EXPECT_EQ(numero(campo(g, "treno"), "carri"), f->stazioni[voce_treno_linea].progressiva);
+  EXPECT_EQ(numero(campo(g, "treno"), "vetture"), f->stazioni[voce_treno_linea].progressiva);
   EXPECT_EQ(numero(campo(g, "treno"), "sabbia"), rip.campo_7);
   EXPECT_EQ(campo(g, "orologio").testo, ore_minuti_secondi(rip.campo_9 * 3600 + rip.campo_10 * 60 + rip.campo_11));
   EXPECT_EQ(numero(campo(g, "marchi_e_codici"), "marchio_scenario"), sf.campo_7);
@@ -95,23 +70,25 @@ TEST(ComandoInspect, ReportMatchesTheCompiledModelFieldByField) {
   for (const nodo& n : oggetti.elementi) {
     const cella& c = f->cella_n(static_cast<std::int32_t>(numero(n, "cella")));
     EXPECT_EQ(numero(n, "tipo"), c.tipo);
-    if (c.tipo == cella_codice) { EXPECT_EQ(numero(n, "codice"), c.valore_1); }
-    if (c.tipo == cella_indicatore_vmax) {
-      const std::int64_t prima = numero(campo(n, "velocita_1"), "prima"), seconda = numero(campo(n, "velocita_1"), "seconda");
-      EXPECT_EQ(prima * 20 + seconda / 5, c.valore_1);
-      EXPECT_EQ(numero(n, "codice_1") * 10 + numero(n, "codice_2"), c.valore_4);
-    }
-    if (c.tipo == cella_cartello_indicatore) { EXPECT_EQ(campo(n, "testo").testo, utf8_da_1252(f->stazioni[static_cast<std::size_t>(c.valore_1)].nome)); }
-    if (c.tipo == cella_segnale) { EXPECT_EQ(numero(n, "valore_segnale"), c.valore_5); }
+    EXPECT_EQ(numero(n, "da_m"), numero(n, "cella") * 50);
+    if (c.tipo == cella_codice) { EXPECT_EQ(numero(campo(n, "valori"), "codice"), c.valore_1); }
+    if (c.tipo == cella_cartello_indicatore) { EXPECT_EQ(campo(campo(n, "valori"), "testo").testo, utf8_da_1252(f->stazioni[static_cast<std::size_t>(c.valore_1)].nome)); }
+    if (c.tipo == cella_segnale) { EXPECT_EQ(numero(campo(n, "valori"), "valore_5"), c.valore_5); }
   }
-  EXPECT_EQ(numero(r, "punti_planimetria"), f->lunghezza_estesa + 1);
+  EXPECT_EQ(numero(campo(r, "planimetria"), "punti"), f->lunghezza_estesa + 1);
 
-  // The JSON is the same tree.
+  // The JSON and the text are the same tree.
   std::ostringstream out, err, atteso;
   const std::vector<std::string> argomenti{dir.percorso.string(), "Velstra_Ordoven", "318", "--json"};
   ASSERT_EQ(comando_inspect(argomenti, out, err), 0) << err.str();
   scrivi_json(atteso, r);
   EXPECT_EQ(out.str(), atteso.str() + "\n");
+  std::ostringstream testo, atteso_testo;
+  ASSERT_EQ(comando_inspect(std::vector<std::string>(argomenti.begin(), argomenti.end() - 1), testo, err), 0);
+  scrivi_testo(atteso_testo, r);
+  EXPECT_EQ(testo.str(), atteso_testo.str());
+  EXPECT_NE(testo.str().find("- cella 57 (2850-2900 m), segnale: solo la cella \xC3\xA8 nota (sorgenti non trovate): valore_1 42,"),
+            std::string::npos);
 }
 
 TEST(ComandoInspect, DamagedFilesAreRefusedWithFileAndOffset) {
@@ -144,23 +121,21 @@ TEST(ComandoInspect, DamagedFilesAreRefusedWithFileAndOffset) {
   }
 }
 
-TEST(ComandoInspect, CsvPlanHasOneRowAMetre) {
+TEST(ComandoInspect, CsvPlanIsWrittenWhenThereIsAPlan) {
   cartella_temporanea dir;
   const auto f = compila_in(dir.percorso);
-  std::ostringstream out, err;
   const fs::path csv = dir.percorso / "piano.csv";
   const std::vector<std::string> argomenti{dir.percorso.string(), "Velstra_Ordoven", "318", "--csv-plan", csv.string()};
+  std::ostringstream out, err;
   ASSERT_EQ(comando_inspect(argomenti, out, err), 0) << err.str();
-  std::istringstream righe(leggi_tutto(csv));
-  std::string riga;
-  std::getline(righe, riga);
-  EXPECT_EQ(riga, "metre,x,y,heading_deg,radius_m");
-  std::int64_t n = 0;
-  while (std::getline(righe, riga)) {
-    if (n == 500) { EXPECT_EQ(riga.rfind("500,", 0), 0u) << riga; }
-    ++n;
-  }
-  EXPECT_EQ(n, f->lunghezza_estesa + 1);
+  EXPECT_EQ(leggi_tutto(csv).rfind("metro,x,y,direzione_gradi,raggio_m,tratto\n0,0.0000,0.0000,", 0), 0u);
+  // Without a plan file there is nothing to write, and the command says so.
+  f->cartella->elimina(file_piano(*f));
+  std::filesystem::remove(csv);
+  std::ostringstream out2, err2;
+  EXPECT_EQ(comando_inspect(argomenti, out2, err2), 2);
+  EXPECT_NE(err2.str().find("manca il file della planimetria"), std::string::npos) << err2.str();
+  EXPECT_FALSE(fs::exists(csv));
 }
 
 }  // namespace

@@ -49,8 +49,8 @@ nodo fonte(const fonte_riga& f) { return lista_di({f.file, static_cast<std::int6
 // The slowdown whose reach holds cell c: from 20 cells before its first cell
 // (the warning sign) to 12 cells after its last, where the code check places
 // its codes.
-const record_sorgente* rallentamento_vicino(const sorgenti_scenario& f, std::int64_t c) {
-  for (const record_sorgente& r : f.record) {
+const record_vista* rallentamento_vicino(const sorgenti_scenario& f, std::int64_t c) {
+  for (const record_vista& r : f.record) {
     if (r.genere != "rallentamento" || r.oggetti.empty()) continue;
     std::int64_t primo = r.oggetti.front().first, ultimo = primo;
     for (const auto& [cella, tipo] : r.oggetti) {
@@ -68,12 +68,12 @@ nodo oggetti(const nodo& rapporto, const sorgenti_scenario& f) {
   if (!lista) return l;
   for (const nodo& o : lista->elementi) {
     const std::int64_t c = numero_chiave(o, "cella", -1), tipo = numero_chiave(o, "tipo", 0);
-    const record_sorgente* r = record_di_oggetto(f, c, static_cast<std::uint8_t>(tipo));
+    const record_vista* r = record_di_oggetto(f, c, static_cast<std::uint8_t>(tipo));
     // A code point no record made was placed by the code check for a slowdown:
     // that slowdown's line is shown, marked as such (the fifth number, 1).
-    const record_sorgente* per = nullptr;
+    const record_vista* per = nullptr;
     if (!r && tipo == cella_codice) per = rallentamento_vicino(f, c);
-    const record_sorgente* q = r ? r : per;
+    const record_vista* q = r ? r : per;
     l.elementi.push_back(lista_di({c, tipo, q ? q->fonte.file : -1, q ? static_cast<std::int64_t>(q->fonte.riga) : 0, per ? 1 : 0}));
   }
   return l;
@@ -101,7 +101,7 @@ nodo fonti_profili(const sorgenti_scenario& f) {
   nodo n;
   for (const char* genere : {"pendenza", "velocita", "aderenza", "montagna", "curva"}) {
     nodo l = nodo::lista();
-    for (const record_sorgente& r : f.record)
+    for (const record_vista& r : f.record)
       if (r.genere == genere) l.elementi.push_back(lista_di({r.da, r.a, r.fonte.file, static_cast<std::int64_t>(r.fonte.riga)}));
     n.metti(genere, l);
   }
@@ -144,7 +144,7 @@ nodo diagnostiche(const std::vector<diagnostica_view>& d, const sorgenti_scenari
     // of the record on the line at fault.
     std::int64_t progressiva = x.progressiva;
     if (progressiva < 0 && file >= 0)
-      for (const record_sorgente& r : f.record)
+      for (const record_vista& r : f.record)
         if (r.fonte.file == file && r.fonte.riga == x.riga) {
           progressiva = r.progressiva;
           break;

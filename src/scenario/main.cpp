@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/codici_uscita.h"
 #include "scenario/comando_check.h"
 #include "scenario/comando_compile.h"
 #include "scenario/comando_extract.h"
@@ -22,24 +23,23 @@ struct comando {
 };
 
 constexpr comando comandi[] = {
-    {"compile", "compile a scenario's source files into its compact files", comando_compile},
-    {"check", "report every error of a scenario's source files, not only the first", comando_check},
-    {"extract", "write the embedded scenario's five text files into a folder", comando_extract},
-    {"inspect", "decode a scenario's compact files into a readable report", comando_inspect},
-    {"plot", "draw a compiled scenario's map and profiles into an SVG file", comando_plot},
-    {"view", "write an interactive HTML page of a compiled scenario and its sources", comando_view},
+    {"compile", "compila i file sorgente di uno scenario nei suoi file compatti", comando_compile},
+    {"check", "segnala ogni errore dei file sorgente di uno scenario, non solo il primo", comando_check},
+    {"extract", "scrive in una cartella i cinque file di testo dello scenario incorporato", comando_extract},
+    {"inspect", "decodifica i file compatti di uno scenario in un rapporto leggibile", comando_inspect},
+    {"plot", "disegna la mappa e i profili di uno scenario compilato in un file SVG", comando_plot},
+    {"view", "scrive una pagina HTML interattiva di uno scenario compilato e dei suoi sorgenti", comando_view},
 };
 
 void stampa_aiuto(std::ostream& out) {
-  out << "usage: scenario COMMAND [ARGS...]\n"
+  out << "uso: scenario COMANDO [ARGOMENTI...]\n"
+         "     scenario --version\n"
          "\n"
-         "The authoring tool of the scenario package. Commands:\n";
+         "Lo strumento per gli autori del pacchetto di scenari. Comandi:\n";
   for (const comando& c : comandi) out << "  " << c.nome << std::string(12 - c.nome.size(), ' ') << c.aiuto << '\n';
   out << "\n"
-         "'scenario COMMAND --help' explains a command.\n";
+         "'scenario COMANDO --help' spiega un comando.\n";
 }
-
-constexpr int esito_uso = 64;
 
 }  // namespace
 
@@ -47,10 +47,14 @@ int main(int argc, char** argv) {
   const std::vector<std::string> parole(argv + 1, argv + argc);
   if (parole.empty()) {
     stampa_aiuto(std::cerr);
-    return esito_uso;
+    return uscita_uso;
   }
   if (parole[0] == "--help" || parole[0] == "-h" || parole[0] == "help") {
     stampa_aiuto(std::cout);
+    return 0;
+  }
+  if (parole[0] == "--version") {
+    std::cout << "scenario " << SCENARIO_VERSIONE << '\n';
     return 0;
   }
   for (const comando& c : comandi) {
@@ -62,7 +66,7 @@ int main(int argc, char** argv) {
       return 2;  // could not run
     }
   }
-  std::cerr << "scenario: unknown command '" << parole[0] << "'\n";
+  std::cerr << "scenario: comando sconosciuto '" << parole[0] << "'\n";
   stampa_aiuto(std::cerr);
-  return esito_uso;
+  return uscita_uso;
 }

@@ -33,7 +33,7 @@ TEST(ScenarioAiuto, EveryCommandHasItsHelpAndIsListed) {
     EXPECT_NE(generale.out.find("  " + comando + " "), std::string::npos) << comando;
     const uscita u = esegui_tool({comando, "--help"});
     EXPECT_EQ(u.stato, 0) << comando;
-    EXPECT_EQ(u.out.rfind("usage: scenario " + comando, 0), 0u) << u.out;
+    EXPECT_EQ(u.out.rfind("uso: scenario " + comando, 0), 0u) << u.out;
     EXPECT_EQ(u.err, "");
   }
 }
@@ -45,8 +45,16 @@ TEST(ScenarioAiuto, BadCommandLinesAreUsageErrorsOnStderr) {
     const uscita u = esegui_tool(argomenti);
     EXPECT_EQ(u.stato, 64) << (argomenti.empty() ? "" : argomenti[0]);
     EXPECT_EQ(u.out, "");
-    EXPECT_NE(u.err.find("usage: scenario"), std::string::npos) << u.err;
+    EXPECT_NE(u.err.find("uso: scenario"), std::string::npos) << u.err;
   }
+}
+
+TEST(ScenarioAiuto, VersionNamesTheToolAndItsVersion) {
+  const uscita u = esegui_tool({"--version"});
+  EXPECT_EQ(u.stato, 0);
+  EXPECT_EQ(u.out, std::string("scenario ") + SCENARIO_VERSIONE + "\n");
+  EXPECT_NE(std::string(SCENARIO_VERSIONE).find('.'), std::string::npos);
+  EXPECT_EQ(u.err, "");
 }
 
 }  // namespace

@@ -30,4 +30,7 @@ struct nodo {
 };
 
 void scrivi_json(std::ostream& out, const nodo& n);
+// The text form: one line per scalar, objects of scalars on one line, a list
+// entry that has a "descrizione" shown as that sentence, its "valori" and its
+// "numeri_scritti", and under it its "attenzione" when it has one.
 void scrivi_testo(std::ostream& out, const nodo& n, int rientro = 0);

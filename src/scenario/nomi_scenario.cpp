@@ -5,11 +5,11 @@
 std::string motivo_nome_non_valido(std::string_view nome) {
   for (char c : nome) {
     const auto b = static_cast<unsigned char>(c);
-    if (b < 0x20 || b == 0x7F) return "holds a control character";
-    if (c == '/' || c == '\\') return "holds a path separator";
+    if (b < 0x20 || b == 0x7F) return "contiene un carattere di controllo";
+    if (c == '/' || c == '\\') return "contiene un separatore di percorso";
   }
-  if (nome.find("..") != std::string_view::npos) return "holds \"..\"";
+  if (nome.find("..") != std::string_view::npos) return "contiene \"..\"";
   if (nome.size() >= 2 && nome[1] == ':' && std::isalpha(static_cast<unsigned char>(nome[0])))
-    return "begins with a drive prefix";
+    return "comincia con una lettera di unit\xC3\xA0";
   return "";
 }

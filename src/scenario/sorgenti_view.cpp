@@ -171,8 +171,8 @@ sorgenti_scenario leggi_sorgenti(const std::string* linea, const std::string& no
   return s;
 }
 
-const record_sorgente* record_di_oggetto(const sorgenti_scenario& s, std::int64_t cella, std::uint8_t tipo) {
-  for (const record_sorgente& r : s.record)
+const record_vista* record_di_oggetto(const sorgenti_scenario& s, std::int64_t cella, std::uint8_t tipo) {
+  for (const record_vista& r : s.record)
     for (const auto& [c, t] : r.oggetti)
       if (c == cella && t == tipo) return &r;
   return nullptr;

@@ -14,7 +14,7 @@ struct fonte_riga {
 };
 
 // One record that places something on the line.
-struct record_sorgente {
+struct record_vista {
   std::string genere;           // the record's kind: "segnale", "pendenza", ...
   fonte_riga fonte;
   std::int32_t progressiva = 0; // the record's own progressive as written
@@ -27,7 +27,7 @@ struct record_sorgente {
 struct sorgenti_scenario {
   std::vector<std::string> nomi;                 // file names, one per file present
   std::vector<std::vector<std::string>> righe;   // each file's lines, UTF-8, no line end
-  std::vector<record_sorgente> record;           // in file order, line file first
+  std::vector<record_vista> record;           // in file order, line file first
   std::vector<fonte_riga> stazioni;              // the station records, in the order they number the stations
   bool presenti() const { return !nomi.empty(); }
 };
@@ -41,4 +41,4 @@ sorgenti_scenario leggi_sorgenti(const std::string* linea, const std::string& no
                                  const std::string& nome_treno);
 
 // The record that made the point object of kind tipo at cella, or nullptr.
-const record_sorgente* record_di_oggetto(const sorgenti_scenario& s, std::int64_t cella, std::uint8_t tipo);
+const record_vista* record_di_oggetto(const sorgenti_scenario& s, std::int64_t cella, std::uint8_t tipo);

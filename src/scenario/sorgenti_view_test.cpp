@@ -72,7 +72,7 @@ TEST(SorgentiView, EveryObjectTheEmbeddedSourcesPlaceHasItsLine) {
   for (std::int32_t i = 0; i <= f->numero_celle; ++i) {
     const cella& c = f->cella_n(i);
     if (cella_libera(c)) continue;
-    const record_sorgente* r = record_di_oggetto(s, i, c.tipo);
+    const record_vista* r = record_di_oggetto(s, i, c.tipo);
     if (!r) {
       // Only the code check places objects no line asks for: its code points.
       EXPECT_EQ(c.tipo, cella_codice) << "cell " << i;
