@@ -5,10 +5,12 @@
 #include <cstring>
 #include <system_error>
 
+#include "base/sostituzione.h"
+
 void sostituisci_file(const std::filesystem::path& file, std::string_view byte) {
   std::filesystem::path temporaneo = file;
   temporaneo += ".tmp~";
-  std::FILE* f = std::fopen(temporaneo.c_str(), "wb");
+  std::FILE* f = apri_in_scrittura(temporaneo);
   if (!f) throw errore_file_system(file, std::string("cannot create: ") + std::strerror(errno));
   std::size_t scritti = byte.empty() ? 0 : std::fwrite(byte.data(), 1, byte.size(), f);
   int errore_scrittura = scritti == byte.size() ? 0 : errno;
@@ -19,8 +21,7 @@ void sostituisci_file(const std::filesystem::path& file, std::string_view byte) 
     std::filesystem::remove(temporaneo, ignora);
     throw errore_file_system(file, std::string("cannot write: ") + std::strerror(errore_scrittura));
   }
-  std::error_code ec;
-  std::filesystem::rename(temporaneo, file, ec);
+  const std::error_code ec = sposta_al_posto(temporaneo, file);
   if (ec) {
     std::error_code ignora;
     std::filesystem::remove(temporaneo, ignora);

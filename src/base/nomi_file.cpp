@@ -1,13 +1,15 @@
 #include "base/nomi_file.h"
 
+#include "base/percorso_utf8.h"
 #include "model/form1.h"
 
 namespace {
+// The names are UTF-8 text (the tool takes them from its command line).
 std::filesystem::path nel_percorso(const Form1& f, const std::string& coda) {
-  return f.cartella / (f.nome_percorso + coda);
+  return f.cartella / percorso_utf8(f.nome_percorso + coda);
 }
 std::filesystem::path del_treno(const Form1& f, const std::string& coda) {
-  return f.cartella / (f.nome_percorso + "_" + f.numero_treno + coda);
+  return f.cartella / percorso_utf8(f.nome_percorso + "_" + f.numero_treno + coda);
 }
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include "documents/dati_note.h"
 #include "documents/dati_rallentamenti.h"
 #include "documents/dati_scheda.h"
+#include "driver/finestra.h"
 #include "base/descrizioni_errori.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
@@ -12,8 +13,7 @@
 void Form_Load(Form1& f, std::ostream& console) {
   f.nome_percorso = "Velstra_Ordoven";
   f.numero_treno = "318";
-  // The window of the run: one line, shown before the long work starts.
-  console << "Attendere" << std::endl;
+  mostra_finestra(console);
   dati_linea(f);
   dati_treno(f);
   dati_note(f);

@@ -3,8 +3,8 @@
 
 struct Form1;
 
-// The whole run, in its fixed order: names, the "Attendere" line, the five
-// writers, then the compiler. Files go to f.cartella. Ends through errore
+// The whole run, in its fixed order: names, the window (where there are no
+// windows, the "Attendere" line on console), the five writers, then the compiler. Files go to f.cartella. Ends through errore
 // (fine_con_errore) on a slot conflict or when no cell array was built.
 void Form_Load(Form1& f, std::ostream& console);
 

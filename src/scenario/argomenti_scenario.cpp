@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/percorso_utf8.h"
 #include "scenario/nomi_scenario.h"
 
 bool argomenti_comando::ha_flag(const std::string& nome) const {
@@ -45,6 +46,6 @@ std::string leggi_argomenti(std::span<const std::string> parole, const std::vect
     if (!motivo.empty()) return std::string(nomi[k]) + " is a name, not a path: '" + a.posizionali[k + 1] + "' " + motivo;
   }
   std::error_code ec;
-  if (!std::filesystem::is_directory(a.posizionali[0], ec)) return "DIR '" + a.posizionali[0] + "' is not a folder";
+  if (!std::filesystem::is_directory(percorso_utf8(a.posizionali[0]), ec)) return "DIR '" + a.posizionali[0] + "' is not a folder";
   return "";
 }

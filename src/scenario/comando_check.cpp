@@ -6,6 +6,7 @@
 #include <numeric>
 #include <optional>
 
+#include "base/percorso_utf8.h"
 #include "compiler/lettore_voci.h"
 #include "base/errore.h"
 #include "base/file_system.h"
@@ -79,7 +80,7 @@ std::string conta(int n) { return std::to_string(n) + (n == 1 ? " errore" : " er
 
 int controlla(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
   Form1 nomi;
-  nomi.cartella = a.posizionali[0];
+  nomi.cartella = percorso_utf8(a.posizionali[0]);
   nomi.nome_percorso = a.posizionali[1];
   nomi.numero_treno = a.posizionali[2];
   sorgente_privata linea = carica(file_linea(nomi)), treno = carica(file_treno(nomi));

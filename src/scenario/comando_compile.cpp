@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "base/percorso_utf8.h"
 #include "base/errore.h"
 #include "base/file_system.h"
 #include "base/nomi_file.h"
@@ -83,7 +84,7 @@ std::string leggi_opzioni(std::span<const std::string> argomenti, opzioni& o) {
     if (!motivo.empty()) return std::string(nomi[k]) + " is a name, not a path: '" + o.posizionali[k + 1] + "' " + motivo;
   }
   std::error_code ec;
-  if (!fs::is_directory(o.posizionali[0], ec)) return "DIR '" + o.posizionali[0] + "' is not a folder";
+  if (!fs::is_directory(percorso_utf8(o.posizionali[0]), ec)) return "DIR '" + o.posizionali[0] + "' is not a folder";
   return "";
 }
 
@@ -144,7 +145,7 @@ testi_sorgente leggi_sorgenti(const fs::path& linea, const fs::path& treno) {
 }
 
 int compila(const opzioni& o, std::ostream& out, std::ostream& err) {
-  const fs::path cartella = o.posizionali[0];
+  const fs::path cartella = percorso_utf8(o.posizionali[0]);
   cartella_privata privata;
   auto f = std::make_unique<Form1>();
   f->nome_percorso = o.posizionali[1];

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/percorso_utf8.h"
 #include "content/dati_linea.h"
 #include "content/dati_treno.h"
 #include "documents/dati_note.h"
@@ -32,13 +33,13 @@ int comando_extract(std::span<const std::string> argomenti, std::ostream& out, s
     }
   std::error_code ec;
   if (argomenti.size() != 1 || (argomenti[0].size() > 1 && argomenti[0][0] == '-') ||
-      !fs::is_directory(argomenti[0], ec)) {
+      !fs::is_directory(percorso_utf8(argomenti[0]), ec)) {
     err << "scenario extract: " << (argomenti.size() != 1 ? "expected DIR" : "DIR '" + argomenti[0] + "' is not a folder")
         << "\nusage: scenario extract DIR\nTry 'scenario extract --help'.\n";
     return 64;
   }
   Form1 f;
-  f.cartella = argomenti[0];
+  f.cartella = percorso_utf8(argomenti[0]);
   f.nome_percorso = "Velstra_Ordoven";
   f.numero_treno = "318";
   try {

@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "base/percorso_utf8.h"
 #include "scenario/argomenti_scenario.h"
 #include "scenario/rapporto_scenario.h"
 
@@ -37,7 +38,7 @@ int comando_inspect(std::span<const std::string> argomenti, std::ostream& out, s
   }
   scenario_compatto s;
   std::string rifiuto;
-  if (!carica_scenario_compatto(a.posizionali[0], a.posizionali[1], a.posizionali[2], s, rifiuto)) {
+  if (!carica_scenario_compatto(percorso_utf8(a.posizionali[0]), a.posizionali[1], a.posizionali[2], s, rifiuto)) {
     err << "scenario inspect: " << rifiuto << '\n';
     return 2;
   }
@@ -46,7 +47,7 @@ int comando_inspect(std::span<const std::string> argomenti, std::ostream& out, s
       err << "scenario inspect: no plan file, no CSV written\n";
       return 2;
     }
-    std::ofstream file(*csv, std::ios::binary | std::ios::trunc);
+    std::ofstream file(percorso_utf8(*csv), std::ios::binary | std::ios::trunc);
     if (file.is_open()) scrivi_csv_piano(file, *s.piano);
     if (!file.is_open() || !file.flush()) {
       err << "scenario inspect: " << *csv << ": cannot write\n";

@@ -1,5 +1,6 @@
 #include "scenario/comando_plot.h"
 
+#include "base/percorso_utf8.h"
 #include "base/file_system.h"
 #include "scenario/argomenti_scenario.h"
 #include "scenario/disegno_svg.h"
@@ -30,12 +31,12 @@ int comando_plot(std::span<const std::string> argomenti, std::ostream& out, std:
   }
   scenario_compatto s;
   std::string rifiuto;
-  if (!carica_scenario_compatto(a.posizionali[0], a.posizionali[1], a.posizionali[2], s, rifiuto)) {
+  if (!carica_scenario_compatto(percorso_utf8(a.posizionali[0]), a.posizionali[1], a.posizionali[2], s, rifiuto)) {
     err << "scenario plot: " << rifiuto << '\n';
     return 2;
   }
   try {
-    sostituisci_file(*a.valore("--out"), disegno_svg(s));
+    sostituisci_file(percorso_utf8(*a.valore("--out")), disegno_svg(s));
   } catch (const errore_file_system& e) {
     err << "scenario plot: " << e.what() << '\n';
     return 2;

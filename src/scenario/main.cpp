@@ -10,6 +10,7 @@
 #include "scenario/comando_extract.h"
 #include "scenario/comando_inspect.h"
 #include "scenario/comando_plot.h"
+#include "scenario/riga_comando.h"
 
 namespace {
 
@@ -42,7 +43,8 @@ constexpr int esito_uso = 64;
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> parole(argv + 1, argv + argc);
+  prepara_console();
+  const std::vector<std::string> parole = parole_riga_comando(argc, argv);
   if (parole.empty()) {
     stampa_aiuto(std::cerr);
     return esito_uso;
