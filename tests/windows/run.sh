@@ -19,14 +19,16 @@ radice=$PWD
 # Everything below runs inside one X server of its own.
 if [ -z "${VELSTRA_DENTRO_XVFB:-}" ]; then
   export VELSTRA_DENTRO_XVFB=1
-  exec timeout 600 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+  exec timeout 900 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
 fi
 
 falliti=0
 passati=0
 pass() { echo "PASS: $*"; passati=$((passati + 1)); }
+sezione() { echo "== $* (at ${SECONDS}s)"; }
 fail() { echo "FAIL: $*"; falliti=$((falliti + 1)); }
 fine() {
+  echo "== done in ${SECONDS}s"
   echo "windows: $passati passed, $falliti failed"
   [ "$falliti" -eq 0 ]
   exit $?
@@ -36,7 +38,7 @@ for comando in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-objdump wine wine
   command -v "$comando" >/dev/null || { fail "missing tool: $comando"; fine; }
 done
 
-echo "== build"
+sezione "build"
 make windows WINDOWS_CMAKE_FLAGS=-DVELSTRA_WERROR=ON >/dev/null || { fail "make windows"; fine; }
 [ -f dist-windows/Velstra_Ordoven_318_windows.zip ] && pass "dist-windows holds the zip" || fail "no zip in dist-windows"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
@@ -54,7 +56,7 @@ pulizia() {
 }
 trap pulizia EXIT
 
-echo "== static programs"
+sezione "static programs"
 for exe in dist-windows/Velstra_Ordoven_318.exe dist-windows/scenario.exe; do
   dll=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
   estranee=$(echo "$dll" | grep -v -x -E 'kernel32\.dll|user32\.dll|gdi32\.dll|shell32\.dll|advapi32\.dll|msvcrt\.dll|ucrtbase\.dll|api-ms-win-crt-.*\.dll' || true)
@@ -67,7 +69,7 @@ sottosistema() { x86_64-w64-mingw32-objdump -p "$1" | sed -n 's/^Subsystem.*(\(.
 [ "$(sottosistema dist-windows/scenario.exe)" = "Windows CUI" ] &&
   pass "scenario.exe is a console program" || fail "scenario.exe is not a console program"
 
-echo "== wine prefix"
+sezione "wine prefix"
 timeout 180 wineboot -i >/dev/null 2>&1 || { fail "wineboot"; fine; }
 
 finali=(Velstra_Ordoven_318_note.txt Velstra_Ordoven_318_rallentamenti.txt Velstra_Ordoven_318_scheda_treno.txt
@@ -112,7 +114,7 @@ premi_ok() {
   ! kill -0 "$pid" 2>/dev/null
 }
 
-echo "== the program: the same six files as on Linux"
+sezione "the program: the same six files as on Linux"
 mkdir -p "$lavoro/linux"
 cp "$linux/Velstra_Ordoven_318" "$lavoro/linux/"
 (cd / && "$lavoro/linux/Velstra_Ordoven_318" >/dev/null) || fail "the Linux program failed"
@@ -136,7 +138,7 @@ for nome in "Scenari" "Niccolò Scenari àèìòù"; do
   done
 done
 
-echo "== the program: a file that cannot be replaced"
+sezione "the program: a file that cannot be replaced"
 cartella="$lavoro/Niccolò bloccato"
 mkdir -p "$cartella/Velstra_Ordoven_318_note.txt"
 echo keep >"$cartella/Velstra_Ordoven_318_note.txt/dentro"
@@ -156,7 +158,7 @@ esito=$?
 [ "$(cat "$cartella/Velstra_Ordoven_318_note.txt/dentro")" = keep ] && pass "the folder in the way is untouched" ||
   fail "the folder in the way was changed"
 
-echo "== scenario.exe: the same bytes as the Linux tool"
+sezione "scenario.exe: the same bytes as the Linux tool"
 base="$lavoro/Autori Niccolò"
 mkdir -p "$base/linux/Sorgenti Niccolò" "$base/windows/Sorgenti Niccolò"
 cp dist-windows/scenario.exe "$base/windows/"
@@ -209,7 +211,34 @@ tool_windows compile --json Guasto Velstra_Ordoven 318 2>/dev/null | tr -d '\r' 
 grep -q '"numero_errore": 16' "$lavoro/json_linux" && cmp -s "$lavoro/json_linux" "$lavoro/json_windows" &&
   pass "a faulty source: the same JSON" || fail "a faulty source's JSON differs: $(cat "$lavoro/json_windows")"
 
-echo "== the window and the box"
+# The other commands against the Linux tool: stdout, stderr and exit status.
+confronta() {
+  local cosa=$1 el ew
+  shift
+  tool_linux "$@" >"$lavoro/out_linux" 2>"$lavoro/err_linux"
+  el=$?
+  tool_windows "$@" >"$lavoro/out_windows" 2>"$lavoro/err_windows"
+  ew=$?
+  tr -d '\r' <"$lavoro/out_windows" >"$lavoro/out_windows_lf"
+  tr -d '\r' <"$lavoro/err_windows" >"$lavoro/err_windows_lf"
+  if [ "$el" -eq "$ew" ] && cmp -s "$lavoro/out_linux" "$lavoro/out_windows_lf" && cmp -s "$lavoro/err_linux" "$lavoro/err_windows_lf"; then
+    pass "$cosa: the same output and exit status ($el) as the Linux tool"
+  else
+    fail "$cosa: exit $el (Linux) and $ew (Windows); $(diff "$lavoro/err_linux" "$lavoro/err_windows_lf" | head -3)"
+  fi
+}
+confronta "check on the faulty source" check Guasto Velstra_Ordoven 318
+confronta "inspect --json --csv-plan" inspect "Sorgenti Niccolò" Velstra_Ordoven 318 --json --csv-plan "Sorgenti Niccolò/piano è.csv"
+confronta "plot" plot "Sorgenti Niccolò" Velstra_Ordoven 318 --out "Sorgenti Niccolò/disegno è.svg"
+confronta "a missing non-ASCII folder" extract "Manca Niccolò"
+grep -q "Manca Niccolò" "$lavoro/err_windows" && pass "scenario.exe names the non-ASCII folder in UTF-8" ||
+  fail "scenario.exe named it: $(head -1 "$lavoro/err_windows")"
+for f in "piano è.csv" "disegno è.svg"; do
+  [ -s "$base/linux/Sorgenti Niccolò/$f" ] && cmp -s "$base/linux/Sorgenti Niccolò/$f" "$base/windows/Sorgenti Niccolò/$f" &&
+    pass "'$f' same bytes as the Linux tool" || fail "'$f' differs or is missing"
+done
+
+sezione "the window and the box"
 cartella=$lavoro/finestra
 mkdir -p "$cartella"
 cp "$win/finestra_di_prova.exe" "$win/ispeziona_finestra.exe" "$cartella/"
