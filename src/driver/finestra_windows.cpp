@@ -46,6 +46,9 @@ bool registra_classe(HINSTANCE istanza) {
 
 void mostra_finestra(std::ostream&) {
   if (form1) return;
+  // Sizes follow the screen's dpi through the twips above, so the system
+  // need not stretch the window's pixels (blurred text) on a denser screen.
+  SetProcessDPIAware();
   HINSTANCE istanza = GetModuleHandleW(nullptr);
   if (!registra_classe(istanza)) return;  // the run goes on without its window
   const punti_per_pollice dpi = dpi_schermo();

@@ -8,7 +8,7 @@
 #      cannot be replaced is named in its message box and the run ends with 3;
 #   3. scenario.exe extracts and compiles the same bytes and JSON as the Linux
 #      tool, and reports a faulty source at the same file, line and column;
-#   4. Form1 (caption, client size, the label on screen) and the box of errore
+#   4. Form1 (caption, client size, the label on screen; at 96 and 144 dpi) and the box of errore
 #      for 1250 (title, text, one OK, no icon), closed with OK, then the end.
 # Installs nothing: needs g++-mingw-w64-x86-64 wine64 xvfb xdotool imagemagick
 # x11-utils zip, and the Linux programs built in build/ (they are built if not).
@@ -238,51 +238,68 @@ for f in "piano è.csv" "disegno è.svg"; do
     pass "'$f' same bytes as the Linux tool" || fail "'$f' differs or is missing"
 done
 
+# Form1 and the box at one screen dpi: W H the client area, then the label's
+# left, top, width and height, all in pixels (4200 x 2688 and 960, 960, 2652,
+# 792 twips at that dpi).
+prova_finestra() {
+  local dpi=$1 w=$2 h=$3 lx=$4 ly=$5 lw=$6 lh=$7 cartella=$lavoro/finestra_$1 pid rapporto id esito
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  wineserver -w
+  mkdir -p "$cartella"
+  cp "$win/finestra_di_prova.exe" "$win/ispeziona_finestra.exe" "$cartella/"
+  (cd "$cartella" && exec timeout 120 wine ./finestra_di_prova.exe >/dev/null 2>&1) &
+  pid=$!
+  if rapporto=$(aspetta_finestra Form1 "$cartella"); then
+    pass "$dpi dpi: a window with caption Form1 is up"
+    echo "$rapporto" | grep -q "^client $w $h\$" && pass "$dpi dpi: Form1's client area is $w by $h" ||
+      fail "$dpi dpi: Form1: $(echo "$rapporto" | head -1)"
+    [ "$(echo "$rapporto" | grep -c '^control')" -eq 1 ] &&
+      echo "$rapporto" | grep -q "^control visible Static text \"Attendere\" at $lx $ly size $lw $lh\$" &&
+      pass "$dpi dpi: Label1 \"Attendere\" is the one control, at $lx,$ly size ${lw}x$lh" ||
+      fail "$dpi dpi: Form1's controls: $rapporto"
+    # Wine leaves the frame to a window manager and there is none here: the X
+    # window of Form1 is its client area.
+    id=$(xdotool search --name '^Form1$' | head -1)
+    geometria=$(xwininfo -id "$id" | sed -n 's/^ *\(Width\|Height\): //p' | tr '\n' ' ')
+    [ "$geometria" = "$w $h " ] && pass "$dpi dpi: on screen Form1 is $w by $h" ||
+      fail "$dpi dpi: on screen Form1 is $geometria"
+    local png=$prove/form1_${dpi}dpi.png dentro fuori
+    import -window "$id" "$png"
+    # The label is there: dark pixels inside its rectangle, none outside it.
+    dentro=$(convert "$png" -crop "${lw}x$lh+$lx+$ly" -colorspace gray -threshold 50% -negate -format '%[fx:mean]' info:)
+    fuori=$(convert "$png" -fill white -draw "rectangle $lx,$ly $((lx + lw - 1)),$((ly + lh - 1))" -colorspace gray \
+      -threshold 50% -negate -format '%[fx:mean]' info:)
+    awk -v d="$dentro" -v f="$fuori" 'BEGIN { exit !(d > 0.05 && f < 0.001) }' &&
+      pass "$dpi dpi: the screenshot shows the label in its place ($png)" ||
+      fail "$dpi dpi: the screenshot: dark share $dentro in the label, $fuori outside ($png)"
+  else
+    fail "$dpi dpi: no window with caption Form1"
+  fi
+  touch "$cartella/chiudi_finestra"
+  if rapporto=$(aspetta_finestra Velstra_Ordoven_318 "$cartella"); then
+    pass "$dpi dpi: a box titled Velstra_Ordoven_318 is up"
+    echo "$rapporto" | grep -q '^control visible Static text " Errore n\. 1250" at' &&
+      pass "$dpi dpi: its text is \" Errore n. 1250\"" || fail "$dpi dpi: the box says: $rapporto"
+    [ "$(echo "$rapporto" | grep -c '^control visible Button')" -eq 1 ] &&
+      echo "$rapporto" | grep -q '^control visible Button text "OK"' && pass "$dpi dpi: its one button is OK" ||
+      fail "$dpi dpi: the box's buttons: $rapporto"
+    echo "$rapporto" | grep -q '^control visible Static icon' && fail "$dpi dpi: the box shows an icon" ||
+      pass "$dpi dpi: the box shows no icon"
+    id=$(xdotool search --name '^Velstra_Ordoven_318$' | head -1)
+    import -window "$id" "$prove/errore_1250_${dpi}dpi.png"
+    premi_ok Velstra_Ordoven_318 $pid "$cartella" && pass "$dpi dpi: OK closes the box" ||
+      fail "$dpi dpi: the box did not close"
+  else
+    fail "$dpi dpi: no box titled Velstra_Ordoven_318"
+  fi
+  wait $pid
+  esito=$?
+  [ "$esito" -eq 0 ] && pass "$dpi dpi: the program ends once the box is closed" ||
+    fail "$dpi dpi: the program ended with $esito"
+}
+
 sezione "the window and the box"
-cartella=$lavoro/finestra
-mkdir -p "$cartella"
-cp "$win/finestra_di_prova.exe" "$win/ispeziona_finestra.exe" "$cartella/"
-(cd "$cartella" && exec timeout 120 wine ./finestra_di_prova.exe >/dev/null 2>&1) &
-pid=$!
-if rapporto=$(aspetta_finestra Form1 "$cartella"); then
-  pass "a window with caption Form1 is up"
-  echo "$rapporto" | grep -q '^client 280 179$' && pass "Form1's client area is 280 by 179" ||
-    fail "Form1: $(echo "$rapporto" | head -1)"
-  [ "$(echo "$rapporto" | grep -c '^control')" -eq 1 ] &&
-    echo "$rapporto" | grep -q '^control visible Static text "Attendere" at 64 64 size 177 53$' &&
-    pass "Label1 \"Attendere\" is the one control, at 64,64 size 177x53" || fail "Form1's controls: $rapporto"
-  # Wine leaves the frame to a window manager and there is none here: the X
-  # window of Form1 is its client area.
-  id=$(xdotool search --name '^Form1$' | head -1)
-  geometria=$(xwininfo -id "$id" | sed -n 's/^ *\(Width\|Height\): //p' | tr '\n' ' ')
-  [ "$geometria" = "280 179 " ] && pass "on screen Form1 is 280 by 179" || fail "on screen Form1 is $geometria"
-  import -window "$id" "$prove/form1.png"
-  # The label is there: dark pixels inside its rectangle, none outside it.
-  dentro=$(convert "$prove/form1.png" -crop 177x53+64+64 -colorspace gray -threshold 50% -negate -format '%[fx:mean]' info:)
-  fuori=$(convert "$prove/form1.png" -fill white -draw 'rectangle 64,64 240,116' -colorspace gray -threshold 50% -negate -format '%[fx:mean]' info:)
-  awk -v d="$dentro" -v f="$fuori" 'BEGIN { exit !(d > 0.05 && f < 0.001) }' &&
-    pass "the screenshot shows the label in its place ($prove/form1.png)" ||
-    fail "the screenshot: dark share $dentro in the label, $fuori outside ($prove/form1.png)"
-else
-  fail "no window with caption Form1"
-fi
-touch "$cartella/chiudi_finestra"
-if rapporto=$(aspetta_finestra Velstra_Ordoven_318 "$cartella"); then
-  pass "a box titled Velstra_Ordoven_318 is up"
-  echo "$rapporto" | grep -q '^control visible Static text " Errore n\. 1250" at' && pass "its text is \" Errore n. 1250\"" ||
-    fail "the box says: $rapporto"
-  [ "$(echo "$rapporto" | grep -c '^control visible Button')" -eq 1 ] &&
-    echo "$rapporto" | grep -q '^control visible Button text "OK"' && pass "its one button is OK" ||
-    fail "the box's buttons: $rapporto"
-  echo "$rapporto" | grep -q '^control visible Static icon' && fail "the box shows an icon" || pass "the box shows no icon"
-  id=$(xdotool search --name '^Velstra_Ordoven_318$' | head -1)
-  import -window "$id" "$prove/errore_1250.png"
-  premi_ok Velstra_Ordoven_318 $pid "$cartella" && pass "OK closes the box" || fail "the box did not close"
-else
-  fail "no box titled Velstra_Ordoven_318"
-fi
-wait $pid
-esito=$?
-[ "$esito" -eq 0 ] && pass "the program ends once the box is closed" || fail "the program ended with $esito"
+prova_finestra 96 280 179 64 64 177 53
+prova_finestra 144 420 269 96 96 265 79
 
 fine
