@@ -8,8 +8,12 @@
 #      cannot be replaced is named in its message box and the run ends with 3;
 #   3. scenario.exe extracts and compiles the same bytes and JSON as the Linux
 #      tool, and reports a faulty source at the same file, line and column;
-#   4. Form1 (caption, client size, the label on screen; at 96 and 144 dpi) and the box of errore
-#      for 1250 (title, text, one OK, no icon), closed with OK, then the end.
+#      every command agrees with the Linux tool;
+#   4. Form1 (caption, client size, the label on screen; at 96 and 144 dpi)
+#      and the box of errore for 1250 (title, text, one OK, no icon), closed
+#      with OK, then the end.
+# The non-ASCII names hold a letter (Σ) outside Wine's ANSI code page 1252: a
+# path or a word of the command line passed through narrow text would fail.
 # Installs nothing: needs g++-mingw-w64-x86-64 wine64 xvfb xdotool imagemagick
 # x11-utils zip, and the Linux programs built in build/ (they are built if not).
 set -uo pipefail
@@ -119,7 +123,7 @@ mkdir -p "$lavoro/linux"
 cp "$linux/Velstra_Ordoven_318" "$lavoro/linux/"
 (cd / && "$lavoro/linux/Velstra_Ordoven_318" >/dev/null) || fail "the Linux program failed"
 
-for nome in "Scenari" "Niccolò Scenari àèìòù"; do
+for nome in "Scenari" "Niccolò Scenari àèìòù Σ"; do
   cartella=$lavoro/$nome
   mkdir -p "$cartella"
   cp dist-windows/Velstra_Ordoven_318.exe "$cartella/"
@@ -139,14 +143,14 @@ for nome in "Scenari" "Niccolò Scenari àèìòù"; do
 done
 
 sezione "the program: a file that cannot be replaced"
-cartella="$lavoro/Niccolò bloccato"
+cartella="$lavoro/Niccolò bloccato Σ"
 mkdir -p "$cartella/Velstra_Ordoven_318_note.txt"
 echo keep >"$cartella/Velstra_Ordoven_318_note.txt/dentro"
 cp dist-windows/Velstra_Ordoven_318.exe "$win/ispeziona_finestra.exe" "$cartella/"
 (cd "$cartella" && exec timeout 120 wine ./Velstra_Ordoven_318.exe >/dev/null 2>&1) &
 pid=$!
 if rapporto=$(aspetta_finestra Velstra_Ordoven_318 "$cartella"); then
-  echo "$rapporto" | grep -q '^control visible Static text ".*Niccolò bloccato.Velstra_Ordoven_318_note\.txt: cannot replace' &&
+  echo "$rapporto" | grep -q '^control visible Static text ".*Niccolò bloccato Σ.Velstra_Ordoven_318_note\.txt: cannot replace' &&
     pass "the box names the file that cannot be replaced" || fail "the box says: $rapporto"
   premi_ok Velstra_Ordoven_318 $pid "$cartella" || fail "the box did not close"
 else
@@ -160,39 +164,39 @@ esito=$?
 
 sezione "scenario.exe: the same bytes as the Linux tool"
 base="$lavoro/Autori Niccolò"
-mkdir -p "$base/linux/Sorgenti Niccolò" "$base/windows/Sorgenti Niccolò"
+mkdir -p "$base/linux/Sorgenti Niccolò Σ" "$base/windows/Sorgenti Niccolò Σ"
 cp dist-windows/scenario.exe "$base/windows/"
 tool_linux() { (cd "$base/linux" && "$linux/scenario" "$@"); }
 tool_windows() { (cd "$base/windows" && timeout 60 wine ./scenario.exe "$@"); }
 
-tool_linux extract "Sorgenti Niccolò" >/dev/null 2>&1
-tool_windows extract "Sorgenti Niccolò" >/dev/null 2>&1 && pass "scenario.exe extract into 'Sorgenti Niccolò'" ||
+tool_linux extract "Sorgenti Niccolò Σ" >/dev/null 2>&1
+tool_windows extract "Sorgenti Niccolò Σ" >/dev/null 2>&1 && pass "scenario.exe extract into 'Sorgenti Niccolò Σ'" ||
   fail "scenario.exe extract"
-for f in $(cd "$base/linux/Sorgenti Niccolò" && ls); do
-  cmp -s "$base/linux/Sorgenti Niccolò/$f" "$base/windows/Sorgenti Niccolò/$f" && pass "extract: $f same bytes" ||
+for f in $(cd "$base/linux/Sorgenti Niccolò Σ" && ls); do
+  cmp -s "$base/linux/Sorgenti Niccolò Σ/$f" "$base/windows/Sorgenti Niccolò Σ/$f" && pass "extract: $f same bytes" ||
     fail "extract: $f differs"
 done
-[ "$(ls "$base/linux/Sorgenti Niccolò" | wc -l)" -eq 5 ] || fail "the Linux tool extracted no five files"
+[ "$(ls "$base/linux/Sorgenti Niccolò Σ" | wc -l)" -eq 5 ] || fail "the Linux tool extracted no five files"
 
-tool_linux compile --json "Sorgenti Niccolò" Velstra_Ordoven 318 >"$lavoro/json_linux" 2>/dev/null
+tool_linux compile --json "Sorgenti Niccolò Σ" Velstra_Ordoven 318 >"$lavoro/json_linux" 2>/dev/null
 esito_linux=$?
-tool_windows compile --json "Sorgenti Niccolò" Velstra_Ordoven 318 2>/dev/null | tr -d '\r' >"$lavoro/json_windows"
+tool_windows compile --json "Sorgenti Niccolò Σ" Velstra_Ordoven 318 2>/dev/null | tr -d '\r' >"$lavoro/json_windows"
 esito_windows=${PIPESTATUS[0]}
 [ "$esito_linux" -eq 0 ] && [ "$esito_windows" -eq 0 ] && pass "compile ends with 0 on both" ||
   fail "compile ends with $esito_linux (Linux) and $esito_windows (Windows)"
 cmp -s "$lavoro/json_linux" "$lavoro/json_windows" && pass "compile --json: the same JSON" ||
   fail "compile --json differs: $(diff "$lavoro/json_linux" "$lavoro/json_windows" | head -5)"
 for f in Velstra_Ordoven_linea.dat Velstra_Ordoven_318.sim Velstra_Ordoven_318.dat; do
-  [ -s "$base/linux/Sorgenti Niccolò/$f" ] && cmp -s "$base/linux/Sorgenti Niccolò/$f" "$base/windows/Sorgenti Niccolò/$f" &&
-    cmp -s "$lavoro/linux/$f" "$base/windows/Sorgenti Niccolò/$f" &&
+  [ -s "$base/linux/Sorgenti Niccolò Σ/$f" ] && cmp -s "$base/linux/Sorgenti Niccolò Σ/$f" "$base/windows/Sorgenti Niccolò Σ/$f" &&
+    cmp -s "$lavoro/linux/$f" "$base/windows/Sorgenti Niccolò Σ/$f" &&
     pass "compile: $f same bytes as the Linux tool and program" || fail "compile: $f differs"
 done
 
 # A faulty source: the first signal twice, so the second falls on a taken cell.
 for lato in linux windows; do
   mkdir -p "$base/$lato/Guasto"
-  cp "$base/linux/Sorgenti Niccolò/Velstra_Ordoven_linea.txt" "$base/$lato/Guasto/"
-  awk '{ print } /^segnale,/ && !doppio { print; doppio = 1 }' "$base/linux/Sorgenti Niccolò/Velstra_Ordoven_318-.txt" \
+  cp "$base/linux/Sorgenti Niccolò Σ/Velstra_Ordoven_linea.txt" "$base/$lato/Guasto/"
+  awk '{ print } /^segnale,/ && !doppio { print; doppio = 1 }' "$base/linux/Sorgenti Niccolò Σ/Velstra_Ordoven_318-.txt" \
     >"$base/$lato/Guasto/Velstra_Ordoven_318-.txt"
 done
 tool_linux compile Guasto Velstra_Ordoven 318 >/dev/null 2>"$lavoro/errore_linux"
@@ -228,13 +232,13 @@ confronta() {
   fi
 }
 confronta "check on the faulty source" check Guasto Velstra_Ordoven 318
-confronta "inspect --json --csv-plan" inspect "Sorgenti Niccolò" Velstra_Ordoven 318 --json --csv-plan "Sorgenti Niccolò/piano è.csv"
-confronta "plot" plot "Sorgenti Niccolò" Velstra_Ordoven 318 --out "Sorgenti Niccolò/disegno è.svg"
-confronta "a missing non-ASCII folder" extract "Manca Niccolò"
-grep -q "Manca Niccolò" "$lavoro/err_windows" && pass "scenario.exe names the non-ASCII folder in UTF-8" ||
+confronta "inspect --json --csv-plan" inspect "Sorgenti Niccolò Σ" Velstra_Ordoven 318 --json --csv-plan "Sorgenti Niccolò Σ/piano è Σ.csv"
+confronta "plot" plot "Sorgenti Niccolò Σ" Velstra_Ordoven 318 --out "Sorgenti Niccolò Σ/disegno è Σ.svg"
+confronta "a missing non-ASCII folder" extract "Manca Niccolò Σ"
+grep -q "Manca Niccolò Σ" "$lavoro/err_windows" && pass "scenario.exe names the non-ASCII folder in UTF-8" ||
   fail "scenario.exe named it: $(head -1 "$lavoro/err_windows")"
-for f in "piano è.csv" "disegno è.svg"; do
-  [ -s "$base/linux/Sorgenti Niccolò/$f" ] && cmp -s "$base/linux/Sorgenti Niccolò/$f" "$base/windows/Sorgenti Niccolò/$f" &&
+for f in "piano è Σ.csv" "disegno è Σ.svg"; do
+  [ -s "$base/linux/Sorgenti Niccolò Σ/$f" ] && cmp -s "$base/linux/Sorgenti Niccolò Σ/$f" "$base/windows/Sorgenti Niccolò Σ/$f" &&
     pass "'$f' same bytes as the Linux tool" || fail "'$f' differs or is missing"
 done
 
