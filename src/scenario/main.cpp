@@ -10,6 +10,7 @@
 #include "scenario/comando_extract.h"
 #include "scenario/comando_inspect.h"
 #include "scenario/comando_plot.h"
+#include "scenario/console_utf8.h"
 #include "scenario/riga_comando.h"
 
 namespace {
@@ -43,7 +44,7 @@ constexpr int esito_uso = 64;
 }  // namespace
 
 int main(int argc, char** argv) {
-  prepara_console();
+  console_utf8();
   const std::vector<std::string> parole = parole_riga_comando(argc, argv);
   if (parole.empty()) {
     stampa_aiuto(std::cerr);

@@ -6,6 +6,3 @@
 // wide command line (argv is in the ANSI code page there, which cannot hold
 // every folder name), elsewhere argv as it is.
 std::vector<std::string> parole_riga_comando(int argc, char** argv);
-
-// Makes the console show the tool's UTF-8 texts right (Windows); elsewhere nothing.
-void prepara_console();

@@ -4,6 +4,4 @@
 std::vector<std::string> parole_riga_comando(int argc, char** argv) {
   return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
 }
-
-void prepara_console() {}
 #endif

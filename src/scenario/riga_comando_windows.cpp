@@ -14,6 +14,4 @@ std::vector<std::string> parole_riga_comando(int argc, char** argv) {
   LocalFree(larghe);
   return parole;
 }
-
-void prepara_console() { SetConsoleOutputCP(CP_UTF8); }
 #endif
