@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build programs configure deps clean sanitize fuzz bench install
+.PHONY: run test build programs configure deps clean sanitize fuzz bench install windows test-windows
 
 deps:
 	@bash tools/install_deps.sh
@@ -42,5 +42,21 @@ PREFIX ?= /usr/local
 install: programs
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
+# The Windows programs, cross-built with MinGW-w64 (static, no DLL needed):
+# dist-windows/ gets the two programs, LEGGIMI.txt and a zip of the three.
+WINDOWS_BUILD ?= build-windows
+windows:
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DVELSTRA_TESTS=OFF $(WINDOWS_CMAKE_FLAGS) >/dev/null
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	rm -rf dist-windows && mkdir -p dist-windows
+	cp $(WINDOWS_BUILD)/Velstra_Ordoven_318.exe $(WINDOWS_BUILD)/scenario.exe dist-windows/
+	sed 's/$$/\r/' packaging/windows/LEGGIMI.txt > dist-windows/LEGGIMI.txt
+	cd dist-windows && zip -q -X Velstra_Ordoven_318_windows.zip Velstra_Ordoven_318.exe scenario.exe LEGGIMI.txt
+
+# The Windows programs under Wine and Xvfb, compared with the Linux ones.
+test-windows:
+	bash tests/windows/run.sh
+
 clean:
-	rm -rf $(BUILD) build-asan build-fuzz build-bench dist
+	rm -rf $(BUILD) build-asan build-fuzz build-bench dist $(WINDOWS_BUILD) dist-windows

@@ -2,12 +2,23 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <string>
+#include <system_error>
 
 #include "base/cartella_eseguibile.h"
 
 std::filesystem::path cartella_eseguibile() {
-  wchar_t nome[32768];
-  DWORD n = GetModuleFileNameW(nullptr, nome, static_cast<DWORD>(std::size(nome)));
-  return std::filesystem::path(std::wstring(nome, n)).parent_path();
+  // The name may be longer than MAX_PATH ("\\?\" paths): the buffer grows
+  // until the whole name fits (a cut name fills the buffer exactly).
+  std::wstring nome(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, nome.data(), static_cast<DWORD>(nome.size()));
+    if (n == 0) break;
+    if (n < nome.size()) return std::filesystem::path(nome.substr(0, n)).parent_path();
+    if (nome.size() >= 32768) break;
+    nome.resize(nome.size() * 2);
+  }
+  std::error_code ec;
+  return std::filesystem::current_path(ec);
 }
 #endif

@@ -7,14 +7,14 @@
 #include "documents/dati_scheda.h"
 #include "base/codici_uscita.h"
 #include "base/catalogo_errori.h"
+#include "driver/finestra.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
 
 void Form_Load(Form1& f, std::ostream& console) {
   f.nome_percorso = "Velstra_Ordoven";
   f.numero_treno = "318";
-  // The window of the run: one line, shown before the long work starts.
-  console << "Attendere" << std::endl;
+  mostra_finestra(console);
   dati_linea(f);
   dati_treno(f);
   dati_note(f);

@@ -1,21 +1,34 @@
 #include <iostream>
+#include <sstream>
+#include <string>
 
 #include "base/cartella.h"
 #include "base/cartella_eseguibile.h"
 #include "base/codici_uscita.h"
 #include "base/stato.h"
+#include "driver/finestra.h"
 #include "driver/form_load.h"
+#include "driver/messaggio.h"
 #include "model/form1.h"
 
 int main() {
   cartella_disco cartella(cartella_eseguibile());
   Form1 f;
   f.cartella = &cartella;
+  int esito = uscita_ok;
+  std::string messaggio;
   try {
     Form_Load(f, std::cout);
+    std::ostringstream rapporto;
+    esito = esito_run(f, rapporto);
+    messaggio = rapporto.str();
+    if (!messaggio.empty() && messaggio.back() == '\n') messaggio.pop_back();
   } catch (const interruzione& e) {
-    std::cerr << e.s.messaggio() << '\n';
-    return e.s.genere() == genere_stato::errore ? uscita_errore : uscita_file_system;
+    messaggio = e.s.messaggio();
+    esito = e.s.genere() == genere_stato::errore ? uscita_errore : uscita_file_system;
   }
-  return esito_run(f, std::cerr);
+  // A window program has no console: what ends the run badly goes to a box.
+  if (esito != 0) mostra_messaggio(messaggio);
+  chiudi_finestra();
+  return esito;
 }

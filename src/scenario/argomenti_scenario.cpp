@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/cartella.h"
 #include "scenario/nomi_scenario.h"
 
 bool argomenti_comando::ha_flag(const std::string& nome) const {

@@ -4,6 +4,7 @@
 #include <numeric>
 #include <optional>
 
+#include "base/cartella.h"
 #include "compiler/lettore_voci.h"
 #include "base/cartella.h"
 #include "base/codici_uscita.h"

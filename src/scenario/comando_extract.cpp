@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/cartella.h"
 #include "content/dati_linea.h"
 #include "content/dati_treno.h"
 #include "documents/dati_note.h"

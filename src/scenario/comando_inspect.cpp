@@ -49,7 +49,7 @@ int comando_inspect(std::span<const std::string> argomenti, std::ostream& out, s
   }
   scenario_compatto s;
   std::string rifiuto;
-  if (!carica_scenario_compatto(a.posizionali[0], a.posizionali[1], a.posizionali[2], s, rifiuto)) {
+  if (!carica_scenario_compatto(percorso_utf8(a.posizionali[0]), a.posizionali[1], a.posizionali[2], s, rifiuto)) {
     err << "scenario inspect: " << rifiuto << '\n';
     return 2;
   }

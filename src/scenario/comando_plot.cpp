@@ -77,7 +77,7 @@ int comando_plot(std::span<const std::string> argomenti, std::ostream& out, std:
   }
   scenario_compatto s;
   std::string rifiuto;
-  if (!carica_scenario_compatto(a.posizionali[0], a.posizionali[1], a.posizionali[2], s, rifiuto)) {
+  if (!carica_scenario_compatto(percorso_utf8(a.posizionali[0]), a.posizionali[1], a.posizionali[2], s, rifiuto)) {
     err << "scenario plot: " << rifiuto << '\n';
     return 2;
   }

@@ -12,6 +12,8 @@
 #include "scenario/comando_inspect.h"
 #include "scenario/comando_plot.h"
 #include "scenario/comando_view.h"
+#include "scenario/console_utf8.h"
+#include "scenario/riga_comando.h"
 
 namespace {
 
@@ -44,7 +46,8 @@ void stampa_aiuto(std::ostream& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> parole(argv + 1, argv + argc);
+  console_utf8();
+  const std::vector<std::string> parole = parole_riga_comando(argc, argv);
   if (parole.empty()) {
     stampa_aiuto(std::cerr);
     return uscita_uso;
