@@ -115,14 +115,14 @@ struct esito_compilazione {
   std::vector<std::string> file;      // compact files put into DIR, in order
 };
 
-void stampa_json(std::ostream& out, const Form1& f, const esito_compilazione& e, const testi_sorgente& t) {
+void stampa_json(std::ostream& out, const Form1& f, const esito_compilazione& e, std::vector<diagnostica> voci) {
   out << "{\"numero_errore\": " << f.numero_errore << ", \"progressiva_errore\": " << f.progressiva_errore
       << ", \"errore\": " << (e.errore ? testo_json(*e.errore) : std::string("null")) << ", \"files\": [";
   for (std::size_t k = 0; k < e.file.size(); ++k) out << (k ? ", " : "") << testo_json(e.file[k]);
   out << "]";
-  // Where the recorded error lies; null when there is none or it has no place in the sources.
-  if (!e.errore && f.numero_errore != 0) {
-    const diagnostica d = diagnostica_errore(f, t);
+  // Where the error lies (the last of voci when there is one); null when it has no place in the sources.
+  if (!voci.empty() && !voci.back().avviso) {
+    const diagnostica& d = voci.back();
     if (d.con_posizione)
       out << ", \"file\": " << testo_json(d.file) << ", \"line\": " << d.riga << ", \"column\": " << d.colonna;
     else
@@ -131,6 +131,8 @@ void stampa_json(std::ostream& out, const Form1& f, const esito_compilazione& e,
   } else {
     out << ", \"file\": null, \"line\": null, \"column\": null, \"message\": null";
   }
+  out << ", \"diagnostics\": ";
+  stampa_diagnostiche_json(out, voci);
   out << "}\n";
 }
 
@@ -150,8 +152,14 @@ int compila(const opzioni& o, std::ostream& out, std::ostream& err) {
   f->nome_percorso = o.posizionali[1];
   f->numero_treno = o.posizionali[2];
   f->cartella = cartella;
+  // A source file that is missing (a typo in ROUTE or TRAIN) is refused before anything is written.
+  if (const std::string manca = sorgente_mancante(*f); !manca.empty()) {
+    err << "scenario compile: " << manca << '\n';
+    return esito_file_system;
+  }
   const fs::path linea = file_linea(*f), treno = file_treno(*f);
   const testi_sorgente testi = leggi_sorgenti(linea, treno);
+  std::vector<diagnostica> voci = avvisi_sorgenti(*f, testi, !o.senza_piano);
   f->cartella = privata.percorso;
   copia_sorgente(linea, file_linea(*f));
   copia_sorgente(treno, file_treno(*f));
@@ -168,19 +176,16 @@ int compila(const opzioni& o, std::ostream& out, std::ostream& err) {
     sostituisci_file(cartella / p.filename(), leggi_file(p));
     e.file.push_back(p.filename().string());
   }
+  if (e.errore) voci.push_back(diagnostica_fine(*f, *e.errore, testi));
+  else if (f->numero_errore != 0) voci.push_back(diagnostica_errore(*f, testi));
 
+  const int stato = e.errore ? 2 : f->numero_errore != 0 ? 1 : 0;
   if (o.json) {
-    stampa_json(out, *f, e, testi);
-    if (e.errore) return 2;
-    return f->numero_errore != 0 ? 1 : 0;
+    stampa_json(out, *f, e, std::move(voci));
+    return stato;
   }
-  if (e.errore) {
-    err << messaggio_errore(*e.errore) << '\n';
-    return 2;
-  }
-  if (f->numero_errore == 0) return 0;
-  stampa_diagnostica(err, diagnostica_errore(*f, testi));
-  return 1;
+  for (const diagnostica& d : voci) stampa_diagnostica(err, d);
+  return stato;
 }
 }  // namespace
 

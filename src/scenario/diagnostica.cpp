@@ -1,89 +1,81 @@
 #include "scenario/diagnostica.h"
 
 #include <cstdint>
+#include <filesystem>
+#include <system_error>
 #include <string_view>
-#include <vector>
 
-#include "compiler/confronto_voci.h"
-#include "compiler/lettore_voci.h"
-#include "compiler/nearest.h"
 #include "base/descrizioni_errori.h"
 #include "base/nomi_file.h"
+#include "compiler/confronto_voci.h"
+#include "compiler/lettore_voci.h"
+#include "compiler/lettura_fallita.h"
+#include "compiler/nearest.h"
 #include "model/form1.h"
 #include "scenario/da_1252.h"
+#include "scenario/testo_json.h"
 #include "scenario/tipi_cella.h"
 
 namespace {
+
+constexpr std::size_t mezza_finestra = 100;  // bytes of the source line shown on each side of the caret
+
 // Errors of a point object refused because the cell of its own progressive
-// was taken. (The slowdown's errors carry the slowdown's start, not the cell
-// of the part refused, so they name no cell.)
-int celle_guardate(std::int32_t numero) {
-  switch (numero) {
-    case 6: case 16: case 21: return 1;
-    default: return 0;
-  }
-}
-
-// " (la cella N contiene ...)" for the first taken cell at the error's
-// progressive, "" when none is found.
+// was taken: what stands there.
 std::string cosa_ingombra(const Form1& f) {
-  const int quante = celle_guardate(f.numero_errore);
-  if (quante == 0 || !f.percorso_esiste()) return "";
-  const std::int64_t prima = nearest(f.progressiva_errore / 50.0 + 1.0);
-  for (std::int64_t c = prima; c < prima + quante; ++c) {
-    if (c < 0 || c > f.numero_celle) break;
-    const cella& x = f.cella_n(static_cast<std::int32_t>(c));
-    if (!cella_libera(x))
-      return " (la cella " + std::to_string(c) + " contiene " + tipo_cella_con_articolo(x.tipo) + ")";
-  }
-  return "";
+  const std::int32_t n = f.numero_errore;
+  if ((n != 6 && n != 16 && n != 21) || !f.percorso_esiste()) return "";
+  const std::int64_t c = nearest(f.progressiva_errore / 50.0 + 1.0);
+  if (c < 0 || c > f.numero_celle) return "";
+  const cella& x = f.cella_n(static_cast<std::int32_t>(c));
+  if (cella_libera(x)) return "";
+  return " (la cella " + std::to_string(c) + " contiene " + tipo_cella_con_articolo(x.tipo) + ")";
 }
 
-std::string riga_a(const std::string& dati, std::size_t offset) {
-  std::size_t inizio = 0;
-  if (offset > 0) {
-    const std::size_t a_capo = dati.find_last_of("\r\n", offset - 1);
-    if (a_capo != std::string::npos) inizio = a_capo + 1;
+// The items of a record after its keyword, read with the compiler's item
+// reader: the offset of the n-th (from 1), npos when the file ends first.
+std::size_t offset_campo(const std::string& dati, std::size_t offset_chiave, int n) {
+  lettore_voci in;
+  apri_lettore_da_testo(dati, in);
+  in.pos = offset_chiave;
+  try {
+    leggi_voce(in);
+    for (int k = 0; k < n; ++k) {
+      if (fine_file(in)) return std::string::npos;
+      leggi_numero(in);
+    }
+  } catch (const lettura_fallita&) {
+    return std::string::npos;
   }
-  std::size_t fine = dati.find_first_of("\r\n", offset);
-  if (fine == std::string::npos) fine = dati.size();
-  return dati.substr(inizio, fine - inizio);
-}
-// The comma-separated fields of one source line: offset in the file (after
-// leading blanks) and text (trailing blanks removed).
-struct campo_riga {
-  std::size_t offset;
-  std::string testo;
-};
-
-std::vector<campo_riga> campi_riga(const std::string& dati, std::size_t inizio, std::size_t fine) {
-  std::vector<campo_riga> campi;
-  while (inizio <= fine) {
-    std::size_t virgola = dati.find(',', inizio);
-    if (virgola == std::string::npos || virgola > fine) virgola = fine;
-    std::size_t a = inizio;
-    while (a < virgola && (dati[a] == ' ' || dati[a] == '\t')) ++a;
-    std::size_t z = virgola;
-    while (z > a && (dati[z - 1] == ' ' || dati[z - 1] == '\t')) --z;
-    campi.push_back({a, dati.substr(a, z - a)});
-    inizio = virgola + 1;
-  }
-  return campi;
+  return in.inizio_voce;
 }
 
-// Every line of the text whose keyword holds parola (letter case ignored), as fields.
+// The number at an offset, read with the compiler's item reader.
+bool numero_a(const std::string& dati, std::size_t offset, std::int32_t& valore) {
+  lettore_voci in;
+  apri_lettore_da_testo(dati, in);
+  in.pos = offset;
+  try {
+    valore = leggi_numero(in);
+    return true;
+  } catch (const lettura_fallita&) {
+    return false;
+  }
+}
+
+// Every item of the text that contains parola (letter case ignored): its offset.
 template <typename F>
-void per_ogni_record(const std::string& dati, std::string_view parola, F&& fai) {
-  for (std::size_t inizio = 0; inizio < dati.size();) {
-    std::size_t fine = dati.find_first_of("\r\n", inizio);
-    if (fine == std::string::npos) fine = dati.size();
-    const auto campi = campi_riga(dati, inizio, fine);
-    if (campi.size() > 1 && contiene_senza_maiuscole(campi[0].testo, parola)) fai(campi);
-    inizio = fine + 1;
+void per_ogni_voce(const std::string& dati, std::string_view parola, F&& fai) {
+  lettore_voci in;
+  apri_lettore_da_testo(dati, in);
+  try {
+    while (!fine_file(in)) {
+      const std::string voce = leggi_voce(in);
+      if (contiene_senza_maiuscole(voce, parola)) fai(in.inizio_voce);
+    }
+  } catch (const lettura_fallita&) {
   }
 }
-
-bool numero_di(const campo_riga& c, std::int32_t& valore) { return converti_numero(c.testo, valore); }
 
 // Errors of the code check have no source place of their own: they belong to
 // a slowdown. 11 and 12 lie before its start, 13 inside it or after its end;
@@ -94,12 +86,13 @@ std::size_t rallentamento_di(const Form1& f, const std::string& treno) {
   const bool prima = f.numero_errore == 11 || f.numero_errore == 12;
   std::size_t trovato = std::string::npos;
   std::int64_t migliore = 0;
-  per_ogni_record(treno, "rallentamento", [&](const std::vector<campo_riga>& campi) {
+  per_ogni_voce(treno, "rallentamento", [&](std::size_t offset) {
+    const std::size_t campo = offset_campo(treno, offset, 1);
     std::int32_t p = 0;
-    if (!numero_di(campi[1], p)) return;
+    if (campo == std::string::npos || !numero_a(treno, campo, p)) return;
     const bool adatto = prima ? p >= f.progressiva_errore : p <= f.progressiva_errore;
     if (adatto && (trovato == std::string::npos || (prima ? p < migliore : p > migliore))) {
-      trovato = campi[0].offset;
+      trovato = offset;
       migliore = p;
     }
   });
@@ -107,26 +100,115 @@ std::size_t rallentamento_di(const Form1& f, const std::string& treno) {
 }
 
 // Error 2 is found after both files are read; the values at fault are the
-// start or reference of a chainage series of the line file: the last such
-// field off the 50 m step in the file (a later record replaces an earlier one).
+// start or reference of a chainage series of the line file: the first such
+// field off the 50 m step.
 std::size_t serie_fuori_passo(const std::string& linea) {
   std::size_t trovato = std::string::npos;
-  per_ogni_record(linea, "progressiva chilometrica", [&](const std::vector<campo_riga>& campi) {
-    for (std::size_t k = 1; k <= 2 && k < campi.size(); ++k) {
+  per_ogni_voce(linea, "progressiva", [&](std::size_t offset) {
+    for (int k = 1; k <= 2 && trovato == std::string::npos; ++k) {
+      const std::size_t campo = offset_campo(linea, offset, k);
       std::int32_t v = 0;
-      if (numero_di(campi[k], v) && v % 50 != 0) {
-        trovato = campi[k].offset;
-        return;
-      }
+      if (campo != std::string::npos && numero_a(linea, campo, v) && v % 50 != 0) trovato = campo;
     }
   });
   return trovato;
 }
+
+// Error 22: the station refused and the one before it, by name and place.
+std::string stazioni_vicine(const Form1& f) {
+  if (f.numero_errore != 22) return "";
+  int k = 0;
+  for (int i = 2; i < voce_progressiva_tre; ++i)
+    if (f.stazioni[static_cast<std::size_t>(i)].progressiva == f.progressiva_errore &&
+        (f.stazioni[static_cast<std::size_t>(i)].fine != 0 || f.stazioni[static_cast<std::size_t>(i)].inizio != 0))
+      k = i;
+  if (k == 0) return "";
+  const stazione& s = f.stazioni[static_cast<std::size_t>(k)];
+  const stazione& p = f.stazioni[static_cast<std::size_t>(k - 1)];
+  const std::string questa = "della stazione " + utf8_da_1252(s.nome) + " (progressiva " + std::to_string(s.progressiva) + ")";
+  const std::string precedente = "della precedente " + utf8_da_1252(p.nome) + " (progressiva " + std::to_string(p.progressiva) + ")";
+  const std::int64_t distanza = std::int64_t{p.progressiva} - s.progressiva;
+  if (distanza > 0)
+    return ": la stazione " + utf8_da_1252(s.nome) + " (progressiva " + std::to_string(s.progressiva) + ") sta " +
+           std::to_string(distanza) + " m prima " + precedente + ": le stazioni vanno scritte in ordine di progressiva";
+  const std::int64_t spazio = std::int64_t{s.inizio} - p.fine;
+  if (spazio < 0)
+    return ": l'area " + questa + " si sovrappone per " + std::to_string(-spazio) + " m a quella " + precedente;
+  return ": l'area " + questa + " inizia " + std::to_string(spazio) + " m dopo la fine di quella " + precedente;
+}
+
+// Error 15: how far the records may reach on this line.
+std::string oltre_il_percorso(const Form1& f) {
+  if (f.numero_errore != 15 || !f.percorso_esiste()) return "";
+  return " (" + std::to_string(std::int64_t{f.numero_celle} * 50 - 100) + " m al massimo, " +
+         std::to_string(std::int64_t{f.numero_celle} * 50 - 800) + " per una stazione)";
+}
+
+// Error 25: what the read met at the item.
+std::string causa_lettura(const std::string& dati, std::size_t offset) {
+  if (offset >= dati.size()) return " (il file finisce dentro un record: manca il suo ultimo valore)";
+  std::int32_t v = 0;
+  if (!numero_a(dati, offset, v)) return " (valore fuori dai 32 bit)";
+  return " (il valore " + std::to_string(v) + " non entra nel suo campo)";
+}
+
+bool stampabile(unsigned char c) {
+  if (c < 0x20 || c == 0x7F) return false;
+  return !(c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D);
+}
+
+// The line holding offset, cut to mezza_finestra bytes on each side of it,
+// each byte shown as a character: Windows-1252 in UTF-8, tabs kept, other
+// bytes that print nothing as \xNN.
+void mostra_riga(diagnostica& d, const std::string& dati, std::size_t offset) {
+  std::size_t inizio = 0;
+  if (offset > 0) {
+    const std::size_t a_capo = dati.find_last_of("\r\n", offset - 1);
+    if (a_capo != std::string::npos) inizio = a_capo + 1;
+  }
+  std::size_t fine = dati.find_first_of("\r\n", offset);
+  if (fine == std::string::npos) fine = dati.size();
+  const std::size_t da = offset - inizio > mezza_finestra ? offset - mezza_finestra : inizio;
+  const std::size_t a = fine - offset > mezza_finestra ? offset + mezza_finestra : fine;
+  d.testo_riga.clear();
+  d.rientro.clear();
+  if (da > inizio) {
+    d.testo_riga = "...";
+    d.rientro = "   ";
+  }
+  for (std::size_t i = da; i < a; ++i) {
+    const unsigned char c = static_cast<unsigned char>(dati[i]);
+    std::string mostrato;
+    if (c == '\t') mostrato = "\t";
+    else if (stampabile(c)) mostrato = utf8_da_1252(std::string_view(&dati[i], 1));
+    else {
+      static const char cifre[] = "0123456789ABCDEF";
+      mostrato = std::string("\\x") + cifre[c >> 4] + cifre[c & 15];
+    }
+    d.testo_riga += mostrato;
+    if (i < offset) d.rientro += c == '\t' ? std::string("\t") : std::string(stampabile(c) ? 1 : 4, ' ');
+  }
+  if (a < fine) d.testo_riga += "...";
+}
+
+void colloca(diagnostica& d, const std::string& nome, const std::string& dati, std::size_t offset) {
+  const posizione_testo p = posizione_di(dati, offset);
+  d.con_posizione = true;
+  d.file = nome;
+  d.riga = p.riga;
+  d.colonna = p.colonna;
+  mostra_riga(d, dati, offset);
+}
+
+std::string nome_file(const Form1& f, file_sorgente file) {
+  return (file == file_sorgente::linea ? file_linea(f) : file_treno(f)).filename().string();
+}
+
 }  // namespace
 
 diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
   diagnostica d;
-  d.messaggio = rapporto_errore(f.numero_errore, f.progressiva_errore).substr(1) + cosa_ingombra(f);
+  d.codice = std::to_string(f.numero_errore);
   origine_errore origine = f.origine;
   if (origine.file == file_sorgente::nessuno && f.numero_errore >= 11 && f.numero_errore <= 13 && t.treno_esiste) {
     const std::size_t offset = rallentamento_di(f, t.treno);
@@ -138,34 +220,91 @@ diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
   }
   d.origine = origine;
   const bool linea = origine.file == file_sorgente::linea;
-  if (origine.file == file_sorgente::nessuno) return d;
-  if (!(linea ? t.linea_esiste : t.treno_esiste)) return d;
+  const bool esiste = linea ? t.linea_esiste : t.treno_esiste;
   const std::string& dati = linea ? t.linea : t.treno;
-  if (origine.offset > dati.size()) return d;
-  const posizione_testo p = posizione_di(dati, origine.offset);
-  d.con_posizione = true;
-  d.file = (linea ? file_linea(f) : file_treno(f)).filename().string();
-  d.riga = p.riga;
-  d.colonna = p.colonna;
-  d.testo_riga = utf8_da_1252(riga_a(dati, origine.offset));
+  std::string causa = cosa_ingombra(f) + stazioni_vicine(f) + oltre_il_percorso(f);
+  if (f.numero_errore == 25 && origine.file != file_sorgente::nessuno && esiste) causa += causa_lettura(dati, origine.offset);
+  d.messaggio = rapporto_errore(f.numero_errore, f.progressiva_errore).substr(1) + causa;
+  if (origine.file == file_sorgente::nessuno || !esiste || origine.offset > dati.size()) {
+    const file_errore di = file_di_errore(f.numero_errore);
+    if (di != file_errore::nessuno) d.file = nome_file(f, di == file_errore::linea ? file_sorgente::linea : file_sorgente::treno);
+    return d;
+  }
+  // The reader records the record's keyword: the caret goes to the field at fault.
+  std::size_t offset = origine.offset;
+  if (const int campo = campo_di_errore(f.numero_errore); campo > 0) {
+    const std::size_t al_campo = offset_campo(dati, offset, campo);
+    if (al_campo != std::string::npos) offset = al_campo;
+  }
+  colloca(d, nome_file(f, origine.file), dati, offset);
   return d;
+}
+
+diagnostica diagnostica_fine(const Form1& f, const std::string& a, const testi_sorgente& t) {
+  if (f.numero_errore != 0 && a == std::to_string(f.numero_errore)) return diagnostica_errore(f, t);
+  diagnostica d;
+  d.codice = a;
+  d.messaggio = "Errore n. " + a;
+  try {
+    d.messaggio += std::string(": ") + descrizione_errore(std::stoi(a));
+  } catch (const std::exception&) {
+  }
+  return d;
+}
+
+diagnostica diagnostica_avviso(const avviso& a, const std::string& file, const std::string& dati) {
+  diagnostica d;
+  d.avviso = true;
+  d.codice = a.codice;
+  d.messaggio = a.messaggio;
+  colloca(d, file, dati, a.offset);
+  return d;
+}
+
+std::vector<diagnostica> avvisi_sorgenti(const Form1& nomi, const testi_sorgente& t, bool con_piano) {
+  std::vector<diagnostica> v;
+  if (t.linea_esiste)
+    for (const avviso& a : avvisi_linea(t.linea, con_piano))
+      v.push_back(diagnostica_avviso(a, nome_file(nomi, file_sorgente::linea), t.linea));
+  if (t.treno_esiste)
+    for (const avviso& a : avvisi_treno(t.treno))
+      v.push_back(diagnostica_avviso(a, nome_file(nomi, file_sorgente::treno), t.treno));
+  return v;
 }
 
 void stampa_diagnostica(std::ostream& err, const diagnostica& d) {
   if (!d.con_posizione) {
+    if (!d.file.empty()) err << d.file << ':';
     err << ' ' << d.messaggio << '\n';
     return;
   }
-  err << d.file << ':' << d.riga << ':' << d.colonna << ": " << d.messaggio << '\n';
+  err << d.file << ':' << d.riga << ':' << d.colonna << ": " << (d.avviso ? "avviso: " : "") << d.messaggio << '\n';
   err << "    " << d.testo_riga << '\n';
-  // Each source byte is one character on screen; tabs stay tabs so the caret lines up.
-  std::string sotto = "    ";
-  std::size_t contati = 0;
-  for (unsigned char c : d.testo_riga) {
-    if (contati + 1 >= d.colonna) break;
-    if ((c & 0xC0) == 0x80) continue;  // continuation byte of a converted character
-    sotto += c == '\t' ? '\t' : ' ';
-    ++contati;
+  err << "    " << d.rientro << "^\n";
+}
+
+void stampa_diagnostica_json(std::ostream& out, const diagnostica& d) {
+  out << "{\"kind\": \"" << (d.avviso ? "avviso" : "errore") << "\", \"file\": "
+      << (d.file.empty() ? std::string("null") : testo_json(d.file));
+  if (d.con_posizione) out << ", \"line\": " << d.riga << ", \"column\": " << d.colonna;
+  else out << ", \"line\": null, \"column\": null";
+  out << ", \"code\": " << (d.avviso ? testo_json(d.codice) : d.codice) << ", \"message\": " << testo_json(d.messaggio)
+      << "}";
+}
+
+std::string sorgente_mancante(const Form1& nomi) {
+  for (const std::filesystem::path& file : {file_linea(nomi), file_treno(nomi)}) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) return "file non trovato: " + file.string();
   }
-  err << sotto << "^\n";
+  return "";
+}
+
+void stampa_diagnostiche_json(std::ostream& out, const std::vector<diagnostica>& v) {
+  out << '[';
+  for (std::size_t k = 0; k < v.size(); ++k) {
+    if (k) out << ", ";
+    stampa_diagnostica_json(out, v[k]);
+  }
+  out << ']';
 }
