@@ -19,7 +19,7 @@
 namespace fs = std::filesystem;
 
 const char* const aiuto_check =
-    "usage: scenario check DIR ROUTE TRAIN\n"
+    "usage: scenario check [--strict] [--json] DIR ROUTE TRAIN\n"
     "\n"
     "Finds every error of DIR/ROUTE_linea.txt and DIR/ROUTE_TRAIN-.txt, not only the\n"
     "first: compiles a private copy of the two files, reports the error at its line\n"
@@ -29,7 +29,19 @@ const char* const aiuto_check =
     "An error with no record to set aside (one that ends the run, or one with no\n"
     "place in the sources) stops the search. Nothing is written into DIR.\n"
     "\n"
-    "Exit status: 0 no error; 1 errors found; 2 could not run; 64 a usage error.\n";
+    "Warnings come first, as FILE:LINE:COLUMN: avviso: ...: what the compiler reads\n"
+    "silently in a way you may not mean (a number with other characters, an empty\n"
+    "value, a record whose values run into the next line or past its own, a\n"
+    "keyword not known where it stands, text in UTF-8, no station, no curve).\n"
+    "They never change the compiled files.\n"
+    "\n"
+    "  --strict  exit 1 on warnings too\n"
+    "  --json    print one JSON object on stdout: errori, avvisi and diagnostics,\n"
+    "            each with kind, file, line, column, code and message\n"
+    "\n"
+    "Exit status: 0 no error (warnings allowed without --strict); 1 errors found,\n"
+    "or warnings with --strict; 2 could not run (a source file missing); 64 a\n"
+    "usage error.\n";
 
 namespace {
 constexpr int massimo_errori = 100;
@@ -75,14 +87,27 @@ bool metti_da_parte(sorgente_privata& s, std::size_t offset) {
   return true;
 }
 
-std::string conta(int n) { return std::to_string(n) + (n == 1 ? " errore" : " errori"); }
+std::string conta(std::size_t errori, std::size_t avvisi) {
+  return std::to_string(errori) + (errori == 1 ? " errore, " : " errori, ") + std::to_string(avvisi) +
+         (avvisi == 1 ? " avviso" : " avvisi");
+}
 
 int controlla(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
   Form1 nomi;
   nomi.cartella = a.posizionali[0];
   nomi.nome_percorso = a.posizionali[1];
   nomi.numero_treno = a.posizionali[2];
+  if (const std::string manca = sorgente_mancante(nomi); !manca.empty()) {
+    err << "scenario check: " << manca << '\n';
+    return 2;
+  }
+  const bool json = a.ha_flag("--json");
   sorgente_privata linea = carica(file_linea(nomi)), treno = carica(file_treno(nomi));
+  std::vector<diagnostica> voci =
+      avvisi_sorgenti(nomi, {linea.esiste, treno.esiste, linea.testo, treno.testo}, true);
+  const std::size_t avvisi = voci.size();
+  if (!json)
+    for (const diagnostica& d : voci) stampa_diagnostica(err, d);
   cartella_privata privata;
 
   int trovati = 0;
@@ -95,23 +120,26 @@ int controlla(const argomenti_comando& a, std::ostream& out, std::ostream& err) 
     for (const fs::path& p : {file_linea(*f), file_treno(*f)}) elimina_file(p);
     if (linea.esiste) sostituisci_file(file_linea(*f), linea.testo);
     if (treno.esiste) sostituisci_file(file_treno(*f), treno.testo);
+    const testi_sorgente testi{linea.esiste, treno.esiste, linea.testo, treno.testo};
+    std::optional<std::string> fine;
     try {
       memorizza_percorso(*f, 1, nullptr);
-    } catch (const fine_con_errore& fine) {
-      err << messaggio_errore(fine.a) << '\n';
-      ++trovati;
-      break;
+    } catch (const fine_con_errore& e) {
+      fine = e.a;
     }
-    if (f->numero_errore == 0) break;
+    if (!fine && f->numero_errore == 0) break;
     ++trovati;
-    const testi_sorgente testi{linea.esiste, treno.esiste, linea.testo, treno.testo};
-    diagnostica d = diagnostica_errore(*f, testi);
+    diagnostica d = fine ? diagnostica_fine(*f, *fine, testi) : diagnostica_errore(*f, testi);
     sorgente_privata& s = d.origine.file == file_sorgente::linea ? linea : treno;
     if (d.con_posizione) {
       if (d.riga - 1 < s.righe_originali.size()) d.riga = s.righe_originali[d.riga - 1];
       d.file = (d.origine.file == file_sorgente::linea ? file_linea(nomi) : file_treno(nomi)).filename().string();
     }
-    stampa_diagnostica(err, d);
+    if (json) voci.push_back(d);
+    else stampa_diagnostica(err, d);
+    // The run ended through errore: the first error the compiler met ends it,
+    // with nothing to set aside.
+    if (fine) break;
     // Too many stations for the sign texts is a fault of the two files
     // together: setting one station aside after another would only repeat it.
     if (f->numero_errore == 10) {
@@ -124,20 +152,27 @@ int controlla(const argomenti_comando& a, std::ostream& out, std::ostream& err) 
     }
   }
   if (trovati >= massimo_errori) err << "scenario check: stopped after " << massimo_errori << " errors\n";
-  out << conta(trovati) << '\n';
-  return trovati == 0 ? 0 : 1;
+  if (json) {
+    out << "{\"errori\": " << trovati << ", \"avvisi\": " << avvisi << ", \"diagnostics\": ";
+    stampa_diagnostiche_json(out, voci);
+    out << "}\n";
+  } else {
+    out << conta(static_cast<std::size_t>(trovati), avvisi) << '\n';
+  }
+  if (trovati > 0) return 1;
+  return avvisi > 0 && a.ha_flag("--strict") ? 1 : 0;
 }
 }  // namespace
 
 int comando_check(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
   argomenti_comando a;
-  const std::string guasto = leggi_argomenti(argomenti, {}, {}, a);
+  const std::string guasto = leggi_argomenti(argomenti, {"--strict", "--json"}, {}, a);
   if (a.aiuto) {
     out << aiuto_check;
     return 0;
   }
   if (!guasto.empty()) {
-    err << "scenario check: " << guasto << "\nusage: scenario check DIR ROUTE TRAIN\nTry 'scenario check --help'.\n";
+    err << "scenario check: " << guasto << "\nusage: scenario check [--strict] [--json] DIR ROUTE TRAIN\nTry 'scenario check --help'.\n";
     return 64;
   }
   try {
