@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "scenario/avvisi_di_prova.h"
 #include "scenario/errori_di_prova.h"
 
 namespace {
@@ -24,9 +25,10 @@ struct esito {
   std::string out, err;
 };
 
-esito controlla(const fs::path& dir) {
+esito controlla(const fs::path& dir, const std::vector<std::string>& opzioni = {}) {
   std::ostringstream out, err;
-  const std::vector<std::string> argomenti{dir.string(), "Velstra_Ordoven", "318"};
+  std::vector<std::string> argomenti = opzioni;
+  argomenti.insert(argomenti.end(), {dir.string(), "Velstra_Ordoven", "318"});
   const int stato = comando_check(argomenti, out, err);
   return {stato, out.str(), err.str()};
 }
@@ -138,6 +140,47 @@ TEST(ComandoCheck, CleanSourcesAndMissingFiles) {
   EXPECT_EQ(senza.out, "");
   EXPECT_EQ(senza.err, "scenario check: file non trovato: " + (vuota.percorso / "Velstra_Ordoven_linea.txt").string() + "\n");
   EXPECT_EQ(file_in(vuota.percorso), 0u);
+}
+
+// Warnings alone leave the status at 0, or 1 with --strict; each comes out
+// at its file, line and column, in text and in JSON.
+TEST(ComandoCheck, EachWarningComesOutAtItsPlace) {
+  for (const auto& c : avvisi_di_prova::casi) {
+    cartella_temporanea dir;
+    const Form1 f = nomi_in(dir.percorso);
+    scrivi_tutto(file_linea(f), avvisi_di_prova::linea_di(c));
+    scrivi_tutto(file_treno(f), avvisi_di_prova::treno_di(c));
+    const std::string nome = (c.nel_treno ? file_treno(f) : file_linea(f)).filename().string();
+    const esito e = controlla(dir.percorso);
+    const std::string inizio = nome + ":" + std::to_string(c.riga) + ":" + std::to_string(c.colonna) + ": avviso: ";
+    EXPECT_EQ(e.err.rfind(inizio, 0), 0u) << c.nome << "\n" << e.err << "\nexpected " << inizio;
+    EXPECT_EQ(e.out, "0 errori, 1 avviso\n") << c.nome << "\n" << e.err;
+    EXPECT_EQ(e.stato, 0) << c.nome;
+    EXPECT_EQ(controlla(dir.percorso, {"--strict"}).stato, 1) << c.nome;
+
+    const esito j = controlla(dir.percorso, {"--json"});
+    const std::string voce = "{\"errori\": 0, \"avvisi\": 1, \"diagnostics\": [{\"kind\": \"avviso\", \"file\": \"" + nome +
+                             "\", \"line\": " + std::to_string(c.riga) + ", \"column\": " + std::to_string(c.colonna) +
+                             ", \"code\": \"" + c.codice + "\", \"message\": ";
+    EXPECT_EQ(j.out.rfind(voce, 0), 0u) << c.nome << "\n" << j.out;
+    EXPECT_EQ(j.err, "") << c.nome;
+    EXPECT_EQ(file_in(dir.percorso), 2u);
+  }
+}
+
+// Errors and warnings together: errors set the status, both are listed.
+TEST(ComandoCheck, JsonListsErrorsAfterWarnings) {
+  cartella_temporanea dir;
+  const Form1 f = nomi_in(dir.percorso);
+  scrivi_tutto(file_linea(f), con_riga(righe_linea(), 7, "sfondo due,    220000OO"));
+  scrivi_tutto(file_treno(f), con_riga(righe_treno(), 282, "abbattimento,   10000,   270"));
+  const esito j = controlla(dir.percorso, {"--json"});
+  EXPECT_EQ(j.stato, 1);
+  EXPECT_EQ(j.out.rfind("{\"errori\": 1, \"avvisi\": 1, \"diagnostics\": [{\"kind\": \"avviso\"", 0), 0u) << j.out;
+  EXPECT_NE(j.out.find("{\"kind\": \"errore\", \"file\": \"Velstra_Ordoven_318-.txt\", \"line\": 282, \"column\": 17, "
+                       "\"code\": 7, \"message\": \"Errore n. 7 (progressiva 10000): abbattimento su una cella non libera"),
+            std::string::npos)
+      << j.out;
 }
 
 }  // namespace

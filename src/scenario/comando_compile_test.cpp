@@ -16,6 +16,7 @@
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
+#include "scenario/avvisi_di_prova.h"
 #include "scenario/testo_json.h"
 #include "test_support/cartella_temporanea.h"
 
@@ -292,6 +293,55 @@ TEST(ScenarioTool, WithoutPlanNoPlanFileIsCreated) {
   EXPECT_FALSE(fs::exists(file_piano(*f)));
   EXPECT_TRUE(fs::exists(file_scenario(*f)));
   EXPECT_TRUE(fs::exists(file_tracciato(*f)));
+}
+
+// Warnings are words only: the tool writes the compiler's own bytes for the
+// faulty source, and where the source can be written cleanly, the compiler
+// reads both the same.
+TEST(ComandoCompile, WarningsNeverChangeTheCompiledBytes) {
+  using namespace avvisi_di_prova;
+  struct compilato {
+    int stato;
+    std::string err;
+    std::vector<std::string> byte;
+  };
+  auto compila = [](const std::string& linea, const std::string& treno) {
+    cartella_temporanea dir;
+    auto f = modello_in(dir.percorso);
+    scrivi_tutto(file_linea(*f), linea);
+    scrivi_tutto(file_treno(*f), treno);
+    const uscita u = compila_in_processo({dir.percorso.string(), "Velstra_Ordoven", "318"});
+    compilato c{u.stato, u.err, {}};
+    for (const fs::path& file : compatti(*f)) c.byte.push_back(leggi_tutto(file));
+    return c;
+  };
+  for (const caso_avviso& c : casi) {
+    SCOPED_TRACE(c.nome);
+    const std::string linea = linea_di(c), treno = treno_di(c);
+    const compilato tool = compila(linea, treno);
+    const std::string nome = c.nel_treno ? "Velstra_Ordoven_318-.txt" : "Velstra_Ordoven_linea.txt";
+    EXPECT_EQ(tool.err.rfind(nome + ":" + std::to_string(c.riga) + ":" + std::to_string(c.colonna) + ": avviso: ", 0), 0u)
+        << tool.err;
+
+    cartella_temporanea riferimento;
+    auto f = modello_in(riferimento.percorso);
+    scrivi_tutto(file_linea(*f), linea);
+    scrivi_tutto(file_treno(*f), treno);
+    memorizza_percorso(*f, 1, nullptr);
+    EXPECT_EQ(tool.stato, f->numero_errore != 0 ? 1 : 0);
+    const auto file = compatti(*f);
+    for (std::size_t k = 0; k < file.size(); ++k) {
+      EXPECT_FALSE(tool.byte[k].empty()) << file[k].filename();
+      EXPECT_TRUE(tool.byte[k] == leggi_tutto(file[k])) << file[k].filename() << " differs from the compiler's";
+    }
+
+    if (!c.pulito) continue;
+    const compilato pulito = compila(linea_di(c, true), treno_di(c, true));
+    EXPECT_EQ(pulito.err, "");
+    EXPECT_EQ(pulito.stato, tool.stato);
+    for (std::size_t k = 0; k < file.size(); ++k)
+      EXPECT_TRUE(pulito.byte[k] == tool.byte[k]) << file[k].filename() << " differs from the clean source's";
+  }
 }
 
 }  // namespace

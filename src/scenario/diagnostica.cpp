@@ -145,11 +145,24 @@ std::string oltre_il_percorso(const Form1& f) {
 }
 
 // Error 25: what the read met at the item.
-std::string causa_lettura(const std::string& dati, std::size_t offset) {
-  if (offset >= dati.size()) return " (il file finisce dentro un record: manca il suo ultimo valore)";
+std::string causa_lettura(const Form1& f, const std::string& dati, std::size_t offset) {
+  if (offset >= dati.size()) return "il file finisce dentro un record, prima del suo ultimo valore";
+  lettore_voci in;
+  apri_lettore_da_testo(dati, in);
+  in.pos = offset;
+  std::string voce;
+  try {
+    voce = leggi_voce(in);
+  } catch (const lettura_fallita&) {
+    return "testo oltre 65535 caratteri";
+  }
   std::int32_t v = 0;
-  if (!numero_a(dati, offset, v)) return " (valore fuori dai 32 bit)";
-  return " (il valore " + std::to_string(v) + " non entra nel suo campo)";
+  const bool cifre = voce.find_first_of("0123456789") == 0 ||
+                     (voce.size() > 1 && (voce[0] == '-' || voce[0] == '+') && voce.find_first_of("0123456789") == 1);
+  if (cifre && !numero_a(dati, offset, v)) return "il valore non entra in un numero di 32 bit";
+  if (cifre) return "il valore " + std::to_string(v) + " non entra nel suo campo";
+  if (!f.percorso_esiste()) return "record prima della lunghezza del percorso (la chiave 'lunghezza percorso' della sezione [generale])";
+  return "un valore di questo record non entra nel suo campo";
 }
 
 bool stampabile(unsigned char c) {
@@ -222,9 +235,11 @@ diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
   const bool linea = origine.file == file_sorgente::linea;
   const bool esiste = linea ? t.linea_esiste : t.treno_esiste;
   const std::string& dati = linea ? t.linea : t.treno;
-  std::string causa = cosa_ingombra(f) + stazioni_vicine(f) + oltre_il_percorso(f);
-  if (f.numero_errore == 25 && origine.file != file_sorgente::nessuno && esiste) causa += causa_lettura(dati, origine.offset);
-  d.messaggio = rapporto_errore(f.numero_errore, f.progressiva_errore).substr(1) + causa;
+  d.messaggio = rapporto_errore(f.numero_errore, f.progressiva_errore).substr(1) + cosa_ingombra(f) +
+                stazioni_vicine(f) + oltre_il_percorso(f);
+  // A read error placed in the sources names its own cause instead of the list of all.
+  if (f.numero_errore == 25 && origine.file != file_sorgente::nessuno && esiste && origine.offset <= dati.size())
+    d.messaggio = "Errore n. 25: errore di lettura: " + causa_lettura(f, dati, origine.offset);
   if (origine.file == file_sorgente::nessuno || !esiste || origine.offset > dati.size()) {
     const file_errore di = file_di_errore(f.numero_errore);
     if (di != file_errore::nessuno) d.file = nome_file(f, di == file_errore::linea ? file_sorgente::linea : file_sorgente::treno);
