@@ -10,6 +10,8 @@
 #include "compiler/confronto_voci.h"
 #include "compiler/lettore_voci.h"
 #include "compiler/lettura_fallita.h"
+#include "compiler/memo_indicatori_v_max.h"
+#include "compiler/memo_rallentamento.h"
 #include "compiler/nearest.h"
 #include "model/form1.h"
 #include "scenario/da_1252.h"
@@ -19,18 +21,6 @@
 namespace {
 
 constexpr std::size_t mezza_finestra = 100;  // bytes of the source line shown on each side of the caret
-
-// Errors of a point object refused because the cell of its own progressive
-// was taken: what stands there.
-std::string cosa_ingombra(const Form1& f) {
-  const std::int32_t n = f.numero_errore;
-  if ((n != 6 && n != 16 && n != 21) || !f.percorso_esiste()) return "";
-  const std::int64_t c = nearest(f.progressiva_errore / 50.0 + 1.0);
-  if (c < 0 || c > f.numero_celle) return "";
-  const cella& x = f.cella_n(static_cast<std::int32_t>(c));
-  if (cella_libera(x)) return "";
-  return " (la cella " + std::to_string(c) + " contiene " + tipo_cella_con_articolo(x.tipo) + ")";
-}
 
 // The items of a record after its keyword, read with the compiler's item
 // reader: the offset of the n-th (from 1), npos when the file ends first.
@@ -61,6 +51,38 @@ bool numero_a(const std::string& dati, std::size_t offset, std::int32_t& valore)
   } catch (const lettura_fallita&) {
     return false;
   }
+}
+
+// Errors of a record refused because a cell it takes was not free: the
+// first such cell and what stands there, "" when it cannot be told. The
+// record's start (and, for the end of a slowdown, its length) come from the
+// source: progressiva_errore holds the start too.
+std::string cosa_ingombra(const Form1& f, const std::string& dati, std::size_t offset_chiave) {
+  const std::int32_t n = f.numero_errore;
+  if (!f.percorso_esiste()) return "";
+  const std::int32_t p = f.progressiva_errore;
+  std::int32_t lunghezza = 0;
+  if (n == 19) {
+    const std::size_t campo = offset_campo(dati, offset_chiave, 3);
+    if (campo == std::string::npos || !numero_a(dati, campo, lunghezza)) return "";
+  }
+  const celle_rallentamento r = celle_di_rallentamento(p, lunghezza);
+  std::int64_t prima = 0, quante = 1;
+  switch (n) {
+    case 6: case 16: case 18: case 21: prima = cella_di_oggetto(p); break;
+    case 7: prima = nearest(p / 50.0); break;
+    case 17: prima = r.avviso; break;
+    case 19: prima = r.fine; break;
+    case 20: prima = r.tavola - 3; quante = 4; break;  // the boards, farthest first
+    default: return "";
+  }
+  for (std::int64_t c = prima + quante - 1; c >= prima; --c) {
+    if (c < 0 || c > f.numero_celle) continue;
+    const cella& x = f.cella_n(static_cast<std::int32_t>(c));
+    if (!cella_libera(x))
+      return " (la cella " + std::to_string(c) + " contiene " + tipo_cella_con_articolo(x.tipo) + ")";
+  }
+  return "";
 }
 
 // Every item of the text that contains parola (letter case ignored): its offset.
@@ -235,8 +257,8 @@ diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
   const bool linea = origine.file == file_sorgente::linea;
   const bool esiste = linea ? t.linea_esiste : t.treno_esiste;
   const std::string& dati = linea ? t.linea : t.treno;
-  d.messaggio = rapporto_errore(f.numero_errore, f.progressiva_errore).substr(1) + cosa_ingombra(f) +
-                stazioni_vicine(f) + oltre_il_percorso(f);
+  d.messaggio = rapporto_errore(f.numero_errore, f.progressiva_errore).substr(1) +
+                (esiste ? cosa_ingombra(f, dati, origine.offset) : "") + stazioni_vicine(f) + oltre_il_percorso(f);
   // A read error placed in the sources names its own cause instead of the list of all.
   if (f.numero_errore == 25 && origine.file != file_sorgente::nessuno && esiste && origine.offset <= dati.size())
     d.messaggio = "Errore n. 25: errore di lettura: " + causa_lettura(f, dati, origine.offset);

@@ -38,8 +38,12 @@ struct caso_errore {
 };
 
 inline const caso_errore casi[] = {
-    {true, 119, "rallentamento,  259600,    90,  450, 0,  0,  60", "259600", 18, "(progressiva 259600): inizio"},
-    {true, 119, "rallentamento,  258700,    90,  450, 0,  0,  60", "450", 19, "(progressiva 258700): fine"},
+    {true, 119, "rallentamento,  259600,    90,  450, 0,  0,  60", "259600", 18,
+     "(progressiva 259600): inizio del rallentamento su una cella non libera (la cella 5193 contiene la fine del "
+     "rallentamento)"},
+    {true, 119, "rallentamento,  258700,    90,  450, 0,  0,  60", "450", 19,
+     "(progressiva 258700): fine del rallentamento su una cella non libera (la cella 5184 contiene l'inizio del "
+     "rallentamento)"},
     // Found by the code check, put on the slowdown it belongs to.
     {true, 118, "rallentamento,  4050,    90,  450, 0,  0,  60", "4050", 13, "(progressiva 4550): nessuna cella"},
     {true, 72, "stazione,    -1000,  8,  600,  1, 0, 0,  4,1,1,  2,1,1,    0,  13,15, 0, XX", "-1000", 24,
@@ -58,7 +62,9 @@ inline const caso_errore casi[] = {
     {true, 120, "segnale,    9999000,   2, 4, 1,  1, 0,    0,  0,0,0, 0", "9999000", 15, "(progressiva 9999000): record oltre la fine del percorso (306900 m al massimo, 306200 per una stazione)"},
     {true, 120, "segnale,    99999999999,   2, 4, 1,  1, 0,    0,  0,0,0, 0", "99999999999", 25,
      ": errore di lettura"},
-    {true, 282, "abbattimento,   10000,   270", "10000", 7, "(progressiva 10000)"},
+    {true, 282, "abbattimento,   10000,   270", "10000", 7,
+     "(progressiva 10000): abbattimento su una cella non libera (la cella 200 contiene un codice di ripetizione "
+     "segnali)"},
     {true, 73, "stazione,    1120, 26,  200,  0, 0, 0,  0,0,0,  0,0,0,    0,   0, 0, 0, Cabina X", "1120", 8,
      "(progressiva 1120)"},
     {true, 73, "stazione,    1150, 26,  250,  0, 0, 0,  0,0,0,  0,0,0,    0,   0, 0, 0, Cabina X", "250", 9,
@@ -70,10 +76,13 @@ inline const caso_errore casi[] = {
     {true, 86, "stazione,   57450, 26,  200,  0, 0, 0,  0,0,0,  0,0,0,    0,   0, 0, 0, Cabina Y", "57450", 22,
      ": la stazione Cabina Y (progressiva 57450) sta 14000 m prima della precedente PIACENZA (progressiva 71450): le "
      "stazioni vanno scritte in ordine di progressiva"},
-    {true, 119, "rallentamento,  259150,    90,  450, 0,  0,  60", "259150", 17, "(progressiva 259150)"},
+    {true, 119, "rallentamento,  259150,    90,  450, 0,  0,  60", "259150", 17,
+     "(progressiva 259150): avviso di rallentamento su una cella non libera (la cella 5160 contiene un avviso di "
+     "rallentamento)"},
     // Distance boards asked for where a speed board of the line stands.
     {true, 119, "rallentamento,   20000,    90,  450, 0,  1,  60", "1,  60", 20,
-     "(progressiva 20000): tavole distanziometriche"},
+     "(progressiva 20000): tavole distanziometriche su celle non libere (la cella 373 contiene un cartello di "
+     "velocit\xC3\xA0 massima)"},
 };
 
 // The embedded sources in f's folder with the case's line put in; the name of
