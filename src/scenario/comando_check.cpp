@@ -143,15 +143,15 @@ int controlla(const argomenti_comando& a, std::ostream& out, std::ostream& err) 
     // Too many stations for the sign texts is a fault of the two files
     // together: setting one station aside after another would only repeat it.
     if (f->numero_errore == 10) {
-      err << "scenario check: the stations and the indication signs do not fit together, the search stops here\n";
+      err << "scenario check: le stazioni e i cartelli indicatori non stanno insieme, la ricerca si ferma qui\n";
       break;
     }
     if (!d.con_posizione || !metti_da_parte(s, d.origine.offset)) {
-      err << "scenario check: no record to set aside, the search stops here\n";
+      err << "scenario check: nessun record da mettere da parte, la ricerca si ferma qui\n";
       break;
     }
   }
-  if (trovati >= massimo_errori) err << "scenario check: stopped after " << massimo_errori << " errors\n";
+  if (trovati >= massimo_errori) err << "scenario check: ricerca fermata dopo " << massimo_errori << " errori\n";
   if (json) {
     out << "{\"errori\": " << trovati << ", \"avvisi\": " << avvisi << ", \"diagnostics\": ";
     stampa_diagnostiche_json(out, voci);

@@ -119,7 +119,7 @@ TEST(ComandoCheck, TooManySignTextsIsReportedOnce) {
   for (std::size_t i = e.err.find("Errore n. 27 "); i != std::string::npos; i = e.err.find("Errore n. 27 ", i + 1)) ++ventisette;
   EXPECT_EQ(dieci, 1u) << e.err;
   EXPECT_GE(ventisette, 1u) << e.err;
-  EXPECT_NE(e.err.find("do not fit together"), std::string::npos);
+  EXPECT_NE(e.err.find("non stanno insieme"), std::string::npos);
   EXPECT_EQ(file_in(dir.percorso), 2u);
 }
 
