@@ -25,10 +25,15 @@ class percorso_avvisi {
  public:
   explicit percorso_avvisi(const std::string& testo) {
     apri_lettore_da_testo(testo, in_);
-    inizi_riga_.push_back(0);
-    for (std::size_t i = 0; i < testo.size(); ++i) {
-      if (testo[i] == '\r' && i + 1 < testo.size() && testo[i + 1] == '\n') ++i;
-      if (a_capo(testo[i])) inizi_riga_.push_back(i + 1);
+    // Each line's start, end and first non-blank byte, found once: a line may be megabytes long.
+    std::size_t inizio = 0;
+    for (std::size_t i = 0; i <= testo.size(); ++i) {
+      if (i < testo.size() && !a_capo(testo[i])) continue;
+      std::size_t primo = inizio;
+      while (primo < i && bianco(testo[primo])) ++primo;
+      righe_.push_back({inizio, i, primo});
+      if (i + 1 < testo.size() && testo[i] == '\r' && testo[i + 1] == '\n') ++i;
+      inizio = i + 1;
     }
   }
 
@@ -40,7 +45,8 @@ class percorso_avvisi {
       ++taciuti_;
       return;
     }
-    avvisi_.push_back({offset, std::move(codice), std::move(messaggio)});
+    const std::size_t r = riga(offset);
+    avvisi_.push_back({offset, r + 1, offset - righe_[r].inizio + 1, std::move(codice), std::move(messaggio)});
   }
 
   std::vector<avviso> finisci() {
@@ -49,23 +55,18 @@ class percorso_avvisi {
     return std::move(avvisi_);
   }
 
+  // The 0-based line holding offset.
   std::size_t riga(std::size_t offset) const {
-    return static_cast<std::size_t>(std::upper_bound(inizi_riga_.begin(), inizi_riga_.end(), offset) - inizi_riga_.begin()) - 1;
+    const auto dopo = std::upper_bound(righe_.begin(), righe_.end(), offset,
+                                       [](std::size_t o, const riga_testo& r) { return o < r.inizio; });
+    return static_cast<std::size_t>(dopo - righe_.begin()) - 1;
   }
 
   // Offset of the line end of the line holding offset.
-  std::size_t fine_riga(std::size_t offset) const {
-    std::size_t i = inizi_riga_[riga(offset)];
-    while (i < dati().size() && !a_capo(dati()[i])) ++i;
-    return i;
-  }
+  std::size_t fine_riga(std::size_t offset) const { return righe_[riga(offset)].fine; }
 
   // Only blanks before the item on its line.
-  bool prima_della_riga(std::size_t offset) const {
-    for (std::size_t i = inizi_riga_[riga(offset)]; i < offset; ++i)
-      if (!bianco(dati()[i])) return false;
-    return true;
-  }
+  bool prima_della_riga(std::size_t offset) const { return righe_[riga(offset)].primo_non_bianco >= offset; }
 
   // Reads the items of one record after its keyword, as its reader does, and
   // warns about its shape and its numbers. False when the file ends inside
@@ -153,11 +154,17 @@ class percorso_avvisi {
   }
 
   void aggiungi_in_coda() {
-    avvisi_.push_back({dati().size(), "altri-avvisi", "altri " + std::to_string(taciuti_) + " avvisi in questo file non sono mostrati"});
+    const std::size_t r = righe_.size() - 1;
+    avvisi_.push_back({dati().size(), r + 1, dati().size() - righe_[r].inizio + 1, "altri-avvisi",
+                       "altri " + std::to_string(taciuti_) + " avvisi in questo file non sono mostrati"});
   }
 
+  struct riga_testo {
+    std::size_t inizio, fine, primo_non_bianco;
+  };
+
   lettore_voci in_;
-  std::vector<std::size_t> inizi_riga_;
+  std::vector<riga_testo> righe_;
   std::vector<avviso> avvisi_;
   std::size_t taciuti_ = 0;
 };

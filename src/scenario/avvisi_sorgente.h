@@ -11,6 +11,7 @@
 // reads the same bytes the same way whatever is found here.
 struct avviso {
   std::size_t offset = 0;  // byte offset in the file of what is warned about
+  std::size_t riga = 1, colonna = 1;  // the same, 1-based, line ends counted as the compiler does
   std::string codice;      // short code, e.g. "valore-vuoto"
   std::string messaggio;   // one line in Italian (UTF-8)
 };

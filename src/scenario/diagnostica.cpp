@@ -196,18 +196,21 @@ bool stampabile(unsigned char c) {
 // each byte shown as a character: Windows-1252 in UTF-8, tabs kept, other
 // bytes that print nothing as \xNN.
 void mostra_riga(diagnostica& d, const std::string& dati, std::size_t offset) {
-  std::size_t inizio = 0;
-  if (offset > 0) {
-    const std::size_t a_capo = dati.find_last_of("\r\n", offset - 1);
-    if (a_capo != std::string::npos) inizio = a_capo + 1;
-  }
-  std::size_t fine = dati.find_first_of("\r\n", offset);
-  if (fine == std::string::npos) fine = dati.size();
-  const std::size_t da = offset - inizio > mezza_finestra ? offset - mezza_finestra : inizio;
-  const std::size_t a = fine - offset > mezza_finestra ? offset + mezza_finestra : fine;
+  // Only the window is looked at: a line may be megabytes long.
+  std::size_t da = offset > mezza_finestra ? offset - mezza_finestra : 0;
+  bool tagliata_prima = da > 0;
+  for (std::size_t i = offset; i > da; --i)
+    if (dati[i - 1] == '\r' || dati[i - 1] == '\n') {
+      da = i;
+      tagliata_prima = false;
+      break;
+    }
+  std::size_t a = offset;
+  while (a < dati.size() && a < offset + mezza_finestra && dati[a] != '\r' && dati[a] != '\n') ++a;
+  const bool tagliata_dopo = a < dati.size() && dati[a] != '\r' && dati[a] != '\n';
   d.testo_riga.clear();
   d.rientro.clear();
-  if (da > inizio) {
+  if (tagliata_prima) {
     d.testo_riga = "...";
     d.rientro = "   ";
   }
@@ -223,11 +226,11 @@ void mostra_riga(diagnostica& d, const std::string& dati, std::size_t offset) {
     d.testo_riga += mostrato;
     if (i < offset) d.rientro += c == '\t' ? std::string("\t") : std::string(stampabile(c) ? 1 : 4, ' ');
   }
-  if (a < fine) d.testo_riga += "...";
+  if (tagliata_dopo) d.testo_riga += "...";
 }
 
-void colloca(diagnostica& d, const std::string& nome, const std::string& dati, std::size_t offset) {
-  const posizione_testo p = posizione_di(dati, offset);
+void colloca(diagnostica& d, const std::string& nome, const std::string& dati, std::size_t offset,
+             posizione_testo p) {
   d.con_posizione = true;
   d.file = nome;
   d.riga = p.riga;
@@ -273,7 +276,7 @@ diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
     const std::size_t al_campo = offset_campo(dati, offset, campo);
     if (al_campo != std::string::npos) offset = al_campo;
   }
-  colloca(d, nome_file(f, origine.file), dati, offset);
+  colloca(d, nome_file(f, origine.file), dati, offset, posizione_di(dati, offset));
   return d;
 }
 
@@ -294,7 +297,7 @@ diagnostica diagnostica_avviso(const avviso& a, const std::string& file, const s
   d.avviso = true;
   d.codice = a.codice;
   d.messaggio = a.messaggio;
-  colloca(d, file, dati, a.offset);
+  colloca(d, file, dati, a.offset, {a.riga, a.colonna});
   return d;
 }
 
