@@ -296,6 +296,29 @@ void avvisi_utf8(percorso_avvisi& p) {
   }
 }
 
+// The record loop of both readers, to the end of the file: up to two
+// separator items in a row are passed over, the file's last item is not
+// examined. Where the section header intestazione stands is kept in offset_intestazione.
+void leggi_parte_record(percorso_avvisi& p, contesto& c, std::string_view intestazione, std::size_t& offset_intestazione) {
+  lettore_voci& in = p.in();
+  for (;;) {
+    if (fine_file(in)) return;
+    std::string voce = leggi_voce(in);
+    bool fine = fine_file(in);
+    for (int i = 0; !fine && i < 2 && separatore(voce); ++i) {
+      voce = leggi_voce(in);
+      fine = fine_file(in);
+    }
+    if (fine) {
+      ultima_voce(p, c, voce);
+      return;
+    }
+    const std::size_t offset = in.inizio_voce;
+    if (contiene_senza_maiuscole(voce, intestazione)) offset_intestazione = offset;
+    if (!esamina(p, c, voce, offset)) return;
+  }
+}
+
 bool senza_testo(const std::string& t) { return t.find_first_not_of(" \t\r\n") == std::string::npos; }
 
 }  // namespace
@@ -330,23 +353,7 @@ std::vector<avviso> avvisi_linea(const std::string& testo, bool con_piano) {
         break;
       }
     }
-    // The record part, to the end of the file.
-    for (;;) {
-      if (fine_file(in)) break;
-      std::string voce = leggi_voce(in);
-      bool fine = fine_file(in);
-      for (int i = 0; !fine && i < 2 && separatore(voce); ++i) {
-        voce = leggi_voce(in);
-        fine = fine_file(in);
-      }
-      if (fine) {
-        ultima_voce(p, record, voce);
-        break;
-      }
-      const std::size_t offset = in.inizio_voce;
-      if (contiene_senza_maiuscole(voce, "[curve]")) offset_curve = offset;
-      if (!esamina(p, record, voce, offset)) break;
-    }
+    leggi_parte_record(p, record, "[curve]", offset_curve);
   } catch (const lettura_fallita&) {
     // The compiler fails at the same item (error 25): nothing more is read.
     return p.finisci();
@@ -379,22 +386,7 @@ std::vector<avviso> avvisi_treno(const std::string& testo) {
       return p.finisci();
     }
     prima.segnala(p);
-    for (;;) {
-      if (fine_file(in)) break;
-      std::string voce = leggi_voce(in);
-      bool fine = fine_file(in);
-      for (int i = 0; !fine && i < 2 && separatore(voce); ++i) {
-        voce = leggi_voce(in);
-        fine = fine_file(in);
-      }
-      if (fine) {
-        ultima_voce(p, record, voce);
-        break;
-      }
-      const std::size_t offset = in.inizio_voce;
-      if (contiene_senza_maiuscole(voce, "[stazioni]")) offset_stazioni = offset;
-      if (!esamina(p, record, voce, offset)) break;
-    }
+    leggi_parte_record(p, record, "[stazioni]", offset_stazioni);
   } catch (const lettura_fallita&) {
     return p.finisci();
   }
