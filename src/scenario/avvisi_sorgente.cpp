@@ -95,9 +95,12 @@ class percorso_avvisi {
       if (!riga_finita) {
         std::size_t dopo = in_.pos;
         while (dopo < dati().size() && bianco(dati()[dopo])) ++dopo;
-        aggiungi(dopo, "record-lungo",
-                 "voci in più: il record '" + std::string(r.nome) + "' prende " + valori(r.campi.size()) +
-                     ", il resto della riga non ne fa parte e il compilatore lo scorre come voci a sé");
+        if (dopo == fine_riga(dopo))
+          aggiungi(dopo, "record-lungo", "virgola in più alla fine della riga: il compilatore vi legge una voce vuota");
+        else
+          aggiungi(dopo, "record-lungo",
+                   "voci in più: il record '" + std::string(r.nome) + "' prende " + valori(r.campi.size()) +
+                       ", il resto della riga non ne fa parte e il compilatore lo scorre come voci a sé");
       }
     }
     return true;

@@ -111,4 +111,15 @@ TEST(AvvisiSorgente, ManyWarningsAreCapped) {
   EXPECT_NE(v.back().messaggio.find("altri 800 avvisi"), std::string::npos) << v.back().messaggio;
 }
 
+// A comma after the last value is an empty item of its own.
+TEST(AvvisiSorgente, ATrailingCommaIsAnEmptyItem) {
+  const std::vector<avviso> v = avvisi_treno("[generale]\r\nsabbia,    300,\r\nstazione,   71450,  2,  700,  1, 1, 0,  4,1,1,  "
+                                             "2,1,1,   60,  13,57, 0, PIACENZA\r\n[fine]\r\n");
+  ASSERT_EQ(v.size(), 1u) << codici(v);
+  EXPECT_EQ(v[0].codice, "record-lungo");
+  EXPECT_EQ(v[0].riga, 2u);
+  EXPECT_EQ(v[0].colonna, 16u);
+  EXPECT_NE(v[0].messaggio.find("virgola in più"), std::string::npos);
+}
+
 }  // namespace
