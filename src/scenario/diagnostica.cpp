@@ -276,6 +276,11 @@ diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
     const std::size_t al_campo = offset_campo(dati, offset, campo);
     if (al_campo != std::string::npos) offset = al_campo;
   }
+  // A read past the end points after the last character, not at the empty line after the last line end.
+  if (offset >= dati.size()) {
+    offset = dati.size();
+    while (offset > 0 && (dati[offset - 1] == '\r' || dati[offset - 1] == '\n')) --offset;
+  }
   colloca(d, nome_file(f, origine.file), dati, offset, posizione_di(dati, offset));
   return d;
 }

@@ -207,6 +207,8 @@ TEST(Diagnostica, ReadErrorsAndRunsEndedByAnErrorArePlacedAndExplained) {
        "Velstra_Ordoven_linea.txt:4:1: Errore n. 25: errore di lettura: record prima della lunghezza del percorso"},
       {"[generale]\r\nlunghezza percorso,    300000\r\n[pendenze]\r\npendenza,  9800",
        "Velstra_Ordoven_linea.txt:4:16: Errore n. 25: errore di lettura: il file finisce dentro un record", 1},
+      {"[generale]\r\nlunghezza percorso,    300000\r\n[pendenze]\r\npendenza,  9800\r\n",
+       "Velstra_Ordoven_linea.txt:4:16: Errore n. 25: errore di lettura: il file finisce dentro un record", 1},
   };
   for (const caso& c : casi_fine) {
     cartella_temporanea dir;
@@ -222,6 +224,7 @@ TEST(Diagnostica, ReadErrorsAndRunsEndedByAnErrorArePlacedAndExplained) {
     const auto righe = righe_di(err.str());
     ASSERT_GE(righe.size(), 3u) << err.str();
     EXPECT_EQ(righe[righe.size() - 3].rfind(c.inizio, 0), 0u) << err.str() << "\nexpected " << c.inizio;
+    EXPECT_NE(righe[righe.size() - 2], "    ") << "the line at fault is shown";
   }
 }
 
