@@ -22,49 +22,56 @@ namespace {
 
 constexpr std::size_t mezza_finestra = 100;  // bytes of the source line shown on each side of the caret
 
-// The items of a record after its keyword, read with the compiler's item
-// reader: the offset of the n-th (from 1), npos when the file ends first.
-std::size_t offset_campo(const std::string& dati, std::size_t offset_chiave, int n) {
-  lettore_voci in;
-  apri_lettore_da_testo(dati, in);
+// The helpers below read the source with one item reader over its text (a
+// source may be megabytes: it is not copied again for each look), each
+// putting the reader back where it found it.
+
+// The items of a record after its keyword: the offset of the n-th (from 1),
+// npos when the file ends first.
+std::size_t offset_campo(lettore_voci& in, std::size_t offset_chiave, int n) {
+  const std::size_t pos = in.pos;
+  std::size_t trovato = std::string::npos;
   in.pos = offset_chiave;
   try {
     leggi_voce(in);
-    for (int k = 0; k < n; ++k) {
-      if (fine_file(in)) return std::string::npos;
+    int k = 0;
+    while (k < n && !fine_file(in)) {
       leggi_numero(in);
+      ++k;
     }
+    if (k == n) trovato = in.inizio_voce;
   } catch (const lettura_fallita&) {
-    return std::string::npos;
   }
-  return in.inizio_voce;
+  in.pos = pos;
+  return trovato;
 }
 
-// The number at an offset, read with the compiler's item reader.
-bool numero_a(const std::string& dati, std::size_t offset, std::int32_t& valore) {
-  lettore_voci in;
-  apri_lettore_da_testo(dati, in);
+// The number item at an offset; false when it does not fit 32 bits.
+bool numero_a(lettore_voci& in, std::size_t offset, std::int32_t& valore) {
+  const std::size_t pos = in.pos;
   in.pos = offset;
+  bool letto = true;
   try {
     valore = leggi_numero(in);
-    return true;
   } catch (const lettura_fallita&) {
-    return false;
+    letto = false;
   }
+  in.pos = pos;
+  return letto;
 }
 
 // Errors of a record refused because a cell it takes was not free: the
 // first such cell and what stands there, "" when it cannot be told. The
 // record's start (and, for the end of a slowdown, its length) come from the
 // source: progressiva_errore holds the start too.
-std::string cosa_ingombra(const Form1& f, const std::string& dati, std::size_t offset_chiave) {
+std::string cosa_ingombra(const Form1& f, lettore_voci& in, std::size_t offset_chiave) {
   const std::int32_t n = f.numero_errore;
   if (!f.percorso_esiste()) return "";
   const std::int32_t p = f.progressiva_errore;
   std::int32_t lunghezza = 0;
   if (n == 19) {
-    const std::size_t campo = offset_campo(dati, offset_chiave, 3);
-    if (campo == std::string::npos || !numero_a(dati, campo, lunghezza)) return "";
+    const std::size_t campo = offset_campo(in, offset_chiave, 3);
+    if (campo == std::string::npos || !numero_a(in, campo, lunghezza)) return "";
   }
   const celle_rallentamento r = celle_di_rallentamento(p, lunghezza);
   std::int64_t prima = 0, quante = 1;
@@ -87,9 +94,8 @@ std::string cosa_ingombra(const Form1& f, const std::string& dati, std::size_t o
 
 // Every item of the text that contains parola (letter case ignored): its offset.
 template <typename F>
-void per_ogni_voce(const std::string& dati, std::string_view parola, F&& fai) {
-  lettore_voci in;
-  apri_lettore_da_testo(dati, in);
+void per_ogni_voce(lettore_voci& in, std::string_view parola, F&& fai) {
+  in.pos = 0;
   try {
     while (!fine_file(in)) {
       const std::string voce = leggi_voce(in);
@@ -104,7 +110,7 @@ void per_ogni_voce(const std::string& dati, std::string_view parola, F&& fai) {
 // the record is the slowdown of the train file whose start is the first at or
 // after the error's progressive (11, 12) or the last at or before it (13).
 // Returns the offset of that record's keyword, npos when none fits.
-std::size_t rallentamento_di(const Form1& f, const std::string& treno) {
+std::size_t rallentamento_di(const Form1& f, lettore_voci& treno) {
   const bool prima = f.numero_errore == 11 || f.numero_errore == 12;
   std::size_t trovato = std::string::npos;
   std::int64_t migliore = 0;
@@ -124,7 +130,7 @@ std::size_t rallentamento_di(const Form1& f, const std::string& treno) {
 // Error 2 is found after both files are read; the values at fault are the
 // start or reference of a chainage series of the line file: the first such
 // field off the 50 m step.
-std::size_t serie_fuori_passo(const std::string& linea) {
+std::size_t serie_fuori_passo(lettore_voci& linea) {
   std::size_t trovato = std::string::npos;
   per_ogni_voce(linea, "progressiva", [&](std::size_t offset) {
     for (int k = 1; k <= 2 && trovato == std::string::npos; ++k) {
@@ -167,10 +173,8 @@ std::string oltre_il_percorso(const Form1& f) {
 }
 
 // Error 25: what the read met at the item.
-std::string causa_lettura(const Form1& f, const std::string& dati, std::size_t offset) {
-  if (offset >= dati.size()) return "il file finisce dentro un record, prima del suo ultimo valore";
-  lettore_voci in;
-  apri_lettore_da_testo(dati, in);
+std::string causa_lettura(const Form1& f, lettore_voci& in, std::size_t offset) {
+  if (offset >= in.dati.size()) return "il file finisce dentro un record, prima del suo ultimo valore";
   in.pos = offset;
   std::string voce;
   try {
@@ -181,7 +185,7 @@ std::string causa_lettura(const Form1& f, const std::string& dati, std::size_t o
   std::int32_t v = 0;
   const bool cifre = voce.find_first_of("0123456789") == 0 ||
                      (voce.size() > 1 && (voce[0] == '-' || voce[0] == '+') && voce.find_first_of("0123456789") == 1);
-  if (cifre && !numero_a(dati, offset, v)) return "il valore non entra in un numero di 32 bit";
+  if (cifre && !numero_a(in, offset, v)) return "il valore non entra in un numero di 32 bit";
   if (cifre) return "il valore " + std::to_string(v) + " non entra nel suo campo";
   if (!f.percorso_esiste()) return "record prima della lunghezza del percorso (la chiave 'lunghezza percorso' della sezione [generale])";
   return "un valore di questo record non entra nel suo campo";
@@ -248,24 +252,29 @@ diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
   diagnostica d;
   d.codice = std::to_string(f.numero_errore);
   origine_errore origine = f.origine;
-  if (origine.file == file_sorgente::nessuno && f.numero_errore >= 11 && f.numero_errore <= 13 && t.treno_esiste) {
-    const std::size_t offset = rallentamento_di(f, t.treno);
+  // The code check's errors belong to a slowdown of the train file.
+  const bool del_controllo = origine.file == file_sorgente::nessuno && f.numero_errore >= 11 && f.numero_errore <= 13;
+  const file_sorgente file = del_controllo ? file_sorgente::treno : origine.file;
+  const bool esiste = (file == file_sorgente::linea && t.linea_esiste) || (file == file_sorgente::treno && t.treno_esiste);
+  lettore_voci in;
+  if (esiste) apri_lettore_da_testo(file == file_sorgente::linea ? t.linea : t.treno, in);
+  const std::string& dati = in.dati;
+  if (del_controllo && esiste) {
+    const std::size_t offset = rallentamento_di(f, in);
     if (offset != std::string::npos) origine = {file_sorgente::treno, offset};
   }
-  if (f.numero_errore == 2 && origine.file == file_sorgente::linea && t.linea_esiste) {
-    const std::size_t offset = serie_fuori_passo(t.linea);
+  if (f.numero_errore == 2 && origine.file == file_sorgente::linea && esiste) {
+    const std::size_t offset = serie_fuori_passo(in);
     if (offset != std::string::npos) origine.offset = offset;
   }
   d.origine = origine;
-  const bool linea = origine.file == file_sorgente::linea;
-  const bool esiste = linea ? t.linea_esiste : t.treno_esiste;
-  const std::string& dati = linea ? t.linea : t.treno;
+  const bool al_suo_posto = origine.file != file_sorgente::nessuno && esiste && origine.offset <= dati.size();
   d.messaggio = rapporto_errore(f.numero_errore, f.progressiva_errore).substr(1) +
-                (esiste ? cosa_ingombra(f, dati, origine.offset) : "") + stazioni_vicine(f) + oltre_il_percorso(f);
+                (al_suo_posto ? cosa_ingombra(f, in, origine.offset) : "") + stazioni_vicine(f) + oltre_il_percorso(f);
   // A read error placed in the sources names its own cause instead of the list of all.
-  if (f.numero_errore == 25 && origine.file != file_sorgente::nessuno && esiste && origine.offset <= dati.size())
-    d.messaggio = "Errore n. 25: errore di lettura: " + causa_lettura(f, dati, origine.offset);
-  if (origine.file == file_sorgente::nessuno || !esiste || origine.offset > dati.size()) {
+  if (f.numero_errore == 25 && al_suo_posto)
+    d.messaggio = "Errore n. 25: errore di lettura: " + causa_lettura(f, in, origine.offset);
+  if (!al_suo_posto) {
     const file_errore di = file_di_errore(f.numero_errore);
     if (di != file_errore::nessuno) d.file = nome_file(f, di == file_errore::linea ? file_sorgente::linea : file_sorgente::treno);
     return d;
@@ -273,7 +282,7 @@ diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
   // The reader records the record's keyword: the caret goes to the field at fault.
   std::size_t offset = origine.offset;
   if (const int campo = campo_di_errore(f.numero_errore); campo > 0) {
-    const std::size_t al_campo = offset_campo(dati, offset, campo);
+    const std::size_t al_campo = offset_campo(in, offset, campo);
     if (al_campo != std::string::npos) offset = al_campo;
   }
   // A read past the end points after the last character, not at the empty line after the last line end.
