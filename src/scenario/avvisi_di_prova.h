@@ -63,6 +63,7 @@ inline const caso_avviso casi[] = {
     {"an unknown keyword", false, 126, 125, "pendenze,  9850,   -3", "", "parola-sconosciuta", 126, 1},
     {"a key in the wrong letter case", false, 9, 8, "Sfondo uno,    5", "", "parola-sconosciuta", 9, 1},
     {"a general key among the records", false, 11, 10, "sfondo uno,    5", "", "parola-sconosciuta", 11, 1},
+    {"a keyword with a minus sign", true, 283, 283, "abbattimento-,   14200,   270", "", "separatore", 283, 1},
     {"a record before [generale]", false, 1, 0, "lunghezza percorso,    5000", "", "prima-di-generale", 1, 1},
     {"a record after [fine]", false, 417, 417, "[fine]\r\npendenza,  299950,   0", "pendenza,  299950,   0\r\n[fine]",
      "dopo-fine", 418, 1},

@@ -299,6 +299,15 @@ void avvisi_utf8(percorso_avvisi& p) {
   }
 }
 
+// A keyword with a minus sign in it is taken for a separator and skipped.
+void separatore_con_parola(percorso_avvisi& p, const contesto& c, const std::string& voce) {
+  const forma_record* r = forma_di(c.forme, voce);
+  if (r && p.prima_della_riga(p.in().inizio_voce))
+    p.aggiungi(p.in().inizio_voce, "separatore",
+               citata(voce) + " contiene '-': il compilatore la prende per un separatore e salta il record '" +
+                   std::string(r->nome) + "'");
+}
+
 // The record loop of both readers, to the end of the file: up to two
 // separator items in a row are passed over, the file's last item is not
 // examined. Where the section header intestazione stands is kept in offset_intestazione.
@@ -309,6 +318,7 @@ void leggi_parte_record(percorso_avvisi& p, contesto& c, std::string_view intest
     std::string voce = leggi_voce(in);
     bool fine = fine_file(in);
     for (int i = 0; !fine && i < 2 && separatore(voce); ++i) {
+      separatore_con_parola(p, c, voce);
       voce = leggi_voce(in);
       fine = fine_file(in);
     }
@@ -348,7 +358,10 @@ std::vector<avviso> avvisi_linea(const std::string& testo, bool con_piano) {
       if (fine_file(in)) return p.finisci();
       std::string voce = leggi_voce(in);
       if (fine_file(in)) return p.finisci();
-      for (int i = 0; i < 10 && separatore(voce); ++i) voce = leggi_voce(in);
+      for (int i = 0; i < 10 && separatore(voce); ++i) {
+        separatore_con_parola(p, generale, voce);
+        voce = leggi_voce(in);
+      }
       const std::size_t offset = in.inizio_voce;
       if (!esamina(p, generale, voce, offset)) return p.finisci();
       if (intestazione_sezione(voce)) {
