@@ -1,5 +1,6 @@
 #include "scenario/diagnostica.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <system_error>
@@ -165,6 +166,21 @@ std::string stazioni_vicine(const Form1& f) {
   return ": l'area " + questa + " inizia " + std::to_string(spazio) + " m dopo la fine di quella " + precedente;
 }
 
+// Error 10: how many stations the sign texts of the line file leave room for.
+std::string posto_per_stazioni(const Form1& f, const testi_sorgente& t) {
+  if (f.numero_errore != 10 || !t.linea_esiste) return "";
+  lettore_voci in;
+  apri_lettore_da_testo(t.linea, in);
+  std::int64_t cartelli = 0;
+  per_ogni_voce(in, "cartello", [&](std::size_t offset) {
+    in.pos = offset;
+    const std::string voce = leggi_voce(in);
+    if (contiene_senza_maiuscole(voce, "indicat")) ++cartelli;
+  });
+  return " (il file della linea ha " + std::to_string(cartelli) + " cartelli indicatori: ci stanno al massimo " +
+         std::to_string(std::max<std::int64_t>(0, 78 - cartelli)) + " stazioni)";
+}
+
 // Error 15: how far the records may reach on this line.
 std::string oltre_il_percorso(const Form1& f) {
   if (f.numero_errore != 15 || !f.percorso_esiste()) return "";
@@ -270,7 +286,7 @@ diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
   d.origine = origine;
   const bool al_suo_posto = origine.file != file_sorgente::nessuno && esiste && origine.offset <= dati.size();
   d.messaggio = rapporto_errore(f.numero_errore, f.progressiva_errore).substr(1) +
-                (al_suo_posto ? cosa_ingombra(f, in, origine.offset) : "") + stazioni_vicine(f) + oltre_il_percorso(f);
+                (al_suo_posto ? cosa_ingombra(f, in, origine.offset) : "") + stazioni_vicine(f) + oltre_il_percorso(f) + posto_per_stazioni(f, t);
   // A read error placed in the sources names its own cause instead of the list of all.
   if (f.numero_errore == 25 && al_suo_posto)
     d.messaggio = "Errore n. 25: errore di lettura: " + causa_lettura(f, in, origine.offset);
