@@ -121,8 +121,8 @@ TEST(ComandoCheck, TooManySignTextsIsReportedOnce) {
   EXPECT_GE(ventisette, 1u) << e.err;
   EXPECT_NE(e.err.find("non stanno insieme"), std::string::npos);
   // The signs the check has not set aside fill the table: no room is left for a station.
-  EXPECT_NE(e.err.find("Errore n. 10: troppe stazioni: raggiungono i testi dei cartelli indicatori (il file della linea ha 80 "
-                       "cartelli indicatori: ci stanno al massimo 0 stazioni)"),
+  EXPECT_NE(e.err.find("Errore n. 10: troppe stazioni: raggiungono i testi dei cartelli indicatori (80 cartelli indicatori letti dal "
+                       "file della linea: ci stanno al massimo 0 stazioni)"),
             std::string::npos)
       << e.err;
   EXPECT_EQ(file_in(dir.percorso), 2u);

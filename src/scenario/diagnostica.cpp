@@ -177,7 +177,7 @@ std::string posto_per_stazioni(const Form1& f, const testi_sorgente& t) {
     const std::string voce = leggi_voce(in);
     if (contiene_senza_maiuscole(voce, "indicat")) ++cartelli;
   });
-  return " (il file della linea ha " + std::to_string(cartelli) + " cartelli indicatori: ci stanno al massimo " +
+  return " (" + std::to_string(cartelli) + " cartelli indicatori letti dal file della linea: ci stanno al massimo " +
          std::to_string(std::max<std::int64_t>(0, 78 - cartelli)) + " stazioni)";
 }
 
