@@ -125,7 +125,7 @@ struct esito_compilazione {
   std::vector<std::string> file;      // compact files put into DIR, in order
 };
 
-void stampa_json(std::ostream& out, const Form1& f, const esito_compilazione& e, std::vector<diagnostica> voci) {
+void stampa_json(std::ostream& out, const Form1& f, const esito_compilazione& e, const std::vector<diagnostica>& voci) {
   out << "{\"numero_errore\": " << f.numero_errore << ", \"progressiva_errore\": " << f.progressiva_errore
       << ", \"errore\": " << (e.errore ? testo_json(*e.errore) : std::string("null")) << ", \"files\": [";
   for (std::size_t k = 0; k < e.file.size(); ++k) out << (k ? ", " : "") << testo_json(e.file[k]);
@@ -191,7 +191,7 @@ int compila(const opzioni& o, std::ostream& out, std::ostream& err) {
 
   const int stato = e.errore ? 2 : f->numero_errore != 0 ? 1 : 0;
   if (o.json) {
-    stampa_json(out, *f, e, std::move(voci));
+    stampa_json(out, *f, e, voci);
     return stato;
   }
   for (const diagnostica& d : voci) stampa_diagnostica(err, d);
