@@ -25,7 +25,8 @@ class cartella_file {
   // The file as the user names it in a message.
   virtual std::string nome_completo(const std::string& nome) const = 0;
 
-  bool esiste(const std::string& nome) const;
+  // Whether there is a regular file of that name.
+  virtual bool esiste(const std::string& nome) const;
 };
 
 // A folder on disk. A replaced file goes to a temporary file beside it, is
@@ -38,6 +39,7 @@ class cartella_disco final : public cartella_file {
   stato elimina(const std::string& nome) override;
   std::vector<std::string> elenco() const override;
   std::string nome_completo(const std::string& nome) const override;
+  bool esiste(const std::string& nome) const override;
   const std::filesystem::path& radice() const { return radice_; }
   std::filesystem::path percorso_di(const std::string& nome) const;
 

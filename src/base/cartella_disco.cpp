@@ -19,6 +19,11 @@ fs::path cartella_disco::percorso_di(const std::string& nome) const { return rad
 
 std::string cartella_disco::nome_completo(const std::string& nome) const { return testo_utf8(percorso_di(nome)); }
 
+bool cartella_disco::esiste(const std::string& nome) const {
+  std::error_code ec;
+  return fs::is_regular_file(percorso_di(nome), ec);
+}
+
 stato cartella_disco::leggi(const std::string& nome, std::string& byte) const {
   return leggi_file_disco(percorso_di(nome), byte);
 }

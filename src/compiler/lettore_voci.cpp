@@ -43,6 +43,7 @@ bool apri_lettore(const cartella_file& cartella, const std::string& nome, lettor
   verifica(std::move(s));
   in.pos = 0;
   in.inizio_voce = 0;
+  in.fine_voce = 0;
   return true;
 }
 
@@ -50,6 +51,7 @@ void apri_lettore_da_testo(std::string testo, lettore_voci& in) {
   in.dati = std::move(testo);
   in.pos = 0;
   in.inizio_voce = 0;
+  in.fine_voce = 0;
 }
 
 bool fine_file(const lettore_voci& in) { return in.pos >= in.dati.size(); }
@@ -62,6 +64,7 @@ std::string leggi_voce(lettore_voci& in) {
   while (ultimo > in.pos && bianco(in.dati[ultimo - 1])) --ultimo;
   if (ultimo - in.pos > lunghezza_massima_testo) interrompi(stato::lettura());
   std::string voce = in.dati.substr(in.pos, ultimo - in.pos);
+  in.fine_voce = ultimo;
   in.pos = fine;
   chiudi_voce(in);
   return voce;
@@ -114,6 +117,7 @@ std::int32_t leggi_numero(lettore_voci& in) {
   std::size_t fine = in.pos;
   while (fine < in.dati.size() && in.dati[fine] != ',' && !bianco(in.dati[fine]) && !fine_riga(in.dati[fine])) ++fine;
   std::string testo = in.dati.substr(in.pos, fine - in.pos);
+  in.fine_voce = fine;
   in.pos = fine;
   chiudi_voce(in);
   std::int32_t valore = 0;

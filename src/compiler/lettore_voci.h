@@ -12,6 +12,7 @@ struct lettore_voci {
   std::string dati;
   std::size_t pos = 0;
   std::size_t inizio_voce = 0;  // offset of the last item read (after its leading blanks)
+  std::size_t fine_voce = 0;    // offset just past the last item read (before its separator)
 };
 
 // Loads the file of the folder in one read; false when it does not exist or is

@@ -11,6 +11,7 @@ TEST(LettoreVoci, NumbersAndTextsSplitOnCommasBlanksAndLineEnds) {
   apri_lettore_da_testo("orologio,    13              14            15 \r\npendenza,  9800,   -3\nx\ry", in);
   EXPECT_EQ(leggi_voce(in), "orologio");
   EXPECT_EQ(leggi_numero(in), 13);
+  EXPECT_EQ(in.dati.substr(in.inizio_voce, in.fine_voce - in.inizio_voce), "13");
   EXPECT_EQ(leggi_numero(in), 14);
   EXPECT_EQ(leggi_numero(in), 15);
   EXPECT_EQ(leggi_voce(in), "pendenza");
@@ -29,6 +30,7 @@ TEST(LettoreVoci, TextKeepsInnerBlanksAndQuotesDropsTrailingBlanks) {
   apri_lettore_da_testo("  ( INIZIO  )(PONTE SUL) \t,\"a b\"\r\n\r\nz", in);
   EXPECT_EQ(leggi_voce(in), "( INIZIO  )(PONTE SUL)");
   EXPECT_EQ(in.inizio_voce, 2u);
+  EXPECT_EQ(in.fine_voce, 24u);  // before the trailing blanks
   EXPECT_EQ(leggi_voce(in), "\"a b\"");
   EXPECT_EQ(leggi_voce(in), "");  // an empty line is an empty item
   EXPECT_EQ(leggi_voce(in), "z");

@@ -4,11 +4,10 @@
 #include <numeric>
 #include <optional>
 
-#include "base/cartella.h"
 #include "compiler/lettore_voci.h"
+#include "base/errore.h"
 #include "base/cartella.h"
 #include "base/codici_uscita.h"
-#include "base/errore.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
@@ -18,19 +17,30 @@
 namespace fs = std::filesystem;
 
 const char* const aiuto_check =
-    "uso: scenario check DIR ROUTE TRAIN\n"
+    "uso: scenario check [--strict] [--json] DIR ROUTE TRAIN\n"
     "\n"
     "Trova ogni errore di DIR/ROUTE_linea.txt e DIR/ROUTE_TRAIN-.txt, non solo il\n"
-    "primo: compila una copia privata dei due file, segnala l'errore alla sua riga e\n"
-    "colonna nel tuo file, mette da parte nella copia il record in errore e compila\n"
+    "primo: compila in memoria una copia dei due file, segnala l'errore alla sua riga\n"
+    "e colonna nel tuo file, mette da parte nella copia il record in errore e compila\n"
     "di nuovo, finch\xC3\xA9 non resta alcun errore o ne sono stati trovati 100. Finisce\n"
     "con il conto. Un errore del controllo dei codici (da 11 a 13) \xC3\xA8 messo sul\n"
     "rallentamento a cui appartiene. Un errore senza record da mettere da parte (uno\n"
     "che termina la corsa, o uno senza posto nei sorgenti) ferma la ricerca. In DIR\n"
     "non viene scritto nulla.\n"
     "\n"
-    "Stato di uscita: 0 nessun errore; 1 errori trovati; 2 non \xC3\xA8 stato possibile\n"
-    "eseguire; 64 un errore d'uso.\n";
+    "Prima vengono gli avvisi, come FILE:RIGA:COLONNA: avviso: ...: ci\xC3\xB2 che il\n"
+    "compilatore legge in silenzio in un modo che forse non intendi (un numero con\n"
+    "altri caratteri, un valore vuoto, un record i cui valori proseguono nella riga\n"
+    "dopo o oltre il proprio, una parola chiave sconosciuta dove si trova, testo in\n"
+    "UTF-8, nessuna stazione, nessuna curva). Non cambiano mai i file compilati.\n"
+    "\n"
+    "  --strict  esce con 1 anche per i soli avvisi\n"
+    "  --json    stampa su stdout un oggetto JSON: errori, avvisi e diagnostics,\n"
+    "            ciascuno con kind, file, line, column, code e message\n"
+    "\n"
+    "Stato di uscita: 0 nessun errore (avvisi ammessi senza --strict); 1 errori\n"
+    "trovati, o avvisi con --strict; 2 non \xC3\xA8 stato possibile eseguire (un file\n"
+    "sorgente manca); 64 un errore d'uso.\n";
 
 namespace {
 constexpr int massimo_errori = 100;
@@ -74,14 +84,27 @@ bool metti_da_parte(sorgente_privata& s, std::size_t offset) {
   return true;
 }
 
-std::string conta(int n) { return std::to_string(n) + (n == 1 ? " errore" : " errori"); }
+std::string conta(std::size_t errori, std::size_t avvisi) {
+  return std::to_string(errori) + (errori == 1 ? " errore, " : " errori, ") + std::to_string(avvisi) +
+         (avvisi == 1 ? " avviso" : " avvisi");
+}
 
 int controlla(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
   const cartella_disco cartella(percorso_utf8(a.posizionali[0]));
   Form1 nomi;
   nomi.nome_percorso = a.posizionali[1];
   nomi.numero_treno = a.posizionali[2];
+  if (const std::string manca = sorgente_mancante(cartella, nomi); !manca.empty()) {
+    err << "scenario check: " << manca << '\n';
+    return uscita_errore;
+  }
+  const bool json = a.ha_flag("--json");
   sorgente_privata linea = carica(cartella, file_linea(nomi)), treno = carica(cartella, file_treno(nomi));
+  std::vector<diagnostica> voci =
+      avvisi_sorgenti(nomi, {linea.esiste, treno.esiste, linea.testo, treno.testo}, true);
+  const std::size_t avvisi = voci.size();
+  if (!json)
+    for (const diagnostica& d : voci) stampa_diagnostica(err, d);
 
   int trovati = 0;
   while (trovati < massimo_errori) {
@@ -93,28 +116,31 @@ int controlla(const argomenti_comando& a, std::ostream& out, std::ostream& err) 
     f->cartella = &copia;
     f->nome_percorso = nomi.nome_percorso;
     f->numero_treno = nomi.numero_treno;
+    const testi_sorgente testi{linea.esiste, treno.esiste, linea.testo, treno.testo};
+    std::optional<std::string> fine;
     try {
       memorizza_percorso(*f, 1, nullptr);
-    } catch (const interruzione& fine) {
-      if (fine.s.genere() != genere_stato::errore) throw;
-      err << fine.s.messaggio() << '\n';
-      ++trovati;
-      break;
+    } catch (const interruzione& e) {
+      if (e.s.genere() != genere_stato::errore) throw;
+      fine = e.s.testo();
     }
-    if (f->numero_errore == 0) break;
+    if (!fine && f->numero_errore == 0) break;
     ++trovati;
-    const testi_sorgente testi{linea.esiste, treno.esiste, linea.testo, treno.testo};
-    diagnostica d = diagnostica_errore(*f, testi);
+    diagnostica d = fine ? diagnostica_fine(*f, *fine, testi) : diagnostica_errore(*f, testi);
     sorgente_privata& s = d.origine.file == file_sorgente::linea ? linea : treno;
     if (d.con_posizione) {
       if (d.riga - 1 < s.righe_originali.size()) d.riga = s.righe_originali[d.riga - 1];
       d.file = d.origine.file == file_sorgente::linea ? file_linea(nomi) : file_treno(nomi);
     }
-    stampa_diagnostica(err, d);
+    if (json) voci.push_back(d);
+    else stampa_diagnostica(err, d);
+    // The run ended through errore: the first error the compiler met ends it,
+    // with nothing to set aside.
+    if (fine) break;
     // Too many stations for the sign texts is a fault of the two files
     // together: setting one station aside after another would only repeat it.
     if (f->numero_errore == 10) {
-      err << "scenario check: le stazioni e i cartelli indicatori non entrano insieme, la ricerca si ferma qui\n";
+      err << "scenario check: le stazioni e i cartelli indicatori non stanno insieme, la ricerca si ferma qui\n";
       break;
     }
     if (!d.con_posizione || !metti_da_parte(s, d.origine.offset)) {
@@ -122,21 +148,28 @@ int controlla(const argomenti_comando& a, std::ostream& out, std::ostream& err) 
       break;
     }
   }
-  if (trovati >= massimo_errori) err << "scenario check: fermato dopo " << massimo_errori << " errori\n";
-  out << conta(trovati) << '\n';
-  return trovati == 0 ? 0 : 1;
+  if (trovati >= massimo_errori) err << "scenario check: ricerca fermata dopo " << massimo_errori << " errori\n";
+  if (json) {
+    out << "{\"errori\": " << trovati << ", \"avvisi\": " << avvisi << ", \"diagnostics\": ";
+    stampa_diagnostiche_json(out, voci);
+    out << "}\n";
+  } else {
+    out << conta(static_cast<std::size_t>(trovati), avvisi) << '\n';
+  }
+  if (trovati > 0) return 1;
+  return avvisi > 0 && a.ha_flag("--strict") ? 1 : 0;
 }
 }  // namespace
 
 int comando_check(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
   argomenti_comando a;
-  const std::string guasto = leggi_argomenti(argomenti, {}, {}, a);
+  const std::string guasto = leggi_argomenti(argomenti, {"--strict", "--json"}, {}, a);
   if (a.aiuto) {
     out << aiuto_check;
     return 0;
   }
   if (!guasto.empty()) {
-    err << "scenario check: " << guasto << "\nuso: scenario check DIR ROUTE TRAIN\nVedi 'scenario check --help'.\n";
+    err << "scenario check: " << guasto << "\nuso: scenario check [--strict] [--json] DIR ROUTE TRAIN\nVedi 'scenario check --help'.\n";
     return uscita_uso;
   }
   try {

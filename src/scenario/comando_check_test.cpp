@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "scenario/avvisi_di_prova.h"
 #include "scenario/errori_di_prova.h"
 #include "test_support/form_di_prova.h"
 
@@ -18,9 +19,10 @@ struct esito {
   std::string out, err;
 };
 
-esito controlla(const fs::path& dir) {
+esito controlla(const fs::path& dir, const std::vector<std::string>& opzioni = {}) {
   std::ostringstream out, err;
-  const std::vector<std::string> argomenti{dir.string(), "Velstra_Ordoven", "318"};
+  std::vector<std::string> argomenti = opzioni;
+  argomenti.insert(argomenti.end(), {dir.string(), "Velstra_Ordoven", "318"});
   const int stato = comando_check(argomenti, out, err);
   return {stato, out.str(), err.str()};
 }
@@ -36,7 +38,7 @@ TEST(ComandoCheck, EachErrorComesOutAtItsPlace) {
     const std::string nome = scrivi_caso(f, c);
     const esito e = controlla(dir.percorso);
     EXPECT_EQ(e.stato, 1) << c.testo;
-    EXPECT_EQ(e.out, "1 errore\n") << c.testo << "\n" << e.err;
+    EXPECT_EQ(e.out, "1 errore, 0 avvisi\n") << c.testo << "\n" << e.err;
     const std::string inizio = nome + ":" + std::to_string(c.riga) + ":" + std::to_string(c.testo.find(c.campo) + 1) +
                                ": Errore n. " + std::to_string(c.numero);
     EXPECT_EQ(e.err.rfind(inizio, 0), 0u) << e.err << "\nexpected " << inizio;
@@ -69,12 +71,13 @@ TEST(ComandoCheck, SeveralIndependentFaultsAreEachReportedWithTheAuthorsLines) {
 
   const esito e = controlla(dir.percorso);
   EXPECT_EQ(e.stato, 1);
-  EXPECT_EQ(e.out, "4 errori\n") << e.err;
+  EXPECT_EQ(e.out, "4 errori, 0 avvisi\n") << e.err;
+  // Each at its progressive.
   const std::string attesi[] = {
-      "Velstra_Ordoven_linea.txt:306:1: Errore n. 21 ",
-      "Velstra_Ordoven_318-.txt:73:1: Errore n. 8 ",
-      "Velstra_Ordoven_318-.txt:122:1: Errore n. 16 ",
-      "Velstra_Ordoven_318-.txt:284:1: Errore n. 7 ",
+      "Velstra_Ordoven_linea.txt:306:19: Errore n. 21 ",
+      "Velstra_Ordoven_318-.txt:73:14: Errore n. 8 ",
+      "Velstra_Ordoven_318-.txt:122:13: Errore n. 16 ",
+      "Velstra_Ordoven_318-.txt:284:17: Errore n. 7 ",
   };
   std::size_t dopo = 0;
   for (const auto& a : attesi) {
@@ -110,7 +113,12 @@ TEST(ComandoCheck, TooManySignTextsIsReportedOnce) {
   for (std::size_t i = e.err.find("Errore n. 27 "); i != std::string::npos; i = e.err.find("Errore n. 27 ", i + 1)) ++ventisette;
   EXPECT_EQ(dieci, 1u) << e.err;
   EXPECT_GE(ventisette, 1u) << e.err;
-  EXPECT_NE(e.err.find("non entrano insieme"), std::string::npos);
+  EXPECT_NE(e.err.find("non stanno insieme"), std::string::npos);
+  // The signs the check has not set aside fill the table: no room is left for a station.
+  EXPECT_NE(e.err.find("Errore n. 10: troppe stazioni: raggiungono i testi dei cartelli indicatori (80 cartelli indicatori letti dal "
+                       "file della linea: ci stanno al massimo 0 stazioni)"),
+            std::string::npos)
+      << e.err;
   EXPECT_EQ(file_in(dir.percorso), 2u);
 }
 
@@ -121,14 +129,57 @@ TEST(ComandoCheck, CleanSourcesAndMissingFiles) {
   dati_treno(f);
   const esito e = controlla(pulita.percorso);
   EXPECT_EQ(e.stato, 0) << e.err;
-  EXPECT_EQ(e.out, "0 errori\n");
+  EXPECT_EQ(e.out, "0 errori, 0 avvisi\n");
+  EXPECT_EQ(e.err, "");
   EXPECT_EQ(file_in(pulita.percorso), 2u);
 
+  // A typo in ROUTE or TRAIN names the file that is not there.
   const esito senza = controlla(vuota.percorso);
-  EXPECT_EQ(senza.stato, 1);
-  EXPECT_EQ(senza.out, "1 errore\n");
-  EXPECT_EQ(senza.err, " Errore n. 101\n");
+  EXPECT_EQ(senza.stato, 2);
+  EXPECT_EQ(senza.out, "");
+  EXPECT_EQ(senza.err, "scenario check: file non trovato: " + (vuota.percorso / "Velstra_Ordoven_linea.txt").string() + "\n");
   EXPECT_EQ(file_in(vuota.percorso), 0u);
+}
+
+// Warnings alone leave the status at 0, or 1 with --strict; each comes out
+// at its file, line and column, in text and in JSON.
+TEST(ComandoCheck, EachWarningComesOutAtItsPlace) {
+  for (const auto& c : avvisi_di_prova::casi) {
+    cartella_temporanea dir;
+    const form_su_disco f(dir.percorso);
+    scrivi_tutto(*f.cartella, file_linea(f), avvisi_di_prova::linea_di(c));
+    scrivi_tutto(*f.cartella, file_treno(f), avvisi_di_prova::treno_di(c));
+    const std::string nome = c.nel_treno ? file_treno(f) : file_linea(f);
+    const esito e = controlla(dir.percorso);
+    const std::string inizio = nome + ":" + std::to_string(c.riga) + ":" + std::to_string(c.colonna) + ": avviso: ";
+    EXPECT_EQ(e.err.rfind(inizio, 0), 0u) << c.nome << "\n" << e.err << "\nexpected " << inizio;
+    EXPECT_EQ(e.out, "0 errori, 1 avviso\n") << c.nome << "\n" << e.err;
+    EXPECT_EQ(e.stato, 0) << c.nome;
+    EXPECT_EQ(controlla(dir.percorso, {"--strict"}).stato, 1) << c.nome;
+
+    const esito j = controlla(dir.percorso, {"--json"});
+    const std::string voce = "{\"errori\": 0, \"avvisi\": 1, \"diagnostics\": [{\"kind\": \"avviso\", \"file\": \"" + nome +
+                             "\", \"line\": " + std::to_string(c.riga) + ", \"column\": " + std::to_string(c.colonna) +
+                             ", \"code\": \"" + c.codice + "\", \"message\": ";
+    EXPECT_EQ(j.out.rfind(voce, 0), 0u) << c.nome << "\n" << j.out;
+    EXPECT_EQ(j.err, "") << c.nome;
+    EXPECT_EQ(file_in(dir.percorso), 2u);
+  }
+}
+
+// Errors and warnings together: errors set the status, both are listed.
+TEST(ComandoCheck, JsonListsErrorsAfterWarnings) {
+  cartella_temporanea dir;
+  const form_su_disco f(dir.percorso);
+  scrivi_tutto(*f.cartella, file_linea(f), con_riga(righe_linea(), 7, "sfondo due,    220000OO"));
+  scrivi_tutto(*f.cartella, file_treno(f), con_riga(righe_treno(), 282, "abbattimento,   10000,   270"));
+  const esito j = controlla(dir.percorso, {"--json"});
+  EXPECT_EQ(j.stato, 1);
+  EXPECT_EQ(j.out.rfind("{\"errori\": 1, \"avvisi\": 1, \"diagnostics\": [{\"kind\": \"avviso\"", 0), 0u) << j.out;
+  EXPECT_NE(j.out.find("{\"kind\": \"errore\", \"file\": \"Velstra_Ordoven_318-.txt\", \"line\": 282, \"column\": 17, "
+                       "\"code\": 7, \"message\": \"Errore n. 7 (progressiva 10000): abbattimento su una cella non libera"),
+            std::string::npos)
+      << j.out;
 }
 
 }  // namespace

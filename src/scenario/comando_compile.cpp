@@ -5,85 +5,58 @@
 #include <optional>
 #include <vector>
 
+#include "base/errore.h"
 #include "base/cartella.h"
 #include "base/codici_uscita.h"
-#include "base/errore.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
+#include "scenario/argomenti_scenario.h"
 #include "scenario/diagnostica.h"
 #include "scenario/nomi_scenario.h"
 #include "scenario/testo_json.h"
 
-namespace fs = std::filesystem;
-
 const char* const aiuto_compile =
     "uso: scenario compile [--no-plan] [--json] DIR ROUTE TRAIN\n"
     "\n"
-    "Compila il sorgente della linea DIR/ROUTE_linea.txt e il sorgente del treno\n"
-    "DIR/ROUTE_TRAIN-.txt esattamente come fa il programma e scrive i file compatti\n"
-    "in DIR, ciascuno sostituito per intero: ROUTE_linea.dat (la planimetria),\n"
-    "ROUTE_TRAIN.sim (lo scenario) e ROUTE_TRAIN.dat (il tracciato). I file sorgente\n"
-    "restano come sono.\n"
+    "Compila il file sorgente della linea DIR/ROUTE_linea.txt e il file sorgente del\n"
+    "treno DIR/ROUTE_TRAIN-.txt esattamente come fa il programma e scrive in DIR i\n"
+    "file compatti, ciascuno sostituito per intero: ROUTE_linea.dat (la\n"
+    "planimetria), ROUTE_TRAIN.sim (lo scenario) e ROUTE_TRAIN.dat (il tracciato).\n"
+    "I file sorgente restano come sono.\n"
     "\n"
     "  --no-plan  compila senza planimetria: in DIR nessun file della planimetria\n"
-    "             viene creato, cancellato o scritto\n"
+    "             \xC3\xA8 creato, cancellato o scritto\n"
     "  --json     stampa su stdout un oggetto JSON: numero_errore,\n"
     "             progressiva_errore, errore (il numero con cui la corsa \xC3\xA8 finita,\n"
-    "             o null), files (i file compatti scritti, in ordine) e il posto di\n"
-    "             un errore registrato: file, line, column, message\n"
+    "             o null), files (i file compatti scritti, in ordine), il posto\n"
+    "             dell'errore (file, line, column, message) e diagnostics: gli\n"
+    "             avvisi e l'errore, ciascuno con kind, file, line, column, code e\n"
+    "             message\n"
     "  --help     stampa questo testo\n"
     "\n"
-    "Un errore registrato \xC3\xA8 segnalato su stderr come FILE:RIGA:COLONNA: Errore n. N\n"
-    "(progressiva P): spiegazione, seguito dalla riga del sorgente e da un segno ^\n"
-    "sotto il campo in errore; un errore senza posto nei sorgenti \xC3\xA8 segnalato\n"
-    "come lo segnala il programma.\n"
+    "Prima vengono gli avvisi su stderr, come FILE:RIGA:COLONNA: avviso: ..., con la\n"
+    "riga del sorgente e un segno sotto il campo: ci\xC3\xB2 che il compilatore legge in\n"
+    "silenzio in un modo che forse non intendi (un numero con altri caratteri, un\n"
+    "valore vuoto, un record i cui valori proseguono nella riga dopo o oltre il\n"
+    "proprio, una parola chiave sconosciuta dove si trova, testo in UTF-8, nessuna\n"
+    "stazione, nessuna curva). Non cambiano mai i file compilati.\n"
     "\n"
-    "ROUTE e TRAIN sono nomi, non percorsi: niente separatori di percorso, lettere\n"
+    "Un errore \xC3\xA8 segnalato come FILE:RIGA:COLONNA: Errore n. N (progressiva P):\n"
+    "spiegazione e causa, seguito dalla riga del sorgente e da un segno sotto il\n"
+    "campo in errore; un errore senza posto nei sorgenti \xC3\xA8 segnalato con la sua\n"
+    "spiegazione, dopo il nome del file in errore quando c'\xC3\xA8.\n"
+    "\n"
+    "ROUTE e TRAIN sono nomi, non percorsi: niente separatori di percorso, prefissi\n"
     "di unit\xC3\xA0, \"..\" o caratteri di controllo.\n"
     "\n"
-    "Stato di uscita: 0 nessun errore registrato; 1 un errore registrato, i file\n"
-    "compatti scritti; 2 la corsa \xC3\xA8 finita con \" Errore n. \" e non ha scritto file\n"
-    "compatti; 2 anche quando un file non si pu\xC3\xB2 leggere o scrivere; 64 un errore\n"
-    "d'uso.\n";
+    "Stato di uscita: 0 nessun errore registrato (avvisi ammessi); 1 un errore\n"
+    "registrato, i file compatti scritti; 2 la corsa \xC3\xA8 finita con \" Errore n. \" e\n"
+    "non ha scritto alcun file compatto; 2 anche quando un file sorgente manca\n"
+    "(\"file non trovato\", nulla scritto) o un file non si pu\xC3\xB2 leggere o scrivere;\n"
+    "64 un errore d'uso.\n";
 
 namespace {
-
-struct opzioni {
-  bool senza_piano = false;
-  bool json = false;
-  bool aiuto = false;
-  std::vector<std::string> posizionali;
-};
-
-// "" when the words make a command, else the fault.
-std::string leggi_opzioni(std::span<const std::string> argomenti, opzioni& o) {
-  bool solo_posizionali = false;
-  for (const std::string& a : argomenti) {
-    if (!solo_posizionali && a == "--") {
-      solo_posizionali = true;
-    } else if (!solo_posizionali && a.size() > 1 && a[0] == '-') {
-      if (a == "--no-plan") o.senza_piano = true;
-      else if (a == "--json") o.json = true;
-      else if (a == "--help" || a == "-h") o.aiuto = true;
-      else return "opzione sconosciuta '" + a + "'";
-    } else {
-      o.posizionali.push_back(a);
-    }
-  }
-  if (o.aiuto) return "";
-  if (o.posizionali.size() != 3)
-    return "servono DIR ROUTE TRAIN, dati " + std::to_string(o.posizionali.size()) + " argomenti";
-  const char* nomi[] = {"ROUTE", "TRAIN"};
-  for (std::size_t k = 0; k < 2; ++k) {
-    const std::string motivo = motivo_nome_non_valido(o.posizionali[k + 1]);
-    if (!motivo.empty()) return std::string(nomi[k]) + " \xC3\xA8 un nome, non un percorso: '" + o.posizionali[k + 1] + "' " + motivo;
-  }
-  std::error_code ec;
-  if (!fs::is_directory(percorso_utf8(o.posizionali[0]), ec)) return "DIR '" + o.posizionali[0] + "' non \xC3\xA8 una cartella";
-  return "";
-}
-
 int errore_uso(std::ostream& err, const std::string& guasto) {
   err << "scenario compile: " << guasto << "\n"
       << "uso: scenario compile [--no-plan] [--json] DIR ROUTE TRAIN\n"
@@ -96,14 +69,14 @@ struct esito_compilazione {
   std::vector<std::string> file;      // compact files put into DIR, in order
 };
 
-void stampa_json(std::ostream& out, const Form1& f, const esito_compilazione& e, const testi_sorgente& t) {
+void stampa_json(std::ostream& out, const Form1& f, const esito_compilazione& e, const std::vector<diagnostica>& voci) {
   out << "{\"numero_errore\": " << f.numero_errore << ", \"progressiva_errore\": " << f.progressiva_errore
       << ", \"errore\": " << (e.errore ? testo_json(*e.errore) : std::string("null")) << ", \"files\": [";
   for (std::size_t k = 0; k < e.file.size(); ++k) out << (k ? ", " : "") << testo_json(e.file[k]);
   out << "]";
-  // Where the recorded error lies; null when there is none or it has no place in the sources.
-  if (!e.errore && f.numero_errore != 0) {
-    const diagnostica d = diagnostica_errore(f, t);
+  // Where the error lies (the last of voci when there is one); null when it has no place in the sources.
+  if (!voci.empty() && !voci.back().avviso) {
+    const diagnostica& d = voci.back();
     if (d.con_posizione)
       out << ", \"file\": " << testo_json(d.file) << ", \"line\": " << d.riga << ", \"column\": " << d.colonna;
     else
@@ -112,41 +85,42 @@ void stampa_json(std::ostream& out, const Form1& f, const esito_compilazione& e,
   } else {
     out << ", \"file\": null, \"line\": null, \"column\": null, \"message\": null";
   }
+  out << ", \"diagnostics\": ";
+  stampa_diagnostiche_json(out, voci);
   out << "}\n";
 }
 
 // The author's sources as they stand before the compiler touches its copies.
-// A missing file stays missing: the compiler reports it.
-std::string leggi_sorgente(const cartella_file& cartella, const std::string& nome, bool& esiste) {
-  std::string byte;
-  const stato letto = cartella.leggi(nome, byte);
-  esiste = letto.ok();
-  if (letto.genere() != genere_stato::non_trovato) verifica(letto);
-  return byte;
-}
-
 testi_sorgente leggi_sorgenti(const cartella_file& cartella, const Form1& f) {
   testi_sorgente t;
-  t.linea = leggi_sorgente(cartella, file_linea(f), t.linea_esiste);
-  t.treno = leggi_sorgente(cartella, file_treno(f), t.treno_esiste);
+  t.linea_esiste = cartella.leggi(file_linea(f), t.linea).ok();
+  t.treno_esiste = cartella.leggi(file_treno(f), t.treno).ok();
   return t;
 }
 
-int compila(const opzioni& o, std::ostream& out, std::ostream& err) {
-  cartella_disco cartella(percorso_utf8(o.posizionali[0]));
+int compila(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
+  const bool senza_piano = a.ha_flag("--no-plan");
+  cartella_disco cartella(percorso_utf8(a.posizionali[0]));
   auto f = std::make_unique<Form1>();
-  f->nome_percorso = o.posizionali[1];
-  f->numero_treno = o.posizionali[2];
+  f->nome_percorso = a.posizionali[1];
+  f->numero_treno = a.posizionali[2];
+  // A source file that is missing (a typo in ROUTE or TRAIN) is refused before anything is written.
+  if (const std::string manca = sorgente_mancante(cartella, *f); !manca.empty()) {
+    err << "scenario compile: " << manca << '\n';
+    return uscita_errore;
+  }
   const testi_sorgente testi = leggi_sorgenti(cartella, *f);
+  std::vector<diagnostica> voci = avvisi_sorgenti(*f, testi, !senza_piano);
   // The compiler reads and deletes its source files: it gets copies in memory.
   cartella_memoria copia;
   if (testi.linea_esiste) verifica(copia.sostituisci(file_linea(*f), testi.linea));
   if (testi.treno_esiste) verifica(copia.sostituisci(file_treno(*f), testi.treno));
   f->cartella = &copia;
+
   esito_compilazione e;
   std::vector<std::string> scritti;
   try {
-    memorizza_percorso(*f, o.senza_piano ? 0 : 1, &scritti);
+    memorizza_percorso(*f, senza_piano ? 0 : 1, &scritti);
   } catch (const interruzione& fine) {
     if (fine.s.genere() != genere_stato::errore) throw;
     e.errore = fine.s.testo();
@@ -158,31 +132,29 @@ int compila(const opzioni& o, std::ostream& out, std::ostream& err) {
     verifica(cartella.sostituisci(nome, byte));
     e.file.push_back(nome);
   }
-  if (o.json) {
-    stampa_json(out, *f, e, testi);
-    if (e.errore) return uscita_errore;
-    return f->numero_errore != 0 ? uscita_errore_registrato : uscita_ok;
+  if (e.errore) voci.push_back(diagnostica_fine(*f, *e.errore, testi));
+  else if (f->numero_errore != 0) voci.push_back(diagnostica_errore(*f, testi));
+
+  const int esito = e.errore ? uscita_errore : f->numero_errore != 0 ? uscita_errore_registrato : uscita_ok;
+  if (a.ha_flag("--json")) {
+    stampa_json(out, *f, e, voci);
+    return esito;
   }
-  if (e.errore) {
-    err << messaggio_errore(*e.errore) << '\n';
-    return uscita_errore;
-  }
-  if (f->numero_errore == 0) return uscita_ok;
-  stampa_diagnostica(err, diagnostica_errore(*f, testi));
-  return uscita_errore_registrato;
+  for (const diagnostica& d : voci) stampa_diagnostica(err, d);
+  return esito;
 }
 }  // namespace
 
 int comando_compile(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
-  opzioni o;
-  const std::string guasto = leggi_opzioni(argomenti, o);
-  if (o.aiuto) {
+  argomenti_comando a;
+  const std::string guasto = leggi_argomenti(argomenti, {"--no-plan", "--json"}, {}, a);
+  if (a.aiuto) {
     out << aiuto_compile;
-    return 0;
+    return uscita_ok;
   }
   if (!guasto.empty()) return errore_uso(err, guasto);
   try {
-    return compila(o, out, err);
+    return compila(a, out, err);
   } catch (const interruzione& e) {
     err << "scenario compile: " << e.s.messaggio() << '\n';
     return uscita_errore;

@@ -16,6 +16,7 @@
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
+#include "scenario/avvisi_di_prova.h"
 #include "scenario/testo_json.h"
 #include "test_support/cartella_temporanea.h"
 #include "test_support/form_di_prova.h"
@@ -177,8 +178,6 @@ std::vector<coppia_sorgenti> coppie() {
     treno_segnale_in_1.insert(segnali + 11, "segnale,    0,   2, 0, 1,  1, 0,    0,  0,1,1, 0\r\n");
   return {
       {"both embedded files", linea, treno},
-      {"no train file", linea, std::nullopt},
-      {"no source file", std::nullopt, std::nullopt, "101"},
       {"no general section", righe({"solo testo"}), treno, "102"},
       {"line file cut in half", linea.substr(0, linea.size() / 2), treno},
       {"train file cut in half", linea, treno.substr(0, treno.size() / 2)},
@@ -248,26 +247,35 @@ TEST(ScenarioTool, GivesTheCompilersFilesAndErrorStateForAnySourcePair) {
   }
 }
 
-TEST(ScenarioTool, WithoutJsonReportsAsTheProgramDoes) {
+// A typo in ROUTE or TRAIN: the missing file is named and nothing is
+// written, not even over the older compact files.
+TEST(ScenarioTool, AMissingSourceFileIsRefusedBeforeAnythingIsWritten) {
   struct caso {
     const char* nome;
-    bool con_linea;
-    int stato;
-    std::string err;
+    bool con_linea, con_treno;
+    const char* manca;
   };
   const caso casi[] = {
-      {"no source file", false, 2, " Errore n. 101\n"},
-      {"no train file", true, 1, rapporto_errore(25, 0) + "\n"},
+      {"no source file", false, false, "Velstra_Ordoven_linea.txt"},
+      {"no train file", true, false, "Velstra_Ordoven_318-.txt"},
+      {"no line file", false, true, "Velstra_Ordoven_linea.txt"},
   };
   for (const auto& c : casi) {
-    cartella_temporanea autore;
-    auto f = modello_in(autore.percorso);
-    if (c.con_linea) dati_linea(*f);
-    const uscita u = esegui(VELSTRA_TOOL, {"compile", autore.percorso.string(), "Velstra_Ordoven", "318"});
-    EXPECT_EQ(u.stato, c.stato) << c.nome;
-    EXPECT_EQ(u.err, c.err) << c.nome;
-    EXPECT_EQ(u.out, "") << c.nome;
-    EXPECT_EQ(f->cartella->esiste(file_tracciato(*f)), c.stato == 1) << c.nome;
+    for (const bool json : {false, true}) {
+      cartella_temporanea autore;
+      auto f = modello_in(autore.percorso);
+      if (c.con_linea) dati_linea(*f);
+      if (c.con_treno) dati_treno(*f);
+      for (const std::string& file : compatti(*f)) scrivi_tutto(*f->cartella, file, "vecchio");
+      std::vector<std::string> argomenti{"compile"};
+      if (json) argomenti.push_back("--json");
+      argomenti.insert(argomenti.end(), {autore.percorso.string(), "Velstra_Ordoven", "318"});
+      const uscita u = esegui(VELSTRA_TOOL, argomenti);
+      EXPECT_EQ(u.stato, 2) << c.nome;
+      EXPECT_EQ(u.err, "scenario compile: file non trovato: " + (autore.percorso / c.manca).string() + "\n") << c.nome;
+      EXPECT_EQ(u.out, "") << c.nome;
+      for (const std::string& file : compatti(*f)) EXPECT_EQ(leggi_tutto(*f->cartella, file), "vecchio") << c.nome << " " << file;
+    }
   }
 }
 
@@ -281,6 +289,55 @@ TEST(ScenarioTool, WithoutPlanNoPlanFileIsCreated) {
   EXPECT_FALSE(f->cartella->esiste(file_piano(*f)));
   EXPECT_TRUE(f->cartella->esiste(file_scenario(*f)));
   EXPECT_TRUE(f->cartella->esiste(file_tracciato(*f)));
+}
+
+// Warnings are words only: the tool writes the compiler's own bytes for the
+// faulty source, and where the source can be written cleanly, the compiler
+// reads both the same.
+TEST(ComandoCompile, WarningsNeverChangeTheCompiledBytes) {
+  using namespace avvisi_di_prova;
+  struct compilato {
+    int stato;
+    std::string err;
+    std::vector<std::string> byte;
+  };
+  auto compila = [](const std::string& linea, const std::string& treno) {
+    cartella_temporanea dir;
+    auto f = modello_in(dir.percorso);
+    scrivi_tutto(*f->cartella, file_linea(*f), linea);
+    scrivi_tutto(*f->cartella, file_treno(*f), treno);
+    const uscita u = compila_in_processo({dir.percorso.string(), "Velstra_Ordoven", "318"});
+    compilato c{u.stato, u.err, {}};
+    for (const std::string& file : compatti(*f)) c.byte.push_back(leggi_tutto(*f->cartella, file));
+    return c;
+  };
+  for (const caso_avviso& c : casi) {
+    SCOPED_TRACE(c.nome);
+    const std::string linea = linea_di(c), treno = treno_di(c);
+    const compilato tool = compila(linea, treno);
+    const std::string nome = c.nel_treno ? "Velstra_Ordoven_318-.txt" : "Velstra_Ordoven_linea.txt";
+    EXPECT_EQ(tool.err.rfind(nome + ":" + std::to_string(c.riga) + ":" + std::to_string(c.colonna) + ": avviso: ", 0), 0u)
+        << tool.err;
+
+    cartella_temporanea riferimento;
+    auto f = modello_in(riferimento.percorso);
+    scrivi_tutto(*f->cartella, file_linea(*f), linea);
+    scrivi_tutto(*f->cartella, file_treno(*f), treno);
+    memorizza_percorso(*f, 1, nullptr);
+    EXPECT_EQ(tool.stato, f->numero_errore != 0 ? 1 : 0);
+    const auto file = compatti(*f);
+    for (std::size_t k = 0; k < file.size(); ++k) {
+      EXPECT_FALSE(tool.byte[k].empty()) << file[k];
+      EXPECT_TRUE(tool.byte[k] == leggi_tutto(*f->cartella, file[k])) << file[k] << " differs from the compiler's";
+    }
+
+    if (!c.pulito) continue;
+    const compilato pulito = compila(linea_di(c, true), treno_di(c, true));
+    EXPECT_EQ(pulito.err, "");
+    EXPECT_EQ(pulito.stato, tool.stato);
+    for (std::size_t k = 0; k < file.size(); ++k)
+      EXPECT_TRUE(pulito.byte[k] == tool.byte[k]) << file[k] << " differs from the clean source's";
+  }
 }
 
 }  // namespace
