@@ -304,17 +304,25 @@ TEST(LettoreTreno, LastProgressivesInsideTheArrayAreAccepted) {
 }
 
 TEST(LettoreTreno, ErrorFifteenOfTheLineStopsTheReaderAfterTheFirstPlacement) {
-  const char* casi[] = {"segnale,    2800,   2, 4, 1,  1, 0,    2,  2,1,1, 0",
-                        "rallentamento,  259150,    90,  450, 0,  0,  60"};
-  for (const char* riga : casi) {
+  struct caso {
+    const char* riga;
+    std::int32_t progressiva, cella_n;
+    std::uint8_t tipo;
+  };
+  const caso casi[] = {
+      {"segnale,    2800,   2, 4, 1,  1, 0,    2,  2,1,1, 0", 2800, 57, cella_segnale},
+      {"rallentamento,  259150,    90,  450, 0,  0,  60", 259150, 5184, cella_inizio_rallentamento},
+  };
+  for (const auto& k : casi) {
+    SCOPED_TRACE(k.riga);
     treno_di_prova t;
     t.f.numero_errore = 15;
     t.f.progressiva_errore = 400000;
-    t.scrivi({"velocita, 0, 30", "velocita, 100, 50", riga, "numero vetture, 14"});
-    ASSERT_TRUE(t.leggi()) << riga;
-    EXPECT_EQ(t.f.numero_errore, 15) << riga;
-    EXPECT_EQ(t.f.progressiva_errore, std::string(riga).find("2800") != std::string::npos ? 2800 : 259150);
-    EXPECT_TRUE(t.c(57).tipo == cella_segnale || t.c(5184).tipo == cella_inizio_rallentamento) << "placed before stopping";
+    t.scrivi({"velocita, 0, 30", "velocita, 100, 50", k.riga, "numero vetture, 14"});
+    ASSERT_TRUE(t.leggi());
+    EXPECT_EQ(t.f.numero_errore, 15);
+    EXPECT_EQ(t.f.progressiva_errore, k.progressiva);
+    EXPECT_EQ(t.c(k.cella_n).tipo, k.tipo) << "placed before stopping";
     EXPECT_EQ(t.f.stazioni[84].progressiva, 0);
     EXPECT_EQ(t.c(2).velocita, 0) << "no fill-out";
     EXPECT_FALSE(t.file_presente());
