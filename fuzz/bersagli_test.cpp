@@ -14,34 +14,47 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void riproduci(const std::string& cartella, void (*bersaglio)(const std::uint8_t*, std::size_t)) {
-  const fs::path dir = fs::path(VELSTRA_SOURCE_DIR) / "fuzz" / cartella;
-  if (!fs::exists(dir)) return;
+// Runs every file of a folder through a target; returns how many it ran.
+std::size_t riproduci(const fs::path& dir, void (*bersaglio)(const std::uint8_t*, std::size_t)) {
+  std::size_t eseguiti = 0;
   for (const auto& e : fs::recursive_directory_iterator(dir)) {
     if (!e.is_regular_file()) continue;
     std::ifstream in(e.path(), std::ios::binary);
     std::string dati((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     SCOPED_TRACE(e.path().string());
     bersaglio(reinterpret_cast<const std::uint8_t*>(dati.data()), dati.size());
+    ++eseguiti;
+  }
+  return eseguiti;
+}
+
+// The seed corpus must be there and hold inputs: a corpus lost in a move
+// would otherwise turn the replay into a test that runs nothing. The
+// regressions folder exists only once an input has crashed a target.
+void riproduci_bersaglio(const std::string& nome, void (*bersaglio)(const std::uint8_t*, std::size_t)) {
+  const fs::path radice = fs::path(VELSTRA_SOURCE_DIR) / "fuzz";
+  const fs::path corpus = radice / "corpus" / nome;
+  ASSERT_TRUE(fs::is_directory(corpus)) << corpus << " is missing";
+  EXPECT_GT(riproduci(corpus, bersaglio), 0u) << corpus << " holds no input";
+  const fs::path regressioni = radice / "regressioni" / nome;
+  if (fs::exists(regressioni)) {
+    ASSERT_TRUE(fs::is_directory(regressioni)) << regressioni;
+    riproduci(regressioni, bersaglio);
   }
 }
 
 TEST(FuzzRegressioni, Compilatore) {
-  riproduci("corpus/compilatore", bersaglio_compilatore);
-  riproduci("regressioni/compilatore", bersaglio_compilatore);
+  riproduci_bersaglio("compilatore", bersaglio_compilatore);
 }
 TEST(FuzzRegressioni, Linea) {
-  riproduci("corpus/linea", bersaglio_linea);
-  riproduci("regressioni/linea", bersaglio_linea);
+  riproduci_bersaglio("linea", bersaglio_linea);
 }
 TEST(FuzzRegressioni, Treno) {
-  riproduci("corpus/treno", bersaglio_treno);
-  riproduci("regressioni/treno", bersaglio_treno);
+  riproduci_bersaglio("treno", bersaglio_treno);
 }
 
 TEST(FuzzRegressioni, Decodifica) {
-  riproduci("corpus/decodifica", bersaglio_decodifica);
-  riproduci("regressioni/decodifica", bersaglio_decodifica);
+  riproduci_bersaglio("decodifica", bersaglio_decodifica);
 }
 
 }  // namespace

@@ -2,26 +2,31 @@
 """Writes the table of lines of the embedded line source file.
 
 Run from the repository root:
-    python3 tools/genera_linea.py > src/content/righe_linea.cpp
+    python3 tools/genera_linea.py [SCENARIO] > src/content/righe_linea.cpp
 
 Python 3, standard library only; deterministic (same output on every run).
 Helpers: genera_linea_cartelli.py (boards and signs), genera_linea_profilo.py
 (gradients and mountain stretches), genera_linea_curve.py (curves and the
 fit of the plan), genera_linea_piano.py (the plan arithmetic) and
 genera_linea_verifica.py (the checks). Every constraint of the file is
-checked before the table is printed, the plan by a bit-exact walk; a failed
-check stops with a message and no output. The blanks inside one sign text,
+checked before the table is printed; what the compiler makes of the file
+(no error, the cells of the boards, signs and mountain markers, the plan) is
+checked by running the built scenario tool on it (its path the first
+argument, else the SCENARIO environment variable, else build/scenario). A
+failed check stops with a message and no output. The blanks inside one sign text,
 (PRECEDENZA) at 268500, bring the file to its exact size.
 """
 import os
 import sys
 
+sys.dont_write_bytecode = True  # leave no cache files in tools/
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import genera_linea_cartelli as cartelli_mod  # noqa: E402
 import genera_linea_curve as curve_mod  # noqa: E402
 import genera_linea_profilo as profilo_mod  # noqa: E402
 import genera_linea_verifica as verifica  # noqa: E402
+import strumento_scenario  # noqa: E402
 
 BYTE_FILE = 14789
 RIGHE_FILE = 417
@@ -118,7 +123,13 @@ def main():
             break
         margine += 1
     verifica.verifica(righe, curve, pendenze, montagne, cartelli, indicazioni, controlla)
-    curve_mod.verifica_piano(curve, controlla)
+    strumento = strumento_scenario.percorso_strumento(sys.argv[1] if len(sys.argv) > 1 else None)
+    with strumento_scenario.Sorgenti(strumento, righe, strumento_scenario.TRENO_VUOTO) as sorgenti:
+        errori = sorgenti.errori()
+        controlla(not errori, "the line does not compile cleanly:\n" + "\n".join(errori))
+        rapporto, piano = sorgenti.ispeziona()
+    verifica.verifica_compilata(rapporto, controlla)
+    curve_mod.verifica_piano(curve, piano, controlla)
     controlla(len(righe) == RIGHE_FILE, "%d lines" % len(righe))
     controlla(byte_file(righe) == BYTE_FILE, "%d bytes" % byte_file(righe))
     stampa_cpp(righe)

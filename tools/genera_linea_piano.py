@@ -215,32 +215,3 @@ def adatta_rettilinei(curve, gruppi, fino_a, bersaglio, minimo):
         for j in sorted(gruppo):
             curve[j][0] = curve[j - 1][0] + curve[j - 1][1] + valori[j]
     return punto_e_passo(curve, fino_a)[0] - bersaglio
-
-
-def cammino_esatto(curve, lunghezza_estesa):
-    """The plan as the compiler walks it, in binary64 and in its order of
-    operations: returns (x, y, cursor after the last curve)."""
-    x = [0.0] * (lunghezza_estesa + 1)
-    y = [0.0] * (lunghezza_estesa + 1)
-    y[1] = 1.0
-    m = 2
-    for p, n, c, l in curve:
-        k = fattore(c, l)
-        while m <= p:
-            x[m] = x[m - 1] + (x[m - 1] - x[m - 2])
-            y[m] = y[m - 1] + (y[m - 1] - y[m - 2])
-            m += 1
-        while m <= p + n:
-            dx = x[m - 1] - x[m - 2]
-            dy = y[m - 1] - y[m - 2]
-            nx = dx + k * dy
-            ny = dy - k * dx
-            x[m] = x[m - 1] + nx
-            y[m] = y[m - 1] + ny
-            m += 1
-    cursore = m
-    while m <= lunghezza_estesa - 2:
-        x[m] = x[m - 1] + (x[m - 1] - x[m - 2])
-        y[m] = y[m - 1] + (y[m - 1] - y[m - 2])
-        m += 1
-    return x, y, cursore

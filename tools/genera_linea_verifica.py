@@ -1,55 +1,20 @@
 """The checks the generated line must pass before it is printed.
 
 Used by genera_linea.py; each check states one figure of the embedded line.
-The cell rules are the line reader's: point objects in nearest(p/50 + 1),
-mountain cells nearest(a/50) to nearest(b/50 - 1), a marker on every 4th
-cell of a marked stretch whose cell holds nothing yet.
+`verifica` checks the records as generated; `verifica_compilata` checks what
+the built scenario tool made of them: the cells of the boards and signs, the
+mountain markers left where no object replaced theirs, and the plan.
 """
-from fractions import Fraction
 
 CLASSI_CURVE = {"d1": 15, "d2": 8, "d3": 11, "d4": 12, "d5": 7, "d6": 3,
                 "s1": 15, "s2": 9, "s3": 14, "s4": 7, "s5": 7, "s6": 4}
 NUMERO_CELLE = 6140
-
-
-def nearest(x):
-    return round(Fraction(x))
-
-
-def cella_punto(p):
-    return nearest(Fraction(p, 50) + 1)
+# Cell kinds as the tool reports them: speed board, mountain marker, sign.
+CELLA_INDICATORE_VMAX, CELLA_SEGNO_MONTAGNA, CELLA_CARTELLO_INDICATORE = 6, 11, 14
 
 
 def crescenti(valori):
     return all(a < b for a, b in zip(valori, valori[1:]))
-
-
-def celle_oggetti(cartelli, indicazioni):
-    """Cell -> description of the boards and signs, in file order."""
-    celle = {}
-    for r in cartelli:
-        celle.setdefault(cella_punto(r[0]), []).append("board %d" % r[0])
-    for p, _ in indicazioni:
-        celle.setdefault(cella_punto(p), []).append("sign %d" % p)
-    return celle
-
-
-def marcatori_rimasti(montagne, celle_occupate):
-    """Mountain markers left once the boards and signs have replaced theirs."""
-    tipo11 = set()
-    fine_precedente = None
-    for a, b, v in montagne:
-        marcata = v > 10
-        if marcata:
-            v -= 10
-        if fine_precedente is not None and a - fine_precedente <= 150:
-            v = 3
-        fine_precedente = b
-        primo, ultimo = nearest(Fraction(a, 50)), nearest(Fraction(b, 50) - 1)
-        for conta, i in enumerate(range(primo, ultimo + 1), start=1):
-            if marcata and conta % 4 == 0:
-                tipo11.add(i)
-    return len(tipo11 - set(celle_occupate))
 
 
 def verifica(righe, curve, pendenze, montagne, cartelli, indicazioni, controlla):
@@ -69,7 +34,8 @@ def verifica(righe, curve, pendenze, montagne, cartelli, indicazioni, controlla)
     # gradients
     controlla(len(pendenze) == 161, "%d gradients" % len(pendenze))
     controlla(crescenti([p for p, _ in pendenze]), "gradient progressives")
-    controlla(crescenti([nearest(Fraction(p, 50)) for p, _ in pendenze]), "two gradients in a cell")
+    # on multiples of 50 m, so that increasing progressives start distinct cells
+    controlla(all(p % 50 == 0 for p, _ in pendenze), "gradient off the 50 m grid")
     controlla(pendenze[0] == (0, 0) and pendenze[-1] == (298100, 0), "first/last gradient")
     valori = [g for _, g in pendenze]
     controlla(min(valori) == -16 and valori.count(-16) == 1, "steepest fall")
@@ -121,15 +87,19 @@ def verifica(righe, curve, pendenze, montagne, cartelli, indicazioni, controlla)
     controlla(lunghezze[-1] == 48 and lunghezze[-2] < 48, "longest sign text")
     for p, t in indicazioni:
         controlla(t.startswith("(") and t.endswith(")") and "," not in t, "sign text at %d" % p)
-    # cells
-    celle = celle_oggetti(cartelli, indicazioni)
-    doppie = {c: v for c, v in celle.items() if len(v) > 1}
-    controlla(not doppie, "objects sharing a cell %s" % doppie)
-    controlla(max(celle) <= NUMERO_CELLE, "object past the last cell")
-    rimasti = marcatori_rimasti(montagne, celle)
-    controlla(rimasti == 162, "%d mountain markers left" % rimasti)
     # whole file
     testo = "".join(r + "\r\n" for r in righe).encode("latin-1")
     controlla(sum(1 for b in testo if b > 0x7F) == 1 and b"\xb0" in testo, "one byte above 0x7F")
     controlla(b"\t" not in testo, "tab")
     controlla(all(r == r.strip() for r in righe), "blank at a line end")
+
+
+def verifica_compilata(rapporto, controlla):
+    """The line as the tool compiled it (with a train file without records):
+    every board and sign in a cell of its own, 162 mountain markers left."""
+    controlla(rapporto["celle"] == NUMERO_CELLE + 1, "%d cells" % rapporto["celle"])
+    tipi = [o["tipo"] for o in rapporto["oggetti"]]
+    controlla(tipi.count(CELLA_INDICATORE_VMAX) == 85, "%d board cells" % tipi.count(CELLA_INDICATORE_VMAX))
+    controlla(tipi.count(CELLA_CARTELLO_INDICATORE) == 26, "%d sign cells" % tipi.count(CELLA_CARTELLO_INDICATORE))
+    marcatori = rapporto["segni_montagna"]
+    controlla(marcatori == 162, "%d mountain markers left" % marcatori)

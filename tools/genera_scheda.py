@@ -5,9 +5,22 @@ The sheet is fixed text in the program; this script only keeps its rows
 consistent: kilometres follow the line's kilometre posts, passing times are
 spread between the timed stops by the running speed, and every table line
 gets its bars at the same columns. Run it from the repository root after
-changing a row, then rebuild.
+changing a row, then rebuild:
+    python3 tools/genera_scheda.py [OUT [SCENARIO]]
+
+Every timed place must be a station of the embedded train at the progressive
+the row gives: the built scenario tool (SCENARIO, else the SCENARIO
+environment variable, else build/scenario) compiles the embedded line and
+train tables and reports their stations.
 """
+import os
 import sys
+
+sys.dont_write_bytecode = True  # leave no cache files in tools/
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import strumento_scenario  # noqa: E402
+from genera_treno_linea import righe_della_tabella  # noqa: E402
 
 # --- kilometre posts -------------------------------------------------------
 # The count goes up from MILANO, is counted down towards BOLOGNA C.LE from
@@ -171,17 +184,28 @@ def calcola_passaggi(righe):
 tutte = pagina_1 + pagina_2[1:] + pagina_3[1:]
 calcola_passaggi(tutte)
 
-# Every timed place is a station of the train file, under the same name.
-# (PM CADEO and PM MARZAGLIA and the two "Cabina B" points are left out: a
-# page holds only as many timed rows as the sheet's layout allows.)
-try:
-    with open("tools/stazioni_treno.tsv", encoding="utf-8") as f:
-        del_treno = {r.split("\t")[0] for r in f.read().splitlines() if r}
-    for r in tutte:
-        if r["ora"] and not r["nome"].startswith("P.B.A."):
-            assert r["nome"] in del_treno, r["nome"]
-except FileNotFoundError:
-    pass
+# Every timed place is a station of the train file, under the same name and
+# at the same progressive. (PM CADEO and PM MARZAGLIA and the two "Cabina B"
+# points are left out: a page holds only as many timed rows as the sheet's
+# layout allows.)
+def stazioni_del_treno(strumento):
+    """Name -> progressive of the stations of the embedded train, as the tool
+    reports them once it has compiled the embedded line and train."""
+    tabella = lambda nome: righe_della_tabella(os.path.join(strumento_scenario.RADICE, "src", "content", nome))
+    with strumento_scenario.Sorgenti(strumento, tabella("righe_linea.cpp"), tabella("righe_treno.cpp")) as s:
+        errori = s.errori()
+        if errori:
+            sys.exit("genera_scheda: the embedded train does not compile cleanly:\n" + "\n".join(errori))
+        rapporto, _ = s.ispeziona()
+    return {x["nome"]: x["progressiva"] for x in rapporto["stazioni"] if x["nome"]}
+
+del_treno = stazioni_del_treno(strumento_scenario.percorso_strumento(sys.argv[2] if len(sys.argv) > 2 else None))
+for r in tutte:
+    if r["ora"] and not r["nome"].startswith("P.B.A."):
+        if r["nome"] not in del_treno:
+            sys.exit("genera_scheda: %s is no station of the train" % r["nome"])
+        if del_treno[r["nome"]] != r["p"]:
+            sys.exit("genera_scheda: %s at %d, in the train at %d" % (r["nome"], r["p"], del_treno[r["nome"]]))
 
 # --- cells -------------------------------------------------------------------
 def cella_vel(v):
@@ -296,7 +320,8 @@ sorgente = f"""// The timetable sheet of train 318: three pages of the run and a
 #include "documents/dati_scheda.h"
 
 #include "content/scrivi_righe.h"
-#include "driver/nomi_file.h"
+#include "base/nomi_file.h"
+#include "model/form1.h"
 
 namespace {{
 
@@ -311,7 +336,7 @@ const std::string_view righe[] = {{
 
 std::span<const std::string_view> righe_scheda() {{ return righe; }}
 
-void dati_scheda(const Form1& f) {{ scrivi_righe(file_scheda(f), righe_scheda()); }}
+void dati_scheda(const Form1& f) {{ scrivi_righe(*f.cartella, file_scheda(f), righe_scheda()); }}
 """
 out = sys.argv[1] if len(sys.argv) > 1 else "src/documents/dati_scheda.cpp"
 with open(out, "w", newline="\n") as f:

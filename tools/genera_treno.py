@@ -4,11 +4,16 @@
 Run from the repository root:
     python3 tools/genera_treno.py > src/content/righe_treno.cpp
 
+    python3 tools/genera_treno.py [SCENARIO] > src/content/righe_treno.cpp
+
 Reads tools/stazioni_treno.tsv (name, progressive, type of every station row)
-and src/content/righe_linea.cpp (the line's boards and signs, whose cells the
-train's objects must leave alone). Refuses to write (exit status 1, reasons on
-stderr) when a fixed figure of the file does not hold or when the records
-would not compile cleanly on that line.
+and src/content/righe_linea.cpp (the line, whose boards and signs the train's
+objects must leave alone). Verifies with the built scenario tool (its path
+the first argument, else the SCENARIO environment variable, else
+build/scenario): the cells the line takes are the ones the tool reports after
+compiling it alone, and `scenario check` must find no error in the train on
+that line. Refuses to write (exit status 1, reasons on stderr) when a fixed
+figure of the file does not hold or when the check finds an error.
 """
 import os
 import sys
@@ -16,10 +21,10 @@ import sys
 sys.dont_write_bytecode = True  # leave no cache files in tools/
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from genera_treno_linea import leggi_linea  # noqa: E402
+import strumento_scenario  # noqa: E402
+from genera_treno_linea import celle_della_linea, righe_della_tabella  # noqa: E402
 from genera_treno_oggetti import codici, segnali, stazioni  # noqa: E402
 from genera_treno_profili import ADERENZE, VELOCITA  # noqa: E402
-from genera_treno_verifica import simula  # noqa: E402
 
 RADICE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 RALLENTAMENTO = "rallentamento,  259150,    90,  450, 0,  0,  60"
@@ -100,6 +105,10 @@ def difetti_generali(righe):
     for r in righe:
         if not r.isascii() or "\t" in r or r.startswith(" "):
             difetti.append("line not plain ASCII or badly started: %r" % r)
+        if r.startswith("stazione,"):
+            campi = r.split(",")
+            if int(campi[1]) % 50 or int(campi[3]) % 100:
+                difetti.append("station %s: progressive or length not aligned" % campi[1].strip())
     return difetti
 
 
@@ -124,13 +133,12 @@ def cpp(righe):
 
 
 def main():
-    linea = leggi_linea(os.path.join(RADICE, "src", "content", "righe_linea.cpp"))
-    celle_linea = linea["celle"]
-    righe = componi(celle_linea)
+    strumento = strumento_scenario.percorso_strumento(sys.argv[1] if len(sys.argv) > 1 else None)
+    righe_linea = righe_della_tabella(os.path.join(RADICE, "src", "content", "righe_linea.cpp"))
+    righe = componi(celle_della_linea(strumento, righe_linea))
     difetti = difetti_generali(righe)
-    lunghezza = linea["lunghezza"] or 300000
-    errori, _ = simula(righe, celle_linea, round((lunghezza + 7000) / 50))
-    difetti += errori
+    with strumento_scenario.Sorgenti(strumento, righe_linea, righe) as sorgenti:
+        difetti += sorgenti.errori()
     if difetti:
         for d in difetti:
             print("genera_treno: " + d, file=sys.stderr)

@@ -6,7 +6,6 @@ front of every signal and repetition points between them), then moved by
 50 m steps off any cell that the line or an earlier object already takes.
 """
 from genera_treno_linea import cella_punto
-from genera_treno_verifica import estensione
 
 # Departure (arrival for the last row) of the stations where the train is timed.
 ORARI = {
@@ -44,6 +43,17 @@ def _modello(nome, tipo, primo, ultimo):
     if tipo == 22:
         return (0, 0, 0, 0, 0, 0, 1, 0, 0, 0), (200, 300)
     return (0,) * 10, (200,)
+
+
+def estensione(p, tipo, lunghezza, estensione_fine):
+    """Start and end of a station area, from the station's row: the areas
+    the generator keeps apart and whose end marker cell it keeps free."""
+    if tipo in (5, 6):
+        return p - lunghezza, p + 150
+    if tipo in (7, 8):
+        return p - lunghezza, p + lunghezza
+    fine = p + lunghezza // 2 + (50 if estensione_fine else 0)
+    return p - lunghezza // 2, fine
 
 
 def _celle_codici_fissi():

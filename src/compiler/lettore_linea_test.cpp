@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "compiler/lettore_voci.h"
 #include "base/stato.h"
 #include "compiler/linea_di_prova.h"
@@ -42,6 +46,43 @@ TEST(LettoreLinea, GradientRunsAndTheTailFill) {
     ASSERT_EQ(t.f.cella_n(i).pendenza, atteso) << "cell " << i;
   }
   EXPECT_FALSE(t.file_presente());
+}
+
+// Records at the last progressive a record may have (7900: cell 158) push
+// the gradient cursor on by one cell each; the tail still writes the cell
+// under the cursor once, up to the last cell (160) and never past it.
+TEST(LettoreLinea, TailFillWhenTheCursorAlreadyStandsAtTheEnd) {
+  struct caso {
+    std::vector<std::string_view> record;
+    std::uint8_t cella_157, cella_158, cella_159, cella_160;
+  };
+  const caso casi[] = {
+      // cursor at 158 before the tail: the tail writes 158 alone
+      {{"pendenza, 0, 5", "pendenza, 7900, 7"}, 105, 107, 0, 0},
+      // one repeat: 158 by the record, 159 by the tail
+      {{"pendenza, 0, 5", "pendenza, 7900, 7", "pendenza, 7900, 9"}, 105, 107, 109, 0},
+      // two repeats bring the cursor onto the last cell: the tail writes it
+      {{"pendenza, 0, 5", "pendenza, 7900, 7", "pendenza, 7900, 9", "pendenza, 7900, 11"}, 105, 107, 109, 111},
+      // three repeats: the records wrote the last cell, the tail writes none
+      {{"pendenza, 0, 5", "pendenza, 7900, 7", "pendenza, 7900, 9", "pendenza, 7900, 11", "pendenza, 7900, 13"},
+       105, 107, 109, 111},
+  };
+  for (const auto& c : casi) {
+    SCOPED_TRACE(c.record.size());
+    linea_di_prova t;
+    std::string testo = "[generale]\r\nlunghezza percorso, 1000\r\n[record]\r\n";
+    for (std::string_view r : c.record) (testo += r) += "\r\n";
+    testo += "[fine]\r\n";
+    scrivi_tutto(*t.f.cartella, file_linea(t.f), testo);
+    ASSERT_EQ(t.leggi(), esito_lettura::continua);
+    EXPECT_EQ(t.f.numero_errore, 0);
+    ASSERT_EQ(t.f.percorso.size(), 161u);
+    EXPECT_EQ(t.f.cella_n(0).pendenza, 105);
+    EXPECT_EQ(t.f.cella_n(157).pendenza, c.cella_157);
+    EXPECT_EQ(t.f.cella_n(158).pendenza, c.cella_158);
+    EXPECT_EQ(t.f.cella_n(159).pendenza, c.cella_159);
+    EXPECT_EQ(t.f.cella_n(160).pendenza, c.cella_160);
+  }
 }
 
 TEST(LettoreLinea, GradientValueKeepsItsLowEightBits) {

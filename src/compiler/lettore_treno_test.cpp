@@ -194,6 +194,39 @@ TEST(LettoreTreno, SignalAndSlowdownRecordsArePlaced) {
   EXPECT_EQ(t.c(5193).valore_2, 60);
 }
 
+// Each value field of a signal lands in its own digit: tens from fields 3 to
+// 6, units from fields 8 to 10, so two fields exchanged change what the cab
+// shows. The first row is one of the embedded signals whose 4th and 9th
+// fields differ; the second gives every field a value of its own.
+TEST(LettoreTreno, EverySignalFieldLandsInItsOwnPlace) {
+  struct caso {
+    const char* riga;
+    std::int32_t cella_n;
+    std::int16_t valore_1, valore_2, valore_3, valore_4;
+    std::uint8_t valore_5, marca_1;
+  };
+  const caso casi[] = {
+      {"segnale,    4550,   2, 2, 3,  1, 1,    2,  2,1,1, 0", 92, 22, 31, 11, 18, 0, 81},
+      {"segnale,    2800,   2, 4, 3,  1, 2,    5,  6,7,8, 140", 57, 46, 37, 18, 31, 140, 111},
+      {"segnale,    2800,   1, 9, 8,  7, 6,    5,  4,3,2, 140", 57, 94, 83, 72, 68, 0, 81},
+  };
+  for (const auto& k : casi) {
+    SCOPED_TRACE(k.riga);
+    treno_di_prova t;
+    t.scrivi({k.riga});
+    ASSERT_TRUE(t.leggi());
+    EXPECT_EQ(t.f.numero_errore, 0);
+    const cella& c = t.c(k.cella_n);
+    EXPECT_EQ(c.tipo, cella_segnale);
+    EXPECT_EQ(c.valore_1, k.valore_1);
+    EXPECT_EQ(c.valore_2, k.valore_2);
+    EXPECT_EQ(c.valore_3, k.valore_3);
+    EXPECT_EQ(c.valore_4, k.valore_4);
+    EXPECT_EQ(c.valore_5, k.valore_5);
+    EXPECT_EQ(t.c(k.cella_n - 2).valore_6, k.marca_1);
+  }
+}
+
 // A record that stops the reader: its error and progressive are recorded,
 // nothing after it is read, no fill-out is made, and the file is gone.
 TEST(LettoreTreno, ConflictsStopTheReaderWithTheRecordsProgressive) {
@@ -271,17 +304,25 @@ TEST(LettoreTreno, LastProgressivesInsideTheArrayAreAccepted) {
 }
 
 TEST(LettoreTreno, ErrorFifteenOfTheLineStopsTheReaderAfterTheFirstPlacement) {
-  const char* casi[] = {"segnale,    2800,   2, 4, 1,  1, 0,    2,  2,1,1, 0",
-                        "rallentamento,  259150,    90,  450, 0,  0,  60"};
-  for (const char* riga : casi) {
+  struct caso {
+    const char* riga;
+    std::int32_t progressiva, cella_n;
+    std::uint8_t tipo;
+  };
+  const caso casi[] = {
+      {"segnale,    2800,   2, 4, 1,  1, 0,    2,  2,1,1, 0", 2800, 57, cella_segnale},
+      {"rallentamento,  259150,    90,  450, 0,  0,  60", 259150, 5184, cella_inizio_rallentamento},
+  };
+  for (const auto& k : casi) {
+    SCOPED_TRACE(k.riga);
     treno_di_prova t;
     t.f.numero_errore = 15;
     t.f.progressiva_errore = 400000;
-    t.scrivi({"velocita, 0, 30", "velocita, 100, 50", riga, "numero vetture, 14"});
-    ASSERT_TRUE(t.leggi()) << riga;
-    EXPECT_EQ(t.f.numero_errore, 15) << riga;
-    EXPECT_EQ(t.f.progressiva_errore, std::string(riga).find("2800") != std::string::npos ? 2800 : 259150);
-    EXPECT_TRUE(t.c(57).tipo == cella_segnale || t.c(5184).tipo == cella_inizio_rallentamento) << "placed before stopping";
+    t.scrivi({"velocita, 0, 30", "velocita, 100, 50", k.riga, "numero vetture, 14"});
+    ASSERT_TRUE(t.leggi());
+    EXPECT_EQ(t.f.numero_errore, 15);
+    EXPECT_EQ(t.f.progressiva_errore, k.progressiva);
+    EXPECT_EQ(t.c(k.cella_n).tipo, k.tipo) << "placed before stopping";
     EXPECT_EQ(t.f.stazioni[84].progressiva, 0);
     EXPECT_EQ(t.c(2).velocita, 0) << "no fill-out";
     EXPECT_FALSE(t.file_presente());

@@ -58,6 +58,9 @@ TEST(LettoreVoci, NumberConversion) {
       {"-2.5", -2},       {"-3.5", -4},         {"-0.5", 0},      {"+7", 7},
       {"0.5", 0},         {"1.", 1},            {"-", 0},         {"2147483647", 2147483647},
       {"-2147483648", -2147483647 - 1}, {"2147483646.5", 2147483646}, {"000123", 123},
+      // no digit before the point: the fraction alone is the number
+      {".7", 1},          {".5", 0},            {".51", 1},       {".4", 0},
+      {"-.7", -1},        {"+.6", 1},           {".", 0},         {".x", 0},
   };
   for (const auto& c : casi) {
     std::int32_t v = -99;
@@ -68,6 +71,19 @@ TEST(LettoreVoci, NumberConversion) {
     std::int32_t v = 0;
     EXPECT_FALSE(converti_numero(fuori, v)) << fuori;
   }
+}
+
+// An author who writes a value without its leading zero gets it rounded to
+// the nearest whole number, as any other value with a fraction.
+TEST(LettoreVoci, NumberItemWithoutALeadingZero) {
+  lettore_voci in;
+  apri_lettore_da_testo("pendenza,  .7,   -.6\r\nsabbia, .3\r\n", in);
+  EXPECT_EQ(leggi_voce(in), "pendenza");
+  EXPECT_EQ(leggi_numero(in), 1);
+  EXPECT_EQ(leggi_numero(in), -1);
+  EXPECT_EQ(leggi_voce(in), "sabbia");
+  EXPECT_EQ(leggi_numero(in), 0);
+  EXPECT_TRUE(fine_file(in));
 }
 
 TEST(LettoreVoci, OutOfRangeNumberAndOverlongTextFailTheRead) {

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "content/scrivi_righe.h"
 #include "documents/documento_di_prova.h"
 #include "test_support/form_di_prova.h"
 
@@ -24,7 +23,7 @@ TEST(DatiNote, ReplacesAnOlderLongerFileWith34CrLfLines) {
   const auto letto = dividi_righe(byte);
   EXPECT_TRUE(letto.solo_crlf);
   ASSERT_EQ(letto.righe.size(), 34u);
-  EXPECT_EQ(byte, testo_righe(righe_note()));
+  EXPECT_EQ(byte, documento_atteso("Velstra_Ordoven_318_note.txt"));
   // The 33 lines before the credit line, line ends included.
   EXPECT_EQ(byte.size() - (letto.righe.back().size() + 2), 4545u);
   EXPECT_EQ(byte.find("riferimento fine del file"), std::string::npos);
@@ -100,7 +99,8 @@ TEST(DatiNote, AccentedLettersAreSingleWindows1252Bytes) {
 }
 
 TEST(DatiNote, NotesAgreeWithTheScenario) {
-  const auto righe = dividi_righe(testo_righe(righe_note())).righe;
+  cartella_memoria dir;
+  const auto righe = dividi_righe(scrivi_note(dir)).righe;
   ASSERT_EQ(righe.size(), 34u);
   // The simulation ends at the last terminus; the crew changes halfway.
   EXPECT_NE(righe[18].find("PRATO"), std::string::npos);
@@ -113,7 +113,8 @@ TEST(DatiNote, NotesAgreeWithTheScenario) {
 }
 
 TEST(DatiNote, EndsWithACreditLineOfNameAndCity) {
-  const auto righe = dividi_righe(testo_righe(righe_note())).righe;
+  cartella_memoria dir;
+  const auto righe = dividi_righe(scrivi_note(dir)).righe;
   ASSERT_EQ(righe.size(), 34u);
   const std::string& firma = righe.back();
   const auto trattino = firma.find(" - ");

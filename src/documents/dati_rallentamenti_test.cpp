@@ -26,7 +26,7 @@ TEST(DatiRallentamenti, ReplacesAnOlderLongerOrderWithExactly46CrLfLines) {
   const auto letto = dividi_righe(byte);
   EXPECT_TRUE(letto.solo_crlf);
   ASSERT_EQ(letto.righe.size(), 46u);
-  EXPECT_EQ(byte, testo_righe(righe_rallentamenti()));
+  EXPECT_EQ(byte, documento_atteso("Velstra_Ordoven_318_rallentamenti.txt"));
   EXPECT_EQ(byte.find("riferimento fine del file"), std::string::npos);
 }
 

@@ -27,7 +27,7 @@ TEST(DatiScheda, ReplacesAnOlderLongerSheetWith202CrLfLines) {
   const auto letto = dividi_righe(byte);
   EXPECT_TRUE(letto.solo_crlf);
   EXPECT_EQ(letto.righe.size(), 202u);
-  EXPECT_EQ(byte, testo_righe(righe_scheda()));
+  EXPECT_EQ(byte, documento_atteso("Velstra_Ordoven_318_scheda_treno.txt"));
   EXPECT_EQ(byte.find("riferimento fine del file"), std::string::npos);
 }
 

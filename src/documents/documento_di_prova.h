@@ -3,6 +3,8 @@
 // into a folder in memory, and the split of a written file into its lines.
 #include <algorithm>
 #include <cstddef>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -55,6 +57,14 @@ inline std::string byte_non_ascii(const std::string& testo) {
   std::copy_if(testo.begin(), testo.end(), std::back_inserter(v),
                [](char c) { return static_cast<unsigned char>(c) > 0x7F; });
   return v;
+}
+
+// The bytes a document must have, kept beside its tests in testdata/ (stored
+// as binary: CR LF and the Windows-1252 bytes stand as the driver receives
+// them). Empty when the file is missing, which no document equals.
+inline std::string documento_atteso(const std::string& nome) {
+  std::ifstream in(std::string(VELSTRA_SOURCE_DIR) + "/src/documents/testdata/" + nome, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Text padded with blanks up to a column.
