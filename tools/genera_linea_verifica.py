@@ -97,9 +97,10 @@ def verifica(righe, curve, pendenze, montagne, cartelli, indicazioni, controlla)
 def verifica_compilata(rapporto, controlla):
     """The line as the tool compiled it (with a train file without records):
     every board and sign in a cell of its own, 162 mountain markers left."""
-    controlla(rapporto["celle"] == NUMERO_CELLE + 1, "%d cells" % rapporto["celle"])
+    celle = rapporto["celle"]["numero"]
+    controlla(celle == NUMERO_CELLE + 1, "%d cells" % celle)
     tipi = [o["tipo"] for o in rapporto["oggetti"]]
     controlla(tipi.count(CELLA_INDICATORE_VMAX) == 85, "%d board cells" % tipi.count(CELLA_INDICATORE_VMAX))
     controlla(tipi.count(CELLA_CARTELLO_INDICATORE) == 26, "%d sign cells" % tipi.count(CELLA_CARTELLO_INDICATORE))
-    marcatori = rapporto["segni_montagna"]
+    marcatori = sum(t["quante"] for t in rapporto["celle"]["per_tipo"] if t["tipo"] == CELLA_SEGNO_MONTAGNA)
     controlla(marcatori == 162, "%d mountain markers left" % marcatori)

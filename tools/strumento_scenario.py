@@ -80,7 +80,8 @@ class Sorgenti:
         piano = {}
         with open(piano_csv, newline="") as f:
             for riga in csv.reader(f):
-                if riga and riga[0].strip().isdigit():
+                # The points the plan leaves empty have no coordinates.
+                if riga and riga[0].strip().isdigit() and riga[1] and riga[2]:
                     piano[int(riga[0])] = (float(riga[1]), float(riga[2]))
         return rapporto, piano
 
