@@ -17,7 +17,12 @@ constexpr std::size_t massimo_avvisi = 200;  // per file; the rest are counted
 bool bianco(char c) { return c == ' ' || c == '\t'; }
 bool a_capo(char c) { return c == '\r' || c == '\n'; }
 
-std::string citata(std::string_view voce) { return "'" + utf8_da_1252(voce) + "'"; }
+std::string citata(std::string_view voce) {
+  std::string r(1, '\'');
+  r += utf8_da_1252(voce);
+  r += '\'';
+  return r;
+}
 
 // The walk of one file with the compiler's own item reader, mirroring the
 // readers' loops item by item.
