@@ -41,10 +41,12 @@ TEST(DatiView, ObjectsFindTheirLinesProfilesRunAndErrorsFindTheirPlace) {
       "[generale]\r\n"
       "segnale,    2800,   2, 4, 1,  1, 0,    2,  2,1,1, 0\r\n"
       "rallentamento,  10500,    60,  300, 0,  0,  0\r\n";
-  const sorgenti_scenario f = leggi_sorgenti(nullptr, "", &treno, "R_1-.txt");
+  indice_sorgenti ind = indicizza_testi(nullptr, &treno);
+  ind.treno.nome = "R_1-.txt";
+  const testi_sorgente t{false, true, "", treno};
   const std::vector<diagnostica_view> d{{"errore", "R_1-.txt", 2, 1, "Errore n. 16: segnale su una cella non libera", -1},
                                         {"nota", "", 0, 0, "the search stops here", -1}};
-  const nodo dati = dati_view(s, f, d);
+  const nodo dati = dati_view(s, ind, t, d);
 
   // cell, kind, file, line, placed by the code check
   std::vector<std::vector<std::int64_t>> oggetti;
