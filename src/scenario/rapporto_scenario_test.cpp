@@ -10,6 +10,7 @@
 #include "content/dati_treno.h"
 #include "content/righe_linea.h"
 #include "model/form1.h"
+#include "output/file_tracciato.h"
 #include "output/memorizza_percorso.h"
 #include "scenario/da_1252.h"
 #include "scenario/rapporto_di_prova.h"
@@ -244,6 +245,63 @@ TEST(RapportoScenario, SourcesThatNoLongerMatchAreNamed) {
   ASSERT_EQ(d.elementi.size(), 2u);
   EXPECT_EQ(d.elementi[0].testo, "cella 70 (3500-3550 m): un segnale che nessun record delle sorgenti mette qui");
   EXPECT_EQ(d.elementi[1].testo.rfind("cella 72 (3600-3650 m): Velstra_Ordoven_318-.txt riga 122 vi mette un segnale, i file compatti hanno una cella libera", 0), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+// The first cell of kind tipo in the compact files of dir.
+std::size_t prima_cella(const fs::path& dir, std::uint8_t tipo) {
+  scenario_compatto s;
+  std::string guasto;
+  EXPECT_TRUE(carica_scenario_compatto(dir, "Velstra_Ordoven", "318", s, guasto)) << guasto;
+  for (std::size_t i = 0; i < s.percorso.size(); ++i)
+    if (s.percorso[i].tipo == tipo) return i;
+  ADD_FAILURE() << "no cell of kind " << int{tipo};
+  return 0;
+}
+
+// A damaged track file whose sign or station-end cell names an entry outside
+// the station table: the report says so and never reads past the table.
+TEST(RapportoScenario, AnIndexOutsideTheStationTableIsSaidSo) {
+  cartella_temporanea dir;
+  const auto f = compila_in(dir.percorso);
+  dati_linea(*f);
+  dati_treno(*f);
+  const fs::path tracciato = f->percorso_di(file_tracciato(*f));
+  const std::string buono = leggi_tutto(tracciato);
+  struct caso {
+    std::uint8_t tipo;
+    std::int16_t voce;
+    std::string testo;        // the text the values show
+    std::string descrizione;  // words the description holds
+  };
+  const caso casi[] = {
+      {cella_cartello_indicatore, 200, "(voce fuori tabella)", "cartello indicatore a "},
+      {cella_cartello_indicatore, -1, "(voce fuori tabella)", "cartello indicatore a "},
+      {cella_cartello_indicatore, -32768, "(voce fuori tabella)", "cartello indicatore a "},
+      {cella_cartello_indicatore, numero_stazioni, "(voce fuori tabella)", "cartello indicatore a "},
+      {cella_fine_stazione, 200, "(voce fuori tabella)", "fine della stazione della voce 200 (voce fuori tabella)"},
+      {cella_fine_stazione, -1, "(voce fuori tabella)", "fine della stazione della voce -1 (voce fuori tabella)"},
+      // The last entry is inside the table: the train number it holds is shown as the text.
+      {cella_cartello_indicatore, numero_stazioni - 1, "318", "cartello indicatore a "},
+  };
+  for (const caso& c : casi) {
+    const std::size_t i = prima_cella(dir.percorso, c.tipo);
+    std::string byte = buono;
+    const auto v = static_cast<std::uint16_t>(c.voce);
+    byte[i * byte_per_cella + 1] = static_cast<char>(v & 0xFF);
+    byte[i * byte_per_cella + 2] = static_cast<char>(v >> 8);
+    scrivi_tutto(tracciato, byte);
+    const nodo r = rapporto_di(dir.percorso, "Velstra_Ordoven", "318");
+    const nodo* o = oggetto_in(r, static_cast<std::int64_t>(i));
+    ASSERT_NE(o, nullptr) << c.voce;
+    EXPECT_EQ(numero(campo(*o, "valori"), c.tipo == cella_fine_stazione ? "stazione" : "voce"), c.voce);
+    EXPECT_EQ(campo(campo(*o, "valori"), "testo").testo, c.testo) << c.voce;
+    EXPECT_NE(campo(*o, "descrizione").testo.find(c.descrizione), std::string::npos) << campo(*o, "descrizione").testo;
+  }
+  scrivi_tutto(tracciato, buono);
 }
 
 }  // namespace
