@@ -305,3 +305,63 @@ TEST(RapportoScenario, AnIndexOutsideTheStationTableIsSaidSo) {
 }
 
 }  // namespace
+
+namespace {
+
+// Each kind of cell an author can meet is named in Italian in the report,
+// object by object and in the count by kind; a kind no reader writes (a
+// damaged file) is named by its number. The route and train names written
+// in Windows-1252 come out as UTF-8.
+TEST(RapportoScenario, KindsAndNamesAreSaidInItalian) {
+  struct caso {
+    std::uint8_t tipo;
+    std::string nome;
+  };
+  const caso casi[] = {
+      {cella_segnale, "segnale"},
+      {cella_fine_rallentamento, "fine del rallentamento"},
+      {cella_inizio_rallentamento, "inizio del rallentamento"},
+      {cella_avviso_rallentamento, "avviso di rallentamento"},
+      {cella_tavola_distanziometrica, "tavola distanziometrica"},
+      {cella_indicatore_vmax, "cartello di velocit\xC3\xA0 massima"},
+      {cella_fine_stazione, "fine della stazione"},
+      {cella_segno_montagna, "segno di tratto di montagna"},
+      {cella_codice, "codice di ripetizione segnali"},
+      {cella_codice_senza_valore, "codice senza valore"},
+      {cella_cartello_indicatore, "cartello indicatore"},
+      {7, "oggetto di tipo 7"},
+      {255, "oggetto di tipo 255"},
+  };
+  scenario_compatto s;
+  s.nome_percorso = "Citt\xE0_Alta";
+  s.numero_treno = "318\xB0";
+  s.percorso.resize(2 + std::size(casi));
+  for (std::size_t k = 0; k < std::size(casi); ++k) s.percorso[2 + k].tipo = casi[k].tipo;
+  const nodo r = rapporto_scenario(s);
+  EXPECT_EQ(campo(r, "percorso").testo, "Citt\xC3\xA0_Alta");
+  EXPECT_EQ(campo(r, "treno").testo, "318\xC2\xB0");
+  const nodo& per_tipo = campo(campo(r, "celle"), "per_tipo");
+  for (std::size_t k = 0; k < std::size(casi); ++k) {
+    const caso& c = casi[k];
+    const auto cella = static_cast<std::int64_t>(2 + k);
+    const nodo* o = oggetto_in(r, cella);
+    // A mountain marker leaves its cell free: it is counted, not listed.
+    if (c.tipo == cella_segno_montagna) {
+      EXPECT_EQ(o, nullptr);
+    } else {
+      ASSERT_NE(o, nullptr) << c.nome;
+      EXPECT_EQ(campo(*o, "oggetto").testo, c.nome);
+      EXPECT_NE(campo(*o, "descrizione").testo.find(", " + c.nome), std::string::npos) << campo(*o, "descrizione").testo;
+    }
+    bool contato = false;
+    for (const nodo& t : per_tipo.elementi)
+      if (numero(t, "tipo") == c.tipo) {
+        EXPECT_EQ(campo(t, "nome").testo, c.nome);
+        EXPECT_EQ(numero(t, "quante"), 1);
+        contato = true;
+      }
+    EXPECT_TRUE(contato) << c.nome;
+  }
+}
+
+}  // namespace
