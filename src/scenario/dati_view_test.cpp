@@ -4,7 +4,10 @@
 
 #include <sstream>
 
+#include "base/nomi_file.h"
 #include "model/form1.h"
+#include "scenario/rapporto_di_prova.h"
+#include "test_support/cartella_temporanea.h"
 
 namespace {
 
@@ -41,10 +44,12 @@ TEST(DatiView, ObjectsFindTheirLinesProfilesRunAndErrorsFindTheirPlace) {
       "[generale]\r\n"
       "segnale,    2800,   2, 4, 1,  1, 0,    2,  2,1,1, 0\r\n"
       "rallentamento,  10500,    60,  300, 0,  0,  0\r\n";
-  const sorgenti_scenario f = leggi_sorgenti(nullptr, "", &treno, "R_1-.txt");
+  indice_sorgenti ind = indicizza_testi(nullptr, &treno);
+  ind.treno.nome = "R_1-.txt";
+  const testi_sorgente t{false, true, "", treno};
   const std::vector<diagnostica_view> d{{"errore", "R_1-.txt", 2, 1, "Errore n. 16: segnale su una cella non libera", -1},
                                         {"nota", "", 0, 0, "the search stops here", -1}};
-  const nodo dati = dati_view(s, f, d);
+  const nodo dati = dati_view(s, ind, t, d);
 
   // cell, kind, file, line, placed by the code check
   std::vector<std::vector<std::int64_t>> oggetti;
@@ -70,6 +75,61 @@ TEST(DatiView, ObjectsFindTheirLinesProfilesRunAndErrorsFindTheirPlace) {
   EXPECT_EQ(figlio(errori.elementi[1], "file").numero, -1);
   EXPECT_EQ(json(figlio(dati, "sorgenti")).rfind("[{\"file\": \"R_1-.txt\", \"righe\": [\"[generale]\",\n \"segnale,", 0), 0u);
   EXPECT_THROW(figlio(dati, "piano"), std::out_of_range) << "no plan file, no plan";
+}
+
+// On the embedded scenario every object and station shows the source line
+// that made it, and only the code check's code points have none of their own.
+TEST(DatiView, EveryObjectOfTheEmbeddedSourcesShowsItsLine) {
+  cartella_temporanea dir;
+  const auto f = rapporto_di_prova::compila_in(dir.percorso);
+  dati_linea(*f);
+  dati_treno(*f);
+  scenario_compatto s;
+  std::string guasto;
+  ASSERT_TRUE(carica_scenario_compatto(dir.percorso, "Velstra_Ordoven", "318", s, guasto)) << guasto;
+  const testi_sorgente t{true, true, leggi_tutto(*f->cartella, file_linea(*f)), leggi_tutto(*f->cartella, file_treno(*f))};
+  const nodo dati = dati_view(s, indicizza_sorgenti(dir.percorso, "Velstra_Ordoven", "318"), t, {});
+  const nodo& sorgenti = figlio(dati, "sorgenti");
+  ASSERT_EQ(sorgenti.elementi.size(), 2u);
+  auto riga = [&](std::int64_t file, std::int64_t n) {
+    const nodo& righe = figlio(sorgenti.elementi[static_cast<std::size_t>(file)], "righe");
+    return n >= 1 && static_cast<std::size_t>(n) <= righe.elementi.size() ? righe.elementi[static_cast<std::size_t>(n - 1)].testo : std::string();
+  };
+  // The keyword of the record that makes each kind of object.
+  auto parola = [](std::int64_t tipo) -> std::string {
+    switch (tipo) {
+      case cella_segnale: return "segnale";
+      case cella_indicatore_vmax: return "indicatori_v";
+      case cella_cartello_indicatore: return "cartello";
+      case cella_fine_stazione: return "stazione";
+      case cella_codice:
+      case cella_codice_senza_valore: return "abbattimento";
+      default: return "rallentamento";
+    }
+  };
+  std::size_t con_riga = 0, del_controllo = 0;
+  for (const nodo& o : figlio(dati, "oggetti").elementi) {
+    const std::int64_t tipo = o.elementi[1].numero, file = o.elementi[2].numero, n = o.elementi[3].numero;
+    ASSERT_GE(file, 0) << "cell " << o.elementi[0].numero;
+    if (o.elementi[4].numero == 1) {
+      EXPECT_EQ(tipo, cella_codice);
+      EXPECT_NE(riga(file, n).find("rallentamento"), std::string::npos) << riga(file, n);
+      ++del_controllo;
+      continue;
+    }
+    EXPECT_NE(riga(file, n).find(parola(tipo)), std::string::npos) << "cell " << o.elementi[0].numero << ": " << riga(file, n);
+    ++con_riga;
+  }
+  EXPECT_GT(con_riga, 700u);
+  EXPECT_LT(del_controllo, 10u);
+  std::size_t stazioni = 0;
+  for (const nodo& st : figlio(dati, "stazioni").elementi) {
+    const nodo& fonte = figlio(st, "fonte");
+    EXPECT_NE(riga(fonte.elementi[0].numero, fonte.elementi[1].numero).find(figlio(st, "nome").testo), std::string::npos)
+        << figlio(st, "nome").testo;
+    ++stazioni;
+  }
+  EXPECT_EQ(stazioni, 45u);
 }
 
 }  // namespace

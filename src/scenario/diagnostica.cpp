@@ -288,6 +288,7 @@ diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
     if (offset != std::string::npos) origine.offset = offset;
   }
   d.origine = origine;
+  if (errore_con_progressiva(f.numero_errore)) d.progressiva = f.progressiva_errore;
   const bool al_suo_posto = origine.file != file_sorgente::nessuno && esiste && origine.offset <= dati.size();
   d.messaggio = rapporto_errore(f.numero_errore, f.progressiva_errore).substr(1) +
                 (al_suo_posto ? cosa_ingombra(f, in, origine.offset) : "") + stazioni_vicine(f) + oltre_il_percorso(f) + posto_per_stazioni(f, t);

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@ struct diagnostica {
   std::string testo_riga;  // the source line around the column: UTF-8, escaped, cut to about 200 characters
   std::string rientro;     // what stands under testo_riga before the caret: blanks and tabs
   origine_errore origine;  // the record pointed at (for the code check's errors, the slowdown's)
+  std::int64_t progressiva = -1;  // the metres the message names ("progressiva P"), -1 when none
 };
 
 // The sources' bytes as the author wrote them (the compiler may delete its

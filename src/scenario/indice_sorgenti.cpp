@@ -29,7 +29,7 @@ struct tipo_record {
 
 constexpr tipo_record record_linea[] = {
     {genere_record::pendenza, "pendenza", nullptr, 2, false, true},
-    {genere_record::pendenza, "curva", nullptr, 2, false, false},  // the plan has its own file
+    {genere_record::curva, "curva", nullptr, 2, false, true},
     {genere_record::montagna, "montagna", nullptr, 3, false, true},
     {genere_record::indicatori_vmax, "indicatori_v", nullptr, 9, false, true},
     {genere_record::cartello, "cartello", "indicat", 1, true, true},

@@ -11,7 +11,7 @@
 // index gives back what the author wrote: the progressive of each object and
 // the profiles as written.
 enum class genere_record {
-  pendenza, montagna, indicatori_vmax, cartello,                               // line file
+  pendenza, curva, montagna, indicatori_vmax, cartello,                        // line file
   velocita, aderenza, segnale, rallentamento, abbattimento, stazione,         // train file
 };
 

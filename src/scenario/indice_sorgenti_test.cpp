@@ -28,7 +28,8 @@ void confronta(const indice_sorgenti& ind, const std::vector<atteso>& attesi) {
 
 // The walk reads items as the compiler does: the general section passed
 // over, keywords found in any case and anywhere in the item, separators
-// skipped, records that place nothing read over, and the file's last item
+// skipped, records that place nothing read over (curves are kept: the
+// page of view shows the line that drew a bend), and the file's last item
 // never examined.
 TEST(IndiceSorgenti, RecordsCarryTheirNumbersAndLines) {
   const std::string linea =
@@ -63,6 +64,7 @@ TEST(IndiceSorgenti, RecordsCarryTheirNumbersAndLines) {
   EXPECT_EQ(ind.treno.riga_interrotta, 0u);
   confronta(ind, {
                      {genere_record::pendenza, false, 7, {9800, -3}, ""},
+                     {genere_record::curva, false, 8, {1000, 300}, ""},
                      {genere_record::montagna, false, 9, {259450, 277950, 11}, ""},
                      {genere_record::indicatori_vmax, false, 10, {5050, 110, 115, 120, 0, 0, 0, 0, 0}, ""},
                      {genere_record::cartello, false, 11, {1700}, "(P.253)"},

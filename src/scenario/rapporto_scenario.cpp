@@ -19,6 +19,14 @@ std::string cella_e_tratto(std::int64_t i) {
          std::to_string((i + 1) * metri_cella) + " m)";
 }
 
+// The entry of stazioni that a cell's value names, nullptr when the value
+// lies outside the table (a damaged file): the value is never trusted.
+const stazione* voce_di(const scenario_compatto& s, std::int32_t k) {
+  return k >= 0 && k < numero_stazioni ? &s.stazioni[static_cast<std::size_t>(k)] : nullptr;
+}
+
+const std::string fuori_tabella = "(voce fuori tabella)";
+
 // What the object is, said with the progressive the author wrote.
 std::string cosa_scritto(const cella& c, const origine_cella& o, const scenario_compatto& s) {
   const record_sorgente& r = *o.r;
@@ -34,9 +42,12 @@ std::string cosa_scritto(const cella& c, const origine_cella& o, const scenario_
     case cella_tavola_distanziometrica:
       return "tavola distanziometrica " + std::to_string(o.tavola) + " del rallentamento a " + metri(p);
     case cella_fine_stazione: {
-      const stazione& st = s.stazioni[static_cast<std::size_t>(c.valore_1 > 0 && c.valore_1 < voce_progressiva_tre ? c.valore_1 : 0)];
-      return "fine della stazione " + utf8_da_1252(st.nome) + " (stazione a " + metri(p) + ", area " +
-             std::to_string(st.inizio) + "-" + std::to_string(st.fine) + " m)";
+      // Only entries 1 to 80 are stations.
+      const stazione* st = c.valore_1 > 0 && c.valore_1 < voce_progressiva_tre ? voce_di(s, c.valore_1) : nullptr;
+      if (!st)
+        return "fine della stazione della voce " + std::to_string(c.valore_1) + " " + fuori_tabella + " (stazione a " + metri(p) + ")";
+      return "fine della stazione " + utf8_da_1252(st->nome) + " (stazione a " + metri(p) + ", area " +
+             std::to_string(st->inizio) + "-" + std::to_string(st->fine) + " m)";
     }
     case cella_codice:
       if (r.numeri[1] != c.valore_1)
@@ -102,10 +113,8 @@ nodo valori_oggetto(const scenario_compatto& s, const cella& c) {
     case cella_cartello_indicatore: {
       n.metti(c.tipo == cella_fine_stazione ? "stazione" : "voce", c.valore_1);
       // The index comes from the file: only a real entry is looked up.
-      if (c.valore_1 >= 0 && c.valore_1 < numero_stazioni)
-        n.metti("testo", utf8_da_1252(s.stazioni[static_cast<std::size_t>(c.valore_1)].nome));
-      else
-        n.metti("testo", std::string("(indice fuori tabella)"));
+      const stazione* voce = voce_di(s, c.valore_1);
+      n.metti("testo", voce ? utf8_da_1252(voce->nome) : fuori_tabella);
       break;
     }
     case cella_codice:

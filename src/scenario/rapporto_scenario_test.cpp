@@ -10,6 +10,7 @@
 #include "content/dati_treno.h"
 #include "content/righe_linea.h"
 #include "model/form1.h"
+#include "output/file_tracciato.h"
 #include "output/memorizza_percorso.h"
 #include "scenario/da_1252.h"
 #include "scenario/rapporto_di_prova.h"
@@ -244,6 +245,123 @@ TEST(RapportoScenario, SourcesThatNoLongerMatchAreNamed) {
   ASSERT_EQ(d.elementi.size(), 2u);
   EXPECT_EQ(d.elementi[0].testo, "cella 70 (3500-3550 m): un segnale che nessun record delle sorgenti mette qui");
   EXPECT_EQ(d.elementi[1].testo.rfind("cella 72 (3600-3650 m): Velstra_Ordoven_318-.txt riga 122 vi mette un segnale, i file compatti hanno una cella libera", 0), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+// The first cell of kind tipo in the compact files of dir.
+std::size_t prima_cella(const fs::path& dir, std::uint8_t tipo) {
+  scenario_compatto s;
+  std::string guasto;
+  EXPECT_TRUE(carica_scenario_compatto(dir, "Velstra_Ordoven", "318", s, guasto)) << guasto;
+  for (std::size_t i = 0; i < s.percorso.size(); ++i)
+    if (s.percorso[i].tipo == tipo) return i;
+  ADD_FAILURE() << "no cell of kind " << int{tipo};
+  return 0;
+}
+
+// A damaged track file whose sign or station-end cell names an entry outside
+// the station table: the report says so and never reads past the table.
+TEST(RapportoScenario, AnIndexOutsideTheStationTableIsSaidSo) {
+  cartella_temporanea dir;
+  const auto f = compila_in(dir.percorso);
+  dati_linea(*f);
+  dati_treno(*f);
+  const fs::path tracciato = f->percorso_di(file_tracciato(*f));
+  const std::string buono = leggi_tutto(tracciato);
+  struct caso {
+    std::uint8_t tipo;
+    std::int16_t voce;
+    std::string testo;        // the text the values show
+    std::string descrizione;  // words the description holds
+  };
+  const caso casi[] = {
+      {cella_cartello_indicatore, 200, "(voce fuori tabella)", "cartello indicatore a "},
+      {cella_cartello_indicatore, -1, "(voce fuori tabella)", "cartello indicatore a "},
+      {cella_cartello_indicatore, -32768, "(voce fuori tabella)", "cartello indicatore a "},
+      {cella_cartello_indicatore, numero_stazioni, "(voce fuori tabella)", "cartello indicatore a "},
+      {cella_fine_stazione, 200, "(voce fuori tabella)", "fine della stazione della voce 200 (voce fuori tabella)"},
+      {cella_fine_stazione, -1, "(voce fuori tabella)", "fine della stazione della voce -1 (voce fuori tabella)"},
+      // The last entry is inside the table: the train number it holds is shown as the text.
+      {cella_cartello_indicatore, numero_stazioni - 1, "318", "cartello indicatore a "},
+  };
+  for (const caso& c : casi) {
+    const std::size_t i = prima_cella(dir.percorso, c.tipo);
+    std::string byte = buono;
+    const auto v = static_cast<std::uint16_t>(c.voce);
+    byte[i * byte_per_cella + 1] = static_cast<char>(v & 0xFF);
+    byte[i * byte_per_cella + 2] = static_cast<char>(v >> 8);
+    scrivi_tutto(tracciato, byte);
+    const nodo r = rapporto_di(dir.percorso, "Velstra_Ordoven", "318");
+    const nodo* o = oggetto_in(r, static_cast<std::int64_t>(i));
+    ASSERT_NE(o, nullptr) << c.voce;
+    EXPECT_EQ(numero(campo(*o, "valori"), c.tipo == cella_fine_stazione ? "stazione" : "voce"), c.voce);
+    EXPECT_EQ(campo(campo(*o, "valori"), "testo").testo, c.testo) << c.voce;
+    EXPECT_NE(campo(*o, "descrizione").testo.find(c.descrizione), std::string::npos) << campo(*o, "descrizione").testo;
+  }
+  scrivi_tutto(tracciato, buono);
+}
+
+}  // namespace
+
+namespace {
+
+// Each kind of cell an author can meet is named in Italian in the report,
+// object by object and in the count by kind; a kind no reader writes (a
+// damaged file) is named by its number. The route and train names written
+// in Windows-1252 come out as UTF-8.
+TEST(RapportoScenario, KindsAndNamesAreSaidInItalian) {
+  struct caso {
+    std::uint8_t tipo;
+    std::string nome;
+  };
+  const caso casi[] = {
+      {cella_segnale, "segnale"},
+      {cella_fine_rallentamento, "fine del rallentamento"},
+      {cella_inizio_rallentamento, "inizio del rallentamento"},
+      {cella_avviso_rallentamento, "avviso di rallentamento"},
+      {cella_tavola_distanziometrica, "tavola distanziometrica"},
+      {cella_indicatore_vmax, "cartello di velocit\xC3\xA0 massima"},
+      {cella_fine_stazione, "fine della stazione"},
+      {cella_segno_montagna, "segno di tratto di montagna"},
+      {cella_codice, "codice di ripetizione segnali"},
+      {cella_codice_senza_valore, "codice senza valore"},
+      {cella_cartello_indicatore, "cartello indicatore"},
+      {7, "oggetto di tipo 7"},
+      {255, "oggetto di tipo 255"},
+  };
+  scenario_compatto s;
+  s.nome_percorso = "Citt\xE0_Alta";
+  s.numero_treno = "318\xB0";
+  s.percorso.resize(2 + std::size(casi));
+  for (std::size_t k = 0; k < std::size(casi); ++k) s.percorso[2 + k].tipo = casi[k].tipo;
+  const nodo r = rapporto_scenario(s);
+  EXPECT_EQ(campo(r, "percorso").testo, "Citt\xC3\xA0_Alta");
+  EXPECT_EQ(campo(r, "treno").testo, "318\xC2\xB0");
+  const nodo& per_tipo = campo(campo(r, "celle"), "per_tipo");
+  for (std::size_t k = 0; k < std::size(casi); ++k) {
+    const caso& c = casi[k];
+    const auto cella = static_cast<std::int64_t>(2 + k);
+    const nodo* o = oggetto_in(r, cella);
+    // A mountain marker leaves its cell free: it is counted, not listed.
+    if (c.tipo == cella_segno_montagna) {
+      EXPECT_EQ(o, nullptr);
+    } else {
+      ASSERT_NE(o, nullptr) << c.nome;
+      EXPECT_EQ(campo(*o, "oggetto").testo, c.nome);
+      EXPECT_NE(campo(*o, "descrizione").testo.find(", " + c.nome), std::string::npos) << campo(*o, "descrizione").testo;
+    }
+    bool contato = false;
+    for (const nodo& t : per_tipo.elementi)
+      if (numero(t, "tipo") == c.tipo) {
+        EXPECT_EQ(campo(t, "nome").testo, c.nome);
+        EXPECT_EQ(numero(t, "quante"), 1);
+        contato = true;
+      }
+    EXPECT_TRUE(contato) << c.nome;
+  }
 }
 
 }  // namespace

@@ -779,7 +779,7 @@
         if (f) { const b = brano(f); b.firstChild.textContent = id + ' \u2014 ' + b.firstChild.textContent; eDettagli.append(b); }
       }
       if (piano) {
-        const curva = ((D.fonti_profili || {}).curva || []).find((r) => o.metro >= r[0] && o.metro <= r[1]);
+        const curva = ((D.fonti_profili || {}).curva || []).find((r) => c >= r[0] && c <= r[1]);
         if (curva) { const b = brano({ file: curva[2], riga: curva[3] }); b.firstChild.textContent = 'curva \u2014 ' + b.firstChild.textContent; eDettagli.append(b); }
       }
     }
