@@ -10,6 +10,8 @@ void sostituisci_file(const std::filesystem::path& file, std::string_view byte) 
   temporaneo += ".tmp~";
   std::FILE* f = std::fopen(temporaneo.c_str(), "wb");
   if (!f) throw errore_file_system(file, std::string("cannot create: ") + std::strerror(errno));
+  // No stream buffer: the bytes go to the system in one write, not copied first.
+  std::setvbuf(f, nullptr, _IONBF, 0);
   std::size_t scritti = byte.empty() ? 0 : std::fwrite(byte.data(), 1, byte.size(), f);
   int errore_scrittura = scritti == byte.size() ? 0 : errno;
   if (std::fflush(f) != 0 && errore_scrittura == 0) errore_scrittura = errno ? errno : EIO;

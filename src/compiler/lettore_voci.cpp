@@ -1,7 +1,6 @@
 #include "compiler/lettore_voci.h"
 
 #include <fstream>
-#include <iterator>
 #include <limits>
 #include <system_error>
 
@@ -42,9 +41,17 @@ void inizia_voce(lettore_voci& in) {
 bool apri_lettore(const std::filesystem::path& file, lettore_voci& in) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(file, ec)) return false;
-  std::ifstream f(file, std::ios::binary);
+  const std::uintmax_t dimensione = std::filesystem::file_size(file, ec);
+  if (ec) return false;
+  // The whole file in one read, straight into a text of its size (no
+  // stream buffer in between).
+  std::ifstream f;
+  f.rdbuf()->pubsetbuf(nullptr, 0);
+  f.open(file, std::ios::binary);
   if (!f) return false;
-  in.dati.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+  in.dati.resize(static_cast<std::size_t>(dimensione));
+  f.read(in.dati.data(), static_cast<std::streamsize>(in.dati.size()));
+  in.dati.resize(static_cast<std::size_t>(f.gcount()));
   in.pos = 0;
   in.inizio_voce = 0;
   return true;

@@ -1,6 +1,8 @@
 #include "output/memorizza_percorso.h"
 
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "compiler/memorizza_dati.h"
 #include "base/errore.h"
@@ -17,7 +19,7 @@ namespace {
 constexpr std::int16_t marca_stazioni = 610;
 constexpr std::int16_t marca_percorso = 5121;
 
-void scrivi(const std::filesystem::path& file, const std::string& byte, std::vector<std::filesystem::path>* scritti) {
+void scrivi(const std::filesystem::path& file, std::string_view byte, std::vector<std::filesystem::path>* scritti) {
   sostituisci_file(file, byte);
   if (scritti) scritti->push_back(file);
 }
@@ -46,8 +48,9 @@ void completa_e_scrivi(Form1& f, std::vector<std::filesystem::path>* scritti) {
   sfondo.orario = codice_gara_st(f);
   marcata.valore_2 = codice_gara_og(f);
 
-  // The model is final: each file is encoded whole before it replaces the old one.
-  if (f.con_planimetria != 0) scrivi(file_piano(f), codifica_piano(f.planimetria), scritti);
+  // The model is final: each file is encoded whole before it replaces the old
+  // one. The plan is encoded in its own slots, so it is gone once written.
+  if (f.con_planimetria != 0) scrivi(file_piano(f), codifica_piano(std::move(f.planimetria)), scritti);
   scrivi(file_scenario(f), codifica_stazioni(f.stazioni), scritti);
   scrivi(file_tracciato(f), codifica_tracciato(f.percorso), scritti);
 }

@@ -110,6 +110,16 @@ std::string leggi_file(const fs::path& file) {
   return byte;
 }
 
+// A compact file of the private folder replaces its namesake in DIR whole:
+// moved over it where both folders share a file system (no copy of its bytes),
+// else read and written anew.
+void porta_in(const fs::path& da, const fs::path& a) {
+  std::error_code ec;
+  fs::rename(da, a, ec);
+  if (!ec) return;
+  sostituisci_file(a, leggi_file(da));
+}
+
 struct esito_compilazione {
   std::optional<std::string> errore;  // the text the run ended with through errore
   std::vector<std::string> file;      // compact files put into DIR, in order
@@ -165,7 +175,7 @@ int compila(const opzioni& o, std::ostream& out, std::ostream& err) {
   }
   // Only files the run wrote reach DIR, each replaced whole.
   for (const fs::path& p : scritti) {
-    sostituisci_file(cartella / p.filename(), leggi_file(p));
+    porta_in(p, cartella / p.filename());
     e.file.push_back(p.filename().string());
   }
 

@@ -132,7 +132,7 @@ nodo rapporto_scenario(const scenario_compatto& s) {
   r.metti("celle", static_cast<std::int64_t>(s.percorso.size()));
   r.metti("segni_montagna", segni_montagna);
   r.metti("oggetti", oggetti);
-  r.metti("punti_planimetria", s.piano ? static_cast<std::int64_t>(s.piano->colonne[0].size()) : 0);
+  r.metti("punti_planimetria", s.piano ? static_cast<std::int64_t>(s.piano->punti()) : 0);
   return r;
 }
 
