@@ -35,8 +35,10 @@ struct caso {
   std::string preparazione;
   std::vector<std::string> comando;
   std::vector<double> secondi;
+  std::vector<double> cpu;  // user + system seconds
   std::vector<double> picco_kb;
-  std::vector<double> rapporti;  // pair by pair against the reference
+  std::vector<double> rapporti;      // pair by pair against the reference
+  std::vector<double> rapporti_cpu;  // the same for the processor time
 };
 
 std::vector<std::string> campi(const std::string& riga, char separatore) {
@@ -65,8 +67,16 @@ void prepara(const caso& c) {
   if (std::system(c.preparazione.c_str()) != 0) fallisci(c.nome + ": preparation failed: " + c.preparazione);
 }
 
-// One timed run: wall seconds and peak resident memory in KiB.
-std::pair<double, double> esegui(const caso& c) {
+struct misura {
+  double secondi;
+  double cpu;
+  double picco_kb;
+};
+
+double in_secondi(const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; }
+
+// One timed run: wall seconds, processor seconds and peak resident memory in KiB.
+misura esegui(const caso& c) {
   std::vector<char*> argv;
   for (const std::string& a : c.comando) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
@@ -88,7 +98,8 @@ std::pair<double, double> esegui(const caso& c) {
   const auto fine = std::chrono::steady_clock::now();
   if (!WIFEXITED(stato) || WEXITSTATUS(stato) != 0)
     fallisci(c.nome + ": command failed (status " + std::to_string(stato) + "): " + c.comando[0]);
-  return {std::chrono::duration<double>(fine - inizio).count(), static_cast<double>(uso.ru_maxrss)};
+  return {std::chrono::duration<double>(fine - inizio).count(), in_secondi(uso.ru_utime) + in_secondi(uso.ru_stime),
+          static_cast<double>(uso.ru_maxrss)};
 }
 
 double mediana(std::vector<double> v) {
@@ -113,7 +124,12 @@ int main(int argc, char** argv) {
     if (riga.empty() || riga[0] == '#') continue;
     const auto f = campi(riga, '\t');
     if (f.size() != 5) fallisci("a case needs 5 tab-separated fields: " + riga);
-    caso c{f[0], f[1], std::atof(f[2].c_str()), f[3], parole(f[4]), {}, {}, {}};
+    caso c;
+    c.nome = f[0];
+    c.riferimento = f[1];
+    c.byte_scritti = std::atof(f[2].c_str());
+    c.preparazione = f[3];
+    c.comando = parole(f[4]);
     if (c.comando.empty()) fallisci(c.nome + ": empty command");
     if (c.riferimento != "-" && !indice.count(c.riferimento)) fallisci(c.nome + ": unknown reference " + c.riferimento);
     indice[c.nome] = casi.size();
@@ -122,36 +138,44 @@ int main(int argc, char** argv) {
 
   // One warm-up round, not counted, then the counted rounds.
   for (int giro = 0; giro <= giri; ++giro) {
-    std::vector<double> tempo(casi.size());
+    std::vector<misura> m(casi.size());
     for (std::size_t k = 0; k < casi.size(); ++k) {
       prepara(casi[k]);
-      const auto [secondi, picco] = esegui(casi[k]);
-      tempo[k] = secondi;
-      if (giro == 0) continue;
-      casi[k].secondi.push_back(secondi);
-      casi[k].picco_kb.push_back(picco);
+      m[k] = esegui(casi[k]);
     }
     if (giro == 0) continue;
-    for (caso& c : casi)
-      if (c.riferimento != "-") c.rapporti.push_back(tempo[static_cast<std::size_t>(&c - casi.data())] /
-                                                     tempo[indice[c.riferimento]]);
+    for (std::size_t k = 0; k < casi.size(); ++k) {
+      caso& c = casi[k];
+      c.secondi.push_back(m[k].secondi);
+      c.cpu.push_back(m[k].cpu);
+      c.picco_kb.push_back(m[k].picco_kb);
+      if (c.riferimento == "-") continue;
+      const misura& r = m[indice[c.riferimento]];
+      c.rapporti.push_back(m[k].secondi / r.secondi);
+      c.rapporti_cpu.push_back(r.cpu > 0 ? m[k].cpu / r.cpu : 0);
+    }
   }
 
-  std::printf("%d interleaved rounds after one warm-up; medians; ratio = median of the round-by-round ratios\n\n",
+  std::printf("%d interleaved rounds after one warm-up; medians; a ratio is the median of the round-by-round\n"
+              "ratios to the case it names; cpu = user + system time of the process; peak = its max RSS\n\n",
               giri);
-  std::printf("%-26s %10s %10s %-18s %10s %10s %12s\n", "case", "time ms", "min-max", "ratio", "peak MB",
-              "written MB", "peak/written");
+  std::printf("%-18s %8s %12s %7s %8s %7s %-12s %7s %10s %6s\n", "case", "wall ms", "min-max", "ratio", "cpu ms",
+              "ratio", "", "peak MB", "written MB", "peak/w");
   for (const caso& c : casi) {
     const auto [mi, ma] = std::minmax_element(c.secondi.begin(), c.secondi.end());
     char intervallo[40];
     std::snprintf(intervallo, sizeof intervallo, "%.1f-%.1f", *mi * 1e3, *ma * 1e3);
-    char rapporto[40] = "";
-    if (c.riferimento != "-")
-      std::snprintf(rapporto, sizeof rapporto, "%.2fx %s", mediana(c.rapporti), c.riferimento.c_str());
+    char rapporto[16] = "", rapporto_cpu[16] = "";
+    if (c.riferimento != "-") {
+      std::snprintf(rapporto, sizeof rapporto, "%.2fx", mediana(c.rapporti));
+      std::snprintf(rapporto_cpu, sizeof rapporto_cpu, "%.2fx", mediana(c.rapporti_cpu));
+    }
+    const std::string di = c.riferimento == "-" ? "" : "of " + c.riferimento;
     const double picco_mb = mediana(c.picco_kb) * 1024 / 1e6;
     const double scritti_mb = c.byte_scritti / 1e6;
-    std::printf("%-26s %10.2f %10s %-18s %10.1f %10.2f %12.2f\n", c.nome.c_str(), mediana(c.secondi) * 1e3,
-                intervallo, rapporto, picco_mb, scritti_mb, scritti_mb > 0 ? picco_mb / scritti_mb : 0.0);
+    std::printf("%-18s %8.2f %12s %7s %8.2f %7s %-12s %7.1f %10.2f %6.2f\n", c.nome.c_str(), mediana(c.secondi) * 1e3,
+                intervallo, rapporto, mediana(c.cpu) * 1e3, rapporto_cpu, di.c_str(), picco_mb, scritti_mb,
+                scritti_mb > 0 ? picco_mb / scritti_mb : 0.0);
   }
   return 0;
 }

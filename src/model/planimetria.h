@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "model/blocco_byte.h"
+#include "base/blocco_byte.h"
 
 // One element of the plan: empty (never computed), a 16-bit integer (the
 // seeds) or a 64-bit real (every computed point). The tag travels into the
@@ -50,7 +50,7 @@ class tabella_piano {
   // Every value empty, metres 0 to lunghezza_estesa.
   void crea(std::int32_t lunghezza_estesa) {
     metri_ = static_cast<std::size_t>(lunghezza_estesa) + 1;
-    caselle_ = blocco_byte(2 * metri_ * byte_per_casella);
+    caselle_ = blocco_byte::da_riempire(2 * metri_ * byte_per_casella);
   }
   void elimina() {
     caselle_ = blocco_byte();

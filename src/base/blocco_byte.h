@@ -16,6 +16,9 @@ class blocco_byte {
   explicit blocco_byte(std::size_t n) : dati_(n ? static_cast<char*>(std::calloc(n, 1)) : nullptr), n_(n) {
     if (n && !dati_) throw std::bad_alloc();
   }
+  // A block about to be written through: its pages are made ready in one go
+  // where the system allows it, rather than one fault at a time on first write.
+  static blocco_byte da_riempire(std::size_t n);
   blocco_byte(blocco_byte&& altro) noexcept
       : dati_(std::exchange(altro.dati_, nullptr)), n_(std::exchange(altro.n_, 0)) {}
   blocco_byte& operator=(blocco_byte&& altro) noexcept {
