@@ -1,10 +1,6 @@
 #pragma once
 #include <cstddef>
-#include <cstdlib>
-#include <cstring>
-#include <new>
 #include <string_view>
-#include <utility>
 
 // Bytes in one allocation of their own, all zero when made. A large block
 // comes from fresh pages of the system, so making it costs nothing until its
@@ -13,31 +9,19 @@
 class blocco_byte {
  public:
   blocco_byte() = default;
-  explicit blocco_byte(std::size_t n) : dati_(n ? static_cast<char*>(std::calloc(n, 1)) : nullptr), n_(n) {
-    if (n && !dati_) throw std::bad_alloc();
-  }
-  // A block about to be written through: its pages are made ready in one go
-  // where the system allows it, rather than one fault at a time on first write.
+  explicit blocco_byte(std::size_t n);
+  // A block about to be written through. Where the system allows it, a large
+  // one is given its own pages, whole 2 MiB pages where they fit, made ready
+  // in one go: first writes then cost no fault per 4 KiB page (on a virtual
+  // machine each such fault is dear).
   static blocco_byte da_riempire(std::size_t n);
-  blocco_byte(blocco_byte&& altro) noexcept
-      : dati_(std::exchange(altro.dati_, nullptr)), n_(std::exchange(altro.n_, 0)) {}
-  blocco_byte& operator=(blocco_byte&& altro) noexcept {
-    if (this != &altro) {
-      std::free(dati_);
-      dati_ = std::exchange(altro.dati_, nullptr);
-      n_ = std::exchange(altro.n_, 0);
-    }
-    return *this;
-  }
+
+  blocco_byte(blocco_byte&& altro) noexcept;
+  blocco_byte& operator=(blocco_byte&& altro) noexcept;
   // A copy is a block of its own with the same bytes.
-  blocco_byte(const blocco_byte& altro) : blocco_byte(altro.n_) {
-    if (n_) std::memcpy(dati_, altro.dati_, n_);
-  }
-  blocco_byte& operator=(const blocco_byte& altro) {
-    if (this != &altro) *this = blocco_byte(altro);
-    return *this;
-  }
-  ~blocco_byte() { std::free(dati_); }
+  blocco_byte(const blocco_byte& altro);
+  blocco_byte& operator=(const blocco_byte& altro);
+  ~blocco_byte() { libera(); }
 
   char* data() { return dati_; }
   const char* data() const { return dati_; }
@@ -46,19 +30,14 @@ class blocco_byte {
   operator std::string_view() const { return vista(); }
 
   // Keeps the first n bytes (n no more than the size) and gives the rest back.
-  void accorcia(std::size_t n) {
-    if (n >= n_) return;
-    if (n == 0) {
-      std::free(std::exchange(dati_, nullptr));
-    } else if (void* minore = std::realloc(dati_, n)) {
-      dati_ = static_cast<char*>(minore);
-    }
-    n_ = n;
-  }
+  void accorcia(std::size_t n);
 
   friend bool operator==(const blocco_byte& a, std::string_view b) { return a.vista() == b; }
 
  private:
+  void libera();
+
   char* dati_ = nullptr;
   std::size_t n_ = 0;
+  std::size_t pagine_ = 0;  // bytes of the pages of its own, 0 for a block of the heap
 };

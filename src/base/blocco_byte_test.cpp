@@ -8,7 +8,7 @@
 namespace {
 
 TEST(BloccoByte, MadeZeroShortenedKeepingItsFirstBytes) {
-  for (const std::size_t n : {std::size_t{2}, std::size_t{5000}, std::size_t{3} << 20}) {
+  for (const std::size_t n : {std::size_t{2}, std::size_t{5000}, std::size_t{3} << 20, (std::size_t{4} << 20) + 7}) {
     blocco_byte b = blocco_byte::da_riempire(n);
     ASSERT_EQ(b.size(), n);
     EXPECT_EQ(b.vista(), std::string(n, '\0')) << n;
