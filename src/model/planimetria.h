@@ -87,8 +87,9 @@ class tabella_piano {
     scrivi_reale(s + 2, v);
   }
 
-  // The slots, for the plan file's encoder.
+  // The slots, for the plan file's encoder, and the tag a slot starts with.
   const blocco_byte& caselle() const { return caselle_; }
+  static tag_piano tag_della_casella(const char* s) { return static_cast<tag_piano>(leggi_u16(s)); }
   // Hands the slots over; the plan no longer exists afterwards.
   blocco_byte cedi_caselle() {
     metri_ = 0;

@@ -7,9 +7,7 @@
 namespace {
 constexpr std::size_t casella = tabella_piano::byte_per_casella;
 
-tag_piano tag_in(const char* s) {
-  return static_cast<tag_piano>(static_cast<unsigned char>(s[0]) | (static_cast<unsigned char>(s[1]) << 8));
-}
+tag_piano tag_in(const char* s) { return tabella_piano::tag_della_casella(s); }
 
 // Copies the values of the slots at da (valori of them) to a, each value its
 // tag and payload without the slot's unused bytes, and returns the bytes
