@@ -32,9 +32,7 @@ sanitize: deps
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
 bench: deps
-	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVELSTRA_TESTS=OFF -DVELSTRA_BENCH=ON >/dev/null
-	cmake --build build-bench -j $(JOBS) --target velstra_bench
-	./build-bench/velstra_bench
+	JOBS=$(JOBS) bash bench/run
 
 fuzz:
 	bash tools/fuzz.sh $(or $(FUZZ_SECONDS),60)

@@ -11,29 +11,36 @@ struct punto {
   double y;
 };
 
-punto punto_a(const tabella_piano& t, std::int32_t m) { return {t(m, 0).numero(), t(m, 1).numero()}; }
+// The walk from the cursor on: the last two points are carried from one metre
+// to the next, so each metre reads nothing back from the table.
+struct cammino {
+  tabella_piano& t;
+  punto prima;
+  punto ultimo;
 
-void scrivi_punto(tabella_piano& t, std::int32_t m, punto p) {
-  t(m, 0) = valore_piano::da_reale(p.x);
-  t(m, 1) = valore_piano::da_reale(p.y);
-}
+  cammino(tabella_piano& tabella, std::int32_t cursore)
+      : t(tabella),
+        prima{t.numero(cursore - 2, 0), t.numero(cursore - 2, 1)},
+        ultimo{t.numero(cursore - 1, 0), t.numero(cursore - 1, 1)} {}
 
-// P(m) from the step (dx, dy) = P(m-1) - P(m-2). Inside a curve the new step
-// is formed first and then added: that order fixes the rounding of every
-// point, so it must not be rearranged.
-void calcola_punto(tabella_piano& t, std::int32_t m, double k, bool in_curva) {
-  punto prima = punto_a(t, m - 2);
-  punto ultimo = punto_a(t, m - 1);
-  double dx = ultimo.x - prima.x;
-  double dy = ultimo.y - prima.y;
-  if (in_curva) {
-    double nuovo_dx = dx + k * dy;
-    double nuovo_dy = dy - k * dx;
-    dx = nuovo_dx;
-    dy = nuovo_dy;
+  // P(m) from the step (dx, dy) = P(m-1) - P(m-2). Inside a curve the new
+  // step is formed first and then added: that order fixes the rounding of
+  // every point, so it must not be rearranged.
+  void calcola_punto(std::int32_t m, double k, bool in_curva) {
+    double dx = ultimo.x - prima.x;
+    double dy = ultimo.y - prima.y;
+    if (in_curva) {
+      double nuovo_dx = dx + k * dy;
+      double nuovo_dy = dy - k * dx;
+      dx = nuovo_dx;
+      dy = nuovo_dy;
+    }
+    prima = ultimo;
+    ultimo = {ultimo.x + dx, ultimo.y + dy};
+    t.metti_reale(m, 0, ultimo.x);
+    t.metti_reale(m, 1, ultimo.y);
   }
-  scrivi_punto(t, m, {ultimo.x + dx, ultimo.y + dy});
-}
+};
 
 bool contiene(std::string_view testo, char c) { return testo.find(c) != std::string_view::npos; }
 
@@ -41,10 +48,10 @@ bool contiene(std::string_view testo, char c) { return testo.find(c) != std::str
 
 void semina_piano(Form1& f, std::int32_t& cursore) {
   tabella_piano& t = f.planimetria;
-  t(0, 0) = valore_piano::da_intero(0);
-  t(0, 1) = valore_piano::da_intero(0);
-  t(1, 0) = valore_piano::da_intero(0);
-  t(1, 1) = valore_piano::da_intero(1);
+  t.metti(0, 0, valore_piano::da_intero(0));
+  t.metti(0, 1, valore_piano::da_intero(0));
+  t.metti(1, 0, valore_piano::da_intero(0));
+  t.metti(1, 1, valore_piano::da_intero(1));
   cursore = 2;
 }
 
@@ -70,13 +77,15 @@ esito_curva aggiungi_curva(Form1& f, std::int32_t& cursore, std::int32_t p, std:
   std::int64_t ultimo_calcolato = std::max<std::int64_t>(p, fine);
   if (ultimo_calcolato > f.planimetria.ultimo_metro()) return esito_curva::oltre_la_tabella;
 
+  if (cursore > p && cursore > fine) return esito_curva::fatta;
+  cammino c(f.planimetria, cursore);
   while (cursore <= p) {
-    calcola_punto(f.planimetria, cursore, 0.0, false);
+    c.calcola_punto(cursore, 0.0, false);
     ++cursore;
     if (cursore > ultimo_metro_curve) return esito_curva::oltre_il_limite;
   }
   while (cursore <= fine) {
-    calcola_punto(f.planimetria, cursore, *k, true);
+    c.calcola_punto(cursore, *k, true);
     ++cursore;
     if (cursore > ultimo_metro_curve) return esito_curva::oltre_il_limite;
   }
@@ -85,8 +94,10 @@ esito_curva aggiungi_curva(Form1& f, std::int32_t& cursore, std::int32_t p, std:
 
 void estendi_piano(Form1& f, std::int32_t& cursore) {
   std::int32_t ultimo = f.planimetria.ultimo_metro() - 2;
+  if (cursore > ultimo) return;
+  cammino c(f.planimetria, cursore);
   while (cursore <= ultimo) {
-    calcola_punto(f.planimetria, cursore, 0.0, false);
+    c.calcola_punto(cursore, 0.0, false);
     ++cursore;
   }
 }

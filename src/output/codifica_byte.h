@@ -2,37 +2,45 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
 // Byte encoders and decoders of the compact files: little-endian, packed, one
-// put/get pair per width. A put appends to the output; a get reads at the
+// put/get pair per width. A put writes at the cursor into a buffer already
+// made at the file's full size and moves the cursor on; a get reads at the
 // cursor, moves it on, and refuses (returns false, cursor unmoved) when the
 // bytes left are too few, so a decoder never reads past the end.
 
-inline void metti_u8(std::string& dst, std::uint8_t v) { dst.push_back(static_cast<char>(v)); }
+inline void metti_u8(char*& p, std::uint8_t v) { *p++ = static_cast<char>(v); }
 
-inline void metti_u16(std::string& dst, std::uint16_t v) {
-  metti_u8(dst, static_cast<std::uint8_t>(v & 0xFFu));
-  metti_u8(dst, static_cast<std::uint8_t>(v >> 8));
+inline void metti_u16(char*& p, std::uint16_t v) {
+  p[0] = static_cast<char>(v & 0xFFu);
+  p[1] = static_cast<char>(v >> 8);
+  p += 2;
 }
 
-inline void metti_i16(std::string& dst, std::int16_t v) { metti_u16(dst, static_cast<std::uint16_t>(v)); }
+inline void metti_i16(char*& p, std::int16_t v) { metti_u16(p, static_cast<std::uint16_t>(v)); }
 
-inline void metti_u32(std::string& dst, std::uint32_t v) {
-  metti_u16(dst, static_cast<std::uint16_t>(v & 0xFFFFu));
-  metti_u16(dst, static_cast<std::uint16_t>(v >> 16));
+inline void metti_u32(char*& p, std::uint32_t v) {
+  metti_u16(p, static_cast<std::uint16_t>(v & 0xFFFFu));
+  metti_u16(p, static_cast<std::uint16_t>(v >> 16));
 }
 
-inline void metti_i32(std::string& dst, std::int32_t v) { metti_u32(dst, static_cast<std::uint32_t>(v)); }
+inline void metti_i32(char*& p, std::int32_t v) { metti_u32(p, static_cast<std::uint32_t>(v)); }
 
-inline void metti_u64(std::string& dst, std::uint64_t v) {
-  metti_u32(dst, static_cast<std::uint32_t>(v & 0xFFFFFFFFu));
-  metti_u32(dst, static_cast<std::uint32_t>(v >> 32));
+inline void metti_u64(char*& p, std::uint64_t v) {
+  metti_u32(p, static_cast<std::uint32_t>(v & 0xFFFFFFFFu));
+  metti_u32(p, static_cast<std::uint32_t>(v >> 32));
 }
 
 // IEEE 754 binary64, every bit kept (NaN payloads and the sign of zero too).
-inline void metti_f64(std::string& dst, double v) { metti_u64(dst, std::bit_cast<std::uint64_t>(v)); }
+inline void metti_f64(char*& p, double v) { metti_u64(p, std::bit_cast<std::uint64_t>(v)); }
+
+inline void metti_byte(char*& p, std::string_view byte) {
+  if (!byte.empty()) std::memcpy(p, byte.data(), byte.size());
+  p += byte.size();
+}
 
 struct cursore_byte {
   std::string_view dati;

@@ -12,42 +12,48 @@ using namespace std::string_literals;
 
 struct caso_codifica {
   const char* nome;
-  std::function<void(std::string&)> metti;
+  std::function<void(char*&)> metti;
   std::string atteso;
 };
 
 TEST(CodificaByte, WritesLittleEndianTwosComplement) {
   const caso_codifica casi[] = {
-      {"u8", [](std::string& d) { metti_u8(d, 0xFE); }, "\xFE"},
-      {"u16", [](std::string& d) { metti_u16(d, 0x1234); }, "\x34\x12"},
-      {"u16 max", [](std::string& d) { metti_u16(d, 0xFFFF); }, "\xFF\xFF"},
-      {"i16 610", [](std::string& d) { metti_i16(d, 610); }, "\x62\x02"},
-      {"i16 5121", [](std::string& d) { metti_i16(d, 5121); }, "\x01\x14"},
-      {"i16 -2", [](std::string& d) { metti_i16(d, -2); }, "\xFE\xFF"},
-      {"i16 min", [](std::string& d) { metti_i16(d, std::numeric_limits<std::int16_t>::min()); }, "\x00\x80"s},
-      {"i32", [](std::string& d) { metti_i32(d, 0x01020304); }, "\x04\x03\x02\x01"},
-      {"i32 -1", [](std::string& d) { metti_i32(d, -1); }, "\xFF\xFF\xFF\xFF"},
-      {"i32 min", [](std::string& d) { metti_i32(d, std::numeric_limits<std::int32_t>::min()); }, "\x00\x00\x00\x80"s},
-      {"f64 1.0", [](std::string& d) { metti_f64(d, 1.0); }, "\x00\x00\x00\x00\x00\x00\xF0\x3F"s},
-      {"f64 -2.5", [](std::string& d) { metti_f64(d, -2.5); }, "\x00\x00\x00\x00\x00\x00\x04\xC0"s},
-      {"f64 -0.0", [](std::string& d) { metti_f64(d, -0.0); }, "\x00\x00\x00\x00\x00\x00\x00\x80"s},
+      {"u8", [](char*& d) { metti_u8(d, 0xFE); }, "\xFE"},
+      {"u16", [](char*& d) { metti_u16(d, 0x1234); }, "\x34\x12"},
+      {"u16 max", [](char*& d) { metti_u16(d, 0xFFFF); }, "\xFF\xFF"},
+      {"i16 610", [](char*& d) { metti_i16(d, 610); }, "\x62\x02"},
+      {"i16 5121", [](char*& d) { metti_i16(d, 5121); }, "\x01\x14"},
+      {"i16 -2", [](char*& d) { metti_i16(d, -2); }, "\xFE\xFF"},
+      {"i16 min", [](char*& d) { metti_i16(d, std::numeric_limits<std::int16_t>::min()); }, "\x00\x80"s},
+      {"i32", [](char*& d) { metti_i32(d, 0x01020304); }, "\x04\x03\x02\x01"},
+      {"i32 -1", [](char*& d) { metti_i32(d, -1); }, "\xFF\xFF\xFF\xFF"},
+      {"i32 min", [](char*& d) { metti_i32(d, std::numeric_limits<std::int32_t>::min()); }, "\x00\x00\x00\x80"s},
+      {"f64 1.0", [](char*& d) { metti_f64(d, 1.0); }, "\x00\x00\x00\x00\x00\x00\xF0\x3F"s},
+      {"f64 -2.5", [](char*& d) { metti_f64(d, -2.5); }, "\x00\x00\x00\x00\x00\x00\x04\xC0"s},
+      {"f64 -0.0", [](char*& d) { metti_f64(d, -0.0); }, "\x00\x00\x00\x00\x00\x00\x00\x80"s},
   };
   for (const auto& c : casi) {
-    std::string d = "X";  // appends after what is there
-    c.metti(d);
-    EXPECT_EQ(d, "X" + c.atteso) << c.nome;
+    // Written after one byte of a filled buffer: the bytes around stay as they were.
+    std::string d(12, 'X');
+    char* p = d.data() + 1;
+    c.metti(p);
+    EXPECT_EQ(p, d.data() + 1 + c.atteso.size()) << c.nome;
+    EXPECT_EQ(d, "X" + c.atteso + std::string(11 - c.atteso.size(), 'X')) << c.nome;
   }
 }
 
 TEST(CodificaByte, ReadsBackWhatWasWrittenBitForBit) {
-  std::string d;
-  metti_u8(d, 200);
-  metti_i16(d, -12345);
-  metti_u16(d, 65000);
-  metti_i32(d, -2000000000);
+  std::string d(1 + 2 + 2 + 4 + 8 + 8 + 3, '\0');
+  char* p = d.data();
+  metti_u8(p, 200);
+  metti_i16(p, -12345);
+  metti_u16(p, 65000);
+  metti_i32(p, -2000000000);
   const double nan_con_dati = std::bit_cast<double>(std::uint64_t{0x7FF8000000000123});
-  metti_f64(d, nan_con_dati);
-  metti_f64(d, 0.1);
+  metti_f64(p, nan_con_dati);
+  metti_f64(p, 0.1);
+  metti_byte(p, "abc");
+  ASSERT_EQ(p, d.data() + d.size());
 
   cursore_byte in{d};
   std::uint8_t a = 0;
@@ -61,6 +67,8 @@ TEST(CodificaByte, ReadsBackWhatWasWrittenBitForBit) {
   ASSERT_TRUE(prendi_i32(in, e));
   ASSERT_TRUE(prendi_f64(in, g));
   ASSERT_TRUE(prendi_f64(in, h));
+  in.pos += 3;
+  EXPECT_EQ(d.substr(d.size() - 3), "abc");
   EXPECT_EQ(a, 200);
   EXPECT_EQ(b, -12345);
   EXPECT_EQ(c, 65000);

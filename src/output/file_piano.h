@@ -1,5 +1,4 @@
 #pragma once
-#include <string>
 #include <string_view>
 
 #include "model/planimetria.h"
@@ -7,8 +6,13 @@
 
 // The plan file: every first coordinate (metre 0 upward), then every second
 // one. Each value is a 16-bit tag and its payload: tag 0 empty (no payload),
-// 2 a 16-bit integer, 5 a 64-bit real.
-std::string codifica_piano(const tabella_piano& piano);
+// 2 a 16-bit integer, 5 a 64-bit real. The bytes come in one block of the
+// file's size.
+blocco_byte codifica_piano(const tabella_piano& piano);
+
+// The same bytes, made in the plan's own slots: the plan is handed over and no
+// longer exists afterwards, and no second copy of its bytes is ever made.
+blocco_byte codifica_piano(tabella_piano&& piano);
 
 // Walks the file value by value. Refuses an unknown tag, a value cut short and
 // an odd number of values (the two coordinates come in equal numbers). piano

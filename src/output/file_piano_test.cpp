@@ -4,6 +4,7 @@
 
 #include <array>
 #include <random>
+#include <utility>
 
 namespace {
 
@@ -13,11 +14,11 @@ using namespace std::string_literals;
 tabella_piano piano_piccolo() {
   tabella_piano p;
   p.crea(2);
-  p(0, 0) = valore_piano::da_intero(0);
-  p(0, 1) = valore_piano::da_intero(0);
-  p(1, 0) = valore_piano::da_intero(0);
-  p(1, 1) = valore_piano::da_intero(1);
-  p(2, 0) = valore_piano::da_reale(-2.5);
+  p.metti(0, 0, valore_piano::da_intero(0));
+  p.metti(0, 1, valore_piano::da_intero(0));
+  p.metti(1, 0, valore_piano::da_intero(0));
+  p.metti(1, 1, valore_piano::da_intero(1));
+  p.metti(2, 0, valore_piano::da_reale(-2.5));
   return p;
 }
 
@@ -86,9 +87,12 @@ TEST(FilePiano, AnythingThatDecodesReencodesToTheSameBytes) {
     const int valori = 2 * static_cast<int>(gen() % 6);
     for (int v = 0; v < valori; ++v) {
       const std::uint16_t tag = std::array<std::uint16_t, 3>{0, 2, 5}[gen() % 3];
-      metti_u16(byte, tag);
-      if (tag == 2) metti_i16(byte, static_cast<std::int16_t>(gen()));
-      if (tag == 5) metti_u64(byte, (static_cast<std::uint64_t>(gen()) << 32) | gen());
+      char valore[10];
+      char* p = valore;
+      metti_u16(p, tag);
+      if (tag == 2) metti_i16(p, static_cast<std::int16_t>(gen()));
+      if (tag == 5) metti_u64(p, (static_cast<std::uint64_t>(gen()) << 32) | gen());
+      byte.append(valore, p);
     }
     if (prova % 3 == 1 && !byte.empty()) byte[gen() % byte.size()] = static_cast<char>(gen());
     if (prova % 3 == 2) byte.resize(gen() % (byte.size() + 1));
@@ -96,6 +100,9 @@ TEST(FilePiano, AnythingThatDecodesReencodesToTheSameBytes) {
     if (!decodifica_piano(byte, letto).valido) continue;
     ++accettati;
     EXPECT_TRUE(codifica_piano(letto) == byte) << "trial " << prova;
+    // Encoded in the plan's own slots: the same bytes, and the plan is gone.
+    EXPECT_TRUE(codifica_piano(std::move(letto)) == byte) << "trial " << prova;
+    EXPECT_FALSE(letto.esiste());
   }
   EXPECT_GT(accettati, 100);
 }

@@ -6,17 +6,20 @@
 #include "base/stato.h"
 
 namespace {
-void codifica_voce(std::string& dst, const stazione& s, std::size_t indice) {
+void controlla_nome(const stazione& s, std::size_t indice) {
   if (s.nome.size() > std::numeric_limits<std::uint16_t>::max())
     interrompi(stato::valore("nome della voce " + std::to_string(indice) + " di " + std::to_string(s.nome.size()) +
                               " byte, oltre 65535"));
+}
+
+void codifica_voce(char*& dst, const stazione& s) {
   metti_u8(dst, s.tipo);
   metti_i32(dst, s.inizio);
   metti_i32(dst, s.fine);
   metti_i32(dst, s.progressiva);
   metti_u8(dst, s.campo_5);
   metti_u16(dst, static_cast<std::uint16_t>(s.nome.size()));
-  dst += s.nome;
+  metti_byte(dst, s.nome);
   metti_i16(dst, s.campo_7);
   metti_i16(dst, s.campo_8);
   metti_i16(dst, s.campo_9);
@@ -82,11 +85,14 @@ esito_decodifica decodifica_voce(cursore_byte& in, std::size_t indice, stazione&
 }  // namespace
 
 std::string codifica_stazioni(const tabella_stazioni& stazioni) {
-  std::string byte;
   std::size_t totale = 0;
-  for (const stazione& s : stazioni) totale += byte_fissi_per_voce + s.nome.size();
-  byte.reserve(totale);
-  for (std::size_t e = 0; e < stazioni.size(); ++e) codifica_voce(byte, stazioni[e], e);
+  for (std::size_t e = 0; e < stazioni.size(); ++e) {
+    controlla_nome(stazioni[e], e);
+    totale += byte_fissi_per_voce + stazioni[e].nome.size();
+  }
+  std::string byte(totale, '\0');
+  char* p = byte.data();
+  for (const stazione& s : stazioni) codifica_voce(p, s);
   return byte;
 }
 

@@ -1,7 +1,7 @@
 #include "output/file_tracciato.h"
 
 namespace {
-void codifica_cella(std::string& dst, const cella& c) {
+void codifica_cella(char*& dst, const cella& c) {
   metti_u8(dst, c.tipo);
   metti_i16(dst, c.valore_1);
   metti_i16(dst, c.valore_2);
@@ -17,9 +17,9 @@ void codifica_cella(std::string& dst, const cella& c) {
 }  // namespace
 
 std::string codifica_tracciato(const std::vector<cella>& percorso) {
-  std::string byte;
-  byte.reserve(percorso.size() * byte_per_cella);
-  for (const cella& c : percorso) codifica_cella(byte, c);
+  std::string byte(percorso.size() * byte_per_cella, '\0');
+  char* p = byte.data();
+  for (const cella& c : percorso) codifica_cella(p, c);
   return byte;
 }
 

@@ -1,6 +1,8 @@
 #include "output/memorizza_percorso.h"
 
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "compiler/memorizza_dati.h"
 #include "base/errore.h"
@@ -16,7 +18,7 @@ namespace {
 constexpr std::int16_t marca_stazioni = 610;
 constexpr std::int16_t marca_percorso = 5121;
 
-void scrivi(Form1& f, const std::string& file, const std::string& byte, std::vector<std::string>* scritti) {
+void scrivi(Form1& f, const std::string& file, std::string_view byte, std::vector<std::string>* scritti) {
   verifica(f.cartella->sostituisci(file, byte));
   if (scritti) scritti->push_back(file);
 }
@@ -45,8 +47,9 @@ void completa_e_scrivi(Form1& f, std::vector<std::string>* scritti) {
   sfondo.orario = codice_gara_st(f);
   marcata.valore_2 = codice_gara_og(f);
 
-  // The model is final: each file is encoded whole before it replaces the old one.
-  if (f.con_planimetria != 0) scrivi(f, file_piano(f), codifica_piano(f.planimetria), scritti);
+  // The model is final: each file is encoded whole before it replaces the old
+  // one. The plan is encoded in its own slots, so it is gone once written.
+  if (f.con_planimetria != 0) scrivi(f, file_piano(f), codifica_piano(std::move(f.planimetria)), scritti);
   scrivi(f, file_scenario(f), codifica_stazioni(f.stazioni), scritti);
   scrivi(f, file_tracciato(f), codifica_tracciato(f.percorso), scritti);
 }

@@ -17,5 +17,6 @@ void memorizza_percorso(Form1& f, std::int32_t j, std::vector<std::string>* scri
 // The part after reading, on a model that has its cell array (cells 0 and 1
 // at least): code check, marks 610 / 5121 (errore "1250" when a slot is
 // taken), identification codes (errore "1251"), then the plan file when
-// con_planimetria is non-zero, the scenario file and the track file.
+// con_planimetria is non-zero, the scenario file and the track file. The plan
+// is handed to its file: f.planimetria no longer exists once it is written.
 void completa_e_scrivi(Form1& f, std::vector<std::string>* scritti = nullptr);

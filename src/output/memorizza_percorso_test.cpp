@@ -36,9 +36,9 @@ struct CompletaEScrivi : ::testing::Test {
     f->percorso.assign(41, cella{});
     f->lunghezza_estesa = 3;
     f->planimetria.crea(3);
-    f->planimetria(0, 0) = valore_piano::da_intero(0);
-    f->planimetria(1, 1) = valore_piano::da_intero(1);
-    f->planimetria(2, 0) = valore_piano::da_reale(0.5);
+    f->planimetria.metti(0, 0, valore_piano::da_intero(0));
+    f->planimetria.metti(1, 1, valore_piano::da_intero(1));
+    f->planimetria.metti(2, 0, valore_piano::da_reale(0.5));
   }
 
   std::vector<std::string> compatti() const { return {file_piano(*f), file_scenario(*f), file_tracciato(*f)}; }

@@ -292,7 +292,7 @@ nodo rapporto_scenario(const scenario_compatto& s, const indice_sorgenti& ind) {
   }
   nodo piano;
   piano.metti("presente", std::string(s.piano ? "si" : "no"));
-  if (s.piano) piano.metti("punti", static_cast<std::int64_t>(s.piano->colonne[0].size()));
+  if (s.piano) piano.metti("punti", static_cast<std::int64_t>(s.piano->punti()));
   r.metti("planimetria", piano);
   return r;
 }
