@@ -12,6 +12,7 @@
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
 #include "scenario/argomenti_scenario.h"
+#include "scenario/cartella_compilazione.h"
 #include "scenario/diagnostica.h"
 #include "scenario/nomi_scenario.h"
 #include "scenario/testo_json.h"
@@ -111,27 +112,21 @@ int compila(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
   }
   const testi_sorgente testi = leggi_sorgenti(cartella, *f);
   std::vector<diagnostica> voci = avvisi_sorgenti(*f, testi, !senza_piano);
-  // The compiler reads and deletes its source files: it gets copies in memory.
-  cartella_memoria copia;
-  if (testi.linea_esiste) verifica(copia.sostituisci(file_linea(*f), testi.linea));
-  if (testi.treno_esiste) verifica(copia.sostituisci(file_treno(*f), testi.treno));
+  // The compiler reads and deletes its source files: it gets copies in
+  // memory, and its compact files go straight into DIR.
+  cartella_compilazione copia(cartella);
+  if (testi.linea_esiste) verifica(copia.metti_sorgente(file_linea(*f), testi.linea));
+  if (testi.treno_esiste) verifica(copia.metti_sorgente(file_treno(*f), testi.treno));
   f->cartella = &copia;
 
   esito_compilazione e;
-  std::vector<std::string> scritti;
   try {
-    memorizza_percorso(*f, senza_piano ? 0 : 1, &scritti);
+    memorizza_percorso(*f, senza_piano ? 0 : 1);
   } catch (const interruzione& fine) {
     if (fine.s.genere() != genere_stato::errore) throw;
     e.errore = fine.s.testo();
   }
-  // Only files the run wrote reach DIR, each replaced whole.
-  for (const std::string& nome : scritti) {
-    std::string byte;
-    verifica(copia.leggi(nome, byte));
-    verifica(cartella.sostituisci(nome, byte));
-    e.file.push_back(nome);
-  }
+  e.file = copia.scritti();
   if (e.errore) voci.push_back(diagnostica_fine(*f, *e.errore, testi));
   else if (f->numero_errore != 0) voci.push_back(diagnostica_errore(*f, testi));
 
