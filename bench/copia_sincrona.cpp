@@ -1,28 +1,27 @@
 // The floor of a durable run: copies the files named into the last argument's
-// folder, each written in one call and flushed to the disk with fsync, then
+// folder, each flushed to the disk with fsync, then
 // the folder flushed, as the program's disk folder does with what it writes.
 //   copia_sincrona FILE... DIR
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 namespace {
+// Through one small buffer, as cp does: the page faults of a buffer of the
+// file's size would cost more than the copy.
 bool copia(const std::string& da, const std::string& a) {
+  static char blocco[1 << 17];
   const int in = open(da.c_str(), O_RDONLY);
   if (in < 0) return false;
-  struct stat info {};
-  fstat(in, &info);
-  std::vector<char> byte(static_cast<std::size_t>(info.st_size));
-  const bool letto = read(in, byte.data(), byte.size()) == static_cast<ssize_t>(byte.size());
-  close(in);
   const int out = open(a.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-  if (!letto || out < 0) return false;
-  const bool scritto = write(out, byte.data(), byte.size()) == static_cast<ssize_t>(byte.size()) && fsync(out) == 0;
-  return close(out) == 0 && scritto;
+  bool ok = out >= 0;
+  for (ssize_t n; ok && (n = read(in, blocco, sizeof blocco)) != 0;)
+    ok = n > 0 && write(out, blocco, static_cast<std::size_t>(n)) == n;
+  close(in);
+  ok = ok && fsync(out) == 0;
+  return close(out) == 0 && ok;
 }
 }  // namespace
 
