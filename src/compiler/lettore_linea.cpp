@@ -12,6 +12,7 @@
 #include "base/nomi_file.h"
 #include "base/stato.h"
 #include "compiler/errore_sorgente.h"
+#include "compiler/riempi_profilo.h"
 #include "model/form1.h"
 #include "model/misure.h"
 
@@ -57,11 +58,7 @@ esito_lettura leggi_record(stato_linea& s) {
 void completa_pendenze(stato_linea& s) {
   Form1& f = s.f;
   auto valore = static_cast<std::uint8_t>(std::int64_t{s.pendenza_precedente} + scarto_pendenza);
-  do {
-    if (s.cursore_pendenza > f.numero_celle) break;
-    f.cella_n(s.cursore_pendenza).pendenza = valore;
-    ++s.cursore_pendenza;
-  } while (s.cursore_pendenza < f.numero_celle - 2);
+  riempi_profilo(f, s.cursore_pendenza, f.numero_celle - 2, f.numero_celle, [valore](cella& c) { c.pendenza = valore; });
 }
 
 // Sorts the chainage series; a flagged reference that overflows is reported

@@ -2,6 +2,7 @@
 
 #include "compiler/nearest.h"
 #include "compiler/stato_treno.h"
+#include "compiler/riempi_profilo.h"
 #include "model/form1.h"
 #include "model/misure.h"
 
@@ -30,12 +31,8 @@ esito_lettura record_velocita(stato_treno& s) {
   if (esito != esito_lettura::continua) return esito;
   const std::int64_t n = nearest(p / metri_cella_reale);
   if (n > 0) {
-    // The last cell is never reached by a record: the fill stops there.
-    do {
-      if (s.posizione_velocita >= f.numero_celle) break;
-      f.cella_n(s.posizione_velocita).velocita = velocita_in_cella(s);
-      ++s.posizione_velocita;
-    } while (s.posizione_velocita < n);
+    // The last cell is never reached by a record: the fill stops before it.
+    riempi_profilo(f, s.posizione_velocita, n, f.numero_celle - 1, [&s](cella& c) { c.velocita = velocita_in_cella(s); });
   }
   s.velocita_precedente = v;
   s.offset_velocita = campo_v;
@@ -50,11 +47,7 @@ esito_lettura record_aderenza(stato_treno& s) {
   if (esito != esito_lettura::continua) return esito;
   const std::int64_t n = nearest(p / metri_cella_reale);
   if (n > 0) {
-    do {
-      if (!nel_percorso(f, s.posizione_aderenza)) break;
-      f.cella_n(s.posizione_aderenza).aderenza = aderenza_in_cella(s);
-      ++s.posizione_aderenza;
-    } while (s.posizione_aderenza < n);
+    riempi_profilo(f, s.posizione_aderenza, n, f.numero_celle, [&s](cella& c) { c.aderenza = aderenza_in_cella(s); });
   }
   s.aderenza_precedente = a;
   return esito_lettura::continua;
@@ -62,18 +55,12 @@ esito_lettura record_aderenza(stato_treno& s) {
 
 void completa_velocita(stato_treno& s) {
   Form1& f = s.f;
-  do {
-    if (!nel_percorso(f, s.posizione_velocita)) break;
-    f.cella_n(s.posizione_velocita).velocita = velocita_in_cella(s);
-    ++s.posizione_velocita;
-  } while (s.posizione_velocita < f.numero_celle - 2);
+  riempi_profilo(f, s.posizione_velocita, f.numero_celle - 2, f.numero_celle,
+                 [&s](cella& c) { c.velocita = velocita_in_cella(s); });
 }
 
 void completa_aderenza(stato_treno& s) {
   Form1& f = s.f;
-  do {
-    if (!nel_percorso(f, s.posizione_aderenza)) break;
-    f.cella_n(s.posizione_aderenza).aderenza = aderenza_in_cella(s);
-    ++s.posizione_aderenza;
-  } while (s.posizione_aderenza < f.numero_celle - 2);
+  riempi_profilo(f, s.posizione_aderenza, f.numero_celle - 2, f.numero_celle,
+                 [&s](cella& c) { c.aderenza = aderenza_in_cella(s); });
 }

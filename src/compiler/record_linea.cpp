@@ -5,6 +5,7 @@
 #include "compiler/nearest.h"
 #include "compiler/piano_linea.h"
 #include "compiler/stato_linea.h"
+#include "compiler/riempi_profilo.h"
 #include "model/form1.h"
 #include "model/misure.h"
 
@@ -36,11 +37,7 @@ esito_lettura record_pendenza(stato_linea& s) {
     // The previous value covers the cells up to t; at least one cell is
     // written even when t is not beyond the cursor.
     auto valore = static_cast<std::uint8_t>(std::int64_t{s.pendenza_precedente} + scarto_pendenza);
-    do {
-      if (s.cursore_pendenza > f.numero_celle) break;
-      f.cella_n(s.cursore_pendenza).pendenza = valore;
-      ++s.cursore_pendenza;
-    } while (s.cursore_pendenza < t);
+    riempi_profilo(f, s.cursore_pendenza, t, f.numero_celle, [valore](cella& c) { c.pendenza = valore; });
   }
   s.pendenza_precedente = g;
   return esito_lettura::continua;
