@@ -150,7 +150,7 @@ cp dist-windows/Velstra_Ordoven_318.exe "$win/ispeziona_finestra.exe" "$cartella
 (cd "$cartella" && exec timeout 120 wine ./Velstra_Ordoven_318.exe >/dev/null 2>&1) &
 pid=$!
 if rapporto=$(aspetta_finestra Velstra_Ordoven_318 "$cartella"); then
-  echo "$rapporto" | grep -q '^control visible Static text ".*Niccolò bloccato Σ.Velstra_Ordoven_318_note\.txt: cannot replace' &&
+  echo "$rapporto" | grep -q '^control visible Static text ".*Niccolò bloccato Σ.Velstra_Ordoven_318_note\.txt: impossibile sostituire' &&
     pass "the box names the file that cannot be replaced" || fail "the box says: $rapporto"
   premi_ok Velstra_Ordoven_318 $pid "$cartella" || fail "the box did not close"
 else
@@ -235,8 +235,10 @@ confronta "check on the faulty source" check Guasto Velstra_Ordoven 318
 confronta "inspect --json --csv-plan" inspect "Sorgenti Niccolò Σ" Velstra_Ordoven 318 --json --csv-plan "Sorgenti Niccolò Σ/piano è Σ.csv"
 confronta "plot" plot "Sorgenti Niccolò Σ" Velstra_Ordoven 318 --out "Sorgenti Niccolò Σ/disegno è Σ.svg"
 confronta "a missing non-ASCII folder" extract "Manca Niccolò Σ"
-grep -q "Manca Niccolò Σ" "$lavoro/err_windows" && pass "scenario.exe names the non-ASCII folder in UTF-8" ||
-  fail "scenario.exe named it: $(head -1 "$lavoro/err_windows")"
+tool_windows extract "Nuova Niccolò Σ/più giù" >/dev/null 2>&1
+[ "$(ls "$base/windows/Nuova Niccolò Σ/più giù" 2>/dev/null | wc -l)" -eq 5 ] &&
+  pass "scenario.exe makes a missing non-ASCII folder and writes the five files there" ||
+  fail "scenario.exe extract did not make 'Nuova Niccolò Σ/più giù'"
 for f in "piano è Σ.csv" "disegno è Σ.svg"; do
   [ -s "$base/linux/Sorgenti Niccolò Σ/$f" ] && cmp -s "$base/linux/Sorgenti Niccolò Σ/$f" "$base/windows/Sorgenti Niccolò Σ/$f" &&
     pass "'$f' same bytes as the Linux tool" || fail "'$f' differs or is missing"
