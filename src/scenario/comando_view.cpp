@@ -16,22 +16,24 @@
 namespace fs = std::filesystem;
 
 const char* const aiuto_view =
-    "usage: scenario view DIR ROUTE TRAIN --out FILE.html\n"
+    "uso: scenario view DIR ROUTE TRAIN --out FILE.html\n"
     "\n"
-    "Writes one self-contained HTML page (script, style and data inside, nothing\n"
-    "fetched) of the compiled scenario of DIR, to open in any current browser:\n"
-    "the map of the line from the plan file (drag to pan, wheel to zoom), and on\n"
-    "one km axis the gradient, line speed limit, adhesion and mountain profiles,\n"
-    "the stations, signals, boards and signs, code points and slowdowns, down to\n"
-    "single 50 m cells. Hovering a place marks it on both; clicking an object\n"
-    "shows it decoded as 'scenario inspect' does and, when the source files\n"
-    "DIR/ROUTE_linea.txt and DIR/ROUTE_TRAIN-.txt are there, the source line that\n"
-    "made it. A station name or a km typed in the search box jumps there. When\n"
-    "the sources have errors ('scenario check'), the page lists them and each\n"
-    "jumps to its place. The sources are optional: the compact files suffice.\n"
+    "Scrive una sola pagina HTML completa (script, stile e dati dentro, nulla da\n"
+    "scaricare) dello scenario compilato di DIR, da aprire in qualsiasi browser\n"
+    "attuale: la planimetria della linea dal file della planimetria (trascinare per\n"
+    "spostare, rotella per ingrandire) e, su un solo asse dei km, i profili di\n"
+    "pendenza, velocit\xC3\xA0 massima della linea, aderenza e montagna, le stazioni, i\n"
+    "segnali, i cartelli, i codici e i rallentamenti, fino alle singole celle di\n"
+    "50 m. Passando su un punto lo si segna in entrambe le viste; un clic su un\n"
+    "oggetto lo mostra decodificato come fa 'scenario inspect' e, quando in DIR ci\n"
+    "sono i file sorgente DIR/ROUTE_linea.txt e DIR/ROUTE_TRAIN-.txt, la riga che\n"
+    "lo ha scritto. Il nome di una stazione o un km nella casella di ricerca porta\n"
+    "l\xC3\xAC. Quando i sorgenti hanno errori o avvisi ('scenario check'), la pagina li\n"
+    "elenca e ciascuno porta al suo posto. I sorgenti sono facoltativi: bastano i\n"
+    "file compatti.\n"
     "\n"
-    "Exit status: 0 written; 2 a file is missing, refused or cannot be written;\n"
-    "64 a usage error.\n";
+    "Stato di uscita: 0 scritto; 2 un file manca, \xC3\xA8 rifiutato o non si pu\xC3\xB2\n"
+    "scrivere; 64 un errore d'uso.\n";
 
 namespace {
 std::optional<std::string> leggi_se_c_e(const cartella_file& cartella, const std::string& nome) {
@@ -50,10 +52,10 @@ int comando_view(std::span<const std::string> argomenti, std::ostream& out, std:
     out << aiuto_view;
     return 0;
   }
-  if (guasto.empty() && !a.valore("--out")) guasto = "--out FILE.html is required";
+  if (guasto.empty() && !a.valore("--out")) guasto = "serve --out FILE.html";
   if (!guasto.empty()) {
-    err << "scenario view: " << guasto << "\nusage: scenario view DIR ROUTE TRAIN --out FILE.html\n"
-        << "Try 'scenario view --help'.\n";
+    err << "scenario view: " << guasto << "\nuso: scenario view DIR ROUTE TRAIN --out FILE.html\n"
+        << "Vedi 'scenario view --help'.\n";
     return 64;
   }
   const std::string &cartella = a.posizionali[0], &percorso = a.posizionali[1], &treno = a.posizionali[2];
@@ -66,7 +68,7 @@ int comando_view(std::span<const std::string> argomenti, std::ostream& out, std:
   if (!carica_scenario_compatto(cartella, percorso, treno, s, rifiuto)) {
     err << "scenario view: " << rifiuto << '\n';
     if (!disco.esiste(file_scenario(nomi)) && disco.esiste(file_treno(nomi)))
-      err << "The sources are there: compile them first with 'scenario compile " << cartella << ' ' << percorso << ' '
+      err << "I sorgenti ci sono: compilali prima con 'scenario compile " << cartella << ' ' << percorso << ' '
           << treno << "'.\n";
     return 2;
   }

@@ -84,7 +84,7 @@ TEST(ComandoView, HelpUsageAndMissingFiles) {
   cartella_temporanea dir;
   std::ostringstream out, err;
   EXPECT_EQ(comando_view(std::vector<std::string>{"--help"}, out, err), 0);
-  EXPECT_EQ(out.str().rfind("usage: scenario view DIR ROUTE TRAIN --out FILE.html", 0), 0u);
+  EXPECT_EQ(out.str().rfind("uso: scenario view DIR ROUTE TRAIN --out FILE.html", 0), 0u);
   const std::vector<std::string> senza_out{dir.percorso.string(), "Velstra_Ordoven", "318"};
   EXPECT_EQ(comando_view(senza_out, out, err), 64);
   const std::vector<std::string> percorso_cattivo{dir.percorso.string(), "../x", "318", "--out", "x.html"};
@@ -94,13 +94,13 @@ TEST(ComandoView, HelpUsageAndMissingFiles) {
   EXPECT_EQ(comando_view(senza_file, out, err), 2);
   EXPECT_FALSE(std::filesystem::exists(file));
   EXPECT_NE(err.str().find("Velstra_Ordoven_318.sim"), std::string::npos) << err.str();
-  EXPECT_EQ(err.str().find("compile them first"), std::string::npos);
+  EXPECT_EQ(err.str().find("compilali prima"), std::string::npos);
   // Sources without compact files: the author is told what to run.
   form_su_disco f(dir.percorso);
   dati_treno(f);
   std::ostringstream err2;
   EXPECT_EQ(comando_view(senza_file, out, err2), 2);
-  EXPECT_NE(err2.str().find("compile them first with 'scenario compile"), std::string::npos) << err2.str();
+  EXPECT_NE(err2.str().find("compilali prima con 'scenario compile"), std::string::npos) << err2.str();
 }
 
 }  // namespace
