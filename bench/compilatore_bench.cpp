@@ -9,7 +9,7 @@
 #include "content/dati_linea.h"
 #include "content/dati_treno.h"
 #include "model/form1.h"
-#include "output/file_piano.h"
+#include "output/formati/file_piano.h"
 #include "output/memorizza_percorso.h"
 
 namespace {

@@ -1,7 +1,7 @@
 # Turns text files into one C++ source: each file becomes a std::string_view
 # named testo_<name>_<extension> ("view.js" -> testo_view_js), written as a raw
 # string so the file stays byte for byte what the repository holds.
-#   cmake -DUSCITA=out.cpp -DINTESTAZIONE=scenario/testi_view.h -DINGRESSI=a.html|b.js -P incorpora_testi.cmake
+#   cmake -DUSCITA=out.cpp -DINTESTAZIONE=scenario/pagina/testi_view.h -DINGRESSI=a.html|b.js -P incorpora_testi.cmake
 string(REPLACE "|" ";" ingressi "${INGRESSI}")
 set(delimitatore "incorporato")
 set(testo "// Generated at build time by cmake/incorpora_testi.cmake; do not edit.\n#include \"${INTESTAZIONE}\"\n\n")

@@ -10,9 +10,9 @@
 #include "base/stato.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
-#include "output/file_piano.h"
-#include "output/file_scenario.h"
-#include "output/file_tracciato.h"
+#include "output/formati/file_piano.h"
+#include "output/formati/file_scenario.h"
+#include "output/formati/file_tracciato.h"
 #include "output/memorizza_percorso.h"
 
 namespace {

@@ -1,4 +1,5 @@
 #include "compiler/lettore_linea.h"
+#include "base/catalogo_errori.h"
 
 #include <limits>
 #include <string>
@@ -107,7 +108,7 @@ esito_lettura leggi_dopo_apertura(stato_linea& s) {
 esito_lettura leggi_file_linea(Form1& f, std::int32_t& slot_cartello) {
   stato_linea s{f, {}};
   if (!apri_lettore(*f.cartella, file_linea(f), s.in)) {
-    f.numero_errore = 101;
+    f.numero_errore = err_linea_inesistente;
     f.origine = {file_sorgente::linea, 0};
     return esito_lettura::interrotta;
   }

@@ -1,4 +1,5 @@
 #include "compiler/lettore_treno.h"
+#include "base/catalogo_errori.h"
 
 #include <string>
 
@@ -93,7 +94,7 @@ void leggi_dopo_apertura(stato_treno& s) {
   completa_aderenza(s);
   if (progressive_fuori_passo(f)) {
     // The values at fault are those of the line file.
-    f.numero_errore = 2;
+    f.numero_errore = err_chilometrica_non_multipla;
     f.origine = {file_sorgente::linea, 0};
   }
 }

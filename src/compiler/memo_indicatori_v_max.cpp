@@ -1,4 +1,5 @@
 #include "compiler/memo_indicatori_v_max.h"
+#include "base/catalogo_errori.h"
 
 #include <limits>
 
@@ -27,7 +28,7 @@ void memo_indicatori_v_max(Form1& f, std::int32_t p, std::int32_t s1, std::int32
   if (i < 0 || i > f.numero_celle) interrompi(stato::lettura());  // the reader refuses these first
   cella& c = f.cella_n(static_cast<std::int32_t>(i));
   if (!cella_libera(c)) {
-    f.numero_errore = 21;
+    f.numero_errore = err_indicatore_vmax_occupato;
     return;
   }
   // All values first, so a pair out of range leaves the cell as it was.

@@ -1,4 +1,5 @@
 #include "compiler/memo_rallentamento.h"
+#include "base/catalogo_errori.h"
 
 #include "base/stato.h"
 #include "compiler/memo_segnale.h"
@@ -34,15 +35,15 @@ void memo_rallentamento(Form1& f, std::int32_t r1, std::int32_t r2, std::int32_t
   if (!avviso) r5 = 0;
   // Every cell is checked before any is written: warning, start, end.
   if (avviso && !cella_libera(cella_sicura(f, n.avviso))) {
-    f.numero_errore = 17;
+    f.numero_errore = err_avviso_occupato;
     return;
   }
   if (!cella_libera(cella_sicura(f, n.inizio))) {
-    f.numero_errore = 18;
+    f.numero_errore = err_inizio_rallentamento_occupato;
     return;
   }
   if (!cella_libera(cella_sicura(f, n.fine))) {
-    f.numero_errore = 19;
+    f.numero_errore = err_fine_rallentamento_occupato;
     return;
   }
   const std::int16_t v6 = basso_16(r6);
@@ -68,7 +69,7 @@ void memo_rallentamento(Form1& f, std::int32_t r1, std::int32_t r2, std::int32_t
   // Four boards before the warning sign, numbered 1 (nearest) to 4.
   for (std::int64_t k = 0; k < 4; ++k) {
     if (!cella_libera(cella_sicura(f, n.tavola - k))) {
-      f.numero_errore = 20;
+      f.numero_errore = err_tavole_occupate;
       return;
     }
   }

@@ -1,4 +1,5 @@
 #include "compiler/memo_segnale.h"
+#include "base/catalogo_errori.h"
 
 #include "base/stato.h"
 #include "compiler/nearest.h"
@@ -20,7 +21,7 @@ void memo_segnale(Form1& f, std::int32_t f1, std::int32_t f2, std::int32_t f3, s
   if (i < 0 || i > f.numero_celle) interrompi(stato::lettura());
   cella& c = f.cella_n(static_cast<std::int32_t>(i));
   if (!cella_libera(c)) {
-    f.numero_errore = 16;
+    f.numero_errore = err_segnale_occupato;
     return;
   }
   // Kind and field 7 together name the aspect; they go into valore_4 and,

@@ -1,4 +1,5 @@
 #include "compiler/memorizza_dati.h"
+#include "base/catalogo_errori.h"
 
 #include "compiler/lettore_linea.h"
 #include "compiler/lettore_treno.h"
@@ -10,7 +11,7 @@
 namespace {
 // Error 25: every source file still there is deleted.
 void fallimento_lettura(Form1& f) {
-  f.numero_errore = 25;
+  f.numero_errore = err_lettura;
   elimina_sorgente(f, file_linea(f));
   elimina_sorgente(f, file_treno(f));
 }

@@ -1,4 +1,5 @@
 #include "compiler/record_linea.h"
+#include "base/catalogo_errori.h"
 
 #include "compiler/memo_indicatori_v_max.h"
 #include "compiler/memo_montagna.h"
@@ -16,7 +17,7 @@ esito_lettura controlla_progressiva(stato_linea& s, std::int32_t p) {
   if (!s.f.percorso_esiste()) fallisci(s, s.offset_record);  // no length record before the records
   // (p + 100) / 50 > numero_celle, exactly, without rounding.
   if (std::int64_t{p} + 100 > std::int64_t{metri_cella} * s.f.numero_celle) {
-    registra_errore(s, 15, s.offset_record, p);
+    registra_errore(s, err_oltre_percorso, s.offset_record, p);
     return esito_lettura::errore_15;
   }
   return esito_lettura::continua;
@@ -52,11 +53,11 @@ esito_lettura record_curva(stato_linea& s, const std::string& parola) {
     case esito_curva::fatta:
       return esito_lettura::continua;
     case esito_curva::oltre_la_tabella:
-      registra_errore(s, 15, s.offset_record, p);
+      registra_errore(s, err_oltre_percorso, s.offset_record, p);
       return esito_lettura::errore_15;
     case esito_curva::senza_classe:
     case esito_curva::oltre_il_limite:
-      registra_errore(s, 103, s.offset_record);
+      registra_errore(s, err_classe_curva, s.offset_record);
       return esito_lettura::interrotta;
   }
   return esito_lettura::interrotta;
@@ -71,11 +72,11 @@ esito_lettura record_montagna(stato_linea& s) {
   Form1& f = s.f;
   celle_montagna celle = celle_di_montagna(a, b);
   if (celle.primo <= celle.ultimo && (fuori_percorso(f, celle.primo) || fuori_percorso(f, celle.ultimo))) {
-    registra_errore(s, 15, s.offset_record, a);
+    registra_errore(s, err_oltre_percorso, s.offset_record, a);
     return esito_lettura::errore_15;
   }
   if (f.numero_montagne >= massimo_montagne) {
-    registra_errore(s, 26, s.offset_record, a);
+    registra_errore(s, err_troppe_montagne, s.offset_record, a);
     return esito_lettura::interrotta;
   }
   memo_montagna(f, a, b, v);
@@ -90,7 +91,7 @@ esito_lettura record_indicatori_v_max(stato_linea& s) {
   if (esito != esito_lettura::continua) return esito;
   Form1& f = s.f;
   if (fuori_percorso(f, cella_di_oggetto(p))) {
-    registra_errore(s, 15, s.offset_record, p);
+    registra_errore(s, err_oltre_percorso, s.offset_record, p);
     return esito_lettura::errore_15;
   }
   bool libera = cella_libera(f.cella_n(static_cast<std::int32_t>(cella_di_oggetto(p))));
@@ -113,17 +114,17 @@ esito_lettura record_cartello(stato_linea& s) {
   if (esito != esito_lettura::continua) return esito;
   std::int64_t i = cella_di_oggetto(p);
   if (fuori_percorso(f, i)) {
-    registra_errore(s, 15, s.offset_record, p);
+    registra_errore(s, err_oltre_percorso, s.offset_record, p);
     return esito_lettura::errore_15;
   }
   cella& c = f.cella_n(static_cast<std::int32_t>(i));
   if (!cella_libera(c)) {
-    registra_errore(s, 6, s.offset_record, p);
+    registra_errore(s, err_cartello_occupato, s.offset_record, p);
     return esito_lettura::interrotta;
   }
   // Sign texts fill stazioni from 80 downwards; entry 0 is never used.
   if (s.slot_cartello < 1) {
-    registra_errore(s, 27, s.offset_record, p);
+    registra_errore(s, err_troppi_cartelli, s.offset_record, p);
     return esito_lettura::interrotta;
   }
   c.tipo = cella_cartello_indicatore;

@@ -1,4 +1,5 @@
 #include "compiler/record_stazione.h"
+#include "base/catalogo_errori.h"
 
 #include <limits>
 
@@ -49,7 +50,7 @@ esito_lettura record_stazione(stato_treno& s) {
   // The counter stops below the sign slot, itself at most 81; kept in the
   // table whatever the caller passed.
   if (k < 1 || k >= voce_progressiva_tre) {
-    registra_errore(s, 10, s.offset_record);
+    registra_errore(s, err_troppe_stazioni, s.offset_record);
     return esito_lettura::interrotta;
   }
   stazione& st = f.stazioni[static_cast<std::size_t>(k)];
@@ -59,13 +60,13 @@ esito_lettura record_stazione(stato_treno& s) {
   esito_lettura esito = controlla_progressiva(s, p, 800);
   if (esito != esito_lettura::continua) return esito;
   if (p % metri_cella != 0) {
-    registra_errore(s, 8, s.offset_record, p);
+    registra_errore(s, err_stazione_non_multipla, s.offset_record, p);
     return esito_lettura::interrotta;
   }
   st.tipo = leggi_8_bit(s);
   const std::int32_t l = leggi_numero(s);
   if (l % 100 != 0) {
-    registra_errore(s, 9, s.offset_record, p);
+    registra_errore(s, err_lunghezza_stazione, s.offset_record, p);
     return esito_lettura::interrotta;
   }
   leggi_valori(s, st);
@@ -93,7 +94,7 @@ esito_lettura record_stazione(stato_treno& s) {
   const bool con_segnale_fine = st.tipo < primo_tipo_senza_area;
   const std::int64_t cella_fine = std::int64_t{st.fine} / metri_cella - 1;
   if (con_segnale_fine && cella_fine > f.numero_celle) {
-    registra_errore(s, 15, s.offset_record, p);
+    registra_errore(s, err_oltre_percorso, s.offset_record, p);
     return esito_lettura::errore_15;
   }
   if (con_segnale_fine && st.tipo != 5 && st.tipo != 6) {
@@ -104,7 +105,7 @@ esito_lettura record_stazione(stato_treno& s) {
   }
   if (con_segnale_fine) {
     if (cella_fine <= 1 || !nel_percorso(f, cella_fine)) {
-      registra_errore(s, 24, s.offset_record);
+      registra_errore(s, err_stazione_vicina_inizio, s.offset_record);
       return esito_lettura::interrotta;
     }
     // A station stop takes its cell whatever it held.
@@ -114,12 +115,12 @@ esito_lettura record_stazione(stato_treno& s) {
   }
 
   if (k > 1 && std::int64_t{st.inizio} - 350 < f.stazioni[static_cast<std::size_t>(k - 1)].fine) {
-    registra_errore(s, 22, s.offset_record, p);
+    registra_errore(s, err_stazioni_vicine, s.offset_record, p);
     return esito_lettura::interrotta;
   }
   ++s.stazione;
   if (s.stazione >= s.slot_cartello) {
-    registra_errore(s, 10, s.offset_record);
+    registra_errore(s, err_troppe_stazioni, s.offset_record);
     return esito_lettura::interrotta;
   }
   return esito_lettura::continua;

@@ -1,4 +1,5 @@
 #include "compiler/record_treno.h"
+#include "base/catalogo_errori.h"
 
 #include "compiler/memo_rallentamento.h"
 #include "compiler/memo_segnale.h"
@@ -10,7 +11,7 @@
 namespace {
 
 esito_lettura fuori_percorso(stato_treno& s, std::int32_t p) {
-  registra_errore(s, 15, s.offset_record, p);
+  registra_errore(s, err_oltre_percorso, s.offset_record, p);
   return esito_lettura::errore_15;
 }
 
@@ -49,7 +50,7 @@ esito_lettura record_abbattimento(stato_treno& s) {
   if (!nel_percorso(f, i)) return fuori_percorso(s, p);
   cella& c = f.cella_n(static_cast<std::int32_t>(i));
   if (!cella_libera(c)) {
-    registra_errore(s, 7, s.offset_record, p);
+    registra_errore(s, err_abbattimento_occupato, s.offset_record, p);
     return esito_lettura::interrotta;
   }
   // A code written as text ("AC") reads as 0: a code point without a code.

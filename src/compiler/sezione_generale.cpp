@@ -1,4 +1,5 @@
 #include "compiler/sezione_generale.h"
+#include "base/catalogo_errori.h"
 
 #include <string>
 
@@ -26,7 +27,7 @@ bool leggi_lunghezza(stato_linea& s) {
   std::size_t offset = s.in.inizio_voce;
   f.stazioni[voce_treno_linea].fine = lunghezza;
   if (lunghezza > lunghezza_massima) {
-    registra_errore(s, 1, offset);
+    registra_errore(s, err_lunghezza_percorso, offset);
     return false;
   }
   if (celle_per_lunghezza(lunghezza) < 1) fallisci(s, offset);
@@ -41,18 +42,18 @@ bool leggi_ripetizione(stato_linea& s, const std::string& chiave, std::size_t of
   voce.fine = leggi_numero(s.in);
   std::size_t offset_fine = s.in.inizio_voce;
   if (voce.inizio % metri_cella != 0) {
-    registra_errore(s, 3, offset_inizio);
+    registra_errore(s, err_inizio_ripetizione, offset_inizio);
     return false;
   }
   if (voce.fine % metri_cella != 0) {
-    registra_errore(s, 4, offset_fine);
+    registra_errore(s, err_fine_ripetizione, offset_fine);
     return false;
   }
   // The key names the number of codes; "4" wins over "9".
   if (contiene(chiave, "4")) voce.progressiva = 4;
   else if (contiene(chiave, "9")) voce.progressiva = 9;
   else {
-    registra_errore(s, 5, offset_chiave);
+    registra_errore(s, err_codici_ripetizione, offset_chiave);
     return false;
   }
   if (voce.fine == 0) voce.progressiva = 0;
@@ -98,7 +99,7 @@ bool trova_sezione_generale(stato_linea& s) {
   for (;;) {
     std::string voce = leggi_voce(s.in);
     if (fine_file(s.in)) {
-      registra_errore(s, 102, s.in.inizio_voce);
+      registra_errore(s, err_generale_mancante, s.in.inizio_voce);
       return false;
     }
     if (contiene_senza_maiuscole(voce, "[generale]")) return true;

@@ -1,4 +1,5 @@
 #include "compiler/stato_treno.h"
+#include "base/catalogo_errori.h"
 
 #include <limits>
 
@@ -49,7 +50,7 @@ bool nel_percorso(const Form1& f, std::int64_t i) {
 
 esito_lettura controlla_progressiva(stato_treno& s, std::int32_t p, std::int32_t margine) {
   if (std::int64_t{p} + margine > std::int64_t{50} * s.f.numero_celle) {
-    registra_errore(s, 15, s.offset_record, p);
+    registra_errore(s, err_oltre_percorso, s.offset_record, p);
     return esito_lettura::errore_15;
   }
   return esito_lettura::continua;

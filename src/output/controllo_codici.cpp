@@ -1,4 +1,5 @@
 #include "output/controllo_codici.h"
+#include "base/catalogo_errori.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -45,7 +46,7 @@ void davanti_ai_segnali(Form1& f, std::int32_t i) {
     else if (libera(f, m - 2)) metti_codice(f, m - 2);
     else if (con_codice(f, m - 1)) abbassa_codice(f, m - 1);
     else if (con_codice(f, m - 2)) abbassa_codice(f, m - 2);
-    else registra(f, 11, m);
+    else registra(f, err_codice_davanti_segnale, m);
   }
 }
 
@@ -59,7 +60,7 @@ void nella_finestra(Form1& f, std::int32_t i, std::int32_t vicino, std::int32_t 
       return;
     }
   }
-  registra(f, 12, i);
+  registra(f, err_codice_prima_rallentamento, i);
 }
 
 // B4: a code point every 8 cells from the start at i, counted from the last
@@ -70,7 +71,7 @@ std::int32_t dentro_il_rallentamento(Form1& f, std::int32_t i) {
   int n = 0;
   for (;;) {
     if (k >= f.numero_celle) {
-      registra(f, 13, f.numero_celle);
+      registra(f, err_codice_dopo_rallentamento, f.numero_celle);
       return -1;
     }
     ++k;
@@ -86,7 +87,7 @@ std::int32_t dentro_il_rallentamento(Form1& f, std::int32_t i) {
         metti_codice(f, k + 1);
         n = -1;
       } else {
-        registra(f, 13, k);  // n stays 8: no further code point in this slowdown
+        registra(f, err_codice_dopo_rallentamento, k);  // n stays 8: no further code point in this slowdown
       }
     }
     if (f.cella_n(k).tipo == cella_fine_rallentamento) return k;
@@ -100,7 +101,7 @@ void dopo_il_rallentamento(Form1& f, std::int32_t e) {
     if (f.cella_n(p).tipo != cella_segnale) continue;
     if (libera(f, p - 1)) metti_codice(f, p - 1);
     else if (libera(f, p - 2)) metti_codice(f, p - 2);
-    else registra(f, 13, e);
+    else registra(f, err_codice_dopo_rallentamento, e);
     return;
   }
 }

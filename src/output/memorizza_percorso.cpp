@@ -1,4 +1,5 @@
 #include "output/memorizza_percorso.h"
+#include "base/catalogo_errori.h"
 
 #include <string>
 #include <string_view>
@@ -10,9 +11,9 @@
 #include "model/form1.h"
 #include "output/codici_gara.h"
 #include "output/controllo_codici.h"
-#include "output/file_piano.h"
-#include "output/file_scenario.h"
-#include "output/file_tracciato.h"
+#include "output/formati/file_piano.h"
+#include "output/formati/file_scenario.h"
+#include "output/formati/file_tracciato.h"
 
 namespace {
 constexpr std::int16_t marca_stazioni = 610;
@@ -39,11 +40,11 @@ void completa_e_scrivi(Form1& f, std::vector<std::string>* scritti) {
 
   stazione& sfondo = f.stazioni[voce_sfondo];
   cella& marcata = f.cella_n(1);
-  if (sfondo.campo_7 != 0 || marcata.valore_1 != 0) errore("1250");
+  if (sfondo.campo_7 != 0 || marcata.valore_1 != 0) errore(std::to_string(err_marche_occupate));
   sfondo.campo_7 = marca_stazioni;
   marcata.valore_1 = marca_percorso;
 
-  if (sfondo.orario != 0 || marcata.valore_2 != 0) errore("1251");
+  if (sfondo.orario != 0 || marcata.valore_2 != 0) errore(std::to_string(err_codici_occupati));
   sfondo.orario = codice_gara_st(f);
   marcata.valore_2 = codice_gara_og(f);
 

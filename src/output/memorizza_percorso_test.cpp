@@ -10,8 +10,8 @@
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/codici_gara.h"
-#include "output/file_scenario.h"
-#include "output/file_tracciato.h"
+#include "output/formati/file_scenario.h"
+#include "output/formati/file_tracciato.h"
 #include "test_support/form_di_prova.h"
 
 namespace {

@@ -9,5 +9,5 @@ if [ ! -x "${CHROMIUM:-/usr/bin/chromium}" ]; then
   exit 1
 fi
 npm ci --no-audit --no-fund --loglevel=error
-node --check ../../src/scenario/view/view.js
+node --check ../../src/scenario/pagina/view.js
 node --test vista.test.js

@@ -1,0 +1,185 @@
+#include "scenario/comandi/comando_check.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "scenario/sorgenti/avvisi_di_prova.h"
+#include "scenario/sorgenti/errori_di_prova.h"
+#include "test_support/form_di_prova.h"
+
+namespace {
+
+using namespace errori_di_prova;
+namespace fs = std::filesystem;
+
+
+struct esito {
+  int stato;
+  std::string out, err;
+};
+
+esito controlla(const fs::path& dir, const std::vector<std::string>& opzioni = {}) {
+  std::ostringstream out, err;
+  std::vector<std::string> argomenti = opzioni;
+  argomenti.insert(argomenti.end(), {dir.string(), "Velstra_Ordoven", "318"});
+  const int stato = comando_check(argomenti, out, err);
+  return {stato, out.str(), err.str()};
+}
+
+std::size_t file_in(const fs::path& dir) {
+  return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
+}
+
+TEST(ComandoCheck, EachErrorComesOutAtItsPlace) {
+  for (const auto& c : casi) {
+    cartella_temporanea dir;
+    const form_su_disco f(dir.percorso);
+    const std::string nome = scrivi_caso(f, c);
+    const esito e = controlla(dir.percorso);
+    EXPECT_EQ(e.stato, 1) << c.testo;
+    EXPECT_EQ(e.out, "1 errore, 0 avvisi\n") << c.testo << "\n" << e.err;
+    const std::string inizio = nome + ":" + std::to_string(c.riga) + ":" + std::to_string(c.testo.find(c.campo) + 1) +
+                               ": Errore n. " + std::to_string(c.numero);
+    EXPECT_EQ(e.err.rfind(inizio, 0), 0u) << e.err << "\nexpected " << inizio;
+    EXPECT_EQ(file_in(dir.percorso), 2u) << "no compact file is written";
+  }
+}
+
+TEST(ComandoCheck, SeveralIndependentFaultsAreEachReportedWithTheAuthorsLines) {
+  cartella_temporanea dir;
+  const form_su_disco f(dir.percorso);
+  // Three faults in the train file and one in the line file; each line put in
+  // shifts the lines after it in the author's file.
+  std::string treno = con_riga(righe_treno(), 282, "abbattimento,   10000,   270");
+  std::string linea = con_riga(righe_linea(), 306, "indicatori_vmax,  700,  30,  30,  30,  0,  30,  30,  30,  0");
+  scrivi_tutto(*f.cartella, file_linea(f), linea);
+  scrivi_tutto(*f.cartella, file_treno(f), treno);
+  // Then the signal (line 121) and the station (line 73) of the train file.
+  std::string con_segnale;
+  std::size_t n = 1, da = 0;
+  while (da < treno.size()) {
+    const std::size_t fine = treno.find("\r\n", da) + 2;
+    if (n == 73) con_segnale += "stazione,    1120, 26,  200,  0, 0, 0,  0,0,0,  0,0,0,    0,   0, 0, 0, Cabina X\r\n";
+    if (n == 121) con_segnale += "segnale,    1800,   2, 4, 1,  1, 0,    0,  0,0,0, 0\r\n";
+    con_segnale += treno.substr(da, fine - da);
+    da = fine;
+    ++n;
+  }
+  scrivi_tutto(*f.cartella, file_treno(f), con_segnale);
+  const std::string linea_prima = leggi_tutto(*f.cartella, file_linea(f)), treno_prima = leggi_tutto(*f.cartella, file_treno(f));
+
+  const esito e = controlla(dir.percorso);
+  EXPECT_EQ(e.stato, 1);
+  EXPECT_EQ(e.out, "4 errori, 0 avvisi\n") << e.err;
+  // Each at its progressive.
+  const std::string attesi[] = {
+      "Velstra_Ordoven_linea.txt:306:19: Errore n. 21 ",
+      "Velstra_Ordoven_318-.txt:73:14: Errore n. 8 ",
+      "Velstra_Ordoven_318-.txt:122:13: Errore n. 16 ",
+      "Velstra_Ordoven_318-.txt:284:17: Errore n. 7 ",
+  };
+  std::size_t dopo = 0;
+  for (const auto& a : attesi) {
+    const std::size_t dove = e.err.find(a, dopo);
+    EXPECT_NE(dove, std::string::npos) << a << "\n" << e.err;
+    if (dove != std::string::npos) dopo = dove;
+  }
+  EXPECT_TRUE(leggi_tutto(*f.cartella, file_linea(f)) == linea_prima) << "the author's files stay";
+  EXPECT_TRUE(leggi_tutto(*f.cartella, file_treno(f)) == treno_prima);
+  EXPECT_EQ(file_in(dir.percorso), 2u);
+}
+
+// Sixty more indication signs: some land on taken cells (6), those past the
+// table's room are refused (27), and the stations no longer fit beside the
+// texts (10), which is reported once and ends the search.
+TEST(ComandoCheck, TooManySignTextsIsReportedOnce) {
+  cartella_temporanea dir;
+  const form_su_disco f(dir.percorso);
+  dati_treno(f);
+  std::string linea;
+  for (std::string_view r : righe_linea()) {
+    if (r == fine_tabella) break;
+    if (r.find("[fine]") != std::string_view::npos)
+      for (int k = 0; k < 60; ++k)
+        linea += "cartello_indicatore,  " + std::to_string(100000 + k * 100) + ",   (X" + std::to_string(k) + ")\r\n";
+    (linea += r) += "\r\n";
+  }
+  scrivi_tutto(*f.cartella, file_linea(f), linea);
+  const esito e = controlla(dir.percorso);
+  EXPECT_EQ(e.stato, 1);
+  std::size_t dieci = 0, ventisette = 0;
+  for (std::size_t i = e.err.find("Errore n. 10:"); i != std::string::npos; i = e.err.find("Errore n. 10:", i + 1)) ++dieci;
+  for (std::size_t i = e.err.find("Errore n. 27 "); i != std::string::npos; i = e.err.find("Errore n. 27 ", i + 1)) ++ventisette;
+  EXPECT_EQ(dieci, 1u) << e.err;
+  EXPECT_GE(ventisette, 1u) << e.err;
+  EXPECT_NE(e.err.find("non stanno insieme"), std::string::npos);
+  // The signs the check has not set aside fill the table: no room is left for a station.
+  EXPECT_NE(e.err.find("Errore n. 10: troppe stazioni: raggiungono i testi dei cartelli indicatori (80 cartelli indicatori letti dal "
+                       "file della linea: ci stanno al massimo 0 stazioni)"),
+            std::string::npos)
+      << e.err;
+  EXPECT_EQ(file_in(dir.percorso), 2u);
+}
+
+TEST(ComandoCheck, CleanSourcesAndMissingFiles) {
+  cartella_temporanea pulita, vuota;
+  const form_su_disco f(pulita.percorso);
+  dati_linea(f);
+  dati_treno(f);
+  const esito e = controlla(pulita.percorso);
+  EXPECT_EQ(e.stato, 0) << e.err;
+  EXPECT_EQ(e.out, "0 errori, 0 avvisi\n");
+  EXPECT_EQ(e.err, "");
+  EXPECT_EQ(file_in(pulita.percorso), 2u);
+
+  // A typo in ROUTE or TRAIN names the file that is not there.
+  const esito senza = controlla(vuota.percorso);
+  EXPECT_EQ(senza.stato, 2);
+  EXPECT_EQ(senza.out, "");
+  EXPECT_EQ(senza.err, "scenario check: file non trovato: " + (vuota.percorso / "Velstra_Ordoven_linea.txt").string() + "\n");
+  EXPECT_EQ(file_in(vuota.percorso), 0u);
+}
+
+// Warnings alone leave the status at 0, or 1 with --strict; each comes out
+// at its file, line and column, in text and in JSON.
+TEST(ComandoCheck, EachWarningComesOutAtItsPlace) {
+  for (const auto& c : avvisi_di_prova::casi) {
+    cartella_temporanea dir;
+    const form_su_disco f(dir.percorso);
+    scrivi_tutto(*f.cartella, file_linea(f), avvisi_di_prova::linea_di(c));
+    scrivi_tutto(*f.cartella, file_treno(f), avvisi_di_prova::treno_di(c));
+    const std::string nome = c.nel_treno ? file_treno(f) : file_linea(f);
+    const esito e = controlla(dir.percorso);
+    const std::string inizio = nome + ":" + std::to_string(c.riga) + ":" + std::to_string(c.colonna) + ": avviso: ";
+    EXPECT_EQ(e.err.rfind(inizio, 0), 0u) << c.nome << "\n" << e.err << "\nexpected " << inizio;
+    EXPECT_EQ(e.out, "0 errori, 1 avviso\n") << c.nome << "\n" << e.err;
+    EXPECT_EQ(e.stato, 0) << c.nome;
+    EXPECT_EQ(controlla(dir.percorso, {"--strict"}).stato, 1) << c.nome;
+
+    const esito j = controlla(dir.percorso, {"--json"});
+    const std::string voce = "{\"errori\": 0, \"avvisi\": 1, \"diagnostics\": [{\"kind\": \"avviso\", \"file\": \"" + nome +
+                             "\", \"line\": " + std::to_string(c.riga) + ", \"column\": " + std::to_string(c.colonna) +
+                             ", \"code\": \"" + c.codice + "\", \"message\": ";
+    EXPECT_EQ(j.out.rfind(voce, 0), 0u) << c.nome << "\n" << j.out;
+    EXPECT_EQ(j.err, "") << c.nome;
+    EXPECT_EQ(file_in(dir.percorso), 2u);
+  }
+}
+
+// Errors and warnings together: errors set the status, both are listed.
+TEST(ComandoCheck, JsonListsErrorsAfterWarnings) {
+  cartella_temporanea dir;
+  const form_su_disco f(dir.percorso);
+  scrivi_tutto(*f.cartella, file_linea(f), con_riga(righe_linea(), 7, "sfondo due,    220000OO"));
+  scrivi_tutto(*f.cartella, file_treno(f), con_riga(righe_treno(), 282, "abbattimento,   10000,   270"));
+  const esito j = controlla(dir.percorso, {"--json"});
+  EXPECT_EQ(j.stato, 1);
+  EXPECT_EQ(j.out.rfind("{\"errori\": 1, \"avvisi\": 1, \"diagnostics\": [{\"kind\": \"avviso\"", 0), 0u) << j.out;
+  EXPECT_NE(j.out.find("{\"kind\": \"errore\", \"file\": \"Velstra_Ordoven_318-.txt\", \"line\": 282, \"column\": 17, "
+                       "\"code\": 7, \"message\": \"Errore n. 7 (progressiva 10000): abbattimento su una cella non libera"),
+            std::string::npos)
+      << j.out;
+}
+
+}  // namespace

@@ -1,0 +1,157 @@
+#include "scenario/comandi/comando_compile.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "base/errore.h"
+#include "base/cartella.h"
+#include "base/codici_uscita.h"
+#include "base/nomi_file.h"
+#include "model/form1.h"
+#include "output/memorizza_percorso.h"
+#include "scenario/comandi/argomenti_scenario.h"
+#include "scenario/comandi/cartella_compilazione.h"
+#include "scenario/sorgenti/diagnostica.h"
+#include "scenario/comandi/nomi_scenario.h"
+#include "scenario/testo/testo_json.h"
+
+const char* const aiuto_compile =
+    "uso: scenario compile [--no-plan] [--json] DIR ROUTE TRAIN\n"
+    "\n"
+    "Compila il file sorgente della linea DIR/ROUTE_linea.txt e il file sorgente del\n"
+    "treno DIR/ROUTE_TRAIN-.txt esattamente come fa il programma e scrive in DIR i\n"
+    "file compatti, ciascuno sostituito per intero: ROUTE_linea.dat (la\n"
+    "planimetria), ROUTE_TRAIN.sim (lo scenario) e ROUTE_TRAIN.dat (il tracciato).\n"
+    "I file sorgente restano come sono.\n"
+    "\n"
+    "  --no-plan  compila senza planimetria: in DIR nessun file della planimetria\n"
+    "             \xC3\xA8 creato, cancellato o scritto\n"
+    "  --json     stampa su stdout un oggetto JSON: numero_errore,\n"
+    "             progressiva_errore, errore (il numero con cui la corsa \xC3\xA8 finita,\n"
+    "             o null), files (i file compatti scritti, in ordine), il posto\n"
+    "             dell'errore (file, line, column, message) e diagnostics: gli\n"
+    "             avvisi e l'errore, ciascuno con kind, file, line, column, code e\n"
+    "             message\n"
+    "  --help     stampa questo testo\n"
+    "\n"
+    "Prima vengono gli avvisi su stderr, come FILE:RIGA:COLONNA: avviso: ..., con la\n"
+    "riga del sorgente e un segno sotto il campo: ci\xC3\xB2 che il compilatore legge in\n"
+    "silenzio in un modo che forse non intendi (un numero con altri caratteri, un\n"
+    "valore vuoto, un record i cui valori proseguono nella riga dopo o oltre il\n"
+    "proprio, una parola chiave sconosciuta dove si trova, testo in UTF-8, nessuna\n"
+    "stazione, nessuna curva). Non cambiano mai i file compilati.\n"
+    "\n"
+    "Un errore \xC3\xA8 segnalato come FILE:RIGA:COLONNA: Errore n. N (progressiva P):\n"
+    "spiegazione e causa, seguito dalla riga del sorgente e da un segno sotto il\n"
+    "campo in errore; un errore senza posto nei sorgenti \xC3\xA8 segnalato con la sua\n"
+    "spiegazione, dopo il nome del file in errore quando c'\xC3\xA8.\n"
+    "\n"
+    "ROUTE e TRAIN sono nomi, non percorsi: niente separatori di percorso, prefissi\n"
+    "di unit\xC3\xA0, \"..\" o caratteri di controllo.\n"
+    "\n"
+    "Stato di uscita: 0 nessun errore registrato (avvisi ammessi); 1 un errore\n"
+    "registrato, i file compatti scritti; 2 la corsa \xC3\xA8 finita con \" Errore n. \" e\n"
+    "non ha scritto alcun file compatto; 2 anche quando un file sorgente manca\n"
+    "(\"file non trovato\", nulla scritto) o un file non si pu\xC3\xB2 leggere o scrivere;\n"
+    "64 un errore d'uso.\n";
+
+namespace {
+int errore_uso(std::ostream& err, const std::string& guasto) {
+  err << "scenario compile: " << guasto << "\n"
+      << "uso: scenario compile [--no-plan] [--json] DIR ROUTE TRAIN\n"
+      << "Vedi 'scenario compile --help'.\n";
+  return uscita_uso;
+}
+
+struct esito_compilazione {
+  std::optional<std::string> errore;  // the text the run ended with through errore
+  std::vector<std::string> file;      // compact files put into DIR, in order
+};
+
+void stampa_json(std::ostream& out, const Form1& f, const esito_compilazione& e, const std::vector<diagnostica>& voci) {
+  out << "{\"numero_errore\": " << f.numero_errore << ", \"progressiva_errore\": " << f.progressiva_errore
+      << ", \"errore\": " << (e.errore ? testo_json(*e.errore) : std::string("null")) << ", \"files\": [";
+  for (std::size_t k = 0; k < e.file.size(); ++k) out << (k ? ", " : "") << testo_json(e.file[k]);
+  out << "]";
+  // Where the error lies (the last of voci when there is one); null when it has no place in the sources.
+  if (!voci.empty() && !voci.back().avviso) {
+    const diagnostica& d = voci.back();
+    if (d.con_posizione)
+      out << ", \"file\": " << testo_json(d.file) << ", \"line\": " << d.riga << ", \"column\": " << d.colonna;
+    else
+      out << ", \"file\": null, \"line\": null, \"column\": null";
+    out << ", \"message\": " << testo_json(d.messaggio);
+  } else {
+    out << ", \"file\": null, \"line\": null, \"column\": null, \"message\": null";
+  }
+  out << ", \"diagnostics\": ";
+  stampa_diagnostiche_json(out, voci);
+  out << "}\n";
+}
+
+// The author's sources as they stand before the compiler touches its copies.
+testi_sorgente leggi_sorgenti(const cartella_file& cartella, const Form1& f) {
+  testi_sorgente t;
+  t.linea_esiste = cartella.leggi(file_linea(f), t.linea).ok();
+  t.treno_esiste = cartella.leggi(file_treno(f), t.treno).ok();
+  return t;
+}
+
+int compila(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
+  const bool senza_piano = a.ha_flag("--no-plan");
+  cartella_disco cartella(percorso_utf8(a.posizionali[0]));
+  auto f = std::make_unique<Form1>();
+  f->nome_percorso = a.posizionali[1];
+  f->numero_treno = a.posizionali[2];
+  // A source file that is missing (a typo in ROUTE or TRAIN) is refused before anything is written.
+  if (const std::string manca = sorgente_mancante(cartella, *f); !manca.empty()) {
+    err << "scenario compile: " << manca << '\n';
+    return uscita_errore;
+  }
+  const testi_sorgente testi = leggi_sorgenti(cartella, *f);
+  std::vector<diagnostica> voci = avvisi_sorgenti(*f, testi, !senza_piano);
+  // The compiler reads and deletes its source files: it gets copies in
+  // memory, and its compact files go straight into DIR.
+  cartella_compilazione copia(cartella);
+  if (testi.linea_esiste) verifica(copia.metti_sorgente(file_linea(*f), testi.linea));
+  if (testi.treno_esiste) verifica(copia.metti_sorgente(file_treno(*f), testi.treno));
+  f->cartella = &copia;
+
+  esito_compilazione e;
+  try {
+    memorizza_percorso(*f, senza_piano ? 0 : 1);
+  } catch (const interruzione& fine) {
+    if (fine.s.genere() != genere_stato::errore) throw;
+    e.errore = fine.s.testo();
+  }
+  e.file = copia.scritti();
+  if (e.errore) voci.push_back(diagnostica_fine(*f, *e.errore, testi));
+  else if (f->numero_errore != 0) voci.push_back(diagnostica_errore(*f, testi));
+
+  const int esito = e.errore ? uscita_errore : f->numero_errore != 0 ? uscita_errore_registrato : uscita_ok;
+  if (a.ha_flag("--json")) {
+    stampa_json(out, *f, e, voci);
+    return esito;
+  }
+  for (const diagnostica& d : voci) stampa_diagnostica(err, d);
+  return esito;
+}
+}  // namespace
+
+int comando_compile(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
+  argomenti_comando a;
+  const std::string guasto = leggi_argomenti(argomenti, {"--no-plan", "--json"}, {}, a);
+  if (a.aiuto) {
+    out << aiuto_compile;
+    return uscita_ok;
+  }
+  if (!guasto.empty()) return errore_uso(err, guasto);
+  try {
+    return compila(a, out, err);
+  } catch (const interruzione& e) {
+    err << "scenario compile: " << e.s.messaggio() << '\n';
+    return uscita_errore;
+  }
+}

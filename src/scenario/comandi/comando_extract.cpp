@@ -1,0 +1,69 @@
+#include "scenario/comandi/comando_extract.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "base/cartella.h"
+#include "content/dati_linea.h"
+#include "content/dati_treno.h"
+#include "documents/dati_note.h"
+#include "documents/dati_rallentamenti.h"
+#include "documents/dati_scheda.h"
+#include "base/cartella.h"
+#include "base/codici_uscita.h"
+#include "base/nomi_file.h"
+#include "model/form1.h"
+
+namespace fs = std::filesystem;
+
+const char* const aiuto_extract =
+    "uso: scenario extract DIR\n"
+    "\n"
+    "Scrive in DIR i cinque file di testo dello scenario incorporato, byte per byte\n"
+    "come li scrive il programma, senza compilare: il sorgente della linea\n"
+    "Velstra_Ordoven_linea.txt, il sorgente del treno Velstra_Ordoven_318-.txt, la\n"
+    "scheda treno, l'ordine dei rallentamenti e le note. DIR viene creata se manca;\n"
+    "i file con gli stessi nomi sono sostituiti per intero.\n"
+    "\n"
+    "Stato di uscita: 0 scritti; 2 DIR non si pu\xC3\xB2 creare o un file non si pu\xC3\xB2\n"
+    "scrivere; 64 un errore d'uso.\n";
+
+int comando_extract(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
+  for (const std::string& a : argomenti)
+    if (a == "--help" || a == "-h") {
+      out << aiuto_extract;
+      return uscita_ok;
+    }
+  if (argomenti.size() != 1 || (argomenti[0].size() > 1 && argomenti[0][0] == '-') || argomenti[0].empty()) {
+    err << "scenario extract: "
+        << (argomenti.size() != 1 ? "serve una sola DIR" : "'" + argomenti[0] + "' non \xC3\xA8 una cartella")
+        << "\nuso: scenario extract DIR\nVedi 'scenario extract --help'.\n";
+    return uscita_uso;
+  }
+  // A missing folder is made, with the folders above it.
+  const fs::path dir = percorso_utf8(argomenti[0]);
+  std::error_code ec;
+  fs::create_directories(dir, ec);
+  if (!fs::is_directory(dir, ec)) {
+    err << "scenario extract: DIR '" << argomenti[0] << "' non \xC3\xA8 una cartella e non si pu\xC3\xB2 creare\n";
+    return uscita_errore;
+  }
+  cartella_disco cartella(dir);
+  Form1 f;
+  f.cartella = &cartella;
+  f.nome_percorso = "Velstra_Ordoven";
+  f.numero_treno = "318";
+  try {
+    dati_linea(f);
+    dati_treno(f);
+    dati_scheda(f);
+    dati_rallentamenti(f);
+    dati_note(f);
+  } catch (const interruzione& e) {
+    err << "scenario extract: " << e.s.messaggio() << '\n';
+    return uscita_errore;
+  }
+  for (const std::string& nome : {file_linea(f), file_treno(f), file_scheda(f), file_rallentamenti(f), file_note(f)})
+    err << "scritto " << nome << '\n';
+  return uscita_ok;
+}

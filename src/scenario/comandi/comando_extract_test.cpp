@@ -1,0 +1,70 @@
+#include "scenario/comandi/comando_extract.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "content/dati_linea.h"
+#include "content/dati_treno.h"
+#include "content/scrivi_righe.h"
+#include "documents/dati_note.h"
+#include "documents/dati_rallentamenti.h"
+#include "documents/dati_scheda.h"
+#include "base/nomi_file.h"
+#include "model/form1.h"
+#include "test_support/cartella_temporanea.h"
+#include "test_support/form_di_prova.h"
+
+namespace {
+
+TEST(ComandoExtract, WritesTheFiveFilesAsTheProgramDoes) {
+  cartella_temporanea dir;
+  form_su_disco f(dir.percorso);
+  // An older, longer file is replaced whole.
+  scrivi_tutto(*f.cartella, file_note(f), std::string(3000000, 'x'));
+  std::ostringstream out, err;
+  const std::vector<std::string> argomenti{dir.percorso.string()};
+  ASSERT_EQ(comando_extract(argomenti, out, err), 0) << err.str();
+  struct caso {
+    std::string file;
+    std::span<const std::string_view> righe;
+  };
+  const caso casi[] = {
+      {file_linea(f), righe_linea()},           {file_treno(f), righe_treno()},
+      {file_scheda(f), righe_scheda()},         {file_rallentamenti(f), righe_rallentamenti()},
+      {file_note(f), righe_note()},
+  };
+  for (const auto& c : casi) {
+    const std::string atteso = testo_righe(c.righe);
+    ASSERT_GT(atteso.size(), 100u) << c.file;
+    EXPECT_TRUE(leggi_tutto(*f.cartella, c.file) == atteso) << c.file;
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.percorso), {}), 5);
+}
+
+TEST(ComandoExtract, MakesAMissingFolder) {
+  cartella_temporanea dir;
+  const auto nuova = dir.percorso / "nuova" / "sotto";
+  std::ostringstream out, err;
+  ASSERT_EQ(comando_extract(std::vector<std::string>{nuova.string()}, out, err), 0) << err.str();
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(nuova), {}), 5);
+  EXPECT_NE(err.str().find("scritto Velstra_Ordoven_linea.txt"), std::string::npos) << err.str();
+}
+
+TEST(ComandoExtract, RefusesBadUse) {
+  cartella_temporanea dir;
+  const std::vector<std::vector<std::string>> casi = {{}, {dir.percorso.string(), "x"}, {"--all"}, {""}};
+  for (const auto& argomenti : casi) {
+    std::ostringstream out, err;
+    EXPECT_EQ(comando_extract(argomenti, out, err), 64);
+    EXPECT_NE(err.str().find("uso: scenario extract DIR"), std::string::npos);
+  }
+  // A file where the folder should be cannot become a folder.
+  scrivi_tutto(dir.percorso / "file", "x");
+  std::ostringstream out, err;
+  EXPECT_EQ(comando_extract(std::vector<std::string>{(dir.percorso / "file").string()}, out, err), 2);
+  EXPECT_NE(err.str().find("non si pu\xC3\xB2 creare"), std::string::npos) << err.str();
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.percorso), {}), 1);
+}
+
+}  // namespace

@@ -1,0 +1,75 @@
+#include <exception>
+#include <iostream>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/codici_uscita.h"
+#include "scenario/comandi/comando_check.h"
+#include "scenario/comandi/comando_compile.h"
+#include "scenario/comandi/comando_extract.h"
+#include "scenario/comandi/comando_inspect.h"
+#include "scenario/comandi/comando_plot.h"
+#include "scenario/comandi/comando_view.h"
+#include "scenario/comandi/console_utf8.h"
+#include "scenario/comandi/riga_comando.h"
+
+namespace {
+
+// The tool's commands: one row each, the whole of the dispatch.
+struct comando {
+  std::string_view nome;
+  std::string_view aiuto;
+  int (*esegui)(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err);
+};
+
+constexpr comando comandi[] = {
+    {"compile", "compila i file sorgente di uno scenario nei suoi file compatti", comando_compile},
+    {"check", "segnala ogni errore dei file sorgente di uno scenario, non solo il primo", comando_check},
+    {"extract", "scrive in una cartella i cinque file di testo dello scenario incorporato", comando_extract},
+    {"inspect", "decodifica i file compatti di uno scenario in un rapporto leggibile", comando_inspect},
+    {"plot", "disegna la mappa e i profili di uno scenario compilato in un file SVG", comando_plot},
+    {"view", "scrive una pagina HTML interattiva di uno scenario compilato e dei suoi sorgenti", comando_view},
+};
+
+void stampa_aiuto(std::ostream& out) {
+  out << "uso: scenario COMANDO [ARGOMENTI...]\n"
+         "     scenario --version\n"
+         "\n"
+         "Lo strumento per gli autori del pacchetto di scenari. Comandi:\n";
+  for (const comando& c : comandi) out << "  " << c.nome << std::string(12 - c.nome.size(), ' ') << c.aiuto << '\n';
+  out << "\n"
+         "'scenario COMANDO --help' spiega un comando.\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  console_utf8();
+  const std::vector<std::string> parole = parole_riga_comando(argc, argv);
+  if (parole.empty()) {
+    stampa_aiuto(std::cerr);
+    return uscita_uso;
+  }
+  if (parole[0] == "--help" || parole[0] == "-h" || parole[0] == "help") {
+    stampa_aiuto(std::cout);
+    return 0;
+  }
+  if (parole[0] == "--version") {
+    std::cout << "scenario " << SCENARIO_VERSIONE << '\n';
+    return 0;
+  }
+  for (const comando& c : comandi) {
+    if (parole[0] != c.nome) continue;
+    try {
+      return c.esegui(std::span<const std::string>(parole).subspan(1), std::cout, std::cerr);
+    } catch (const std::exception& e) {
+      std::cerr << "scenario " << c.nome << ": " << e.what() << '\n';
+      return 2;  // could not run
+    }
+  }
+  std::cerr << "scenario: comando sconosciuto '" << parole[0] << "'\n";
+  stampa_aiuto(std::cerr);
+  return uscita_uso;
+}

@@ -1,0 +1,43 @@
+#include "scenario/compatti/tipi_cella.h"
+
+#include "model/cella.h"
+#include "scenario/testo/da_1252.h"
+
+namespace {
+struct voce_tipo {
+  std::uint8_t tipo;
+  const char* nome;      // Windows-1252, converted when shown
+  const char* articolo;  // the article that goes before the name
+};
+
+constexpr voce_tipo tipi[] = {
+    {cella_vuota, "nessun oggetto", ""},
+    {cella_segnale, "segnale", "un "},
+    {cella_fine_rallentamento, "fine del rallentamento", "la "},
+    {cella_inizio_rallentamento, "inizio del rallentamento", "l'"},
+    {cella_avviso_rallentamento, "avviso di rallentamento", "un "},
+    {cella_tavola_distanziometrica, "tavola distanziometrica", "una "},
+    {cella_indicatore_vmax, "cartello di velocit\xE0 massima", "un "},
+    {cella_fine_stazione, "fine della stazione", "la "},
+    {cella_segno_montagna, "segno di tratto di montagna", "un "},
+    {cella_codice, "codice di ripetizione segnali", "un "},
+    {cella_codice_senza_valore, "codice senza valore", "un "},
+    {cella_cartello_indicatore, "cartello indicatore", "un "},
+};
+
+const voce_tipo* trova(std::uint8_t tipo) {
+  for (const auto& t : tipi)
+    if (t.tipo == tipo) return &t;
+  return nullptr;
+}
+}  // namespace
+
+std::string nome_tipo_cella(std::uint8_t tipo) {
+  const voce_tipo* t = trova(tipo);
+  return t ? utf8_da_1252(t->nome) : "oggetto di tipo " + std::to_string(tipo);
+}
+
+std::string tipo_cella_con_articolo(std::uint8_t tipo) {
+  const voce_tipo* t = trova(tipo);
+  return t ? std::string(t->articolo) + utf8_da_1252(t->nome) : "un oggetto di tipo " + std::to_string(tipo);
+}

@@ -1,5 +1,0 @@
-#if !defined(_WIN32)
-#include "scenario/console_utf8.h"
-
-void console_utf8() {}
-#endif

@@ -1,7 +1,0 @@
-#if defined(_WIN32)
-#include <windows.h>
-
-#include "scenario/console_utf8.h"
-
-void console_utf8() { SetConsoleOutputCP(CP_UTF8); }
-#endif

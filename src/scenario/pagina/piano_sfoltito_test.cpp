@@ -1,0 +1,74 @@
+#include "scenario/pagina/piano_sfoltito.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "compiler/piano_linea.h"
+#include "model/form1.h"
+
+namespace {
+
+// A plan built by the compiler's own walk: lunghezza metres with the curves given.
+struct curva_di_prova {
+  std::int32_t p, n;
+  const char* parola;
+};
+
+tabella_piano piano_di(std::int32_t lunghezza, std::initializer_list<curva_di_prova> curve) {
+  auto f = std::make_unique<Form1>();
+  f->lunghezza_estesa = lunghezza;
+  f->planimetria.crea(lunghezza);
+  std::int32_t cursore = 0;
+  semina_piano(*f, cursore);
+  for (const auto& c : curve) EXPECT_EQ(aggiungi_curva(*f, cursore, c.p, c.n, c.parola), esito_curva::fatta);
+  estendi_piano(*f, cursore);
+  return f->planimetria;
+}
+
+double distanza(double px, double py, const punto_sfoltito& a, const punto_sfoltito& b) {
+  const double dx = b.x - a.x, dy = b.y - a.y, l2 = dx * dx + dy * dy;
+  const double t = l2 > 0 ? std::clamp(((px - a.x) * dx + (py - a.y) * dy) / l2, 0.0, 1.0) : 0.0;
+  return std::hypot(px - a.x - t * dx, py - a.y - t * dy);
+}
+
+TEST(PianoSfoltito, NoMetreStraysFromTheThinnedLineByMoreThanItsTolerance) {
+  // Tight curves both ways, a hairpin of 1000 m at the smallest radius, a long straight.
+  const tabella_piano piano = piano_di(30000, {{1000, 300, "curvad6"}, {2000, 1500, "curvas4"}, {5000, 1050, "curvas6"},
+                                               {9000, 6000, "curvad1"}});
+  const auto punti = sfoltisci_piano(piano, 0.05);
+  ASSERT_GE(punti.size(), 2u);
+  // Ends: metre 0 and the last computed metre (the last two stay empty), at every zoom.
+  EXPECT_EQ(punti.front().metro, 0);
+  EXPECT_EQ(punti.back().metro, 30000 - 2);
+  EXPECT_TRUE(std::isinf(punti.front().soglia) && std::isinf(punti.back().soglia));
+  EXPECT_LT(punti.size(), 3000u) << "the thinning keeps a small share of 30000 metres";
+  for (const double tolleranza : {0.05, 0.5, 5.0, 50.0, 500.0}) {
+    std::vector<punto_sfoltito> linea;
+    for (const auto& p : punti)
+      if (p.soglia > tolleranza) linea.push_back(p);
+    ASSERT_GE(linea.size(), 2u);
+    std::size_t k = 0;
+    double peggiore = 0;
+    for (std::int32_t m = 0; m <= 30000 - 2; ++m) {
+      while (k + 1 < linea.size() && linea[k + 1].metro < m) ++k;
+      const std::size_t b = std::min(k + 1, linea.size() - 1);
+      peggiore = std::max(peggiore, distanza(piano(m, 0).numero(), piano(m, 1).numero(), linea[k], linea[b]));
+    }
+    EXPECT_LE(peggiore, tolleranza + 1e-9) << "tolerance " << tolleranza;
+    if (tolleranza >= 50) {
+      EXPECT_LT(linea.size(), 40u) << "a coarse zoom draws few points";
+    }
+  }
+}
+
+TEST(PianoSfoltito, AStraightPlanKeepsItsEndsOnlyAndNoPlanGivesNothing) {
+  const auto punti = sfoltisci_piano(piano_di(10000, {}), 0.05);
+  ASSERT_EQ(punti.size(), 2u);
+  EXPECT_EQ(punti[1].metro, 9998);
+  EXPECT_DOUBLE_EQ(punti[1].y, 9998.0);
+  EXPECT_TRUE(sfoltisci_piano(tabella_piano{}, 0.05).empty());
+}
+
+}  // namespace

@@ -1,0 +1,25 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "base/cartella.h"
+#include "model/form1.h"
+#include "scenario/sorgenti/diagnostica.h"
+
+// What the search of `scenario check` found in the two source files of nomi
+// (route key, train number) in cartella: the warnings of both files, then
+// every error, each at its place in the author's file; note says why the
+// search stopped before the sources were clean, "" when it did not.
+struct esito_controllo {
+  std::vector<diagnostica> voci;  // warnings first, then errors in the order found
+  std::size_t avvisi = 0, errori = 0;
+  std::vector<std::string> note;
+};
+
+// Compiles a private copy in memory, reports the recorded error, sets the
+// offending record aside in the copy and compiles again, until the copy is
+// clean or 100 errors are found. Both files must be there (see
+// sorgente_mancante); writes nothing into cartella. Throws interruzione when
+// a file cannot be read.
+esito_controllo controlla_sorgenti(const cartella_file& cartella, const Form1& nomi);

@@ -1,0 +1,60 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "model/form1.h"
+#include "scenario/sorgenti/avvisi_sorgente.h"
+
+// An error or a warning as the tool reports it: where in the sources (when
+// known) and one line in Italian (UTF-8) that names the cause.
+struct diagnostica {
+  bool con_posizione = false;
+  bool avviso = false;
+  std::string codice;  // a warning's short code, or the error's number
+  std::string file;    // name of the source file, no folder
+  std::size_t riga = 0, colonna = 0;
+  std::string messaggio;   // errors: "Errore n. N (progressiva P): ..."
+  std::string testo_riga;  // the source line around the column: UTF-8, escaped, cut to about 200 characters
+  std::string rientro;     // what stands under testo_riga before the caret: blanks and tabs
+  origine_errore origine;  // the record pointed at (for the code check's errors, the slowdown's)
+  std::int64_t progressiva = -1;  // the metres the message names ("progressiva P"), -1 when none
+};
+
+// The sources' bytes as the author wrote them (the compiler may delete its
+// copies); an empty optional text stands for a missing file.
+struct testi_sorgente {
+  bool linea_esiste = false, treno_esiste = false;
+  std::string linea, treno;
+};
+
+// The report of the error recorded in f (numero_errore non-zero), at the
+// field at fault and with its cause.
+diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t);
+
+// The report of a run ended through errore with the text a: the recorded
+// error when a is its number, else the number a with its explanation.
+diagnostica diagnostica_fine(const Form1& f, const std::string& a, const testi_sorgente& t);
+
+// A warning of the source file named file whose bytes are dati.
+diagnostica diagnostica_avviso(const avviso& a, const std::string& file, const std::string& dati);
+
+// The warnings of both source files, in file order, line file first.
+std::vector<diagnostica> avvisi_sorgenti(const Form1& nomi, const testi_sorgente& t, bool con_piano);
+
+// FILE:LINE:COLUMN: message (warnings "avviso: message"), the source line and
+// a caret under the column; without a position " Errore n. ..." as the
+// program writes it, after the name of the file at fault when known.
+void stampa_diagnostica(std::ostream& err, const diagnostica& d);
+
+// One JSON object: kind, file, line, column, code, message.
+void stampa_diagnostica_json(std::ostream& out, const diagnostica& d);
+
+// "file non trovato: DIR/NAME" for the first of the two source files of
+// nomi (folder, route key, train number) that is missing, "" when both are there.
+std::string sorgente_mancante(const cartella_file& cartella, const Form1& nomi);
+
+// "[{...}, {...}]": the reports as JSON objects.
+void stampa_diagnostiche_json(std::ostream& out, const std::vector<diagnostica>& v);

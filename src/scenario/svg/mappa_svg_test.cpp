@@ -1,0 +1,61 @@
+#include "scenario/svg/mappa_svg.h"
+
+#include <gtest/gtest.h>
+
+#include "model/form1.h"
+#include "scenario/svg/disegno_svg.h"
+#include "scenario/rapporto/rapporto_di_prova.h"
+#include "test_support/cartella_temporanea.h"
+
+namespace {
+
+std::size_t quante(const std::string& testo, const std::string& cosa) {
+  std::size_t n = 0;
+  for (std::size_t i = testo.find(cosa); i != std::string::npos; i = testo.find(cosa, i + 1)) ++n;
+  return n;
+}
+
+// The map draws a dot for every station entry (1 to 80) that is not empty,
+// whatever its kind, where the plan covers its progressive; an empty entry,
+// a general entry and a station off the plan get none.
+TEST(MappaSvg, EveryStationEntryOnThePlanHasItsDotAndNothingElseHasOne) {
+  cartella_temporanea dir;
+  rapporto_di_prova::compila_in(dir.percorso);
+  scenario_compatto base;
+  std::string guasto;
+  ASSERT_TRUE(carica_scenario_compatto(dir.percorso, "Velstra_Ordoven", "318", base, guasto)) << guasto;
+  ASSERT_TRUE(base.piano);
+  const std::int32_t fine_piano = base.piano->ultimo_metro();
+  for (int k = 1; k < voce_progressiva_tre; ++k) base.stazioni[static_cast<std::size_t>(k)] = stazione{};
+  ASSERT_EQ(quante(disegno_svg(base), "<circle class=\"stazione\""), 0u) << "general entries are no stations";
+
+  struct caso {
+    int voce;
+    std::uint8_t tipo;
+    std::int32_t inizio, fine, progressiva;
+    std::size_t punti;  // dots on the map
+  };
+  const caso casi[] = {
+      {1, 2, 9700, 10300, 10000, 1},   // a station with its area
+      {40, 8, 9700, 10300, 10000, 1},  // any entry, a terminus
+      {80, 26, 0, 0, 10000, 1},        // a cabin, no area of its own
+      {1, 0, 0, 0, 10000, 1},          // kind 0, but not an empty entry
+      {1, 5, 0, 0, 0, 1},              // at the very start of the line
+      {1, 0, 0, 0, 0, 0},              // an empty entry
+      {1, 2, 9700, 10300, fine_piano + 1000, 0},  // off the plan
+      {1, 2, 0, 300, -100, 0},         // before the line
+  };
+  for (const caso& c : casi) {
+    scenario_compatto s = base;
+    stazione& st = s.stazioni[static_cast<std::size_t>(c.voce)];
+    st.tipo = c.tipo;
+    st.inizio = c.inizio;
+    st.fine = c.fine;
+    st.progressiva = c.progressiva;
+    st.nome = "PROVA";
+    EXPECT_EQ(quante(disegno_svg(s), "<circle class=\"stazione\""), c.punti)
+        << "entry " << c.voce << ", kind " << int{c.tipo} << ", at " << c.progressiva;
+  }
+}
+
+}  // namespace
