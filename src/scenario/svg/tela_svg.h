@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "scenario/etichette_svg.h"
-#include "scenario/scenario_compatto.h"
+#include "scenario/svg/etichette_svg.h"
+#include "scenario/compatti/scenario_compatto.h"
 
 // The page of a drawing: its layout, the SVG being written, and every text
 // and mark placed so far, so that labels find free room.
