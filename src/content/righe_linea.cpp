@@ -4,6 +4,7 @@
 
 #include <iterator>
 
+// clang-format off
 const std::string_view tabella_righe_linea[] = {
     "[generale]",
     "lunghezza percorso,    300000",
@@ -424,4 +425,5 @@ const std::string_view tabella_righe_linea[] = {
     "[fine]",
     "riferimento fine del file",
 };
+// clang-format on
 const std::size_t numero_righe_linea = std::size(tabella_righe_linea);

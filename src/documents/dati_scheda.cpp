@@ -4,12 +4,14 @@
 // the rows there and run it again rather than editing this table by hand.
 #include "documents/dati_scheda.h"
 
-#include "content/scrivi_righe.h"
 #include "base/nomi_file.h"
+#include "content/scrivi_righe.h"
 #include "model/form1.h"
 
 namespace {
 
+// The table keeps one slot a line, as the sheet has it.
+// clang-format off
 constexpr std::string_view sopra = "  ________________________________________________________________________________";
 constexpr std::string_view titolo_basso = " | Lim.|Marc.|          |  Rs |                            |                |     |";
 constexpr std::string_view regola = " |_____|_____|__________|_____|____________________________|________________|_____|";
@@ -224,6 +226,7 @@ const std::string_view righe[] = {
     "",
     fine_tabella,
 };
+// clang-format on
 
 }  // namespace
 

@@ -31,11 +31,11 @@ inline void scrivi_tutto(cartella_file& cartella, const std::string& nome, const
 // program as a user does, on real folders.
 struct form_su_disco : Form1 {
   cartella_disco disco;
-  explicit form_su_disco(const std::filesystem::path& cartella, std::string percorso = "Velstra_Ordoven",
+  explicit form_su_disco(const std::filesystem::path& dove, std::string nome = "Velstra_Ordoven",
                          std::string treno = "318")
-      : disco(cartella) {
-    this->cartella = &disco;
-    nome_percorso = std::move(percorso);
+      : disco(dove) {
+    cartella = &disco;
+    nome_percorso = std::move(nome);
     numero_treno = std::move(treno);
   }
   form_su_disco(const form_su_disco&) = delete;
