@@ -5,6 +5,7 @@
 #include <string>
 
 #include "compiler/confronto_voci.h"
+#include "compiler/grammatica.h"
 #include "compiler/piano_linea.h"
 #include "compiler/progressive_ordina.h"
 #include "compiler/record_linea.h"
@@ -19,24 +20,28 @@
 
 namespace {
 
-// Every keyword that the item contains runs its record, in this order.
+// Every record of the grammar whose keyword the item contains runs, in the
+// grammar's order, until one ends the reading.
 esito_lettura esegui_record(stato_linea& s, const std::string& voce) {
   const bool con_piano = s.f.con_planimetria != 0;
-  esito_lettura esito = esito_lettura::continua;
-  if (contiene_senza_maiuscole(voce, "pendenza")) esito = record_pendenza(s);
-  if (esito != esito_lettura::continua) return esito;
-  if (con_piano && contiene_senza_maiuscole(voce, "curva")) esito = record_curva(s, voce);
-  if (esito != esito_lettura::continua) return esito;
-  if (contiene_senza_maiuscole(voce, "montagna")) esito = record_montagna(s);
-  if (esito != esito_lettura::continua) return esito;
-  if (contiene_senza_maiuscole(voce, "indicatori_v")) esito = record_indicatori_v_max(s);
-  if (esito != esito_lettura::continua) return esito;
-  if (contiene_senza_maiuscole(voce, "cartello") && contiene_senza_maiuscole(voce, "indicat")) esito = record_cartello(s);
-  return esito;
+  for (const forma_record& r : forme_linea()) {
+    if (!corrisponde(r, voce) || (r.solo_con_piano && !con_piano)) continue;
+    esito_lettura esito = esito_lettura::continua;
+    switch (r.genere) {
+      case genere_record::pendenza: esito = record_pendenza(s); break;
+      case genere_record::curva: esito = record_curva(s, voce); break;
+      case genere_record::montagna: esito = record_montagna(s); break;
+      case genere_record::indicatori_vmax: esito = record_indicatori_v_max(s); break;
+      case genere_record::cartello_indicatore: esito = record_cartello(s); break;
+      default: break;
+    }
+    if (esito != esito_lettura::continua) return esito;
+  }
+  return esito_lettura::continua;
 }
 
 // Reads records to the end of the file; the last item of the file (normally
-// "[fine]") is not examined, and items that are no keyword are passed over.
+// [fine]) is not examined, and items that are no keyword are passed over.
 esito_lettura leggi_record(stato_linea& s) {
   Form1& f = s.f;
   for (;;) {

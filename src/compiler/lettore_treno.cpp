@@ -4,6 +4,7 @@
 #include <string>
 
 #include "compiler/confronto_voci.h"
+#include "compiler/grammatica.h"
 #include "compiler/profili_treno.h"
 #include "compiler/record_stazione.h"
 #include "compiler/record_treno.h"
@@ -16,34 +17,35 @@
 
 namespace {
 
-// Every keyword the field contains runs its record, in this order, until one
-// ends the reading.
+// Every record of the grammar whose keyword the field contains runs, in the
+// grammar's order, until one ends the reading.
 esito_lettura esegui_record(stato_treno& s, const std::string& voce) {
-  auto ha = [&voce](const char* parola) { return contiene_senza_maiuscole(voce, parola); };
-  esito_lettura esito = esito_lettura::continua;
-  if (ha("frenata") && ha("massa")) record_massa_frenata(s);
-  if (ha("vetture")) record_vetture(s);
-  if (ha("velocit")) esito = record_velocita(s);
-  if (esito != esito_lettura::continua) return esito;
-  if (ha("aderenza")) esito = record_aderenza(s);
-  if (esito != esito_lettura::continua) return esito;
-  if (ha("orologio")) record_orologio(s);
-  if (ha("sabbia")) record_sabbia(s);
-  if (ha("segnale")) esito = record_segnale(s);
-  if (esito != esito_lettura::continua) return esito;
-  if (ha("rallentamento")) esito = record_rallentamento(s);
-  if (esito != esito_lettura::continua) return esito;
-  if (ha("abbattimento")) esito = record_abbattimento(s);
-  if (esito != esito_lettura::continua) return esito;
-  if (ha("stazione")) esito = record_stazione(s);
-  return esito;
+  for (const forma_record& r : forme_treno()) {
+    if (!corrisponde(r, voce)) continue;
+    esito_lettura esito = esito_lettura::continua;
+    switch (r.genere) {
+      case genere_record::massa_frenata: record_massa_frenata(s); break;
+      case genere_record::vetture: record_vetture(s); break;
+      case genere_record::velocita: esito = record_velocita(s); break;
+      case genere_record::aderenza: esito = record_aderenza(s); break;
+      case genere_record::orologio: record_orologio(s); break;
+      case genere_record::sabbia: record_sabbia(s); break;
+      case genere_record::segnale: esito = record_segnale(s); break;
+      case genere_record::rallentamento: esito = record_rallentamento(s); break;
+      case genere_record::abbattimento: esito = record_abbattimento(s); break;
+      case genere_record::stazione: esito = record_stazione(s); break;
+      default: break;
+    }
+    if (esito != esito_lettura::continua) return esito;
+  }
+  return esito_lettura::continua;
 }
 
-// Everything up to and including the first field holding "[generale]" is
+// Everything up to and including the first field holding [generale] is
 // passed over; the end of the file is tested before each read.
 void trova_generale(stato_treno& s) {
   while (!fine_file(s.in)) {
-    if (contiene_senza_maiuscole(leggi_voce(s), "[generale]")) return;
+    if (contiene_senza_maiuscole(leggi_voce(s), intestazione_generale)) return;
   }
 }
 

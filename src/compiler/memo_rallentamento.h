@@ -15,7 +15,7 @@ celle_rallentamento celle_di_rallentamento(std::int32_t r1, std::int32_t r3);
 // A slowdown starting at 1500 m or less has no warning sign and no boards.
 bool con_avviso(std::int32_t r1);
 
-// Places the slowdown of one "rallentamento" record (start r1, speed r2,
+// Places the slowdown of one rallentamento record (start r1, speed r2,
 // length r3, value r4, boards flag r5, value r6) whose start and end cells the
 // reader has checked to lie inside percorso. Checks warning, start and end
 // cells before writing any (errors 17, 18, 19); error 20 when a board cell is

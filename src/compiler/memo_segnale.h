@@ -7,7 +7,7 @@ struct Form1;
 // nearest(p/50 + 1).
 std::int64_t cella_di_punto(double p);
 
-// Places the lineside signal of one "segnale" record (its eleven numbers in
+// Places the lineside signal of one segnale record (its eleven numbers in
 // file order) at cella_di_punto(f1), which the reader has checked to lie
 // inside percorso. Sets numero_errore = 16 and writes nothing when that cell
 // is not free. Inputs keep their low bits in the 16 and 8-bit fields.

@@ -9,11 +9,11 @@ enum class esito_lettura;
 // one cell when p/50 rounds above 0), and the end-of-file fill-out carries
 // the last value to numero_celle - 3. No fill writes past the last cell.
 
-// "velocit": p, v km/h. Speeds are stored as nearest(v/5); one outside 0..255
+// velocit: p, v km/h. Speeds are stored as nearest(v/5); one outside 0..255
 // is error 25 when it is first written into a cell.
 esito_lettura record_velocita(stato_treno& s);
 
-// "aderenza": p, a. Only the low 8 bits of the value are stored.
+// aderenza: p, a. Only the low 8 bits of the value are stored.
 esito_lettura record_aderenza(stato_treno& s);
 
 // End-of-file fill-outs; each writes at least the cell at its position.

@@ -3,7 +3,7 @@
 struct stato_treno;
 enum class esito_lettura;
 
-// "stazione": sixteen numbers and a name, stored field by field into the
+// stazione: sixteen numbers and a name, stored field by field into the
 // stazioni entry of the station counter. Computes the station area from its
 // type, clears the values that do not apply, marks the approach cells and the
 // end-marker cell (types below 25), checks the spacing from the previous

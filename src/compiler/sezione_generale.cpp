@@ -4,6 +4,7 @@
 #include <string>
 
 #include "compiler/confronto_voci.h"
+#include "compiler/grammatica.h"
 #include "base/stato.h"
 #include "compiler/nearest.h"
 #include "compiler/stato_linea.h"
@@ -60,21 +61,27 @@ bool leggi_ripetizione(stato_linea& s, const std::string& chiave, std::size_t of
   return true;
 }
 
-// Every key test that matches runs, in this order.
+// Every key of the grammar that matches runs, in the grammar's order.
 bool leggi_chiavi(stato_linea& s, const std::string& chiave, std::size_t offset_chiave) {
   Form1& f = s.f;
-  if (contiene_senza_maiuscole(chiave, "percorso") && contiene_senza_maiuscole(chiave, "lunghezza")) {
-    if (!leggi_lunghezza(s)) return false;
-  }
-  if (contiene(chiave, "tre") && contiene(chiave, "progressiva")) leggi_serie(s, voce_progressiva_tre);
-  if (contiene(chiave, "due") && contiene(chiave, "progressiva")) leggi_serie(s, voce_progressiva_due);
-  if (contiene(chiave, "uno") && contiene(chiave, "progressiva")) leggi_serie(s, voce_progressiva_uno);
-  // "sfondo due" and "sfondo tre" go crosswise into progressiva and fine.
-  if (contiene(chiave, "sfondo") && contiene(chiave, "uno")) f.stazioni[voce_sfondo].inizio = leggi_numero(s.in);
-  if (contiene(chiave, "sfondo") && contiene(chiave, "due")) f.stazioni[voce_sfondo].progressiva = leggi_numero(s.in);
-  if (contiene(chiave, "sfondo") && contiene(chiave, "tre")) f.stazioni[voce_sfondo].fine = leggi_numero(s.in);
-  if (contiene(chiave, "segnali") && contiene(chiave, "ripetizione")) {
-    if (!leggi_ripetizione(s, chiave, offset_chiave)) return false;
+  for (const forma_record& r : forme_generale()) {
+    if (!corrisponde(r, chiave)) continue;
+    switch (r.genere) {
+      case genere_record::lunghezza_percorso:
+        if (!leggi_lunghezza(s)) return false;
+        break;
+      case genere_record::progressiva_chilometrica_tre: leggi_serie(s, voce_progressiva_tre); break;
+      case genere_record::progressiva_chilometrica_due: leggi_serie(s, voce_progressiva_due); break;
+      case genere_record::progressiva_chilometrica_uno: leggi_serie(s, voce_progressiva_uno); break;
+      // "sfondo due" and "sfondo tre" go crosswise into progressiva and fine.
+      case genere_record::sfondo_uno: f.stazioni[voce_sfondo].inizio = leggi_numero(s.in); break;
+      case genere_record::sfondo_due: f.stazioni[voce_sfondo].progressiva = leggi_numero(s.in); break;
+      case genere_record::sfondo_tre: f.stazioni[voce_sfondo].fine = leggi_numero(s.in); break;
+      case genere_record::ripetizione_segnali:
+        if (!leggi_ripetizione(s, chiave, offset_chiave)) return false;
+        break;
+      default: break;
+    }
   }
   return true;
 }
@@ -102,7 +109,7 @@ bool trova_sezione_generale(stato_linea& s) {
       registra_errore(s, err_generale_mancante, s.in.inizio_voce);
       return false;
     }
-    if (contiene_senza_maiuscole(voce, "[generale]")) return true;
+    if (contiene_senza_maiuscole(voce, intestazione_generale)) return true;
   }
 }
 

@@ -4,7 +4,7 @@
 struct stato_linea;
 struct Form1;
 
-// Skips the items before the first one that contains "[generale]" (any case).
+// Skips the items before the first one that contains [generale] (any case).
 // False, with error 102 recorded, when none is met before the end of the file.
 bool trova_sezione_generale(stato_linea& s);
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "compiler/confronto_voci.h"
-#include "compiler/forme_record.h"
+#include "compiler/grammatica.h"
 #include "compiler/lettore_voci.h"
 #include "base/stato.h"
 #include "scenario/testo/da_1252.h"
@@ -80,7 +80,8 @@ class percorso_avvisi {
     const std::size_t riga_chiave = riga(offset_chiave);
     bool corto = false;
     std::size_t letti = 0;
-    for (char campo : r.campi) {
+    for (const campo_record& c : r.campi) {
+      const char campo = static_cast<char>(c.genere);
       if (fine_file(in_)) return false;
       if (campo == 't') leggi_voce(in_);
       else leggi_numero(in_);
@@ -187,7 +188,8 @@ const forma_record* forma_di(std::span<const forma_record> forme, std::string_vi
 const forma_record* parola_chiave(std::string_view voce) {
   for (auto forme : {forme_generale(), forme_linea(), forme_treno()})
     for (const forma_record& r : forme) {
-      const forma_record senza{r.nome, r.parola_1, r.parola_2, true, false, r.campi, r.esempio};
+      forma_record senza = r;
+      senza.senza_maiuscole = true;
       if (corrisponde(senza, voce)) return &r;
     }
   return nullptr;
@@ -197,7 +199,7 @@ bool in_tabella(std::span<const forma_record> forme, const forma_record* r) {
   return r && r >= forme.data() && r < forme.data() + forme.size();
 }
 
-// Records before the "[generale]" item are skipped: the first is named, the others counted.
+// Records before the intestazione_generale item are skipped: the first is named, the others counted.
 struct prima_di_generale {
   std::size_t offset = std::string::npos;
   std::string voce;
@@ -227,9 +229,9 @@ struct contesto {
   bool dopo_fine = false;
   std::vector<std::size_t> letti = std::vector<std::size_t>(forme.size(), 0);  // records read, by shape
 
-  std::size_t quanti(std::string_view nome) const {
+  std::size_t quanti(genere_record g) const {
     for (std::size_t k = 0; k < forme.size(); ++k)
-      if (forme[k].nome == nome) return letti[k];
+      if (forme[k].genere == g) return letti[k];
     return 0;
   }
 };
@@ -246,7 +248,7 @@ bool esamina(percorso_avvisi& p, contesto& c, const std::string& voce, std::size
     ++c.letti[k];
     if (!p.leggi_record(r, offset)) return false;
   }
-  if (contiene_senza_maiuscole(voce, "[fine]")) c.dopo_fine = true;
+  if (contiene_senza_maiuscole(voce, intestazione_fine)) c.dopo_fine = true;
   if (riconosciuta || voce.empty() || intestazione_sezione(voce) || !p.prima_della_riga(offset)) return true;
   std::string m = citata(voce) + " non è una parola chiave " + c.dove + ": la riga è passata oltre";
   const forma_record* r = parola_chiave(voce);
@@ -350,11 +352,11 @@ std::vector<avviso> avvisi_linea(const std::string& testo, bool con_piano) {
   contesto record{forme_linea(), "del file della linea", con_piano};
   std::size_t offset_curve = 0;
   try {
-    // Up to "[generale]"; without it the compiler reports error 102.
+    // Up to intestazione_generale; without it the compiler reports error 102.
     for (;;) {
       const std::string voce = leggi_voce(in);
       if (fine_file(in)) return p.finisci();
-      if (contiene_senza_maiuscole(voce, "[generale]")) break;
+      if (contiene_senza_maiuscole(voce, intestazione_generale)) break;
       prima.conta(p, voce);
     }
     prima.segnala(p);
@@ -380,7 +382,7 @@ std::vector<avviso> avvisi_linea(const std::string& testo, bool con_piano) {
     // The compiler fails at the same item (error 25): nothing more is read.
     return p.finisci();
   }
-  if (con_piano && record.quanti("curva") == 0)
+  if (con_piano && record.quanti(genere_record::curva) == 0)
     p.aggiungi(offset_curve, "senza-curve", "nessuna curva nel file della linea: la planimetria è tutta in rettilineo");
   return p.finisci();
 }
@@ -400,7 +402,7 @@ std::vector<avviso> avvisi_treno(const std::string& testo) {
     bool generale = false;
     while (!generale && !fine_file(in)) {
       const std::string voce = leggi_voce(in);
-      generale = contiene_senza_maiuscole(voce, "[generale]");
+      generale = contiene_senza_maiuscole(voce, intestazione_generale);
       if (!generale) prima.conta(p, voce);
     }
     if (!generale) {
@@ -413,7 +415,7 @@ std::vector<avviso> avvisi_treno(const std::string& testo) {
     if (e.s.genere() != genere_stato::lettura) throw;
     return p.finisci();
   }
-  if (record.quanti("stazione") == 0)
+  if (record.quanti(genere_record::stazione) == 0)
     p.aggiungi(offset_stazioni, "senza-stazioni", "nessuna stazione nel file del treno");
   return p.finisci();
 }

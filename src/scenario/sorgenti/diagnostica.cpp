@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <system_error>
 #include <string_view>
 
 #include "base/catalogo_errori.h"
 #include "base/nomi_file.h"
 #include "compiler/confronto_voci.h"
+#include "compiler/grammatica.h"
 #include "compiler/lettore_voci.h"
 #include "base/stato.h"
 #include "compiler/memo_indicatori_v_max.h"
@@ -98,14 +100,19 @@ std::string cosa_ingombra(const Form1& f, lettore_voci& in, std::size_t offset_c
   return "";
 }
 
-// Every item of the text that contains parola (letter case ignored): its offset.
+// Every item of the text that is the keyword of one of the records (by the
+// grammar's own test): its offset.
 template <typename F>
-void per_ogni_voce(lettore_voci& in, std::string_view parola, F&& fai) {
+void per_ogni_voce(lettore_voci& in, std::initializer_list<genere_record> generi, F&& fai) {
   in.pos = 0;
   try {
     while (!fine_file(in)) {
       const std::string voce = leggi_voce(in);
-      if (contiene_senza_maiuscole(voce, parola)) fai(in.inizio_voce);
+      for (genere_record g : generi)
+        if (corrisponde(forma_di_genere(g), voce)) {
+          fai(in.inizio_voce);
+          break;
+        }
     }
   } catch (const interruzione& e) {
     if (e.s.genere() != genere_stato::lettura) throw;
@@ -121,7 +128,7 @@ std::size_t rallentamento_di(const Form1& f, lettore_voci& treno) {
   const bool prima = f.numero_errore == err_codice_davanti_segnale || f.numero_errore == err_codice_prima_rallentamento;
   std::size_t trovato = std::string::npos;
   std::int64_t migliore = 0;
-  per_ogni_voce(treno, "rallentamento", [&](std::size_t offset) {
+  per_ogni_voce(treno, {genere_record::rallentamento}, [&](std::size_t offset) {
     const std::size_t campo = offset_campo(treno, offset, 1);
     std::int32_t p = 0;
     if (campo == std::string::npos || !numero_a(treno, campo, p)) return;
@@ -139,7 +146,10 @@ std::size_t rallentamento_di(const Form1& f, lettore_voci& treno) {
 // field off the 50 m step.
 std::size_t serie_fuori_passo(lettore_voci& linea) {
   std::size_t trovato = std::string::npos;
-  per_ogni_voce(linea, "progressiva", [&](std::size_t offset) {
+  per_ogni_voce(linea,
+                {genere_record::progressiva_chilometrica_tre, genere_record::progressiva_chilometrica_due,
+                 genere_record::progressiva_chilometrica_uno},
+                [&](std::size_t offset) {
     for (int k = 1; k <= 2 && trovato == std::string::npos; ++k) {
       const std::size_t campo = offset_campo(linea, offset, k);
       std::int32_t v = 0;
@@ -178,11 +188,7 @@ std::string posto_per_stazioni(const Form1& f, const testi_sorgente& t) {
   lettore_voci in;
   apri_lettore_da_testo(t.linea, in);
   std::int64_t cartelli = 0;
-  per_ogni_voce(in, "cartello", [&](std::size_t offset) {
-    in.pos = offset;
-    const std::string voce = leggi_voce(in);
-    if (contiene_senza_maiuscole(voce, "indicat")) ++cartelli;
-  });
+  per_ogni_voce(in, {genere_record::cartello_indicatore}, [&](std::size_t) { ++cartelli; });
   return " (" + std::to_string(cartelli) + " cartelli indicatori letti dal file della linea: ci stanno al massimo " +
          std::to_string(std::max<std::int64_t>(0, 78 - cartelli)) + " stazioni)";
 }

@@ -14,39 +14,17 @@
 namespace fs = std::filesystem;
 
 namespace {
-// A record kind: the words its keyword item holds, the number items that
-// follow, whether a text item comes after the numbers, and whether the index
-// keeps it (records that place nothing are read over to keep the walk in
-// step). Each table is in its reader's order of tests.
-struct tipo_record {
-  genere_record genere;
-  const char* parola;
-  const char* seconda_parola;  // nullptr: one word suffices
-  int numeri;
-  bool con_testo;
-  bool conserva;
-};
-
-constexpr tipo_record record_linea[] = {
-    {genere_record::pendenza, "pendenza", nullptr, 2, false, true},
-    {genere_record::curva, "curva", nullptr, 2, false, true},
-    {genere_record::montagna, "montagna", nullptr, 3, false, true},
-    {genere_record::indicatori_vmax, "indicatori_v", nullptr, 9, false, true},
-    {genere_record::cartello, "cartello", "indicat", 1, true, true},
-};
-
-constexpr tipo_record record_treno[] = {
-    {genere_record::velocita, "frenata", "massa", 1, false, false},
-    {genere_record::velocita, "vetture", nullptr, 1, false, false},
-    {genere_record::velocita, "velocit", nullptr, 2, false, true},
-    {genere_record::aderenza, "aderenza", nullptr, 2, false, true},
-    {genere_record::velocita, "orologio", nullptr, 3, false, false},
-    {genere_record::velocita, "sabbia", nullptr, 1, false, false},
-    {genere_record::segnale, "segnale", nullptr, 11, false, true},
-    {genere_record::rallentamento, "rallentamento", nullptr, 6, false, true},
-    {genere_record::abbattimento, "abbattimento", nullptr, 2, false, true},
-    {genere_record::stazione, "stazione", nullptr, 16, true, true},
-};
+// The records the index keeps: those that place something in the cells or
+// write a profile.
+bool conservato(genere_record g) {
+  switch (g) {
+    case genere_record::massa_frenata:
+    case genere_record::vetture:
+    case genere_record::orologio:
+    case genere_record::sabbia: return false;
+    default: return true;
+  }
+}
 
 // 1-based line of an offset, counted on from the last one asked (offsets
 // only grow), so a long file is read once.
@@ -62,21 +40,20 @@ struct contatore_righe {
   }
 };
 
-bool corrisponde(const std::string& voce, const tipo_record& t) {
-  return contiene_senza_maiuscole(voce, t.parola) && (!t.seconda_parola || contiene_senza_maiuscole(voce, t.seconda_parola));
+// The record's items after its keyword, as its reader reads them.
+record_sorgente leggi_record(lettore_voci& in, const forma_record& r, bool nel_treno, std::size_t riga) {
+  record_sorgente letto{r.genere, nel_treno, riga, {}, {}};
+  for (const campo_record& c : r.campi) {
+    if (c.genere == genere_campo::testo) letto.testo = leggi_voce(in);
+    else letto.numeri.push_back(leggi_numero(in));
+  }
+  return letto;
 }
 
-record_sorgente leggi_record(lettore_voci& in, const tipo_record& t, bool nel_treno, std::size_t riga) {
-  record_sorgente r{t.genere, nel_treno, riga, {}, {}};
-  for (int k = 0; k < t.numeri; ++k) r.numeri.push_back(leggi_numero(in));
-  if (t.con_testo) r.testo = leggi_voce(in);
-  return r;
-}
-
-// Items up to and including the first that holds "[generale]".
+// Items up to and including the first that holds [generale].
 bool trova_generale(lettore_voci& in) {
   while (!fine_file(in))
-    if (contiene_senza_maiuscole(leggi_voce(in), "[generale]")) return true;
+    if (contiene_senza_maiuscole(leggi_voce(in), intestazione_generale)) return true;
   return false;
 }
 
@@ -93,10 +70,9 @@ bool prossima_parola(lettore_voci& in, std::string& voce) {
   return true;
 }
 
-// Walks one file: records from the item after "[generale]" (for the line
+// Walks one file: records from the item after [generale] (for the line
 // file, after its general section, whose values are in the compact files).
-template <std::size_t N>
-void indicizza(const std::string& testo, const tipo_record (&tipi)[N], bool nel_treno, sorgente_letta& file,
+void indicizza(const std::string& testo, std::span<const forma_record> forme, bool nel_treno, sorgente_letta& file,
                std::vector<record_sorgente>& record) {
   lettore_voci in;
   apri_lettore_da_testo(testo, in);
@@ -109,10 +85,10 @@ void indicizza(const std::string& testo, const tipo_record (&tipi)[N], bool nel_
     std::string voce;
     while (prossima_parola(in, voce)) {
       const std::size_t riga = righe.a(in.inizio_voce);
-      for (const tipo_record& t : tipi) {
-        if (!corrisponde(voce, t)) continue;
-        record_sorgente r = leggi_record(in, t, nel_treno, riga);
-        if (t.conserva) record.push_back(std::move(r));
+      for (const forma_record& f : forme) {
+        if (!corrisponde(f, voce)) continue;
+        record_sorgente r = leggi_record(in, f, nel_treno, riga);
+        if (conservato(f.genere)) record.push_back(std::move(r));
       }
     }
   } catch (const interruzione& e) {
@@ -128,8 +104,8 @@ bool leggi_file(const cartella_file& cartella, const std::string& nome, std::str
 
 indice_sorgenti indicizza_testi(const std::string* linea, const std::string* treno) {
   indice_sorgenti ind;
-  if ((ind.linea.presente = linea != nullptr)) indicizza(*linea, record_linea, false, ind.linea, ind.record);
-  if ((ind.treno.presente = treno != nullptr)) indicizza(*treno, record_treno, true, ind.treno, ind.record);
+  if ((ind.linea.presente = linea != nullptr)) indicizza(*linea, forme_linea(), false, ind.linea, ind.record);
+  if ((ind.treno.presente = treno != nullptr)) indicizza(*treno, forme_treno(), true, ind.treno, ind.record);
   return ind;
 }
 

@@ -5,15 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "compiler/grammatica.h"
+
 // The records of an author's two source files, read with the compiler's own
-// item reader and keyword tests, each with the numbers as the compiler reads
+// item reader and record grammar, each with the numbers as the compiler reads
 // them and its line in the file. The compact files keep only cells; this
 // index gives back what the author wrote: the progressive of each object and
-// the profiles as written.
-enum class genere_record {
-  pendenza, curva, montagna, indicatori_vmax, cartello,                        // line file
-  velocita, aderenza, segnale, rallentamento, abbattimento, stazione,         // train file
-};
+// the profiles as written. Records that place nothing in the cells (the
+// train's values, the clock, the sand) are read over to keep the walk in step.
 
 struct record_sorgente {
   genere_record genere;

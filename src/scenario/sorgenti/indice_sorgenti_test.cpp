@@ -67,7 +67,7 @@ TEST(IndiceSorgenti, RecordsCarryTheirNumbersAndLines) {
                      {genere_record::curva, false, 8, {1000, 300}, ""},
                      {genere_record::montagna, false, 9, {259450, 277950, 11}, ""},
                      {genere_record::indicatori_vmax, false, 10, {5050, 110, 115, 120, 0, 0, 0, 0, 0}, ""},
-                     {genere_record::cartello, false, 11, {1700}, "(P.253)"},
+                     {genere_record::cartello_indicatore, false, 11, {1700}, "(P.253)"},
                      {genere_record::velocita, true, 4, {1250, 100}, ""},
                      {genere_record::aderenza, true, 5, {53950, 70}, ""},
                      {genere_record::segnale, true, 6, {2800, 2, 4, 1, 1, 0, 2, 2, 1, 1, 0}, ""},

@@ -19,7 +19,7 @@ std::vector<origine_cella> origini(const scenario_compatto& s, const indice_sorg
     const std::int32_t p = r.numeri.empty() ? 0 : r.numeri[0];
     switch (r.genere) {
       case genere_record::indicatori_vmax: metti(cella_di_oggetto(p), r, cella_indicatore_vmax); break;
-      case genere_record::cartello: metti(cella_di_oggetto(p), r, cella_cartello_indicatore); break;
+      case genere_record::cartello_indicatore: metti(cella_di_oggetto(p), r, cella_cartello_indicatore); break;
       case genere_record::segnale: metti(cella_di_punto(p), r, cella_segnale); break;
       case genere_record::abbattimento:
         metti(nearest(p / 50.0), r, r.numeri[1] > 0 ? cella_codice : cella_codice_senza_valore);
