@@ -2,21 +2,12 @@
 #include <windows.h>
 
 #include "base/cartella.h"
+#include "base/cause_sistema.h"
 #include "base/file_disco.h"
 
 namespace {
-std::string testo_errore(DWORD codice) {
-  wchar_t* testo = nullptr;
-  const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                 nullptr, codice, 0, reinterpret_cast<wchar_t*>(&testo), 0, nullptr);
-  std::wstring w = n && testo ? std::wstring(testo, n) : L"errore " + std::to_wstring(codice);
-  if (testo) LocalFree(testo);
-  while (!w.empty() && (w.back() == L'\r' || w.back() == L'\n' || w.back() == L' ')) w.pop_back();
-  return testo_utf8(std::filesystem::path(w));
-}
-
 stato guasto(const std::filesystem::path& file, const char* azione, DWORD codice) {
-  return stato::file_system(testo_utf8(file), std::string(azione) + ": " + testo_errore(codice));
+  return stato::file_system(testo_utf8(file), std::string(azione) + ": " + causa_sistema(codice));
 }
 
 struct maniglia {
