@@ -25,7 +25,9 @@ constexpr causa per_errno[] = {
     {EROFS, "file system in sola lettura"},
     {ENAMETOOLONG, "nome troppo lungo"},
     {EFBIG, "file troppo grande"},
+#if defined(EDQUOT)
     {EDQUOT, "spazio concesso sul disco esaurito"},
+#endif
     {EBUSY, "file o cartella in uso"},
     {ETXTBSY, "file in uso da un programma in esecuzione"},
     {EIO, "errore di lettura o scrittura del disco"},
@@ -60,7 +62,7 @@ constexpr causa per_windows[] = {
     {ERROR_TOO_MANY_OPEN_FILES, "troppi file aperti"},
     {ERROR_NOT_ENOUGH_MEMORY, "memoria insufficiente"},
     {ERROR_OUTOFMEMORY, "memoria insufficiente"},
-    {ERROR_DISK_QUOTA_EXCEEDED, "spazio concesso sul disco esaurito"},
+    {1295, "spazio concesso sul disco esaurito"},  // ERROR_DISK_QUOTA_EXCEEDED
     {ERROR_CRC, "errore di lettura o scrittura del disco"},
     {ERROR_WRITE_FAULT, "errore di scrittura del disco"},
     {ERROR_READ_FAULT, "errore di lettura del disco"},

@@ -18,14 +18,11 @@ void Form_Load(Form1& f, std::ostream& console) {
   f.nome_percorso = "Velstra_Ordoven";
   f.numero_treno = "318";
   mostra_finestra(console);
-  // The run replaces its five text files whole: what an author left there
-  // under those names is kept first.
+  // The run writes its two source files and deletes them once read: an
+  // author's edited source under those names is kept first.
   const file_previsto previsti[] = {
       {file_linea(f), testo_righe(righe_linea())},
       {file_treno(f), testo_righe(righe_treno())},
-      {file_note(f), testo_righe(righe_note())},
-      {file_rallentamenti(f), testo_righe(righe_rallentamenti())},
-      {file_scheda(f), testo_righe(righe_scheda())},
   };
   f.file_conservati = conserva_file_altrui(*f.cartella, previsti);
   dati_linea(f);

@@ -79,8 +79,9 @@ TEST(FormLoad, AFileThatCannotBeReplacedStopsTheRunNamingIt) {
   EXPECT_EQ(leggi_tutto(dir.percorso / "Velstra_Ordoven_318.sim"), "old scenario");
 }
 
-// What an author left in the folder under the names of the run's text files
-// is kept as .bak before the run replaces it; the run's own bytes are not.
+// An author's source left in the folder under the names of the run's source
+// files is kept as .bak before the run replaces and deletes it; the run's own
+// bytes are not.
 struct caso_conservato {
   const char* descrizione;
   std::vector<std::pair<std::string, std::string>> prima;  // the folder before the run
@@ -94,8 +95,8 @@ TEST(FormLoad, AFileWithOtherBytesIsKeptAsBakBeforeTheRunReplacesIt) {
   const caso_conservato casi[] = {
       {"an edited line source", {{"Velstra_Ordoven_linea.txt", linea_modificata}},
        {{"Velstra_Ordoven_linea.txt.bak", linea_modificata}}, 1},
-      {"an author's notes", {{"Velstra_Ordoven_318_note.txt", nota_mia}},
-       {{"Velstra_Ordoven_318_note.txt.bak", nota_mia}}, 1},
+      {"an earlier run's notes, replaced as the run's own document", {{"Velstra_Ordoven_318_note.txt", nota_mia}}, {},
+       0},
       {"the .bak name already taken",
        {{"Velstra_Ordoven_318-.txt", "treno mio"}, {"Velstra_Ordoven_318-.txt.bak", "copia vecchia"}},
        {{"Velstra_Ordoven_318-.txt.bak", "copia vecchia"}, {"Velstra_Ordoven_318-.txt.2.bak", "treno mio"}}, 1},
