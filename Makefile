@@ -2,6 +2,8 @@
 BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
+# The build's own progress lines only, not each make entering its folders.
+MAKEFLAGS += --no-print-directory
 
 .PHONY: run test build programs configure deps clean sanitize fuzz bench install windows test-windows
 
@@ -19,9 +21,15 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: programs
-	mkdir -p dist
-	cp $(BUILD)/Velstra_Ordoven_318 $(BUILD)/scenario dist/
-	cd dist && ./Velstra_Ordoven_318
+	@mkdir -p dist
+	@cp $(BUILD)/Velstra_Ordoven_318 $(BUILD)/scenario dist/
+	@cd dist && ./Velstra_Ordoven_318
+	@echo
+	@echo "The scenario is in dist/: the three compact files (Velstra_Ordoven_linea.dat,"
+	@echo "Velstra_Ordoven_318.sim, Velstra_Ordoven_318.dat) and the driver's three"
+	@echo "documents (Velstra_Ordoven_318_scheda_treno.txt, _rallentamenti.txt, _note.txt)."
+	@echo "Copy the program dist/Velstra_Ordoven_318 into the simulator's scenario folder"
+	@echo "and run it there; dist/scenario --help shows the authoring tool."
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -38,8 +46,11 @@ fuzz:
 	bash tools/fuzz.sh $(or $(FUZZ_SECONDS),60)
 
 PREFIX ?= /usr/local
+# scenario in PREFIX/bin; the program, which writes its files beside itself,
+# in PREFIX/share/velstra_ordoven for the user to copy into the simulator's
+# folder. Both stripped.
 install: programs
-	cmake --install $(BUILD) --prefix $(PREFIX)
+	cmake --install $(BUILD) --prefix $(PREFIX) --strip
 
 # The Windows programs, cross-built with MinGW-w64 (static, no DLL needed):
 # dist-windows/ gets the two programs, LEGGIMI.txt and a zip of the three.

@@ -2,6 +2,7 @@
 #include <system_error>
 
 #include "base/cartella.h"
+#include "base/cause_sistema.h"
 #include "base/file_disco.h"
 
 namespace fs = std::filesystem;
@@ -35,7 +36,7 @@ stato cartella_disco::sostituisci(const std::string& nome, std::string_view byte
 stato cartella_disco::elimina(const std::string& nome) {
   std::error_code ec;
   fs::remove(percorso_di(nome), ec);
-  if (ec) return stato::file_system(nome_completo(nome), "impossibile eliminare: " + ec.message());
+  if (ec) return stato::file_system(nome_completo(nome), "impossibile eliminare: " + causa_di(ec));
   return {};
 }
 

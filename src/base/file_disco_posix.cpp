@@ -7,11 +7,12 @@
 #include <cstring>
 
 #include "base/cartella.h"
+#include "base/cause_sistema.h"
 #include "base/file_disco.h"
 
 namespace {
 stato guasto(const std::filesystem::path& file, const char* azione, int codice) {
-  return stato::file_system(testo_utf8(file), std::string(azione) + ": " + std::strerror(codice));
+  return stato::file_system(testo_utf8(file), std::string(azione) + ": " + causa_errno(codice));
 }
 
 // A descriptor closed on every way out.

@@ -2,21 +2,12 @@
 #include <windows.h>
 
 #include "base/cartella.h"
+#include "base/cause_sistema.h"
 #include "base/file_disco.h"
 
 namespace {
-std::string testo_errore(DWORD codice) {
-  wchar_t* testo = nullptr;
-  const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                 nullptr, codice, 0, reinterpret_cast<wchar_t*>(&testo), 0, nullptr);
-  std::wstring w = n && testo ? std::wstring(testo, n) : L"errore " + std::to_wstring(codice);
-  if (testo) LocalFree(testo);
-  while (!w.empty() && (w.back() == L'\r' || w.back() == L'\n' || w.back() == L' ')) w.pop_back();
-  return testo_utf8(std::filesystem::path(w));
-}
-
 stato guasto(const std::filesystem::path& file, const char* azione, DWORD codice) {
-  return stato::file_system(testo_utf8(file), std::string(azione) + ": " + testo_errore(codice));
+  return stato::file_system(testo_utf8(file), std::string(azione) + ": " + causa_sistema(codice));
 }
 
 struct maniglia {
@@ -32,7 +23,7 @@ struct maniglia {
 };
 }  // namespace
 
-stato leggi_file_disco(const std::filesystem::path& file, std::string& byte) {
+stato leggi_file_disco(const std::filesystem::path& file, std::string& contenuto) {
   maniglia m{CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr)};
   if (m.h == INVALID_HANDLE_VALUE) {
@@ -44,29 +35,29 @@ stato leggi_file_disco(const std::filesystem::path& file, std::string& byte) {
     }
     return guasto(file, "impossibile aprire", codice);
   }
-  byte.clear();
+  contenuto.clear();
   char blocco[1 << 16];
   for (;;) {
     DWORD letti = 0;
     if (!ReadFile(m.h, blocco, sizeof blocco, &letti, nullptr)) return guasto(file, "impossibile leggere", GetLastError());
     if (letti == 0) break;
-    byte.append(blocco, letti);
+    contenuto.append(blocco, letti);
   }
   return {};
 }
 
-stato sostituisci_file_disco(const std::filesystem::path& file, std::string_view byte) {
+stato sostituisci_file_disco(const std::filesystem::path& file, std::string_view contenuto) {
   std::filesystem::path temporaneo = file;
   temporaneo += L".tmp~";
   maniglia m{CreateFileW(temporaneo.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)};
   if (m.h == INVALID_HANDLE_VALUE) return guasto(file, "impossibile creare", GetLastError());
   DWORD codice = 0;
-  while (!byte.empty() && codice == 0) {
-    const DWORD parte = byte.size() > (1u << 30) ? (1u << 30) : static_cast<DWORD>(byte.size());
+  while (!contenuto.empty() && codice == 0) {
+    const DWORD parte = contenuto.size() > (1u << 30) ? (1u << 30) : static_cast<DWORD>(contenuto.size());
     DWORD scritti = 0;
-    if (!WriteFile(m.h, byte.data(), parte, &scritti, nullptr) || scritti == 0)
+    if (!WriteFile(m.h, contenuto.data(), parte, &scritti, nullptr) || scritti == 0)
       codice = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
-    byte.remove_prefix(scritti);
+    contenuto.remove_prefix(scritti);
   }
   if (codice == 0 && !FlushFileBuffers(m.h)) codice = GetLastError();
   if (!m.chiudi() && codice == 0) codice = GetLastError();

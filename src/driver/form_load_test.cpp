@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <set>
+#include <utility>
+#include <vector>
 #include <sstream>
 
 #include "base/cartella.h"
@@ -75,6 +77,78 @@ TEST(FormLoad, AFileThatCannotBeReplacedStopsTheRunNamingIt) {
   EXPECT_NE(leggi_tutto(dir.percorso / "stderr.log").find("Velstra_Ordoven_318_note.txt"), std::string::npos);
   EXPECT_EQ(leggi_tutto(dir.percorso / "Velstra_Ordoven_318_note.txt" / "dentro"), "keep");
   EXPECT_EQ(leggi_tutto(dir.percorso / "Velstra_Ordoven_318.sim"), "old scenario");
+}
+
+// An author's source left in the folder under the names of the run's source
+// files is kept as .bak before the run replaces and deletes it; the run's own
+// bytes are not.
+struct caso_conservato {
+  const char* descrizione;
+  std::vector<std::pair<std::string, std::string>> prima;  // the folder before the run
+  std::vector<std::pair<std::string, std::string>> dopo;   // kept files after it
+  std::size_t avvisi;
+};
+
+TEST(FormLoad, AFileWithOtherBytesIsKeptAsBakBeforeTheRunReplacesIt) {
+  const std::string linea_modificata = "[generale]\r\nlunghezza percorso,    120000\r\n";
+  const std::string nota_mia = "le mie note\r\n";
+  const caso_conservato casi[] = {
+      {"an edited line source", {{"Velstra_Ordoven_linea.txt", linea_modificata}},
+       {{"Velstra_Ordoven_linea.txt.bak", linea_modificata}}, 1},
+      {"an earlier run's notes, replaced as the run's own document", {{"Velstra_Ordoven_318_note.txt", nota_mia}}, {},
+       0},
+      {"the .bak name already taken",
+       {{"Velstra_Ordoven_318-.txt", "treno mio"}, {"Velstra_Ordoven_318-.txt.bak", "copia vecchia"}},
+       {{"Velstra_Ordoven_318-.txt.bak", "copia vecchia"}, {"Velstra_Ordoven_318-.txt.2.bak", "treno mio"}}, 1},
+      {"an earlier run's own files", {}, {}, 0},
+  };
+  for (const caso_conservato& c : casi) {
+    cartella_memoria cartella;
+    {
+      // An earlier run leaves its documents: the same bytes, nothing to keep.
+      Form1 prima;
+      prima.cartella = &cartella;
+      std::ostringstream console;
+      Form_Load(prima, console);
+    }
+    for (const auto& [nome, byte] : c.prima) cartella.sostituisci(nome, byte);
+    Form1 f;
+    f.cartella = &cartella;
+    std::ostringstream console;
+    Form_Load(f, console);
+    EXPECT_EQ(f.file_conservati.size(), c.avvisi) << c.descrizione;
+    for (const auto& [nome, byte] : c.dopo) {
+      std::string letti;
+      EXPECT_TRUE(cartella.leggi(nome, letti).ok()) << c.descrizione << ": " << nome;
+      EXPECT_EQ(letti, byte) << c.descrizione << ": " << nome;
+    }
+    std::size_t copie = 0;
+    for (const std::string& nome : cartella.elenco()) copie += nome.ends_with(".bak");
+    EXPECT_EQ(copie, c.dopo.size()) << c.descrizione;
+    if (c.avvisi > 0) {
+      const std::string& avviso = f.file_conservati.front();
+      EXPECT_NE(avviso.find(c.dopo.back().first), std::string::npos) << avviso;
+      EXPECT_NE(avviso.find("con un altro contenuto"), std::string::npos) << avviso;
+    }
+    // The run itself is the same: its six files, the sources gone.
+    EXPECT_FALSE(cartella.esiste("Velstra_Ordoven_linea.txt")) << c.descrizione;
+    for (const char* nome : file_finali) EXPECT_TRUE(cartella.esiste(nome)) << c.descrizione << ": " << nome;
+  }
+}
+
+TEST(FormLoad, TheProgramRunOverAnEditedSourceKeepsItAndSaysSo) {
+  cartella_temporanea dir;
+  const std::string modificato = "[generale]\r\nlunghezza percorso,    99000\r\n";
+  scrivi_tutto(dir.percorso / "Velstra_Ordoven_318-.txt", modificato);
+  esito_processo e = esegui_programma(dir.percorso);
+  const std::string err = leggi_tutto(dir.percorso / "stderr.log");
+  EXPECT_EQ(e.stato, 0) << err;
+  EXPECT_EQ(leggi_tutto(dir.percorso / "Velstra_Ordoven_318-.txt.bak"), modificato);
+  EXPECT_NE(err.find("Velstra_Ordoven_318-.txt era gi\xC3\xA0 nella cartella con un altro contenuto: conservato come "
+                     "Velstra_Ordoven_318-.txt.bak"),
+            std::string::npos)
+      << err;
+  EXPECT_FALSE(fs::exists(dir.percorso / "Velstra_Ordoven_318-.txt"));
 }
 
 TEST(FormLoad, ARecordedErrorIsReportedOnOneLineWithExitStatusOne) {

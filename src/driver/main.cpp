@@ -27,8 +27,15 @@ int main() {
     messaggio = e.s.messaggio();
     esito = e.s.genere() == genere_stato::errore ? uscita_errore : uscita_file_system;
   }
-  // A window program has no console: what ends the run badly goes to a box.
-  if (esito != 0) mostra_messaggio(messaggio);
+  // A window program has no console: the files kept aside and what ends the
+  // run badly go to a box.
+  std::string avviso;
+  for (const std::string& a : f.file_conservati) avviso += a + "\n";
+  if (esito != 0 || !avviso.empty()) {
+    avviso += messaggio;
+    if (avviso.back() == '\n') avviso.pop_back();
+    mostra_messaggio(avviso);
+  }
   chiudi_finestra();
   return esito;
 }

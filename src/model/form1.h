@@ -44,6 +44,9 @@ struct Form1 {
   std::int32_t numero_errore = 0;
   std::int32_t progressiva_errore = 0;
   origine_errore origine;
+  // One line for the user for each file found with other bytes and kept as
+  // .bak before the run replaced it.
+  std::vector<std::string> file_conservati;
 
   std::int32_t lunghezza_estesa = 0;
   std::int32_t numero_celle = -1;

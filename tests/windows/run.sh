@@ -304,6 +304,27 @@ prova_finestra() {
     fail "$dpi dpi: the program ended with $esito"
 }
 
+sezione "scenario.exe on a console: accents and widths as written"
+cartella=$lavoro/console
+mkdir -p "$cartella"
+cp dist-windows/scenario.exe "$win/leggi_console.exe" "$cartella/"
+for comando in "" check compile extract inspect plot view; do
+  rm -f "$cartella/schermo.txt"
+  (cd "$cartella" && exec timeout 90 wine ./leggi_console.exe schermo.txt scenario.exe $comando --help >/dev/null 2>&1) &
+  pid=$!
+  for _ in $(seq 1 60); do [ -s "$cartella/schermo.txt" ] && break; sleep 0.5; done
+  [ "$comando" = check ] && import -window root "$prove/console_check_help.png" 2>/dev/null
+  wait $pid
+  atteso=$("$linux/scenario" $comando --help 2>&1)
+  # The console's screen, read back as UTF-16, shows the Linux tool's UTF-8
+  # text: every accent right, no line wrapped at the console's 80 columns.
+  if [ "$(sed 's/ *$//' "$cartella/schermo.txt" | sed '/^$/d')" = "$(printf '%s\n' "$atteso" | sed 's/ *$//' | sed '/^$/d')" ]; then
+    pass "scenario $comando --help on a console reads as on Linux"
+  else
+    fail "scenario $comando --help on a console: $(diff <(printf '%s\n' "$atteso" | sed '/^$/d') <(sed '/^$/d' "$cartella/schermo.txt") | head -4 | tr '\n' ' ')"
+  fi
+done
+
 sezione "the window and the box"
 prova_finestra 96 280 179 64 64 177 53
 prova_finestra 144 420 269 96 96 265 79

@@ -25,12 +25,12 @@ struct comando {
 };
 
 constexpr comando comandi[] = {
-    {"compile", "compila i file sorgente di uno scenario nei suoi file compatti", comando_compile},
-    {"check", "segnala ogni errore dei file sorgente di uno scenario, non solo il primo", comando_check},
-    {"extract", "scrive in una cartella i cinque file di testo dello scenario incorporato", comando_extract},
-    {"inspect", "decodifica i file compatti di uno scenario in un rapporto leggibile", comando_inspect},
-    {"plot", "disegna la mappa e i profili di uno scenario compilato in un file SVG", comando_plot},
-    {"view", "scrive una pagina HTML interattiva di uno scenario compilato e dei suoi sorgenti", comando_view},
+    {"compile", "compila i sorgenti di uno scenario nei suoi file compatti", comando_compile},
+    {"check", "segnala ogni errore e avviso dei sorgenti, non solo il primo", comando_check},
+    {"extract", "scrive in DIR i cinque file di testo dello scenario incorporato", comando_extract},
+    {"inspect", "decodifica i file compatti di uno scenario in un rapporto", comando_inspect},
+    {"plot", "disegna mappa e profili di uno scenario compilato in un SVG", comando_plot},
+    {"view", "scrive una pagina HTML interattiva dello scenario e dei sorgenti", comando_view},
 };
 
 void stampa_aiuto(std::ostream& out) {

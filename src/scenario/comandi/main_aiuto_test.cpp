@@ -38,6 +38,25 @@ TEST(ScenarioAiuto, EveryCommandHasItsHelpAndIsListed) {
   }
 }
 
+// An 80-column console wraps a line of 80 characters or more: every line of
+// help fits in 79, counted in characters (the accents are two bytes each).
+TEST(ScenarioAiuto, EveryHelpLineFitsAnEightyColumnConsole) {
+  for (const std::string comando : {"", "compile", "extract", "check", "inspect", "plot", "view"}) {
+    const uscita u = esegui_tool(comando.empty() ? std::vector<std::string>{"--help"}
+                                                 : std::vector<std::string>{comando, "--help"});
+    std::size_t da = 0;
+    while (da < u.out.size()) {
+      std::size_t fine = u.out.find('\n', da);
+      if (fine == std::string::npos) fine = u.out.size();
+      const std::string riga = u.out.substr(da, fine - da);
+      std::size_t caratteri = 0;
+      for (unsigned char c : riga) caratteri += (c & 0xC0) != 0x80;
+      EXPECT_LE(caratteri, 79u) << "scenario " << comando << " --help: " << riga;
+      da = fine + 1;
+    }
+  }
+}
+
 TEST(ScenarioAiuto, BadCommandLinesAreUsageErrorsOnStderr) {
   const std::vector<std::vector<std::string>> casi = {
       {}, {"unknown"}, {"inspect", "/"}, {"check", "/", "a/b", "1"}, {"plot", "/", "R", "1"}, {"extract"}};
