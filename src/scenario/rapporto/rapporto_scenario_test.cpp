@@ -68,6 +68,9 @@ TEST(RapportoScenario, BoardsShowTheSpeedsTheAuthorWrote) {
       "indicatori_vmax,  5050,  110,  115,  120,  0,  ,  ,  ,  0",
       "indicatori_vmax,  6000,  1000,  1500,  1635,  0,  0,  5,  35,  0",
       "indicatori_vmax,  7000,  0,  0,  0,  0,  5,  490,  0,  0",
+      // Negative first speeds pack into negative words: the second speed is
+      // then taken from the hundreds below.
+      "indicatori_vmax,  8000,  -5,  -100,  -160,  0,  10,  20,  30,  0",
   };
   std::string linea = "[generale]\r\nlunghezza percorso,  10000\r\n[cartelli]\r\n";
   for (const auto& t : tavole) linea += t + "\r\n";
@@ -114,6 +117,30 @@ TEST(RapportoScenario, BoardsShowTheSpeedsTheAuthorWrote) {
   }
   EXPECT_TRUE(campo(con_sorgenti, "discordanze_con_le_sorgenti").elementi.empty());
   for (const nodo& o : campo(con_sorgenti, "oggetti").elementi) EXPECT_FALSE(ha(o, "attenzione")) << campo(o, "descrizione").testo;
+}
+
+// A timetable runs past midnight on the clock of the run: a station at 25 h
+// stays at 25 h, never wraps to 1 h.
+TEST(RapportoScenario, StationTimesOfADayAndMoreShowAsWritten) {
+  const std::string linea = "[generale]\r\nlunghezza percorso,  20000\r\n[fine]\r\n";
+  const std::string treno =
+      "[generale]\r\n[stazioni]\r\n"
+      "stazione,   5000,  2,  700,  0, 0, 0,  0,0,0,  0,0,0,  0,  23,59,30, SERA\r\n"
+      "stazione,   9000,  2,  700,  0, 0, 0,  0,0,0,  0,0,0,  0,  25,10, 0, NOTTE\r\n"
+      "stazione,  13000,  2,  700,  0, 0, 0,  0,0,0,  0,0,0,  0,  48, 0, 5, DOPODOMANI\r\n"
+      "[fine]\r\n";
+  cartella_temporanea dir;
+  form_su_disco f(dir.percorso, "Prova", "7");
+  scrivi_tutto(*f.cartella, file_linea(f), linea);
+  scrivi_tutto(*f.cartella, file_treno(f), treno);
+  memorizza_percorso(f, 0, nullptr);
+  ASSERT_EQ(f.numero_errore, 0);
+  const nodo r = rapporto_di(dir.percorso, "Prova", "7");
+  const auto& stazioni = campo(r, "stazioni").elementi;
+  ASSERT_EQ(stazioni.size(), 3u);
+  EXPECT_EQ(campo(stazioni[0], "orario").testo, "23:59:30");
+  EXPECT_EQ(campo(stazioni[1], "orario").testo, "25:10:00");
+  EXPECT_EQ(campo(stazioni[2], "orario").testo, "48:00:05");
 }
 
 // Speeds off the 5 km/h step, or of 500 km/h and more, do not read back as
