@@ -46,6 +46,36 @@ TEST(ComandoCheck, EachErrorComesOutAtItsPlace) {
   }
 }
 
+// An editor may save the sources with LF or CR line ends: each error is then
+// reported exactly as with CR LF, the same line and column, and the caret
+// under the same byte of the same line.
+TEST(ComandoCheck, EachErrorComesOutAtTheSamePlaceWhateverTheLineEnds) {
+  for (const auto& c : casi) {
+    cartella_temporanea dir;
+    const form_su_disco f(dir.percorso);
+    scrivi_caso(f, c);
+    const esito crlf = controlla(dir.percorso);
+    for (const std::string fine : {"\n", "\r"}) {
+      for (const std::string& nome : {file_linea(f), file_treno(f)}) {
+        std::string testo = leggi_tutto(*f.cartella, nome), altro;
+        for (std::size_t i = 0; i < testo.size(); ++i) {
+          if (testo[i] == '\r' && i + 1 < testo.size() && testo[i + 1] == '\n') {
+            altro += fine;
+            ++i;
+          } else {
+            altro += testo[i];
+          }
+        }
+        scrivi_tutto(*f.cartella, nome, altro);
+      }
+      const esito e = controlla(dir.percorso);
+      EXPECT_EQ(e.err, crlf.err) << c.testo << (fine == "\n" ? " with LF" : " with CR");
+      EXPECT_EQ(e.stato, crlf.stato) << c.testo;
+      scrivi_caso(f, c);
+    }
+  }
+}
+
 TEST(ComandoCheck, SeveralIndependentFaultsAreEachReportedWithTheAuthorsLines) {
   cartella_temporanea dir;
   const form_su_disco f(dir.percorso);
