@@ -138,6 +138,18 @@ TEST(ComandoPlot, TheWholeLineHasMapProfilesLegendAndNoOverlappingText) {
   }
   EXPECT_EQ(quante(svg, "class=\"stazione\" stroke"), stazioni);
   EXPECT_EQ(quante(svg, "<circle class=\"stazione\""), stazioni);
+  // Station names fill their rows from the first, beside the heading
+  // "Stazioni": the first row is never left empty.
+  const std::vector<testo_svg> tutti = testi(svg);
+  const auto titolo = std::find_if(tutti.begin(), tutti.end(), [](const testo_svg& t) { return t.testo == "Stazioni"; });
+  ASSERT_NE(titolo, tutti.end());
+  std::size_t in_prima_riga = 0;
+  for (std::size_t i = svg.find("class=\"nome_stazione\""); i != std::string::npos;
+       i = svg.find("class=\"nome_stazione\"", i + 1)) {
+    const std::size_t tag = svg.rfind("<text ", i), y = svg.find(" y=\"", tag) + 4;
+    in_prima_riga += std::stod(svg.substr(y, svg.find('"', y) - y)) == titolo->y;
+  }
+  EXPECT_GE(in_prima_riga, 5u) << "station names on the first row";
   // At this scale signals and code points are counted in bars, and every one is counted.
   std::size_t segnali = 0, contati = 0;
   for (std::int32_t i = 0; i < 6000; ++i) segnali += c.f->cella_n(i).tipo == cella_segnale;
