@@ -8,4 +8,4 @@ std::string stato::messaggio() const {
   }
 }
 
-void interrompi(stato s) { throw interruzione{std::move(s)}; }
+void interrompi(stato s) { throw interruzione(std::move(s)); }

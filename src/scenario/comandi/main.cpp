@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/codici_uscita.h"
+#include "base/stato.h"
 #include "scenario/comandi/comando_check.h"
 #include "scenario/comandi/comando_compile.h"
 #include "scenario/comandi/comando_extract.h"
@@ -54,19 +55,23 @@ int main(int argc, char** argv) {
   }
   if (parole[0] == "--help" || parole[0] == "-h" || parole[0] == "help") {
     stampa_aiuto(std::cout);
-    return 0;
+    return uscita_ok;
   }
   if (parole[0] == "--version") {
     std::cout << "scenario " << SCENARIO_VERSIONE << '\n';
-    return 0;
+    return uscita_ok;
   }
   for (const comando& c : comandi) {
     if (parole[0] != c.nome) continue;
     try {
       return c.esegui(std::span<const std::string>(parole).subspan(1), std::cout, std::cerr);
+    } catch (const interruzione& e) {
+      // A failure thrown deep in the run: its file and cause.
+      std::cerr << "scenario " << c.nome << ": " << e.s.messaggio() << '\n';
+      return uscita_errore;
     } catch (const std::exception& e) {
       std::cerr << "scenario " << c.nome << ": " << e.what() << '\n';
-      return 2;  // could not run
+      return uscita_errore;  // could not run
     }
   }
   std::cerr << "scenario: comando sconosciuto '" << parole[0] << "'\n";
