@@ -173,9 +173,9 @@ constexpr campo_record c_segnale[] = {
     {"decine_valore_4", N, "", "decine di valore_4", bit32, "valore_4 = 10 x decine + 3 x tipo + aggiunta"},
     {"aggiunta", N, "", "aggiunta a valore_4 e alle marche di avvicinamento", bit32,
      "sommata a valore_4 e alle marche"},
-    {"unita_valore_1", N, "", "unit\xC3\xA0 di valore_1", bit32, ""},
-    {"unita_valore_2", N, "", "unit\xC3\xA0 di valore_2", bit32, ""},
-    {"unita_valore_3", N, "", "unit\xC3\xA0 di valore_3", bit32, ""},
+    {"unita_valore_1", N, "", "unit\xC3\xA0 di valore_1", bit32, "le unit\xC3\xA0 di valore_1"},
+    {"unita_valore_2", N, "", "unit\xC3\xA0 di valore_2", bit32, "le unit\xC3\xA0 di valore_2"},
+    {"unita_valore_3", N, "", "unit\xC3\xA0 di valore_3", bit32, "le unit\xC3\xA0 di valore_3"},
     {"valore_5", N, "", "valore_5 di un segnale di tipo 2", bit8, "ignorato per il tipo 1"},
 };
 constexpr campo_record c_rallentamento[] = {

@@ -10,6 +10,7 @@
 #include "scenario/comandi/comando_check.h"
 #include "scenario/comandi/comando_compile.h"
 #include "scenario/comandi/comando_extract.h"
+#include "scenario/comandi/comando_formato.h"
 #include "scenario/comandi/comando_inspect.h"
 #include "scenario/comandi/comando_plot.h"
 #include "scenario/comandi/comando_view.h"
@@ -32,6 +33,7 @@ constexpr comando comandi[] = {
     {"inspect", "decodifica i file compatti di uno scenario in un rapporto", comando_inspect},
     {"plot", "disegna mappa e profili di uno scenario compilato in un SVG", comando_plot},
     {"view", "scrive una pagina HTML interattiva dello scenario e dei sorgenti", comando_view},
+    {"formato", "il manuale del formato dei sorgenti, o la pagina di un record", comando_formato},
 };
 
 void stampa_aiuto(std::ostream& out) {
@@ -41,7 +43,8 @@ void stampa_aiuto(std::ostream& out) {
          "Lo strumento per gli autori del pacchetto di scenari. Comandi:\n";
   for (const comando& c : comandi) out << "  " << c.nome << std::string(12 - c.nome.size(), ' ') << c.aiuto << '\n';
   out << "\n"
-         "'scenario COMANDO --help' spiega un comando.\n";
+         "'scenario COMANDO --help' spiega un comando. Il formato dei file sorgente:\n"
+         "'scenario formato', o docs/formato_sorgenti.md.\n";
 }
 
 }  // namespace
