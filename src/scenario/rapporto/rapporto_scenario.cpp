@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "model/chilometri.h"
 #include "model/form1.h"
 #include "scenario/testo/da_1252.h"
 #include "scenario/sorgenti/origini_oggetti.h"
@@ -178,7 +179,15 @@ nodo stato_sorgente(const sorgente_letta& f) {
   return n;
 }
 
+// The kilometre post of a progressive, as the line's signs and the timetable
+// sheet give it ("55+700"), beside its metres.
+void metti_punto(nodo& n, const std::vector<serie_chilometrica>& serie, std::int64_t progressiva) {
+  const punto_chilometrico k = punto_di(serie, progressiva);
+  n.metti("punto_chilometrico", testo_punto(k.metri)).metti("punto_chilometrico_m", k.metri);
+}
+
 nodo stazioni(const scenario_compatto& s, const indice_sorgenti& ind) {
+  const std::vector<serie_chilometrica> serie = serie_chilometriche(s.stazioni);
   std::vector<const record_sorgente*> record;
   for (const record_sorgente& r : ind.record)
     if (r.genere == genere_record::stazione) record.push_back(&r);
@@ -189,6 +198,7 @@ nodo stazioni(const scenario_compatto& s, const indice_sorgenti& ind) {
     nodo n;
     n.metti("voce", k).metti("nome", utf8_da_1252(x.nome)).metti("tipo", x.tipo);
     n.metti("progressiva", x.progressiva).metti("inizio", x.inizio).metti("fine", x.fine);
+    metti_punto(n, serie, x.progressiva);
     n.metti("orario", ore_minuti_secondi(x.orario));
     if (x.tipo < 25) n.metti("cella_fine", x.fine / metri_cella - 1);
     if (static_cast<std::size_t>(k) <= record.size()) n.metti("sorgente", sorgente_di(*record[static_cast<std::size_t>(k - 1)], ind));
@@ -228,6 +238,7 @@ nodo rapporto_scenario(const scenario_compatto& s, const indice_sorgenti& ind) {
   r.metti("profili", profili(s, ind, lunghezza));
 
   const std::vector<origine_cella> da_sorgente = origini(s, ind);
+  const std::vector<serie_chilometrica> serie = serie_chilometriche(s.stazioni);
   nodo oggetti = nodo::lista();
   nodo discordanze = nodo::lista();
   std::int64_t per_tipo[256] = {};
@@ -246,6 +257,8 @@ nodo rapporto_scenario(const scenario_compatto& s, const indice_sorgenti& ind) {
     n.metti("cella", static_cast<std::int64_t>(i));
     n.metti("da_m", static_cast<std::int64_t>(i) * metri_cella).metti("a_m", static_cast<std::int64_t>(i + 1) * metri_cella);
     n.metti("tipo", c.tipo).metti("oggetto", nome_tipo_cella(c.tipo));
+    // Where the author wrote it, else where its cell begins.
+    metti_punto(n, serie, scritto ? std::int64_t{o.r->numeri[0]} : static_cast<std::int64_t>(i) * metri_cella);
     std::string descrizione = cella_e_tratto(static_cast<std::int64_t>(i)) + ", ";
     if (scritto) {
       n.metti("progressiva_scritta", o.r->numeri[0]);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <memory>
 #include <sstream>
 
@@ -117,6 +119,29 @@ TEST(RapportoScenario, BoardsShowTheSpeedsTheAuthorWrote) {
   }
   EXPECT_TRUE(campo(con_sorgenti, "discordanze_con_le_sorgenti").elementi.empty());
   for (const nodo& o : campo(con_sorgenti, "oggetti").elementi) EXPECT_FALSE(ha(o, "attenzione")) << campo(o, "descrizione").testo;
+}
+
+// Stations and objects carry the kilometre post the signs and the timetable
+// sheet use: S.BENEDETTO SAMBRO stands at 55.685 on the sheet, the data allow
+// 55+700; BOLOGNA C.LE is 0.000 under the first series.
+TEST(RapportoScenario, StationsAndObjectsShowTheirKilometrePost) {
+  cartella_temporanea dir;
+  const auto f = compila_in(dir.percorso);
+  dati_linea(*f);  // the sources beside the compact files, as extract leaves them
+  dati_treno(*f);
+  const nodo r = rapporto_di(dir.percorso, "Velstra_Ordoven", "318");
+  std::map<std::string, std::string> posti;
+  for (const nodo& st : campo(r, "stazioni").elementi) posti[campo(st, "nome").testo] = campo(st, "punto_chilometrico").testo;
+  EXPECT_EQ(posti["S.BENEDETTO SAMBRO"], "55+700");
+  EXPECT_EQ(posti["BOLOGNA C.LE"], "0+000");
+  // The sign "(  Km  )(93+700)" written at 221500 m.
+  bool trovato = false;
+  for (const nodo& o : campo(r, "oggetti").elementi)
+    if (ha(o, "progressiva_scritta") && numero(o, "progressiva_scritta") == 221500) {
+      EXPECT_EQ(campo(o, "punto_chilometrico").testo, "93+700");
+      trovato = true;
+    }
+  EXPECT_TRUE(trovato);
 }
 
 // A timetable runs past midnight on the clock of the run: a station at 25 h
