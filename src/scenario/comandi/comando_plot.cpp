@@ -69,6 +69,9 @@ int comando_plot(std::span<const std::string> argomenti, std::ostream& out, std:
     guasto = "--from '" + *a.valore("--from") + "' non \xC3\xA8 una progressiva in km";
   if (guasto.empty() && a.valore("--to") && !leggi_km(*a.valore("--to"), fino))
     guasto = "--to '" + *a.valore("--to") + "' non \xC3\xA8 una progressiva in km";
+  if (guasto.empty() && fino >= 0 && fino <= da)
+    guasto = "--to (" + *a.valore("--to") + " km) non viene dopo --from (" + (a.valore("--from") ? *a.valore("--from") : "0") +
+             " km): --from \xC3\xA8 l'inizio del tratto, --to la fine";
   if (guasto.empty() && fino >= 0 && fino < da + 50)
     guasto = "il tratto da --from a --to deve essere lungo almeno 50 m (una cella)";
   if (!guasto.empty()) {

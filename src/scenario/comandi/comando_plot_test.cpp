@@ -191,6 +191,8 @@ TEST(ComandoPlot, TextsAreEscapedAndUsageIsChecked) {
       {{d, "Velstra_Ordoven", "318", "--out", (dir.percorso / "x").string()}, "deve finire in .svg"},
       {{d, "Velstra_Ordoven", "318", "--out", svg, "--from", "dieci"}, "--from 'dieci'"},
       {{d, "Velstra_Ordoven", "318", "--out", svg, "--from", "12", "--to", "12,02"}, "almeno 50 m"},
+      {{d, "Velstra_Ordoven", "318", "--out", svg, "--from", "300", "--to", "100"},
+       "--to (100 km) non viene dopo --from (300 km)"},
   };
   for (const auto& k : casi) {
     std::ostringstream out, err;

@@ -1,5 +1,7 @@
 #include "scenario/comandi/comando_view.h"
 
+#include <cctype>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -43,6 +45,12 @@ std::optional<std::string> leggi_se_c_e(const cartella_file& cartella, const std
   verifica(letto);
   return testo;
 }
+// A page opened by double-click needs its extension.
+bool estensione_html(const std::string& file) {
+  std::string e = std::filesystem::path(file).extension().string();
+  for (char& c : e) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return e == ".html" || e == ".htm";
+}
 }  // namespace
 
 int comando_view(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
@@ -53,6 +61,8 @@ int comando_view(std::span<const std::string> argomenti, std::ostream& out, std:
     return 0;
   }
   if (guasto.empty() && !a.valore("--out")) guasto = "serve --out FILE.html";
+  if (guasto.empty() && !estensione_html(*a.valore("--out")))
+    guasto = "--out '" + *a.valore("--out") + "': la vista \xC3\xA8 una pagina HTML, il file deve finire in .html";
   if (!guasto.empty()) {
     err << "scenario view: " << guasto << "\nuso: scenario view DIR ROUTE TRAIN --out FILE.html\n"
         << "Vedi 'scenario view --help'.\n";

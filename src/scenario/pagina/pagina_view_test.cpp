@@ -89,6 +89,11 @@ TEST(ComandoView, HelpUsageAndMissingFiles) {
   EXPECT_EQ(comando_view(senza_out, out, err), 64);
   const std::vector<std::string> percorso_cattivo{dir.percorso.string(), "../x", "318", "--out", "x.html"};
   EXPECT_EQ(comando_view(percorso_cattivo, out, err), 64);
+  // A page that a double-click would not open as one is refused before anything is read.
+  std::ostringstream err_txt;
+  const std::vector<std::string> non_html{dir.percorso.string(), "Velstra_Ordoven", "318", "--out", "x.txt"};
+  EXPECT_EQ(comando_view(non_html, out, err_txt), 64);
+  EXPECT_NE(err_txt.str().find("deve finire in .html"), std::string::npos) << err_txt.str();
   const auto file = dir.percorso / "x.html";
   const std::vector<std::string> senza_file{dir.percorso.string(), "Velstra_Ordoven", "318", "--out", file.string()};
   EXPECT_EQ(comando_view(senza_file, out, err), 2);
