@@ -17,8 +17,19 @@ constexpr std::size_t massimo_avvisi = 200;  // per file; the rest are counted
 bool bianco(char c) { return c == ' ' || c == '\t'; }
 bool a_capo(char c) { return c == '\r' || c == '\n'; }
 
+// An item as a warning quotes it: at most about 60 characters, so that a
+// huge item (a whole file without commas) gives one short line, not the item.
+constexpr std::size_t massimo_citato = 60;
+
 std::string citata(std::string_view voce) {
   std::string r(1, '\'');
+  if (voce.size() > massimo_citato) {
+    r += utf8_da_1252(voce.substr(0, massimo_citato - 12));
+    r += "...";
+    r += utf8_da_1252(voce.substr(voce.size() - 9));
+    r += "' (" + std::to_string(voce.size()) + " caratteri)";
+    return r;
+  }
   r += utf8_da_1252(voce);
   r += '\'';
   return r;
@@ -298,9 +309,16 @@ void avvisi_utf8(percorso_avvisi& p) {
     if (r != riga_segnalata) {
       riga_segnalata = r;
       const std::string_view byte(t.data() + i, n);
-      p.aggiungi(i, "utf8",
-                 "testo in UTF-8: il compilatore legge " + citata(byte) + " (Windows-1252) dove forse si intendeva '" +
-                     std::string(byte) + "'; il file va scritto in Windows-1252");
+      // The byte-order mark some editors put at the start of a UTF-8 file is
+      // invisible: it is named, not quoted.
+      if (i == 0 && byte == "\xEF\xBB\xBF")
+        p.aggiungi(i, "utf8",
+                   "il file inizia con il segno di ordine dei byte (BOM) di UTF-8, che il compilatore legge come "
+                   "tre caratteri: il file va salvato in Windows-1252, senza BOM");
+      else
+        p.aggiungi(i, "utf8",
+                   "testo in UTF-8: il compilatore legge " + citata(byte) + " (Windows-1252) dove forse si intendeva '" +
+                       std::string(byte) + "'; il file va scritto in Windows-1252");
     }
     i += n - 1;
   }

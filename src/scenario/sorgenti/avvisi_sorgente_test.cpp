@@ -90,6 +90,30 @@ TEST(AvvisiSorgente, TextInUtf8IsToldFromWindows1252) {
   }
 }
 
+// A file saved as UTF-8 with a byte-order mark: the mark is named, never
+// quoted as the invisible character it is.
+TEST(AvvisiSorgente, AByteOrderMarkIsNamedAsSuch) {
+  const std::vector<avviso> v = avvisi_linea("\xEF\xBB\xBF[generale]\r\nlunghezza percorso, 300000\r\n[fine]\r\n", false);
+  ASSERT_FALSE(v.empty());
+  EXPECT_EQ(v[0].codice, "utf8");
+  EXPECT_NE(v[0].messaggio.find("(BOM)"), std::string::npos) << v[0].messaggio;
+  EXPECT_NE(v[0].messaggio.find("senza BOM"), std::string::npos) << v[0].messaggio;
+  EXPECT_EQ(v[0].messaggio.find("\xEF\xBB\xBF"), std::string::npos) << "the mark itself is not quoted";
+}
+
+// A huge item (a file of one line with no commas) is quoted in a few dozen
+// characters: the warnings of a 1 MB item stay short.
+TEST(AvvisiSorgente, AHugeItemIsQuotedShort) {
+  const std::string enorme = "3" + std::string(1'000'000, 'x');
+  const std::vector<avviso> v = avvisi_treno("[generale]\r\nsabbia, " + enorme + "\r\nstazione,   71450,  2,  700,  1, 1, 0,  "
+                                             "4,1,1,  2,1,1,   60,  13,57, 0, PIACENZA\r\n[fine]\r\n");
+  std::size_t totale = 0;
+  for (const avviso& a : v) totale += a.messaggio.size();
+  ASSERT_FALSE(v.empty());
+  EXPECT_LT(totale, 20'000u) << codici(v).substr(0, 400);
+  EXPECT_NE(codici(v).find("(1000001 caratteri)"), std::string::npos) << codici(v).substr(0, 400);
+}
+
 // One warning per fault: what is left of a record on its line, or the values
 // a short record takes from the next one, give no further warning.
 TEST(AvvisiSorgente, AFaultIsWarnedOnce) {
