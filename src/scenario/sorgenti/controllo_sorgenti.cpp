@@ -84,6 +84,10 @@ esito_controllo controlla_sorgenti(const cartella_file& cartella, const Form1& n
       if (d.riga - 1 < s.righe_originali.size()) d.riga = s.righe_originali[d.riga - 1];
       d.file = d.origine.file == file_sorgente::linea ? file_linea(nomi) : file_treno(nomi);
     }
+    if (d.nota.riga != 0) {
+      const sorgente_privata& n = d.nota.origine == file_sorgente::linea ? linea : treno;
+      if (d.nota.riga - 1 < n.righe_originali.size()) d.nota.riga = n.righe_originali[d.nota.riga - 1];
+    }
     esito.voci.push_back(d);
     // The run ended through errore: the first error the compiler met ends it,
     // with nothing to set aside.

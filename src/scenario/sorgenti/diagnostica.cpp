@@ -17,6 +17,9 @@
 #include "compiler/memo_rallentamento.h"
 #include "compiler/nearest.h"
 #include "model/form1.h"
+#include "scenario/compatti/scenario_compatto.h"
+#include "scenario/sorgenti/indice_sorgenti.h"
+#include "scenario/sorgenti/origini_oggetti.h"
 #include "scenario/testo/da_1252.h"
 #include "scenario/testo/testo_json.h"
 #include "scenario/compatti/tipi_cella.h"
@@ -65,11 +68,35 @@ bool numero_a(lettore_voci& in, std::size_t offset, std::int32_t& valore) {
   return letto;
 }
 
+// The record of the sources that put the object standing in cell c, by the
+// compiler's own rules applied to the texts; riga 0 when none did (a mark of
+// the line, a cell of the code check).
+diagnostica::correlata chi_occupa(const Form1& f, const testi_sorgente& t, std::int64_t c) {
+  diagnostica::correlata n;
+  indice_sorgenti ind = indicizza_testi(t.linea_esiste ? &t.linea : nullptr, t.treno_esiste ? &t.treno : nullptr);
+  ind.linea.nome = file_linea(f);
+  ind.treno.nome = file_treno(f);
+  scenario_compatto s;
+  s.stazioni = f.stazioni;
+  s.percorso = f.percorso;
+  const std::vector<origine_cella> o = origini(s, ind);
+  if (c < 0 || static_cast<std::size_t>(c) >= o.size() || !o[static_cast<std::size_t>(c)].r) return n;
+  const record_sorgente& r = *o[static_cast<std::size_t>(c)].r;
+  n.origine = r.nel_treno ? file_sorgente::treno : file_sorgente::linea;
+  n.file = file_di(r, ind);
+  n.riga = r.riga;
+  n.colonna = 1;
+  n.messaggio = "qui il record che ha messo " + tipo_cella_con_articolo(f.cella_n(static_cast<std::int32_t>(c)).tipo) +
+                " nella cella " + std::to_string(c);
+  return n;
+}
+
 // Errors of a record refused because a cell it takes was not free: the
 // first such cell and what stands there, "" when it cannot be told. The
 // record's start (and, for the end of a slowdown, its length) come from the
 // source: progressiva_errore holds the start too.
-std::string cosa_ingombra(const Form1& f, lettore_voci& in, std::size_t offset_chiave) {
+std::string cosa_ingombra(const Form1& f, lettore_voci& in, std::size_t offset_chiave, const testi_sorgente& t,
+                          diagnostica::correlata& nota) {
   const std::int32_t n = f.numero_errore;
   if (!f.percorso_esiste()) return "";
   const std::int32_t p = f.progressiva_errore;
@@ -94,8 +121,10 @@ std::string cosa_ingombra(const Form1& f, lettore_voci& in, std::size_t offset_c
   for (std::int64_t c = prima + quante - 1; c >= prima; --c) {
     if (c < 0 || c > f.numero_celle) continue;
     const cella& x = f.cella_n(static_cast<std::int32_t>(c));
-    if (!cella_libera(x))
+    if (!cella_libera(x)) {
+      nota = chi_occupa(f, t, c);
       return " (la cella " + std::to_string(c) + " contiene " + tipo_cella_con_articolo(x.tipo) + ")";
+    }
   }
   return "";
 }
@@ -300,7 +329,7 @@ diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
   if (errore_con_progressiva(f.numero_errore)) d.progressiva = f.progressiva_errore;
   const bool al_suo_posto = origine.file != file_sorgente::nessuno && esiste && origine.offset <= dati.size();
   d.messaggio = rapporto_errore(f.numero_errore, f.progressiva_errore).substr(1) +
-                (al_suo_posto ? cosa_ingombra(f, in, origine.offset) : "") + stazioni_vicine(f) + oltre_il_percorso(f) + posto_per_stazioni(f, t);
+                (al_suo_posto ? cosa_ingombra(f, in, origine.offset, t, d.nota) : "") + stazioni_vicine(f) + oltre_il_percorso(f) + posto_per_stazioni(f, t);
   // A read error placed in the sources names its own cause instead of the list of all.
   if (f.numero_errore == err_lettura && al_suo_posto)
     d.messaggio = "Errore n. " + std::to_string(err_lettura) + ": errore di lettura: " + causa_lettura(f, in, origine.offset);
@@ -365,6 +394,7 @@ void stampa_diagnostica(std::ostream& err, const diagnostica& d) {
   err << d.file << ':' << d.riga << ':' << d.colonna << ": " << (d.avviso ? "avviso: " : "") << d.messaggio << '\n';
   err << "    " << d.testo_riga << '\n';
   err << "    " << d.rientro << "^\n";
+  if (d.nota.riga != 0) err << d.nota.file << ':' << d.nota.riga << ':' << d.nota.colonna << ": nota: " << d.nota.messaggio << '\n';
 }
 
 void stampa_diagnostica_json(std::ostream& out, const diagnostica& d) {
@@ -372,8 +402,11 @@ void stampa_diagnostica_json(std::ostream& out, const diagnostica& d) {
       << (d.file.empty() ? std::string("null") : testo_json(d.file));
   if (d.con_posizione) out << ", \"line\": " << d.riga << ", \"column\": " << d.colonna;
   else out << ", \"line\": null, \"column\": null";
-  out << ", \"code\": " << (d.avviso ? testo_json(d.codice) : d.codice) << ", \"message\": " << testo_json(d.messaggio)
-      << "}";
+  out << ", \"code\": " << (d.avviso ? testo_json(d.codice) : d.codice) << ", \"message\": " << testo_json(d.messaggio);
+  if (d.nota.riga != 0)
+    out << ", \"related\": {\"file\": " << testo_json(d.nota.file) << ", \"line\": " << d.nota.riga
+        << ", \"column\": " << d.nota.colonna << ", \"message\": " << testo_json(d.nota.messaggio) << "}";
+  out << "}";
 }
 
 std::string sorgente_mancante(const cartella_file& cartella, const Form1& nomi) {

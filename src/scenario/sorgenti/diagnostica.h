@@ -21,6 +21,14 @@ struct diagnostica {
   std::string rientro;     // what stands under testo_riga before the caret: blanks and tabs
   origine_errore origine;  // the record pointed at (for the code check's errors, the slowdown's)
   std::int64_t progressiva = -1;  // the metres the message names ("progressiva P"), -1 when none
+  // Another place the error involves, shown as a note: the record that took
+  // the cell a refused record wanted. riga 0 when there is none.
+  struct correlata {
+    file_sorgente origine = file_sorgente::nessuno;
+    std::string file;
+    std::size_t riga = 0, colonna = 0;
+    std::string messaggio;
+  } nota;
 };
 
 // The sources' bytes as the author wrote them (the compiler may delete its
@@ -45,8 +53,9 @@ diagnostica diagnostica_avviso(const avviso& a, const std::string& file, const s
 std::vector<diagnostica> avvisi_sorgenti(const Form1& nomi, const testi_sorgente& t, bool con_piano);
 
 // FILE:LINE:COLUMN: message (warnings "avviso: message"), the source line and
-// a caret under the column; without a position " Errore n. ..." as the
-// program writes it, after the name of the file at fault when known.
+// a caret under the column, then FILE:LINE:COLUMN: nota: ... for the place
+// it involves; without a position " Errore n. ..." as the program writes it,
+// after the name of the file at fault when known.
 void stampa_diagnostica(std::ostream& err, const diagnostica& d);
 
 // One JSON object: kind, file, line, column, code, message.

@@ -37,7 +37,12 @@ TEST(Diagnostica, CompilePointsAtTheFaultyFieldOfEachSource) {
     const std::vector<std::string> argomenti{dir.percorso.string(), "Velstra_Ordoven", "318"};
     EXPECT_EQ(comando_compile(argomenti, out, err), 1) << c.testo;
     const auto righe = righe_di(err.str());
-    ASSERT_EQ(righe.size(), 3u) << err.str();
+    // A fourth line notes the record that took the cell, for the errors of a taken cell.
+    ASSERT_GE(righe.size(), 3u) << err.str();
+    ASSERT_LE(righe.size(), 4u) << err.str();
+    if (righe.size() == 4) {
+      EXPECT_NE(righe[3].find(": nota: qui il record che ha messo "), std::string::npos) << righe[3];
+    }
     const std::string inizio = nome + ":" + std::to_string(c.riga) + ":" + std::to_string(colonna) +
                                ": Errore n. " + std::to_string(c.numero);
     EXPECT_EQ(righe[0].rfind(inizio, 0), 0u) << righe[0] << "\nexpected " << inizio;
@@ -53,6 +58,35 @@ TEST(Diagnostica, CompilePointsAtTheFaultyFieldOfEachSource) {
                               std::to_string(c.numero);
     EXPECT_NE(out_json.str().find(campi), std::string::npos) << out_json.str() << "\nexpected " << campi;
   }
+}
+
+// A record refused because its cell is taken names, as a note, the line of
+// the record that took it: a second signal at 2800 m after the first one.
+TEST(Diagnostica, ATakenCellIsTracedToTheRecordThatTookIt) {
+  cartella_temporanea dir;
+  form_su_disco f(dir.percorso);
+  std::size_t primo = 0, k = 1;
+  for (std::string_view r : righe_treno()) {
+    if (r.starts_with("segnale,    2800,")) primo = k;
+    ++k;
+  }
+  ASSERT_NE(primo, 0u);
+  scrivi_tutto(*f.cartella, file_linea(f), con_riga(righe_linea(), 0, ""));
+  scrivi_tutto(*f.cartella, file_treno(f),
+               con_riga(righe_treno(), primo + 3, "segnale,    2800,   2, 4, 1,  1, 0,    2,  2,1,1, 0"));
+  std::ostringstream out, err;
+  EXPECT_EQ(comando_compile(std::vector<std::string>{dir.percorso.string(), "Velstra_Ordoven", "318"}, out, err), 1);
+  const auto righe = righe_di(err.str());
+  ASSERT_EQ(righe.size(), 4u) << err.str();
+  EXPECT_EQ(righe[0].rfind("Velstra_Ordoven_318-.txt:" + std::to_string(primo + 3) + ":13: Errore n. 16", 0), 0u) << righe[0];
+  EXPECT_EQ(righe[3], "Velstra_Ordoven_318-.txt:" + std::to_string(primo) +
+                          ":1: nota: qui il record che ha messo un segnale nella cella 57");
+
+  std::ostringstream out_json, err_json;
+  comando_compile(std::vector<std::string>{"--json", dir.percorso.string(), "Velstra_Ordoven", "318"}, out_json, err_json);
+  EXPECT_NE(out_json.str().find("\"related\": {\"file\": \"Velstra_Ordoven_318-.txt\", \"line\": " + std::to_string(primo)),
+            std::string::npos)
+      << out_json.str();
 }
 
 // The embedded line has 18 mountain stretches: 63 more make the 81st, which
