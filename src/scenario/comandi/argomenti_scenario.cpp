@@ -1,4 +1,5 @@
 #include "scenario/comandi/argomenti_scenario.h"
+#include "scenario/comandi/contenuto_cartella.h"
 
 #include "base/cartella.h"
 
@@ -47,7 +48,5 @@ std::string leggi_argomenti(std::span<const std::string> parole, const std::vect
     const std::string motivo = motivo_nome_non_valido(a.posizionali[k + 1]);
     if (!motivo.empty()) return std::string(nomi[k]) + " \xC3\xA8 un nome, non un percorso: '" + a.posizionali[k + 1] + "' " + motivo;
   }
-  std::error_code ec;
-  if (!std::filesystem::is_directory(percorso_utf8(a.posizionali[0]), ec)) return "DIR '" + a.posizionali[0] + "' non \xC3\xA8 una cartella";
   return "";
 }

@@ -7,6 +7,7 @@
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "scenario/comandi/argomenti_scenario.h"
+#include "scenario/comandi/contenuto_cartella.h"
 #include "scenario/sorgenti/controllo_sorgenti.h"
 #include "scenario/sorgenti/diagnostica.h"
 
@@ -49,8 +50,12 @@ int controlla(const argomenti_comando& a, std::ostream& out, std::ostream& err) 
   Form1 nomi;
   nomi.nome_percorso = a.posizionali[1];
   nomi.numero_treno = a.posizionali[2];
+  if (const std::string dir = cartella_non_valida(a.posizionali[0]); !dir.empty()) {
+    err << "scenario check: " << dir << '\n';
+    return uscita_errore;
+  }
   if (const std::string manca = sorgente_mancante(cartella, nomi); !manca.empty()) {
-    err << "scenario check: " << manca << '\n';
+    err << "scenario check: " << manca << '\n' << cosa_c_e(a.posizionali[0], nomi.nome_percorso, nomi.numero_treno);
     return uscita_errore;
   }
   const esito_controllo esito = controlla_sorgenti(cartella, nomi);

@@ -167,7 +167,9 @@ TEST(ComandoCheck, CleanSourcesAndMissingFiles) {
   const esito senza = controlla(vuota.percorso);
   EXPECT_EQ(senza.stato, 2);
   EXPECT_EQ(senza.out, "");
-  EXPECT_EQ(senza.err, "scenario check: file non trovato: " + (vuota.percorso / "Velstra_Ordoven_linea.txt").string() + "\n");
+  EXPECT_EQ(senza.err, "scenario check: " + (vuota.percorso / "Velstra_Ordoven_linea.txt").string() +
+                           ": file non trovato\nIn " + vuota.percorso.string() +
+                           " non c'\xC3\xA8 alcuno scenario: nessun file ROUTE_TRAIN-.txt n\xC3\xA9 ROUTE_TRAIN.sim.\n");
   EXPECT_EQ(file_in(vuota.percorso), 0u);
 }
 

@@ -12,6 +12,7 @@
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
 #include "scenario/comandi/argomenti_scenario.h"
+#include "scenario/comandi/contenuto_cartella.h"
 #include "scenario/comandi/cartella_compilazione.h"
 #include "scenario/sorgenti/diagnostica.h"
 #include "scenario/comandi/nomi_scenario.h"
@@ -106,8 +107,12 @@ int compila(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
   f->nome_percorso = a.posizionali[1];
   f->numero_treno = a.posizionali[2];
   // A source file that is missing (a typo in ROUTE or TRAIN) is refused before anything is written.
+  if (const std::string dir = cartella_non_valida(a.posizionali[0]); !dir.empty()) {
+    err << "scenario compile: " << dir << '\n';
+    return uscita_errore;
+  }
   if (const std::string manca = sorgente_mancante(cartella, *f); !manca.empty()) {
-    err << "scenario compile: " << manca << '\n';
+    err << "scenario compile: " << manca << '\n' << cosa_c_e(a.posizionali[0], f->nome_percorso, f->numero_treno);
     return uscita_errore;
   }
   const testi_sorgente testi = leggi_sorgenti(cartella, *f);

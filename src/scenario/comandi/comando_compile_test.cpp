@@ -79,7 +79,6 @@ TEST(ComandoCompile, UsageErrorsTouchNothing) {
       {{d, "Velstra_Ordoven", "a/318"}, "TRAIN \xC3\xA8 un nome, non un percorso"},
       {{d, "C:x", "318"}, "lettera di unit\xC3\xA0"},
       {{d, "Velstra_Ordoven", "3\n18"}, "carattere di controllo"},
-      {{(dir.percorso / "manca").string(), "Velstra_Ordoven", "318"}, "non \xC3\xA8 una cartella"},
   };
   for (const auto& c : casi) {
     const uscita u = compila_in_processo(c.argomenti);
@@ -89,6 +88,11 @@ TEST(ComandoCompile, UsageErrorsTouchNothing) {
     EXPECT_EQ(u.out, "");
   }
   EXPECT_TRUE(fs::is_empty(dir.percorso));
+  // A folder that is not there cannot be compiled: exit 2 like a missing file, not a usage error.
+  const uscita manca = compila_in_processo({(dir.percorso / "manca").string(), "Velstra_Ordoven", "318"});
+  EXPECT_EQ(manca.stato, 2);
+  EXPECT_EQ(manca.err, "scenario compile: DIR '" + (dir.percorso / "manca").string() + "': cartella non trovata\n");
+  EXPECT_FALSE(fs::exists(dir.percorso / "manca"));
 }
 
 TEST(ComandoCompile, HelpExplainsTheCommand) {
@@ -272,7 +276,11 @@ TEST(ScenarioTool, AMissingSourceFileIsRefusedBeforeAnythingIsWritten) {
       argomenti.insert(argomenti.end(), {autore.percorso.string(), "Velstra_Ordoven", "318"});
       const uscita u = esegui(VELSTRA_TOOL, argomenti);
       EXPECT_EQ(u.stato, 2) << c.nome;
-      EXPECT_EQ(u.err, "scenario compile: file non trovato: " + (autore.percorso / c.manca).string() + "\n") << c.nome;
+      EXPECT_EQ(u.err.rfind("scenario compile: " + (autore.percorso / c.manca).string() + ": file non trovato\nIn " +
+                                autore.percorso.string() + " ci sono:\n  Velstra_Ordoven 318 (",
+                            0),
+                0u)
+          << c.nome << "\n" << u.err;
       EXPECT_EQ(u.out, "") << c.nome;
       for (const std::string& file : compatti(*f)) EXPECT_EQ(leggi_tutto(*f->cartella, file), "vecchio") << c.nome << " " << file;
     }

@@ -4,8 +4,10 @@
 
 #include "model/form1.h"
 #include "scenario/comandi/argomenti_scenario.h"
+#include "scenario/comandi/contenuto_cartella.h"
 #include "scenario/sorgenti/indice_sorgenti.h"
 #include "scenario/rapporto/piano_csv.h"
+#include "base/codici_uscita.h"
 #include "base/cartella.h"
 #include "base/file_disco.h"
 #include "scenario/rapporto/rapporto_scenario.h"
@@ -49,9 +51,14 @@ int comando_inspect(std::span<const std::string> argomenti, std::ostream& out, s
   }
   scenario_compatto s;
   std::string rifiuto;
+  if (const std::string dir = cartella_non_valida(a.posizionali[0]); !dir.empty()) {
+    err << "scenario inspect: " << dir << '\n';
+    return uscita_errore;
+  }
   if (!carica_scenario_compatto(percorso_utf8(a.posizionali[0]), a.posizionali[1], a.posizionali[2], s, rifiuto)) {
     err << "scenario inspect: " << rifiuto << '\n';
-    return 2;
+    if (rifiuto.ends_with(": file non trovato")) err << cosa_c_e(a.posizionali[0], a.posizionali[1], a.posizionali[2]);
+    return uscita_errore;
   }
   if (const std::string* csv = a.valore("--csv-plan")) {
     if (!s.piano) {

@@ -9,6 +9,7 @@
 #include "model/form1.h"
 #include "model/misure.h"
 #include "scenario/comandi/argomenti_scenario.h"
+#include "scenario/comandi/contenuto_cartella.h"
 #include "scenario/svg/disegno_svg.h"
 
 const char* const aiuto_plot =
@@ -80,9 +81,14 @@ int comando_plot(std::span<const std::string> argomenti, std::ostream& out, std:
   }
   scenario_compatto s;
   std::string rifiuto;
+  if (const std::string dir = cartella_non_valida(a.posizionali[0]); !dir.empty()) {
+    err << "scenario plot: " << dir << '\n';
+    return uscita_errore;
+  }
   if (!carica_scenario_compatto(percorso_utf8(a.posizionali[0]), a.posizionali[1], a.posizionali[2], s, rifiuto)) {
     err << "scenario plot: " << rifiuto << '\n';
-    return 2;
+    if (rifiuto.ends_with(": file non trovato")) err << cosa_c_e(a.posizionali[0], a.posizionali[1], a.posizionali[2]);
+    return uscita_errore;
   }
   // The stretch lies on the cells: up to the end of the line, or the 7000 m past it when asked.
   const std::int64_t fine_celle = static_cast<std::int64_t>(s.percorso.size()) * metri_cella;

@@ -7,11 +7,13 @@
 #include <optional>
 #include <system_error>
 
+#include "base/codici_uscita.h"
 #include "base/cartella.h"
 #include "base/file_disco.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "scenario/comandi/argomenti_scenario.h"
+#include "scenario/comandi/contenuto_cartella.h"
 #include "scenario/pagina/dati_view.h"
 #include "scenario/pagina/pagina_view.h"
 
@@ -75,12 +77,14 @@ int comando_view(std::span<const std::string> argomenti, std::ostream& out, std:
   Form1 nomi;
   nomi.nome_percorso = percorso;
   nomi.numero_treno = treno;
+  if (const std::string dir = cartella_non_valida(cartella); !dir.empty()) {
+    err << "scenario view: " << dir << '\n';
+    return uscita_errore;
+  }
   if (!carica_scenario_compatto(cartella, percorso, treno, s, rifiuto)) {
     err << "scenario view: " << rifiuto << '\n';
-    if (!disco.esiste(file_scenario(nomi)) && disco.esiste(file_treno(nomi)))
-      err << "I sorgenti ci sono: compilali prima con 'scenario compile " << cartella << ' ' << percorso << ' '
-          << treno << "'.\n";
-    return 2;
+    if (rifiuto.ends_with(": file non trovato")) err << cosa_c_e(cartella, percorso, treno);
+    return uscita_errore;
   }
   try {
     const auto linea = leggi_se_c_e(disco, file_linea(nomi)), treno_testo = leggi_se_c_e(disco, file_treno(nomi));

@@ -102,6 +102,7 @@ TEST(ComandoView, HelpUsageAndMissingFiles) {
   EXPECT_EQ(err.str().find("compilali prima"), std::string::npos);
   // Sources without compact files: the author is told what to run.
   form_su_disco f(dir.percorso);
+  dati_linea(f);
   dati_treno(f);
   std::ostringstream err2;
   EXPECT_EQ(comando_view(senza_file, out, err2), 2);

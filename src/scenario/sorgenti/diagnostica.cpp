@@ -411,7 +411,7 @@ void stampa_diagnostica_json(std::ostream& out, const diagnostica& d) {
 
 std::string sorgente_mancante(const cartella_file& cartella, const Form1& nomi) {
   for (const std::string& nome : {file_linea(nomi), file_treno(nomi)})
-    if (!cartella.esiste(nome)) return "file non trovato: " + cartella.nome_completo(nome);
+    if (!cartella.esiste(nome)) return cartella.nome_completo(nome) + ": file non trovato";
   return "";
 }
 

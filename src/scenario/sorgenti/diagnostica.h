@@ -61,7 +61,7 @@ void stampa_diagnostica(std::ostream& err, const diagnostica& d);
 // One JSON object: kind, file, line, column, code, message.
 void stampa_diagnostica_json(std::ostream& out, const diagnostica& d);
 
-// "file non trovato: DIR/NAME" for the first of the two source files of
+// "DIR/NAME: file non trovato" for the first of the two source files of
 // nomi (folder, route key, train number) that is missing, "" when both are there.
 std::string sorgente_mancante(const cartella_file& cartella, const Form1& nomi);
 
