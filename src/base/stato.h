@@ -45,17 +45,17 @@ class stato {
 };
 
 // Unwinds the run's procedures to the place that handles the failure: the
-// compiler's entry for lettura, the top of the program for the rest. It is a
-// std::exception whose what() is the stato's message, so that one escaping
-// where nothing expects it (a test, a catch of std::exception) still says
-// what failed and in which file.
+// compiler's entry for lettura, the top of the program for the rest. A
+// std::exception, so that one that escapes (a test, a command of the tool)
+// still says what went wrong; a handler of interruzione must therefore come
+// before any handler of std::exception.
 struct interruzione : std::exception {
-  explicit interruzione(stato st) : s(std::move(st)), testo_(s.messaggio()) {}
-  const char* what() const noexcept override { return testo_.c_str(); }
+  explicit interruzione(stato st) : s(std::move(st)), messaggio_(s.messaggio()) {}
+  const char* what() const noexcept override { return messaggio_.c_str(); }
   stato s;
 
  private:
-  std::string testo_;
+  std::string messaggio_;
 };
 [[noreturn]] void interrompi(stato s);
 // Throws the stato inside an interruzione unless it is ok.

@@ -4,15 +4,9 @@
 
 #include "base/stato.h"
 #include "model/form1.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
-
-Form1 modello(std::int32_t numero_celle) {
-  Form1 f;
-  f.numero_celle = numero_celle;
-  f.percorso.assign(static_cast<std::size_t>(numero_celle) + 1, cella{});
-  return f;
-}
 
 TEST(MemoIndicatoriVMax, PacksSpeedPairsAndBoardCodes) {
   struct caso {
@@ -35,7 +29,7 @@ TEST(MemoIndicatoriVMax, PacksSpeedPairsAndBoardCodes) {
   };
   for (const caso& c : casi) {
     SCOPED_TRACE(c.v[0]);
-    Form1 f = modello(400);
+    Form1 f = modello_celle_vuote(400);
     memo_indicatori_v_max(f, c.v[0], c.v[1], c.v[2], c.v[3], c.v[4], c.v[5], c.v[6], c.v[7], c.v[8]);
     EXPECT_EQ(f.numero_errore, 0);
     const cella& z = f.cella_n(c.cella);
@@ -50,7 +44,7 @@ TEST(MemoIndicatoriVMax, PacksSpeedPairsAndBoardCodes) {
 TEST(MemoIndicatoriVMax, TakenCellIsErrorTwentyOneAndAMountainMarkerIsReplaced) {
   const std::uint8_t occupati[] = {cella_segnale, cella_indicatore_vmax, cella_cartello_indicatore, cella_codice};
   for (std::uint8_t tipo : occupati) {
-    Form1 f = modello(400);
+    Form1 f = modello_celle_vuote(400);
     f.cella_n(363).tipo = tipo;
     f.cella_n(363).valore_1 = 77;
     memo_indicatori_v_max(f, 18100, 140, 160, 160, 2, 140, 160, 160, 2);
@@ -58,7 +52,7 @@ TEST(MemoIndicatoriVMax, TakenCellIsErrorTwentyOneAndAMountainMarkerIsReplaced) 
     EXPECT_EQ(f.cella_n(363).tipo, tipo);
     EXPECT_EQ(f.cella_n(363).valore_1, 77);
   }
-  Form1 f = modello(400);
+  Form1 f = modello_celle_vuote(400);
   f.cella_n(363).tipo = cella_segno_montagna;
   f.cella_n(363).montagna = 1;
   memo_indicatori_v_max(f, 18100, 140, 160, 160, 2, 140, 160, 160, 2);
@@ -78,7 +72,7 @@ TEST(MemoIndicatoriVMax, PackedPairOutOfRangeFailsWithTheCellUntouched) {
       {0, 0, 0, 2147483647},   // huge speed in fifths
   };
   for (const caso& c : casi) {
-    Form1 f = modello(400);
+    Form1 f = modello_celle_vuote(400);
     f.cella_n(363).tipo = cella_segno_montagna;
     EXPECT_THROW(memo_indicatori_v_max(f, 18100, c.s1, c.s2, c.s3, 2, 0, 0, c.t3, 2), interruzione);
     const cella& z = f.cella_n(363);
@@ -88,7 +82,7 @@ TEST(MemoIndicatoriVMax, PackedPairOutOfRangeFailsWithTheCellUntouched) {
     EXPECT_EQ(z.valore_4, 0);
   }
   // The edge of the range itself still fits.
-  Form1 f = modello(400);
+  Form1 f = modello_celle_vuote(400);
   memo_indicatori_v_max(f, 18100, 1638, -1638, 0, 0, 35, -40, 0, 0);
   EXPECT_EQ(f.cella_n(363).valore_1, 32767);
   EXPECT_EQ(f.cella_n(363).valore_2, -32768);

@@ -3,15 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "model/form1.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
-
-Form1 modello(std::int32_t numero_celle) {
-  Form1 f;
-  f.numero_celle = numero_celle;
-  f.percorso.assign(static_cast<std::size_t>(numero_celle) + 1, cella{});
-  return f;
-}
 
 TEST(MemoMontagna, CellRangeClassAndEveryFourthMarker) {
   struct caso {
@@ -30,7 +24,7 @@ TEST(MemoMontagna, CellRangeClassAndEveryFourthMarker) {
   };
   for (const caso& c : casi) {
     SCOPED_TRACE(std::to_string(c.a) + "," + std::to_string(c.b) + "," + std::to_string(c.v));
-    Form1 f = modello(100);
+    Form1 f = modello_celle_vuote(100);
     memo_montagna(f, c.a, c.b, c.v);
     EXPECT_EQ(f.numero_montagne, 1);
     EXPECT_EQ(f.montagna_inizio[1], c.a);
@@ -45,7 +39,7 @@ TEST(MemoMontagna, CellRangeClassAndEveryFourthMarker) {
 }
 
 TEST(MemoMontagna, MarkersOnlyOnEmptyCells) {
-  Form1 f = modello(100);
+  Form1 f = modello_celle_vuote(100);
   f.cella_n(23).tipo = cella_indicatore_vmax;
   memo_montagna(f, 1000, 2000, 11);  // cells 20..39, fourth cells 23, 27, 31, 35, 39
   EXPECT_EQ(f.cella_n(23).tipo, cella_indicatore_vmax);
@@ -61,7 +55,7 @@ TEST(MemoMontagna, StretchCloseBehindThePreviousOneIsClassThree) {
   // The first stretch ends at 2000; the second starts at a2.
   const caso casi[] = {{2100, 3}, {2150, 3}, {2151, 1}, {1900, 3}, {2500, 1}};
   for (const caso& c : casi) {
-    Form1 f = modello(200);
+    Form1 f = modello_celle_vuote(200);
     memo_montagna(f, 1000, 2000, 2);
     memo_montagna(f, c.a2, c.a2 + 1000, 11);
     EXPECT_EQ(f.numero_montagne, 2);
@@ -72,7 +66,7 @@ TEST(MemoMontagna, StretchCloseBehindThePreviousOneIsClassThree) {
 }
 
 TEST(MemoMontagna, EmptyRangeIsStillCountedAndValueKeepsItsLowBits) {
-  Form1 f = modello(100);
+  Form1 f = modello_celle_vuote(100);
   memo_montagna(f, 1000, 1000, 11);  // 20 to 19: no cell
   EXPECT_EQ(f.numero_montagne, 1);
   EXPECT_EQ(f.montagna_fine[1], 1000);
@@ -84,7 +78,7 @@ TEST(MemoMontagna, EmptyRangeIsStillCountedAndValueKeepsItsLowBits) {
 }
 
 TEST(MemoMontagna, NeverWritesOutsideItsTables) {
-  Form1 f = modello(100);
+  Form1 f = modello_celle_vuote(100);
   memo_montagna(f, 4000, 9000, 1);  // cells 80..179: refused, nothing written
   EXPECT_EQ(f.numero_montagne, 0);
   for (const cella& c : f.percorso) EXPECT_EQ(c.montagna, 0);

@@ -5,15 +5,12 @@
 #include <vector>
 
 #include "model/form1.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
 
-Form1 percorso_vuoto(std::int32_t numero_celle = 6140) {
-  Form1 f;
-  f.numero_celle = numero_celle;
-  f.percorso.assign(static_cast<std::size_t>(numero_celle) + 1, cella{});
-  return f;
-}
+// Cells 0..6140: a line of 300000 m as the line reader sizes it.
+constexpr std::int32_t celle_300_km = 6140;
 
 bool uguali(const cella& a, const cella& b) {
   return a.tipo == b.tipo && a.valore_1 == b.valore_1 && a.valore_2 == b.valore_2 && a.valore_3 == b.valore_3 &&
@@ -29,7 +26,7 @@ std::vector<std::size_t> celle_cambiate(const Form1& prima, const Form1& dopo) {
 }
 
 TEST(MemoRallentamento, SlowdownAt259150TakesWarningStartAndEndCells) {
-  Form1 f = percorso_vuoto();
+  Form1 f = modello_celle_vuote(celle_300_km);
   const Form1 prima = f;
   memo_rallentamento(f, 259150, 90, 450, 0, 0, 60);
   EXPECT_EQ(f.numero_errore, 0);
@@ -48,7 +45,7 @@ TEST(MemoRallentamento, SlowdownAt259150TakesWarningStartAndEndCells) {
 }
 
 TEST(MemoRallentamento, ValueFourGoesToStartAndEndOnly) {
-  Form1 f = percorso_vuoto();
+  Form1 f = modello_celle_vuote(celle_300_km);
   memo_rallentamento(f, 259150, 90, 450, 7, 0, 60);
   EXPECT_EQ(f.cella_n(5184).valore_3, 7);
   EXPECT_EQ(f.cella_n(5193).valore_3, 7);
@@ -56,7 +53,7 @@ TEST(MemoRallentamento, ValueFourGoesToStartAndEndOnly) {
 }
 
 TEST(MemoRallentamento, DistanceBoardsStandInTheFourCellsBeforeTheWarning) {
-  Form1 f = percorso_vuoto();
+  Form1 f = modello_celle_vuote(celle_300_km);
   const Form1 prima = f;
   memo_rallentamento(f, 1550, 30, 100, 0, 1, 60);  // warning for the sign at 350 m: cell 8
   EXPECT_EQ(f.numero_errore, 0);
@@ -71,7 +68,7 @@ TEST(MemoRallentamento, DistanceBoardsStandInTheFourCellsBeforeTheWarning) {
 }
 
 TEST(MemoRallentamento, ZeroValueSixLeavesValore2AsItWas) {
-  Form1 f = percorso_vuoto();
+  Form1 f = modello_celle_vuote(celle_300_km);
   for (cella& c : f.percorso) c.valore_2 = 77;
   memo_rallentamento(f, 1550, 30, 100, 0, 1, 0);
   for (std::int32_t i : {8, 32, 34, 7, 4}) EXPECT_EQ(f.cella_n(i).valore_2, 77) << "cell " << i;
@@ -80,7 +77,7 @@ TEST(MemoRallentamento, ZeroValueSixLeavesValore2AsItWas) {
 }
 
 TEST(MemoRallentamento, StartUpTo1500MetresHasNoWarningAndNoBoards) {
-  Form1 f = percorso_vuoto();
+  Form1 f = modello_celle_vuote(celle_300_km);
   const Form1 prima = f;
   memo_rallentamento(f, 1500, 30, 100, 0, 1, 60);
   EXPECT_EQ(f.numero_errore, 0);
@@ -101,7 +98,7 @@ TEST(MemoRallentamento, TakenCellsAreCheckedWarningStartEndBeforeAnyWrite) {
       {{5184, 5193}, 18},
   };
   for (const caso& k : casi) {
-    Form1 f = percorso_vuoto();
+    Form1 f = modello_celle_vuote(celle_300_km);
     for (std::int32_t i : k.occupate) f.cella_n(i).tipo = cella_segnale;
     const Form1 prima = f;
     memo_rallentamento(f, 259150, 90, 450, 0, 1, 60);
@@ -111,7 +108,7 @@ TEST(MemoRallentamento, TakenCellsAreCheckedWarningStartEndBeforeAnyWrite) {
 }
 
 TEST(MemoRallentamento, MountainMarkersAreFreeCells) {
-  Form1 f = percorso_vuoto();
+  Form1 f = modello_celle_vuote(celle_300_km);
   for (std::int32_t i : {5160, 5184, 5193, 5159}) f.cella_n(i).tipo = cella_segno_montagna;
   memo_rallentamento(f, 259150, 90, 450, 0, 1, 60);
   EXPECT_EQ(f.numero_errore, 0);
@@ -120,7 +117,7 @@ TEST(MemoRallentamento, MountainMarkersAreFreeCells) {
 }
 
 TEST(MemoRallentamento, TakenBoardCellKeepsTheSignsAlreadyWritten) {
-  Form1 f = percorso_vuoto();
+  Form1 f = modello_celle_vuote(celle_300_km);
   f.cella_n(5157).tipo = cella_indicatore_vmax;  // third board of the warning in 5160
   memo_rallentamento(f, 259150, 90, 450, 0, 1, 60);
   EXPECT_EQ(f.numero_errore, 20);
@@ -132,7 +129,7 @@ TEST(MemoRallentamento, TakenBoardCellKeepsTheSignsAlreadyWritten) {
 }
 
 TEST(MemoRallentamento, StartAndEndInOneCellEndsAsTheStart) {
-  Form1 f = percorso_vuoto();
+  Form1 f = modello_celle_vuote(celle_300_km);
   memo_rallentamento(f, 259150, 90, 0, 3, 0, 0);
   const cella& c = f.cella_n(5184);
   EXPECT_EQ(c.tipo, cella_inizio_rallentamento);

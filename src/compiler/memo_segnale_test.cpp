@@ -4,15 +4,12 @@
 
 #include "base/stato.h"
 #include "model/form1.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
 
-Form1 percorso_vuoto(std::int32_t numero_celle = 6140) {
-  Form1 f;
-  f.numero_celle = numero_celle;
-  f.percorso.assign(static_cast<std::size_t>(numero_celle) + 1, cella{});
-  return f;
-}
+// Cells 0..6140: a line of 300000 m as the line reader sizes it.
+constexpr std::int32_t celle_300_km = 6140;
 
 struct segnale {
   std::int32_t v[11];
@@ -23,7 +20,7 @@ void colloca(Form1& f, const segnale& s) {
 }
 
 TEST(MemoSegnale, SignalAt2800FillsCell57AndMarksEverySecondCellBefore) {
-  Form1 f = percorso_vuoto();
+  Form1 f = modello_celle_vuote(celle_300_km);
   colloca(f, {{2800, 2, 4, 1, 1, 0, 2, 2, 1, 1, 0}});
   const cella& c = f.cella_n(57);
   EXPECT_EQ(f.numero_errore, 0);
@@ -43,7 +40,7 @@ TEST(MemoSegnale, SignalAt2800FillsCell57AndMarksEverySecondCellBefore) {
 }
 
 TEST(MemoSegnale, KindTwoSignalAt133950CarriesItsValueInValore5) {
-  Form1 f = percorso_vuoto();
+  Form1 f = modello_celle_vuote(celle_300_km);
   colloca(f, {{133950, 2, 4, 0, 0, 0, 2, 2, 0, 0, 140}});
   const cella& c = f.cella_n(2680);
   EXPECT_EQ(c.tipo, cella_segnale);
@@ -63,14 +60,14 @@ TEST(MemoSegnale, Valore5DependsOnKindAndRaisesSmallValues) {
       {2, 0, 0},    {2, 255, 255}, {2, 300, 44}, {2, -1, 255}, {3, 140, 0},
   };
   for (const caso& k : casi) {
-    Form1 f = percorso_vuoto();
+    Form1 f = modello_celle_vuote(celle_300_km);
     colloca(f, {{2800, k.tipo, 0, 0, 0, 0, 0, 0, 0, 0, k.f11}});
     EXPECT_EQ(f.cella_n(57).valore_5, k.atteso) << "kind " << k.tipo << ", field 11 = " << k.f11;
   }
 }
 
 TEST(MemoSegnale, PackedValuesKeepTheirLowBits) {
-  Form1 f = percorso_vuoto();
+  Form1 f = modello_celle_vuote(celle_300_km);
   // valore_4 = 3277*10 + 9*3 + 0 = 32797 -> -32739 on 16 bits; marks (27*10 + k) on 8 bits.
   colloca(f, {{2800, 9, 0, 0, 0, 3277, 0, 0, 0, 0, 0}});
   EXPECT_EQ(f.cella_n(57).valore_4, -32739);
@@ -85,7 +82,7 @@ TEST(MemoSegnale, MountainMarkerIsReplacedButAnyOtherObjectIsAConflict) {
   } casi[] = {{cella_segno_montagna, 0}, {cella_indicatore_vmax, 16}, {cella_segnale, 16},
               {cella_fine_stazione, 16}, {cella_codice_senza_valore, 16}, {cella_cartello_indicatore, 16}};
   for (const caso& k : casi) {
-    Form1 f = percorso_vuoto();
+    Form1 f = modello_celle_vuote(celle_300_km);
     f.cella_n(57).tipo = k.tipo_prima;
     f.cella_n(57).valore_1 = 7;
     colloca(f, {{2800, 2, 4, 1, 1, 0, 2, 2, 1, 1, 0}});
@@ -102,7 +99,7 @@ TEST(MemoSegnale, MountainMarkerIsReplacedButAnyOtherObjectIsAConflict) {
 }
 
 TEST(MemoSegnale, SecondSignalMarkLandsOnFirstSignalChangingOnlyValore6) {
-  Form1 f = percorso_vuoto();
+  Form1 f = modello_celle_vuote(celle_300_km);
   colloca(f, {{2800, 1, 4, 1, 1, 0, 0, 2, 1, 1, 0}});  // cell 57, marks 31..34
   colloca(f, {{2900, 2, 4, 1, 1, 0, 0, 2, 1, 1, 0}});  // cell 59, mark 61 on cell 57
   EXPECT_EQ(f.numero_errore, 0);
@@ -115,7 +112,7 @@ TEST(MemoSegnale, SecondSignalMarkLandsOnFirstSignalChangingOnlyValore6) {
 }
 
 TEST(MemoSegnale, MarksBeforeTheFirstCellAreLeftOut) {
-  Form1 f = percorso_vuoto();
+  Form1 f = modello_celle_vuote(celle_300_km);
   colloca(f, {{100, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}});  // cell 3: marks only on cell 1
   EXPECT_EQ(f.cella_n(3).tipo, cella_segnale);
   EXPECT_EQ(f.cella_n(1).valore_6, 31);
@@ -126,7 +123,7 @@ TEST(MemoSegnale, MarksBeforeTheFirstCellAreLeftOut) {
 }
 
 TEST(MemoSegnale, CellIndexRoundsHalfToEven) {
-  Form1 f = percorso_vuoto();
+  Form1 f = modello_celle_vuote(celle_300_km);
   colloca(f, {{25, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}});  // 1.5 -> 2
   colloca(f, {{125, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}});  // 3.5 -> 4
   EXPECT_EQ(f.cella_n(2).tipo, cella_segnale);
@@ -135,7 +132,7 @@ TEST(MemoSegnale, CellIndexRoundsHalfToEven) {
 }
 
 TEST(MemoSegnale, CellOutsideTheArrayIsRefusedWithoutWriting) {
-  Form1 f = percorso_vuoto(20);
+  Form1 f = modello_celle_vuote(20);
   EXPECT_THROW(colloca(f, {{1000, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}}), interruzione);  // cell 21
   EXPECT_THROW(colloca(f, {{-100, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}}), interruzione);  // cell -1
   for (const cella& c : f.percorso) EXPECT_EQ(c.valore_6, 0);

@@ -18,9 +18,8 @@ struct treno_di_prova : form_di_prova {
   std::string testo;  // the file as written
 
   explicit treno_di_prova(std::int32_t numero_celle = 6140) {
-    f.numero_celle = numero_celle;
+    metti_celle_vuote(f, numero_celle);
     f.lunghezza_estesa = numero_celle * 50;
-    f.percorso.assign(static_cast<std::size_t>(numero_celle) + 1, cella{});
     f.stazioni[voce_progressiva_tre] = {};
     f.stazioni[voce_progressiva_tre].inizio = 218300;
     f.stazioni[voce_progressiva_tre].fine = 315300;

@@ -13,6 +13,7 @@
 #include "base/cartella.h"
 #include "model/form1.h"
 #include "test_support/cartella_temporanea.h"
+#include "test_support/testo_di_prova.h"
 
 namespace {
 
@@ -74,7 +75,7 @@ TEST(FormLoad, AFileThatCannotBeReplacedStopsTheRunNamingIt) {
   scrivi_tutto(dir.percorso / "Velstra_Ordoven_318.sim", "old scenario");
   esito_processo e = esegui_programma(dir.percorso);
   EXPECT_EQ(e.stato, 3) << "a file-system failure ends the run with 3, apart from errore's 2";
-  EXPECT_NE(leggi_tutto(dir.percorso / "stderr.log").find("Velstra_Ordoven_318_note.txt"), std::string::npos);
+  EXPECT_TRUE(contiene(leggi_tutto(dir.percorso / "stderr.log"), "Velstra_Ordoven_318_note.txt"));
   EXPECT_EQ(leggi_tutto(dir.percorso / "Velstra_Ordoven_318_note.txt" / "dentro"), "keep");
   EXPECT_EQ(leggi_tutto(dir.percorso / "Velstra_Ordoven_318.sim"), "old scenario");
 }

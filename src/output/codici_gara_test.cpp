@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
+#include <string>
 
 #include "model/form1.h"
 
@@ -11,19 +13,37 @@ namespace {
 struct codici {
   std::int16_t og;
   std::int32_t st;
-  bool operator==(const codici&) const = default;
+  std::string nomi;  // the train number and route key they come from, for the failure message only
+  bool operator==(const codici& b) const { return og == b.og && st == b.st; }
 };
+
+// A failure shows the two codes as numbers and the names as text (bytes past
+// ASCII as \xNN), not the bytes of the object.
+void PrintTo(const codici& c, std::ostream* os) {
+  *os << "og " << c.og << ", st " << c.st;
+  if (c.nomi.empty()) return;
+  *os << " (";
+  for (const unsigned char b : c.nomi) {
+    if (b >= 0x20 && b < 0x7F) {
+      *os << static_cast<char>(b);
+    } else {
+      const char cifre[] = "0123456789ABCDEF";
+      *os << "\\x" << cifre[b >> 4] << cifre[b & 0xF];
+    }
+  }
+  *os << ")";
+}
 
 codici codici_di(const std::string& treno, const std::string& percorso) {
   auto f = std::make_unique<Form1>();
   f->stazioni[voce_ripetizione].nome = treno;
   f->stazioni[voce_sfondo].nome = percorso;
-  return {codice_gara_og(*f), codice_gara_st(*f)};
+  return {codice_gara_og(*f), codice_gara_st(*f), "treno '" + treno + "', percorso '" + percorso + "'"};
 }
 
 TEST(CodiciGara, WorkedExamples) {
-  EXPECT_EQ(codici_di("1", "ab"), (codici{2496, 33703}));
-  EXPECT_EQ(codici_di("", ""), (codici{2583, 34355}));
+  EXPECT_EQ(codici_di("1", "ab"), (codici{2496, 33703, {}}));
+  EXPECT_EQ(codici_di("", ""), (codici{2583, 34355, {}}));
 }
 
 TEST(CodiciGara, ReadsTheNamesFromEntries86And85NotFromTheRunsNames) {
@@ -86,7 +106,7 @@ TEST(CodiciGara, TrainNumberComesFirst) {
 
 TEST(CodiciGara, HighestBytesStayInRange) {
   const std::string alti(30, '\xFF');
-  EXPECT_EQ(codici_di(alti, ""), (codici{static_cast<std::int16_t>(25 * 255), 255 * 325}));
+  EXPECT_EQ(codici_di(alti, ""), (codici{static_cast<std::int16_t>(25 * 255), 255 * 325, {}}));
 }
 
 }  // namespace

@@ -7,16 +7,9 @@
 #include <memory>
 
 #include "model/form1.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
-
-// A model of cells 0..ultima, all empty, with no error.
-std::unique_ptr<Form1> modello(std::int32_t ultima) {
-  auto f = std::make_unique<Form1>();
-  f->numero_celle = ultima;
-  f->percorso.assign(static_cast<std::size_t>(ultima) + 1, cella{});
-  return f;
-}
 
 void metti(Form1& f, std::int32_t c, std::uint8_t tipo, std::int16_t valore_1 = 0) {
   f.cella_n(c).tipo = tipo;
@@ -60,7 +53,7 @@ TEST(ControlloCodici, CodeInFrontOfSignalBeforeWarningIsLoweredTo180) {
     std::int16_t atteso;
   };
   for (const caso c : {caso{270, 180}, caso{150, 150}, caso{180, 180}, caso{-1, -1}}) {
-    auto f = modello(60);
+    auto f = std::make_unique<Form1>(modello_celle_vuote(60));
     metti(*f, 30, cella_avviso_rallentamento);
     metti(*f, 27, cella_segnale);
     metti(*f, 26, cella_codice, c.codice);
@@ -91,7 +84,7 @@ TEST(ControlloCodici, SignalBeforeWarningTakesTheFirstCaseThatHolds) {
       {"no room: error 11, next signal still treated", cella_indicatore_vmax, cella_segnale, {24}, 0, 0, 11},
   };
   for (const auto& c : casi) {
-    auto f = modello(60);
+    auto f = std::make_unique<Form1>(modello_celle_vuote(60));
     metti(*f, 30, cella_avviso_rallentamento);
     metti(*f, 27, cella_segnale);
     metti(*f, 26, c.prima, c.prima == cella_codice ? 270 : 0);
@@ -106,7 +99,7 @@ TEST(ControlloCodici, SignalBeforeWarningTakesTheFirstCaseThatHolds) {
 }
 
 TEST(ControlloCodici, EverySignalWithinTwentyCellsBeforeAWarningIsTreated) {
-  auto f = modello(80);
+  auto f = std::make_unique<Form1>(modello_celle_vuote(80));
   metti(*f, 50, cella_avviso_rallentamento);
   metti(*f, 46, cella_segnale);  // i - 4
   metti(*f, 41, cella_segnale);  // i - 9
@@ -126,7 +119,7 @@ TEST(ControlloCodici, LookBackBeforeAWarningStopsBelowCellThree) {
     celle codici;
   };
   for (const caso& c : {caso{3, {2}}, caso{2, {}}, caso{6, {5}}}) {
-    auto f = modello(40);
+    auto f = std::make_unique<Form1>(modello_celle_vuote(40));
     metti(*f, 7, cella_avviso_rallentamento);
     metti(*f, c.segnale, cella_segnale);
     controllo_codici(*f);
@@ -156,7 +149,7 @@ TEST(ControlloCodici, WindowsBeforeASlowdownStart) {
        {{29, cella_segnale}, {28, cella_segnale}, {27, cella_segnale}}, {22, 35}, 12},
   };
   for (const auto& c : casi) {
-    auto f = modello(200);
+    auto f = std::make_unique<Form1>(modello_celle_vuote(200));
     // A fast slowdown (no code points inside) ending far on, so only B1-B3 act.
     rallentamento(*f, c.inizio, c.inizio + 30, 120);
     for (auto [cella_n, tipo] : c.occupate) metti(*f, cella_n, tipo, tipo == cella_codice ? 270 : 0);
@@ -191,7 +184,7 @@ TEST(ControlloCodici, CodePointsInsideASlowSlowdown) {
       {"no room: error and no more", 90, 30, {7, 8, 9}, {}, 13, 8},
   };
   for (const auto& c : casi) {
-    auto f = modello(200);
+    auto f = std::make_unique<Form1>(modello_celle_vuote(200));
     const std::int32_t i = 50;
     rallentamento(*f, i, i + c.lunghezza, c.velocita);
     for (std::int32_t d : c.occupate) metti(*f, i + d, cella_indicatore_vmax, 1);
@@ -220,7 +213,7 @@ TEST(ControlloCodici, SignalAfterASlowSlowdown) {
       {"both taken", 5, {3, 4}, {}, 13},
   };
   for (const auto& c : casi) {
-    auto f = modello(200);
+    auto f = std::make_unique<Form1>(modello_celle_vuote(200));
     const std::int32_t i = 50, e = 53;  // short: no code point from B4
     rallentamento(*f, i, e, 60);
     metti(*f, e + c.segnale, cella_segnale);
@@ -236,7 +229,7 @@ TEST(ControlloCodici, SignalAfterASlowSlowdown) {
 }
 
 TEST(ControlloCodici, SignalJustAfterTheEndGetsItsCodeInsideTheSlowdown) {
-  auto f = modello(200);
+  auto f = std::make_unique<Form1>(modello_celle_vuote(200));
   rallentamento(*f, 50, 53, 60);
   metti(*f, 54, cella_segnale);
   controllo_codici(*f);
@@ -246,7 +239,7 @@ TEST(ControlloCodici, SignalJustAfterTheEndGetsItsCodeInsideTheSlowdown) {
 }
 
 TEST(ControlloCodici, FastSlowdownGetsNoLookAhead) {
-  auto f = modello(200);
+  auto f = std::make_unique<Form1>(modello_celle_vuote(200));
   rallentamento(*f, 50, 53, 110);
   metti(*f, 56, cella_segnale);
   controllo_codici(*f);
@@ -257,7 +250,7 @@ TEST(ControlloCodici, FastSlowdownGetsNoLookAhead) {
 // nothing is written outside percorso.
 TEST(ControlloCodici, WalksStopAtTheLastCell) {
   {  // a start without an end cell
-    auto f = modello(40);
+    auto f = std::make_unique<Form1>(modello_celle_vuote(40));
     metti(*f, 30, cella_inizio_rallentamento, 90);
     controllo_codici(*f);
     EXPECT_EQ(f->numero_errore, 13);
@@ -266,7 +259,7 @@ TEST(ControlloCodici, WalksStopAtTheLastCell) {
     EXPECT_EQ(f->percorso.size(), 41u);
   }
   {  // the eighth cell is the last, the end cell: k + 1 lies outside
-    auto f = modello(38);
+    auto f = std::make_unique<Form1>(modello_celle_vuote(38));
     rallentamento(*f, 30, 38, 90);
     metti(*f, 37, cella_segnale);
     controllo_codici(*f);
@@ -275,7 +268,7 @@ TEST(ControlloCodici, WalksStopAtTheLastCell) {
     EXPECT_EQ(f->percorso.size(), 39u);
   }
   {  // end cell on the last cell: look-ahead covers only it
-    auto f = modello(38);
+    auto f = std::make_unique<Form1>(modello_celle_vuote(38));
     rallentamento(*f, 34, 38, 90);
     controllo_codici(*f);
     EXPECT_EQ(f->numero_errore, 0);
@@ -289,7 +282,7 @@ TEST(ControlloCodici, PassCoversCellsOneToTwoBeforeTheLast) {
     bool trattato;
   };
   for (const caso c : {caso{38, true}, caso{39, false}}) {
-    auto f = modello(40);
+    auto f = std::make_unique<Form1>(modello_celle_vuote(40));
     metti(*f, c.avviso, cella_avviso_rallentamento);
     metti(*f, c.avviso - 2, cella_segnale);
     controllo_codici(*f);
@@ -300,7 +293,7 @@ TEST(ControlloCodici, PassCoversCellsOneToTwoBeforeTheLast) {
 // Changes are made in place at once: a code point placed for one slowdown is
 // seen as taken by the next one's window, and an error does not stop the pass.
 TEST(ControlloCodici, LaterCellsSeeEarlierChangesAndErrorsDoNotStopThePass) {
-  auto f = modello(200);
+  auto f = std::make_unique<Form1>(modello_celle_vuote(200));
   metti(*f, 30, cella_avviso_rallentamento);
   for (std::int32_t c : {27, 26, 25, 57, 56}) metti(*f, c, cella_segnale);
   rallentamento(*f, 60, 61, 120);

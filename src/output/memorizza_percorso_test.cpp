@@ -32,8 +32,7 @@ struct CompletaEScrivi : ::testing::Test {
     f->con_planimetria = 1;
     f->stazioni[voce_sfondo].nome = "ab";
     f->stazioni[voce_ripetizione].nome = "1";
-    f->numero_celle = 40;
-    f->percorso.assign(41, cella{});
+    metti_celle_vuote(*f, 40);
     f->lunghezza_estesa = 3;
     f->planimetria.crea(3);
     f->planimetria.metti(0, 0, valore_piano::da_intero(0));

@@ -1,5 +1,6 @@
 #pragma once
 // The model fixture of the tests: a run state whose folder is in memory.
+#include <cstdint>
 #include <string>
 
 #include "base/cartella.h"
@@ -16,6 +17,19 @@ struct form_di_prova {
   form_di_prova(const form_di_prova&) = delete;
   form_di_prova& operator=(const form_di_prova&) = delete;
 };
+
+// Cells 0..numero_celle of the model, every one empty: the track as the
+// placement procedures and the code check find it before any object.
+inline void metti_celle_vuote(Form1& f, std::int32_t numero_celle) {
+  f.numero_celle = numero_celle;
+  f.percorso.assign(static_cast<std::size_t>(numero_celle) + 1, cella{});
+}
+// A model with no error and nothing but cells 0..numero_celle, every one empty.
+inline Form1 modello_celle_vuote(std::int32_t numero_celle) {
+  Form1 f;
+  metti_celle_vuote(f, numero_celle);
+  return f;
+}
 
 // The whole file of a folder; empty when it is missing.
 inline std::string leggi_tutto(const cartella_file& cartella, const std::string& nome) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "output/formati/formati_di_prova.h"
+
 #include "base/stato.h"
 
 #include <memory>
@@ -9,6 +11,8 @@
 #include <stdexcept>
 
 namespace {
+
+using namespace formati_di_prova;
 
 using namespace std::string_literals;
 
@@ -86,7 +90,7 @@ TEST(FileScenario, DecodedFileReencodesToTheSameBytes) {
   EXPECT_EQ((*letto)[1].nome, "Ci\xE0" "a");
   EXPECT_EQ((*letto)[86].orario, 33703);
   EXPECT_EQ((*letto)[80].nome, "( INIZIO )");
-  EXPECT_EQ(codifica_stazioni(*letto), byte);
+  EXPECT_TRUE(stessi_byte(codifica_stazioni(*letto), byte, campi_stazioni(byte)));
 }
 
 TEST(FileScenario, DamagedFilesAreRefusedWithTheOffsetAndField) {
@@ -144,7 +148,7 @@ TEST(FileScenario, AnythingThatDecodesReencodesToTheSameBytes) {
     auto letto = tabella_vuota();
     if (!decodifica_stazioni(byte, *letto).valido) continue;
     ++accettati;
-    EXPECT_TRUE(codifica_stazioni(*letto) == byte) << "trial " << prova;
+    EXPECT_TRUE(stessi_byte(codifica_stazioni(*letto), byte, campi_stazioni(byte))) << "trial " << prova;
   }
   EXPECT_GT(accettati, 60);
 }

@@ -7,6 +7,7 @@
 #include "scenario/sorgenti/avvisi_di_prova.h"
 #include "scenario/sorgenti/errori_di_prova.h"
 #include "test_support/form_di_prova.h"
+#include "test_support/testo_di_prova.h"
 
 namespace {
 
@@ -143,7 +144,7 @@ TEST(ComandoCheck, TooManySignTextsIsReportedOnce) {
   for (std::size_t i = e.err.find("Errore n. 27 "); i != std::string::npos; i = e.err.find("Errore n. 27 ", i + 1)) ++ventisette;
   EXPECT_EQ(dieci, 1u) << e.err;
   EXPECT_GE(ventisette, 1u) << e.err;
-  EXPECT_NE(e.err.find("non stanno insieme"), std::string::npos);
+  EXPECT_TRUE(contiene(e.err, "non stanno insieme"));
   // The signs the check has not set aside fill the table: no room is left for a station.
   EXPECT_NE(e.err.find("Errore n. 10: troppe stazioni: raggiungono i testi dei cartelli indicatori (80 cartelli indicatori letti dal "
                        "file della linea: ci stanno al massimo 0 stazioni)"),

@@ -14,6 +14,7 @@
 #include "model/form1.h"
 #include "test_support/cartella_temporanea.h"
 #include "test_support/form_di_prova.h"
+#include "test_support/testo_di_prova.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ TEST(ComandoExtract, RefusesBadUse) {
   for (const auto& argomenti : casi) {
     std::ostringstream out, err;
     EXPECT_EQ(comando_extract(argomenti, out, err), 64);
-    EXPECT_NE(err.str().find("uso: scenario extract DIR"), std::string::npos);
+    EXPECT_TRUE(contiene(err.str(), "uso: scenario extract DIR"));
   }
   // A file where the folder should be cannot become a folder.
   scrivi_tutto(dir.percorso / "file", "x");

@@ -177,6 +177,36 @@ TEST(ComandoPlot, AShortStretchShowsSingleCellsAndItsObjects) {
   EXPECT_TRUE(ben_formato(svg, motivo)) << motivo;
 }
 
+// Four stations 400 m apart, the least the compiler allows, on a 100 km line: their names
+// overlap side by side, so each takes one of the four rows over the
+// profiles, the first one included, and none is left out.
+TEST(ComandoPlot, FourCrowdedStationNamesFillTheFourRows) {
+  cartella_temporanea dir;
+  form_su_disco f(dir.percorso, "Prova", "7");
+  const std::vector<std::string> nomi = {"ALFA", "BETA", "GAMMA", "DELTA"};
+  std::string treno = "[generale]\r\n[stazioni]\r\n";
+  for (std::size_t k = 0; k < nomi.size(); ++k)
+    treno += "stazione,  " + std::to_string(50000 + 400 * k) + ", 26,  0,  0, 0, 0,  0,0,0,  0,0,0,  0,  0, 0, 0, " + nomi[k] + "\r\n";
+  treno += "[fine]\r\n";
+  scrivi_tutto(*f.cartella, file_linea(f), "[generale]\r\nlunghezza percorso,  100000\r\n[fine]\r\n");
+  scrivi_tutto(*f.cartella, file_treno(f), treno);
+  memorizza_percorso(f, 0, nullptr);
+  ASSERT_EQ(f.numero_errore, 0);
+
+  const auto file = dir.percorso / "linea.svg";
+  std::ostringstream out, err;
+  ASSERT_EQ(comando_plot(std::vector<std::string>{dir.percorso.string(), "Prova", "7", "--out", file.string()}, out, err), 0)
+      << err.str();
+  const std::string svg = leggi_tutto(file);
+  std::vector<std::string> mostrati;
+  for (const testo_svg& t : testi(svg))
+    if (std::find(nomi.begin(), nomi.end(), t.testo) != nomi.end()) mostrati.push_back(t.testo);
+  std::sort(mostrati.begin(), mostrati.end());
+  EXPECT_EQ(mostrati, (std::vector<std::string>{"ALFA", "BETA", "DELTA", "GAMMA"}));
+  EXPECT_EQ(svg.find("non entrano"), std::string::npos);
+  EXPECT_EQ(sovrapposti(svg), std::vector<std::string>{});
+}
+
 TEST(ComandoPlot, TextsAreEscapedAndUsageIsChecked) {
   EXPECT_EQ(testo_xml("A&B <C> \"d\" 'e'\x01"), "A&amp;B &lt;C&gt; &quot;d&quot; &apos;e&apos;");
   cartella_temporanea dir;

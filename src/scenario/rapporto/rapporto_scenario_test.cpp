@@ -70,9 +70,8 @@ TEST(RapportoScenario, BoardsShowTheSpeedsTheAuthorWrote) {
       "indicatori_vmax,  5050,  110,  115,  120,  0,  ,  ,  ,  0",
       "indicatori_vmax,  6000,  1000,  1500,  1635,  0,  0,  5,  35,  0",
       "indicatori_vmax,  7000,  0,  0,  0,  0,  5,  490,  0,  0",
-      // Negative first speeds pack into negative words: the second speed is
-      // then taken from the hundreds below.
-      "indicatori_vmax,  8000,  -5,  -100,  -160,  0,  10,  20,  30,  0",
+      // A negative first speed makes the whole word negative: it reads back only by borrowing from the hundreds.
+      "indicatori_vmax,  8000,  -5,  -50,  -100,  0,  10,  0,  495,  0",
   };
   std::string linea = "[generale]\r\nlunghezza percorso,  10000\r\n[cartelli]\r\n";
   for (const auto& t : tavole) linea += t + "\r\n";
@@ -144,16 +143,24 @@ TEST(RapportoScenario, StationsAndObjectsShowTheirKilometrePost) {
   EXPECT_TRUE(trovato);
 }
 
-// A timetable runs past midnight on the clock of the run: a station at 25 h
-// stays at 25 h, never wraps to 1 h.
-TEST(RapportoScenario, StationTimesOfADayAndMoreShowAsWritten) {
-  const std::string linea = "[generale]\r\nlunghezza percorso,  20000\r\n[fine]\r\n";
-  const std::string treno =
-      "[generale]\r\n[stazioni]\r\n"
-      "stazione,   5000,  2,  700,  0, 0, 0,  0,0,0,  0,0,0,  0,  23,59,30, SERA\r\n"
-      "stazione,   9000,  2,  700,  0, 0, 0,  0,0,0,  0,0,0,  0,  25,10, 0, NOTTE\r\n"
-      "stazione,  13000,  2,  700,  0, 0, 0,  0,0,0,  0,0,0,  0,  48, 0, 5, DOPODOMANI\r\n"
-      "[fine]\r\n";
+// Station times as the author wrote them, 24 h and more included: a run that
+// starts late in the evening times its stations past midnight.
+TEST(RapportoScenario, StationTimesShowAsWrittenPast24Hours) {
+  const std::string linea = "[generale]\r\nlunghezza percorso,  10000\r\n[fine]\r\n";
+  struct caso {
+    std::string ore_minuti_secondi;  // the three fields of the record
+    std::string mostrato;
+  };
+  const caso casi[] = {
+      {"25, 10, 0", "25:10:00"}, {"24, 0, 0", "24:00:00"}, {"23, 59, 59", "23:59:59"},
+      {"0, 0, 30", "00:00:30"},  {"47, 5, 9", "47:05:09"}, {"100, 0, 1", "100:00:01"},
+  };
+  std::string treno = "[generale]\r\n[stazioni]\r\n";
+  for (std::size_t k = 0; k < std::size(casi); ++k)
+    treno += "stazione,  " + std::to_string(1000 * (k + 1)) + ", 26,  200,  0, 0, 0,  0,0,0,  0,0,0,  0,  " +
+             casi[k].ore_minuti_secondi + ", STAZIONE " + std::to_string(k + 1) + "\r\n";
+  treno += "[fine]\r\n";
+
   cartella_temporanea dir;
   form_su_disco f(dir.percorso, "Prova", "7");
   scrivi_tutto(*f.cartella, file_linea(f), linea);
@@ -161,11 +168,13 @@ TEST(RapportoScenario, StationTimesOfADayAndMoreShowAsWritten) {
   memorizza_percorso(f, 0, nullptr);
   ASSERT_EQ(f.numero_errore, 0);
   const nodo r = rapporto_di(dir.percorso, "Prova", "7");
-  const auto& stazioni = campo(r, "stazioni").elementi;
-  ASSERT_EQ(stazioni.size(), 3u);
-  EXPECT_EQ(campo(stazioni[0], "orario").testo, "23:59:30");
-  EXPECT_EQ(campo(stazioni[1], "orario").testo, "25:10:00");
-  EXPECT_EQ(campo(stazioni[2], "orario").testo, "48:00:05");
+  const nodo& stazioni = campo(r, "stazioni");
+  ASSERT_EQ(stazioni.elementi.size(), std::size(casi));
+  for (std::size_t k = 0; k < std::size(casi); ++k) {
+    const nodo& st = stazioni.elementi[k];
+    EXPECT_EQ(campo(st, "nome").testo, "STAZIONE " + std::to_string(k + 1));
+    EXPECT_EQ(campo(st, "orario").testo, casi[k].mostrato) << casi[k].ore_minuti_secondi;
+  }
 }
 
 // Speeds off the 5 km/h step, or of 500 km/h and more, do not read back as

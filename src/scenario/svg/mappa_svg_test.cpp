@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "base/nomi_file.h"
 #include "model/form1.h"
+#include "output/memorizza_percorso.h"
 #include "scenario/svg/disegno_svg.h"
+#include "scenario/svg/etichette_svg.h"
 #include "scenario/rapporto/rapporto_di_prova.h"
 #include "test_support/cartella_temporanea.h"
+#include "test_support/form_di_prova.h"
 
 namespace {
 
@@ -56,6 +62,42 @@ TEST(MappaSvg, EveryStationEntryOnThePlanHasItsDotAndNothingElseHasOne) {
     EXPECT_EQ(quante(disegno_svg(s), "<circle class=\"stazione\""), c.punti)
         << "entry " << c.voce << ", kind " << int{c.tipo} << ", at " << c.progressiva;
   }
+}
+
+// A station alone on the map has its name right by its dot, in the nearest
+// place, with no leader line: a leader line is for a name pushed away.
+TEST(MappaSvg, ALoneStationIsNamedRightByItsDot) {
+  cartella_temporanea dir;
+  form_su_disco f(dir.percorso, "Prova", "7");
+  scrivi_tutto(*f.cartella, file_linea(f), "[generale]\r\nlunghezza percorso,  10000\r\n[fine]\r\n");
+  scrivi_tutto(*f.cartella, file_treno(f),
+               "[generale]\r\n[stazioni]\r\nstazione,  5000, 26,  0,  0, 0, 0,  0,0,0,  0,0,0,  0,  0, 0, 0, SOLA\r\n[fine]\r\n");
+  memorizza_percorso(f, 1, nullptr);
+  ASSERT_EQ(f.numero_errore, 0);
+  scenario_compatto s;
+  std::string guasto;
+  ASSERT_TRUE(carica_scenario_compatto(dir.percorso, "Prova", "7", s, guasto)) << guasto;
+  ASSERT_TRUE(s.piano);
+  const std::string svg = disegno_svg(s);
+
+  auto numero_dopo = [&](std::size_t da, const std::string& attributo) {
+    const std::size_t i = svg.find(" " + attributo + "=\"", da);
+    EXPECT_NE(i, std::string::npos) << attributo;
+    return i == std::string::npos ? 0.0 : std::stod(svg.substr(i + attributo.size() + 3));
+  };
+  const std::size_t punto = svg.find("<circle class=\"stazione\"");
+  ASSERT_NE(punto, std::string::npos);
+  const double cx = numero_dopo(punto, "cx"), cy = numero_dopo(punto, "cy");
+  // The map comes first: its name is the first one of the drawing.
+  const std::size_t nome = svg.find(" class=\"nome_stazione\"");
+  ASSERT_NE(nome, std::string::npos);
+  const std::size_t testo = svg.rfind("<text ", nome);
+  ASSERT_EQ(svg.substr(svg.find('>', nome) + 1, 4), "SOLA");
+  const double tx = numero_dopo(testo, "x"), ty = numero_dopo(testo, "y"), corpo = numero_dopo(testo, "font-size");
+  const riquadro r = riquadro_testo(tx, ty, corpo, "middle", "SOLA");
+  const double scarto = std::max({r.x0 - cx, cx - r.x1, r.y0 - cy, cy - r.y1, 0.0});
+  EXPECT_LE(scarto, 15.0) << "name at " << tx << "," << ty << ", dot at " << cx << "," << cy;
+  EXPECT_EQ(svg.find("stroke=\"#c00\" stroke-width=\"0.7\""), std::string::npos) << "no leader line";
 }
 
 }  // namespace
