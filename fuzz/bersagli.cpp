@@ -10,6 +10,7 @@
 #include "base/stato.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
+#include "output/formati/carico.h"
 #include "output/formati/file_piano.h"
 #include "output/formati/file_scenario.h"
 #include "output/formati/file_tracciato.h"
@@ -148,4 +149,12 @@ void bersaglio_decodifica(const std::uint8_t* dati, std::size_t n) {
       break;
     }
   }
+}
+
+void bersaglio_carico(const std::uint8_t* dati, std::size_t n) {
+  const std::string_view programma(reinterpret_cast<const char*>(dati), n);
+  carico_scenario c;
+  bool presente = false;
+  if (!leggi_carico(programma, c, presente).ok() || !presente) return;
+  if (!programma.ends_with(codifica_carico(c))) violato("an accepted payload is not the one its encoder writes");
 }

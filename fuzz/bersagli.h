@@ -16,3 +16,6 @@ void bersaglio_linea(const std::uint8_t* dati, std::size_t n);
 void bersaglio_treno(const std::uint8_t* dati, std::size_t n);
 // The compact-file decoders: what decodes re-encodes to the same bytes.
 void bersaglio_decodifica(const std::uint8_t* dati, std::size_t n);
+// The payload reader of a packed program: never reads past its bytes, and a
+// payload it accepts is the one its encoder writes.
+void bersaglio_carico(const std::uint8_t* dati, std::size_t n);

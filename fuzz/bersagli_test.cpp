@@ -57,4 +57,8 @@ TEST(FuzzRegressioni, Decodifica) {
   riproduci_bersaglio("decodifica", bersaglio_decodifica);
 }
 
+TEST(FuzzRegressioni, Carico) {
+  riproduci_bersaglio("carico", bersaglio_carico);
+}
+
 }  // namespace
