@@ -65,5 +65,12 @@ int comando_extract(std::span<const std::string> argomenti, std::ostream& out, s
   }
   for (const std::string& nome : {file_linea(f), file_treno(f), file_scheda(f), file_rallentamenti(f), file_note(f)})
     err << "scritto " << nome << '\n';
+  // The program writes its own sources into its folder when run there.
+  for (const char* programma : {"Velstra_Ordoven_318", "Velstra_Ordoven_318.exe"})
+    if (cartella.esiste(programma))
+      err << "attenzione: in " << argomenti[0] << " c'\xC3\xA8 il programma " << programma
+          << ": eseguirlo qui riscrive i sorgenti\n"
+             "dello scenario incorporato al posto di questi (un sorgente modificato resta come .bak).\n"
+             "Lavora sui sorgenti in un'altra cartella.\n";
   return uscita_ok;
 }

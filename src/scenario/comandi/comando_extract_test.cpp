@@ -52,6 +52,23 @@ TEST(ComandoExtract, MakesAMissingFolder) {
   EXPECT_NE(err.str().find("scritto Velstra_Ordoven_linea.txt"), std::string::npos) << err.str();
 }
 
+// Extracting beside the program: running it there would write its own
+// sources over these, and the author is told so; elsewhere nothing is said.
+TEST(ComandoExtract, WarnsWhenTheProgramIsInTheFolder) {
+  for (const char* programma : {"", "Velstra_Ordoven_318", "Velstra_Ordoven_318.exe"}) {
+    cartella_temporanea dir;
+    if (*programma) scrivi_tutto(dir.percorso / programma, "MZ");
+    std::ostringstream out, err;
+    ASSERT_EQ(comando_extract(std::vector<std::string>{dir.percorso.string()}, out, err), 0) << err.str();
+    if (*programma) {
+      EXPECT_TRUE(contiene(err.str(), std::string("c'\xC3\xA8 il programma ") + programma +
+                                          ": eseguirlo qui riscrive i sorgenti"));
+    } else {
+      EXPECT_TRUE(non_contiene(err.str(), "attenzione"));
+    }
+  }
+}
+
 TEST(ComandoExtract, RefusesBadUse) {
   cartella_temporanea dir;
   const std::vector<std::vector<std::string>> casi = {{}, {dir.percorso.string(), "x"}, {"--all"}, {""}};
