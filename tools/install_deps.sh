@@ -7,6 +7,9 @@ command -v cmake >/dev/null || need+=(cmake)
 command -v g++ >/dev/null || need+=(g++)
 command -v make >/dev/null || need+=(make)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
+# The schema test validates the tool's JSON with Debian's validator.
+command -v python3 >/dev/null || need+=(python3)
+python3 -c 'import jsonschema' 2>/dev/null || need+=(python3-jsonschema)
 if [ ${#need[@]} -gt 0 ]; then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"

@@ -8,6 +8,8 @@
 #include "model/form1.h"
 #include "scenario/comandi/argomenti_scenario.h"
 #include "scenario/comandi/contenuto_cartella.h"
+#include "scenario/comandi/documento_json.h"
+#include "scenario/testo/testo_json.h"
 #include "scenario/sorgenti/controllo_sorgenti.h"
 #include "scenario/sorgenti/diagnostica.h"
 
@@ -32,8 +34,9 @@ const char* const aiuto_check =
     "UTF-8, nessuna stazione, nessuna curva). Non cambiano mai i file compilati.\n"
     "\n"
     "  --strict  esce con 1 anche per i soli avvisi\n"
-    "  --json    stampa su stdout un oggetto JSON: errori, avvisi e diagnostics,\n"
-    "            ciascuno con kind, file, line, column, code e message\n"
+    "  --json    stampa su stdout un documento JSON (docs/schema/check.schema.json):\n"
+    "            errori, avvisi, se la ricerca si \xC3\xA8 fermata prima e le\n"
+    "            diagnostiche con genere, file, riga, colonna, codice e messaggio\n"
     "\n"
     "Stato di uscita: 0 nessun errore (avvisi ammessi senza --strict); 1 errori\n"
     "trovati, o avvisi con --strict; 2 non \xC3\xA8 stato possibile eseguire (un file\n"
@@ -50,26 +53,34 @@ int controlla(const argomenti_comando& a, std::ostream& out, std::ostream& err) 
   Form1 nomi;
   nomi.nome_percorso = a.posizionali[1];
   nomi.numero_treno = a.posizionali[2];
+  const bool json = a.ha_flag("--json");
   if (const std::string dir = cartella_non_valida(a.posizionali[0]); !dir.empty()) {
     err << "scenario check: " << dir << '\n';
+    if (json) stampa_documento_guasto(out, "check", uscita_errore, "cartella", dir, a.posizionali[0]);
     return uscita_errore;
   }
   if (const std::string manca = sorgente_mancante(cartella, nomi); !manca.empty()) {
-    err << "scenario check: " << manca << '\n' << cosa_c_e(a.posizionali[0], nomi.nome_percorso, nomi.numero_treno);
+    const std::string seguito = cosa_c_e(a.posizionali[0], nomi.nome_percorso, nomi.numero_treno);
+    err << "scenario check: " << manca << '\n' << seguito;
+    if (json) stampa_documento_guasto(out, "check", uscita_errore, "non_trovato", manca + "\n" + seguito, manca.substr(0, manca.rfind(": ")));
     return uscita_errore;
   }
   const esito_controllo esito = controlla_sorgenti(cartella, nomi);
-  if (a.ha_flag("--json")) {
-    out << "{\"errori\": " << esito.errori << ", \"avvisi\": " << esito.avvisi << ", \"diagnostics\": ";
+  const int codice = esito.errori > 0 || (esito.avvisi > 0 && a.ha_flag("--strict")) ? uscita_errore_registrato : uscita_ok;
+  if (json) {
+    apri_documento_json(out, "check", codice);
+    out << ", \"errori\": " << esito.errori << ", \"avvisi\": " << esito.avvisi
+        << ", \"interrotto\": " << (esito.note.empty() ? "false" : "true") << ", \"note\": [";
+    for (std::size_t k = 0; k < esito.note.size(); ++k) out << (k ? ", " : "") << testo_json(esito.note[k]);
+    out << "], \"diagnostiche\": ";
     stampa_diagnostiche_json(out, esito.voci);
-    out << "}\n";
+    out << ", \"guasto\": null}\n";
   } else {
     for (const diagnostica& d : esito.voci) stampa_diagnostica(err, d);
     out << conta(esito.errori, esito.avvisi) << '\n';
   }
   for (const std::string& nota : esito.note) err << "scenario check: " << nota << '\n';
-  if (esito.errori > 0) return 1;
-  return esito.avvisi > 0 && a.ha_flag("--strict") ? 1 : 0;
+  return codice;
 }
 }  // namespace
 
@@ -82,12 +93,14 @@ int comando_check(std::span<const std::string> argomenti, std::ostream& out, std
   }
   if (!guasto.empty()) {
     err << "scenario check: " << guasto << "\nuso: scenario check [--strict] [--json] DIR ROUTE TRAIN\nVedi 'scenario check --help'.\n";
+    if (chiede_json(argomenti)) stampa_documento_guasto(out, "check", uscita_uso, "uso", guasto, "");
     return uscita_uso;
   }
   try {
     return controlla(a, out, err);
   } catch (const interruzione& e) {
     err << "scenario check: " << e.s.messaggio() << '\n';
+    if (a.ha_flag("--json")) stampa_documento_guasto(out, "check", uscita_errore, "file_system", e.s.messaggio(), e.s.file());
     return uscita_errore;
   }
 }

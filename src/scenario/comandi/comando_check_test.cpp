@@ -191,9 +191,11 @@ TEST(ComandoCheck, EachWarningComesOutAtItsPlace) {
     EXPECT_EQ(controlla(dir.percorso, {"--strict"}).stato, 1) << c.nome;
 
     const esito j = controlla(dir.percorso, {"--json"});
-    const std::string voce = "{\"errori\": 0, \"avvisi\": 1, \"diagnostics\": [{\"kind\": \"avviso\", \"file\": \"" + nome +
-                             "\", \"line\": " + std::to_string(c.riga) + ", \"column\": " + std::to_string(c.colonna) +
-                             ", \"code\": \"" + c.codice + "\", \"message\": ";
+    const std::string voce = "{\"versione\": 1, \"comando\": \"check\", \"codice_uscita\": 0, \"errori\": 0, "
+                             "\"avvisi\": 1, \"interrotto\": false, \"note\": [], \"diagnostiche\": [{\"genere\": "
+                             "\"avviso\", \"file\": \"" + nome + "\", \"riga\": " + std::to_string(c.riga) +
+                             ", \"colonna\": " + std::to_string(c.colonna) + ", \"codice\": \"" + c.codice +
+                             "\", \"numero_errore\": null, \"messaggio\": ";
     EXPECT_EQ(j.out.rfind(voce, 0), 0u) << c.nome << "\n" << j.out;
     EXPECT_EQ(j.err, "") << c.nome;
     EXPECT_EQ(file_in(dir.percorso), 2u);
@@ -208,9 +210,14 @@ TEST(ComandoCheck, JsonListsErrorsAfterWarnings) {
   scrivi_tutto(*f.cartella, file_treno(f), con_riga(righe_treno(), 282, "abbattimento,   10000,   270"));
   const esito j = controlla(dir.percorso, {"--json"});
   EXPECT_EQ(j.stato, 1);
-  EXPECT_EQ(j.out.rfind("{\"errori\": 1, \"avvisi\": 1, \"diagnostics\": [{\"kind\": \"avviso\"", 0), 0u) << j.out;
-  EXPECT_NE(j.out.find("{\"kind\": \"errore\", \"file\": \"Velstra_Ordoven_318-.txt\", \"line\": 282, \"column\": 17, "
-                       "\"code\": 7, \"message\": \"Errore n. 7 (progressiva 10000): abbattimento su una cella non libera"),
+  EXPECT_EQ(j.out.rfind("{\"versione\": 1, \"comando\": \"check\", \"codice_uscita\": 1, \"errori\": 1, \"avvisi\": 1, "
+                        "\"interrotto\": false, \"note\": [], \"diagnostiche\": [{\"genere\": \"avviso\"",
+                        0),
+            0u)
+      << j.out;
+  EXPECT_NE(j.out.find("{\"genere\": \"errore\", \"file\": \"Velstra_Ordoven_318-.txt\", \"riga\": 282, \"colonna\": 17, "
+                       "\"codice\": \"7\", \"numero_errore\": 7, \"messaggio\": \"Errore n. 7 (progressiva 10000): "
+                       "abbattimento su una cella non libera"),
             std::string::npos)
       << j.out;
 }

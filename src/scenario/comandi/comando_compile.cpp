@@ -7,12 +7,14 @@
 
 #include "base/errore.h"
 #include "base/cartella.h"
+#include "base/catalogo_errori.h"
 #include "base/codici_uscita.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
 #include "scenario/comandi/argomenti_scenario.h"
 #include "scenario/comandi/contenuto_cartella.h"
+#include "scenario/comandi/documento_json.h"
 #include "scenario/comandi/cartella_compilazione.h"
 #include "scenario/sorgenti/diagnostica.h"
 #include "scenario/comandi/nomi_scenario.h"
@@ -29,12 +31,10 @@ const char* const aiuto_compile =
     "\n"
     "  --no-plan  compila senza planimetria: in DIR nessun file della planimetria\n"
     "             \xC3\xA8 creato, cancellato o scritto\n"
-    "  --json     stampa su stdout un oggetto JSON: numero_errore,\n"
-    "             progressiva_errore, errore (il numero con cui la corsa \xC3\xA8 finita,\n"
-    "             o null), files (i file compatti scritti, in ordine), il posto\n"
-    "             dell'errore (file, line, column, message) e diagnostics: gli\n"
-    "             avvisi e l'errore, ciascuno con kind, file, line, column, code e\n"
-    "             message\n"
+    "  --json     stampa su stdout un documento JSON (vedi\n"
+    "             docs/schema/compile.schema.json): numero_errore, file_scritti,\n"
+    "             file_completi, l'errore con il suo posto e le diagnostiche;\n"
+    "             anche quando la corsa non pu\xC3\xB2 partire\n"
     "  --help     stampa questo testo\n"
     "\n"
     "Prima vengono gli avvisi su stderr, come FILE:RIGA:COLONNA: avviso: ..., con la\n"
@@ -71,25 +71,36 @@ struct esito_compilazione {
   std::vector<std::string> file;      // compact files put into DIR, in order
 };
 
-void stampa_json(std::ostream& out, const Form1& f, const esito_compilazione& e, const std::vector<diagnostica>& voci) {
-  out << "{\"numero_errore\": " << f.numero_errore << ", \"progressiva_errore\": " << f.progressiva_errore
-      << ", \"errore\": " << (e.errore ? testo_json(*e.errore) : std::string("null")) << ", \"files\": [";
-  for (std::size_t k = 0; k < e.file.size(); ++k) out << (k ? ", " : "") << testo_json(e.file[k]);
-  out << "]";
-  // Where the error lies (the last of voci when there is one); null when it has no place in the sources.
-  if (!voci.empty() && !voci.back().avviso) {
-    const diagnostica& d = voci.back();
-    if (d.con_posizione)
-      out << ", \"file\": " << testo_json(d.file) << ", \"line\": " << d.riga << ", \"column\": " << d.colonna;
-    else
-      out << ", \"file\": null, \"line\": null, \"column\": null";
-    out << ", \"message\": " << testo_json(d.messaggio);
-  } else {
-    out << ", \"file\": null, \"line\": null, \"column\": null, \"message\": null";
+// The number errore ended the run with, or -1 when its text holds none.
+long numero_di_fine(const std::string& testo) {
+  long n = 0;
+  if (testo.empty() || testo.size() > 9) return -1;
+  for (char c : testo) {
+    if (c < '0' || c > '9') return -1;
+    n = n * 10 + (c - '0');
   }
-  out << ", \"diagnostics\": ";
+  return n;
+}
+
+void stampa_json(std::ostream& out, int codice, const Form1& f, const esito_compilazione& e,
+                 const std::vector<diagnostica>& voci) {
+  apri_documento_json(out, "compile", codice);
+  out << ", \"numero_errore\": " << f.numero_errore << ", \"progressiva_errore\": ";
+  if (f.numero_errore != 0 && errore_con_progressiva(f.numero_errore)) out << f.progressiva_errore;
+  else out << "null";
+  out << ", \"fine_con_errore\": ";
+  if (e.errore && numero_di_fine(*e.errore) >= 0) out << numero_di_fine(*e.errore);
+  else out << "null";
+  out << ", \"file_scritti\": [";
+  for (std::size_t k = 0; k < e.file.size(); ++k) out << (k ? ", " : "") << testo_json(e.file[k]);
+  out << "], \"file_completi\": " << (f.numero_errore == 0 && !e.errore ? "true" : "false");
+  // The error itself (the last of voci when there is one), with its place.
+  out << ", \"errore\": ";
+  if (!voci.empty() && !voci.back().avviso) stampa_diagnostica_json(out, voci.back());
+  else out << "null";
+  out << ", \"diagnostiche\": ";
   stampa_diagnostiche_json(out, voci);
-  out << "}\n";
+  out << ", \"guasto\": null}\n";
 }
 
 // The author's sources as they stand before the compiler touches its copies.
@@ -107,12 +118,18 @@ int compila(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
   f->nome_percorso = a.posizionali[1];
   f->numero_treno = a.posizionali[2];
   // A source file that is missing (a typo in ROUTE or TRAIN) is refused before anything is written.
+  const bool json = a.ha_flag("--json");
   if (const std::string dir = cartella_non_valida(a.posizionali[0]); !dir.empty()) {
     err << "scenario compile: " << dir << '\n';
+    if (json) stampa_documento_guasto(out, "compile", uscita_errore, "cartella", dir, a.posizionali[0]);
     return uscita_errore;
   }
   if (const std::string manca = sorgente_mancante(cartella, *f); !manca.empty()) {
-    err << "scenario compile: " << manca << '\n' << cosa_c_e(a.posizionali[0], f->nome_percorso, f->numero_treno);
+    const std::string seguito = cosa_c_e(a.posizionali[0], f->nome_percorso, f->numero_treno);
+    err << "scenario compile: " << manca << '\n' << seguito;
+    if (json)
+      stampa_documento_guasto(out, "compile", uscita_errore, "non_trovato", manca + "\n" + seguito,
+                              manca.substr(0, manca.rfind(": ")));
     return uscita_errore;
   }
   const testi_sorgente testi = leggi_sorgenti(cartella, *f);
@@ -137,10 +154,17 @@ int compila(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
 
   const int esito = e.errore ? uscita_errore : f->numero_errore != 0 ? uscita_errore_registrato : uscita_ok;
   if (a.ha_flag("--json")) {
-    stampa_json(out, *f, e, voci);
+    stampa_json(out, esito, *f, e, voci);
     return esito;
   }
   for (const diagnostica& d : voci) stampa_diagnostica(err, d);
+  // A recorded error stops the reading of the sources: the files are written
+  // all the same, from what was read up to there.
+  if (f->numero_errore != 0 && !e.errore && !e.file.empty()) {
+    err << "scenario compile: i file compatti scritti sono incompleti (";
+    for (std::size_t k = 0; k < e.file.size(); ++k) err << (k ? ", " : "") << e.file[k];
+    err << "): l'errore ha fermato la lettura dei sorgenti\n";
+  }
   return esito;
 }
 }  // namespace
@@ -152,11 +176,15 @@ int comando_compile(std::span<const std::string> argomenti, std::ostream& out, s
     out << aiuto_compile;
     return uscita_ok;
   }
-  if (!guasto.empty()) return errore_uso(err, guasto);
+  if (!guasto.empty()) {
+    if (chiede_json(argomenti)) stampa_documento_guasto(out, "compile", uscita_uso, "uso", guasto, "");
+    return errore_uso(err, guasto);
+  }
   try {
     return compila(a, out, err);
   } catch (const interruzione& e) {
     err << "scenario compile: " << e.s.messaggio() << '\n';
+    if (a.ha_flag("--json")) stampa_documento_guasto(out, "compile", uscita_errore, "file_system", e.s.messaggio(), e.s.file());
     return uscita_errore;
   }
 }

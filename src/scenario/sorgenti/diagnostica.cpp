@@ -398,14 +398,24 @@ void stampa_diagnostica(std::ostream& err, const diagnostica& d) {
 }
 
 void stampa_diagnostica_json(std::ostream& out, const diagnostica& d) {
-  out << "{\"kind\": \"" << (d.avviso ? "avviso" : "errore") << "\", \"file\": "
+  out << "{\"genere\": \"" << (d.avviso ? "avviso" : "errore") << "\", \"file\": "
       << (d.file.empty() ? std::string("null") : testo_json(d.file));
-  if (d.con_posizione) out << ", \"line\": " << d.riga << ", \"column\": " << d.colonna;
-  else out << ", \"line\": null, \"column\": null";
-  out << ", \"code\": " << (d.avviso ? testo_json(d.codice) : d.codice) << ", \"message\": " << testo_json(d.messaggio);
+  if (d.con_posizione) out << ", \"riga\": " << d.riga << ", \"colonna\": " << d.colonna;
+  else out << ", \"riga\": null, \"colonna\": null";
+  out << ", \"codice\": " << testo_json(d.codice) << ", \"numero_errore\": ";
+  int numero = 0;
+  if (!d.avviso) {
+    for (char c : d.codice) numero = c >= '0' && c <= '9' && numero < 100000 ? numero * 10 + (c - '0') : numero;
+    out << numero;
+  } else {
+    out << "null";
+  }
+  out << ", \"messaggio\": " << testo_json(d.messaggio) << ", \"nota\": ";
   if (d.nota.riga != 0)
-    out << ", \"related\": {\"file\": " << testo_json(d.nota.file) << ", \"line\": " << d.nota.riga
-        << ", \"column\": " << d.nota.colonna << ", \"message\": " << testo_json(d.nota.messaggio) << "}";
+    out << "{\"file\": " << testo_json(d.nota.file) << ", \"riga\": " << d.nota.riga << ", \"colonna\": " << d.nota.colonna
+        << ", \"messaggio\": " << testo_json(d.nota.messaggio) << "}";
+  else
+    out << "null";
   out << "}";
 }
 

@@ -58,7 +58,10 @@ std::vector<diagnostica> avvisi_sorgenti(const Form1& nomi, const testi_sorgente
 // after the name of the file at fault when known.
 void stampa_diagnostica(std::ostream& err, const diagnostica& d);
 
-// One JSON object: kind, file, line, column, code, message.
+// One JSON object: genere ("errore" or "avviso"), file, riga, colonna (null
+// without a place), codice (the warning's code, or the error's number as
+// text), numero_errore (null for a warning), messaggio, nota (the place the
+// error involves, or null).
 void stampa_diagnostica_json(std::ostream& out, const diagnostica& d);
 
 // "DIR/NAME: file non trovato" for the first of the two source files of

@@ -1,0 +1,104 @@
+#!/usr/bin/env python3
+"""Runs the built tool's --json commands on good and faulty scenarios and on
+every kind of failure (a missing file or folder, a usage error), and checks
+that each prints exactly one JSON document on stdout that validates against
+its schema in docs/schema/ and whose codice_uscita is the exit status.
+
+    python3 tools/verifica_schemi.py [SCENARIO]
+"""
+import json
+import os
+import subprocess
+import sys
+import tempfile
+
+sys.dont_write_bytecode = True
+from jsonschema import Draft202012Validator  # Debian: python3-jsonschema
+
+RADICE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+STRUMENTO = sys.argv[1] if len(sys.argv) > 1 else os.environ.get("SCENARIO", os.path.join(RADICE, "build", "scenario"))
+
+
+def schema(comando):
+    with open(os.path.join(RADICE, "docs", "schema", comando + ".schema.json"), encoding="utf-8") as f:
+        s = json.load(f)
+    Draft202012Validator.check_schema(s)
+    return Draft202012Validator(s)
+
+
+def esegui(*parole):
+    p = subprocess.run([STRUMENTO, *parole], capture_output=True)
+    return p.returncode, p.stdout.decode("utf-8")
+
+
+def estrai(cartella):
+    subprocess.run([STRUMENTO, "extract", cartella], capture_output=True, check=True)
+
+
+def con_riga(file, dopo_inizio, riga):
+    """Puts a line after the first line that starts with dopo_inizio."""
+    with open(file, "rb") as f:
+        righe = f.read().split(b"\r\n")
+    k = next(i for i, r in enumerate(righe) if r.startswith(dopo_inizio))
+    righe.insert(k + 1, riga)
+    with open(file, "wb") as f:
+        f.write(b"\r\n".join(righe))
+
+
+def main():
+    falliti = 0
+    passati = 0
+    with tempfile.TemporaryDirectory() as t:
+        buona = os.path.join(t, "buona")
+        estrai(buona)
+        guasta = os.path.join(t, "guasta")
+        estrai(guasta)
+        treno = os.path.join(guasta, "Velstra_Ordoven_318-.txt")
+        con_riga(treno, b"segnale,    2800", b"segnale,    2800,   2, 4, 1,  1, 0,    2,  2,1,1, 0")
+        con_riga(treno, b"sabbia", b"sabbia,    3OO")
+        vuota = os.path.join(t, "vuota")
+        os.mkdir(vuota)
+        manca = os.path.join(t, "non_esiste")
+        R = ("Velstra_Ordoven", "318")
+        casi = [
+            ("check", ["--json", buona, *R], 0),
+            ("check", ["--json", guasta, *R], 1),
+            ("check", ["--json", "--strict", guasta, *R], 1),
+            ("check", ["--json", vuota, *R], 2),
+            ("check", ["--json", manca, *R], 2),
+            ("check", ["--json", "--strano", buona, *R], 64),
+            ("check", ["--json", buona, "Velstra_Ordoven"], 64),
+            ("compile", ["--json", guasta, *R], 1),
+            ("compile", ["--json", buona, *R], 0),
+            ("compile", ["--json", "--no-plan", buona, *R], 0),
+            ("compile", ["--json", vuota, *R], 2),
+            ("compile", ["--json", manca, *R], 2),
+            ("compile", ["--json", buona, "../x", "318"], 64),
+        ]
+        for comando, parole, atteso in casi:
+            nome = "scenario %s %s" % (comando, " ".join(os.path.basename(p) for p in parole))
+            codice, uscita = esegui(comando, *parole)
+            errori = []
+            if codice != atteso:
+                errori.append("exit %d, expected %d" % (codice, atteso))
+            try:
+                documento, fine = json.JSONDecoder().raw_decode(uscita)
+                if uscita[fine:].strip():
+                    errori.append("more than one document on stdout")
+                errori += [e.message for e in schema(comando).iter_errors(documento)]
+                if documento.get("codice_uscita") != codice:
+                    errori.append("codice_uscita %r, exit %d" % (documento.get("codice_uscita"), codice))
+            except json.JSONDecodeError as e:
+                errori.append("stdout is no JSON document: %s: %r" % (e, uscita[:200]))
+            if errori:
+                falliti += 1
+                print("FAIL: %s: %s" % (nome, "; ".join(errori)))
+            else:
+                passati += 1
+                print("PASS: %s" % nome)
+    print("%d passed, %d failed" % (passati, falliti))
+    return 1 if falliti else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
