@@ -11,7 +11,7 @@ document.body.dataset.pronto = '1';
 new ResizeObserver(() => { dimensiona(); ridisegna(); }).observe(document.querySelector('main'));
 
 // For tests and the console: where things are drawn, in page coordinates.
-window.vista = {
+/** @type {any} */ (window).vista = {
   finestra: () => [stato.da, stato.a],
   xDiMetro: (m) => cProf.getBoundingClientRect().left + xDi(m),
   yDiRiga: (id) => { const r = riga(id); return cProf.getBoundingClientRect().top + r.y + r.a / 2; },

@@ -43,6 +43,7 @@ const oggetti = D.oggetti.map(([cella, tipo, file, riga, dalControllo], i) => ({
   genere: 'oggetto', cella, tipo, fonte: file >= 0 ? { file, riga } : null, dalControllo: dalControllo === 1,
   dett: R.oggetti[i], metro: cella * CELLA + CELLA / 2,
 }));
+/** @typedef {typeof oggetti[number]} Oggetto */
 const RIGA_DI_TIPO = { 1: 'segnali', 2: 'rallentamenti', 3: 'rallentamenti', 4: 'rallentamenti', 5: 'rallentamenti',
   6: 'cartelli', 10: 'stazioni', 12: 'codici', 13: 'codici', 14: 'cartelli' };
 /** @type {Object<string, typeof oggetti>} */
@@ -53,6 +54,7 @@ const stazioni = D.stazioni.map((s, i) => ({
   genere: 'stazione', nome: s.nome, tipo: s.tipo, inizio: s.inizio, fine: s.fine, metro: s.progressiva,
   fonte: s.fonte ? { file: s.fonte[0], riga: s.fonte[1] } : null, dett: R.stazioni[i],
 }));
+/** @typedef {typeof stazioni[number]} Stazione */
 // Slowdowns: each start with the next end.
 const rallentamenti = [];
 for (const o of perRiga.rallentamenti || []) {
@@ -62,6 +64,8 @@ for (const o of perRiga.rallentamenti || []) {
 }
 // genere is the page's kind of selection; the diagnostic's own kind (errore, avviso, nota) goes to specie.
 const diagnostiche = D.diagnostiche.map((d) => Object.assign({}, d, { genere: 'diagnostica', specie: d.genere, metro: d.progressiva }));
+
+/** @typedef {typeof diagnostiche[number]} DiagnosticaPagina */
 
 // ---- the plan: thinned points, coordinates in metres ----
 const piano = D.piano ? {

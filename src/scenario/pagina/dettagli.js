@@ -56,6 +56,7 @@ function senzaFonte(testo) {
   return el('p', { class: 'nota' }, D.sorgenti.length ? testo : 'I file sorgenti non sono nella cartella: la pagina mostra solo i file compatti.');
 }
 // The record of a profile in force at a cell, from the sources.
+/** @param {keyof DatiVista['fonti_profili']} id @param {number} c */
 function fonteProfilo(id, c) {
   let trovata = null;
   for (const [da, a, file, riga] of D.fonti_profili[id]) if (id === 'montagna' ? c >= da && c <= a : da <= c) trovata = { file, riga };
@@ -69,6 +70,7 @@ function vuoto() {
   return parti;
 }
 
+/** @param {Oggetto} o */
 function dettagliOggetto(o) {
   eDettagli.append(el('h3', null, o.dett.oggetto || 'oggetto di tipo ' + o.tipo),
     el('div', { class: 'luogo' }, 'km ' + km(o.cella * CELLA) + ' \u00b7 cella ' + o.cella + ' (da ' + o.cella * CELLA + ' a ' + (o.cella * CELLA + CELLA) + ' m)'),
@@ -77,6 +79,7 @@ function dettagliOggetto(o) {
   eDettagli.append(o.fonte ? brano(o.fonte) : senzaFonte(o.tipo === 12 ? 'Nessuna riga dei sorgenti: posto dal controllo dei codici.' : 'Nessuna riga dei sorgenti ha prodotto questo oggetto.'));
 }
 
+/** @param {Stazione} o */
 function dettagliStazione(o) {
   eDettagli.append(el('h3', null, o.nome),
     el('div', { class: 'luogo' }, 'km ' + km(o.metro) + ' \u00b7 area da km ' + km(o.inizio) + ' a km ' + km(o.fine)),
@@ -85,6 +88,7 @@ function dettagliStazione(o) {
 }
 
 const TITOLO_DIAGNOSTICA = { errore: 'Errore dei sorgenti', avviso: 'Avviso dei sorgenti' };
+/** @param {DiagnosticaPagina} o */
 function dettagliDiagnostica(o) {
   eDettagli.append(el('h3', null, TITOLO_DIAGNOSTICA[o.specie] || 'Nota'),
     el('div', { class: 'luogo' }, (o.nome_file ? o.nome_file + ', riga ' + o.riga + ', colonna ' + o.colonna : 'senza posto nei sorgenti') + (o.metro >= 0 ? ' \u00b7 km ' + km(o.metro) : '')),

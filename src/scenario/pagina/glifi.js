@@ -3,6 +3,7 @@
 /* exported glifo, etichetta */
 
 // Glyph of a point object, centred on x, in a row from y0 to y1.
+/** @param {CanvasRenderingContext2D} g @param {Oggetto} o */
 function glifo(g, o, x, y0, y1, evidenza) {
   const ym = (y0 + y1) / 2;
   g.lineWidth = evidenza ? 2.5 : 1.4;
@@ -58,6 +59,7 @@ const ETICHETTA_DI_TIPO = {
   13: () => 'AC',
   14: (v) => v.testo || '',
 };
+/** @param {Oggetto} o */
 function etichetta(o) {
   const testo = ETICHETTA_DI_TIPO[o.tipo];
   return testo ? testo(o.dett.valori) : '';

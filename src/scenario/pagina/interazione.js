@@ -8,10 +8,10 @@ function ridisegna() {
   richiesta = requestAnimationFrame(() => { richiesta = 0; disegnaMappa(); disegnaProfili(); });
 }
 function dimensiona() {
-  for (const [c, dimensioni] of [[cMappa, dimensioniMappa], [cProf, dimensioniProfili]]) {
-    const r = c.getBoundingClientRect();
+  for (const { tela, dimensioni } of [{ tela: cMappa, dimensioni: dimensioniMappa }, { tela: cProf, dimensioni: dimensioniProfili }]) {
+    const r = tela.getBoundingClientRect();
     dimensioni.l = Math.max(50, Math.floor(r.width)); dimensioni.a = Math.max(50, Math.floor(r.height));
-    c.width = Math.round(dimensioni.l * dpr); c.height = Math.round(dimensioni.a * dpr);
+    tela.width = Math.round(dimensioni.l * dpr); tela.height = Math.round(dimensioni.a * dpr);
   }
 }
 

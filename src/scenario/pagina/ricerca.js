@@ -28,6 +28,7 @@ function cerca(testo) {
   if (!s) { avviso('Nessuna stazione o km trovato per \u00ab' + t + '\u00bb.'); return; }
   vaiAStazione(s);
 }
+/** @param {Stazione} s */
 function vaiAStazione(s) {
   stato.segno = s.metro;
   vaiA(s.metro, Math.max(3000, (s.fine - s.inizio) * 3));
