@@ -8,7 +8,7 @@
 'use strict';
 const { test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
-const { execFileSync, spawnSync } = require('node:child_process');
+const { spawnSync } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
@@ -19,7 +19,7 @@ const radice = path.resolve(__dirname, '..', '..');
 const strumento = process.env.SCENARIO_TOOL || path.join(radice, 'build', 'scenario');
 const browser_exe = process.env.CHROMIUM || '/usr/bin/chromium';
 const PERCORSO = 'Velstra_Ordoven', TRENO = '318';
-const FILE_TRENO = `${PERCORSO}_${TRENO}-.txt`;
+const FILE_TRENO = `${PERCORSO}_${TRENO}-.txt`, FILE_LINEA = `${PERCORSO}_linea.txt`;
 const LIMITE_PAGINA = 5 * 1024 * 1024;
 
 const temporanea = fs.mkdtempSync(path.join(os.tmpdir(), 'vista-test-'));
@@ -119,6 +119,15 @@ async function apri(file) {
     if (r.url().startsWith('file://')) r.continue();
     else { esterne.push(r.url()); r.abort(); }
   });
+  // Every text drawn on a canvas is noted, with the canvas it went on.
+  await p.evaluateOnNewDocument(() => {
+    window.testiDisegnati = [];
+    const fillText = CanvasRenderingContext2D.prototype.fillText;
+    CanvasRenderingContext2D.prototype.fillText = function (testo, ...resto) {
+      window.testiDisegnati.push({ tela: this.canvas.id, testo: String(testo) });
+      return fillText.call(this, testo, ...resto);
+    };
+  });
   p.on('pageerror', (e) => errori.push(String(e)));
   p.on('console', (m) => { if (m.type() === 'error') errori.push(m.text()); });
   await p.goto('file://' + file);
@@ -214,6 +223,44 @@ test('the page of the embedded scenario: stations, a signal at cell zoom, a scre
   await p.keyboard.press('Enter');
   const [kda, ka] = await p.evaluate(() => window.vista.finestra());
   assert.equal((kda + ka) / 2, 123850);
+  await p.close();
+});
+
+// The texts one full drawing of the profiles writes.
+async function testiProfili(p) {
+  return p.evaluate(() => {
+    window.testiDisegnati = [];
+    window.vista.tempoDisegno(1);
+    return window.testiDisegnati.filter((t) => t.tela === 'profili').map((t) => t.testo);
+  });
+}
+
+test('at cell zoom the objects are labelled with their values', async () => {
+  const { dir, html, treno } = pagina('etichette');
+  const linea = fs.readFileSync(path.join(dir, FILE_LINEA), 'latin1');
+  const campi = (testo, parola, progressiva) => record(testo, parola).find(([, , c]) => c[1] === progressiva)[2];
+  const cartello = campi(linea, 'indicatori_vmax', '2900'), codice = campi(treno, 'abbattimento', '10000');
+  const rallentamento = campi(treno, 'rallentamento', '259150');
+  // A place to search, and the label the object there must carry: the signal
+  // at 2800 m with its three values (as the details show them), the board with
+  // its first speed pair as written, the code point with its code, the start
+  // of the slowdown with its speed.
+  const casi = [
+    ['2,875', '42\u00b711\u00b711'],
+    ['2,9', `${cartello[2]}/${cartello[6]}`],
+    ['10', codice[2]],
+    ['259,150', `${rallentamento[2]} km/h`],
+  ];
+  const p = await apri(html);
+  const lontano = await testiProfili(p);
+  for (const [, attesa] of casi) assert.ok(!lontano.includes(attesa), `no label "${attesa}" on the whole line`);
+  for (const [km, attesa] of casi) {
+    await p.click('#cerca-testo', { clickCount: 3 });
+    await p.type('#cerca-testo', km);
+    await p.keyboard.press('Enter');
+    const testi = await testiProfili(p);
+    assert.ok(testi.includes(attesa), `label "${attesa}" at km ${km}, drawn: ${testi.join(' | ')}`);
+  }
   await p.close();
 });
 

@@ -8,6 +8,7 @@
 #include "compiler/nearest.h"
 #include "model/cella.h"
 #include "model/form1.h"
+#include "model/misure.h"
 #include "scenario/testo/da_1252.h"
 #include "scenario/sorgenti/origini_oggetti.h"
 #include "scenario/pagina/piano_sfoltito.h"
@@ -222,6 +223,7 @@ nodo dati_view(const scenario_compatto& s, const indice_sorgenti& ind, const tes
   n.metti("percorso", utf8_da_1252(s.nome_percorso)).metti("treno", utf8_da_1252(s.numero_treno));
   n.metti("lunghezza", static_cast<std::int64_t>(s.stazioni[voce_treno_linea].fine));
   n.metti("celle", static_cast<std::int64_t>(s.percorso.size()));
+  n.metti("metri_cella", std::int64_t{metri_cella});
   nodo profili;
   profili.metti("pendenza", corse(s.percorso, [](const cella& c) { return static_cast<std::int64_t>(c.pendenza) - 100; }));
   profili.metti("velocita", corse(s.percorso, [](const cella& c) { return static_cast<std::int64_t>(c.velocita) * 5; }));

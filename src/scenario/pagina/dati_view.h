@@ -13,10 +13,11 @@ inline constexpr double tolleranza_piano_m = 0.05;
 
 // Everything the page of `scenario view` shows, as one tree (written as JSON
 // into the page): the report of the compact files with their sources, as
-// `inspect` builds it, and beside it what the drawing needs: the profiles as
-// runs of cells, each object's and station's source line (file 0 is the first
-// source file present), the plan thinned for every zoom (coordinates in
-// centimetres), the source texts and the diagnostics. ind is the index of
-// the texts t, with its file names.
+// `inspect` builds it, and beside it what the drawing needs: the cell length,
+// the profiles as runs of cells, each object's and station's source line
+// (file 0 is the first source file present), the plan thinned for every zoom
+// (coordinates in centimetres), the source texts and the diagnostics. ind is
+// the index of the texts t, with its file names. The shape of the tree is
+// docs/schema/view.schema.json.
 nodo dati_view(const scenario_compatto& s, const indice_sorgenti& ind, const testi_sorgente& t,
                const std::vector<diagnostica_view>& d);

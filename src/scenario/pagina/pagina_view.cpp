@@ -50,6 +50,16 @@ std::string pagina_view(const std::string& titolo, const nodo& dati) {
   const std::string titolo_html = testo_xml(titolo);
   return componi(testo_pagina_html, {{"/*@dati*/", dati_json},
                                      {"/*@view.css*/", testo_view_css},
-                                     {"/*@view.js*/", testo_view_js},
+                                     {"/*@palette.js*/", testo_palette_js},
+                                     {"/*@testi.js*/", testo_testi_js},
+                                     {"/*@dati.js*/", testo_dati_js},
+                                     {"/*@stato.js*/", testo_stato_js},
+                                     {"/*@mappa.js*/", testo_mappa_js},
+                                     {"/*@profili.js*/", testo_profili_js},
+                                     {"/*@glifi.js*/", testo_glifi_js},
+                                     {"/*@dettagli.js*/", testo_dettagli_js},
+                                     {"/*@interazione.js*/", testo_interazione_js},
+                                     {"/*@ricerca.js*/", testo_ricerca_js},
+                                     {"/*@avvio.js*/", testo_avvio_js},
                                      {"<!--@titolo-->", titolo_html}});
 }

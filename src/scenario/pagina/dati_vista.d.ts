@@ -1,0 +1,270 @@
+// Generated from docs/schema/view.schema.json by tests/browser/tipi_da_schema.js; do not edit.
+
+/** The data of the page of scenario view, written by dati_view into the element "dati-scenario". Lengths in metres, plan coordinates in centimetres. */
+type DatiVista = {
+  /** route name, UTF-8 */
+  percorso: string;
+  /** train number */
+  treno: string;
+  /** length of the line, metres */
+  lunghezza: number;
+  /** number of cells of the percorso */
+  celle: number;
+  /** length of a cell, metres */
+  metri_cella: number;
+  /** Per mille, km/h, adhesion value, mountain class. */
+  profili: {
+    pendenza: Corse;
+    velocita: Corse;
+    aderenza: Corse;
+    montagna: Corse;
+  };
+  oggetti: Array<OggettoCella>;
+  stazioni: Array<StazioneVista>;
+  /** The records of each profile, in source order. */
+  fonti_profili: {
+    pendenza: Array<FonteProfilo>;
+    velocita: Array<FonteProfilo>;
+    aderenza: Array<FonteProfilo>;
+    montagna: Array<FonteProfilo>;
+    curva: Array<FonteProfilo>;
+  };
+  piano?: Piano;
+  /** the source files present: the line file first */
+  sorgenti: Array<FileSorgente>;
+  diagnostiche: Array<Diagnostica>;
+  rapporto: Rapporto;
+};
+
+/** A profile as runs of cells: the first cell and the value of each run, flattened (cell, value, cell, value...); a run lasts to the next one's first cell, the last to the end of the cells. */
+type Corse = Array<number>;
+
+/** An object of the cells, as a tuple; the report's entry of the same index details it. */
+type OggettoCella = [number, number, number, number, 0 | 1];
+
+/** The record of a station in the sources. */
+type FonteStazione = [number, number];
+
+/** A record of a profile in the sources and the cells it sets. */
+type FonteProfilo = [number, number, number, number];
+
+/** A station as drawn. */
+type StazioneVista = {
+  /** name, UTF-8 */
+  nome: string;
+  /** entry of the station table, from 1 */
+  voce: number;
+  /** kind: 25 and over a place that is not a station */
+  tipo: number;
+  /** start of its area, metres */
+  inizio: number;
+  /** end of its area, metres */
+  fine: number;
+  /** its metre on the line */
+  progressiva: number;
+  fonte?: FonteStazione;
+};
+
+/** The plan thinned once for every zoom. */
+type Piano = {
+  /** metre of the line of each kept point, increasing */
+  metri: Array<number>;
+  /** east, centimetres */
+  x: Array<number>;
+  /** north, centimetres */
+  y: Array<number>;
+  /** the largest deviation (centimetres) at which the point is still needed; -1 for always */
+  soglia: Array<number>;
+};
+
+/** A source file present in the folder. */
+type FileSorgente = {
+  /** file name */
+  file: string;
+  /** its lines, UTF-8, without line ends */
+  righe: Array<string>;
+};
+
+/** An error, warning or note of the check of the sources. */
+type Diagnostica = {
+  genere: "errore" | "avviso" | "nota";
+  /** index in sorgenti, -1 when not one of them */
+  file: number;
+  /** file the message names, empty when none */
+  nome_file: string;
+  /** line, 0 when none */
+  riga: number;
+  /** column, 0 when none */
+  colonna: number;
+  /** the message as the check writes it */
+  messaggio: string;
+  /** metre of the line it concerns, -1 when none */
+  progressiva: number;
+};
+
+/** A record of the sources. */
+type Sorgente = {
+  /** file name */
+  file: string;
+  /** line (1-based) */
+  riga: number;
+};
+
+type StatoSorgente = {
+  /** file name */
+  file: string;
+  presente: "si" | "no";
+  /** the reading stopped at this line */
+  letta_fino_alla_riga?: number;
+};
+
+/** A speed pair of a board. */
+type CoppiaVelocita = {
+  prima_kmh: number;
+  seconda_kmh: number;
+  /** the packed word as stored */
+  parola: number;
+};
+
+/** The decoded values of an object; which ones depends on its kind (see OggettoRapporto). */
+type ValoriOggetto = {
+  valore_1?: number;
+  valore_2?: number;
+  valore_3?: number;
+  valore_4?: number;
+  valore_5?: number;
+  velocita_kmh?: number;
+  /** number of a distance board */
+  numero?: number;
+  velocita_1?: CoppiaVelocita;
+  velocita_2?: CoppiaVelocita;
+  velocita_3?: CoppiaVelocita;
+  codice_1?: number;
+  codice_2?: number;
+  /** entry of the station table */
+  stazione?: number;
+  /** entry of the station table */
+  voce?: number;
+  /** name of that entry */
+  testo?: string;
+  codice?: number;
+};
+
+/** An object of the cells in the report: where, what, from which record, its values. */
+type OggettoRapporto = {
+  cella: number;
+  da_m: number;
+  a_m: number;
+  tipo: number;
+  /** name of the kind */
+  oggetto: string;
+  /** progressive the record wrote */
+  progressiva_scritta?: number;
+  sorgente?: Sorgente;
+  /** the numbers of the record */
+  numeri_scritti?: Array<number>;
+  /** who placed it when no record did */
+  messo_da?: string;
+  /** one line about it */
+  descrizione: string;
+  valori: ValoriOggetto;
+  /** a board whose speeds read back otherwise than written */
+  attenzione?: string;
+};
+
+type StazioneRapporto = {
+  voce: number;
+  nome: string;
+  tipo: number;
+  progressiva: number;
+  inizio: number;
+  fine: number;
+  /** hh:mm:ss */
+  orario: string;
+  cella_fine?: number;
+  sorgente?: Sorgente;
+};
+
+type ProfiloRapporto = {
+  unita: string;
+  fonte: "sorgente" | "celle";
+  tratti: Array<{
+    da_m: number;
+    a_m: number;
+    valore: number;
+    /** the value the cells hold where it differs from the written one */
+    nelle_celle?: number;
+    sorgente?: Sorgente;
+  }>;
+};
+
+/** The report of the compact files with their sources, as scenario inspect builds it. */
+type Rapporto = {
+  percorso: string;
+  treno: string;
+  generali: {
+    lunghezza_linea_m: number;
+    serie_chilometriche: Array<{
+      voce: number;
+      inizio: number;
+      riferimento: number;
+      flag: number;
+      riferimento_scritto: number;
+      spiegazione: string;
+    }>;
+    sfondo: {
+      uno: number;
+      due: number;
+      tre: number;
+    };
+    ripetizione_segnali: {
+      inizio_m: number;
+      fine_m: number;
+      codici: number;
+    };
+    treno: {
+      numero: string;
+      massa_frenata_percento: number;
+      vetture: number;
+      sabbia: number;
+    };
+    /** hh:mm:ss */
+    orologio: string;
+    marchi_e_codici: {
+      percorso: string;
+      marchio_scenario: number;
+      codice_scenario: number;
+      marchio_cella_1?: number;
+      codice_cella_1?: number;
+    };
+  };
+  sorgenti: {
+    linea: StatoSorgente;
+    treno: StatoSorgente;
+  };
+  stazioni: Array<StazioneRapporto>;
+  profili: {
+    velocita: ProfiloRapporto;
+    pendenza: ProfiloRapporto;
+    aderenza: ProfiloRapporto;
+  };
+  celle: {
+    numero: number;
+    metri_per_cella: number;
+    celle_della_linea: number;
+    per_tipo: Array<{
+      tipo: number;
+      nome: string;
+      quante: number;
+    }>;
+  };
+  oggetti: Array<OggettoRapporto>;
+  /** present with the sources */
+  numero_discordanze?: number;
+  /** the first 100, present with the sources */
+  discordanze_con_le_sorgenti?: Array<string>;
+  planimetria: {
+    presente: "si" | "no";
+    punti?: number;
+  };
+};
