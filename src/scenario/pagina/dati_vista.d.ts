@@ -158,6 +158,10 @@ type OggettoRapporto = {
   tipo: number;
   /** name of the kind */
   oggetto: string;
+  /** kilometre post as the signs and the timetable sheet give it, "55+700" */
+  punto_chilometrico: string;
+  /** the kilometre post in metres */
+  punto_chilometrico_m: number;
   /** progressive the record wrote */
   progressiva_scritta?: number;
   sorgente?: Sorgente;
@@ -179,6 +183,10 @@ type StazioneRapporto = {
   progressiva: number;
   inizio: number;
   fine: number;
+  /** kilometre post as the signs and the timetable sheet give it, "55+700" */
+  punto_chilometrico: string;
+  /** the kilometre post in metres */
+  punto_chilometrico_m: number;
   /** hh:mm:ss */
   orario: string;
   cella_fine?: number;
