@@ -72,7 +72,11 @@ void BM_CamminoPiano(benchmark::State& state) {
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
   state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_CamminoPiano)->Arg(107000)->Arg(307000)->Arg(1007000)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_CamminoPiano)
+    ->Arg(107000)
+    ->Arg(307000)
+    ->Arg(1007000)
+    ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 
 // The plan file's bytes from a finished plan, copied into a block of their own.

@@ -10,10 +10,10 @@
 // reference is the name of an earlier case the ratio is taken against ("-"
 // for none); bytes_written is what the command leaves on disk, for the
 // memory column; command is split on blanks (no quoting).
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <fcntl.h>
 
 #include <algorithm>
 #include <chrono>
@@ -156,9 +156,10 @@ int main(int argc, char** argv) {
     }
   }
 
-  std::printf("%d interleaved rounds after one warm-up; medians; a ratio is the median of the round-by-round\n"
-              "ratios to the case it names; cpu = user + system time of the process; peak = its max RSS\n\n",
-              giri);
+  std::printf(
+      "%d interleaved rounds after one warm-up; medians; a ratio is the median of the round-by-round\n"
+      "ratios to the case it names; cpu = user + system time of the process; peak = its max RSS\n\n",
+      giri);
   std::printf("%-18s %8s %12s %7s %8s %7s %-12s %7s %10s %6s\n", "case", "wall ms", "min-max", "ratio", "cpu ms",
               "ratio", "", "peak MB", "written MB", "peak/w");
   for (const caso& c : casi) {

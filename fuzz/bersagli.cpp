@@ -4,11 +4,11 @@
 #include <cstdlib>
 #include <memory>
 
-#include "compiler/memorizza_dati.h"
 #include "base/cartella.h"
 #include "base/catalogo_errori.h"
-#include "base/stato.h"
 #include "base/nomi_file.h"
+#include "base/stato.h"
+#include "compiler/memorizza_dati.h"
 #include "model/form1.h"
 #include "output/formati/carico.h"
 #include "output/formati/file_piano.h"
@@ -97,7 +97,8 @@ void bersaglio_compilatore(const std::uint8_t* dati, std::size_t n) {
   } else {
     if (!f.percorso_esiste()) violato("returned without a cell array");
     if (!m->esiste(file_scenario(f))) violato("scenario file missing");
-    if (m->dimensione(file_tracciato(f)) != 15u * (static_cast<std::size_t>(f.numero_celle) + 1)) violato("track file size");
+    if (m->dimensione(file_tracciato(f)) != 15u * (static_cast<std::size_t>(f.numero_celle) + 1))
+      violato("track file size");
     if (m->esiste(file_piano(f))) violato("plan file written with j = 0");
   }
 }
@@ -110,7 +111,8 @@ void bersaglio_linea(const std::uint8_t* dati, std::size_t n) {
   memorizza_dati(f);
   controlla_sorgenti_eliminati(*m);
   if (!errore_noto(f.numero_errore)) violato("unknown error number");
-  if (f.percorso_esiste() && f.numero_celle + 1 != static_cast<std::int32_t>(f.percorso.size())) violato("cell array size");
+  if (f.percorso_esiste() && f.numero_celle + 1 != static_cast<std::int32_t>(f.percorso.size()))
+    violato("cell array size");
   if (f.planimetria.esiste() && f.planimetria.ultimo_metro() != f.lunghezza_estesa) violato("plan size");
 }
 
@@ -133,7 +135,8 @@ void bersaglio_decodifica(const std::uint8_t* dati, std::size_t n) {
   switch (dati[0] % 3) {
     case 0: {
       tabella_piano piano;
-      if (decodifica_piano(byte, piano).valido && codifica_piano(piano) != byte) violato("plan file does not re-encode");
+      if (decodifica_piano(byte, piano).valido && codifica_piano(piano) != byte)
+        violato("plan file does not re-encode");
       break;
     }
     case 1: {

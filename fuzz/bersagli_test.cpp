@@ -43,22 +43,12 @@ void riproduci_bersaglio(const std::string& nome, void (*bersaglio)(const std::u
   }
 }
 
-TEST(FuzzRegressioni, Compilatore) {
-  riproduci_bersaglio("compilatore", bersaglio_compilatore);
-}
-TEST(FuzzRegressioni, Linea) {
-  riproduci_bersaglio("linea", bersaglio_linea);
-}
-TEST(FuzzRegressioni, Treno) {
-  riproduci_bersaglio("treno", bersaglio_treno);
-}
+TEST(FuzzRegressioni, Compilatore) { riproduci_bersaglio("compilatore", bersaglio_compilatore); }
+TEST(FuzzRegressioni, Linea) { riproduci_bersaglio("linea", bersaglio_linea); }
+TEST(FuzzRegressioni, Treno) { riproduci_bersaglio("treno", bersaglio_treno); }
 
-TEST(FuzzRegressioni, Decodifica) {
-  riproduci_bersaglio("decodifica", bersaglio_decodifica);
-}
+TEST(FuzzRegressioni, Decodifica) { riproduci_bersaglio("decodifica", bersaglio_decodifica); }
 
-TEST(FuzzRegressioni, Carico) {
-  riproduci_bersaglio("carico", bersaglio_carico);
-}
+TEST(FuzzRegressioni, Carico) { riproduci_bersaglio("carico", bersaglio_carico); }
 
 }  // namespace

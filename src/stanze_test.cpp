@@ -17,10 +17,21 @@ namespace fs = std::filesystem;
 // From the bottom up. A folder inside a room is a room of its own when it is
 // listed here; a file belongs to the longest listed folder that holds it.
 const std::vector<std::string> ordine = {
-    "base",           "model",           "content",          "documents",
-    "compiler",       "output/formati",  "output",           "driver",
-    "scenario/testo", "scenario/compatti", "scenario/sorgenti", "scenario/rapporto",
-    "scenario/svg",   "scenario/pagina", "scenario/comandi",
+    "base",
+    "model",
+    "content",
+    "documents",
+    "compiler",
+    "output/formati",
+    "output",
+    "driver",
+    "scenario/testo",
+    "scenario/compatti",
+    "scenario/sorgenti",
+    "scenario/rapporto",
+    "scenario/svg",
+    "scenario/pagina",
+    "scenario/comandi",
 };
 
 // Arrows the order alone would allow but the jobs forbid: the report, the
@@ -30,8 +41,8 @@ struct divieto {
   std::string da, a;
 };
 const std::vector<divieto> divieti = {
-    {"scenario/testo", "output"},    {"scenario/compatti", "output"}, {"scenario/rapporto", "output"},
-    {"scenario/svg", "output"},      {"scenario/pagina", "output"},
+    {"scenario/testo", "output"}, {"scenario/compatti", "output"}, {"scenario/rapporto", "output"},
+    {"scenario/svg", "output"},   {"scenario/pagina", "output"},
 };
 
 // The room of a path under src/ ("scenario/svg/tela_svg.h" -> "scenario/svg"),
@@ -48,9 +59,7 @@ int livello(const std::string& stanza) {
   return i == ordine.end() ? -1 : static_cast<int>(i - ordine.begin());
 }
 
-bool e_di_prova(const std::string& nome) {
-  return nome.ends_with("_test.cpp") || nome.ends_with("_di_prova.h");
-}
+bool e_di_prova(const std::string& nome) { return nome.ends_with("_test.cpp") || nome.ends_with("_di_prova.h"); }
 
 std::string radice() { return std::string(VELSTRA_SOURCE_DIR) + "/src"; }
 

@@ -37,7 +37,8 @@ blocco_byte blocco_byte::da_riempire(std::size_t n) {
   const std::uintptr_t inizio = arrotonda(base, pagina_grande);
   if (inizio > base) munmap(spazio, inizio - base);
   const std::uintptr_t fine_spazio = base + lunghezza + pagina_grande;
-  if (fine_spazio > inizio + lunghezza) munmap(reinterpret_cast<void*>(inizio + lunghezza), fine_spazio - inizio - lunghezza);
+  if (fine_spazio > inizio + lunghezza)
+    munmap(reinterpret_cast<void*>(inizio + lunghezza), fine_spazio - inizio - lunghezza);
 
   blocco_byte b;
   b.dati_ = reinterpret_cast<char*>(inizio);
@@ -102,8 +103,10 @@ void blocco_byte::accorcia(std::size_t n) {
 
 void blocco_byte::libera() {
 #if defined(__linux__)
-  if (pagine_ != 0) munmap(dati_, pagine_);
-  else std::free(dati_);
+  if (pagine_ != 0)
+    munmap(dati_, pagine_);
+  else
+    std::free(dati_);
 #else
   std::free(dati_);
 #endif

@@ -65,7 +65,8 @@ TEST(CartellaDisco, AFolderThatCannotBeWrittenNamesTheFile) {
   const stato s = cartella.sostituisci("x.txt", "abc");
   EXPECT_EQ(s.genere(), genere_stato::file_system);
   EXPECT_EQ(s.file(), "/proc/velstra_non_esiste/x.txt");
-  EXPECT_NE(s.messaggio().find("/proc/velstra_non_esiste/x.txt: impossibile creare"), std::string::npos) << s.messaggio();
+  EXPECT_NE(s.messaggio().find("/proc/velstra_non_esiste/x.txt: impossibile creare"), std::string::npos)
+      << s.messaggio();
 }
 
 TEST(CartellaDisco, ATargetThatIsAFolderIsRefusedAndKept) {

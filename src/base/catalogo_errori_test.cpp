@@ -8,7 +8,7 @@ namespace {
 
 TEST(CatalogoErrori, HoldsEveryNumberInUseOnceAndNoOther) {
   // 14 and 23 are not in use.
-  const std::set<std::int32_t> in_uso = {1,  2,  3,  4,  5,  6,  7,  8,  9,   10,  11,  12,   13,  15,  16,
+  const std::set<std::int32_t> in_uso = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,  12,  13,  15,   16,
                                          17, 18, 19, 20, 21, 22, 24, 25, 26, 27, 101, 102, 103, 1250, 1251};
   std::set<std::int32_t> visti;
   for (const voce_errore& e : catalogo_errori()) {

@@ -35,11 +35,13 @@ TEST(CauseSistema, AFolderOnDiskNamesTheSystemsRefusalInItalian) {
     stato s;
   } casi[] = {
       {{"a missing folder", "impossibile creare: file o cartella inesistente"}, mancante.sostituisci("a.txt", "x")},
-      {{"a target that is a folder", "impossibile sostituire: \xC3\xA8 una cartella"}, qui.sostituisci("cartella", "x")},
+      {{"a target that is a folder", "impossibile sostituire: \xC3\xA8 una cartella"},
+       qui.sostituisci("cartella", "x")},
       {{"a name too long", "nome troppo lungo"}, qui.sostituisci(std::string(300, 'n'), "x")},
       {{"a folder that is a file", "una parte del percorso non \xC3\xA8 una cartella"},
        in_un_file.sostituisci("a.txt", "x")},
-      {{"deleting a folder with files", "impossibile eliminare: la cartella non \xC3\xA8 vuota"}, qui.elimina("cartella")},
+      {{"deleting a folder with files", "impossibile eliminare: la cartella non \xC3\xA8 vuota"},
+       qui.elimina("cartella")},
   };
   for (const auto& c : casi) {
     EXPECT_EQ(c.s.genere(), genere_stato::file_system) << c.caso.descrizione << ": " << c.s.messaggio();

@@ -39,7 +39,8 @@ stato leggi_file_disco(const std::filesystem::path& file, std::string& contenuto
   char blocco[1 << 16];
   for (;;) {
     DWORD letti = 0;
-    if (!ReadFile(m.h, blocco, sizeof blocco, &letti, nullptr)) return guasto(file, "impossibile leggere", GetLastError());
+    if (!ReadFile(m.h, blocco, sizeof blocco, &letti, nullptr))
+      return guasto(file, "impossibile leggere", GetLastError());
     if (letti == 0) break;
     contenuto.append(blocco, letti);
   }

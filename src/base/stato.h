@@ -19,7 +19,9 @@ enum class genere_stato : std::uint8_t {
 class stato {
  public:
   stato() = default;
-  static stato non_trovato(std::string file) { return {genere_stato::non_trovato, std::move(file), "file non trovato"}; }
+  static stato non_trovato(std::string file) {
+    return {genere_stato::non_trovato, std::move(file), "file non trovato"};
+  }
   static stato file_system(std::string file, std::string causa) {
     return {genere_stato::file_system, std::move(file), std::move(causa)};
   }

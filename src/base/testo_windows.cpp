@@ -13,7 +13,8 @@ std::wstring testo_largo(const std::string& utf8) {
 
 std::string testo_utf8(const std::wstring& largo) {
   if (largo.empty()) return {};
-  const int n = WideCharToMultiByte(CP_UTF8, 0, largo.data(), static_cast<int>(largo.size()), nullptr, 0, nullptr, nullptr);
+  const int n =
+      WideCharToMultiByte(CP_UTF8, 0, largo.data(), static_cast<int>(largo.size()), nullptr, 0, nullptr, nullptr);
   std::string utf8(static_cast<std::size_t>(n), '\0');
   WideCharToMultiByte(CP_UTF8, 0, largo.data(), static_cast<int>(largo.size()), utf8.data(), n, nullptr, nullptr);
   return utf8;

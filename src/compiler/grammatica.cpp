@@ -25,7 +25,8 @@ constexpr campo_record c_serie[] = {
     {"inizio", N, "m", "progressiva dopo la quale la serie vale", "multiplo di 50",
      "le tre serie sono ordinate per inizio, la maggiore prima"},
     {"riferimento", N, "m",
-     "il punto chilometrico pi\xC3\xB9 la progressiva: sotto la serie il punto chilometrico \xC3\xA8 riferimento - progressiva",
+     "il punto chilometrico pi\xC3\xB9 la progressiva: sotto la serie il punto chilometrico \xC3\xA8 riferimento - "
+     "progressiva",
      "multiplo di 50", "con flag 1 il compilatore aggiunge 100"},
     {"flag", N, "", "1: il riferimento riceve 100 m in pi\xC3\xB9 nei file compatti", "0 o 1", ""},
 };
@@ -128,7 +129,8 @@ constexpr forma_record linea[] = {
     {genere_record::montagna, sezione_grammatica::linea, "montagna", "montagna", "", true, false, c_montagna,
      "Un tratto di montagna (al massimo 80).", "montagna,   259450,  277950,  11", e_montagna},
     {genere_record::indicatori_vmax, sezione_grammatica::linea, "indicatori_vmax", "indicatori_v", "", true, false,
-     c_indicatori, "Un cartello di velocit\xC3\xA0 massima: due velocit\xC3\xA0 per ciascuno dei tre ranghi e due codici.",
+     c_indicatori,
+     "Un cartello di velocit\xC3\xA0 massima: due velocit\xC3\xA0 per ciascuno dei tre ranghi e due codici.",
      "indicatori_vmax,  18100,  140,  160,  160,  2,  140,  160,  160,  2", e_indicatori},
     {genere_record::cartello_indicatore, sezione_grammatica::linea, "cartello_indicatore", "cartello", "indicat", true,
      false, c_cartello, "Un cartello indicatore con il suo testo.", "cartello_indicatore,  1700,   (P.253)",
@@ -191,7 +193,8 @@ constexpr campo_record c_rallentamento[] = {
      "numera anche le tavole"},
 };
 constexpr campo_record c_abbattimento[] = {
-    {"progressiva", N, "m", "posizione del punto di codice", entro_linea, "cella nearest(P/50), che deve essere libera"},
+    {"progressiva", N, "m", "posizione del punto di codice", entro_linea,
+     "cella nearest(P/50), che deve essere libera"},
     {"codice", C, "", "codice di ripetizione in cabina; AC: nessun codice", bit32,
      "maggiore di 0: cella di tipo 12 con valore_1 = codice (16 bit bassi); 0 o AC: tipo 13"},
 };
@@ -213,29 +216,30 @@ constexpr campo_record c_stazione[] = {
     {"campo_10", N, "", "valore della stazione", bit16, ""},
     {"campo_11", N, "", "valore della stazione", bit16, ""},
     {"campo_13", N, "", "valore della stazione", bit8, ""},
-    {"ore", N, "h", "ore dell'orario della stazione; 0 0 0: nessun orario", bit32, "orario = (ore x 60 + minuti) x 60 + secondi"},
+    {"ore", N, "h", "ore dell'orario della stazione; 0 0 0: nessun orario", bit32,
+     "orario = (ore x 60 + minuti) x 60 + secondi"},
     {"minuti", N, "min", "minuti dell'orario", bit32, ""},
     {"secondi", N, "s", "secondi dell'orario", bit32, ""},
-    {"nome", T, "", "nome della stazione, il resto della riga", "fino a 65535 byte", "conservato com'\xC3\xA8 (Windows-1252)"},
+    {"nome", T, "", "nome della stazione, il resto della riga", "fino a 65535 byte",
+     "conservato com'\xC3\xA8 (Windows-1252)"},
 };
 
 constexpr std::int32_t e_solo_lettura[] = {err_lettura};
 constexpr std::int32_t e_profilo[] = {err_oltre_percorso, err_lettura};
 constexpr std::int32_t e_segnale[] = {err_oltre_percorso, err_segnale_occupato, err_lettura};
 constexpr std::int32_t e_rallentamento[] = {
-    err_oltre_percorso,          err_avviso_occupato,           err_inizio_rallentamento_occupato,
-    err_fine_rallentamento_occupato, err_tavole_occupate,       err_codice_davanti_segnale,
-    err_codice_prima_rallentamento,  err_codice_dopo_rallentamento, err_lettura};
+    err_oltre_percorso,  err_avviso_occupato,        err_inizio_rallentamento_occupato, err_fine_rallentamento_occupato,
+    err_tavole_occupate, err_codice_davanti_segnale, err_codice_prima_rallentamento,    err_codice_dopo_rallentamento,
+    err_lettura};
 constexpr std::int32_t e_abbattimento[] = {err_oltre_percorso, err_abbattimento_occupato, err_lettura};
-constexpr std::int32_t e_stazione[] = {err_stazione_non_multipla, err_lunghezza_stazione, err_troppe_stazioni,
-                                       err_oltre_percorso,        err_stazioni_vicine,    err_stazione_vicina_inizio,
-                                       err_lettura};
+constexpr std::int32_t e_stazione[] = {
+    err_stazione_non_multipla, err_lunghezza_stazione,     err_troppe_stazioni, err_oltre_percorso,
+    err_stazioni_vicine,       err_stazione_vicina_inizio, err_lettura};
 
 // Every test ignores letter case; every test that matches runs its record.
 constexpr forma_record treno[] = {
     {genere_record::massa_frenata, sezione_grammatica::treno, "percentuale massa frenata", "frenata", "massa", true,
-     false, c_massa, "La percentuale di massa frenata del treno.", "percentuale massa frenata,    130",
-     e_solo_lettura},
+     false, c_massa, "La percentuale di massa frenata del treno.", "percentuale massa frenata,    130", e_solo_lettura},
     {genere_record::vetture, sezione_grammatica::treno, "numero vetture", "vetture", "", true, false, c_vetture,
      "Il numero di vetture del treno.", "numero vetture,    14", e_solo_lettura},
     {genere_record::velocita, sezione_grammatica::treno, "velocita", "velocit", "", true, false, c_velocita,

@@ -51,7 +51,7 @@ enum class genere_campo : char {
 };
 
 struct campo_record {
-  std::string_view nome;         // as the model and the tool call it
+  std::string_view nome;  // as the model and the tool call it
   genere_campo genere;
   std::string_view unita;        // "m", "km/h", "per mille", "%"...; "" for a plain value
   std::string_view significato;  // one line, Italian
@@ -70,9 +70,9 @@ struct forma_record {
   bool senza_maiuscole;                 // the tests ignore letter case
   bool solo_con_piano;                  // a record only when the plan is built
   std::span<const campo_record> campi;
-  std::string_view descrizione;         // one line, Italian
-  std::string_view esempio;             // one record as the embedded sources write it
-  std::span<const std::int32_t> errori; // the error numbers the record can raise
+  std::string_view descrizione;          // one line, Italian
+  std::string_view esempio;              // one record as the embedded sources write it
+  std::span<const std::int32_t> errori;  // the error numbers the record can raise
 };
 
 // The keys of the general section of the line file, in the order tested.

@@ -27,8 +27,10 @@ lettura_esempio leggi_esempio(const forma_record& r) {
   for (const campo_record& c : r.campi) {
     if (fine_file(in)) return e;
     e.fine_penultima = in.fine_voce;
-    if (c.genere == genere_campo::testo) leggi_voce(in);
-    else leggi_numero(in);
+    if (c.genere == genere_campo::testo)
+      leggi_voce(in);
+    else
+      leggi_numero(in);
   }
   e.esatto = fine_file(in);
   return e;
@@ -69,8 +71,8 @@ TEST(Grammatica, EachShapeTakesAsManyItemsAsItsReader) {
       const std::string lunghezza = r.nome == "lunghezza percorso" ? "" : "lunghezza percorso, 300000";
       auto letto = [&](const std::string& record) {
         if (t.file == 2) return treno_letto(record);
-        return linea_letta(t.file == 0 ? lunghezza : "lunghezza percorso, 300000", t.file == 0 ? record : "[curve]\r\n" + record,
-                           r.solo_con_piano ? 1 : 0);
+        return linea_letta(t.file == 0 ? lunghezza : "lunghezza percorso, 300000",
+                           t.file == 0 ? record : "[curve]\r\n" + record, r.solo_con_piano ? 1 : 0);
       };
       EXPECT_TRUE(letto(intero)) << r.esempio;
       if (r.campi.size() > 1) {
@@ -125,8 +127,10 @@ std::string leggi_modello(const forma_record& r, const std::string& riga) {
     }
     linea_di_prova l;
     const std::string lunghezza = r.genere == genere_record::lunghezza_percorso ? "" : "lunghezza percorso, 300000";
-    if (r.sezione == sezione_grammatica::generale) l.scrivi({"[generale]", lunghezza, riga, "[curve]", "[fine]"});
-    else l.scrivi({"[generale]", lunghezza, "[curve]", riga, "[fine]"});
+    if (r.sezione == sezione_grammatica::generale)
+      l.scrivi({"[generale]", lunghezza, riga, "[curve]", "[fine]"});
+    else
+      l.scrivi({"[generale]", lunghezza, "[curve]", riga, "[fine]"});
     l.leggi();
     return impronta(l.f);
   } catch (const interruzione& e) {
@@ -154,9 +158,9 @@ TEST(Grammatica, EveryKeywordIsRecognisedByTheReaderOfItsPlace) {
 // the section of its file, so every record a reader stores is in the table.
 TEST(Grammatica, EachKindHasExactlyOneRow) {
   int righe[numero_generi_record] = {};
-  for (auto [forme, sezione] : {std::pair{forme_generale(), sezione_grammatica::generale},
-                                std::pair{forme_linea(), sezione_grammatica::linea},
-                                std::pair{forme_treno(), sezione_grammatica::treno}}) {
+  for (auto [forme, sezione] :
+       {std::pair{forme_generale(), sezione_grammatica::generale}, std::pair{forme_linea(), sezione_grammatica::linea},
+        std::pair{forme_treno(), sezione_grammatica::treno}}) {
     for (const forma_record& r : forme) {
       const int g = static_cast<int>(r.genere);
       ASSERT_LT(g, numero_generi_record) << r.nome;

@@ -1,20 +1,20 @@
 #include "compiler/lettore_linea.h"
-#include "base/catalogo_errori.h"
 
 #include <limits>
 #include <string>
 
+#include "base/catalogo_errori.h"
+#include "base/nomi_file.h"
+#include "base/stato.h"
 #include "compiler/confronto_voci.h"
+#include "compiler/errore_sorgente.h"
 #include "compiler/grammatica.h"
 #include "compiler/piano_linea.h"
 #include "compiler/progressive_ordina.h"
 #include "compiler/record_linea.h"
+#include "compiler/riempi_profilo.h"
 #include "compiler/sezione_generale.h"
 #include "compiler/stato_linea.h"
-#include "base/nomi_file.h"
-#include "base/stato.h"
-#include "compiler/errore_sorgente.h"
-#include "compiler/riempi_profilo.h"
 #include "model/form1.h"
 #include "model/misure.h"
 
@@ -28,12 +28,23 @@ esito_lettura esegui_record(stato_linea& s, const std::string& voce) {
     if (!corrisponde(r, voce) || (r.solo_con_piano && !con_piano)) continue;
     esito_lettura esito = esito_lettura::continua;
     switch (r.genere) {
-      case genere_record::pendenza: esito = record_pendenza(s); break;
-      case genere_record::curva: esito = record_curva(s, voce); break;
-      case genere_record::montagna: esito = record_montagna(s); break;
-      case genere_record::indicatori_vmax: esito = record_indicatori_v_max(s); break;
-      case genere_record::cartello_indicatore: esito = record_cartello(s); break;
-      default: break;
+      case genere_record::pendenza:
+        esito = record_pendenza(s);
+        break;
+      case genere_record::curva:
+        esito = record_curva(s, voce);
+        break;
+      case genere_record::montagna:
+        esito = record_montagna(s);
+        break;
+      case genere_record::indicatori_vmax:
+        esito = record_indicatori_v_max(s);
+        break;
+      case genere_record::cartello_indicatore:
+        esito = record_cartello(s);
+        break;
+      default:
+        break;
     }
     if (esito != esito_lettura::continua) return esito;
   }
@@ -64,7 +75,8 @@ esito_lettura leggi_record(stato_linea& s) {
 void completa_pendenze(stato_linea& s) {
   Form1& f = s.f;
   auto valore = static_cast<std::uint8_t>(std::int64_t{s.pendenza_precedente} + scarto_pendenza);
-  riempi_profilo(f, s.cursore_pendenza, f.numero_celle - 2, f.numero_celle, [valore](cella& c) { c.pendenza = valore; });
+  riempi_profilo(f, s.cursore_pendenza, f.numero_celle - 2, f.numero_celle,
+                 [valore](cella& c) { c.pendenza = valore; });
 }
 
 // Sorts the chainage series; a flagged reference that overflows is reported

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+
 #include "compiler/esito_lettura.h"
 
 struct Form1;

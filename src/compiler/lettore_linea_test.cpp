@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "compiler/lettore_voci.h"
 #include "base/stato.h"
+#include "compiler/lettore_voci.h"
 #include "compiler/linea_di_prova.h"
 #include "compiler/memorizza_dati.h"
 
@@ -36,9 +36,9 @@ std::string riga_indicata(const std::string& testo, std::size_t offset) {
 
 TEST(LettoreLinea, GradientRunsAndTheTailFill) {
   linea_di_prova t;
-  scrivi_con_generale(t, {"pendenza, 0, 5",      // t = 0: no cell, sets the value for the next run
-                          "pendenza, 500, -3",   // cells 0..9 take 5
-                          "pendenza, 500, 2",    // t not beyond the cursor: one cell (10) takes -3
+  scrivi_con_generale(t, {"pendenza, 0, 5",       // t = 0: no cell, sets the value for the next run
+                          "pendenza, 500, -3",    // cells 0..9 take 5
+                          "pendenza, 500, 2",     // t not beyond the cursor: one cell (10) takes -3
                           "pendenza, 1025, 7"});  // 20.5 -> 20: cells 11..19 take 2; 7 runs to the end
   ASSERT_EQ(t.leggi(), esito_lettura::continua);
   for (std::int32_t i = 0; i <= 160; ++i) {
@@ -65,7 +65,10 @@ TEST(LettoreLinea, TailFillWhenTheCursorAlreadyStandsAtTheEnd) {
       {{"pendenza, 0, 5", "pendenza, 7900, 7", "pendenza, 7900, 9", "pendenza, 7900, 11"}, 105, 107, 109, 111},
       // three repeats: the records wrote the last cell, the tail writes none
       {{"pendenza, 0, 5", "pendenza, 7900, 7", "pendenza, 7900, 9", "pendenza, 7900, 11", "pendenza, 7900, 13"},
-       105, 107, 109, 111},
+       105,
+       107,
+       109,
+       111},
   };
   for (const auto& c : casi) {
     SCOPED_TRACE(c.record.size());
@@ -97,7 +100,8 @@ TEST(LettoreLinea, GradientValueKeepsItsLowEightBits) {
 TEST(LettoreLinea, SignsTakeTheirCellAndTextSlotsFromEightyDown) {
   linea_di_prova t;
   scrivi_con_generale(t, {"cartello_indicatore,  1700,   (P.253)",
-                          "cartello_indicatore,  25,   ( INIZIO  )(PONTE \xE0" "B)",
+                          "cartello_indicatore,  25,   ( INIZIO  )(PONTE \xE0"
+                          "B)",
                           "Cartello INDICATORE,  3000, ultimo"});
   ASSERT_EQ(t.leggi(), esito_lettura::continua);
   struct atteso {
@@ -105,7 +109,11 @@ TEST(LettoreLinea, SignsTakeTheirCellAndTextSlotsFromEightyDown) {
     std::int16_t slot;
     const char* testo;
   };
-  const atteso attesi[] = {{35, 80, "(P.253)"}, {2, 79, "( INIZIO  )(PONTE \xE0" "B)"}, {61, 78, "ultimo"}};
+  const atteso attesi[] = {{35, 80, "(P.253)"},
+                           {2, 79,
+                            "( INIZIO  )(PONTE \xE0"
+                            "B)"},
+                           {61, 78, "ultimo"}};
   for (const atteso& a : attesi) {
     EXPECT_EQ(t.f.cella_n(a.cella).tipo, cella_cartello_indicatore) << a.cella;
     EXPECT_EQ(t.f.cella_n(a.cella).valore_1, a.slot) << a.cella;
@@ -117,8 +125,9 @@ TEST(LettoreLinea, SignsTakeTheirCellAndTextSlotsFromEightyDown) {
 
 TEST(LettoreLinea, BoardsPackTheirValues) {
   linea_di_prova t;
-  scrivi_con_generale(t, {"indicatori_vmax,  18100,  140,  160,  160,  2,  140,  160,  160,  2",
-                          "indicatori_vmax,  5050,  110,  115,  120,  0,  ,  ,  ,  0"},
+  scrivi_con_generale(t,
+                      {"indicatori_vmax,  18100,  140,  160,  160,  2,  140,  160,  160,  2",
+                       "indicatori_vmax,  5050,  110,  115,  120,  0,  ,  ,  ,  0"},
                       "20000");
   ASSERT_EQ(t.leggi(), esito_lettura::continua);
   const cella& a = t.f.cella_n(363);
@@ -137,7 +146,7 @@ TEST(LettoreLinea, BoardsPackTheirValues) {
 TEST(LettoreLinea, MountainStretchesAndTheirMarkers) {
   linea_di_prova t;
   scrivi_con_generale(t, {"montagna, 1000, 2000, 11",
-                          "montagna, 2100, 2600, 2",   // 100 m after: class 3
+                          "montagna, 2100, 2600, 2",                            // 100 m after: class 3
                           "indicatori_vmax, 1100, 100, 0, 0, 0, 0, 0, 0, 0"});  // onto the marker of cell 23
   ASSERT_EQ(t.leggi(), esito_lettura::continua);
   EXPECT_EQ(t.f.numero_montagne, 2);
@@ -162,11 +171,17 @@ TEST(LettoreLinea, RecordErrorsThatStopTheRead) {
   };
   const caso casi[] = {
       {{"cartello_indicatore, 25, a", "cartello_indicatore, 75, b"}, 6, 75, "cartello_indicatore, 75, b"},
-      {{"indicatori_vmax, 1700, 1, 1, 1, 1, 1, 1, 1, 1", "cartello_indicatore, 1690, a"}, 6, 1690,
+      {{"indicatori_vmax, 1700, 1, 1, 1, 1, 1, 1, 1, 1", "cartello_indicatore, 1690, a"},
+       6,
+       1690,
        "cartello_indicatore, 1690, a"},
-      {{"cartello_indicatore, 1700, a", "indicatori_vmax, 1710, 1, 1, 1, 1, 1, 1, 1, 1"}, 21, 1710,
+      {{"cartello_indicatore, 1700, a", "indicatori_vmax, 1710, 1, 1, 1, 1, 1, 1, 1, 1"},
+       21,
+       1710,
        "indicatori_vmax, 1710, 1, 1, 1, 1, 1, 1, 1, 1"},
-      {{"indicatori_vmax, 100, 1, 1, 1, 1, 1, 1, 1, 1", "indicatori_vmax, 120, 1, 1, 1, 1, 1, 1, 1, 1"}, 21, 120,
+      {{"indicatori_vmax, 100, 1, 1, 1, 1, 1, 1, 1, 1", "indicatori_vmax, 120, 1, 1, 1, 1, 1, 1, 1, 1"},
+       21,
+       120,
        "indicatori_vmax, 120, 1, 1, 1, 1, 1, 1, 1, 1"},
   };
   for (const caso& c : casi) {
@@ -190,7 +205,8 @@ TEST(LettoreLinea, EightyFirstMountainAndSignAreRefused) {
     linea_di_prova t;
     std::string testo;
     for (const char* r : generale_1000) testo += std::string(r) + "\r\n";
-    for (int i = 0; i < 81; ++i) testo += "montagna, " + std::to_string(i * 50) + ", " + std::to_string(i * 50) + ", 11\r\n";
+    for (int i = 0; i < 81; ++i)
+      testo += "montagna, " + std::to_string(i * 50) + ", " + std::to_string(i * 50) + ", 11\r\n";
     testo += "pendenza, 200, 1\r\n[fine]\r\n";
     scrivi_tutto(*t.f.cartella, file_linea(t.f), testo);
     EXPECT_EQ(t.leggi(), esito_lettura::interrotta);
@@ -205,7 +221,8 @@ TEST(LettoreLinea, EightyFirstMountainAndSignAreRefused) {
     linea_di_prova t;
     std::string testo;
     for (const char* r : generale_1000) testo += std::string(r) + "\r\n";
-    for (int i = 0; i < 81; ++i) testo += "cartello_indicatore, " + std::to_string(i * 50) + ", s" + std::to_string(i) + "\r\n";
+    for (int i = 0; i < 81; ++i)
+      testo += "cartello_indicatore, " + std::to_string(i * 50) + ", s" + std::to_string(i) + "\r\n";
     testo += "[fine]\r\n";
     scrivi_tutto(*t.f.cartella, file_linea(t.f), testo);
     EXPECT_EQ(t.leggi(), esito_lettura::interrotta);
@@ -239,9 +256,9 @@ TEST(LettoreLinea, RecordsBeyondTheCellsAreErrorFifteen) {
   const caso casi[] = {
       {"pendenza, 7901, 1", 7901},
       {"montagna, 7901, 7950, 1", 7901},
-      {"montagna, 7000, 8000, 1", 7000},    // end cell 159 fits
-      {"montagna, 7000, 8150, 11", 7000},   // end cell 162 does not
-      {"montagna, -100, 500, 1", -100},     // first cell -2
+      {"montagna, 7000, 8000, 1", 7000},   // end cell 159 fits
+      {"montagna, 7000, 8150, 11", 7000},  // end cell 162 does not
+      {"montagna, -100, 500, 1", -100},    // first cell -2
       {"indicatori_vmax, 7901, 1, 1, 1, 1, 1, 1, 1, 1", 7901},
       {"indicatori_vmax, -100, 1, 1, 1, 1, 1, 1, 1, 1", -100},  // cell -1
       {"cartello_indicatore, 2147483647, a", 2147483647},
@@ -286,9 +303,9 @@ TEST(LettoreLinea, SeparatorsAndKeywordsInTheRecordPart) {
   };
   // Up to two "-" items are skipped; the item in hand is examined after that.
   const caso casi[] = {
-      {"pendenza, 100, 3", 103},          {"-, pendenza, 100, 3", 103},
-      {"-, -, pendenza-x, 100, 3", 103},  {"-, -, -, pendenza-x, 100, 3", 100},
-      {"pendenza-x, 100, 3", 100},        {"nuova PENDENZA media, 100, 3", 103},
+      {"pendenza, 100, 3", 103},         {"-, pendenza, 100, 3", 103},
+      {"-, -, pendenza-x, 100, 3", 103}, {"-, -, -, pendenza-x, 100, 3", 100},
+      {"pendenza-x, 100, 3", 100},       {"nuova PENDENZA media, 100, 3", 103},
       {"[pendenze], 100, 3", 100},
   };
   for (const caso& c : casi) {
@@ -322,7 +339,8 @@ TEST(LettoreLinea, FailuresDeleteBothSourceFiles) {
       {"cells not reaching cell 1", "[generale]\r\nlunghezza percorso, -6975\r\n[fine]\r\n", "-6975"},
       {"record cut by the end", "[generale]\r\nlunghezza percorso, 1000\r\n[record]\r\npendenza, 500", ""},
       {"packed board value out of range",
-       "[generale]\r\nlunghezza percorso, 1000\r\n[record]\r\nindicatori_vmax, 100, 2000, 0, 0, 0, 0, 0, 0, 0\r\n[fine]\r\n",
+       "[generale]\r\nlunghezza percorso, 1000\r\n[record]\r\nindicatori_vmax, 100, 2000, 0, 0, 0, 0, 0, 0, "
+       "0\r\n[fine]\r\n",
        "indicatori_vmax"},
       {"chainage reference overflowing",
        "[generale]\r\nlunghezza percorso, 1000\r\nprogressiva uno, 5, 2147483600, 1\r\n[fine]\r\n", "2147483600"},

@@ -1,17 +1,17 @@
 #include "compiler/lettore_treno.h"
-#include "base/catalogo_errori.h"
 
 #include <string>
 
+#include "base/catalogo_errori.h"
+#include "base/nomi_file.h"
+#include "base/stato.h"
 #include "compiler/confronto_voci.h"
+#include "compiler/errore_sorgente.h"
 #include "compiler/grammatica.h"
 #include "compiler/profili_treno.h"
 #include "compiler/record_stazione.h"
 #include "compiler/record_treno.h"
 #include "compiler/stato_treno.h"
-#include "base/nomi_file.h"
-#include "base/stato.h"
-#include "compiler/errore_sorgente.h"
 #include "model/form1.h"
 #include "model/misure.h"
 
@@ -24,17 +24,38 @@ esito_lettura esegui_record(stato_treno& s, const std::string& voce) {
     if (!corrisponde(r, voce)) continue;
     esito_lettura esito = esito_lettura::continua;
     switch (r.genere) {
-      case genere_record::massa_frenata: record_massa_frenata(s); break;
-      case genere_record::vetture: record_vetture(s); break;
-      case genere_record::velocita: esito = record_velocita(s); break;
-      case genere_record::aderenza: esito = record_aderenza(s); break;
-      case genere_record::orologio: record_orologio(s); break;
-      case genere_record::sabbia: record_sabbia(s); break;
-      case genere_record::segnale: esito = record_segnale(s); break;
-      case genere_record::rallentamento: esito = record_rallentamento(s); break;
-      case genere_record::abbattimento: esito = record_abbattimento(s); break;
-      case genere_record::stazione: esito = record_stazione(s); break;
-      default: break;
+      case genere_record::massa_frenata:
+        record_massa_frenata(s);
+        break;
+      case genere_record::vetture:
+        record_vetture(s);
+        break;
+      case genere_record::velocita:
+        esito = record_velocita(s);
+        break;
+      case genere_record::aderenza:
+        esito = record_aderenza(s);
+        break;
+      case genere_record::orologio:
+        record_orologio(s);
+        break;
+      case genere_record::sabbia:
+        record_sabbia(s);
+        break;
+      case genere_record::segnale:
+        esito = record_segnale(s);
+        break;
+      case genere_record::rallentamento:
+        esito = record_rallentamento(s);
+        break;
+      case genere_record::abbattimento:
+        esito = record_abbattimento(s);
+        break;
+      case genere_record::stazione:
+        esito = record_stazione(s);
+        break;
+      default:
+        break;
     }
     if (esito != esito_lettura::continua) return esito;
   }

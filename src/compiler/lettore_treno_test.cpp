@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "compiler/memorizza_dati.h"
+#include "compiler/treno_di_prova.h"
 #include "content/dati_linea.h"
 #include "content/dati_treno.h"
-#include "compiler/treno_di_prova.h"
 
 namespace {
 
@@ -25,8 +25,8 @@ void scrivi_testo(treno_di_prova& t, const std::string& testo) {
 
 TEST(LettoreTreno, TrainValuesClockAndSandGoToTheGeneralEntries) {
   treno_di_prova t;
-  t.scrivi({"percentuale massa frenata,    130", "numero vetture,    14", "orologio,    13              14            15 ",
-            "sabbia,    300"});
+  t.scrivi({"percentuale massa frenata,    130", "numero vetture,    14",
+            "orologio,    13              14            15 ", "sabbia,    300"});
   ASSERT_TRUE(t.leggi());
   EXPECT_EQ(t.f.numero_errore, 0);
   EXPECT_EQ(t.f.stazioni[84].inizio, 130);
@@ -125,10 +125,8 @@ TEST(LettoreTreno, ReadFailuresAreError25AtTheFieldAtFault) {
     const char* campo;  // nullptr: the end of the file
   } casi[] = {
       {{"velocita, 100"}, nullptr},  // the record ends inside itself at the end of the file
-      {{"orologio, 13, 40000, 15"}, "40000"},
-      {{"orologio, 13, -32769, 15"}, "-32769"},
-      {{"sabbia, 70000"}, "70000"},
-      {{"numero vetture, 99999999999"}, "99999999999"},
+      {{"orologio, 13, 40000, 15"}, "40000"}, {{"orologio, 13, -32769, 15"}, "-32769"},
+      {{"sabbia, 70000"}, "70000"},           {{"numero vetture, 99999999999"}, "99999999999"},
   };
   for (const caso& k : casi) {
     treno_di_prova t;
@@ -180,7 +178,8 @@ TEST(LettoreTreno, CodePointsTakeTheirCellWithOrWithoutACode) {
 
 TEST(LettoreTreno, SignalAndSlowdownRecordsArePlaced) {
   treno_di_prova t;
-  t.scrivi({"segnale,    2800,   2, 4, 1,  1, 0,    2,  2,1,1, 0", "segnale,  133950,   2, 4, 0,  0, 0,    2,  2,0,0, 140",
+  t.scrivi({"segnale,    2800,   2, 4, 1,  1, 0,    2,  2,1,1, 0",
+            "segnale,  133950,   2, 4, 0,  0, 0,    2,  2,0,0, 140",
             "rallentamento,  259150,    90,  450, 0,  0,  60"});
   ASSERT_TRUE(t.leggi());
   EXPECT_EQ(t.f.numero_errore, 0);
@@ -270,10 +269,10 @@ TEST(LettoreTreno, RecordsOutsideTheCellArrayAreError15AndTakeTheEndOfFilePath) 
       {"segnale, 306950, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0", 306950},
       {"rallentamento, 306950, 90, 450, 0, 0, 60", 306950},
       {"stazione, 306250, 2, 700, 1, 1, 0, 4, 1, 1, 2, 1, 1, 60, 13, 57, 0, X", 306250},
-      {"segnale, -150, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0", -150},  // cell -2
-      {"abbattimento, -50, 270", -50},                        // cell -1
-      {"rallentamento, 300000, 90, 10000, 0, 0, 60", 300000},  // end cell 6201
-      {"rallentamento, -500, 90, 100, 0, 0, 60", -500},        // start cell -9
+      {"segnale, -150, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0", -150},          // cell -2
+      {"abbattimento, -50, 270", -50},                                // cell -1
+      {"rallentamento, 300000, 90, 10000, 0, 0, 60", 300000},         // end cell 6201
+      {"rallentamento, -500, 90, 100, 0, 0, 60", -500},               // start cell -9
       {"rallentamento, 2147483000, 90, 1000, 0, 0, 60", 2147483000},  // no overflow in p + 100
   };
   for (const caso& k : casi) {
@@ -380,7 +379,9 @@ TEST(LettoreTreno, SourceFilesAreGoneAfterEveryWayOutOfTheCompilerInput) {
       {"normal end", "[generale]\r\nnumero vetture, 14\r\n[fine]\r\n", 0},
       {"missing train file", nullptr, 25},
       {"read failure", "[generale]\r\nsabbia, 70000\r\n[fine]\r\n", 25},
-      {"conflict", "[generale]\r\nsegnale, 2800, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0\r\nsegnale, 2800, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0\r\n", 16},
+      {"conflict",
+       "[generale]\r\nsegnale, 2800, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0\r\nsegnale, 2800, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0\r\n",
+       16},
       {"beyond the line", "[generale]\r\nvelocita, 306950, 100\r\n[fine]\r\n", 15},
   };
   for (const caso& k : casi) {

@@ -98,8 +98,10 @@ bool converti_numero(const std::string& t, std::int32_t& valore) {
       if (t[i] != '0') resto_non_zero = true;
       ++i;
     }
-    if (prima > '5' || (prima == '5' && resto_non_zero)) confronto_mezzo = 1;
-    else if (prima == '5') confronto_mezzo = 0;
+    if (prima > '5' || (prima == '5' && resto_non_zero))
+      confronto_mezzo = 1;
+    else if (prima == '5')
+      confronto_mezzo = 0;
   }
   if (!cifre) {
     valore = 0;

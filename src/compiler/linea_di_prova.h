@@ -6,17 +6,15 @@
 #include <string>
 #include <string_view>
 
-#include "compiler/lettore_linea.h"
 #include "base/nomi_file.h"
+#include "compiler/lettore_linea.h"
 #include "model/form1.h"
 #include "test_support/form_di_prova.h"
 
 struct linea_di_prova : form_di_prova {
   std::int32_t slot_cartello = -1;
 
-  explicit linea_di_prova(std::int32_t con_planimetria = 0) {
-    f.con_planimetria = con_planimetria;
-  }
+  explicit linea_di_prova(std::int32_t con_planimetria = 0) { f.con_planimetria = con_planimetria; }
 
   // Lines joined with CR LF, the last one ended too.
   void scrivi(std::initializer_list<std::string_view> righe) {

@@ -1,8 +1,8 @@
 #include "compiler/memo_indicatori_v_max.h"
-#include "base/catalogo_errori.h"
 
 #include <limits>
 
+#include "base/catalogo_errori.h"
 #include "base/stato.h"
 #include "compiler/nearest.h"
 #include "model/form1.h"
@@ -22,8 +22,8 @@ std::int16_t coppia(std::int32_t s, std::int32_t t) {
 
 std::int64_t cella_di_oggetto(std::int32_t p) { return nearest(p / metri_cella_reale + 1.0); }
 
-void memo_indicatori_v_max(Form1& f, std::int32_t p, std::int32_t s1, std::int32_t s2, std::int32_t s3,
-                           std::int32_t c1, std::int32_t t1, std::int32_t t2, std::int32_t t3, std::int32_t c2) {
+void memo_indicatori_v_max(Form1& f, std::int32_t p, std::int32_t s1, std::int32_t s2, std::int32_t s3, std::int32_t c1,
+                           std::int32_t t1, std::int32_t t2, std::int32_t t3, std::int32_t c2) {
   std::int64_t i = cella_di_oggetto(p);
   if (i < 0 || i > f.numero_celle) interrompi(stato::lettura());  // the reader refuses these first
   cella& c = f.cella_n(static_cast<std::int32_t>(i));

@@ -17,8 +17,8 @@ TEST(MemoIndicatoriVMax, PacksSpeedPairsAndBoardCodes) {
   const caso casi[] = {
       {{18100, 140, 160, 160, 2, 140, 160, 160, 2}, 363, {2828, 3232, 3232, 22}},
       {{5050, 110, 115, 120, 0, 0, 0, 0, 0}, 102, {2200, 2300, 2400, 0}},
-      {{25, 100, 0, 0, 1, 2, 0, 0, 3}, 2, {2000, 0, 0, 13}},   // 2/5 = 0.4 -> 0
-      {{75, 0, 0, 0, 0, 3, 12, 13, 0}, 2, {1, 2, 3, 0}},       // 0.6 -> 1, 2.4 -> 2, 2.6 -> 3
+      {{25, 100, 0, 0, 1, 2, 0, 0, 3}, 2, {2000, 0, 0, 13}},  // 2/5 = 0.4 -> 0
+      {{75, 0, 0, 0, 0, 3, 12, 13, 0}, 2, {1, 2, 3, 0}},      // 0.6 -> 1, 2.4 -> 2, 2.6 -> 3
       {{100, 0, 0, 0, 0, 12, 17, -12, 0}, 3, {2, 3, -2, 0}},  // 2.4, 3.4, -2.4
       {{100, -1, 2, 0, 0, 25, -35, -25, 0}, 3, {-15, 33, -5, 0}},
       {{100, 1638, -1638, 0, 0, 7, -7, 0, 0}, 3, {32761, -32761, 0, 0}},
@@ -66,10 +66,10 @@ TEST(MemoIndicatoriVMax, PackedPairOutOfRangeFailsWithTheCellUntouched) {
     std::int32_t s1, s2, s3, t3;
   };
   const caso casi[] = {
-      {1639, 0, 0, 0},         // 32780 in the first word
-      {0, -1639, 0, 0},        // -32780 in the second
-      {0, 0, 1638, 40},        // 32768 in the third, after two good ones
-      {0, 0, 0, 2147483647},   // huge speed in fifths
+      {1639, 0, 0, 0},        // 32780 in the first word
+      {0, -1639, 0, 0},       // -32780 in the second
+      {0, 0, 1638, 40},       // 32768 in the third, after two good ones
+      {0, 0, 0, 2147483647},  // huge speed in fifths
   };
   for (const caso& c : casi) {
     Form1 f = modello_celle_vuote(400);

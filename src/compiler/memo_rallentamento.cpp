@@ -1,6 +1,6 @@
 #include "compiler/memo_rallentamento.h"
-#include "base/catalogo_errori.h"
 
+#include "base/catalogo_errori.h"
 #include "base/stato.h"
 #include "compiler/memo_segnale.h"
 #include "compiler/nearest.h"
@@ -23,13 +23,14 @@ void scrivi_valore_6(cella& c, std::int32_t r6, std::int16_t valore) {
 
 celle_rallentamento celle_di_rallentamento(std::int32_t r1, std::int32_t r3) {
   const double p = r1;
-  return {nearest((p - 1200.0) / metri_cella_reale + 1.0), cella_di_punto(p), cella_di_punto(p + r3), nearest((p - 1200.0) / metri_cella_reale)};
+  return {nearest((p - 1200.0) / metri_cella_reale + 1.0), cella_di_punto(p), cella_di_punto(p + r3),
+          nearest((p - 1200.0) / metri_cella_reale)};
 }
 
 bool con_avviso(std::int32_t r1) { return r1 > 1500; }
 
-void memo_rallentamento(Form1& f, std::int32_t r1, std::int32_t r2, std::int32_t r3, std::int32_t r4,
-                        std::int32_t r5, std::int32_t r6) {
+void memo_rallentamento(Form1& f, std::int32_t r1, std::int32_t r2, std::int32_t r3, std::int32_t r4, std::int32_t r5,
+                        std::int32_t r6) {
   const celle_rallentamento n = celle_di_rallentamento(r1, r3);
   const bool avviso = con_avviso(r1);
   if (!avviso) r5 = 0;

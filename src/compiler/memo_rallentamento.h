@@ -21,5 +21,5 @@ bool con_avviso(std::int32_t r1);
 // cells before writing any (errors 17, 18, 19); error 20 when a board cell is
 // taken, after the other cells are written. Throws interruzione (lettura) for a cell
 // outside percorso (the reader refuses those first).
-void memo_rallentamento(Form1& f, std::int32_t r1, std::int32_t r2, std::int32_t r3, std::int32_t r4,
-                        std::int32_t r5, std::int32_t r6);
+void memo_rallentamento(Form1& f, std::int32_t r1, std::int32_t r2, std::int32_t r3, std::int32_t r4, std::int32_t r5,
+                        std::int32_t r6);

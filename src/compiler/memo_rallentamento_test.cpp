@@ -34,7 +34,8 @@ TEST(MemoRallentamento, SlowdownAt259150TakesWarningStartAndEndCells) {
   const struct {
     std::int32_t i;
     std::uint8_t tipo;
-  } attese[] = {{5160, cella_avviso_rallentamento}, {5184, cella_inizio_rallentamento}, {5193, cella_fine_rallentamento}};
+  } attese[] = {
+      {5160, cella_avviso_rallentamento}, {5184, cella_inizio_rallentamento}, {5193, cella_fine_rallentamento}};
   for (const auto& a : attese) {
     const cella& c = f.cella_n(a.i);
     EXPECT_EQ(c.tipo, a.tipo) << "cell " << a.i;
@@ -91,11 +92,7 @@ TEST(MemoRallentamento, TakenCellsAreCheckedWarningStartEndBeforeAnyWrite) {
     std::vector<std::int32_t> occupate;
     std::int32_t errore;
   } casi[] = {
-      {{5160}, 17},
-      {{5184}, 18},
-      {{5193}, 19},
-      {{5160, 5184, 5193}, 17},
-      {{5184, 5193}, 18},
+      {{5160}, 17}, {{5184}, 18}, {{5193}, 19}, {{5160, 5184, 5193}, 17}, {{5184, 5193}, 18},
   };
   for (const caso& k : casi) {
     Form1 f = modello_celle_vuote(celle_300_km);
@@ -144,7 +141,7 @@ TEST(MemoRallentamento, CellsFollowHalfToEvenRounding) {
   } casi[] = {
       {259150, 450, 5160, 5184, 5193, 5159},
       {1550, 100, 8, 32, 34, 7},
-      {1575, 25, 8, 32, 33, 8},  // 7.5 -> 8 for the boards, 32.5 -> 32, 33 -> 33
+      {1575, 25, 8, 32, 33, 8},   // 7.5 -> 8 for the boards, 32.5 -> 32, 33 -> 33
       {1625, 50, 10, 34, 34, 8},  // 9.5 -> 10, 33.5 -> 34, 34.5 -> 34, 8.5 -> 8
   };
   for (const caso& k : casi) {

@@ -1,6 +1,6 @@
 #include "compiler/memo_segnale.h"
-#include "base/catalogo_errori.h"
 
+#include "base/catalogo_errori.h"
 #include "base/stato.h"
 #include "compiler/nearest.h"
 #include "model/form1.h"
@@ -14,9 +14,9 @@ std::uint8_t basso_8(std::int64_t v) { return static_cast<std::uint8_t>(v & 0xFF
 
 std::int64_t cella_di_punto(double p) { return nearest(p / metri_cella_reale + 1.0); }
 
-void memo_segnale(Form1& f, std::int32_t f1, std::int32_t f2, std::int32_t f3, std::int32_t f4,
-                  std::int32_t f5, std::int32_t f6, std::int32_t f7, std::int32_t f8, std::int32_t f9,
-                  std::int32_t f10, std::int32_t f11) {
+void memo_segnale(Form1& f, std::int32_t f1, std::int32_t f2, std::int32_t f3, std::int32_t f4, std::int32_t f5,
+                  std::int32_t f6, std::int32_t f7, std::int32_t f8, std::int32_t f9, std::int32_t f10,
+                  std::int32_t f11) {
   const std::int64_t i = cella_di_punto(f1);
   if (i < 0 || i > f.numero_celle) interrompi(stato::lettura());
   cella& c = f.cella_n(static_cast<std::int32_t>(i));

@@ -13,6 +13,6 @@ std::int64_t cella_di_punto(double p);
 // is not free. Inputs keep their low bits in the 16 and 8-bit fields.
 // Throws interruzione (lettura) for a cell outside percorso (the reader refuses
 // those first).
-void memo_segnale(Form1& f, std::int32_t f1, std::int32_t f2, std::int32_t f3, std::int32_t f4,
-                  std::int32_t f5, std::int32_t f6, std::int32_t f7, std::int32_t f8, std::int32_t f9,
-                  std::int32_t f10, std::int32_t f11);
+void memo_segnale(Form1& f, std::int32_t f1, std::int32_t f2, std::int32_t f3, std::int32_t f4, std::int32_t f5,
+                  std::int32_t f6, std::int32_t f7, std::int32_t f8, std::int32_t f9, std::int32_t f10,
+                  std::int32_t f11);

@@ -56,8 +56,8 @@ TEST(MemoSegnale, Valore5DependsOnKindAndRaisesSmallValues) {
     std::int32_t tipo, f11;
     int atteso;
   } casi[] = {
-      {2, 50, 101}, {1, 50, 0}, {2, 1, 101}, {2, 100, 101}, {2, 101, 101},
-      {2, 0, 0},    {2, 255, 255}, {2, 300, 44}, {2, -1, 255}, {3, 140, 0},
+      {2, 50, 101}, {1, 50, 0},    {2, 1, 101},  {2, 100, 101}, {2, 101, 101},
+      {2, 0, 0},    {2, 255, 255}, {2, 300, 44}, {2, -1, 255},  {3, 140, 0},
   };
   for (const caso& k : casi) {
     Form1 f = modello_celle_vuote(celle_300_km);
@@ -79,7 +79,7 @@ TEST(MemoSegnale, MountainMarkerIsReplacedButAnyOtherObjectIsAConflict) {
   struct caso {
     std::uint8_t tipo_prima;
     std::int32_t errore;
-  } casi[] = {{cella_segno_montagna, 0}, {cella_indicatore_vmax, 16}, {cella_segnale, 16},
+  } casi[] = {{cella_segno_montagna, 0}, {cella_indicatore_vmax, 16},     {cella_segnale, 16},
               {cella_fine_stazione, 16}, {cella_codice_senza_valore, 16}, {cella_cartello_indicatore, 16}};
   for (const caso& k : casi) {
     Form1 f = modello_celle_vuote(celle_300_km);
@@ -124,7 +124,7 @@ TEST(MemoSegnale, MarksBeforeTheFirstCellAreLeftOut) {
 
 TEST(MemoSegnale, CellIndexRoundsHalfToEven) {
   Form1 f = modello_celle_vuote(celle_300_km);
-  colloca(f, {{25, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}});  // 1.5 -> 2
+  colloca(f, {{25, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}});   // 1.5 -> 2
   colloca(f, {{125, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}});  // 3.5 -> 4
   EXPECT_EQ(f.cella_n(2).tipo, cella_segnale);
   EXPECT_EQ(f.cella_n(4).tipo, cella_segnale);

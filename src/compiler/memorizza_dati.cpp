@@ -1,10 +1,10 @@
 #include "compiler/memorizza_dati.h"
-#include "base/catalogo_errori.h"
 
-#include "compiler/lettore_linea.h"
-#include "compiler/lettore_treno.h"
+#include "base/catalogo_errori.h"
 #include "base/nomi_file.h"
 #include "compiler/errore_sorgente.h"
+#include "compiler/lettore_linea.h"
+#include "compiler/lettore_treno.h"
 #include "model/form1.h"
 #include "model/misure.h"
 

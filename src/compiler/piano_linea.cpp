@@ -68,8 +68,7 @@ std::optional<double> fattore_curva(std::string_view parola) {
   return std::nullopt;
 }
 
-esito_curva aggiungi_curva(Form1& f, std::int32_t& cursore, std::int32_t p, std::int32_t n,
-                           std::string_view parola) {
+esito_curva aggiungi_curva(Form1& f, std::int32_t& cursore, std::int32_t p, std::int32_t n, std::string_view parola) {
   std::optional<double> k = fattore_curva(parola);
   if (!k) return esito_curva::senza_classe;
   // Every metre this record may compute must lie inside the table.

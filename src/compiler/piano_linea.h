@@ -31,8 +31,7 @@ enum class esito_curva {
 // Straight points up to p, then curved points up to p + n. Checks the class
 // digit, then that the curve ends inside the table, before any point is
 // computed; the cursor limit is checked after every point.
-esito_curva aggiungi_curva(Form1& f, std::int32_t& cursore, std::int32_t p, std::int32_t n,
-                           std::string_view parola);
+esito_curva aggiungi_curva(Form1& f, std::int32_t& cursore, std::int32_t p, std::int32_t n, std::string_view parola);
 
 // Straight points up to lunghezza_estesa - 2; the last two points stay empty.
 void estendi_piano(Form1& f, std::int32_t& cursore);

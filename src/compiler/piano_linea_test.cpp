@@ -79,10 +79,9 @@ TEST(PianoLinea, ClassDigitAndSideOfTheKeyword) {
     double k;
   };
   const caso casi[] = {
-      {"curvad1", true, 0.0001},  {"curvad2", true, 0.0002},  {"curvad3", true, 0.0004},
-      {"curvad4", true, 0.001},   {"curvad5", true, 0.002},   {"curvad6", true, 0.003},
-      {"curvas1", true, -0.0001}, {"curvas6", true, -0.003},  {"curvaS3", true, -0.0004},
-      {"CURVAD3", true, 0.0004},  {"curva62", true, 0.0002},  {"curvad7", false, 0.0},
+      {"curvad1", true, 0.0001},  {"curvad2", true, 0.0002}, {"curvad3", true, 0.0004},  {"curvad4", true, 0.001},
+      {"curvad5", true, 0.002},   {"curvad6", true, 0.003},  {"curvas1", true, -0.0001}, {"curvas6", true, -0.003},
+      {"curvaS3", true, -0.0004}, {"CURVAD3", true, 0.0004}, {"curva62", true, 0.0002},  {"curvad7", false, 0.0},
       {"curva", false, 0.0},      {"curvas0", false, 0.0},
   };
   for (const caso& c : casi) {

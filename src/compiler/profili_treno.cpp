@@ -1,8 +1,8 @@
 #include "compiler/profili_treno.h"
 
 #include "compiler/nearest.h"
-#include "compiler/stato_treno.h"
 #include "compiler/riempi_profilo.h"
+#include "compiler/stato_treno.h"
 #include "model/form1.h"
 #include "model/misure.h"
 
@@ -16,9 +16,7 @@ std::uint8_t velocita_in_cella(stato_treno& s) {
   return static_cast<std::uint8_t>(v);
 }
 
-std::uint8_t aderenza_in_cella(const stato_treno& s) {
-  return static_cast<std::uint8_t>(s.aderenza_precedente & 0xFF);
-}
+std::uint8_t aderenza_in_cella(const stato_treno& s) { return static_cast<std::uint8_t>(s.aderenza_precedente & 0xFF); }
 
 }  // namespace
 
@@ -32,7 +30,8 @@ esito_lettura record_velocita(stato_treno& s) {
   const std::int64_t n = nearest(p / metri_cella_reale);
   if (n > 0) {
     // The last cell is never reached by a record: the fill stops before it.
-    riempi_profilo(f, s.posizione_velocita, n, f.numero_celle - 1, [&s](cella& c) { c.velocita = velocita_in_cella(s); });
+    riempi_profilo(f, s.posizione_velocita, n, f.numero_celle - 1,
+                   [&s](cella& c) { c.velocita = velocita_in_cella(s); });
   }
   s.velocita_precedente = v;
   s.offset_velocita = campo_v;

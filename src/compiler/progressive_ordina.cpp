@@ -60,7 +60,8 @@ void progressive_ordina(Form1& f) {
 
   std::int64_t somma = std::int64_t{x.inizio} + y.inizio + z.inizio;
   std::array<serie, 3> ordinate = somma != 0 ? per_inizio(x, y, z) : per_riferimento(x, y, z);
-  for (int i = 0; i < 3; ++i) scrivi_serie(f.stazioni[static_cast<std::size_t>(voci[i])], ordinate[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < 3; ++i)
+    scrivi_serie(f.stazioni[static_cast<std::size_t>(voci[i])], ordinate[static_cast<std::size_t>(i)]);
 
   for (int voce : voci) {
     stazione& s = f.stazioni[static_cast<std::size_t>(voce)];

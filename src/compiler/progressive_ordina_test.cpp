@@ -63,8 +63,7 @@ TEST(ProgressiveOrdina, SortsByStartAndAddsOneHundredToFlaggedReferences) {
       {{X, terna{30, 1, 1}, terna{30, 2, 1}}, {zero, zero, zero}},
       {{terna{7, 1, 1}, terna{7, 2, 1}, terna{7, 3, 1}}, {zero, zero, zero}},
       // Negative starts still sort when the sum is not zero.
-      {{terna{-50, 1, 0}, terna{-10, 2, 0}, terna{-30, 3, 0}},
-       {terna{-10, 2, 0}, terna{-30, 3, 0}, terna{-50, 1, 0}}},
+      {{terna{-50, 1, 0}, terna{-10, 2, 0}, terna{-30, 3, 0}}, {terna{-10, 2, 0}, terna{-30, 3, 0}, terna{-50, 1, 0}}},
       // Starts summing to zero: the last series with a reference >= 1 decides.
       {{terna{0, 5, 1}, terna{0, 0, 0}, terna{0, 0, 0}}, {terna{0, 105, 1}, zero, zero}},
       {{terna{0, 5, 0}, terna{0, 6, 0}, terna{0, 0, 0}}, {terna{0, 6, 0}, terna{0, 5, 0}, zero}},

@@ -1,12 +1,12 @@
 #include "compiler/record_linea.h"
-#include "base/catalogo_errori.h"
 
+#include "base/catalogo_errori.h"
 #include "compiler/memo_indicatori_v_max.h"
 #include "compiler/memo_montagna.h"
 #include "compiler/nearest.h"
 #include "compiler/piano_linea.h"
-#include "compiler/stato_linea.h"
 #include "compiler/riempi_profilo.h"
+#include "compiler/stato_linea.h"
 #include "model/form1.h"
 #include "model/misure.h"
 

@@ -1,8 +1,8 @@
 #include "compiler/record_stazione.h"
-#include "base/catalogo_errori.h"
 
 #include <limits>
 
+#include "base/catalogo_errori.h"
 #include "compiler/stato_treno.h"
 #include "model/form1.h"
 #include "model/misure.h"
@@ -100,7 +100,8 @@ esito_lettura record_stazione(stato_treno& s) {
   if (con_segnale_fine && st.tipo != 5 && st.tipo != 6) {
     for (std::int64_t j = 1; j <= 4; ++j) {
       const std::int64_t x = cella_fine - j;
-      if (x > 1 && nel_percorso(f, x)) f.cella_n(static_cast<std::int32_t>(x)).valore_6 = static_cast<std::uint8_t>(primo_slot_cartello + j);
+      if (x > 1 && nel_percorso(f, x))
+        f.cella_n(static_cast<std::int32_t>(x)).valore_6 = static_cast<std::uint8_t>(primo_slot_cartello + j);
     }
   }
   if (con_segnale_fine) {

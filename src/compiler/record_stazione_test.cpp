@@ -66,22 +66,18 @@ TEST(RecordStazione, AreaEndMarkerAndApproachMarksFollowTheType) {
     std::int32_t cella_fine;  // -1: no end marker
     bool segni;
   } casi[] = {
-      {5, 400, 1, 1, 49600, 50150, 0, 0, 1002, false},
-      {6, 800, 1, 3, 49200, 50150, 0, 3, 1002, false},
-      {7, 600, 1, 3, 49400, 50600, 0, 3, 1011, true},
-      {8, 600, 0, 3, 49400, 50600, 0, 3, 1011, true},
-      {2, 700, 0, 3, 49650, 50350, 0, 3, 1006, true},
-      {2, 700, 1, 3, 49650, 50400, 1, 3, 1007, true},
-      {24, 500, 1, 3, 49750, 50300, 1, 0, 1005, true},
-      {25, 700, 0, 3, 49650, 50350, 0, 3, -1, false},
+      {5, 400, 1, 1, 49600, 50150, 0, 0, 1002, false}, {6, 800, 1, 3, 49200, 50150, 0, 3, 1002, false},
+      {7, 600, 1, 3, 49400, 50600, 0, 3, 1011, true},  {8, 600, 0, 3, 49400, 50600, 0, 3, 1011, true},
+      {2, 700, 0, 3, 49650, 50350, 0, 3, 1006, true},  {2, 700, 1, 3, 49650, 50400, 1, 3, 1007, true},
+      {24, 500, 1, 3, 49750, 50300, 1, 0, 1005, true}, {25, 700, 0, 3, 49650, 50350, 0, 3, -1, false},
       {26, 700, 1, 3, 49650, 50400, 1, 3, -1, false},
   };
   for (const caso& k : casi) {
     treno_di_prova t;
-    scrivi_righe_treno(t, {stazione_muta(1000, "PRIMA"),
-                           "stazione, 50000, " + std::to_string(k.tipo) + ", " + std::to_string(k.lunghezza) + ", 9, " +
-                               std::to_string(k.campo_15) + ", " + std::to_string(k.campo_14) +
-                               ", 0,0,0, 0,0,0, 0, 8,0,0, SECONDA"});
+    scrivi_righe_treno(
+        t, {stazione_muta(1000, "PRIMA"), "stazione, 50000, " + std::to_string(k.tipo) + ", " +
+                                              std::to_string(k.lunghezza) + ", 9, " + std::to_string(k.campo_15) +
+                                              ", " + std::to_string(k.campo_14) + ", 0,0,0, 0,0,0, 0, 8,0,0, SECONDA"});
     const std::string nome = "type " + std::to_string(k.tipo) + " length " + std::to_string(k.lunghezza);
     ASSERT_TRUE(t.leggi()) << nome;
     EXPECT_EQ(t.f.numero_errore, 0) << nome;
@@ -104,7 +100,8 @@ TEST(RecordStazione, AreaEndMarkerAndApproachMarksFollowTheType) {
       EXPECT_EQ(t.c(k.cella_fine).valore_1, 2) << nome;
     }
     if (k.segni) {
-      EXPECT_EQ(segnate, (std::vector<std::int32_t>{k.cella_fine - 4, k.cella_fine - 3, k.cella_fine - 2, k.cella_fine - 1}))
+      EXPECT_EQ(segnate,
+                (std::vector<std::int32_t>{k.cella_fine - 4, k.cella_fine - 3, k.cella_fine - 2, k.cella_fine - 1}))
           << nome;
       EXPECT_EQ(t.c(k.cella_fine - 1).valore_6, 81) << nome;
       EXPECT_EQ(t.c(k.cella_fine - 4).valore_6, 84) << nome;
@@ -175,7 +172,9 @@ TEST(RecordStazione, StationErrorsStopTheReader) {
       {"end marker in cell 0", {"stazione, 0, 2, 100, 0,0,0, 0,0,0, 0,0,0, 0, 0,0,0, X"}, 24, 1234},
       {"end marker in cell 1", {"stazione, 50, 2, 100, 0,0,0, 0,0,0, 0,0,0, 0, 0,0,0, X"}, 24, 1234},
       {"300 m after the previous station",
-       {stazione_muta(1000, "A"), "stazione, 1400, 26, 100, 0,0,0, 0,0,0, 0,0,0, 0, 0,0,0, B"}, 22, 1400},
+       {stazione_muta(1000, "A"), "stazione, 1400, 26, 100, 0,0,0, 0,0,0, 0,0,0, 0, 0,0,0, B"},
+       22,
+       1400},
   };
   for (const caso& k : casi) {
     treno_di_prova t;

@@ -1,6 +1,6 @@
 #include "compiler/record_treno.h"
-#include "base/catalogo_errori.h"
 
+#include "base/catalogo_errori.h"
 #include "compiler/memo_rallentamento.h"
 #include "compiler/memo_segnale.h"
 #include "compiler/nearest.h"

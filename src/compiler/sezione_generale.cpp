@@ -1,11 +1,11 @@
 #include "compiler/sezione_generale.h"
-#include "base/catalogo_errori.h"
 
 #include <string>
 
+#include "base/catalogo_errori.h"
+#include "base/stato.h"
 #include "compiler/confronto_voci.h"
 #include "compiler/grammatica.h"
-#include "base/stato.h"
 #include "compiler/nearest.h"
 #include "compiler/stato_linea.h"
 #include "model/form1.h"
@@ -51,8 +51,10 @@ bool leggi_ripetizione(stato_linea& s, const std::string& chiave, std::size_t of
     return false;
   }
   // The key names the number of codes; "4" wins over "9".
-  if (contiene(chiave, "4")) voce.progressiva = 4;
-  else if (contiene(chiave, "9")) voce.progressiva = 9;
+  if (contiene(chiave, "4"))
+    voce.progressiva = 4;
+  else if (contiene(chiave, "9"))
+    voce.progressiva = 9;
   else {
     registra_errore(s, err_codici_ripetizione, offset_chiave);
     return false;
@@ -70,17 +72,30 @@ bool leggi_chiavi(stato_linea& s, const std::string& chiave, std::size_t offset_
       case genere_record::lunghezza_percorso:
         if (!leggi_lunghezza(s)) return false;
         break;
-      case genere_record::progressiva_chilometrica_tre: leggi_serie(s, voce_progressiva_tre); break;
-      case genere_record::progressiva_chilometrica_due: leggi_serie(s, voce_progressiva_due); break;
-      case genere_record::progressiva_chilometrica_uno: leggi_serie(s, voce_progressiva_uno); break;
+      case genere_record::progressiva_chilometrica_tre:
+        leggi_serie(s, voce_progressiva_tre);
+        break;
+      case genere_record::progressiva_chilometrica_due:
+        leggi_serie(s, voce_progressiva_due);
+        break;
+      case genere_record::progressiva_chilometrica_uno:
+        leggi_serie(s, voce_progressiva_uno);
+        break;
       // "sfondo due" and "sfondo tre" go crosswise into progressiva and fine.
-      case genere_record::sfondo_uno: f.stazioni[voce_sfondo].inizio = leggi_numero(s.in); break;
-      case genere_record::sfondo_due: f.stazioni[voce_sfondo].progressiva = leggi_numero(s.in); break;
-      case genere_record::sfondo_tre: f.stazioni[voce_sfondo].fine = leggi_numero(s.in); break;
+      case genere_record::sfondo_uno:
+        f.stazioni[voce_sfondo].inizio = leggi_numero(s.in);
+        break;
+      case genere_record::sfondo_due:
+        f.stazioni[voce_sfondo].progressiva = leggi_numero(s.in);
+        break;
+      case genere_record::sfondo_tre:
+        f.stazioni[voce_sfondo].fine = leggi_numero(s.in);
+        break;
       case genere_record::ripetizione_segnali:
         if (!leggi_ripetizione(s, chiave, offset_chiave)) return false;
         break;
-      default: break;
+      default:
+        break;
     }
   }
   return true;
@@ -98,8 +113,10 @@ void dimensiona_modello(Form1& f, std::int32_t lunghezza) {
   f.lunghezza_estesa = lunghezza + prolungamento_linea;
   f.numero_celle = static_cast<std::int32_t>(celle);
   f.percorso.assign(static_cast<std::size_t>(celle) + 1, cella{});
-  if (f.con_planimetria != 0) f.planimetria.crea(f.lunghezza_estesa);
-  else f.planimetria.elimina();
+  if (f.con_planimetria != 0)
+    f.planimetria.crea(f.lunghezza_estesa);
+  else
+    f.planimetria.elimina();
 }
 
 bool trova_sezione_generale(stato_linea& s) {

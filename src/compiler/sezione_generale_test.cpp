@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "compiler/linea_di_prova.h"
-#include "compiler/lettore_voci.h"
 #include "base/stato.h"
+#include "compiler/lettore_voci.h"
+#include "compiler/linea_di_prova.h"
 #include "compiler/memorizza_dati.h"
 
 namespace {
@@ -12,18 +12,11 @@ namespace {
 TEST(SezioneGenerale, StoresEveryKeyAndSizesTheModel) {
   for (std::int32_t con_piano : {0, 1}) {
     linea_di_prova t(con_piano);
-    t.scrivi({"intestazione libera, 12",
-              "[generale]",
-              "lunghezza percorso,    300000",
+    t.scrivi({"intestazione libera, 12", "[generale]", "lunghezza percorso,    300000",
               "progressiva chilometrica tre,    0,    0,    0",
               "progressiva chilometrica due,    218300,    315200,    1",
-              "progressiva chilometrica uno,    23450,    218300,    1",
-              "sfondo uno,    1",
-              "sfondo due,    220000",
-              "sfondo tre,    241000",
-              "ripetizione segnali 9 codici,    11000,    300000",
-              "[curve]",
-              "[fine]"});
+              "progressiva chilometrica uno,    23450,    218300,    1", "sfondo uno,    1", "sfondo due,    220000",
+              "sfondo tre,    241000", "ripetizione segnali 9 codici,    11000,    300000", "[curve]", "[fine]"});
     ASSERT_EQ(t.leggi(), esito_lettura::continua);
     const Form1& f = t.f;
     EXPECT_EQ(f.numero_errore, 0);
@@ -58,8 +51,8 @@ TEST(SezioneGenerale, CellCountRoundsHalvesToEven) {
     std::int32_t lunghezza;
     std::int32_t celle;
   };
-  const caso casi[] = {{300000, 6140}, {25, 140}, {75, 142}, {0, 140}, {24, 140}, {26, 141},
-                       {1000000, 20140}, {-6950, 1}, {-6974, 1}};
+  const caso casi[] = {{300000, 6140}, {25, 140},        {75, 142},  {0, 140},  {24, 140},
+                       {26, 141},      {1000000, 20140}, {-6950, 1}, {-6974, 1}};
   for (const caso& c : casi) {
     linea_di_prova t;
     t.scrivi({"[generale]", "lunghezza percorso, " + std::to_string(c.lunghezza), "[fine]"});
@@ -131,13 +124,10 @@ TEST(SezioneGenerale, CodeCountOfTheRepetition) {
 
 TEST(SezioneGenerale, KeyTestsAndCase) {
   linea_di_prova t;
-  t.scrivi({"[Generale]",
-            "LUNGHEZZA del PERCORSO, 2000",
+  t.scrivi({"[Generale]", "LUNGHEZZA del PERCORSO, 2000",
             "Progressiva chilometrica uno, 5, 6, 7",  // "progressiva" is case-sensitive
             "progressiva chilometrica Tre, 8, 9, 0",  // and so is "tre"
-            "SFONDO uno, 4",
-            "nuovo sfondo due bis, 3",
-            "[fine]"});
+            "SFONDO uno, 4", "nuovo sfondo due bis, 3", "[fine]"});
   ASSERT_EQ(t.leggi(), esito_lettura::continua);
   EXPECT_EQ(t.f.numero_celle, 180);
   for (int i = 81; i <= 83; ++i) EXPECT_EQ(t.f.stazioni[static_cast<std::size_t>(i)].inizio, 0) << i;
@@ -156,7 +146,8 @@ TEST(SezioneGenerale, OneItemMatchingSeveralKeysReadsForEach) {
 
 TEST(SezioneGenerale, SectionEndsAtTheNextHeader) {
   linea_di_prova t;
-  t.scrivi({"[generale]", "lunghezza percorso, 1000", "[curve]", "lunghezza percorso, 2000", "sfondo uno, 5", "[fine]"});
+  t.scrivi(
+      {"[generale]", "lunghezza percorso, 1000", "[curve]", "lunghezza percorso, 2000", "sfondo uno, 5", "[fine]"});
   ASSERT_EQ(t.leggi(), esito_lettura::continua);
   EXPECT_EQ(t.f.numero_celle, 160);
   EXPECT_EQ(t.f.stazioni[85].inizio, 0);
@@ -177,7 +168,7 @@ TEST(SezioneGenerale, RulerItemsAreSkippedUpToTenInARow) {
   // Up to ten items holding "-" are skipped; the item in hand after the tenth
   // skip is examined even if it holds "-" too.
   const caso casi[] = {
-      {0, "lunghezza-percorso", false}, {9, "lunghezza-percorso", false}, {10, "lunghezza-percorso", true},
+      {0, "lunghezza-percorso", false},  {9, "lunghezza-percorso", false}, {10, "lunghezza-percorso", true},
       {11, "lunghezza-percorso", false}, {11, "lunghezza percorso", true}, {25, "lunghezza percorso", true},
   };
   for (const caso& c : casi) {

@@ -1,7 +1,7 @@
 #include "compiler/stato_linea.h"
 
-#include "compiler/errore_sorgente.h"
 #include "base/stato.h"
+#include "compiler/errore_sorgente.h"
 #include "model/form1.h"
 
 void registra_errore(stato_linea& s, std::int32_t numero, std::size_t offset) {

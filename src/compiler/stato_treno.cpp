@@ -1,10 +1,10 @@
 #include "compiler/stato_treno.h"
-#include "base/catalogo_errori.h"
 
 #include <limits>
 
-#include "compiler/errore_sorgente.h"
+#include "base/catalogo_errori.h"
 #include "base/stato.h"
+#include "compiler/errore_sorgente.h"
 #include "model/form1.h"
 
 void registra_errore(stato_treno& s, std::int32_t numero, std::size_t offset) {

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "compiler/lettore_voci.h"
 #include "compiler/esito_lettura.h"
+#include "compiler/lettore_voci.h"
 #include "model/misure.h"
 
 struct Form1;
@@ -14,14 +14,14 @@ struct Form1;
 struct stato_treno {
   Form1& f;
   lettore_voci in;
-  std::int32_t slot_cartello = primo_slot_cartello;           // first stazioni entry taken by a sign text
-  std::int32_t stazione = 1;                 // entry the next station takes
-  std::int32_t posizione_velocita = 0;       // every cell below it has its speed
-  std::int32_t posizione_aderenza = 0;       // every cell below it has its adhesion
-  std::int32_t velocita_precedente = 0;      // km/h of the last speed-limit record
-  std::int32_t aderenza_precedente = 0;      // value of the last adhesion record
-  std::size_t offset_velocita = 0;           // speed field of the last speed-limit record
-  std::size_t offset_record = 0;             // keyword item of the record being read
+  std::int32_t slot_cartello = primo_slot_cartello;  // first stazioni entry taken by a sign text
+  std::int32_t stazione = 1;                         // entry the next station takes
+  std::int32_t posizione_velocita = 0;               // every cell below it has its speed
+  std::int32_t posizione_aderenza = 0;               // every cell below it has its adhesion
+  std::int32_t velocita_precedente = 0;              // km/h of the last speed-limit record
+  std::int32_t aderenza_precedente = 0;              // value of the last adhesion record
+  std::size_t offset_velocita = 0;                   // speed field of the last speed-limit record
+  std::size_t offset_record = 0;                     // keyword item of the record being read
   // Where an error 25 raised by the reader itself lies; npos while the item
   // reader is the one that may fail.
   std::size_t offset_fallimento = std::string::npos;

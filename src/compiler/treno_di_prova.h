@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "compiler/lettore_treno.h"
-#include "base/stato.h"
 #include "base/nomi_file.h"
+#include "base/stato.h"
+#include "compiler/lettore_treno.h"
 #include "model/form1.h"
 #include "test_support/form_di_prova.h"
 

@@ -1,8 +1,8 @@
 #include "content/dati_linea.h"
 
+#include "base/nomi_file.h"
 #include "content/righe_linea.h"
 #include "content/scrivi_righe.h"
-#include "base/nomi_file.h"
 #include "model/form1.h"
 
 std::span<const std::string_view> righe_linea() { return {tabella_righe_linea, numero_righe_linea}; }

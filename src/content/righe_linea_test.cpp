@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "base/nomi_file.h"
 #include "compiler/memorizza_dati.h"
 #include "compiler/piano_linea.h"
 #include "content/dati_linea.h"
-#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "test_support/form_di_prova.h"
 
@@ -51,7 +51,7 @@ std::int32_t numero(const std::string& campo) { return std::stoi(senza_blank(cam
 
 struct file_linea_scritto : form_di_prova {
   std::string byte;
-  std::vector<std::string> righe;                        // without CR LF
+  std::vector<std::string> righe;                           // without CR LF
   std::map<std::string, std::vector<riga_record>> sezioni;  // header -> records
 
   file_linea_scritto() : form_di_prova("Velstra_Ordoven", "318") {
@@ -191,8 +191,7 @@ TEST(RigheLinea, QuotedRowsStandAsWritten) {
       "cartello_indicatore,  152400,   (  Km  )(65+909)",
       "cartello_indicatore,  213800,   (  Km 4+500    )( SCAMBI ESTR. )(DOPPIO ALLACC.)",
   };
-  for (const char* riga : righe)
-    EXPECT_NE(std::find(l.righe.begin(), l.righe.end(), riga), l.righe.end()) << riga;
+  for (const char* riga : righe) EXPECT_NE(std::find(l.righe.begin(), l.righe.end(), riga), l.righe.end()) << riga;
 }
 
 TEST(RigheLinea, CurvesHaveTheirClassesAndDoNotOverlap) {
@@ -278,7 +277,8 @@ TEST(RigheLinea, BoardsComeAloneOrInRunsOfThree) {
       const auto& ck = record[i + k].campi;
       EXPECT_EQ(numero(ck[5]), 2 - static_cast<int>(k)) << record[i + k].testo;
       EXPECT_EQ(numero(ck[9]), 2 - static_cast<int>(k)) << record[i + k].testo;
-      for (std::size_t j : {2u, 3u, 4u, 6u, 7u, 8u}) EXPECT_EQ(senza_blank(ck[j]), senza_blank(c[j])) << record[i + k].testo;
+      for (std::size_t j : {2u, 3u, 4u, 6u, 7u, 8u})
+        EXPECT_EQ(senza_blank(ck[j]), senza_blank(c[j])) << record[i + k].testo;
       if (k > 0) {
         const std::int32_t passo = numero(ck[1]) - numero(record[i + k - 1].campi[1]);
         EXPECT_TRUE(passo >= 400 && passo <= 550) << record[i + k].testo;

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "base/nomi_file.h"
 #include "content/dati_linea.h"
 #include "content/dati_treno.h"
-#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/codici_gara.h"
 #include "output/memorizza_percorso.h"
@@ -104,9 +104,9 @@ TEST_F(FileTreno, SizeLineEndsAndCharacters) {
   }
   EXPECT_EQ(con_blank_finale, 1);
   const std::vector<std::string> generale(righe->begin(), righe->begin() + 5);
-  EXPECT_EQ(generale, (std::vector<std::string>{"[generale]", "numero vetture,    14",
-                                                "percentuale massa frenata,    130", "sabbia,    300",
-                                                "orologio,    13              14            15 "}));
+  EXPECT_EQ(generale,
+            (std::vector<std::string>{"[generale]", "numero vetture,    14", "percentuale massa frenata,    130",
+                                      "sabbia,    300", "orologio,    13              14            15 "}));
   EXPECT_EQ((*righe)[4].size(), 46u);
 }
 
@@ -117,9 +117,9 @@ TEST_F(FileTreno, SectionsInOrderWithIncreasingProgressives) {
     long prima, ultima;
   };
   const sezione attese[] = {
-      {"[aderenze]", "aderenza", 15, 0, 288150},         {"[vel_limite]", "velocita", 48, 0, 277950},
-      {"[stazioni]", "stazione", 45, 0, 298800},         {"[rallentamenti]", "rallentamento", 1, 259150, 259150},
-      {"[segnali]", "segnale", 160, 1800, 297800},       {"[codici]", "abbattimento", 416, 10000, 299550},
+      {"[aderenze]", "aderenza", 15, 0, 288150},   {"[vel_limite]", "velocita", 48, 0, 277950},
+      {"[stazioni]", "stazione", 45, 0, 298800},   {"[rallentamenti]", "rallentamento", 1, 259150, 259150},
+      {"[segnali]", "segnale", 160, 1800, 297800}, {"[codici]", "abbattimento", 416, 10000, 299550},
   };
   std::size_t i = 5;
   for (const auto& s : attese) {
@@ -185,9 +185,14 @@ TEST_F(FileTreno, EveryRecordInTheFixedColumnsOfItsType) {
 
 TEST_F(FileTreno, QuotedRowsStandExactlyOnce) {
   const std::string citate[] = {
-      "aderenza,       0,    99", "aderenza,   53950,    70", "aderenza,  288150,    95",
-      "velocita,   0,    30", "velocita,    1250,   100", "velocita,   14400,   200",
-      "velocita,  218300,    70", "velocita,  277950,   120",
+      "aderenza,       0,    99",
+      "aderenza,   53950,    70",
+      "aderenza,  288150,    95",
+      "velocita,   0,    30",
+      "velocita,    1250,   100",
+      "velocita,   14400,   200",
+      "velocita,  218300,    70",
+      "velocita,  277950,   120",
       "stazione,    1100, 26,  200,  0, 0, 0,  0,0,0,  0,0,0,    0,   0, 0, 0, Cabina B",
       "stazione,   71450,  2,  700,  1, 1, 0,  4,1,1,  2,1,1,   60,  13,57, 0, PIACENZA",
       "stazione,  278300,  4,  500,  0, 0, 1,  1,1,0,  4,1,1,  130,   0, 0, 0, VERNIO",
@@ -196,7 +201,9 @@ TEST_F(FileTreno, QuotedRowsStandExactlyOnce) {
       "segnale,    2800,   2, 4, 1,  1, 0,    2,  2,1,1, 0",
       "segnale,  133950,   2, 4, 0,  0, 0,    2,  2,0,0, 140",
       "segnale,  297800,   2, 2, 3,  1, 1,    2,  2,1,1, 0",
-      "abbattimento,   10000,   270", "abbattimento,  218700,   AC", "abbattimento,  230500,   180",
+      "abbattimento,   10000,   270",
+      "abbattimento,  218700,   AC",
+      "abbattimento,  230500,   180",
       "abbattimento,  299550,   280",
   };
   for (const auto& c : citate) EXPECT_EQ(std::count(righe->begin(), righe->end(), c), 1) << c;
@@ -212,9 +219,9 @@ TEST_F(FileTreno, ProfilesUseExactlyTheirValueSets) {
   const auto aderenze = colonna(record(*righe, "aderenza"), 2);
   EXPECT_EQ(std::set<long>(aderenze.begin(), aderenze.end()), (std::set<long>{70, 90, 95, 99}));
   const auto velocita = colonna(record(*righe, "velocita"), 2);
-  EXPECT_EQ(std::set<long>(velocita.begin(), velocita.end()),
-            (std::set<long>{30, 70, 90, 95, 100, 115, 120, 125, 130, 140, 145, 150, 160, 165, 170, 175, 180, 185,
-                            190, 200}));
+  EXPECT_EQ(
+      std::set<long>(velocita.begin(), velocita.end()),
+      (std::set<long>{30, 70, 90, 95, 100, 115, 120, 125, 130, 140, 145, 150, 160, 165, 170, 175, 180, 185, 190, 200}));
   const auto progressive = colonna(record(*righe, "velocita"), 1);
   const auto piu_alta = std::max_element(velocita.begin(), velocita.end());
   EXPECT_EQ(progressive[static_cast<std::size_t>(piu_alta - velocita.begin())], 14400);
@@ -229,8 +236,8 @@ TEST_F(FileTreno, StationTypesTimesAndNames) {
   ASSERT_EQ(stazioni.size(), 45u);
   std::map<long, int> per_tipo;
   for (const auto t : colonna(stazioni, 2)) ++per_tipo[t];
-  EXPECT_EQ(per_tipo, (std::map<long, int>{{12, 13}, {4, 7}, {22, 6}, {2, 5}, {26, 4}, {28, 4}, {11, 3}, {25, 2},
-                                           {8, 1}}));
+  EXPECT_EQ(per_tipo,
+            (std::map<long, int>{{12, 13}, {4, 7}, {22, 6}, {2, 5}, {26, 4}, {28, 4}, {11, 3}, {25, 2}, {8, 1}}));
   EXPECT_EQ(numero(stazioni.front()[2]), 8);
   // Rows with a time: name, thirteenth field, hour, minute.
   struct orario {
@@ -255,10 +262,9 @@ TEST_F(FileTreno, StationTypesTimesAndNames) {
   EXPECT_EQ(std::count_if(stazioni.begin(), stazioni.end(), [](const auto& s) { return s.back() == " Cabina B"; }), 2);
   EXPECT_EQ(campi_di((*righe)[std::find(righe->begin(), righe->end(), "[stazioni]") - righe->begin() + 14]).back(),
             " PIACENZA");
-  const std::vector<orario> attesi = {{"MILANO", 0, 13, 15},       {"PIACENZA", 60, 13, 57}, {"FIDENZA", 60, 14, 14},
-                                      {"PARMA", 60, 14, 27},       {"REGGIO EMILIA", 60, 14, 43},
-                                      {"MODENA", 60, 14, 58},      {"BOLOGNA C.LE", 60, 15, 28},
-                                      {"PRATO", 0, 16, 12}};
+  const std::vector<orario> attesi = {
+      {"MILANO", 0, 13, 15},         {"PIACENZA", 60, 13, 57}, {"FIDENZA", 60, 14, 14},      {"PARMA", 60, 14, 27},
+      {"REGGIO EMILIA", 60, 14, 43}, {"MODENA", 60, 14, 58},   {"BOLOGNA C.LE", 60, 15, 28}, {"PRATO", 0, 16, 12}};
   EXPECT_TRUE(con_orario == attesi);
   EXPECT_EQ(stazioni.front().back(), " MILANO");
   EXPECT_EQ(stazioni.back().back(), " PRATO");
@@ -344,9 +350,8 @@ TEST_F(ScenarioCompilato, CellsOfTheWorkedRows) {
     int cella, tipo, v1, v2, v3, v4, v5;
   };
   const atteso celle[] = {
-      {57, 1, 42, 11, 11, 8, 0},    {2680, 1, 42, 0, 0, 8, 140}, {5160, 4, 90, 60, 0, 0, 0},
-      {5184, 3, 90, 60, 0, 0, 0},   {5193, 2, 90, 60, 0, 0, 0},  {1435, 10, 14, 0, 0, 0, 0},
-      {200, 12, 270, 0, 0, 0, 0},   {4374, 13, 0, 0, 0, 0, 0},
+      {57, 1, 42, 11, 11, 8, 0},  {2680, 1, 42, 0, 0, 8, 140}, {5160, 4, 90, 60, 0, 0, 0}, {5184, 3, 90, 60, 0, 0, 0},
+      {5193, 2, 90, 60, 0, 0, 0}, {1435, 10, 14, 0, 0, 0, 0},  {200, 12, 270, 0, 0, 0, 0}, {4374, 13, 0, 0, 0, 0, 0},
   };
   for (const auto& a : celle) {
     SCOPED_TRACE(a.cella);

@@ -9,9 +9,14 @@ namespace {
 TEST(ScriviRighe, WritesBytesAsTheyStandWithCrLfUpToTheEndMarker) {
   cartella_memoria cartella;
   scrivi_tutto(cartella, "x.txt", std::string(5000, 'z'));  // an older, longer file
-  const std::string_view righe[] = {"", "a\xB0" "b", "  ", "riferimento fine del file", "dopo"};
+  const std::string_view righe[] = {"",
+                                    "a\xB0"
+                                    "b",
+                                    "  ", "riferimento fine del file", "dopo"};
   scrivi_righe(cartella, "x.txt", righe);
-  EXPECT_EQ(leggi_tutto(cartella, "x.txt"), "\r\na\xB0" "b\r\n  \r\n");
+  EXPECT_EQ(leggi_tutto(cartella, "x.txt"),
+            "\r\na\xB0"
+            "b\r\n  \r\n");
 }
 
 TEST(ScriviRighe, EndMarkerInSlotZeroGivesAnEmptyFile) {

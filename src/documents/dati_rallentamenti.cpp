@@ -2,16 +2,18 @@
 // speed restrictions of the run and the key to their special prescriptions.
 #include "documents/dati_rallentamenti.h"
 
-#include "content/scrivi_righe.h"
 #include "base/nomi_file.h"
+#include "content/scrivi_righe.h"
 #include "model/form1.h"
 
 namespace {
 
 // Rows of the restriction table are 82 characters, bars at columns 1, 5, 34,
 // 47, 58, 68 and 81; the table always shows 25 rows, the unused ones empty.
-constexpr std::string_view riga_vuota = " |   |                            |            |          |         |            |";
-constexpr std::string_view riga_chiusura = " |___|____________________________|____________|__________|_________|____________|";
+constexpr std::string_view riga_vuota =
+    " |   |                            |            |          |         |            |";
+constexpr std::string_view riga_chiusura =
+    " |___|____________________________|____________|__________|_________|____________|";
 
 // Only the second restriction is in the train file: the first applies on
 // working days alone (prescription C) and the run takes place on a holiday.
@@ -30,10 +32,29 @@ const std::string_view righe[] = {
     riga_chiusura,
     " | 1 | SECUGNAGO-CASALPUSTERLENGO |    165     |    40    |   400   |    A-B-C   |",
     " | 2 |    S.BENEDETTO SAMBRO      |     57     |    90    |   450   |      E     |",
-    riga_vuota, riga_vuota, riga_vuota, riga_vuota, riga_vuota, riga_vuota,
-    riga_vuota, riga_vuota, riga_vuota, riga_vuota, riga_vuota, riga_vuota,
-    riga_vuota, riga_vuota, riga_vuota, riga_vuota, riga_vuota, riga_vuota,
-    riga_vuota, riga_vuota, riga_vuota, riga_vuota, riga_vuota,
+    riga_vuota,
+    riga_vuota,
+    riga_vuota,
+    riga_vuota,
+    riga_vuota,
+    riga_vuota,
+    riga_vuota,
+    riga_vuota,
+    riga_vuota,
+    riga_vuota,
+    riga_vuota,
+    riga_vuota,
+    riga_vuota,
+    riga_vuota,
+    riga_vuota,
+    riga_vuota,
+    riga_vuota,
+    riga_vuota,
+    riga_vuota,
+    riga_vuota,
+    riga_vuota,
+    riga_vuota,
+    riga_vuota,
     riga_chiusura,
     "",
     "              Prescrizioni specifiche",

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "content/scrivi_righe.h"
-#include "documents/documento_di_prova.h"
 #include "documents/dati_scheda.h"
+#include "documents/documento_di_prova.h"
 #include "test_support/form_di_prova.h"
 
 namespace {
@@ -102,7 +102,7 @@ TEST(DatiRallentamenti, LineOfTheOrderNamesTheTerminiOfTheSheet) {
     const std::string s = riga.substr(colonna, 67 - colonna);
     return s.substr(0, s.find_last_not_of(' ') + 1);
   };
-  const std::string prima = stazione(scheda[5], 45);    // page 1, "da:"
+  const std::string prima = stazione(scheda[5], 45);     // page 1, "da:"
   const std::string ultima = stazione(scheda[107], 45);  // page 3, "a:"
   EXPECT_EQ(prima, "MILANO");
   EXPECT_EQ(ultima, "PRATO");

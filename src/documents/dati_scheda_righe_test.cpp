@@ -1,6 +1,4 @@
 // The rows of the timetable sheet: cell forms, counts, times and kilometres.
-#include "documents/dati_scheda.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +10,7 @@
 
 #include "content/righe_treno.h"
 #include "content/scrivi_righe.h"
+#include "documents/dati_scheda.h"
 #include "documents/documento_di_prova.h"
 #include "documents/scheda_di_prova.h"
 
@@ -63,7 +62,8 @@ forma_ora forma(const std::string& s) {
   if (s.substr(0, 6) == b6 && s.substr(11) == b5 && ora_valida(s.substr(6, 5))) return forma_ora::passaggio;
   if (s.substr(0, 10) == b10 && s.back() == ' ' && ora_valida(s.substr(10, 5))) return forma_ora::partenza;
   if (s[0] == ' ' && s.substr(6) == b10 && ora_valida(s.substr(1, 5))) return forma_ora::arrivo;
-  if (s[0] == ' ' && ora_valida(s.substr(1, 5)) && s.substr(6, 4) == b4 && ora_valida(s.substr(10, 5)) && s.back() == ' ')
+  if (s[0] == ' ' && ora_valida(s.substr(1, 5)) && s.substr(6, 4) == b4 && ora_valida(s.substr(10, 5)) &&
+      s.back() == ' ')
     return forma_ora::fermata;
   if (s == " 15.24     15.28") return forma_ora::fermata;
   return forma_ora::non_valida;
@@ -162,8 +162,8 @@ TEST(DatiScheda, TheEightTimedStationsKeepTheTimesOfTheTrain) {
   EXPECT_EQ(senza_blank(di(righe.back(), localita)), "PRATO");
   EXPECT_EQ(di(righe.back(), orario), " 16.12          ");
   const fermata_attesa fermate[] = {
-      {"PIACENZA", " 13.55    13.57 "}, {"FIDENZA", "14.14 "},     {"PARMA", "14.27 "},
-      {"REGGIO EMILIA", "14.43 "},      {"MODENA", "14.58 "},       {"BOLOGNA C.LE", " 15.24     15.28"},
+      {"PIACENZA", " 13.55    13.57 "}, {"FIDENZA", "14.14 "}, {"PARMA", "14.27 "},
+      {"REGGIO EMILIA", "14.43 "},      {"MODENA", "14.58 "},  {"BOLOGNA C.LE", " 15.24     15.28"},
   };
   for (const auto& f : fermate) {
     std::size_t trovate = 0;

@@ -42,7 +42,8 @@ TEST(DatiScheda, BlankLinesAndSeparatorsFrameThePages) {
   ASSERT_EQ(righe.size(), 202u);
   const std::size_t vuote[] = {1, 2, 3, 49, 50, 52, 53, 99, 100, 101, 103, 104, 150, 151, 152, 154, 201, 202};
   for (const auto n : vuote) EXPECT_EQ(righe[n - 1], "") << "line " << n;
-  const riga_attesa separatori[] = {{51, std::string(81, '.')}, {102, std::string(72, '.')}, {153, std::string(72, '.')}};
+  const riga_attesa separatori[] = {
+      {51, std::string(81, '.')}, {102, std::string(72, '.')}, {153, std::string(72, '.')}};
   for (const auto& s : separatori) EXPECT_EQ(righe[s.numero - 1], s.testo) << "line " << s.numero;
 }
 

@@ -22,8 +22,10 @@ struct pagina {
   std::size_t righe_tabella;
 };
 
-inline const std::string titolo_1 = " | Vel.| Vel.| Progr Km |  No |    Localit\xE0 di Servizio    |     Orario     | Rec |";
-inline const std::string titolo_2 = " | Vel.| Vel.| Progr Km |  No |   Localita' di  Servizio   |     Orario     | Rec |";
+inline const std::string titolo_1 =
+    " | Vel.| Vel.| Progr Km |  No |    Localit\xE0 di Servizio    |     Orario     | Rec |";
+inline const std::string titolo_2 =
+    " | Vel.| Vel.| Progr Km |  No |   Localita' di  Servizio   |     Orario     | Rec |";
 inline const std::string nota = " Dalle ore 23.30 alle ore 4.30 velocit\xE0 massima 160 Km/h";
 
 inline const pagina pagine[] = {

@@ -14,9 +14,8 @@ struct file_previsto {
 };
 
 // Before the writers replace them: every file of the list that is already in
-// the folder with other bytes (an author's edited source) is copied whole to NAME.bak, or NAME.2.bak, NAME.3.bak... when
-// that name is taken, so the run never destroys a file it did not write.
-// A file with the same bytes, or none, is left to the writer. Returns one
-// line for the user for each file kept, in the list's order; a failure of the
-// folder ends the run as the writers' would.
+// the folder with other bytes (an author's edited source) is copied whole to NAME.bak, or NAME.2.bak, NAME.3.bak...
+// when that name is taken, so the run never destroys a file it did not write. A file with the same bytes, or none, is
+// left to the writer. Returns one line for the user for each file kept, in the list's order; a failure of the folder
+// ends the run as the writers' would.
 std::vector<std::string> conserva_file_altrui(cartella_file& cartella, std::span<const file_previsto> previsti);

@@ -1,7 +1,7 @@
 #if defined(_WIN32)
-#include "driver/finestra.h"
-
 #include <windows.h>
+
+#include "driver/finestra.h"
 
 namespace {
 
@@ -61,13 +61,13 @@ void mostra_finestra(std::ostream&) {
                           r.bottom - r.top, nullptr, nullptr, istanza, nullptr);
   if (!form1) return;
 
-  HWND label1 = CreateWindowExW(0, L"STATIC", L"Attendere", WS_CHILD | WS_VISIBLE | SS_LEFT,
-                                pixel(label1_sinistra, dpi.x), pixel(label1_alto, dpi.y),
-                                pixel(label1_larghezza, dpi.x), pixel(label1_altezza, dpi.y), form1, nullptr,
-                                istanza, nullptr);
-  carattere_label1 = CreateFontW(-MulDiv(label1_punti, dpi.y, 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
-                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                 DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
+  HWND label1 =
+      CreateWindowExW(0, L"STATIC", L"Attendere", WS_CHILD | WS_VISIBLE | SS_LEFT, pixel(label1_sinistra, dpi.x),
+                      pixel(label1_alto, dpi.y), pixel(label1_larghezza, dpi.x), pixel(label1_altezza, dpi.y), form1,
+                      nullptr, istanza, nullptr);
+  carattere_label1 =
+      CreateFontW(-MulDiv(label1_punti, dpi.y, 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
   if (label1 && carattere_label1) SendMessageW(label1, WM_SETFONT, reinterpret_cast<WPARAM>(carattere_label1), FALSE);
 
   ShowWindow(form1, SW_SHOWNORMAL);

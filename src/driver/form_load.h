@@ -4,8 +4,8 @@
 struct Form1;
 
 // The whole run, in its fixed order: names, the window (where there are no
-// windows, the "Attendere" line on console), the five writers, then the compiler. Files go to f.cartella. Ends through errore
-// (an interruzione) on a slot conflict or when no cell array was built.
+// windows, the "Attendere" line on console), the five writers, then the compiler. Files go to f.cartella. Ends through
+// errore (an interruzione) on a slot conflict or when no cell array was built.
 void Form_Load(Form1& f, std::ostream& console);
 
 // Exit status and stderr report after Form_Load returned: 0 without a

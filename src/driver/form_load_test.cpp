@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <set>
+#include <sstream>
 #include <utility>
 #include <vector>
-#include <sstream>
 
 #include "base/cartella.h"
 #include "model/form1.h"
@@ -20,8 +20,12 @@ namespace {
 namespace fs = std::filesystem;
 
 const char* const file_finali[] = {
-    "Velstra_Ordoven_318_note.txt", "Velstra_Ordoven_318_rallentamenti.txt", "Velstra_Ordoven_318_scheda_treno.txt",
-    "Velstra_Ordoven_linea.dat",    "Velstra_Ordoven_318.sim",               "Velstra_Ordoven_318.dat",
+    "Velstra_Ordoven_318_note.txt",
+    "Velstra_Ordoven_318_rallentamenti.txt",
+    "Velstra_Ordoven_318_scheda_treno.txt",
+    "Velstra_Ordoven_linea.dat",
+    "Velstra_Ordoven_318.sim",
+    "Velstra_Ordoven_318.dat",
 };
 
 struct esito_processo {
@@ -32,7 +36,8 @@ struct esito_processo {
 // Runs a copy of the program from inside dir (its files go next to it).
 esito_processo esegui_programma(const fs::path& dir) {
   fs::copy_file(VELSTRA_PROGRAM, dir / "Velstra_Ordoven_318", fs::copy_options::overwrite_existing);
-  const std::string comando = "cd / && '" + (dir / "Velstra_Ordoven_318").string() + "' 2>'" + (dir / "stderr.log").string() + "'";
+  const std::string comando =
+      "cd / && '" + (dir / "Velstra_Ordoven_318").string() + "' 2>'" + (dir / "stderr.log").string() + "'";
   esito_processo e;
   FILE* p = popen(comando.c_str(), "r");
   char buf[256];
@@ -64,7 +69,8 @@ TEST(FormLoad, TheProgramWritesIntoTheFolderOfItsExecutable) {
   EXPECT_EQ(e.uscita, "Attendere\n");
   EXPECT_FALSE(fs::exists(dir.percorso / "Velstra_Ordoven_linea.txt"));
   EXPECT_FALSE(fs::exists(dir.percorso / "Velstra_Ordoven_318-.txt"));
-  for (const char* nome : file_finali) EXPECT_NE(leggi_tutto(dir.percorso / nome).find_first_not_of('x'), std::string::npos) << nome;
+  for (const char* nome : file_finali)
+    EXPECT_NE(leggi_tutto(dir.percorso / nome).find_first_not_of('x'), std::string::npos) << nome;
   EXPECT_EQ(fs::file_size(dir.percorso / "Velstra_Ordoven_318.dat"), 92115u);
 }
 
@@ -94,13 +100,18 @@ TEST(FormLoad, AFileWithOtherBytesIsKeptAsBakBeforeTheRunReplacesIt) {
   const std::string linea_modificata = "[generale]\r\nlunghezza percorso,    120000\r\n";
   const std::string nota_mia = "le mie note\r\n";
   const caso_conservato casi[] = {
-      {"an edited line source", {{"Velstra_Ordoven_linea.txt", linea_modificata}},
-       {{"Velstra_Ordoven_linea.txt.bak", linea_modificata}}, 1},
-      {"an earlier run's notes, replaced as the run's own document", {{"Velstra_Ordoven_318_note.txt", nota_mia}}, {},
+      {"an edited line source",
+       {{"Velstra_Ordoven_linea.txt", linea_modificata}},
+       {{"Velstra_Ordoven_linea.txt.bak", linea_modificata}},
+       1},
+      {"an earlier run's notes, replaced as the run's own document",
+       {{"Velstra_Ordoven_318_note.txt", nota_mia}},
+       {},
        0},
       {"the .bak name already taken",
        {{"Velstra_Ordoven_318-.txt", "treno mio"}, {"Velstra_Ordoven_318-.txt.bak", "copia vecchia"}},
-       {{"Velstra_Ordoven_318-.txt.bak", "copia vecchia"}, {"Velstra_Ordoven_318-.txt.2.bak", "treno mio"}}, 1},
+       {{"Velstra_Ordoven_318-.txt.bak", "copia vecchia"}, {"Velstra_Ordoven_318-.txt.2.bak", "treno mio"}},
+       1},
       {"an earlier run's own files", {}, {}, 0},
   };
   for (const caso_conservato& c : casi) {

@@ -1,7 +1,7 @@
 #if !defined(_WIN32)
-#include "driver/messaggio.h"
-
 #include <iostream>
+
+#include "driver/messaggio.h"
 
 void mostra_messaggio(const std::string& testo) { std::cerr << testo << '\n'; }
 #endif

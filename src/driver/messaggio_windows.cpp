@@ -1,9 +1,8 @@
 #if defined(_WIN32)
-#include "driver/messaggio.h"
-
 #include <windows.h>
 
 #include "base/testo_windows.h"
+#include "driver/messaggio.h"
 
 void mostra_messaggio(const std::string& testo) {
   // Task-modal: every window of the program waits until OK is pressed.

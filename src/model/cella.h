@@ -36,6 +36,4 @@ enum tipo_cella : std::uint8_t {
 
 // A point object may only be placed on a free cell; a mountain marker is
 // replaced by it.
-inline bool cella_libera(const cella& c) {
-  return c.tipo == cella_vuota || c.tipo == cella_segno_montagna;
-}
+inline bool cella_libera(const cella& c) { return c.tipo == cella_vuota || c.tipo == cella_segno_montagna; }

@@ -19,9 +19,7 @@ struct valore_piano {
   static valore_piano da_intero(std::int16_t v) { return {tag_piano::intero, v, 0.0}; }
   static valore_piano da_reale(double v) { return {tag_piano::reale, 0, v}; }
   // The numeric value whatever the tag (empty reads as 0).
-  double numero() const {
-    return tag == tag_piano::reale ? reale : static_cast<double>(intero);
-  }
+  double numero() const { return tag == tag_piano::reale ? reale : static_cast<double>(intero); }
 };
 
 // Bytes of one value in the plan file: its 2-byte tag and its payload.

@@ -12,18 +12,25 @@ std::string stringa_di(const Form1& f) {
 
 // The work string always holds the 26 bytes of the filler, so its first 25
 // bytes exist.
-unsigned valore_in(const std::string& s, int p) { return static_cast<unsigned char>(s[static_cast<std::size_t>(p - 1)]); }
+unsigned valore_in(const std::string& s, int p) {
+  return static_cast<unsigned char>(s[static_cast<std::size_t>(p - 1)]);
+}
 }  // namespace
 
 unsigned char minuscola_1252(unsigned char c) {
   if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 0x20);
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 0x20);
   switch (c) {
-    case 0x8A: return 0x9A;  // S caron
-    case 0x8C: return 0x9C;  // OE
-    case 0x8E: return 0x9E;  // Z caron
-    case 0x9F: return 0xFF;  // Y diaeresis
-    default: return c;
+    case 0x8A:
+      return 0x9A;  // S caron
+    case 0x8C:
+      return 0x9C;  // OE
+    case 0x8E:
+      return 0x9E;  // Z caron
+    case 0x9F:
+      return 0xFF;  // Y diaeresis
+    default:
+      return c;
   }
 }
 

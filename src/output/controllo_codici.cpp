@@ -1,9 +1,9 @@
 #include "output/controllo_codici.h"
-#include "base/catalogo_errori.h"
 
 #include <algorithm>
 #include <cstdint>
 
+#include "base/catalogo_errori.h"
 #include "model/form1.h"
 #include "model/misure.h"
 
@@ -42,11 +42,16 @@ void davanti_ai_segnali(Form1& f, std::int32_t i) {
     const std::int32_t m = i - k;
     if (m < 3) return;
     if (f.cella_n(m).tipo != cella_segnale) continue;
-    if (libera(f, m - 1)) metti_codice(f, m - 1);
-    else if (libera(f, m - 2)) metti_codice(f, m - 2);
-    else if (con_codice(f, m - 1)) abbassa_codice(f, m - 1);
-    else if (con_codice(f, m - 2)) abbassa_codice(f, m - 2);
-    else registra(f, err_codice_davanti_segnale, m);
+    if (libera(f, m - 1))
+      metti_codice(f, m - 1);
+    else if (libera(f, m - 2))
+      metti_codice(f, m - 2);
+    else if (con_codice(f, m - 1))
+      abbassa_codice(f, m - 1);
+    else if (con_codice(f, m - 2))
+      abbassa_codice(f, m - 2);
+    else
+      registra(f, err_codice_davanti_segnale, m);
   }
 }
 
@@ -99,9 +104,12 @@ void dopo_il_rallentamento(Form1& f, std::int32_t e) {
   const std::int32_t ultima = std::min(e + avanti_da_fine, f.numero_celle);
   for (std::int32_t p = e; p <= ultima; ++p) {
     if (f.cella_n(p).tipo != cella_segnale) continue;
-    if (libera(f, p - 1)) metti_codice(f, p - 1);
-    else if (libera(f, p - 2)) metti_codice(f, p - 2);
-    else registra(f, err_codice_dopo_rallentamento, e);
+    if (libera(f, p - 1))
+      metti_codice(f, p - 1);
+    else if (libera(f, p - 2))
+      metti_codice(f, p - 2);
+    else
+      registra(f, err_codice_dopo_rallentamento, e);
     return;
   }
 }
@@ -121,7 +129,9 @@ void controllo_codici(Form1& f) {
   const std::int32_t ultima = f.numero_celle - 2;
   for (std::int32_t i = 1; i <= ultima; ++i) {
     const std::uint8_t tipo = f.cella_n(i).tipo;
-    if (tipo == cella_avviso_rallentamento) davanti_ai_segnali(f, i);
-    else if (tipo == cella_inizio_rallentamento) intorno_all_inizio(f, i);
+    if (tipo == cella_avviso_rallentamento)
+      davanti_ai_segnali(f, i);
+    else if (tipo == cella_inizio_rallentamento)
+      intorno_all_inizio(f, i);
   }
 }

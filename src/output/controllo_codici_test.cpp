@@ -94,7 +94,9 @@ TEST(ControlloCodici, SignalBeforeWarningTakesTheFirstCaseThatHolds) {
     EXPECT_EQ(f->cella_n(26).valore_1, c.valore_26) << c.nome;
     EXPECT_EQ(f->cella_n(25).valore_1, c.valore_25) << c.nome;
     EXPECT_EQ(f->numero_errore, c.errore) << c.nome;
-    if (c.errore) { EXPECT_EQ(f->progressiva_errore, 27 * 50) << c.nome; }
+    if (c.errore) {
+      EXPECT_EQ(f->progressiva_errore, 27 * 50) << c.nome;
+    }
   }
 }
 
@@ -145,8 +147,7 @@ TEST(ControlloCodici, WindowsBeforeASlowdownStart) {
       {"start at 21: all three", 21, {}, {3, 10, 16}, 0},
       {"existing code point is not free", 40, {{35, cella_codice}}, {22, 29, 34, 35}, 0},
       {"mountain marker is replaced", 40, {{35, cella_segno_montagna}}, {22, 29, 35}, 0},
-      {"B2 window full", 40,
-       {{29, cella_segnale}, {28, cella_segnale}, {27, cella_segnale}}, {22, 35}, 12},
+      {"B2 window full", 40, {{29, cella_segnale}, {28, cella_segnale}, {27, cella_segnale}}, {22, 35}, 12},
   };
   for (const auto& c : casi) {
     auto f = std::make_unique<Form1>(modello_celle_vuote(200));
@@ -156,7 +157,9 @@ TEST(ControlloCodici, WindowsBeforeASlowdownStart) {
     controllo_codici(*f);
     EXPECT_EQ(celle_con_codice(*f), c.codici) << c.nome;
     EXPECT_EQ(f->numero_errore, c.errore) << c.nome;
-    if (c.errore) { EXPECT_EQ(f->progressiva_errore, c.inizio * 50) << c.nome; }
+    if (c.errore) {
+      EXPECT_EQ(f->progressiva_errore, c.inizio * 50) << c.nome;
+    }
   }
 }
 
@@ -194,7 +197,9 @@ TEST(ControlloCodici, CodePointsInsideASlowSlowdown) {
       if (x > i) dentro.push_back(x - i);
     EXPECT_EQ(dentro, c.codici) << c.nome;
     EXPECT_EQ(f->numero_errore, c.errore) << c.nome;
-    if (c.errore) { EXPECT_EQ(f->progressiva_errore, (i + c.cella_errore) * 50) << c.nome; }
+    if (c.errore) {
+      EXPECT_EQ(f->progressiva_errore, (i + c.cella_errore) * 50) << c.nome;
+    }
   }
 }
 
@@ -224,7 +229,9 @@ TEST(ControlloCodici, SignalAfterASlowSlowdown) {
       if (x > e) dopo.push_back(x - e);
     EXPECT_EQ(dopo, c.codici) << c.nome;
     EXPECT_EQ(f->numero_errore, c.errore) << c.nome;
-    if (c.errore) { EXPECT_EQ(f->progressiva_errore, e * 50) << c.nome; }
+    if (c.errore) {
+      EXPECT_EQ(f->progressiva_errore, e * 50) << c.nome;
+    }
   }
 }
 

@@ -83,13 +83,15 @@ TEST(LimitiRisorse, RecordsBeyondTheLineNeverGrowTheTables) {
   for (const auto& c : casi) {
     form_di_prova prova;
     Form1& f = prova.f;
-    const auto esito = compila(f, std::string("[generale]\r\nlunghezza percorso,    3000\r\n[record]\r\n") + c.record + "\r\n[fine]\r\n",
-                               treno_minimo);
+    const auto esito = compila(
+        f, std::string("[generale]\r\nlunghezza percorso,    3000\r\n[record]\r\n") + c.record + "\r\n[fine]\r\n",
+        treno_minimo);
     SCOPED_TRACE(c.record);
     EXPECT_EQ(esito.errore, "");
     EXPECT_EQ(f.numero_errore, c.errore);
     EXPECT_EQ(f.percorso.size(), 201u);
-    EXPECT_EQ(leggi_tutto(prova.cartella, file_piano(f)).size(), 2 * byte_colonna_piano(10000));  // the plan kept its 10001 metres
+    EXPECT_EQ(leggi_tutto(prova.cartella, file_piano(f)).size(),
+              2 * byte_colonna_piano(10000));  // the plan kept its 10001 metres
     EXPECT_EQ(leggi_tutto(prova.cartella, file_tracciato(f)).size(), 15u * 201u);
   }
 }

@@ -1,13 +1,13 @@
 #include "output/memorizza_percorso.h"
-#include "base/catalogo_errori.h"
 
 #include <string>
 #include <string_view>
 #include <utility>
 
-#include "compiler/memorizza_dati.h"
+#include "base/catalogo_errori.h"
 #include "base/errore.h"
 #include "base/nomi_file.h"
+#include "compiler/memorizza_dati.h"
 #include "model/form1.h"
 #include "output/codici_gara.h"
 #include "output/controllo_codici.h"

@@ -4,10 +4,10 @@
 
 #include <memory>
 
-#include "content/dati_linea.h"
-#include "content/dati_treno.h"
 #include "base/errore.h"
 #include "base/nomi_file.h"
+#include "content/dati_linea.h"
+#include "content/dati_treno.h"
 #include "model/form1.h"
 #include "output/codici_gara.h"
 #include "output/formati/file_scenario.h"
@@ -61,8 +61,15 @@ TEST_F(CompletaEScrivi, WritesPlanScenarioAndTrackInThisOrder) {
 
   const std::string piano = leggi_tutto(*f->cartella, file_piano(*f));
   // Values (0,0) (1,0) (2,0) (3,0) then (0,1) (1,1) (2,1) (3,1).
-  EXPECT_EQ(piano, "\x02\x00\x00\x00" "\x00\x00" "\x05\x00\x00\x00\x00\x00\x00\x00\xE0\x3F" "\x00\x00"
-                   "\x00\x00" "\x02\x00\x01\x00" "\x00\x00" "\x00\x00"s);
+  EXPECT_EQ(piano,
+            "\x02\x00\x00\x00"
+            "\x00\x00"
+            "\x05\x00\x00\x00\x00\x00\x00\x00\xE0\x3F"
+            "\x00\x00"
+            "\x00\x00"
+            "\x02\x00\x01\x00"
+            "\x00\x00"
+            "\x00\x00"s);
 
   const std::string tracciato = leggi_tutto(*f->cartella, file_tracciato(*f));
   ASSERT_EQ(tracciato.size(), 41u * 15u);
@@ -72,10 +79,14 @@ TEST_F(CompletaEScrivi, WritesPlanScenarioAndTrackInThisOrder) {
   const std::string scenario = leggi_tutto(*f->cartella, file_scenario(*f));
   ASSERT_EQ(scenario.size(), 87u * 34u + 2u + 1u);
   const std::size_t voce_85 = 85 * 34;
-  EXPECT_EQ(scenario.substr(voce_85 + 14, 4), "\x02\x00" "ab"s);
-  EXPECT_EQ(scenario.substr(voce_85 + 18, 2), "\x62\x02");              // mark 610
-  EXPECT_EQ(scenario.substr(voce_85 + 32, 4), "\xA7\x83\x00\x00"s);   // 33703
-  EXPECT_EQ(scenario.substr(voce_85 + 36 + 14, 3), "\x01\x00" "1"s);  // entry 86: the train number
+  EXPECT_EQ(scenario.substr(voce_85 + 14, 4),
+            "\x02\x00"
+            "ab"s);
+  EXPECT_EQ(scenario.substr(voce_85 + 18, 2), "\x62\x02");           // mark 610
+  EXPECT_EQ(scenario.substr(voce_85 + 32, 4), "\xA7\x83\x00\x00"s);  // 33703
+  EXPECT_EQ(scenario.substr(voce_85 + 36 + 14, 3),
+            "\x01\x00"
+            "1"s);  // entry 86: the train number
 }
 
 TEST_F(CompletaEScrivi, OlderLongerFilesLeaveNoTrailingBytes) {
@@ -111,7 +122,12 @@ TEST_F(CompletaEScrivi, TakenSlotEndsTheRunBeforeAnyFileIsTouched) {
     const char* errore;
   };
   const caso casi[] = {
-      {"cell 1 holds a value", [](Form1& m) { m.cella_n(1).tipo = cella_segnale; m.cella_n(1).valore_1 = 42; }, "1250"},
+      {"cell 1 holds a value",
+       [](Form1& m) {
+         m.cella_n(1).tipo = cella_segnale;
+         m.cella_n(1).valore_1 = 42;
+       },
+       "1250"},
       {"entry 85 campo_7", [](Form1& m) { m.stazioni[voce_sfondo].campo_7 = -1; }, "1250"},
       {"cell 1 valore_2", [](Form1& m) { m.cella_n(1).valore_2 = 7; }, "1251"},
       {"entry 85 orario", [](Form1& m) { m.stazioni[voce_sfondo].orario = 1; }, "1251"},

@@ -23,8 +23,8 @@ BOOL CALLBACK stampa_controllo(HWND w, LPARAM) {
   GetClassNameW(w, classe, 64);
   const LONG_PTR stile = GetWindowLongPtrW(w, GWL_STYLE);
   // An icon control without an icon shows nothing.
-  const bool icona = lstrcmpiW(classe, L"Static") == 0 && (stile & SS_TYPEMASK) == SS_ICON &&
-                     SendMessageW(w, STM_GETICON, 0, 0) != 0;
+  const bool icona =
+      lstrcmpiW(classe, L"Static") == 0 && (stile & SS_TYPEMASK) == SS_ICON && SendMessageW(w, STM_GETICON, 0, 0) != 0;
   RECT r{};
   GetWindowRect(w, &r);
   MapWindowPoints(HWND_DESKTOP, GetParent(w), reinterpret_cast<POINT*>(&r), 2);

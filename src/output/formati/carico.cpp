@@ -81,6 +81,7 @@ stato leggi_carico(std::string_view programma, carico_scenario& c, bool& present
     in.pos += n;
   }
   if (!in.alla_fine()) return guasto(std::to_string(in.resto()) + " byte dopo l'ultimo campo");
-  if (!nome_valido(c.percorso) || !nome_valido(c.treno)) return guasto("il percorso o il treno non \xC3\xA8 un nome di file");
+  if (!nome_valido(c.percorso) || !nome_valido(c.treno))
+    return guasto("il percorso o il treno non \xC3\xA8 un nome di file");
   return {};
 }

@@ -14,7 +14,9 @@ std::string le32(std::uint32_t v) {
   return {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF), static_cast<char>((v >> 16) & 0xFF),
           static_cast<char>(v >> 24)};
 }
-std::string le64(std::uint64_t v) { return le32(static_cast<std::uint32_t>(v)) + le32(static_cast<std::uint32_t>(v >> 32)); }
+std::string le64(std::uint64_t v) {
+  return le32(static_cast<std::uint32_t>(v)) + le32(static_cast<std::uint32_t>(v >> 32));
+}
 
 // A program of some bytes, the fields each with its length, the trailer.
 std::string programma(const std::vector<std::string>& campi, const std::string& stub = "MZ\x90\x00 programma") {
@@ -23,8 +25,8 @@ std::string programma(const std::vector<std::string>& campi, const std::string& 
   return stub + dati + "VOCARICO" + le64(dati.size()) + le32(crc32c(dati));
 }
 
-const std::vector<std::string> campi_prova = {"Prova", "7", "[generale]\r\n", "[generale]\r\n", "scheda\r\n",
-                                              "rallentamenti\r\n", "note \xE8\r\n"};
+const std::vector<std::string> campi_prova = {
+    "Prova", "7", "[generale]\r\n", "[generale]\r\n", "scheda\r\n", "rallentamenti\r\n", "note \xE8\r\n"};
 
 TEST(Carico, AProgramWithoutPayloadRunsItsOwnScenario) {
   carico_scenario c;

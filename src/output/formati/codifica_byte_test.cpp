@@ -85,11 +85,36 @@ TEST(CodificaByte, ShortInputIsRefusedAndTheCursorStays) {
     std::size_t servono;
   };
   const caso casi[] = {
-      {"u8", [](cursore_byte& c) { std::uint8_t v; return prendi_u8(c, v); }, 1},
-      {"i16", [](cursore_byte& c) { std::int16_t v; return prendi_i16(c, v); }, 2},
-      {"u16", [](cursore_byte& c) { std::uint16_t v; return prendi_u16(c, v); }, 2},
-      {"i32", [](cursore_byte& c) { std::int32_t v; return prendi_i32(c, v); }, 4},
-      {"f64", [](cursore_byte& c) { double v; return prendi_f64(c, v); }, 8},
+      {"u8",
+       [](cursore_byte& c) {
+         std::uint8_t v;
+         return prendi_u8(c, v);
+       },
+       1},
+      {"i16",
+       [](cursore_byte& c) {
+         std::int16_t v;
+         return prendi_i16(c, v);
+       },
+       2},
+      {"u16",
+       [](cursore_byte& c) {
+         std::uint16_t v;
+         return prendi_u16(c, v);
+       },
+       2},
+      {"i32",
+       [](cursore_byte& c) {
+         std::int32_t v;
+         return prendi_i32(c, v);
+       },
+       4},
+      {"f64",
+       [](cursore_byte& c) {
+         double v;
+         return prendi_f64(c, v);
+       },
+       8},
   };
   const std::string dati(16, '\x7F');
   for (const auto& c : casi) {

@@ -66,8 +66,10 @@ esito_decodifica decodifica_piano(std::string_view byte, tabella_piano& piano) {
     if (!prendi_u16(in, tag))
       return rifiuto(dove, contesto(indice) + " troncato nel suo tag (servono 2 byte, ne resta 1)");
     std::size_t payload = 0;
-    if (tag == static_cast<std::uint16_t>(tag_piano::intero)) payload = 2;
-    else if (tag == static_cast<std::uint16_t>(tag_piano::reale)) payload = 8;
+    if (tag == static_cast<std::uint16_t>(tag_piano::intero))
+      payload = 2;
+    else if (tag == static_cast<std::uint16_t>(tag_piano::reale))
+      payload = 8;
     else if (tag != static_cast<std::uint16_t>(tag_piano::vuoto))
       return rifiuto(dove, contesto(indice) + " ha il tag sconosciuto " + std::to_string(tag) + " (atteso 0, 2 o 5)");
     if (in.resto() < payload)

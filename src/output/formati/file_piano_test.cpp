@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "output/formati/formati_di_prova.h"
-
 #include <array>
 #include <random>
 #include <utility>
+
+#include "output/formati/formati_di_prova.h"
 
 namespace {
 
@@ -27,8 +27,12 @@ tabella_piano piano_piccolo() {
 }
 
 const std::string byte_piano_piccolo =
-    "\x02\x00\x00\x00" "\x02\x00\x00\x00" "\x05\x00\x00\x00\x00\x00\x00\x00\x04\xC0"  // first coordinates
-    "\x02\x00\x00\x00" "\x02\x00\x01\x00" "\x00\x00"s;                                // second coordinates
+    "\x02\x00\x00\x00"
+    "\x02\x00\x00\x00"
+    "\x05\x00\x00\x00\x00\x00\x00\x00\x04\xC0"  // first coordinates
+    "\x02\x00\x00\x00"
+    "\x02\x00\x01\x00"
+    "\x00\x00"s;  // second coordinates
 
 TEST(FilePiano, FirstCoordinatesThenSecondWithTagsZeroTwoFive) {
   EXPECT_EQ(codifica_piano(piano_piccolo()), byte_piano_piccolo);

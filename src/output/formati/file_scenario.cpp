@@ -9,7 +9,7 @@ namespace {
 void controlla_nome(const stazione& s, std::size_t indice) {
   if (s.nome.size() > std::numeric_limits<std::uint16_t>::max())
     interrompi(stato::valore("nome della voce " + std::to_string(indice) + " di " + std::to_string(s.nome.size()) +
-                              " byte, oltre 65535"));
+                             " byte, oltre 65535"));
 }
 
 void codifica_voce(char*& dst, const stazione& s) {
@@ -44,15 +44,13 @@ struct lettura_voce {
     const std::size_t dove = in.pos;
     if (!prendi(in, v))
       esito = rifiuto(dove, "voce " + std::to_string(indice) + " troncata in " + nome + " (servono " +
-                                std::to_string(sizeof(T)) + " byte, ne restano " + std::to_string(in.resto()) +
-                                ")");
+                                std::to_string(sizeof(T)) + " byte, ne restano " + std::to_string(in.resto()) + ")");
   }
   void testo(std::string& nome, std::uint16_t lunghezza) {
     if (!esito.valido) return;
     if (in.resto() < lunghezza) {
       esito = rifiuto(in.pos, "voce " + std::to_string(indice) + " troncata in nome (servono " +
-                                  std::to_string(lunghezza) + " byte, ne restano " + std::to_string(in.resto()) +
-                                  ")");
+                                  std::to_string(lunghezza) + " byte, ne restano " + std::to_string(in.resto()) + ")");
       return;
     }
     nome.assign(in.dati.substr(in.pos, lunghezza));
@@ -103,8 +101,7 @@ esito_decodifica decodifica_stazioni(std::string_view byte, tabella_stazioni& st
     esito_decodifica esito = decodifica_voce(in, e, (*letto)[e]);
     if (!esito.valido) return esito;
   }
-  if (!in.alla_fine())
-    return rifiuto(in.pos, std::to_string(in.resto()) + " byte dopo la voce 86, l'ultima");
+  if (!in.alla_fine()) return rifiuto(in.pos, std::to_string(in.resto()) + " byte dopo la voce 86, l'ultima");
   stazioni = std::move(*letto);
   return decodifica_riuscita();
 }

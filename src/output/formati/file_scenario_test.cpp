@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "output/formati/formati_di_prova.h"
-
-#include "base/stato.h"
-
 #include <memory>
 #include <random>
 #include <stdexcept>
+
+#include "base/stato.h"
+#include "output/formati/formati_di_prova.h"
 
 namespace {
 
@@ -25,7 +24,9 @@ stazione stazione_piena() {
   s.fine = -1;
   s.progressiva = 0x01020304;
   s.campo_5 = 7;
-  s.nome = "Ci\xE0" "a";  // one byte per Windows-1252 character
+  s.nome =
+      "Ci\xE0"
+      "a";  // one byte per Windows-1252 character
   s.campo_7 = 610;
   s.campo_8 = -2;
   s.campo_9 = 13;
@@ -40,8 +41,21 @@ stazione stazione_piena() {
 }
 
 const std::string byte_stazione_piena =
-    "\x19" "\x48\x26\x00\x00" "\xFF\xFF\xFF\xFF" "\x04\x03\x02\x01" "\x07" "\x04\x00" "Ci\xE0" "a"
-    "\x62\x02" "\xFE\xFF" "\x0D\x00" "\x0E\x00" "\x0F\x00" "\x12\x13\x14\xF5" "\xA7\x83\x00\x00"s;
+    "\x19"
+    "\x48\x26\x00\x00"
+    "\xFF\xFF\xFF\xFF"
+    "\x04\x03\x02\x01"
+    "\x07"
+    "\x04\x00"
+    "Ci\xE0"
+    "a"
+    "\x62\x02"
+    "\xFE\xFF"
+    "\x0D\x00"
+    "\x0E\x00"
+    "\x0F\x00"
+    "\x12\x13\x14\xF5"
+    "\xA7\x83\x00\x00"s;
 
 TEST(FileScenario, EmptyTableIs87EntriesOf34ZeroBytes) {
   EXPECT_EQ(codifica_stazioni(*tabella_vuota()), std::string(87 * 34, '\0'));
@@ -61,7 +75,9 @@ TEST(FileScenario, EntryTakes34PlusNameBytesInFieldOrder) {
   EXPECT_EQ(byte.substr(voce_85 + 14, 2), "\x0F\x00"s);
   EXPECT_EQ(byte.substr(voce_85 + 16, 15), "Velstra_Ordoven");
   EXPECT_EQ(byte.substr(voce_85 + 16 + 15, 2), "\x62\x02");
-  EXPECT_EQ(byte.substr(voce_85 + 34 + 15 + 14, 5), "\x03\x00" "318"s);
+  EXPECT_EQ(byte.substr(voce_85 + 34 + 15 + 14, 5),
+            "\x03\x00"
+            "318"s);
 }
 
 TEST(FileScenario, NameTooLongForItsLengthFieldIsRefused) {
@@ -87,7 +103,9 @@ TEST(FileScenario, DecodedFileReencodesToTheSameBytes) {
   auto letto = tabella_vuota();
   const esito_decodifica e = decodifica_stazioni(byte, *letto);
   ASSERT_TRUE(e.valido) << e.messaggio;
-  EXPECT_EQ((*letto)[1].nome, "Ci\xE0" "a");
+  EXPECT_EQ((*letto)[1].nome,
+            "Ci\xE0"
+            "a");
   EXPECT_EQ((*letto)[86].orario, 33703);
   EXPECT_EQ((*letto)[80].nome, "( INIZIO )");
   EXPECT_TRUE(stessi_byte(codifica_stazioni(*letto), byte, campi_stazioni(byte)));

@@ -46,11 +46,11 @@ esito_decodifica decodifica_tracciato(std::string_view byte, std::vector<cella>&
   const std::size_t celle = byte.size() / byte_per_cella;
   const std::size_t avanzo = byte.size() % byte_per_cella;
   if (avanzo != 0)
-    return rifiuto(celle * byte_per_cella, "cella " + std::to_string(celle) + " troncata: " +
-                                               std::to_string(avanzo) + " byte su 15");
+    return rifiuto(celle * byte_per_cella,
+                   "cella " + std::to_string(celle) + " troncata: " + std::to_string(avanzo) + " byte su 15");
   if (celle < 2)
-    return rifiuto(byte.size(), "un tracciato ha almeno le celle 0 e 1 (30 byte), il file ne ha " +
-                                    std::to_string(byte.size()));
+    return rifiuto(byte.size(),
+                   "un tracciato ha almeno le celle 0 e 1 (30 byte), il file ne ha " + std::to_string(byte.size()));
   std::vector<cella> letto;
   letto.reserve(celle);
   cursore_byte in{byte};

@@ -22,16 +22,17 @@ inline std::string esadecimale(unsigned char b) {
   return std::string("0x") + cifre[b >> 4] + cifre[b & 0xF];
 }
 
-inline ::testing::AssertionResult stessi_byte(std::string_view ottenuto, std::string_view atteso, const nome_campo& campo) {
+inline ::testing::AssertionResult stessi_byte(std::string_view ottenuto, std::string_view atteso,
+                                              const nome_campo& campo) {
   if (ottenuto == atteso) return ::testing::AssertionSuccess();
   std::size_t i = 0;
   while (i < ottenuto.size() && i < atteso.size() && ottenuto[i] == atteso[i]) ++i;
   auto byte_a = [i](std::string_view s) {
     return i < s.size() ? esadecimale(static_cast<unsigned char>(s[i])) : std::string("the end of the file");
   };
-  return ::testing::AssertionFailure() << "first difference at offset " << i << ", " << campo(i) << ": " << byte_a(ottenuto)
-                                       << " where " << byte_a(atteso) << " was expected (" << ottenuto.size()
-                                       << " bytes, " << atteso.size() << " expected)";
+  return ::testing::AssertionFailure() << "first difference at offset " << i << ", " << campo(i) << ": "
+                                       << byte_a(ottenuto) << " where " << byte_a(atteso) << " was expected ("
+                                       << ottenuto.size() << " bytes, " << atteso.size() << " expected)";
 }
 
 struct campo_fisso {
@@ -62,8 +63,8 @@ inline std::string campo_tracciato(std::size_t offset) {
 // read from them): entry, field and byte.
 inline nome_campo campi_stazioni(std::string_view atteso) {
   return [atteso](std::size_t offset) -> std::string {
-    static constexpr campo_fisso prima[] = {{"tipo", 1}, {"inizio", 4}, {"fine", 4}, {"progressiva", 4}, {"campo_5", 1},
-                                            {"lunghezza di nome", 2}};
+    static constexpr campo_fisso prima[] = {{"tipo", 1},        {"inizio", 4},  {"fine", 4},
+                                            {"progressiva", 4}, {"campo_5", 1}, {"lunghezza di nome", 2}};
     static constexpr campo_fisso dopo[] = {{"campo_7", 2},  {"campo_8", 2},  {"campo_9", 2},  {"campo_10", 2},
                                            {"campo_11", 2}, {"campo_12", 1}, {"campo_13", 1}, {"campo_14", 1},
                                            {"campo_15", 1}, {"orario", 4}};
@@ -75,7 +76,8 @@ inline nome_campo campi_stazioni(std::string_view atteso) {
         pos += c.byte;
       }
       if (pos > atteso.size()) break;
-      const std::size_t nome = static_cast<unsigned char>(atteso[pos - 2]) | static_cast<std::size_t>(static_cast<unsigned char>(atteso[pos - 1])) << 8;
+      const std::size_t nome = static_cast<unsigned char>(atteso[pos - 2]) |
+                               static_cast<std::size_t>(static_cast<unsigned char>(atteso[pos - 1])) << 8;
       if (offset < pos + nome) return di + nel_campo("nome", offset - pos, nome);
       pos += nome;
       for (const campo_fisso& c : dopo) {
@@ -97,7 +99,8 @@ inline nome_campo campi_piano(std::string_view atteso) {
     };
     std::vector<valore> valori;
     for (std::size_t pos = 0; pos + 2 <= atteso.size();) {
-      const unsigned tag = static_cast<unsigned char>(atteso[pos]) | static_cast<unsigned>(static_cast<unsigned char>(atteso[pos + 1])) << 8;
+      const unsigned tag = static_cast<unsigned char>(atteso[pos]) |
+                           static_cast<unsigned>(static_cast<unsigned char>(atteso[pos + 1])) << 8;
       const std::size_t payload = tag == 2 ? 2 : tag == 5 ? 8 : 0;
       valori.push_back({pos, 2, payload});
       pos += 2 + payload;
@@ -106,8 +109,9 @@ inline nome_campo campi_piano(std::string_view atteso) {
     for (std::size_t v = 0; v < valori.size(); ++v) {
       const valore& x = valori[v];
       if (offset >= x.da + x.tag_byte + x.payload) continue;
-      const std::string dove = meta ? "metre " + std::to_string(v % meta) + ", coordinate " + std::to_string(v < meta ? 0 : 1)
-                                    : "value " + std::to_string(v);
+      const std::string dove =
+          meta ? "metre " + std::to_string(v % meta) + ", coordinate " + std::to_string(v < meta ? 0 : 1)
+               : "value " + std::to_string(v);
       if (offset < x.da + 2) return dove + ", " + nel_campo("tag", offset - x.da, 2);
       return dove + ", " + nel_campo("payload", offset - x.da - 2, x.payload);
     }

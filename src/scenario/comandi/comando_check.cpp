@@ -1,17 +1,16 @@
 #include "scenario/comandi/comando_check.h"
 
-
-#include "base/errore.h"
 #include "base/cartella.h"
 #include "base/codici_uscita.h"
+#include "base/errore.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "scenario/comandi/argomenti_scenario.h"
 #include "scenario/comandi/contenuto_cartella.h"
 #include "scenario/comandi/documento_json.h"
-#include "scenario/testo/testo_json.h"
 #include "scenario/sorgenti/controllo_sorgenti.h"
 #include "scenario/sorgenti/diagnostica.h"
+#include "scenario/testo/testo_json.h"
 
 namespace fs = std::filesystem;
 
@@ -62,11 +61,14 @@ int controlla(const argomenti_comando& a, std::ostream& out, std::ostream& err) 
   if (const std::string manca = sorgente_mancante(cartella, nomi); !manca.empty()) {
     const std::string seguito = cosa_c_e(a.posizionali[0], nomi.nome_percorso, nomi.numero_treno);
     err << "scenario check: " << manca << '\n' << seguito;
-    if (json) stampa_documento_guasto(out, "check", uscita_errore, "non_trovato", manca + "\n" + seguito, manca.substr(0, manca.rfind(": ")));
+    if (json)
+      stampa_documento_guasto(out, "check", uscita_errore, "non_trovato", manca + "\n" + seguito,
+                              manca.substr(0, manca.rfind(": ")));
     return uscita_errore;
   }
   const esito_controllo esito = controlla_sorgenti(cartella, nomi);
-  const int codice = esito.errori > 0 || (esito.avvisi > 0 && a.ha_flag("--strict")) ? uscita_errore_registrato : uscita_ok;
+  const int codice =
+      esito.errori > 0 || (esito.avvisi > 0 && a.ha_flag("--strict")) ? uscita_errore_registrato : uscita_ok;
   if (json) {
     apri_documento_json(out, "check", codice);
     out << ", \"errori\": " << esito.errori << ", \"avvisi\": " << esito.avvisi
@@ -92,7 +94,8 @@ int comando_check(std::span<const std::string> argomenti, std::ostream& out, std
     return 0;
   }
   if (!guasto.empty()) {
-    err << "scenario check: " << guasto << "\nuso: scenario check [--strict] [--json] DIR ROUTE TRAIN\nVedi 'scenario check --help'.\n";
+    err << "scenario check: " << guasto
+        << "\nuso: scenario check [--strict] [--json] DIR ROUTE TRAIN\nVedi 'scenario check --help'.\n";
     if (chiede_json(argomenti)) stampa_documento_guasto(out, "check", uscita_uso, "uso", guasto, "");
     return uscita_uso;
   }
@@ -100,7 +103,8 @@ int comando_check(std::span<const std::string> argomenti, std::ostream& out, std
     return controlla(a, out, err);
   } catch (const interruzione& e) {
     err << "scenario check: " << e.s.messaggio() << '\n';
-    if (a.ha_flag("--json")) stampa_documento_guasto(out, "check", uscita_errore, "file_system", e.s.messaggio(), e.s.file());
+    if (a.ha_flag("--json"))
+      stampa_documento_guasto(out, "check", uscita_errore, "file_system", e.s.messaggio(), e.s.file());
     return uscita_errore;
   }
 }

@@ -14,7 +14,6 @@ namespace {
 using namespace errori_di_prova;
 namespace fs = std::filesystem;
 
-
 struct esito {
   int stato;
   std::string out, err;
@@ -98,7 +97,8 @@ TEST(ComandoCheck, SeveralIndependentFaultsAreEachReportedWithTheAuthorsLines) {
     ++n;
   }
   scrivi_tutto(*f.cartella, file_treno(f), con_segnale);
-  const std::string linea_prima = leggi_tutto(*f.cartella, file_linea(f)), treno_prima = leggi_tutto(*f.cartella, file_treno(f));
+  const std::string linea_prima = leggi_tutto(*f.cartella, file_linea(f)),
+                    treno_prima = leggi_tutto(*f.cartella, file_treno(f));
 
   const esito e = controlla(dir.percorso);
   EXPECT_EQ(e.stato, 1);
@@ -140,13 +140,16 @@ TEST(ComandoCheck, TooManySignTextsIsReportedOnce) {
   const esito e = controlla(dir.percorso);
   EXPECT_EQ(e.stato, 1);
   std::size_t dieci = 0, ventisette = 0;
-  for (std::size_t i = e.err.find("Errore n. 10:"); i != std::string::npos; i = e.err.find("Errore n. 10:", i + 1)) ++dieci;
-  for (std::size_t i = e.err.find("Errore n. 27 "); i != std::string::npos; i = e.err.find("Errore n. 27 ", i + 1)) ++ventisette;
+  for (std::size_t i = e.err.find("Errore n. 10:"); i != std::string::npos; i = e.err.find("Errore n. 10:", i + 1))
+    ++dieci;
+  for (std::size_t i = e.err.find("Errore n. 27 "); i != std::string::npos; i = e.err.find("Errore n. 27 ", i + 1))
+    ++ventisette;
   EXPECT_EQ(dieci, 1u) << e.err;
   EXPECT_GE(ventisette, 1u) << e.err;
   EXPECT_TRUE(contiene(e.err, "non stanno insieme"));
   // The signs the check has not set aside fill the table: no room is left for a station.
-  EXPECT_NE(e.err.find("Errore n. 10: troppe stazioni: raggiungono i testi dei cartelli indicatori (80 cartelli indicatori letti dal "
+  EXPECT_NE(e.err.find("Errore n. 10: troppe stazioni: raggiungono i testi dei cartelli indicatori (80 cartelli "
+                       "indicatori letti dal "
                        "file della linea: ci stanno al massimo 0 stazioni)"),
             std::string::npos)
       << e.err;
@@ -168,9 +171,10 @@ TEST(ComandoCheck, CleanSourcesAndMissingFiles) {
   const esito senza = controlla(vuota.percorso);
   EXPECT_EQ(senza.stato, 2);
   EXPECT_EQ(senza.out, "");
-  EXPECT_EQ(senza.err, "scenario check: " + (vuota.percorso / "Velstra_Ordoven_linea.txt").string() +
-                           ": file non trovato\nIn " + vuota.percorso.string() +
-                           " non c'\xC3\xA8 alcuno scenario: nessun file ROUTE_TRAIN-.txt n\xC3\xA9 ROUTE_TRAIN.sim.\n");
+  EXPECT_EQ(senza.err,
+            "scenario check: " + (vuota.percorso / "Velstra_Ordoven_linea.txt").string() + ": file non trovato\nIn " +
+                vuota.percorso.string() +
+                " non c'\xC3\xA8 alcuno scenario: nessun file ROUTE_TRAIN-.txt n\xC3\xA9 ROUTE_TRAIN.sim.\n");
   EXPECT_EQ(file_in(vuota.percorso), 0u);
 }
 
@@ -191,11 +195,12 @@ TEST(ComandoCheck, EachWarningComesOutAtItsPlace) {
     EXPECT_EQ(controlla(dir.percorso, {"--strict"}).stato, 1) << c.nome;
 
     const esito j = controlla(dir.percorso, {"--json"});
-    const std::string voce = "{\"versione\": 1, \"comando\": \"check\", \"codice_uscita\": 0, \"errori\": 0, "
-                             "\"avvisi\": 1, \"interrotto\": false, \"note\": [], \"diagnostiche\": [{\"genere\": "
-                             "\"avviso\", \"file\": \"" + nome + "\", \"riga\": " + std::to_string(c.riga) +
-                             ", \"colonna\": " + std::to_string(c.colonna) + ", \"codice\": \"" + c.codice +
-                             "\", \"numero_errore\": null, \"messaggio\": ";
+    const std::string voce =
+        "{\"versione\": 1, \"comando\": \"check\", \"codice_uscita\": 0, \"errori\": 0, "
+        "\"avvisi\": 1, \"interrotto\": false, \"note\": [], \"diagnostiche\": [{\"genere\": "
+        "\"avviso\", \"file\": \"" +
+        nome + "\", \"riga\": " + std::to_string(c.riga) + ", \"colonna\": " + std::to_string(c.colonna) +
+        ", \"codice\": \"" + c.codice + "\", \"numero_errore\": null, \"messaggio\": ";
     EXPECT_EQ(j.out.rfind(voce, 0), 0u) << c.nome << "\n" << j.out;
     EXPECT_EQ(j.err, "") << c.nome;
     EXPECT_EQ(file_in(dir.percorso), 2u);
@@ -215,10 +220,11 @@ TEST(ComandoCheck, JsonListsErrorsAfterWarnings) {
                         0),
             0u)
       << j.out;
-  EXPECT_NE(j.out.find("{\"genere\": \"errore\", \"file\": \"Velstra_Ordoven_318-.txt\", \"riga\": 282, \"colonna\": 17, "
-                       "\"codice\": \"7\", \"numero_errore\": 7, \"messaggio\": \"Errore n. 7 (progressiva 10000): "
-                       "abbattimento su una cella non libera"),
-            std::string::npos)
+  EXPECT_NE(
+      j.out.find("{\"genere\": \"errore\", \"file\": \"Velstra_Ordoven_318-.txt\", \"riga\": 282, \"colonna\": 17, "
+                 "\"codice\": \"7\", \"numero_errore\": 7, \"messaggio\": \"Errore n. 7 (progressiva 10000): "
+                 "abbattimento su una cella non libera"),
+      std::string::npos)
       << j.out;
 }
 

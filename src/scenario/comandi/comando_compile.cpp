@@ -5,19 +5,19 @@
 #include <optional>
 #include <vector>
 
-#include "base/errore.h"
 #include "base/cartella.h"
 #include "base/catalogo_errori.h"
 #include "base/codici_uscita.h"
+#include "base/errore.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
 #include "scenario/comandi/argomenti_scenario.h"
+#include "scenario/comandi/cartella_compilazione.h"
 #include "scenario/comandi/contenuto_cartella.h"
 #include "scenario/comandi/documento_json.h"
-#include "scenario/comandi/cartella_compilazione.h"
-#include "scenario/sorgenti/diagnostica.h"
 #include "scenario/comandi/nomi_scenario.h"
+#include "scenario/sorgenti/diagnostica.h"
 #include "scenario/testo/testo_json.h"
 
 const char* const aiuto_compile =
@@ -86,18 +86,24 @@ void stampa_json(std::ostream& out, int codice, const Form1& f, const esito_comp
                  const std::vector<diagnostica>& voci) {
   apri_documento_json(out, "compile", codice);
   out << ", \"numero_errore\": " << f.numero_errore << ", \"progressiva_errore\": ";
-  if (f.numero_errore != 0 && errore_con_progressiva(f.numero_errore)) out << f.progressiva_errore;
-  else out << "null";
+  if (f.numero_errore != 0 && errore_con_progressiva(f.numero_errore))
+    out << f.progressiva_errore;
+  else
+    out << "null";
   out << ", \"fine_con_errore\": ";
-  if (e.errore && numero_di_fine(*e.errore) >= 0) out << numero_di_fine(*e.errore);
-  else out << "null";
+  if (e.errore && numero_di_fine(*e.errore) >= 0)
+    out << numero_di_fine(*e.errore);
+  else
+    out << "null";
   out << ", \"file_scritti\": [";
   for (std::size_t k = 0; k < e.file.size(); ++k) out << (k ? ", " : "") << testo_json(e.file[k]);
   out << "], \"file_completi\": " << (f.numero_errore == 0 && !e.errore ? "true" : "false");
   // The error itself (the last of voci when there is one), with its place.
   out << ", \"errore\": ";
-  if (!voci.empty() && !voci.back().avviso) stampa_diagnostica_json(out, voci.back());
-  else out << "null";
+  if (!voci.empty() && !voci.back().avviso)
+    stampa_diagnostica_json(out, voci.back());
+  else
+    out << "null";
   out << ", \"diagnostiche\": ";
   stampa_diagnostiche_json(out, voci);
   out << ", \"guasto\": null}\n";
@@ -149,8 +155,10 @@ int compila(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
     e.errore = fine.s.testo();
   }
   e.file = copia.scritti();
-  if (e.errore) voci.push_back(diagnostica_fine(*f, *e.errore, testi));
-  else if (f->numero_errore != 0) voci.push_back(diagnostica_errore(*f, testi));
+  if (e.errore)
+    voci.push_back(diagnostica_fine(*f, *e.errore, testi));
+  else if (f->numero_errore != 0)
+    voci.push_back(diagnostica_errore(*f, testi));
 
   const int esito = e.errore ? uscita_errore : f->numero_errore != 0 ? uscita_errore_registrato : uscita_ok;
   if (a.ha_flag("--json")) {
@@ -184,7 +192,8 @@ int comando_compile(std::span<const std::string> argomenti, std::ostream& out, s
     return compila(a, out, err);
   } catch (const interruzione& e) {
     err << "scenario compile: " << e.s.messaggio() << '\n';
-    if (a.ha_flag("--json")) stampa_documento_guasto(out, "compile", uscita_errore, "file_system", e.s.messaggio(), e.s.file());
+    if (a.ha_flag("--json"))
+      stampa_documento_guasto(out, "compile", uscita_errore, "file_system", e.s.messaggio(), e.s.file());
     return uscita_errore;
   }
 }

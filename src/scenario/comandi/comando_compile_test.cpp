@@ -8,12 +8,12 @@
 #include <optional>
 #include <sstream>
 
-#include "content/dati_linea.h"
-#include "content/dati_treno.h"
-#include "content/righe_linea.h"
 #include "base/catalogo_errori.h"
 #include "base/errore.h"
 #include "base/nomi_file.h"
+#include "content/dati_linea.h"
+#include "content/dati_treno.h"
+#include "content/righe_linea.h"
 #include "model/form1.h"
 #include "output/formati/formati_di_prova.h"
 #include "output/memorizza_percorso.h"
@@ -130,7 +130,8 @@ TEST(ScenarioTool, CompilesTheEmbeddedScenarioAsTheProgramDoes) {
   auto f = modello_in(autore.percorso);
   dati_linea(*f);
   dati_treno(*f);
-  const std::string linea = leggi_tutto(*f->cartella, file_linea(*f)), treno = leggi_tutto(*f->cartella, file_treno(*f));
+  const std::string linea = leggi_tutto(*f->cartella, file_linea(*f)),
+                    treno = leggi_tutto(*f->cartella, file_treno(*f));
   const uscita tool = esegui(VELSTRA_TOOL, {"compile", autore.percorso.string(), "Velstra_Ordoven", "318"});
   EXPECT_EQ(tool.stato, run.stato) << tool.err;
   EXPECT_EQ(tool.err, run.err);
@@ -187,23 +188,25 @@ std::vector<coppia_sorgenti> coppie() {
       {"no general section", righe({"solo testo"}), treno, "102"},
       {"line file cut in half", linea.substr(0, linea.size() / 2), treno},
       {"train file cut in half", linea, treno.substr(0, treno.size() / 2)},
-      {"gradient beyond the last cell", linea_senza_fine() + righe({"[pendenze]", "pendenza,  999000,  3", "[fine]"}), treno},
-      {"speed board in cell 1", linea_senza_fine() + righe({"[cartelli]",
-                                                            "indicatori_vmax,  0,  140,  160,  160,  2,  140,  160,  160,  2",
-                                                            "[fine]"}),
+      {"gradient beyond the last cell", linea_senza_fine() + righe({"[pendenze]", "pendenza,  999000,  3", "[fine]"}),
+       treno},
+      {"speed board in cell 1",
+       linea_senza_fine() +
+           righe({"[cartelli]", "indicatori_vmax,  0,  140,  160,  160,  2,  140,  160,  160,  2", "[fine]"}),
        treno, "1250"},
       {"signal in cell 1", linea, treno_segnale_in_1, "1251"},
   };
 }
 
 // The opening of compile's JSON document, as the compiler's own state gives it.
-std::string json_atteso(const Form1& f, const std::optional<std::string>& errore, const std::vector<std::string>& scritti,
-                        int stato) {
-  std::string s = "{\"versione\": 1, \"comando\": \"compile\", \"codice_uscita\": " + std::to_string(stato) +
-                  ", \"numero_errore\": " + std::to_string(f.numero_errore) + ", \"progressiva_errore\": " +
-                  (f.numero_errore != 0 && errore_con_progressiva(f.numero_errore) ? std::to_string(f.progressiva_errore)
-                                                                                   : std::string("null")) +
-                  ", \"fine_con_errore\": " + (errore ? *errore : "null") + ", \"file_scritti\": [";
+std::string json_atteso(const Form1& f, const std::optional<std::string>& errore,
+                        const std::vector<std::string>& scritti, int stato) {
+  std::string s =
+      "{\"versione\": 1, \"comando\": \"compile\", \"codice_uscita\": " + std::to_string(stato) +
+      ", \"numero_errore\": " + std::to_string(f.numero_errore) + ", \"progressiva_errore\": " +
+      (f.numero_errore != 0 && errore_con_progressiva(f.numero_errore) ? std::to_string(f.progressiva_errore)
+                                                                       : std::string("null")) +
+      ", \"fine_con_errore\": " + (errore ? *errore : "null") + ", \"file_scritti\": [";
   for (std::size_t k = 0; k < scritti.size(); ++k) s += (k ? ", " : "") + testo_json(scritti[k]);
   return s + "], \"file_completi\": " + (f.numero_errore == 0 && !errore ? "true" : "false");
 }
@@ -229,7 +232,9 @@ TEST(ScenarioTool, GivesTheCompilersFilesAndErrorStateForAnySourcePair) {
         errore = e.s.testo();
       }
       const int stato_atteso = errore ? 2 : f->numero_errore != 0 ? 1 : 0;
-      if (c.fine) { EXPECT_EQ(errore.value_or("none"), c.fine); }
+      if (c.fine) {
+        EXPECT_EQ(errore.value_or("none"), c.fine);
+      }
 
       // The tool, on a folder that also holds older, longer compact files.
       cartella_temporanea autore;
@@ -247,13 +252,18 @@ TEST(ScenarioTool, GivesTheCompilersFilesAndErrorStateForAnySourcePair) {
       EXPECT_EQ(u.out.substr(0, apertura.size()), apertura);
       for (const std::string& file : compatti(*g)) {
         const bool scritto = std::find(scritti.begin(), scritti.end(), file) != scritti.end();
-        const std::string nostro = leggi_tutto(*g->cartella, file), atteso = scritto ? leggi_tutto(*f->cartella, file) : vecchio;
+        const std::string nostro = leggi_tutto(*g->cartella, file),
+                          atteso = scritto ? leggi_tutto(*f->cartella, file) : vecchio;
         EXPECT_TRUE(nostro == atteso) << file << (scritto ? " written: " : " kept: ") << nostro.size()
                                       << " bytes against " << atteso.size();
       }
       EXPECT_EQ(g->cartella->esiste(file_linea(*g)), c.linea.has_value());
-      if (c.linea) { EXPECT_TRUE(leggi_tutto(*g->cartella, file_linea(*g)) == *c.linea) << "the author's line file stays"; }
-      if (c.treno) { EXPECT_TRUE(leggi_tutto(*g->cartella, file_treno(*g)) == *c.treno) << "the author's train file stays"; }
+      if (c.linea) {
+        EXPECT_TRUE(leggi_tutto(*g->cartella, file_linea(*g)) == *c.linea) << "the author's line file stays";
+      }
+      if (c.treno) {
+        EXPECT_TRUE(leggi_tutto(*g->cartella, file_treno(*g)) == *c.treno) << "the author's train file stays";
+      }
     }
   }
 }
@@ -287,20 +297,24 @@ TEST(ScenarioTool, AMissingSourceFileIsRefusedBeforeAnythingIsWritten) {
                                 autore.percorso.string() + " ci sono:\n  Velstra_Ordoven 318 (",
                             0),
                 0u)
-          << c.nome << "\n" << u.err;
+          << c.nome << "\n"
+          << u.err;
       // With --json the failure is still one document on stdout that names it.
       if (json) {
-        EXPECT_EQ(u.out.rfind("{\"versione\": 1, \"comando\": \"compile\", \"codice_uscita\": 2, \"guasto\": {\"genere\": "
-                              "\"non_trovato\", \"messaggio\": ",
-                              0),
-                  0u)
-            << c.nome << "\n" << u.out;
+        EXPECT_EQ(
+            u.out.rfind("{\"versione\": 1, \"comando\": \"compile\", \"codice_uscita\": 2, \"guasto\": {\"genere\": "
+                        "\"non_trovato\", \"messaggio\": ",
+                        0),
+            0u)
+            << c.nome << "\n"
+            << u.out;
         EXPECT_NE(u.out.find("\"file\": " + testo_json((autore.percorso / c.manca).string()) + "}}"), std::string::npos)
             << u.out;
       } else {
         EXPECT_EQ(u.out, "") << c.nome;
       }
-      for (const std::string& file : compatti(*f)) EXPECT_EQ(leggi_tutto(*f->cartella, file), "vecchio") << c.nome << " " << file;
+      for (const std::string& file : compatti(*f))
+        EXPECT_EQ(leggi_tutto(*f->cartella, file), "vecchio") << c.nome << " " << file;
     }
   }
 }
@@ -342,7 +356,8 @@ TEST(ComandoCompile, WarningsNeverChangeTheCompiledBytes) {
     const std::string linea = linea_di(c), treno = treno_di(c);
     const compilato tool = compila(linea, treno);
     const std::string nome = c.nel_treno ? "Velstra_Ordoven_318-.txt" : "Velstra_Ordoven_linea.txt";
-    EXPECT_EQ(tool.err.rfind(nome + ":" + std::to_string(c.riga) + ":" + std::to_string(c.colonna) + ": avviso: ", 0), 0u)
+    EXPECT_EQ(tool.err.rfind(nome + ":" + std::to_string(c.riga) + ":" + std::to_string(c.colonna) + ": avviso: ", 0),
+              0u)
         << tool.err;
 
     cartella_temporanea riferimento;
@@ -355,10 +370,12 @@ TEST(ComandoCompile, WarningsNeverChangeTheCompiledBytes) {
     for (std::size_t k = 0; k < file.size(); ++k) {
       EXPECT_FALSE(tool.byte[k].empty()) << file[k];
       const std::string atteso = leggi_tutto(*f->cartella, file[k]);
-      const formati_di_prova::nome_campo campo = k == 0   ? formati_di_prova::campi_piano(atteso)
-                                                 : k == 1 ? formati_di_prova::campi_stazioni(atteso)
-                                                          : formati_di_prova::nome_campo(formati_di_prova::campo_tracciato);
-      EXPECT_TRUE(formati_di_prova::stessi_byte(tool.byte[k], atteso, campo)) << file[k] << " differs from the compiler's";
+      const formati_di_prova::nome_campo campo = k == 0 ? formati_di_prova::campi_piano(atteso)
+                                                 : k == 1
+                                                     ? formati_di_prova::campi_stazioni(atteso)
+                                                     : formati_di_prova::nome_campo(formati_di_prova::campo_tracciato);
+      EXPECT_TRUE(formati_di_prova::stessi_byte(tool.byte[k], atteso, campo))
+          << file[k] << " differs from the compiler's";
     }
 
     if (!c.pulito) continue;

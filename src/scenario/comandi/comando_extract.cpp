@@ -4,14 +4,13 @@
 #include <system_error>
 
 #include "base/cartella.h"
+#include "base/codici_uscita.h"
+#include "base/nomi_file.h"
 #include "content/dati_linea.h"
 #include "content/dati_treno.h"
 #include "documents/dati_note.h"
 #include "documents/dati_rallentamenti.h"
 #include "documents/dati_scheda.h"
-#include "base/cartella.h"
-#include "base/codici_uscita.h"
-#include "base/nomi_file.h"
 #include "model/form1.h"
 
 namespace fs = std::filesystem;

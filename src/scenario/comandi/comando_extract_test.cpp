@@ -4,13 +4,13 @@
 
 #include <sstream>
 
+#include "base/nomi_file.h"
 #include "content/dati_linea.h"
 #include "content/dati_treno.h"
 #include "content/scrivi_righe.h"
 #include "documents/dati_note.h"
 #include "documents/dati_rallentamenti.h"
 #include "documents/dati_scheda.h"
-#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "test_support/cartella_temporanea.h"
 #include "test_support/form_di_prova.h"
@@ -31,8 +31,8 @@ TEST(ComandoExtract, WritesTheFiveFilesAsTheProgramDoes) {
     std::span<const std::string_view> righe;
   };
   const caso casi[] = {
-      {file_linea(f), righe_linea()},           {file_treno(f), righe_treno()},
-      {file_scheda(f), righe_scheda()},         {file_rallentamenti(f), righe_rallentamenti()},
+      {file_linea(f), righe_linea()},   {file_treno(f), righe_treno()},
+      {file_scheda(f), righe_scheda()}, {file_rallentamenti(f), righe_rallentamenti()},
       {file_note(f), righe_note()},
   };
   for (const auto& c : casi) {
@@ -61,8 +61,8 @@ TEST(ComandoExtract, WarnsWhenTheProgramIsInTheFolder) {
     std::ostringstream out, err;
     ASSERT_EQ(comando_extract(std::vector<std::string>{dir.percorso.string()}, out, err), 0) << err.str();
     if (*programma) {
-      EXPECT_TRUE(contiene(err.str(), std::string("c'\xC3\xA8 il programma ") + programma +
-                                          ": eseguirlo qui riscrive i sorgenti"));
+      EXPECT_TRUE(contiene(
+          err.str(), std::string("c'\xC3\xA8 il programma ") + programma + ": eseguirlo qui riscrive i sorgenti"));
     } else {
       EXPECT_TRUE(non_contiene(err.str(), "attenzione"));
     }

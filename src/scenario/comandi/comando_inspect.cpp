@@ -2,15 +2,15 @@
 
 #include <sstream>
 
+#include "base/cartella.h"
+#include "base/codici_uscita.h"
+#include "base/file_disco.h"
 #include "model/form1.h"
 #include "scenario/comandi/argomenti_scenario.h"
 #include "scenario/comandi/contenuto_cartella.h"
-#include "scenario/sorgenti/indice_sorgenti.h"
 #include "scenario/rapporto/piano_csv.h"
-#include "base/codici_uscita.h"
-#include "base/cartella.h"
-#include "base/file_disco.h"
 #include "scenario/rapporto/rapporto_scenario.h"
+#include "scenario/sorgenti/indice_sorgenti.h"
 
 const char* const aiuto_inspect =
     "uso: scenario inspect DIR ROUTE TRAIN [--json] [--csv-plan FILE]\n"
@@ -73,7 +73,8 @@ int comando_inspect(std::span<const std::string> argomenti, std::ostream& out, s
       return 2;
     }
   }
-  const nodo r = rapporto_scenario(s, indicizza_sorgenti(percorso_utf8(a.posizionali[0]), a.posizionali[1], a.posizionali[2]));
+  const nodo r =
+      rapporto_scenario(s, indicizza_sorgenti(percorso_utf8(a.posizionali[0]), a.posizionali[1], a.posizionali[2]));
   if (a.ha_flag("--json")) {
     scrivi_json(out, r);
     out << '\n';

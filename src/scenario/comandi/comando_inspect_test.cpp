@@ -10,9 +10,9 @@
 #include "content/dati_treno.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
-#include "scenario/testo/da_1252.h"
-#include "scenario/rapporto/rapporto_scenario.h"
 #include "scenario/rapporto/rapporto_di_prova.h"
+#include "scenario/rapporto/rapporto_scenario.h"
+#include "scenario/testo/da_1252.h"
 #include "test_support/cartella_temporanea.h"
 #include "test_support/form_di_prova.h"
 
@@ -50,7 +50,8 @@ TEST(ComandoInspect, ReportMatchesTheCompiledModelFieldByField) {
 
   std::size_t stazioni_modello = 0;
   for (int k = 1; k < voce_progressiva_tre; ++k)
-    if (f->stazioni[static_cast<std::size_t>(k)].progressiva != 0 || f->stazioni[static_cast<std::size_t>(k)].fine != 0) ++stazioni_modello;
+    if (f->stazioni[static_cast<std::size_t>(k)].progressiva != 0 || f->stazioni[static_cast<std::size_t>(k)].fine != 0)
+      ++stazioni_modello;
   const nodo& stazioni = campo(r, "stazioni");
   EXPECT_EQ(stazioni.elementi.size(), stazioni_modello);
   for (const nodo& n : stazioni.elementi) {
@@ -71,9 +72,16 @@ TEST(ComandoInspect, ReportMatchesTheCompiledModelFieldByField) {
     const cella& c = f->cella_n(static_cast<std::int32_t>(numero(n, "cella")));
     EXPECT_EQ(numero(n, "tipo"), c.tipo);
     EXPECT_EQ(numero(n, "da_m"), numero(n, "cella") * 50);
-    if (c.tipo == cella_codice) { EXPECT_EQ(numero(campo(n, "valori"), "codice"), c.valore_1); }
-    if (c.tipo == cella_cartello_indicatore) { EXPECT_EQ(campo(campo(n, "valori"), "testo").testo, utf8_da_1252(f->stazioni[static_cast<std::size_t>(c.valore_1)].nome)); }
-    if (c.tipo == cella_segnale) { EXPECT_EQ(numero(campo(n, "valori"), "valore_5"), c.valore_5); }
+    if (c.tipo == cella_codice) {
+      EXPECT_EQ(numero(campo(n, "valori"), "codice"), c.valore_1);
+    }
+    if (c.tipo == cella_cartello_indicatore) {
+      EXPECT_EQ(campo(campo(n, "valori"), "testo").testo,
+                utf8_da_1252(f->stazioni[static_cast<std::size_t>(c.valore_1)].nome));
+    }
+    if (c.tipo == cella_segnale) {
+      EXPECT_EQ(numero(campo(n, "valori"), "valore_5"), c.valore_5);
+    }
   }
   EXPECT_EQ(numero(campo(r, "planimetria"), "punti"), f->lunghezza_estesa + 1);
 
@@ -87,14 +95,16 @@ TEST(ComandoInspect, ReportMatchesTheCompiledModelFieldByField) {
   ASSERT_EQ(comando_inspect(std::vector<std::string>(argomenti.begin(), argomenti.end() - 1), testo, err), 0);
   scrivi_testo(atteso_testo, r);
   EXPECT_EQ(testo.str(), atteso_testo.str());
-  EXPECT_NE(testo.str().find("- cella 57 (2850-2900 m), segnale: solo la cella \xC3\xA8 nota (sorgenti non trovate): valore_1 42,"),
+  EXPECT_NE(testo.str().find(
+                "- cella 57 (2850-2900 m), segnale: solo la cella \xC3\xA8 nota (sorgenti non trovate): valore_1 42,"),
             std::string::npos);
 }
 
 TEST(ComandoInspect, DamagedFilesAreRefusedWithFileAndOffset) {
   cartella_temporanea dir;
   const auto f = compila_in(dir.percorso);
-  const std::string sim = leggi_tutto(*f->cartella, file_scenario(*f)), dat = leggi_tutto(*f->cartella, file_tracciato(*f)),
+  const std::string sim = leggi_tutto(*f->cartella, file_scenario(*f)),
+                    dat = leggi_tutto(*f->cartella, file_tracciato(*f)),
                     piano = leggi_tutto(*f->cartella, file_piano(*f));
   struct caso {
     fs::path file;

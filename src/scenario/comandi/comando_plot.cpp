@@ -71,7 +71,8 @@ int comando_plot(std::span<const std::string> argomenti, std::ostream& out, std:
   if (guasto.empty() && a.valore("--to") && !leggi_km(*a.valore("--to"), fino))
     guasto = "--to '" + *a.valore("--to") + "' non \xC3\xA8 una progressiva in km";
   if (guasto.empty() && fino >= 0 && fino <= da)
-    guasto = "--to (" + *a.valore("--to") + " km) non viene dopo --from (" + (a.valore("--from") ? *a.valore("--from") : "0") +
+    guasto = "--to (" + *a.valore("--to") + " km) non viene dopo --from (" +
+             (a.valore("--from") ? *a.valore("--from") : "0") +
              " km): --from \xC3\xA8 l'inizio del tratto, --to la fine";
   if (guasto.empty() && fino >= 0 && fino < da + 50)
     guasto = "il tratto da --from a --to deve essere lungo almeno 50 m (una cella)";
@@ -98,8 +99,9 @@ int comando_plot(std::span<const std::string> argomenti, std::ostream& out, std:
         << uso << '\n';
     return uscita_uso;
   }
-  const stato scritto = sostituisci_file_disco(
-      percorso_utf8(*a.valore("--out")), disegno_svg(s, {static_cast<std::int32_t>(da), static_cast<std::int32_t>(fino)}));
+  const stato scritto =
+      sostituisci_file_disco(percorso_utf8(*a.valore("--out")),
+                             disegno_svg(s, {static_cast<std::int32_t>(da), static_cast<std::int32_t>(fino)}));
   if (!scritto.ok()) {
     err << "scenario plot: " << scritto.messaggio() << '\n';
     return 2;

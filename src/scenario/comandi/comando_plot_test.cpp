@@ -7,14 +7,14 @@
 #include <sstream>
 #include <vector>
 
+#include "base/nomi_file.h"
 #include "content/dati_linea.h"
 #include "content/dati_treno.h"
-#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
-#include "scenario/testo/da_1252.h"
 #include "scenario/svg/disegno_svg.h"
 #include "scenario/svg/etichette_svg.h"
+#include "scenario/testo/da_1252.h"
 #include "test_support/cartella_temporanea.h"
 #include "test_support/form_di_prova.h"
 
@@ -24,29 +24,50 @@ namespace {
 bool ben_formato(const std::string& xml, std::string& motivo) {
   std::vector<std::string> aperti;
   std::size_t i = xml.find("<svg");
-  if (i == std::string::npos) { motivo = "no svg element"; return false; }
+  if (i == std::string::npos) {
+    motivo = "no svg element";
+    return false;
+  }
   while (i < xml.size()) {
     if (xml[i] == '&') {
       const std::size_t fine = xml.find(';', i);
       const std::string e = xml.substr(i, fine == std::string::npos ? 1 : fine - i + 1);
-      if (e != "&amp;" && e != "&lt;" && e != "&gt;" && e != "&quot;" && e != "&apos;") { motivo = "bad entity at " + std::to_string(i); return false; }
+      if (e != "&amp;" && e != "&lt;" && e != "&gt;" && e != "&quot;" && e != "&apos;") {
+        motivo = "bad entity at " + std::to_string(i);
+        return false;
+      }
       i += e.size();
       continue;
     }
-    if (xml[i] != '<') { ++i; continue; }
+    if (xml[i] != '<') {
+      ++i;
+      continue;
+    }
     const std::size_t fine = xml.find('>', i);
-    if (fine == std::string::npos) { motivo = "unclosed tag at " + std::to_string(i); return false; }
+    if (fine == std::string::npos) {
+      motivo = "unclosed tag at " + std::to_string(i);
+      return false;
+    }
     std::string tag = xml.substr(i + 1, fine - i - 1);
-    if (std::count(tag.begin(), tag.end(), '"') % 2 != 0 || tag.find('<') != std::string::npos) { motivo = "bad tag " + tag; return false; }
+    if (std::count(tag.begin(), tag.end(), '"') % 2 != 0 || tag.find('<') != std::string::npos) {
+      motivo = "bad tag " + tag;
+      return false;
+    }
     if (tag[0] == '/') {
-      if (aperti.empty() || aperti.back() != tag.substr(1)) { motivo = "mismatched " + tag; return false; }
+      if (aperti.empty() || aperti.back() != tag.substr(1)) {
+        motivo = "mismatched " + tag;
+        return false;
+      }
       aperti.pop_back();
     } else if (tag.back() != '/') {
       aperti.push_back(tag.substr(0, tag.find_first_of(" \n")));
     }
     i = fine + 1;
   }
-  if (!aperti.empty()) { motivo = "unclosed " + aperti.back(); return false; }
+  if (!aperti.empty()) {
+    motivo = "unclosed " + aperti.back();
+    return false;
+  }
   return true;
 }
 
@@ -75,11 +96,13 @@ std::vector<testo_svg> testi(const std::string& svg) {
     const std::size_t chiuso = svg.find('>', i), fine = svg.find("</text>", i);
     const std::string tag = svg.substr(i, chiuso - i);
     std::string contenuto = svg.substr(chiuso + 1, fine - chiuso - 1);
-    for (const auto& [e, c] : std::vector<std::pair<std::string, std::string>>{{"&amp;", "&"}, {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}})
-      for (std::size_t k = contenuto.find(e); k != std::string::npos; k = contenuto.find(e, k + 1)) contenuto.replace(k, e.size(), c);
+    for (const auto& [e, c] : std::vector<std::pair<std::string, std::string>>{
+             {"&amp;", "&"}, {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}})
+      for (std::size_t k = contenuto.find(e); k != std::string::npos; k = contenuto.find(e, k + 1))
+        contenuto.replace(k, e.size(), c);
     EXPECT_EQ(tag.find("transform"), std::string::npos) << "turned texts are not measured: " << tag;
-    t.push_back({std::stod(attributo(tag, "x", "0")), std::stod(attributo(tag, "y", "0")), std::stod(attributo(tag, "font-size", "16")),
-                 attributo(tag, "text-anchor", "start"), contenuto});
+    t.push_back({std::stod(attributo(tag, "x", "0")), std::stod(attributo(tag, "y", "0")),
+                 std::stod(attributo(tag, "font-size", "16")), attributo(tag, "text-anchor", "start"), contenuto});
   }
   return t;
 }
@@ -123,8 +146,8 @@ TEST(ComandoPlot, TheWholeLineHasMapProfilesLegendAndNoOverlappingText) {
   std::string motivo;
   EXPECT_TRUE(ben_formato(svg, motivo)) << motivo;
   for (const char* parte : {"id=\"mappa\"", "id=\"pendenza\"", "id=\"velocita\"", "progressiva (km)", "Pendenza (",
-                            "Velocit\xC3\xA0 massima della linea (km/h)", "class=\"rallentamento\"", ">90 km/h<", ">Legenda<",
-                            ">segnale<", ">punto codice<", ">N<"})
+                            "Velocit\xC3\xA0 massima della linea (km/h)", "class=\"rallentamento\"", ">90 km/h<",
+                            ">Legenda<", ">segnale<", ">punto codice<", ">N<"})
     EXPECT_NE(svg.find(parte), std::string::npos) << parte;
   EXPECT_EQ(sovrapposti(svg), std::vector<std::string>{});
 
@@ -134,14 +157,17 @@ TEST(ComandoPlot, TheWholeLineHasMapProfilesLegendAndNoOverlappingText) {
     const stazione& st = c.f->stazioni[static_cast<std::size_t>(k)];
     if (st.fine == 0 && st.progressiva == 0) continue;
     ++stazioni;
-    if (st.orario != 0) { EXPECT_EQ(quante(svg, ">" + testo_xml(utf8_da_1252(st.nome)) + "<"), 2u) << st.nome; }
+    if (st.orario != 0) {
+      EXPECT_EQ(quante(svg, ">" + testo_xml(utf8_da_1252(st.nome)) + "<"), 2u) << st.nome;
+    }
   }
   EXPECT_EQ(quante(svg, "class=\"stazione\" stroke"), stazioni);
   EXPECT_EQ(quante(svg, "<circle class=\"stazione\""), stazioni);
   // Station names fill their rows from the first, beside the heading
   // "Stazioni": the first row is never left empty.
   const std::vector<testo_svg> tutti = testi(svg);
-  const auto titolo = std::find_if(tutti.begin(), tutti.end(), [](const testo_svg& t) { return t.testo == "Stazioni"; });
+  const auto titolo =
+      std::find_if(tutti.begin(), tutti.end(), [](const testo_svg& t) { return t.testo == "Stazioni"; });
   ASSERT_NE(titolo, tutti.end());
   std::size_t in_prima_riga = 0;
   for (std::size_t i = svg.find("class=\"nome_stazione\""); i != std::string::npos;
@@ -153,7 +179,8 @@ TEST(ComandoPlot, TheWholeLineHasMapProfilesLegendAndNoOverlappingText) {
   // At this scale signals and code points are counted in bars, and every one is counted.
   std::size_t segnali = 0, contati = 0;
   for (std::int32_t i = 0; i < 6000; ++i) segnali += c.f->cella_n(i).tipo == cella_segnale;
-  for (std::size_t i = svg.find("class=\"segnale\""); i != std::string::npos; i = svg.find("class=\"segnale\"", i + 1)) {
+  for (std::size_t i = svg.find("class=\"segnale\""); i != std::string::npos;
+       i = svg.find("class=\"segnale\"", i + 1)) {
     const std::size_t q = svg.find("data-quanti=\"", i) + 13;
     contati += std::stoul(svg.substr(q, svg.find('"', q) - q));
   }
@@ -186,7 +213,8 @@ TEST(ComandoPlot, FourCrowdedStationNamesFillTheFourRows) {
   const std::vector<std::string> nomi = {"ALFA", "BETA", "GAMMA", "DELTA"};
   std::string treno = "[generale]\r\n[stazioni]\r\n";
   for (std::size_t k = 0; k < nomi.size(); ++k)
-    treno += "stazione,  " + std::to_string(50000 + 400 * k) + ", 26,  0,  0, 0, 0,  0,0,0,  0,0,0,  0,  0, 0, 0, " + nomi[k] + "\r\n";
+    treno += "stazione,  " + std::to_string(50000 + 400 * k) + ", 26,  0,  0, 0, 0,  0,0,0,  0,0,0,  0,  0, 0, 0, " +
+             nomi[k] + "\r\n";
   treno += "[fine]\r\n";
   scrivi_tutto(*f.cartella, file_linea(f), "[generale]\r\nlunghezza percorso,  100000\r\n[fine]\r\n");
   scrivi_tutto(*f.cartella, file_treno(f), treno);
@@ -195,7 +223,8 @@ TEST(ComandoPlot, FourCrowdedStationNamesFillTheFourRows) {
 
   const auto file = dir.percorso / "linea.svg";
   std::ostringstream out, err;
-  ASSERT_EQ(comando_plot(std::vector<std::string>{dir.percorso.string(), "Prova", "7", "--out", file.string()}, out, err), 0)
+  ASSERT_EQ(
+      comando_plot(std::vector<std::string>{dir.percorso.string(), "Prova", "7", "--out", file.string()}, out, err), 0)
       << err.str();
   const std::string svg = leggi_tutto(file);
   std::vector<std::string> mostrati;
@@ -237,9 +266,10 @@ TEST(ComandoPlot, TextsAreEscapedAndUsageIsChecked) {
 }
 
 TEST(ComandoPlot, TheOverlapCheckSeesOverlappingTexts) {
-  const std::string svg = "<svg><text x=\"100\" y=\"50\" font-size=\"10\">PIACENZA</text>"
-                          "<text x=\"130\" y=\"52\" font-size=\"10\" text-anchor=\"middle\">PARMA</text>"
-                          "<text x=\"300\" y=\"50\" font-size=\"10\">MODENA</text></svg>";
+  const std::string svg =
+      "<svg><text x=\"100\" y=\"50\" font-size=\"10\">PIACENZA</text>"
+      "<text x=\"130\" y=\"52\" font-size=\"10\" text-anchor=\"middle\">PARMA</text>"
+      "<text x=\"300\" y=\"50\" font-size=\"10\">MODENA</text></svg>";
   EXPECT_EQ(sovrapposti(svg), std::vector<std::string>{"'PIACENZA' / 'PARMA'"});
 }
 

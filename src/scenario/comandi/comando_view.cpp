@@ -7,8 +7,8 @@
 #include <optional>
 #include <system_error>
 
-#include "base/codici_uscita.h"
 #include "base/cartella.h"
+#include "base/codici_uscita.h"
 #include "base/file_disco.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
@@ -88,12 +88,14 @@ int comando_view(std::span<const std::string> argomenti, std::ostream& out, std:
   }
   try {
     const auto linea = leggi_se_c_e(disco, file_linea(nomi)), treno_testo = leggi_se_c_e(disco, file_treno(nomi));
-    const testi_sorgente testi{linea.has_value(), treno_testo.has_value(), linea.value_or(""), treno_testo.value_or("")};
+    const testi_sorgente testi{linea.has_value(), treno_testo.has_value(), linea.value_or(""),
+                               treno_testo.value_or("")};
     indice_sorgenti indice = indicizza_testi(linea ? &*linea : nullptr, treno_testo ? &*treno_testo : nullptr);
     indice.linea.nome = file_linea(nomi);
     indice.treno.nome = file_treno(nomi);
     const auto diagnostiche = diagnostiche_sorgenti(percorso_utf8(cartella), percorso, treno);
-    const std::string pagina = pagina_view(percorso + " \xE2\x80\x94 treno " + treno, dati_view(s, indice, testi, diagnostiche));
+    const std::string pagina =
+        pagina_view(percorso + " \xE2\x80\x94 treno " + treno, dati_view(s, indice, testi, diagnostiche));
     verifica(sostituisci_file_disco(percorso_utf8(*a.valore("--out")), pagina));
   } catch (const interruzione& e) {
     err << "scenario view: " << e.s.messaggio() << '\n';

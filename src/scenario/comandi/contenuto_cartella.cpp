@@ -54,6 +54,9 @@ std::string cosa_c_e(const std::string& dir, const std::string& percorso, const 
   std::string s = "In " + dir + " ci sono:";
   for (const auto& [coppia, f] : trovate)
     s += "\n  " + coppia.first + ' ' + coppia.second + " (" +
-         (f.sorgenti && f.compatti ? "sorgenti e file compatti" : f.sorgenti ? "sorgenti" : "file compatti") + ")";
+         (f.sorgenti && f.compatti ? "sorgenti e file compatti"
+          : f.sorgenti             ? "sorgenti"
+                                   : "file compatti") +
+         ")";
   return s + "\n";
 }

@@ -42,8 +42,8 @@ TEST(ScenarioAiuto, EveryCommandHasItsHelpAndIsListed) {
 // help fits in 79, counted in characters (the accents are two bytes each).
 TEST(ScenarioAiuto, EveryHelpLineFitsAnEightyColumnConsole) {
   for (const std::string comando : {"", "compile", "extract", "check", "inspect", "plot", "view"}) {
-    const uscita u = esegui_tool(comando.empty() ? std::vector<std::string>{"--help"}
-                                                 : std::vector<std::string>{comando, "--help"});
+    const uscita u =
+        esegui_tool(comando.empty() ? std::vector<std::string>{"--help"} : std::vector<std::string>{comando, "--help"});
     std::size_t da = 0;
     while (da < u.out.size()) {
       std::size_t fine = u.out.find('\n', da);

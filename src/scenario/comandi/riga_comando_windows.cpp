@@ -1,6 +1,6 @@
 #if defined(_WIN32)
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include "base/testo_windows.h"
 #include "scenario/comandi/riga_comando.h"

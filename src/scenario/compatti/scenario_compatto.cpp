@@ -11,11 +11,14 @@ namespace fs = std::filesystem;
 namespace {
 bool leggi(const cartella_disco& cartella, const std::string& nome, std::string& byte, std::string& guasto) {
   const stato letto = cartella.leggi(nome, byte);
-  if (!letto.ok()) guasto = letto.genere() == genere_stato::non_trovato ? cartella.nome_completo(nome) + ": file non trovato" : letto.messaggio();
+  if (!letto.ok())
+    guasto = letto.genere() == genere_stato::non_trovato ? cartella.nome_completo(nome) + ": file non trovato"
+                                                         : letto.messaggio();
   return letto.ok();
 }
 
-bool rifiutato(const cartella_disco& cartella, const std::string& nome, const esito_decodifica& e, std::string& guasto) {
+bool rifiutato(const cartella_disco& cartella, const std::string& nome, const esito_decodifica& e,
+               std::string& guasto) {
   if (e.valido) return false;
   guasto = cartella.nome_completo(nome) + ": " + e.messaggio;
   return true;

@@ -9,10 +9,10 @@
 #include "model/cella.h"
 #include "model/form1.h"
 #include "model/misure.h"
-#include "scenario/testo/da_1252.h"
-#include "scenario/sorgenti/origini_oggetti.h"
 #include "scenario/pagina/piano_sfoltito.h"
 #include "scenario/rapporto/rapporto_scenario.h"
+#include "scenario/sorgenti/origini_oggetti.h"
+#include "scenario/testo/da_1252.h"
 
 namespace {
 nodo numero(std::int64_t v) { return nodo::di_numero(v); }
@@ -82,14 +82,17 @@ nodo oggetti(const nodo& rapporto, const scenario_compatto& s, const indice_sorg
   const std::vector<origine_cella> da_sorgente = origini(s, ind);
   for (const nodo& o : lista->elementi) {
     const std::int64_t c = numero_chiave(o, "cella", -1), tipo = numero_chiave(o, "tipo", 0);
-    const origine_cella* oc = c >= 0 && c < static_cast<std::int64_t>(da_sorgente.size()) ? &da_sorgente[static_cast<std::size_t>(c)] : nullptr;
+    const origine_cella* oc = c >= 0 && c < static_cast<std::int64_t>(da_sorgente.size())
+                                  ? &da_sorgente[static_cast<std::size_t>(c)]
+                                  : nullptr;
     const record_sorgente* r = oc && oc->r && oc->tipo == tipo ? oc->r : nullptr;
     // A code point no record made was placed by the code check for a slowdown:
     // that slowdown's line is shown, marked as such (the fifth number, 1).
     const record_sorgente* per = nullptr;
     if (!r && tipo == cella_codice) per = rallentamento_vicino(ind, c);
     const record_sorgente* q = r ? r : per;
-    l.elementi.push_back(lista_di({c, tipo, q ? numero_file(*q, ind) : -1, q ? static_cast<std::int64_t>(q->riga) : 0, per ? 1 : 0}));
+    l.elementi.push_back(
+        lista_di({c, tipo, q ? numero_file(*q, ind) : -1, q ? static_cast<std::int64_t>(q->riga) : 0, per ? 1 : 0}));
   }
   return l;
 }
@@ -121,9 +124,12 @@ nodo stazioni(const nodo& rapporto, const indice_sorgenti& ind) {
 std::pair<std::int64_t, std::int64_t> celle_profilo(const record_sorgente& r) {
   const std::int32_t p = r.numeri[0];
   switch (r.genere) {
-    case genere_record::montagna: return {nearest(p / 50.0), nearest(r.numeri[1] / 50.0 - 1.0)};
-    case genere_record::curva: return {nearest((p + 1.0) / 50.0), nearest((static_cast<double>(p) + r.numeri[1]) / 50.0)};
-    default: return {nearest(p / 50.0), nearest(p / 50.0)};
+    case genere_record::montagna:
+      return {nearest(p / 50.0), nearest(r.numeri[1] / 50.0 - 1.0)};
+    case genere_record::curva:
+      return {nearest((p + 1.0) / 50.0), nearest((static_cast<double>(p) + r.numeri[1]) / 50.0)};
+    default:
+      return {nearest(p / 50.0), nearest(p / 50.0)};
   }
 }
 
@@ -132,8 +138,10 @@ nodo fonti_profili(const indice_sorgenti& ind) {
     const char* nome;
     genere_record genere;
   };
-  constexpr voce voci[] = {{"pendenza", genere_record::pendenza}, {"velocita", genere_record::velocita},
-                           {"aderenza", genere_record::aderenza}, {"montagna", genere_record::montagna},
+  constexpr voce voci[] = {{"pendenza", genere_record::pendenza},
+                           {"velocita", genere_record::velocita},
+                           {"aderenza", genere_record::aderenza},
+                           {"montagna", genere_record::montagna},
                            {"curva", genere_record::curva}};
   nodo n;
   for (const voce& v : voci) {
@@ -186,8 +194,10 @@ nodo righe_utf8(const std::string& testo) {
 
 nodo sorgenti(const indice_sorgenti& ind, const testi_sorgente& t) {
   nodo l = nodo::lista();
-  if (t.linea_esiste) l.elementi.push_back(nodo().metti("file", utf8_da_1252(ind.linea.nome)).metti("righe", righe_utf8(t.linea)));
-  if (t.treno_esiste) l.elementi.push_back(nodo().metti("file", utf8_da_1252(ind.treno.nome)).metti("righe", righe_utf8(t.treno)));
+  if (t.linea_esiste)
+    l.elementi.push_back(nodo().metti("file", utf8_da_1252(ind.linea.nome)).metti("righe", righe_utf8(t.linea)));
+  if (t.treno_esiste)
+    l.elementi.push_back(nodo().metti("file", utf8_da_1252(ind.treno.nome)).metti("righe", righe_utf8(t.treno)));
   return l;
 }
 
@@ -225,8 +235,10 @@ nodo dati_view(const scenario_compatto& s, const indice_sorgenti& ind, const tes
   n.metti("celle", static_cast<std::int64_t>(s.percorso.size()));
   n.metti("metri_cella", std::int64_t{metri_cella});
   nodo profili;
-  profili.metti("pendenza", corse(s.percorso, [](const cella& c) { return static_cast<std::int64_t>(c.pendenza) - 100; }));
-  profili.metti("velocita", corse(s.percorso, [](const cella& c) { return static_cast<std::int64_t>(c.velocita) * 5; }));
+  profili.metti("pendenza",
+                corse(s.percorso, [](const cella& c) { return static_cast<std::int64_t>(c.pendenza) - 100; }));
+  profili.metti("velocita",
+                corse(s.percorso, [](const cella& c) { return static_cast<std::int64_t>(c.velocita) * 5; }));
   profili.metti("aderenza", corse(s.percorso, [](const cella& c) { return static_cast<std::int64_t>(c.aderenza); }));
   profili.metti("montagna", corse(s.percorso, [](const cella& c) { return static_cast<std::int64_t>(c.montagna); }));
   n.metti("profili", profili);

@@ -1,11 +1,11 @@
 #pragma once
 #include <vector>
 
-#include "scenario/sorgenti/diagnostica.h"
+#include "scenario/compatti/scenario_compatto.h"
 #include "scenario/pagina/diagnostiche_view.h"
+#include "scenario/sorgenti/diagnostica.h"
 #include "scenario/sorgenti/indice_sorgenti.h"
 #include "scenario/testo/nodo_rapporto.h"
-#include "scenario/compatti/scenario_compatto.h"
 
 // Smallest deviation of the plan (metres) that the page can still draw: the
 // plan is thinned to it once, and the page thins further per zoom.

@@ -47,8 +47,9 @@ TEST(DatiView, ObjectsFindTheirLinesProfilesRunAndErrorsFindTheirPlace) {
   indice_sorgenti ind = indicizza_testi(nullptr, &treno);
   ind.treno.nome = "R_1-.txt";
   const testi_sorgente t{false, true, "", treno};
-  const std::vector<diagnostica_view> d{{"errore", "R_1-.txt", 2, 1, "Errore n. 16: segnale su una cella non libera", -1},
-                                        {"nota", "", 0, 0, "the search stops here", -1}};
+  const std::vector<diagnostica_view> d{
+      {"errore", "R_1-.txt", 2, 1, "Errore n. 16: segnale su una cella non libera", -1},
+      {"nota", "", 0, 0, "the search stops here", -1}};
   const nodo dati = dati_view(s, ind, t, d);
 
   // cell, kind, file, line, placed by the code check
@@ -57,8 +58,8 @@ TEST(DatiView, ObjectsFindTheirLinesProfilesRunAndErrorsFindTheirPlace) {
     oggetti.emplace_back();
     for (const nodo& v : o.elementi) oggetti.back().push_back(v.numero);
   }
-  const std::vector<std::vector<std::int64_t>> attesi{
-      {57, 1, 0, 2, 0}, {187, 4, 0, 3, 0}, {200, 12, 0, 3, 1}, {211, 3, 0, 3, 0}, {217, 2, 0, 3, 0}, {300, 12, -1, 0, 0}};
+  const std::vector<std::vector<std::int64_t>> attesi{{57, 1, 0, 2, 0},  {187, 4, 0, 3, 0}, {200, 12, 0, 3, 1},
+                                                      {211, 3, 0, 3, 0}, {217, 2, 0, 3, 0}, {300, 12, -1, 0, 0}};
   EXPECT_EQ(oggetti, attesi);
   EXPECT_EQ(figlio(dati, "oggetti").elementi.size(), figlio(figlio(dati, "rapporto"), "oggetti").elementi.size());
 
@@ -73,7 +74,9 @@ TEST(DatiView, ObjectsFindTheirLinesProfilesRunAndErrorsFindTheirPlace) {
   EXPECT_EQ(figlio(errori.elementi[0], "file").numero, 0);
   EXPECT_EQ(figlio(errori.elementi[1], "progressiva").numero, -1);
   EXPECT_EQ(figlio(errori.elementi[1], "file").numero, -1);
-  EXPECT_EQ(json(figlio(dati, "sorgenti")).rfind("[{\"file\": \"R_1-.txt\", \"righe\": [\"[generale]\",\n \"segnale,", 0), 0u);
+  EXPECT_EQ(
+      json(figlio(dati, "sorgenti")).rfind("[{\"file\": \"R_1-.txt\", \"righe\": [\"[generale]\",\n \"segnale,", 0),
+      0u);
   EXPECT_THROW(figlio(dati, "piano"), std::out_of_range) << "no plan file, no plan";
 }
 
@@ -87,24 +90,33 @@ TEST(DatiView, EveryObjectOfTheEmbeddedSourcesShowsItsLine) {
   scenario_compatto s;
   std::string guasto;
   ASSERT_TRUE(carica_scenario_compatto(dir.percorso, "Velstra_Ordoven", "318", s, guasto)) << guasto;
-  const testi_sorgente t{true, true, leggi_tutto(*f->cartella, file_linea(*f)), leggi_tutto(*f->cartella, file_treno(*f))};
+  const testi_sorgente t{true, true, leggi_tutto(*f->cartella, file_linea(*f)),
+                         leggi_tutto(*f->cartella, file_treno(*f))};
   const nodo dati = dati_view(s, indicizza_sorgenti(dir.percorso, "Velstra_Ordoven", "318"), t, {});
   const nodo& sorgenti = figlio(dati, "sorgenti");
   ASSERT_EQ(sorgenti.elementi.size(), 2u);
   auto riga = [&](std::int64_t file, std::int64_t n) {
     const nodo& righe = figlio(sorgenti.elementi[static_cast<std::size_t>(file)], "righe");
-    return n >= 1 && static_cast<std::size_t>(n) <= righe.elementi.size() ? righe.elementi[static_cast<std::size_t>(n - 1)].testo : std::string();
+    return n >= 1 && static_cast<std::size_t>(n) <= righe.elementi.size()
+               ? righe.elementi[static_cast<std::size_t>(n - 1)].testo
+               : std::string();
   };
   // The keyword of the record that makes each kind of object.
   auto parola = [](std::int64_t tipo) -> std::string {
     switch (tipo) {
-      case cella_segnale: return "segnale";
-      case cella_indicatore_vmax: return "indicatori_v";
-      case cella_cartello_indicatore: return "cartello";
-      case cella_fine_stazione: return "stazione";
+      case cella_segnale:
+        return "segnale";
+      case cella_indicatore_vmax:
+        return "indicatori_v";
+      case cella_cartello_indicatore:
+        return "cartello";
+      case cella_fine_stazione:
+        return "stazione";
       case cella_codice:
-      case cella_codice_senza_valore: return "abbattimento";
-      default: return "rallentamento";
+      case cella_codice_senza_valore:
+        return "abbattimento";
+      default:
+        return "rallentamento";
     }
   };
   std::size_t con_riga = 0, del_controllo = 0;
@@ -117,7 +129,8 @@ TEST(DatiView, EveryObjectOfTheEmbeddedSourcesShowsItsLine) {
       ++del_controllo;
       continue;
     }
-    EXPECT_NE(riga(file, n).find(parola(tipo)), std::string::npos) << "cell " << o.elementi[0].numero << ": " << riga(file, n);
+    EXPECT_NE(riga(file, n).find(parola(tipo)), std::string::npos)
+        << "cell " << o.elementi[0].numero << ": " << riga(file, n);
     ++con_riga;
   }
   EXPECT_GT(con_riga, 700u);
@@ -125,7 +138,8 @@ TEST(DatiView, EveryObjectOfTheEmbeddedSourcesShowsItsLine) {
   std::size_t stazioni = 0;
   for (const nodo& st : figlio(dati, "stazioni").elementi) {
     const nodo& fonte = figlio(st, "fonte");
-    EXPECT_NE(riga(fonte.elementi[0].numero, fonte.elementi[1].numero).find(figlio(st, "nome").testo), std::string::npos)
+    EXPECT_NE(riga(fonte.elementi[0].numero, fonte.elementi[1].numero).find(figlio(st, "nome").testo),
+              std::string::npos)
         << figlio(st, "nome").testo;
     ++stazioni;
   }

@@ -9,10 +9,10 @@
 // What the tool says about the sources, as the page lists it: an error or a
 // note, with its place in the sources when it has one.
 struct diagnostica_view {
-  std::string genere;        // "errore", "avviso" or "nota"
-  std::string file;          // source file name, empty without a place
+  std::string genere;  // "errore", "avviso" or "nota"
+  std::string file;    // source file name, empty without a place
   std::size_t riga = 0, colonna = 0;
-  std::string messaggio;     // UTF-8, as `scenario check` words it
+  std::string messaggio;          // UTF-8, as `scenario check` words it
   std::int64_t progressiva = -1;  // metres named by the message, -1 when none
 };
 

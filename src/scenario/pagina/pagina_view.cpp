@@ -1,13 +1,13 @@
 #include "scenario/pagina/pagina_view.h"
 
+#include <algorithm>
 #include <sstream>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
-#include <algorithm>
 
-#include "scenario/svg/disegno_svg.h"
 #include "scenario/pagina/testi_view.h"
+#include "scenario/svg/disegno_svg.h"
 
 namespace {
 struct pezzo {
@@ -43,8 +43,10 @@ std::string pagina_view(const std::string& titolo, const nodo& dati) {
   // of the JSON (only ever inside a string) becomes its escape.
   std::string dati_json;
   for (char c : json.str()) {
-    if (c == '<') dati_json += "\\u003c";
-    else dati_json += c;
+    if (c == '<')
+      dati_json += "\\u003c";
+    else
+      dati_json += c;
   }
   // HTML text escapes as XML text does (&apos; is HTML5).
   const std::string titolo_html = testo_xml(titolo);

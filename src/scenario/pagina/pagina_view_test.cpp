@@ -4,9 +4,9 @@
 
 #include <memory>
 
+#include "base/nomi_file.h"
 #include "content/dati_linea.h"
 #include "content/dati_treno.h"
-#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
 #include "scenario/comandi/comando_view.h"
@@ -27,7 +27,8 @@ std::string pagina_incorporata(const std::filesystem::path& dir, bool con_sorgen
   f = std::make_unique<form_su_disco>(dir);
   dati_linea(*f);
   dati_treno(*f);
-  const std::string linea = leggi_tutto(*f->cartella, file_linea(*f)), treno = leggi_tutto(*f->cartella, file_treno(*f));
+  const std::string linea = leggi_tutto(*f->cartella, file_linea(*f)),
+                    treno = leggi_tutto(*f->cartella, file_treno(*f));
   memorizza_percorso(*f, 1, nullptr);  // the compiler deletes its sources
   if (con_sorgenti) {
     scrivi_tutto(*f->cartella, file_linea(*f), linea);

@@ -32,7 +32,8 @@ std::vector<punto_sfoltito> sfoltisci_piano(const tabella_piano& piano, double t
   while (ultimo >= 0 && piano(ultimo, 0).tag == tag_piano::vuoto && piano(ultimo, 1).tag == tag_piano::vuoto) --ultimo;
   if (ultimo < 1) return kept;
   std::vector<punto> p(static_cast<std::size_t>(ultimo) + 1);
-  for (std::int32_t m = 0; m <= ultimo; ++m) p[static_cast<std::size_t>(m)] = {piano(m, 0).numero(), piano(m, 1).numero()};
+  for (std::int32_t m = 0; m <= ultimo; ++m)
+    p[static_cast<std::size_t>(m)] = {piano(m, 0).numero(), piano(m, 1).numero()};
 
   const double infinito = std::numeric_limits<double>::infinity();
   std::vector<double> soglia(p.size(), -1.0);

@@ -58,8 +58,8 @@ double scarto_massimo(const tabella_piano& piano, const std::vector<punto_sfolti
 
 TEST(PianoSfoltito, NoMetreStraysFromTheThinnedLineByMoreThanItsTolerance) {
   // Tight curves both ways, a hairpin of 1000 m at the smallest radius, a long straight.
-  const tabella_piano piano = piano_di(30000, {{1000, 300, "curvad6"}, {2000, 1500, "curvas4"}, {5000, 1050, "curvas6"},
-                                               {9000, 6000, "curvad1"}});
+  const tabella_piano piano = piano_di(
+      30000, {{1000, 300, "curvad6"}, {2000, 1500, "curvas4"}, {5000, 1050, "curvas6"}, {9000, 6000, "curvad1"}});
   const auto punti = sfoltisci_piano(piano, 0.05);
   ASSERT_GE(punti.size(), 2u);
   // Ends: metre 0 and the last computed metre (the last two stay empty), at every zoom.
@@ -87,7 +87,7 @@ TEST(PianoSfoltito, AWindingLineStaysWithinEveryTolerance) {
   std::vector<curva_di_prova> curve;
   std::vector<std::string> parole;
   parole.reserve(200);
-  for (std::int32_t p = 200; ;) {
+  for (std::int32_t p = 200;;) {
     const std::int32_t n = 100 + static_cast<std::int32_t>(caso() % 1900);
     if (p + n > lunghezza - 500) break;
     const bool sinistra = caso() % 2;

@@ -8,7 +8,9 @@
 void scrivi_csv_piano(std::ostream& out, const tabella_piano& piano, std::int32_t lunghezza_linea) {
   out << "metro,x,y,direzione_gradi,raggio_m,tratto\n";
   const std::int32_t ultimo = piano.ultimo_metro();
-  auto pieno = [&](std::int32_t m) { return m >= 0 && m <= ultimo && piano(m, 0).tag != tag_piano::vuoto && piano(m, 1).tag != tag_piano::vuoto; };
+  auto pieno = [&](std::int32_t m) {
+    return m >= 0 && m <= ultimo && piano(m, 0).tag != tag_piano::vuoto && piano(m, 1).tag != tag_piano::vuoto;
+  };
   char buf[160];
   for (std::int32_t m = 0; m <= ultimo; ++m) {
     if (!pieno(m)) {

@@ -29,13 +29,22 @@ TEST(PianoCsv, OnePointAMetreAndThePartPastTheLineMarked) {
   while (std::getline(righe, riga)) {
     EXPECT_EQ(riga.rfind(std::to_string(n) + ",", 0), 0u) << riga;
     const std::string tratto = riga.substr(riga.rfind(',') + 1);
-    if (tratto == "linea") ++linea;
-    else if (tratto == "oltre_fine") ++oltre;
-    else vuote.push_back(riga);
+    if (tratto == "linea")
+      ++linea;
+    else if (tratto == "oltre_fine")
+      ++oltre;
+    else
+      vuote.push_back(riga);
     // The first curve "curvad6, 1000, 300" of radius about 333 m.
-    if (n == 1001) { EXPECT_EQ(riga.rfind("1001,0.0030,1001.0000,", 0), 0u) << riga; }
-    if (n == 1100) { EXPECT_NE(riga.find(",333."), std::string::npos) << riga; }
-    if (n == 500) { EXPECT_EQ(riga, "500,0.0000,500.0000,90.0000,,linea"); }
+    if (n == 1001) {
+      EXPECT_EQ(riga.rfind("1001,0.0030,1001.0000,", 0), 0u) << riga;
+    }
+    if (n == 1100) {
+      EXPECT_NE(riga.find(",333."), std::string::npos) << riga;
+    }
+    if (n == 500) {
+      EXPECT_EQ(riga, "500,0.0000,500.0000,90.0000,,linea");
+    }
     ++n;
   }
   EXPECT_EQ(n, f->lunghezza_estesa + 1);

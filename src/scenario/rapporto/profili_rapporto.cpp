@@ -81,9 +81,9 @@ nodo profili(const scenario_compatto& s, const indice_sorgenti& ind, std::int32_
     nodo n;
     n.metti("unita", std::string(v.unita));
     n.metti("fonte", std::string(scritto ? "sorgente" : "celle"));
-    n.metti("tratti", scritto ? profilo_scritto(s, ind, v.genere, v.in_cella, lunghezza) : profilo_celle(s, v.in_cella, lunghezza));
+    n.metti("tratti", scritto ? profilo_scritto(s, ind, v.genere, v.in_cella, lunghezza)
+                              : profilo_celle(s, v.in_cella, lunghezza));
     p.metti(v.nome, n);
   }
   return p;
 }
-

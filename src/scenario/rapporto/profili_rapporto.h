@@ -1,9 +1,9 @@
 #pragma once
 #include <cstdint>
 
+#include "scenario/compatti/scenario_compatto.h"
 #include "scenario/sorgenti/indice_sorgenti.h"
 #include "scenario/testo/nodo_rapporto.h"
-#include "scenario/compatti/scenario_compatto.h"
 
 // The line speed limit (km/h), the gradient (per mille) and the adhesion as
 // ranges da_m, a_m, valore. From the author's records when their source file

@@ -11,8 +11,8 @@
 #include "content/dati_treno.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
-#include "scenario/sorgenti/indice_sorgenti.h"
 #include "scenario/rapporto/rapporto_scenario.h"
+#include "scenario/sorgenti/indice_sorgenti.h"
 #include "test_support/form_di_prova.h"
 
 namespace rapporto_di_prova {

@@ -4,10 +4,10 @@
 
 #include "model/chilometri.h"
 #include "model/form1.h"
-#include "scenario/testo/da_1252.h"
-#include "scenario/sorgenti/origini_oggetti.h"
-#include "scenario/rapporto/profili_rapporto.h"
 #include "scenario/compatti/tipi_cella.h"
+#include "scenario/rapporto/profili_rapporto.h"
+#include "scenario/sorgenti/origini_oggetti.h"
+#include "scenario/testo/da_1252.h"
 
 namespace {
 constexpr std::int32_t metri_cella = 50;
@@ -46,7 +46,8 @@ std::string cosa_scritto(const cella& c, const origine_cella& o, const scenario_
       // Only entries 1 to 80 are stations.
       const stazione* st = c.valore_1 > 0 && c.valore_1 < voce_progressiva_tre ? voce_di(s, c.valore_1) : nullptr;
       if (!st)
-        return "fine della stazione della voce " + std::to_string(c.valore_1) + " " + fuori_tabella + " (stazione a " + metri(p) + ")";
+        return "fine della stazione della voce " + std::to_string(c.valore_1) + " " + fuori_tabella + " (stazione a " +
+               metri(p) + ")";
       return "fine della stazione " + utf8_da_1252(st->nome) + " (stazione a " + metri(p) + ", area " +
              std::to_string(st->inizio) + "-" + std::to_string(st->fine) + " m)";
     }
@@ -73,13 +74,15 @@ std::string cartello_diverso(const cella& c, const record_sorgente& r) {
   bool diverso = false;
   for (int k = 0; k < 3; ++k) {
     const coppia_vmax v = decodifica_coppia_vmax(parole[k]);
-    const std::int32_t prima = r.numeri[static_cast<std::size_t>(1 + k)], seconda = r.numeri[static_cast<std::size_t>(5 + k)];
+    const std::int32_t prima = r.numeri[static_cast<std::size_t>(1 + k)],
+                       seconda = r.numeri[static_cast<std::size_t>(5 + k)];
     diverso = diverso || v.prima != prima || v.seconda != seconda;
     scritto += (k ? ", " : "") + std::to_string(prima) + "/" + std::to_string(seconda);
     letto += (k ? ", " : "") + std::to_string(v.prima) + "/" + std::to_string(v.seconda);
   }
   if (!diverso) return "";
-  return "le velocit\xC3\xA0 scritte " + scritto + " non sono tutte multipli di 5 sotto 500 km/h: il cartello si legge " + letto;
+  return "le velocit\xC3\xA0 scritte " + scritto +
+         " non sono tutte multipli di 5 sotto 500 km/h: il cartello si legge " + letto;
 }
 
 nodo valori_oggetto(const scenario_compatto& s, const cella& c) {
@@ -107,7 +110,8 @@ nodo valori_oggetto(const scenario_compatto& s, const cella& c) {
                 nodo().metti("prima_kmh", v.prima).metti("seconda_kmh", v.seconda).metti("parola", parole[k]));
       }
       const auto codici = static_cast<std::uint16_t>(c.valore_4);
-      n.metti("codice_1", static_cast<std::int64_t>(codici / 10)).metti("codice_2", static_cast<std::int64_t>(codici % 10));
+      n.metti("codice_1", static_cast<std::int64_t>(codici / 10))
+          .metti("codice_2", static_cast<std::int64_t>(codici % 10));
       break;
     }
     case cella_fine_stazione:
@@ -155,7 +159,8 @@ nodo generali(const scenario_compatto& s) {
   const stazione& sf = v[voce_sfondo];
   g.metti("sfondo", nodo().metti("uno", sf.inizio).metti("due", sf.progressiva).metti("tre", sf.fine));
   const stazione& r = v[voce_ripetizione];
-  g.metti("ripetizione_segnali", nodo().metti("inizio_m", r.inizio).metti("fine_m", r.fine).metti("codici", r.progressiva));
+  g.metti("ripetizione_segnali",
+          nodo().metti("inizio_m", r.inizio).metti("fine_m", r.fine).metti("codici", r.progressiva));
   g.metti("treno", nodo()
                        .metti("numero", utf8_da_1252(r.nome))
                        .metti("massa_frenata_percento", v[voce_treno_linea].inizio)
@@ -167,7 +172,8 @@ nodo generali(const scenario_compatto& s) {
   nodo marchi;
   marchi.metti("percorso", utf8_da_1252(sf.nome)).metti("marchio_scenario", sf.campo_7);
   marchi.metti("codice_scenario", sf.orario);
-  if (s.percorso.size() > 1) marchi.metti("marchio_cella_1", s.percorso[1].valore_1).metti("codice_cella_1", s.percorso[1].valore_2);
+  if (s.percorso.size() > 1)
+    marchi.metti("marchio_cella_1", s.percorso[1].valore_1).metti("codice_cella_1", s.percorso[1].valore_2);
   g.metti("marchi_e_codici", marchi);
   return g;
 }
@@ -201,7 +207,8 @@ nodo stazioni(const scenario_compatto& s, const indice_sorgenti& ind) {
     metti_punto(n, serie, x.progressiva);
     n.metti("orario", ore_minuti_secondi(x.orario));
     if (x.tipo < 25) n.metti("cella_fine", x.fine / metri_cella - 1);
-    if (static_cast<std::size_t>(k) <= record.size()) n.metti("sorgente", sorgente_di(*record[static_cast<std::size_t>(k - 1)], ind));
+    if (static_cast<std::size_t>(k) <= record.size())
+      n.metti("sorgente", sorgente_di(*record[static_cast<std::size_t>(k - 1)], ind));
     lista.elementi.push_back(n);
   }
   return lista;
@@ -249,13 +256,14 @@ nodo rapporto_scenario(const scenario_compatto& s, const indice_sorgenti& ind) {
     const bool scritto = o.r && o.tipo == c.tipo;
     if (o.r && !scritto)
       discordanze.elementi.push_back(nodo::di_testo(
-          cella_e_tratto(static_cast<std::int64_t>(i)) + ": " + file_di(*o.r, ind) + " riga " + std::to_string(o.r->riga) +
-          " vi mette " + tipo_cella_con_articolo(o.tipo) + ", i file compatti hanno " +
+          cella_e_tratto(static_cast<std::int64_t>(i)) + ": " + file_di(*o.r, ind) + " riga " +
+          std::to_string(o.r->riga) + " vi mette " + tipo_cella_con_articolo(o.tipo) + ", i file compatti hanno " +
           (cella_libera(c) ? std::string("una cella libera") : tipo_cella_con_articolo(c.tipo))));
     if (cella_libera(c)) continue;
     nodo n;
     n.metti("cella", static_cast<std::int64_t>(i));
-    n.metti("da_m", static_cast<std::int64_t>(i) * metri_cella).metti("a_m", static_cast<std::int64_t>(i + 1) * metri_cella);
+    n.metti("da_m", static_cast<std::int64_t>(i) * metri_cella)
+        .metti("a_m", static_cast<std::int64_t>(i + 1) * metri_cella);
     n.metti("tipo", c.tipo).metti("oggetto", nome_tipo_cella(c.tipo));
     // Where the author wrote it, else where its cell begins.
     metti_punto(n, serie, scritto ? std::int64_t{o.r->numeri[0]} : static_cast<std::int64_t>(i) * metri_cella);
@@ -269,13 +277,16 @@ nodo rapporto_scenario(const scenario_compatto& s, const indice_sorgenti& ind) {
       descrizione += cosa_scritto(c, o, s) + " (" + file_di(*o.r, ind) + " riga " + std::to_string(o.r->riga) + ")";
     } else if (!o.r && !ind.vuoto() && codice_del_controllo(c)) {
       n.metti("messo_da", std::string("controllo dei codici"));
-      descrizione += nome_tipo_cella(c.tipo) + " messo dal controllo dei codici davanti a un rallentamento (nessun record lo scrive)";
+      descrizione += nome_tipo_cella(c.tipo) +
+                     " messo dal controllo dei codici davanti a un rallentamento (nessun record lo scrive)";
     } else {
-      descrizione += nome_tipo_cella(c.tipo) + ": solo la cella \xC3\xA8 nota" +
-                     std::string(ind.vuoto() ? " (sorgenti non trovate)" : " (nessun record delle sorgenti la riempie)");
+      descrizione +=
+          nome_tipo_cella(c.tipo) + ": solo la cella \xC3\xA8 nota" +
+          std::string(ind.vuoto() ? " (sorgenti non trovate)" : " (nessun record delle sorgenti la riempie)");
       if (!ind.vuoto())
         discordanze.elementi.push_back(nodo::di_testo(cella_e_tratto(static_cast<std::int64_t>(i)) + ": " +
-                                                      tipo_cella_con_articolo(c.tipo) + " che nessun record delle sorgenti mette qui"));
+                                                      tipo_cella_con_articolo(c.tipo) +
+                                                      " che nessun record delle sorgenti mette qui"));
     }
     n.metti("descrizione", descrizione);
     n.metti("valori", valori_oggetto(s, c));
@@ -287,12 +298,16 @@ nodo rapporto_scenario(const scenario_compatto& s, const indice_sorgenti& ind) {
   }
 
   nodo celle;
-  celle.metti("numero", static_cast<std::int64_t>(s.percorso.size())).metti("metri_per_cella", std::int64_t{metri_cella});
+  celle.metti("numero", static_cast<std::int64_t>(s.percorso.size()))
+      .metti("metri_per_cella", std::int64_t{metri_cella});
   celle.metti("celle_della_linea", static_cast<std::int64_t>(std::max(lunghezza, 0) / metri_cella));
   nodo tipi = nodo::lista();
   for (int t = 0; t < 256; ++t)
     if (per_tipo[t] && t != cella_vuota)
-      tipi.elementi.push_back(nodo().metti("tipo", t).metti("nome", nome_tipo_cella(static_cast<std::uint8_t>(t))).metti("quante", per_tipo[t]));
+      tipi.elementi.push_back(nodo()
+                                  .metti("tipo", t)
+                                  .metti("nome", nome_tipo_cella(static_cast<std::uint8_t>(t)))
+                                  .metti("quante", per_tipo[t]));
   celle.metti("per_tipo", tipi);
   r.metti("celle", celle);
   r.metti("oggetti", oggetti);

@@ -3,9 +3,9 @@
 #include <ostream>
 #include <string>
 
+#include "scenario/compatti/scenario_compatto.h"
 #include "scenario/sorgenti/indice_sorgenti.h"
 #include "scenario/testo/nodo_rapporto.h"
-#include "scenario/compatti/scenario_compatto.h"
 
 // The readable report of a decoded scenario: names, general values (the
 // chainage series with the step their flag adds), stations, the line

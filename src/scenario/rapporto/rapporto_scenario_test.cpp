@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-
 #include <memory>
 #include <sstream>
 
@@ -14,8 +13,8 @@
 #include "model/form1.h"
 #include "output/formati/file_tracciato.h"
 #include "output/memorizza_percorso.h"
-#include "scenario/testo/da_1252.h"
 #include "scenario/rapporto/rapporto_di_prova.h"
+#include "scenario/testo/da_1252.h"
 #include "test_support/cartella_temporanea.h"
 #include "test_support/form_di_prova.h"
 
@@ -107,17 +106,20 @@ TEST(RapportoScenario, BoardsShowTheSpeedsTheAuthorWrote) {
     const nodo& o = *oggetto_in(con_sorgenti, cella);
     EXPECT_EQ(numero(o, "progressiva_scritta"), w[0]);
     EXPECT_EQ(numero(campo(o, "sorgente"), "riga"), static_cast<std::int64_t>(k + 4));
-    EXPECT_EQ(campo(o, "descrizione").testo.rfind("cella " + std::to_string(cella) + " (" + std::to_string(cella * 50) + "-" +
-                                                      std::to_string(cella * 50 + 50) + " m), cartello di velocit\xC3\xA0 massima a " +
-                                                      std::to_string(w[0]) + " m (Prova_linea.txt riga " + std::to_string(k + 4) + ")",
-                                                  0),
+    EXPECT_EQ(campo(o, "descrizione")
+                  .testo.rfind("cella " + std::to_string(cella) + " (" + std::to_string(cella * 50) + "-" +
+                                   std::to_string(cella * 50 + 50) + " m), cartello di velocit\xC3\xA0 massima a " +
+                                   std::to_string(w[0]) + " m (Prova_linea.txt riga " + std::to_string(k + 4) + ")",
+                               0),
               0u)
         << campo(o, "descrizione").testo;
     EXPECT_FALSE(ha(*oggetto_in(solo_celle, cella), "progressiva_scritta"));
-    EXPECT_NE(campo(*oggetto_in(solo_celle, cella), "descrizione").testo.find("solo la cella \xC3\xA8 nota"), std::string::npos);
+    EXPECT_NE(campo(*oggetto_in(solo_celle, cella), "descrizione").testo.find("solo la cella \xC3\xA8 nota"),
+              std::string::npos);
   }
   EXPECT_TRUE(campo(con_sorgenti, "discordanze_con_le_sorgenti").elementi.empty());
-  for (const nodo& o : campo(con_sorgenti, "oggetti").elementi) EXPECT_FALSE(ha(o, "attenzione")) << campo(o, "descrizione").testo;
+  for (const nodo& o : campo(con_sorgenti, "oggetti").elementi)
+    EXPECT_FALSE(ha(o, "attenzione")) << campo(o, "descrizione").testo;
 }
 
 // Stations and objects carry the kilometre post the signs and the timetable
@@ -130,7 +132,8 @@ TEST(RapportoScenario, StationsAndObjectsShowTheirKilometrePost) {
   dati_treno(*f);
   const nodo r = rapporto_di(dir.percorso, "Velstra_Ordoven", "318");
   std::map<std::string, std::string> posti;
-  for (const nodo& st : campo(r, "stazioni").elementi) posti[campo(st, "nome").testo] = campo(st, "punto_chilometrico").testo;
+  for (const nodo& st : campo(r, "stazioni").elementi)
+    posti[campo(st, "nome").testo] = campo(st, "punto_chilometrico").testo;
   EXPECT_EQ(posti["S.BENEDETTO SAMBRO"], "55+700");
   EXPECT_EQ(posti["BOLOGNA C.LE"], "0+000");
   // The sign "(  Km  )(93+700)" written at 221500 m.
@@ -224,7 +227,8 @@ TEST(RapportoScenario, TheEmbeddedScenarioShowsWhatItsSourcesWrite) {
   std::size_t del_controllo = 0;
   for (const nodo& o : campo(r, "oggetti").elementi) {
     if (ha(o, "messo_da")) {
-      EXPECT_NE(campo(o, "descrizione").testo.find("), codice di ripetizione segnali messo dal controllo dei codici"), std::string::npos);
+      EXPECT_NE(campo(o, "descrizione").testo.find("), codice di ripetizione segnali messo dal controllo dei codici"),
+                std::string::npos);
       EXPECT_EQ(numero(campo(o, "valori"), "codice"), 180);
       ++del_controllo;
       continue;
@@ -237,21 +241,31 @@ TEST(RapportoScenario, TheEmbeddedScenarioShowsWhatItsSourcesWrite) {
   // A signal written at 3450 stands in cell 70, which covers 3500 to 3550.
   const std::string treno = leggi_tutto(dir.percorso / "Velstra_Ordoven_318-.txt");
   const std::size_t riga_3450 =
-      static_cast<std::size_t>(std::count(treno.begin(), treno.begin() + static_cast<std::ptrdiff_t>(treno.find("segnale,    3450")), '\n')) + 1;
-  EXPECT_EQ(campo(*oggetto_in(r, 70), "descrizione").testo,
-            "cella 70 (3500-3550 m), segnale a 3450 m (Velstra_Ordoven_318-.txt riga " + std::to_string(riga_3450) + ")");
+      static_cast<std::size_t>(std::count(
+          treno.begin(), treno.begin() + static_cast<std::ptrdiff_t>(treno.find("segnale,    3450")), '\n')) +
+      1;
+  EXPECT_EQ(
+      campo(*oggetto_in(r, 70), "descrizione").testo,
+      "cella 70 (3500-3550 m), segnale a 3450 m (Velstra_Ordoven_318-.txt riga " + std::to_string(riga_3450) + ")");
   // A code point at 10000 is in the cell of its progressive.
-  EXPECT_EQ(campo(*oggetto_in(r, 200), "descrizione").testo.rfind("cella 200 (10000-10050 m), codice di ripetizione segnali a 10000 m", 0), 0u);
+  EXPECT_EQ(campo(*oggetto_in(r, 200), "descrizione")
+                .testo.rfind("cella 200 (10000-10050 m), codice di ripetizione segnali a 10000 m", 0),
+            0u);
   // The slowdown "rallentamento, 259150, 90, 450, ...": warning, start and end.
-  EXPECT_EQ(campo(*oggetto_in(r, 5160), "descrizione").testo.rfind("cella 5160 (258000-258050 m), avviso del rallentamento a 259150 m", 0), 0u);
-  EXPECT_EQ(campo(*oggetto_in(r, 5193), "descrizione").testo.rfind("cella 5193 (259650-259700 m), fine del rallentamento a 259150 m lungo 450 m", 0), 0u);
+  EXPECT_EQ(campo(*oggetto_in(r, 5160), "descrizione")
+                .testo.rfind("cella 5160 (258000-258050 m), avviso del rallentamento a 259150 m", 0),
+            0u);
+  EXPECT_EQ(campo(*oggetto_in(r, 5193), "descrizione")
+                .testo.rfind("cella 5193 (259650-259700 m), fine del rallentamento a 259150 m lungo 450 m", 0),
+            0u);
   EXPECT_EQ(numero(campo(*oggetto_in(r, 5184), "valori"), "velocita_kmh"), 90);
 
   // The chainage series moved by their flag say so.
   const nodo& serie = campo(campo(r, "generali"), "serie_chilometriche");
   std::vector<std::string> spiegazioni;
   for (const nodo& x : serie.elementi) spiegazioni.push_back(campo(x, "spiegazione").testo);
-  EXPECT_EQ(spiegazioni, (std::vector<std::string>{"315300 = 315200 + 100", "218400 = 218300 + 100", "0 come scritto"}));
+  EXPECT_EQ(spiegazioni,
+            (std::vector<std::string>{"315300 = 315200 + 100", "218400 = 218300 + 100", "0 come scritto"}));
 
   // Profiles as the author wrote them: from, to, value.
   const nodo& velocita = campo(campo(campo(r, "profili"), "velocita"), "tratti");
@@ -278,7 +292,8 @@ TEST(RapportoScenario, WithoutSourcesOnlyTheCellIsKnown) {
   EXPECT_FALSE(ha(r, "discordanze_con_le_sorgenti"));
   for (const nodo& o : campo(r, "oggetti").elementi) {
     EXPECT_FALSE(ha(o, "progressiva_scritta"));
-    EXPECT_NE(campo(o, "descrizione").testo.find("solo la cella \xC3\xA8 nota (sorgenti non trovate)"), std::string::npos);
+    EXPECT_NE(campo(o, "descrizione").testo.find("solo la cella \xC3\xA8 nota (sorgenti non trovate)"),
+              std::string::npos);
   }
   const nodo& velocita = campo(campo(r, "profili"), "velocita");
   EXPECT_EQ(campo(velocita, "fonte").testo, "celle");
@@ -288,7 +303,8 @@ TEST(RapportoScenario, WithoutSourcesOnlyTheCellIsKnown) {
   EXPECT_EQ(numero(t.elementi[0], "a_m"), 1250);
   EXPECT_EQ(numero(t.elementi[0], "valore"), 30);
   EXPECT_EQ(numero(t.elementi.back(), "a_m"), 300000);
-  for (std::size_t k = 1; k < t.elementi.size(); ++k) EXPECT_EQ(numero(t.elementi[k], "da_m"), numero(t.elementi[k - 1], "a_m"));
+  for (std::size_t k = 1; k < t.elementi.size(); ++k)
+    EXPECT_EQ(numero(t.elementi[k], "da_m"), numero(t.elementi[k - 1], "a_m"));
 }
 
 // Sources changed after compiling: the report says where they and the compact files part.
@@ -305,7 +321,10 @@ TEST(RapportoScenario, SourcesThatNoLongerMatchAreNamed) {
   const nodo& d = campo(r, "discordanze_con_le_sorgenti");
   ASSERT_EQ(d.elementi.size(), 2u);
   EXPECT_EQ(d.elementi[0].testo, "cella 70 (3500-3550 m): un segnale che nessun record delle sorgenti mette qui");
-  EXPECT_EQ(d.elementi[1].testo.rfind("cella 72 (3600-3650 m): Velstra_Ordoven_318-.txt riga 122 vi mette un segnale, i file compatti hanno una cella libera", 0), 0u);
+  EXPECT_EQ(d.elementi[1].testo.rfind("cella 72 (3600-3650 m): Velstra_Ordoven_318-.txt riga 122 vi mette un segnale, "
+                                      "i file compatti hanno una cella libera",
+                                      0),
+            0u);
 }
 
 }  // namespace
@@ -412,7 +431,8 @@ TEST(RapportoScenario, KindsAndNamesAreSaidInItalian) {
     } else {
       ASSERT_NE(o, nullptr) << c.nome;
       EXPECT_EQ(campo(*o, "oggetto").testo, c.nome);
-      EXPECT_NE(campo(*o, "descrizione").testo.find(", " + c.nome), std::string::npos) << campo(*o, "descrizione").testo;
+      EXPECT_NE(campo(*o, "descrizione").testo.find(", " + c.nome), std::string::npos)
+          << campo(*o, "descrizione").testo;
     }
     bool contato = false;
     for (const nodo& t : per_tipo.elementi)

@@ -41,7 +41,7 @@ struct caso_avviso {
   std::string testo;                  // what the author wrote there
   std::optional<std::string> pulito;  // the same written cleanly
   const char* codice;
-  std::size_t riga, colonna;          // where the warning points
+  std::size_t riga, colonna;  // where the warning points
 };
 
 inline const caso_avviso casi[] = {
@@ -53,8 +53,8 @@ inline const caso_avviso casi[] = {
     {"a fraction", false, 6, 6, "sfondo uno,    1.4", "sfondo uno,    1", "frazione", 6, 16},
     {"an empty value", false, 6, 6, "sfondo uno,    ", "sfondo uno,    0", "valore-vuoto", 6, 16},
     {"a word for a number", true, 4, 4, "sabbia,    molta", "sabbia,    0", "non-numero", 4, 12},
-    {"a record short of a value", false, 125, 125, "pendenza,  9800\r\n   -3", "pendenza,  9800,   -3",
-     "record-corto", 125, 16},
+    {"a record short of a value", false, 125, 125, "pendenza,  9800\r\n   -3", "pendenza,  9800,   -3", "record-corto",
+     125, 16},
     {"a clock short of a value", true, 5, 5, "orologio,    13              14\r\n15",
      "orologio,    13              14            15 ", "record-corto", 5, 32},
     {"a value more than the record takes", false, 286, 286, "montagna,   36900,  36950,  12,  5",

@@ -4,10 +4,10 @@
 #include <span>
 #include <string_view>
 
+#include "base/stato.h"
 #include "compiler/confronto_voci.h"
 #include "compiler/grammatica.h"
 #include "compiler/lettore_voci.h"
-#include "base/stato.h"
 #include "scenario/testo/da_1252.h"
 
 namespace {
@@ -66,7 +66,8 @@ class percorso_avvisi {
   }
 
   std::vector<avviso> finisci() {
-    std::stable_sort(avvisi_.begin(), avvisi_.end(), [](const avviso& a, const avviso& b) { return a.offset < b.offset; });
+    std::stable_sort(avvisi_.begin(), avvisi_.end(),
+                     [](const avviso& a, const avviso& b) { return a.offset < b.offset; });
     if (taciuti_ > 0) aggiungi_in_coda();
     return std::move(avvisi_);
   }
@@ -94,13 +95,16 @@ class percorso_avvisi {
     for (const campo_record& c : r.campi) {
       const char campo = static_cast<char>(c.genere);
       if (fine_file(in_)) return false;
-      if (campo == 't') leggi_voce(in_);
-      else leggi_numero(in_);
+      if (campo == 't')
+        leggi_voce(in_);
+      else
+        leggi_numero(in_);
       if (!corto && riga(in_.inizio_voce) != riga_chiave) {
         corto = true;
         aggiungi(fine_riga(offset_chiave), "record-corto",
                  "il record '" + std::string(r.nome) + "' prende " + valori(r.campi.size()) + ", la riga ne ha " +
-                     std::to_string(letti) + ": il resto è letto dalla riga " + std::to_string(riga(in_.inizio_voce) + 1));
+                     std::to_string(letti) + ": il resto è letto dalla riga " +
+                     std::to_string(riga(in_.inizio_voce) + 1));
       }
       if (!corto && campo != 't') controlla_numero(campo);
       ++letti;
@@ -143,8 +147,8 @@ class percorso_avvisi {
     const std::size_t cifre = i - inizio_cifre;
     if (cifre == 0) {
       const bool codice_in_lettere = campo == 'c' && std::all_of(testo.begin(), testo.end(), [](char c) {
-        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-      });
+                                       return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+                                     });
       if (!codice_in_lettere) aggiungi(inizio, "non-numero", citata(testo) + " non è un numero: è letto come 0");
       return;
     }
@@ -154,7 +158,8 @@ class percorso_avvisi {
     std::size_t j = i;
     bool migliaia = cifre <= 3;
     while (migliaia && j < testo.size()) {
-      migliaia = testo[j] == '.' && j + 3 < testo.size() && cifra(testo[j + 1]) && cifra(testo[j + 2]) && cifra(testo[j + 3]);
+      migliaia =
+          testo[j] == '.' && j + 3 < testo.size() && cifra(testo[j + 1]) && cifra(testo[j + 2]) && cifra(testo[j + 3]);
       j += 4;
     }
     if (migliaia && j == testo.size()) {
@@ -255,7 +260,8 @@ bool esamina(percorso_avvisi& p, contesto& c, const std::string& voce, std::size
     if (!corrisponde(r, voce)) continue;
     riconosciuta = true;
     if (r.solo_con_piano && !c.con_piano) continue;  // passed over as items, as asked
-    if (c.dopo_fine) p.aggiungi(offset, "dopo-fine", citata(voce) + " sta dopo [fine]: il compilatore lo legge comunque");
+    if (c.dopo_fine)
+      p.aggiungi(offset, "dopo-fine", citata(voce) + " sta dopo [fine]: il compilatore lo legge comunque");
     ++c.letti[k];
     if (!p.leggi_record(r, offset)) return false;
   }
@@ -263,10 +269,14 @@ bool esamina(percorso_avvisi& p, contesto& c, const std::string& voce, std::size
   if (riconosciuta || voce.empty() || intestazione_sezione(voce) || !p.prima_della_riga(offset)) return true;
   std::string m = citata(voce) + " non è una parola chiave " + c.dove + ": la riga è passata oltre";
   const forma_record* r = parola_chiave(voce);
-  if (in_tabella(c.forme, r)) m += " (le parole chiave di questa sezione distinguono maiuscole e minuscole)";
-  else if (in_tabella(forme_generale(), r)) m += " ('" + std::string(r->nome) + "' va nella sezione [generale])";
-  else if (in_tabella(forme_linea(), r)) m += " ('" + std::string(r->nome) + "' è un record della linea, dopo la sezione [generale])";
-  else if (in_tabella(forme_treno(), r)) m += " ('" + std::string(r->nome) + "' è un record del file del treno)";
+  if (in_tabella(c.forme, r))
+    m += " (le parole chiave di questa sezione distinguono maiuscole e minuscole)";
+  else if (in_tabella(forme_generale(), r))
+    m += " ('" + std::string(r->nome) + "' va nella sezione [generale])";
+  else if (in_tabella(forme_linea(), r))
+    m += " ('" + std::string(r->nome) + "' è un record della linea, dopo la sezione [generale])";
+  else if (in_tabella(forme_treno(), r))
+    m += " ('" + std::string(r->nome) + "' è un record del file del treno)";
   p.aggiungi(offset, "parola-sconosciuta", m);
   return true;
 }
@@ -275,7 +285,8 @@ bool esamina(percorso_avvisi& p, contesto& c, const std::string& voce, std::size
 void ultima_voce(percorso_avvisi& p, const contesto& c, const std::string& voce) {
   const forma_record* r = forma_di(c.forme, voce);
   if (r && !(r->solo_con_piano && !c.con_piano))
-    p.aggiungi(p.in().inizio_voce, "ultima-voce", citata(voce) + " è l'ultima voce del file: il compilatore non la legge");
+    p.aggiungi(p.in().inizio_voce, "ultima-voce",
+               citata(voce) + " è l'ultima voce del file: il compilatore non la legge");
 }
 
 // A run of bytes that is valid UTF-8 of more than one byte: text written as
@@ -317,8 +328,9 @@ void avvisi_utf8(percorso_avvisi& p) {
                    "tre caratteri: il file va salvato in Windows-1252, senza BOM");
       else
         p.aggiungi(i, "utf8",
-                   "testo in UTF-8: il compilatore legge " + citata(byte) + " (Windows-1252) dove forse si intendeva '" +
-                       std::string(byte) + "'; il file va scritto in Windows-1252");
+                   "testo in UTF-8: il compilatore legge " + citata(byte) +
+                       " (Windows-1252) dove forse si intendeva '" + std::string(byte) +
+                       "'; il file va scritto in Windows-1252");
     }
     i += n - 1;
   }
@@ -336,7 +348,8 @@ void separatore_con_parola(percorso_avvisi& p, const contesto& c, const std::str
 // The record loop of both readers, to the end of the file: up to two
 // separator items in a row are passed over, the file's last item is not
 // examined. Where the section header intestazione stands is kept in offset_intestazione.
-void leggi_parte_record(percorso_avvisi& p, contesto& c, std::string_view intestazione, std::size_t& offset_intestazione) {
+void leggi_parte_record(percorso_avvisi& p, contesto& c, std::string_view intestazione,
+                        std::size_t& offset_intestazione) {
   lettore_voci& in = p.in();
   for (;;) {
     if (fine_file(in)) return;

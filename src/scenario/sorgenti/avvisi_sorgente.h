@@ -10,10 +10,10 @@
 // file with no station, a line with no curve. Warnings only: the compiler
 // reads the same bytes the same way whatever is found here.
 struct avviso {
-  std::size_t offset = 0;  // byte offset in the file of what is warned about
+  std::size_t offset = 0;             // byte offset in the file of what is warned about
   std::size_t riga = 1, colonna = 1;  // the same, 1-based, line ends counted as the compiler does
-  std::string codice;      // short code, e.g. "valore-vuoto"
-  std::string messaggio;   // one line in Italian (UTF-8)
+  std::string codice;                 // short code, e.g. "valore-vuoto"
+  std::string messaggio;              // one line in Italian (UTF-8)
 };
 
 // The line source file; con_piano when the plan is built (curves are records).

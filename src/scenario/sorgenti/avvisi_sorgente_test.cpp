@@ -72,19 +72,20 @@ TEST(AvvisiSorgente, TextInUtf8IsToldFromWindows1252) {
     bool avviso;
   };
   const caso casi_testo[] = {
-      {"N\xB0 14", false},           // Windows-1252 degree sign
-      {"CITT\xC0", false},           // a lone lead byte
-      {"N\xC2\xB0 14", true},        // UTF-8 degree sign
-      {"\xC3\x92", true},            // UTF-8 O grave, read as two characters
-      {"\xE2\x82\xAC 5", true},      // UTF-8 euro sign
-      {"\xF0\x9F\x9A\x82", true},    // four bytes
-      {"\xC0\x80", false},           // overlong: not UTF-8
-      {"\xED\xA0\x80", false},       // a surrogate: not UTF-8
-      {"\xE2\x82", false},           // cut short
+      {"N\xB0 14", false},         // Windows-1252 degree sign
+      {"CITT\xC0", false},         // a lone lead byte
+      {"N\xC2\xB0 14", true},      // UTF-8 degree sign
+      {"\xC3\x92", true},          // UTF-8 O grave, read as two characters
+      {"\xE2\x82\xAC 5", true},    // UTF-8 euro sign
+      {"\xF0\x9F\x9A\x82", true},  // four bytes
+      {"\xC0\x80", false},         // overlong: not UTF-8
+      {"\xED\xA0\x80", false},     // a surrogate: not UTF-8
+      {"\xE2\x82", false},         // cut short
   };
   for (const caso& c : casi_testo) {
-    const std::string linea = "[generale]\r\nlunghezza percorso, 300000\r\n[indicazioni]\r\ncartello_indicatore,  1700,   " +
-                              std::string(c.testo) + "\r\n[fine]\r\n";
+    const std::string linea =
+        "[generale]\r\nlunghezza percorso, 300000\r\n[indicazioni]\r\ncartello_indicatore,  1700,   " +
+        std::string(c.testo) + "\r\n[fine]\r\n";
     const std::vector<avviso> v = avvisi_linea(linea, false);
     EXPECT_EQ(!v.empty() && v[0].codice == "utf8", c.avviso) << c.testo << "\n" << codici(v);
   }
@@ -93,7 +94,8 @@ TEST(AvvisiSorgente, TextInUtf8IsToldFromWindows1252) {
 // A file saved as UTF-8 with a byte-order mark: the mark is named, never
 // quoted as the invisible character it is.
 TEST(AvvisiSorgente, AByteOrderMarkIsNamedAsSuch) {
-  const std::vector<avviso> v = avvisi_linea("\xEF\xBB\xBF[generale]\r\nlunghezza percorso, 300000\r\n[fine]\r\n", false);
+  const std::vector<avviso> v =
+      avvisi_linea("\xEF\xBB\xBF[generale]\r\nlunghezza percorso, 300000\r\n[fine]\r\n", false);
   ASSERT_FALSE(v.empty());
   EXPECT_EQ(v[0].codice, "utf8");
   EXPECT_NE(v[0].messaggio.find("(BOM)"), std::string::npos) << v[0].messaggio;
@@ -105,7 +107,8 @@ TEST(AvvisiSorgente, AByteOrderMarkIsNamedAsSuch) {
 // characters: the warnings of a 1 MB item stay short.
 TEST(AvvisiSorgente, AHugeItemIsQuotedShort) {
   const std::string enorme = "3" + std::string(1'000'000, 'x');
-  const std::vector<avviso> v = avvisi_treno("[generale]\r\nsabbia, " + enorme + "\r\nstazione,   71450,  2,  700,  1, 1, 0,  "
+  const std::vector<avviso> v = avvisi_treno("[generale]\r\nsabbia, " + enorme +
+                                             "\r\nstazione,   71450,  2,  700,  1, 1, 0,  "
                                              "4,1,1,  2,1,1,   60,  13,57, 0, PIACENZA\r\n[fine]\r\n");
   std::size_t totale = 0;
   for (const avviso& a : v) totale += a.messaggio.size();
@@ -137,8 +140,9 @@ TEST(AvvisiSorgente, ManyWarningsAreCapped) {
 
 // A comma after the last value is an empty item of its own.
 TEST(AvvisiSorgente, ATrailingCommaIsAnEmptyItem) {
-  const std::vector<avviso> v = avvisi_treno("[generale]\r\nsabbia,    300,\r\nstazione,   71450,  2,  700,  1, 1, 0,  4,1,1,  "
-                                             "2,1,1,   60,  13,57, 0, PIACENZA\r\n[fine]\r\n");
+  const std::vector<avviso> v = avvisi_treno(
+      "[generale]\r\nsabbia,    300,\r\nstazione,   71450,  2,  700,  1, 1, 0,  4,1,1,  "
+      "2,1,1,   60,  13,57, 0, PIACENZA\r\n[fine]\r\n");
   ASSERT_EQ(v.size(), 1u) << codici(v);
   EXPECT_EQ(v[0].codice, "record-lungo");
   EXPECT_EQ(v[0].riga, 2u);

@@ -1,10 +1,10 @@
 #include "scenario/sorgenti/controllo_sorgenti.h"
-#include "base/catalogo_errori.h"
 
 #include <memory>
 #include <numeric>
 #include <optional>
 
+#include "base/catalogo_errori.h"
 #include "base/nomi_file.h"
 #include "base/stato.h"
 #include "compiler/lettore_voci.h"
@@ -44,7 +44,8 @@ bool metti_da_parte(sorgente_privata& s, std::size_t offset) {
   std::size_t fine = s.testo.find_first_of("\r\n", offset);
   if (fine == std::string::npos) fine = s.testo.size();
   if (fine == inizio) return false;
-  if (fine < s.testo.size()) fine += (s.testo[fine] == '\r' && fine + 1 < s.testo.size() && s.testo[fine + 1] == '\n') ? 2 : 1;
+  if (fine < s.testo.size())
+    fine += (s.testo[fine] == '\r' && fine + 1 < s.testo.size() && s.testo[fine + 1] == '\n') ? 2 : 1;
   const std::size_t riga = posizione_di(s.testo, inizio).riga;
   s.testo.erase(inizio, fine - inizio);
   if (riga - 1 < s.righe_originali.size())

@@ -4,25 +4,25 @@
 #include <cstdint>
 #include <filesystem>
 #include <initializer_list>
-#include <system_error>
 #include <string_view>
+#include <system_error>
 
 #include "base/catalogo_errori.h"
 #include "base/nomi_file.h"
+#include "base/stato.h"
 #include "compiler/confronto_voci.h"
 #include "compiler/grammatica.h"
 #include "compiler/lettore_voci.h"
-#include "base/stato.h"
 #include "compiler/memo_indicatori_v_max.h"
 #include "compiler/memo_rallentamento.h"
 #include "compiler/nearest.h"
 #include "model/form1.h"
 #include "scenario/compatti/scenario_compatto.h"
+#include "scenario/compatti/tipi_cella.h"
 #include "scenario/sorgenti/indice_sorgenti.h"
 #include "scenario/sorgenti/origini_oggetti.h"
 #include "scenario/testo/da_1252.h"
 #include "scenario/testo/testo_json.h"
-#include "scenario/compatti/tipi_cella.h"
 
 namespace {
 
@@ -111,12 +111,24 @@ std::string cosa_ingombra(const Form1& f, lettore_voci& in, std::size_t offset_c
     case err_cartello_occupato:
     case err_segnale_occupato:
     case err_inizio_rallentamento_occupato:
-    case err_indicatore_vmax_occupato: prima = cella_di_oggetto(p); break;
-    case err_abbattimento_occupato: prima = nearest(p / 50.0); break;
-    case err_avviso_occupato: prima = r.avviso; break;
-    case err_fine_rallentamento_occupato: prima = r.fine; break;
-    case err_tavole_occupate: prima = r.tavola - 3; quante = 4; break;  // the boards, farthest first
-    default: return "";
+    case err_indicatore_vmax_occupato:
+      prima = cella_di_oggetto(p);
+      break;
+    case err_abbattimento_occupato:
+      prima = nearest(p / 50.0);
+      break;
+    case err_avviso_occupato:
+      prima = r.avviso;
+      break;
+    case err_fine_rallentamento_occupato:
+      prima = r.fine;
+      break;
+    case err_tavole_occupate:
+      prima = r.tavola - 3;
+      quante = 4;
+      break;  // the boards, farthest first
+    default:
+      return "";
   }
   for (std::int64_t c = prima + quante - 1; c >= prima; --c) {
     if (c < 0 || c > f.numero_celle) continue;
@@ -179,12 +191,12 @@ std::size_t serie_fuori_passo(lettore_voci& linea) {
                 {genere_record::progressiva_chilometrica_tre, genere_record::progressiva_chilometrica_due,
                  genere_record::progressiva_chilometrica_uno},
                 [&](std::size_t offset) {
-    for (int k = 1; k <= 2 && trovato == std::string::npos; ++k) {
-      const std::size_t campo = offset_campo(linea, offset, k);
-      std::int32_t v = 0;
-      if (campo != std::string::npos && numero_a(linea, campo, v) && v % 50 != 0) trovato = campo;
-    }
-  });
+                  for (int k = 1; k <= 2 && trovato == std::string::npos; ++k) {
+                    const std::size_t campo = offset_campo(linea, offset, k);
+                    std::int32_t v = 0;
+                    if (campo != std::string::npos && numero_a(linea, campo, v) && v % 50 != 0) trovato = campo;
+                  }
+                });
   return trovato;
 }
 
@@ -199,8 +211,10 @@ std::string stazioni_vicine(const Form1& f) {
   if (k == 0) return "";
   const stazione& s = f.stazioni[static_cast<std::size_t>(k)];
   const stazione& p = f.stazioni[static_cast<std::size_t>(k - 1)];
-  const std::string questa = "della stazione " + utf8_da_1252(s.nome) + " (progressiva " + std::to_string(s.progressiva) + ")";
-  const std::string precedente = "della precedente " + utf8_da_1252(p.nome) + " (progressiva " + std::to_string(p.progressiva) + ")";
+  const std::string questa =
+      "della stazione " + utf8_da_1252(s.nome) + " (progressiva " + std::to_string(s.progressiva) + ")";
+  const std::string precedente =
+      "della precedente " + utf8_da_1252(p.nome) + " (progressiva " + std::to_string(p.progressiva) + ")";
   const std::int64_t distanza = std::int64_t{p.progressiva} - s.progressiva;
   if (distanza > 0)
     return ": la stazione " + utf8_da_1252(s.nome) + " (progressiva " + std::to_string(s.progressiva) + ") sta " +
@@ -245,7 +259,8 @@ std::string causa_lettura(const Form1& f, lettore_voci& in, std::size_t offset) 
                      (voce.size() > 1 && (voce[0] == '-' || voce[0] == '+') && voce.find_first_of("0123456789") == 1);
   if (cifre && !numero_a(in, offset, v)) return "il valore non entra in un numero di 32 bit";
   if (cifre) return "il valore " + std::to_string(v) + " non entra nel suo campo";
-  if (!f.percorso_esiste()) return "record prima della lunghezza del percorso (la chiave 'lunghezza percorso' della sezione [generale])";
+  if (!f.percorso_esiste())
+    return "record prima della lunghezza del percorso (la chiave 'lunghezza percorso' della sezione [generale])";
   return "un valore di questo record non entra nel suo campo";
 }
 
@@ -279,8 +294,10 @@ void mostra_riga(diagnostica& d, const std::string& dati, std::size_t offset) {
   for (std::size_t i = da; i < a; ++i) {
     const unsigned char c = static_cast<unsigned char>(dati[i]);
     std::string mostrato;
-    if (c == '\t') mostrato = "\t";
-    else if (stampabile(c)) mostrato = utf8_da_1252(std::string_view(&dati[i], 1));
+    if (c == '\t')
+      mostrato = "\t";
+    else if (stampabile(c))
+      mostrato = utf8_da_1252(std::string_view(&dati[i], 1));
     else {
       static const char cifre[] = "0123456789ABCDEF";
       mostrato = std::string("\\x") + cifre[c >> 4] + cifre[c & 15];
@@ -291,8 +308,7 @@ void mostra_riga(diagnostica& d, const std::string& dati, std::size_t offset) {
   if (tagliata_dopo) d.testo_riga += "...";
 }
 
-void colloca(diagnostica& d, const std::string& nome, const std::string& dati, std::size_t offset,
-             posizione_testo p) {
+void colloca(diagnostica& d, const std::string& nome, const std::string& dati, std::size_t offset, posizione_testo p) {
   d.con_posizione = true;
   d.file = nome;
   d.riga = p.riga;
@@ -311,9 +327,11 @@ diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
   d.codice = std::to_string(f.numero_errore);
   origine_errore origine = f.origine;
   // The code check's errors belong to a slowdown of the train file.
-  const bool del_controllo = origine.file == file_sorgente::nessuno && f.numero_errore >= err_codice_davanti_segnale && f.numero_errore <= err_codice_dopo_rallentamento;
+  const bool del_controllo = origine.file == file_sorgente::nessuno && f.numero_errore >= err_codice_davanti_segnale &&
+                             f.numero_errore <= err_codice_dopo_rallentamento;
   const file_sorgente file = del_controllo ? file_sorgente::treno : origine.file;
-  const bool esiste = (file == file_sorgente::linea && t.linea_esiste) || (file == file_sorgente::treno && t.treno_esiste);
+  const bool esiste =
+      (file == file_sorgente::linea && t.linea_esiste) || (file == file_sorgente::treno && t.treno_esiste);
   lettore_voci in;
   if (esiste) apri_lettore_da_testo(file == file_sorgente::linea ? t.linea : t.treno, in);
   const std::string& dati = in.dati;
@@ -329,13 +347,16 @@ diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
   if (errore_con_progressiva(f.numero_errore)) d.progressiva = f.progressiva_errore;
   const bool al_suo_posto = origine.file != file_sorgente::nessuno && esiste && origine.offset <= dati.size();
   d.messaggio = rapporto_errore(f.numero_errore, f.progressiva_errore).substr(1) +
-                (al_suo_posto ? cosa_ingombra(f, in, origine.offset, t, d.nota) : "") + stazioni_vicine(f) + oltre_il_percorso(f) + posto_per_stazioni(f, t);
+                (al_suo_posto ? cosa_ingombra(f, in, origine.offset, t, d.nota) : "") + stazioni_vicine(f) +
+                oltre_il_percorso(f) + posto_per_stazioni(f, t);
   // A read error placed in the sources names its own cause instead of the list of all.
   if (f.numero_errore == err_lettura && al_suo_posto)
-    d.messaggio = "Errore n. " + std::to_string(err_lettura) + ": errore di lettura: " + causa_lettura(f, in, origine.offset);
+    d.messaggio =
+        "Errore n. " + std::to_string(err_lettura) + ": errore di lettura: " + causa_lettura(f, in, origine.offset);
   if (!al_suo_posto) {
     const file_errore di = file_di_errore(f.numero_errore);
-    if (di != file_errore::nessuno) d.file = nome_file(f, di == file_errore::linea ? file_sorgente::linea : file_sorgente::treno);
+    if (di != file_errore::nessuno)
+      d.file = nome_file(f, di == file_errore::linea ? file_sorgente::linea : file_sorgente::treno);
     return d;
   }
   // The reader records the record's keyword: the caret goes to the field at fault.
@@ -394,14 +415,17 @@ void stampa_diagnostica(std::ostream& err, const diagnostica& d) {
   err << d.file << ':' << d.riga << ':' << d.colonna << ": " << (d.avviso ? "avviso: " : "") << d.messaggio << '\n';
   err << "    " << d.testo_riga << '\n';
   err << "    " << d.rientro << "^\n";
-  if (d.nota.riga != 0) err << d.nota.file << ':' << d.nota.riga << ':' << d.nota.colonna << ": nota: " << d.nota.messaggio << '\n';
+  if (d.nota.riga != 0)
+    err << d.nota.file << ':' << d.nota.riga << ':' << d.nota.colonna << ": nota: " << d.nota.messaggio << '\n';
 }
 
 void stampa_diagnostica_json(std::ostream& out, const diagnostica& d) {
-  out << "{\"genere\": \"" << (d.avviso ? "avviso" : "errore") << "\", \"file\": "
-      << (d.file.empty() ? std::string("null") : testo_json(d.file));
-  if (d.con_posizione) out << ", \"riga\": " << d.riga << ", \"colonna\": " << d.colonna;
-  else out << ", \"riga\": null, \"colonna\": null";
+  out << "{\"genere\": \"" << (d.avviso ? "avviso" : "errore")
+      << "\", \"file\": " << (d.file.empty() ? std::string("null") : testo_json(d.file));
+  if (d.con_posizione)
+    out << ", \"riga\": " << d.riga << ", \"colonna\": " << d.colonna;
+  else
+    out << ", \"riga\": null, \"colonna\": null";
   out << ", \"codice\": " << testo_json(d.codice) << ", \"numero_errore\": ";
   int numero = 0;
   if (!d.avviso) {
@@ -412,8 +436,8 @@ void stampa_diagnostica_json(std::ostream& out, const diagnostica& d) {
   }
   out << ", \"messaggio\": " << testo_json(d.messaggio) << ", \"nota\": ";
   if (d.nota.riga != 0)
-    out << "{\"file\": " << testo_json(d.nota.file) << ", \"riga\": " << d.nota.riga << ", \"colonna\": " << d.nota.colonna
-        << ", \"messaggio\": " << testo_json(d.nota.messaggio) << "}";
+    out << "{\"file\": " << testo_json(d.nota.file) << ", \"riga\": " << d.nota.riga
+        << ", \"colonna\": " << d.nota.colonna << ", \"messaggio\": " << testo_json(d.nota.messaggio) << "}";
   else
     out << "null";
   out << "}";

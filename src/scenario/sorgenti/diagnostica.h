@@ -16,10 +16,10 @@ struct diagnostica {
   std::string codice;  // a warning's short code, or the error's number
   std::string file;    // name of the source file, no folder
   std::size_t riga = 0, colonna = 0;
-  std::string messaggio;   // errors: "Errore n. N (progressiva P): ..."
-  std::string testo_riga;  // the source line around the column: UTF-8, escaped, cut to about 200 characters
-  std::string rientro;     // what stands under testo_riga before the caret: blanks and tabs
-  origine_errore origine;  // the record pointed at (for the code check's errors, the slowdown's)
+  std::string messaggio;          // errors: "Errore n. N (progressiva P): ..."
+  std::string testo_riga;         // the source line around the column: UTF-8, escaped, cut to about 200 characters
+  std::string rientro;            // what stands under testo_riga before the caret: blanks and tabs
+  origine_errore origine;         // the record pointed at (for the code check's errors, the slowdown's)
   std::int64_t progressiva = -1;  // the metres the message names ("progressiva P"), -1 when none
   // Another place the error involves, shown as a note: the record that took
   // the cell a refused record wanted. riga 0 when there is none.

@@ -5,11 +5,11 @@
 #include <sstream>
 #include <string_view>
 
+#include "base/catalogo_errori.h"
+#include "base/nomi_file.h"
 #include "content/dati_linea.h"
 #include "content/dati_treno.h"
 #include "content/scrivi_righe.h"
-#include "base/catalogo_errori.h"
-#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "scenario/comandi/comando_compile.h"
 #include "scenario/sorgenti/errori_di_prova.h"
@@ -49,8 +49,8 @@ TEST(Diagnostica, CompilePointsAtTheFaultyFieldOfEachSource) {
     if (righe.size() == 4) {
       EXPECT_NE(righe[3].find(": nota: qui il record che ha messo "), std::string::npos) << righe[3];
     }
-    const std::string inizio = nome + ":" + std::to_string(c.riga) + ":" + std::to_string(colonna) +
-                               ": Errore n. " + std::to_string(c.numero);
+    const std::string inizio =
+        nome + ":" + std::to_string(c.riga) + ":" + std::to_string(colonna) + ": Errore n. " + std::to_string(c.numero);
     EXPECT_EQ(righe[0].rfind(inizio, 0), 0u) << righe[0] << "\nexpected " << inizio;
     EXPECT_NE(righe[0].find(c.dettaglio), std::string::npos) << righe[0];
     EXPECT_EQ(righe[1], "    " + c.testo);
@@ -85,20 +85,23 @@ TEST(Diagnostica, ATakenCellIsTracedToTheRecordThatTookIt) {
   EXPECT_EQ(comando_compile(std::vector<std::string>{dir.percorso.string(), "Velstra_Ordoven", "318"}, out, err), 1);
   const auto righe = righe_di(err.str());
   ASSERT_EQ(righe.size(), 4u) << err.str();
-  EXPECT_EQ(righe[0].rfind("Velstra_Ordoven_318-.txt:" + std::to_string(primo + 3) + ":13: Errore n. 16", 0), 0u) << righe[0];
+  EXPECT_EQ(righe[0].rfind("Velstra_Ordoven_318-.txt:" + std::to_string(primo + 3) + ":13: Errore n. 16", 0), 0u)
+      << righe[0];
   EXPECT_EQ(righe[3], "Velstra_Ordoven_318-.txt:" + std::to_string(primo) +
                           ":1: nota: qui il record che ha messo un segnale nella cella 57");
 
   std::ostringstream out_json, err_json;
-  comando_compile(std::vector<std::string>{"--json", dir.percorso.string(), "Velstra_Ordoven", "318"}, out_json, err_json);
+  comando_compile(std::vector<std::string>{"--json", dir.percorso.string(), "Velstra_Ordoven", "318"}, out_json,
+                  err_json);
   // The compact files written from what was read up to the refused record are said to be incomplete.
   EXPECT_NE(err.str().find(std::string(incompleti) + " (Velstra_Ordoven_linea.dat, Velstra_Ordoven_318.sim, "
-                                                      "Velstra_Ordoven_318.dat)"),
+                                                     "Velstra_Ordoven_318.dat)"),
             std::string::npos)
       << err.str();
   EXPECT_NE(out_json.str().find("\"file_completi\": false"), std::string::npos) << out_json.str();
-  EXPECT_NE(out_json.str().find("\"nota\": {\"file\": \"Velstra_Ordoven_318-.txt\", \"riga\": " + std::to_string(primo)),
-            std::string::npos)
+  EXPECT_NE(
+      out_json.str().find("\"nota\": {\"file\": \"Velstra_Ordoven_318-.txt\", \"riga\": " + std::to_string(primo)),
+      std::string::npos)
       << out_json.str();
 }
 
@@ -124,7 +127,8 @@ TEST(Diagnostica, TheEightyFirstMountainStretchIsNamedAtItsLine) {
   const auto righe = righe_di(err.str());
   ASSERT_EQ(righe.size(), 3u) << err.str();
   EXPECT_EQ(righe[0].rfind("Velstra_Ordoven_linea.txt:" + std::to_string(riga_cartelli + 62) +
-                               ":13: Errore n. 26 (progressiva 124800): troppi tratti di montagna", 0),
+                               ":13: Errore n. 26 (progressiva 124800): troppi tratti di montagna",
+                           0),
             0u)
       << righe[0];
   EXPECT_EQ(righe[1], "    montagna,   124800,  125000,  2");
@@ -151,7 +155,9 @@ TEST(Diagnostica, WithoutAPlaceInTheSourcesTheProgramsLineStays) {
     EXPECT_FALSE(d.con_posizione);
     std::ostringstream err;
     stampa_diagnostica(err, d);
-    EXPECT_EQ(err.str(), "Velstra_Ordoven_318-.txt: Errore n. 12 (progressiva 5000): nessuna cella libera per il codice prima dell'inizio del rallentamento\n");
+    EXPECT_EQ(err.str(),
+              "Velstra_Ordoven_318-.txt: Errore n. 12 (progressiva 5000): nessuna cella libera per il codice prima "
+              "dell'inizio del rallentamento\n");
   }
 }
 
@@ -161,11 +167,12 @@ TEST(Diagnostica, CodeCheckErrorsPointAtTheirSlowdown) {
   f.numero_treno = "1";
   testi_sorgente t;
   t.treno_esiste = true;
-  t.treno = "[rallentamenti]\r\n"
-            "rallentamento,  20000,  90,  450, 0, 0, 60\r\n"
-            "  Rallentamento,  50000,  30,  900, 0, 0, 60\r\n"
-            "[segnali]\r\n"
-            "segnale,  49000,  2, 4, 1, 1, 0, 0, 0,0,0, 0\r\n";
+  t.treno =
+      "[rallentamenti]\r\n"
+      "rallentamento,  20000,  90,  450, 0, 0, 60\r\n"
+      "  Rallentamento,  50000,  30,  900, 0, 0, 60\r\n"
+      "[segnali]\r\n"
+      "segnale,  49000,  2, 4, 1, 1, 0, 0, 0,0,0, 0\r\n";
   struct caso {
     std::int32_t numero, progressiva;
     std::size_t riga, colonna;  // 0: no place
@@ -176,8 +183,8 @@ TEST(Diagnostica, CodeCheckErrorsPointAtTheirSlowdown) {
       {12, 20000, 2, 17},  // at a start
       {13, 51000, 3, 19},  // inside the second
       {13, 30000, 2, 17},  // after the first's end
-      {12, 60000, 0, 0},  // no slowdown after it
-      {13, 10000, 0, 0},  // none before it
+      {12, 60000, 0, 0},   // no slowdown after it
+      {13, 10000, 0, 0},   // none before it
   };
   for (const auto& c : casi) {
     f.numero_errore = c.numero;
@@ -215,8 +222,8 @@ TEST(Diagnostica, LineAndColumnCountEveryKindOfLineEnd) {
 // Every number the compiler can record, and the two the run ends with, is
 // printed with its explanation, never bare.
 TEST(Diagnostica, EveryErrorNumberIsExplained) {
-  const std::int32_t numeri[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,  12,  13,   15,  16, 17, 18,
-                                 19, 20, 21, 22, 24, 25, 26, 27, 101, 102, 103, 1250, 1251};
+  const std::int32_t numeri[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,  12,  13,  15,   16,
+                                 17, 18, 19, 20, 21, 22, 24, 25, 26, 27, 101, 102, 103, 1250, 1251};
   for (const std::int32_t n : numeri) {
     const std::string descrizione = descrizione_errore(n);
     EXPECT_NE(descrizione, "errore sconosciuto") << n;
@@ -276,7 +283,8 @@ TEST(Diagnostica, ALongLineIsCutAroundTheCaretAndEscaped) {
   f.numero_errore = 25;
   testi_sorgente t;
   t.linea_esiste = true;
-  t.linea = "[generale]\r\n" + std::string(1 << 20, 'a') + "\x01" + "\x7F" + "99999999999" + std::string(1 << 20, 'b') + "\r\n";
+  t.linea = "[generale]\r\n" + std::string(1 << 20, 'a') + "\x01" + "\x7F" + "99999999999" + std::string(1 << 20, 'b') +
+            "\r\n";
   const std::size_t offset = t.linea.find('9');
   f.origine = {file_sorgente::linea, offset};
   std::ostringstream err;

@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "base/nomi_file.h"
 #include "content/dati_linea.h"
 #include "content/dati_treno.h"
 #include "content/scrivi_righe.h"
-#include "base/nomi_file.h"
 #include "model/form1.h"
 #include "test_support/cartella_temporanea.h"
 #include "test_support/form_di_prova.h"
@@ -30,10 +30,10 @@ inline std::string con_riga(std::span<const std::string_view> righe, std::size_t
 }
 
 struct caso_errore {
-  bool nel_treno;       // the line goes into the train file, else the line file
-  std::size_t riga;     // where it goes in: the error's line
+  bool nel_treno;    // the line goes into the train file, else the line file
+  std::size_t riga;  // where it goes in: the error's line
   std::string testo;
-  std::string campo;    // the field at fault: its first occurrence gives the column
+  std::string campo;  // the field at fault: its first occurrence gives the column
   int numero;
   std::string dettaglio;  // part of the message that names what is in the way
 };
@@ -54,15 +54,15 @@ inline const caso_errore casi[] = {
     {false, 10, "ripetizione segnali 7 codici,    11000,    300000", "ripetizione", 5, ": la ripetizione segnali"},
     {false, 6, "progressiva chilometrica tre,    0,    1025,    0", "1025", 2, ": progressiva chilometrica"},
     {false, 306, "indicatori_vmax,  700,  30,  30,  30,  0,  30,  30,  30,  0", "700", 21,
-     "(progressiva 700): cartello di velocit\xC3\xA0 massima su una cella non libera (la cella 15 contiene un cartello di "
+     "(progressiva 700): cartello di velocit\xC3\xA0 massima su una cella non libera (la cella 15 contiene un cartello "
+     "di "
      "velocit\xC3\xA0 massima)"},
-    {false, 392, "cartello_indicatore,  1700,   (X)", "1700", 6,
-     "(la cella 35 contiene un cartello indicatore)"},
+    {false, 392, "cartello_indicatore,  1700,   (X)", "1700", 6, "(la cella 35 contiene un cartello indicatore)"},
     {true, 121, "segnale,    1800,   2, 4, 1,  1, 0,    0,  0,0,0, 0", "1800", 16,
      "(progressiva 1800): segnale su una cella non libera (la cella 37 contiene un segnale)"},
-    {true, 120, "segnale,    9999000,   2, 4, 1,  1, 0,    0,  0,0,0, 0", "9999000", 15, "(progressiva 9999000): record oltre la fine del percorso (306900 m al massimo, 306200 per una stazione)"},
-    {true, 120, "segnale,    99999999999,   2, 4, 1,  1, 0,    0,  0,0,0, 0", "99999999999", 25,
-     ": errore di lettura"},
+    {true, 120, "segnale,    9999000,   2, 4, 1,  1, 0,    0,  0,0,0, 0", "9999000", 15,
+     "(progressiva 9999000): record oltre la fine del percorso (306900 m al massimo, 306200 per una stazione)"},
+    {true, 120, "segnale,    99999999999,   2, 4, 1,  1, 0,    0,  0,0,0, 0", "99999999999", 25, ": errore di lettura"},
     {true, 282, "abbattimento,   10000,   270", "10000", 7,
      "(progressiva 10000): abbattimento su una cella non libera (la cella 200 contiene un codice di ripetizione "
      "segnali)"},
@@ -72,7 +72,8 @@ inline const caso_errore casi[] = {
      "(progressiva 1150)"},
     {true, 73, "stazione,    1000, 26,  200,  0, 0, 0,  0,0,0,  0,0,0,    0,   0, 0, 0, Cabina X", "1000", 22,
      "(progressiva 1000): l'area della stazione non inizia almeno 350 m dopo la fine della precedente: l'area della "
-     "stazione Cabina X (progressiva 1000) inizia 300 m dopo la fine di quella della precedente MILANO (progressiva 0)"},
+     "stazione Cabina X (progressiva 1000) inizia 300 m dopo la fine di quella della precedente MILANO (progressiva "
+     "0)"},
     // A station written 14 km before the one above it.
     {true, 86, "stazione,   57450, 26,  200,  0, 0, 0,  0,0,0,  0,0,0,    0,   0, 0, 0, Cabina Y", "57450", 22,
      ": la stazione Cabina Y (progressiva 57450) sta 14000 m prima della precedente PIACENZA (progressiva 71450): le "
@@ -91,8 +92,10 @@ inline const caso_errore casi[] = {
 inline std::string scrivi_caso(const Form1& f, const caso_errore& c) {
   dati_linea(f);
   dati_treno(f);
-  if (c.nel_treno) scrivi_tutto(*f.cartella, file_treno(f), con_riga(righe_treno(), c.riga, c.testo));
-  else scrivi_tutto(*f.cartella, file_linea(f), con_riga(righe_linea(), c.riga, c.testo));
+  if (c.nel_treno)
+    scrivi_tutto(*f.cartella, file_treno(f), con_riga(righe_treno(), c.riga, c.testo));
+  else
+    scrivi_tutto(*f.cartella, file_linea(f), con_riga(righe_linea(), c.riga, c.testo));
   return c.nel_treno ? file_treno(f) : file_linea(f);
 }
 

@@ -4,11 +4,11 @@
 #include <iterator>
 #include <system_error>
 
+#include "base/cartella.h"
 #include "base/nomi_file.h"
+#include "base/stato.h"
 #include "compiler/confronto_voci.h"
 #include "compiler/lettore_voci.h"
-#include "base/cartella.h"
-#include "base/stato.h"
 #include "model/form1.h"
 
 namespace fs = std::filesystem;
@@ -21,8 +21,10 @@ bool conservato(genere_record g) {
     case genere_record::massa_frenata:
     case genere_record::vetture:
     case genere_record::orologio:
-    case genere_record::sabbia: return false;
-    default: return true;
+    case genere_record::sabbia:
+      return false;
+    default:
+      return true;
   }
 }
 
@@ -44,8 +46,10 @@ struct contatore_righe {
 record_sorgente leggi_record(lettore_voci& in, const forma_record& r, bool nel_treno, std::size_t riga) {
   record_sorgente letto{r.genere, nel_treno, riga, {}, {}};
   for (const campo_record& c : r.campi) {
-    if (c.genere == genere_campo::testo) letto.testo = leggi_voce(in);
-    else letto.numeri.push_back(leggi_numero(in));
+    if (c.genere == genere_campo::testo)
+      letto.testo = leggi_voce(in);
+    else
+      letto.numeri.push_back(leggi_numero(in));
   }
   return letto;
 }

@@ -17,13 +17,13 @@
 struct record_sorgente {
   genere_record genere;
   bool nel_treno = false;
-  std::size_t riga = 0;               // 1-based line of the keyword
-  std::vector<std::int32_t> numeri;   // the record's number items, in file order
-  std::string testo;                  // a sign's text or a station's name (Windows-1252)
+  std::size_t riga = 0;              // 1-based line of the keyword
+  std::vector<std::int32_t> numeri;  // the record's number items, in file order
+  std::string testo;                 // a sign's text or a station's name (Windows-1252)
 };
 
 struct sorgente_letta {
-  std::string nome;          // file name, no folder
+  std::string nome;  // file name, no folder
   bool presente = false;
   // Where the walk stopped before the end of the file (a read the compiler
   // would refuse), 0 when it read to the end.

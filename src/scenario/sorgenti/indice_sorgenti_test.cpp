@@ -62,20 +62,22 @@ TEST(IndiceSorgenti, RecordsCarryTheirNumbersAndLines) {
   EXPECT_TRUE(ind.treno.presente);
   EXPECT_EQ(ind.linea.riga_interrotta, 0u);
   EXPECT_EQ(ind.treno.riga_interrotta, 0u);
-  confronta(ind, {
-                     {genere_record::pendenza, false, 7, {9800, -3}, ""},
-                     {genere_record::curva, false, 8, {1000, 300}, ""},
-                     {genere_record::montagna, false, 9, {259450, 277950, 11}, ""},
-                     {genere_record::indicatori_vmax, false, 10, {5050, 110, 115, 120, 0, 0, 0, 0, 0}, ""},
-                     {genere_record::cartello_indicatore, false, 11, {1700}, "(P.253)"},
-                     {genere_record::velocita, true, 4, {1250, 100}, ""},
-                     {genere_record::aderenza, true, 5, {53950, 70}, ""},
-                     {genere_record::segnale, true, 6, {2800, 2, 4, 1, 1, 0, 2, 2, 1, 1, 0}, ""},
-                     // A record short of items on its line takes them from the next.
-                     {genere_record::rallentamento, true, 7, {259150, 90, 450, 0, 0, 60}, ""},
-                     {genere_record::abbattimento, true, 9, {218700, 0}, ""},
-                     {genere_record::stazione, true, 10, {71450, 2, 700, 1, 1, 0, 4, 1, 1, 2, 1, 1, 60, 13, 57, 0}, "PIACENZA"},
-                 });
+  confronta(
+      ind,
+      {
+          {genere_record::pendenza, false, 7, {9800, -3}, ""},
+          {genere_record::curva, false, 8, {1000, 300}, ""},
+          {genere_record::montagna, false, 9, {259450, 277950, 11}, ""},
+          {genere_record::indicatori_vmax, false, 10, {5050, 110, 115, 120, 0, 0, 0, 0, 0}, ""},
+          {genere_record::cartello_indicatore, false, 11, {1700}, "(P.253)"},
+          {genere_record::velocita, true, 4, {1250, 100}, ""},
+          {genere_record::aderenza, true, 5, {53950, 70}, ""},
+          {genere_record::segnale, true, 6, {2800, 2, 4, 1, 1, 0, 2, 2, 1, 1, 0}, ""},
+          // A record short of items on its line takes them from the next.
+          {genere_record::rallentamento, true, 7, {259150, 90, 450, 0, 0, 60}, ""},
+          {genere_record::abbattimento, true, 9, {218700, 0}, ""},
+          {genere_record::stazione, true, 10, {71450, 2, 700, 1, 1, 0, 4, 1, 1, 2, 1, 1, 60, 13, 57, 0}, "PIACENZA"},
+      });
 }
 
 TEST(IndiceSorgenti, AReadTheCompilerRefusesEndsTheWalkAtItsLine) {

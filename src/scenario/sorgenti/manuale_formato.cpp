@@ -12,10 +12,29 @@ namespace {
 
 // The kinds' names as the code writes them, for `scenario formato NOME`.
 constexpr std::string_view nomi_generi[] = {
-    "lunghezza_percorso", "progressiva_chilometrica_tre", "progressiva_chilometrica_due",
-    "progressiva_chilometrica_uno", "sfondo_uno", "sfondo_due", "sfondo_tre", "ripetizione_segnali",
-    "pendenza", "curva", "montagna", "indicatori_vmax", "cartello_indicatore", "massa_frenata", "vetture",
-    "velocita", "aderenza", "orologio", "sabbia", "segnale", "rallentamento", "abbattimento", "stazione",
+    "lunghezza_percorso",
+    "progressiva_chilometrica_tre",
+    "progressiva_chilometrica_due",
+    "progressiva_chilometrica_uno",
+    "sfondo_uno",
+    "sfondo_due",
+    "sfondo_tre",
+    "ripetizione_segnali",
+    "pendenza",
+    "curva",
+    "montagna",
+    "indicatori_vmax",
+    "cartello_indicatore",
+    "massa_frenata",
+    "vetture",
+    "velocita",
+    "aderenza",
+    "orologio",
+    "sabbia",
+    "segnale",
+    "rallentamento",
+    "abbattimento",
+    "stazione",
 };
 static_assert(std::size(nomi_generi) == numero_generi_record);
 
@@ -42,16 +61,22 @@ std::string parola_chiave(const forma_record& r) {
   std::string s = "la voce contiene \"" + std::string(r.parola_1) + "\"";
   if (!r.parola_2.empty()) s += " e \"" + std::string(r.parola_2) + "\"";
   s += r.senza_maiuscole ? ", maiuscole o minuscole" : ", proprio in minuscolo";
-  if (r.solo_con_piano) s += "; \xC3\xA8 un record solo quando si costruisce la planimetria (altrimenti i suoi valori sono scorsi come voci)";
+  if (r.solo_con_piano)
+    s += "; \xC3\xA8 un record solo quando si costruisce la planimetria (altrimenti i suoi valori sono scorsi come "
+         "voci)";
   return s;
 }
 
 std::string genere_voce(genere_campo g) {
   switch (g) {
-    case genere_campo::numero: return "numero";
-    case genere_campo::vuoto_zero: return "numero, pu\xC3\xB2 restare vuoto (0)";
-    case genere_campo::codice: return "numero, o un testo come AC (0)";
-    case genere_campo::testo: return "testo";
+    case genere_campo::numero:
+      return "numero";
+    case genere_campo::vuoto_zero:
+      return "numero, pu\xC3\xB2 restare vuoto (0)";
+    case genere_campo::codice:
+      return "numero, o un testo come AC (0)";
+    case genere_campo::testo:
+      return "testo";
   }
   return "";
 }
@@ -78,9 +103,12 @@ std::string cella(std::string_view t) {
 
 std::string titolo_sezione(sezione_grammatica s) {
   switch (s) {
-    case sezione_grammatica::generale: return "File della linea, sezione [generale]";
-    case sezione_grammatica::linea: return "File della linea, record dopo la sezione [generale]";
-    case sezione_grammatica::treno: return "File del treno";
+    case sezione_grammatica::generale:
+      return "File della linea, sezione [generale]";
+    case sezione_grammatica::linea:
+      return "File della linea, record dopo la sezione [generale]";
+    case sezione_grammatica::treno:
+      return "File del treno";
   }
   return "";
 }
@@ -149,9 +177,9 @@ std::string pagina_record(const forma_record& r) {
 
 std::string manuale_formato() {
   std::string m(introduzione);
-  for (auto [forme, sezione] : {std::pair{forme_generale(), sezione_grammatica::generale},
-                                std::pair{forme_linea(), sezione_grammatica::linea},
-                                std::pair{forme_treno(), sezione_grammatica::treno}}) {
+  for (auto [forme, sezione] :
+       {std::pair{forme_generale(), sezione_grammatica::generale}, std::pair{forme_linea(), sezione_grammatica::linea},
+        std::pair{forme_treno(), sezione_grammatica::treno}}) {
     m += "\n## " + titolo_sezione(sezione) + "\n\n";
     for (const forma_record& r : forme) m += pagina_record(r);
   }

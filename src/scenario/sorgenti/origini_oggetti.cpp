@@ -18,9 +18,15 @@ std::vector<origine_cella> origini(const scenario_compatto& s, const indice_sorg
   for (const record_sorgente& r : ind.record) {
     const std::int32_t p = r.numeri.empty() ? 0 : r.numeri[0];
     switch (r.genere) {
-      case genere_record::indicatori_vmax: metti(cella_di_oggetto(p), r, cella_indicatore_vmax); break;
-      case genere_record::cartello_indicatore: metti(cella_di_oggetto(p), r, cella_cartello_indicatore); break;
-      case genere_record::segnale: metti(cella_di_punto(p), r, cella_segnale); break;
+      case genere_record::indicatori_vmax:
+        metti(cella_di_oggetto(p), r, cella_indicatore_vmax);
+        break;
+      case genere_record::cartello_indicatore:
+        metti(cella_di_oggetto(p), r, cella_cartello_indicatore);
+        break;
+      case genere_record::segnale:
+        metti(cella_di_punto(p), r, cella_segnale);
+        break;
       case genere_record::abbattimento:
         metti(nearest(p / 50.0), r, r.numeri[1] > 0 ? cella_codice : cella_codice_senza_valore);
         break;
@@ -41,7 +47,8 @@ std::vector<origine_cella> origini(const scenario_compatto& s, const indice_sorg
         metti(s.stazioni[static_cast<std::size_t>(stazione)].fine / 50 - 1, r, cella_fine_stazione);
         break;
       }
-      default: break;
+      default:
+        break;
     }
   }
   return o;
@@ -54,4 +61,3 @@ std::string file_di(const record_sorgente& r, const indice_sorgenti& ind) {
 nodo sorgente_di(const record_sorgente& r, const indice_sorgenti& ind) {
   return nodo().metti("file", file_di(r, ind)).metti("riga", static_cast<std::int64_t>(r.riga));
 }
-

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "scenario/compatti/scenario_compatto.h"
 #include "scenario/sorgenti/indice_sorgenti.h"
 #include "scenario/testo/nodo_rapporto.h"
-#include "scenario/compatti/scenario_compatto.h"
 
 // Which record of the sources put an object into a cell, and as what part of it.
 struct origine_cella {

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "model/form1.h"
-#include "scenario/testo/da_1252.h"
 #include "scenario/svg/etichette_svg.h"
 #include "scenario/svg/mappa_svg.h"
 #include "scenario/svg/tela_svg.h"
+#include "scenario/testo/da_1252.h"
 
 using namespace pagina;
 
@@ -21,9 +21,11 @@ namespace {
 template <typename F>
 void gradini(tela& d, const char* id, const char* colore, F valore, double basso, double alto, double cima, double h) {
   auto y = [&](double v) { return cima + h - (std::clamp(v, basso, alto) - basso) / (alto - basso) * h; };
-  const std::int32_t primo = d.da / 50, ultimo = std::min<std::int32_t>((d.a - 1) / 50, static_cast<std::int32_t>(d.s.percorso.size()) - 1);
+  const std::int32_t primo = d.da / 50, ultimo = std::min<std::int32_t>(
+                                            (d.a - 1) / 50, static_cast<std::int32_t>(d.s.percorso.size()) - 1);
   if (primo > ultimo) return;
-  d.svg += std::string("<polyline id=\"") + id + "\" fill=\"none\" stroke=\"" + colore + "\" stroke-width=\"1.8\" points=\"";
+  d.svg +=
+      std::string("<polyline id=\"") + id + "\" fill=\"none\" stroke=\"" + colore + "\" stroke-width=\"1.8\" points=\"";
   double precedente = valore(d.s.percorso[static_cast<std::size_t>(primo)]);
   d.svg += n1(d.x(d.da)) + "," + n1(y(precedente)) + " ";
   for (std::int32_t i = primo + 1; i <= ultimo; ++i) {
@@ -65,8 +67,9 @@ void riga_oggetti(tela& d, double cima, const std::string& nome, const std::vect
   if (minimo >= 5) {
     for (std::int32_t m : metri) {
       const std::string px = n1(d.x(m + 25.0));
-      d.svg += std::string("<path class=\"") + classe + "\" d=\"M" + px + "," + n1(cima + 4) + " l-3.5,9 h7 z M" + px + "," +
-               n1(cima + 13) + " v" + n1(riga_altezza - 15) + "\" fill=\"" + colore + "\" stroke=\"" + colore + "\"/>\n";
+      d.svg += std::string("<path class=\"") + classe + "\" d=\"M" + px + "," + n1(cima + 4) + " l-3.5,9 h7 z M" + px +
+               "," + n1(cima + 13) + " v" + n1(riga_altezza - 15) + "\" fill=\"" + colore + "\" stroke=\"" + colore +
+               "\"/>\n";
     }
     return;
   }
@@ -75,19 +78,21 @@ void riga_oggetti(tela& d, double cima, const std::string& nome, const std::vect
   const double barra = 16;
   const int barre = static_cast<int>(std::ceil((destra - sx) / barra));
   std::vector<int> conta(static_cast<std::size_t>(barre), 0);
-  for (std::int32_t m : metri) conta[static_cast<std::size_t>(std::clamp(static_cast<int>((d.x(m) - sx) / barra), 0, barre - 1))]++;
+  for (std::int32_t m : metri)
+    conta[static_cast<std::size_t>(std::clamp(static_cast<int>((d.x(m) - sx) / barra), 0, barre - 1))]++;
   const int massimo = *std::max_element(conta.begin(), conta.end());
   for (int b = 0; b < barre; ++b) {
     if (!conta[static_cast<std::size_t>(b)]) continue;
     const double h = (riga_altezza - 4) * conta[static_cast<std::size_t>(b)] / massimo;
-    d.svg += std::string("<rect class=\"") + classe + "\" x=\"" + n1(sx + b * barra + 0.5) + "\" y=\"" + n1(cima + riga_altezza - h) +
-             "\" width=\"" + n1(barra - 1) + "\" height=\"" + n1(h) + "\" fill=\"" + colore + "\" data-quanti=\"" +
-             std::to_string(conta[static_cast<std::size_t>(b)]) + "\"/>\n";
+    d.svg += std::string("<rect class=\"") + classe + "\" x=\"" + n1(sx + b * barra + 0.5) + "\" y=\"" +
+             n1(cima + riga_altezza - h) + "\" width=\"" + n1(barra - 1) + "\" height=\"" + n1(h) + "\" fill=\"" +
+             colore + "\" data-quanti=\"" + std::to_string(conta[static_cast<std::size_t>(b)]) + "\"/>\n";
   }
   d.testo(destra + 6, cima + riga_altezza / 2 + 4, "max " + std::to_string(massimo), 10, "start", " fill=\"#555\"");
   const double metri_barra = barra * (d.a - d.da) / (destra - sx);
   if (spiegazione.empty())
-    spiegazione = "righe dense: ogni barra conta gli oggetti di " + km(static_cast<std::int64_t>(std::lround(metri_barra / 10) * 10)) +
+    spiegazione = "righe dense: ogni barra conta gli oggetti di " +
+                  km(static_cast<std::int64_t>(std::lround(metri_barra / 10) * 10)) +
                   " km, alta quanto il massimo scritto in fondo alla riga";
 }
 
@@ -104,8 +109,10 @@ void legenda(tela& d, const std::string& spiegazione) {
   voce("<circle cx=\"8\" cy=\"0\" r=\"5\" fill=\"#c00\" stroke=\"#c00\"/>", "stazione con orario");
   voce("<circle cx=\"8\" cy=\"0\" r=\"3.5\" fill=\"#fff\" stroke=\"#c00\" stroke-width=\"1.5\"/>", "altra stazione");
   voce("<line x1=\"0\" y1=\"0\" x2=\"16\" y2=\"0\" stroke=\"#06c\" stroke-width=\"2\"/>", "pendenza (\xE2\x80\xB0)");
-  voce("<line x1=\"0\" y1=\"0\" x2=\"16\" y2=\"0\" stroke=\"#090\" stroke-width=\"2\"/>", "velocit\xC3\xA0 massima della linea");
-  voce("<rect x=\"0\" y=\"-6\" width=\"16\" height=\"12\" fill=\"#f90\" opacity=\"0.45\"/>", "rallentamento e sua velocit\xC3\xA0");
+  voce("<line x1=\"0\" y1=\"0\" x2=\"16\" y2=\"0\" stroke=\"#090\" stroke-width=\"2\"/>",
+       "velocit\xC3\xA0 massima della linea");
+  voce("<rect x=\"0\" y=\"-6\" width=\"16\" height=\"12\" fill=\"#f90\" opacity=\"0.45\"/>",
+       "rallentamento e sua velocit\xC3\xA0");
   voce("<path d=\"M8,-6 l-3.5,9 h7 z\" fill=\"#000\"/>", "segnale");
   voce("<path d=\"M8,-6 l-3.5,9 h7 z\" fill=\"#909\"/>", "punto codice");
   voce("<path d=\"M8,-6 l-3.5,9 h7 z\" fill=\"#060\"/>", "cartello di velocit\xC3\xA0 massima");
@@ -120,47 +127,59 @@ void legenda(tela& d, const std::string& spiegazione) {
 }  // namespace
 
 std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
-  if (s.percorso.empty()) return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"/>\n";
+  if (s.percorso.empty())
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"/>\n";
   const std::int32_t lunghezza = std::max(s.stazioni[voce_treno_linea].fine, 50);
   const std::int32_t fine_celle = static_cast<std::int32_t>(s.percorso.size()) * 50;
   std::int32_t da = std::clamp(tratto.da_m, 0, fine_celle - 50);
   // Without an end the stretch runs to the end of the line, or to the last cell when it starts past the line.
-  const std::int32_t fine_scelta = tratto.a_m >= 0 ? tratto.a_m : da < lunghezza ? std::min(lunghezza, fine_celle) : fine_celle;
+  const std::int32_t fine_scelta = tratto.a_m >= 0  ? tratto.a_m
+                                   : da < lunghezza ? std::min(lunghezza, fine_celle)
+                                                    : fine_celle;
   const std::int32_t a = std::clamp(fine_scelta, da + 50, fine_celle);
   tela d{s, da, a, {}, {}, {}, 0, 0};
-  d.svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + n1(larghezza) +
-          "\" height=\"" + n1(altezza) + "\" viewBox=\"0 0 " + n1(larghezza) + " " + n1(altezza) +
-          "\" font-family=\"DejaVu Sans, Arial, sans-serif\">\n<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n"
-          "<defs><marker id=\"freccia\" viewBox=\"0 0 10 10\" refX=\"5\" refY=\"5\" markerWidth=\"6\" markerHeight=\"6\" "
-          "orient=\"auto\"><path d=\"M0,0 L10,5 L0,10 z\"/></marker></defs>\n";
-  d.svg += "<title>" + testo_xml(utf8_da_1252(s.nome_percorso)) + " treno " + testo_xml(utf8_da_1252(s.numero_treno)) + "</title>\n";
+  d.svg =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + n1(larghezza) +
+      "\" height=\"" + n1(altezza) + "\" viewBox=\"0 0 " + n1(larghezza) + " " + n1(altezza) +
+      "\" font-family=\"DejaVu Sans, Arial, sans-serif\">\n<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n"
+      "<defs><marker id=\"freccia\" viewBox=\"0 0 10 10\" refX=\"5\" refY=\"5\" markerWidth=\"6\" markerHeight=\"6\" "
+      "orient=\"auto\"><path d=\"M0,0 L10,5 L0,10 z\"/></marker></defs>\n";
+  d.svg += "<title>" + testo_xml(utf8_da_1252(s.nome_percorso)) + " treno " + testo_xml(utf8_da_1252(s.numero_treno)) +
+           "</title>\n";
   disegna_mappa(d);
 
   // Profiles: the slowdown bands go under everything else.
-  const std::int32_t primo = da / 50, ultimo = std::min<std::int32_t>((a - 1) / 50, static_cast<std::int32_t>(s.percorso.size()) - 1);
+  const std::int32_t primo = da / 50,
+                     ultimo = std::min<std::int32_t>((a - 1) / 50, static_cast<std::int32_t>(s.percorso.size()) - 1);
   const double basso_bande = righe_alto + 3 * riga_altezza;
   for (std::int32_t i = 0; i < static_cast<std::int32_t>(s.percorso.size()); ++i) {
     if (s.percorso[static_cast<std::size_t>(i)].tipo != cella_inizio_rallentamento) continue;
     std::int32_t j = i + 1;
-    while (j + 1 < static_cast<std::int32_t>(s.percorso.size()) && s.percorso[static_cast<std::size_t>(j)].tipo != cella_fine_rallentamento) ++j;
+    while (j + 1 < static_cast<std::int32_t>(s.percorso.size()) &&
+           s.percorso[static_cast<std::size_t>(j)].tipo != cella_fine_rallentamento)
+      ++j;
     if (j * 50 < da || i * 50 > a) continue;
     const double x0 = std::max(d.x(i * 50.0), sx), x1 = std::min(d.x(j * 50.0 + 50), destra);
     const double w = std::max(x1 - x0, 3.0);
     const std::string km_h = std::to_string(s.percorso[static_cast<std::size_t>(i)].valore_1) + " km/h";
-    d.svg += "<rect class=\"rallentamento\" x=\"" + n1(x0) + "\" y=\"" + n1(pendenza_alto) + "\" width=\"" + n1(w) + "\" height=\"" +
-             n1(basso_bande - pendenza_alto) + "\" fill=\"#f90\" opacity=\"0.45\"><title>rallentamento a " + km_h + "</title></rect>\n";
+    d.svg += "<rect class=\"rallentamento\" x=\"" + n1(x0) + "\" y=\"" + n1(pendenza_alto) + "\" width=\"" + n1(w) +
+             "\" height=\"" + n1(basso_bande - pendenza_alto) +
+             "\" fill=\"#f90\" opacity=\"0.45\"><title>rallentamento a " + km_h + "</title></rect>\n";
     const double tx = std::clamp(x0 + w / 2, sx + 30, destra - 30);
     if (d.occupato.libero(riquadro_testo(tx, rallentamenti_alto, 11, "middle", km_h)))
-      d.testo(tx, rallentamenti_alto, km_h, 11, "middle", " class=\"velocita_rallentamento\" font-weight=\"bold\" fill=\"#b60\"");
+      d.testo(tx, rallentamenti_alto, km_h, 11, "middle",
+              " class=\"velocita_rallentamento\" font-weight=\"bold\" fill=\"#b60\"");
   }
   // Past the end of the line: a grey band. Its last three cells are never
   // filled (they read as 0) and do not set the scales.
   if (a > lunghezza) {
     const double x0 = std::max(d.x(lunghezza), sx);
-    d.svg += "<rect class=\"oltre_fine\" x=\"" + n1(x0) + "\" y=\"" + n1(pendenza_alto) + "\" width=\"" + n1(destra - x0) +
-             "\" height=\"" + n1(basso_bande - pendenza_alto) + "\" fill=\"#000\" opacity=\"0.07\"/>\n";
+    d.svg += "<rect class=\"oltre_fine\" x=\"" + n1(x0) + "\" y=\"" + n1(pendenza_alto) + "\" width=\"" +
+             n1(destra - x0) + "\" height=\"" + n1(basso_bande - pendenza_alto) +
+             "\" fill=\"#000\" opacity=\"0.07\"/>\n";
     const std::string t = "oltre la fine della linea";
-    if (d.occupato.libero(riquadro_testo(x0 + 4, pendenza_alto + 14, 11, "start", t)) && x0 + 4 + larghezza_testo(t, 11) < destra)
+    if (d.occupato.libero(riquadro_testo(x0 + 4, pendenza_alto + 14, 11, "start", t)) &&
+        x0 + 4 + larghezza_testo(t, 11) < destra)
       d.testo(x0 + 4, pendenza_alto + 14, t, 11, "start", " fill=\"#555\"");
   }
   const std::int32_t ultimo_pieno = std::min(ultimo, static_cast<std::int32_t>(s.percorso.size()) - 4);
@@ -176,9 +195,13 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
   const double p_basso = -std::ceil(ampiezza / margine_p) * margine_p, p_alto = -p_basso;
   const double v_alto = std::ceil((vmax + 10) / 50) * 50;
   asse_verticale(d, pendenza_alto, pendenza_altezza, p_basso, p_alto, "Pendenza (\xE2\x80\xB0)");
-  gradini(d, "pendenza", "#06c", [](const cella& c) { return c.pendenza - 100.0; }, p_basso, p_alto, pendenza_alto, pendenza_altezza);
+  gradini(
+      d, "pendenza", "#06c", [](const cella& c) { return c.pendenza - 100.0; }, p_basso, p_alto, pendenza_alto,
+      pendenza_altezza);
   asse_verticale(d, velocita_alto, velocita_altezza, 0, v_alto, "Velocit\xC3\xA0 massima della linea (km/h)");
-  gradini(d, "velocita", "#090", [](const cella& c) { return c.velocita * 5.0; }, 0, v_alto, velocita_alto, velocita_altezza);
+  gradini(
+      d, "velocita", "#090", [](const cella& c) { return c.velocita * 5.0; }, 0, v_alto, velocita_alto,
+      velocita_altezza);
 
   // Station names in rows above the profiles, with a leader line down to the axis.
   d.testo(sx - 6, nomi_alto + 12, "Stazioni", 11, "end", " font-weight=\"bold\"");
@@ -195,13 +218,16 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
       tx = std::clamp(tx, sx + w / 2 + 2, destra - w / 2);
       const riquadro q = riquadro_testo(tx, ty, corpo_nomi, "middle", nome);
       if (!d.occupato.libero(con_margine(q, 4))) continue;
-      d.linea(px, ty + 3, px, asse_alto, std::string("class=\"stazione\" stroke=\"#c00\" stroke-width=\"0.8\" stroke-dasharray=\"") +
-                                              (st.orario ? "4,2" : "1,3") + "\"");
-      d.testo(tx, ty, nome, corpo_nomi, "middle", std::string(" class=\"nome_stazione\"") + (st.orario ? " font-weight=\"bold\"" : ""));
+      d.linea(px, ty + 3, px, asse_alto,
+              std::string("class=\"stazione\" stroke=\"#c00\" stroke-width=\"0.8\" stroke-dasharray=\"") +
+                  (st.orario ? "4,2" : "1,3") + "\"");
+      d.testo(tx, ty, nome, corpo_nomi, "middle",
+              std::string(" class=\"nome_stazione\"") + (st.orario ? " font-weight=\"bold\"" : ""));
       messo = true;
     }
     if (!messo) {
-      d.linea(px, nomi_alto + nomi_righe * nomi_passo, px, asse_alto, "class=\"stazione\" stroke=\"#c00\" stroke-width=\"0.5\" stroke-dasharray=\"1,3\"");
+      d.linea(px, nomi_alto + nomi_righe * nomi_passo, px, asse_alto,
+              "class=\"stazione\" stroke=\"#c00\" stroke-width=\"0.5\" stroke-dasharray=\"1,3\"");
       ++d.omessi_profilo;
     }
   }
@@ -210,9 +236,12 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
   std::vector<std::int32_t> segnali, codici, cartelli;
   for (std::int32_t i = primo; i <= ultimo; ++i) {
     const std::uint8_t t = s.percorso[static_cast<std::size_t>(i)].tipo;
-    if (t == cella_segnale) segnali.push_back(i * 50);
-    else if (t == cella_codice || t == cella_codice_senza_valore) codici.push_back(i * 50);
-    else if (t == cella_indicatore_vmax) cartelli.push_back(i * 50);
+    if (t == cella_segnale)
+      segnali.push_back(i * 50);
+    else if (t == cella_codice || t == cella_codice_senza_valore)
+      codici.push_back(i * 50);
+    else if (t == cella_indicatore_vmax)
+      cartelli.push_back(i * 50);
   }
   std::string spiegazione;
   riga_oggetti(d, righe_alto, "segnali", segnali, "#000", "segnale", spiegazione);
@@ -225,8 +254,10 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
   const double metri_per_px = (a - da) / (destra - sx);
   std::int32_t passo = 50;
   for (std::int32_t m : {50, 100, 200, 500, 1000, 2000, 5000, 10000, 20000, 50000, 100000})
-    if (m / metri_per_px < 90) passo = m;
-    else break;
+    if (m / metri_per_px < 90)
+      passo = m;
+    else
+      break;
   passo = std::max(passo * 2, 100);
   for (std::int32_t m = (da + passo - 1) / passo * passo; m <= a; m += passo) {
     d.linea(d.x(m), y, d.x(m), y + 6, "stroke=\"#000\"");

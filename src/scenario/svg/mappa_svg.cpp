@@ -6,8 +6,8 @@
 #include <numbers>
 
 #include "model/form1.h"
-#include "scenario/testo/da_1252.h"
 #include "scenario/svg/tela_svg.h"
+#include "scenario/testo/da_1252.h"
 
 using namespace pagina;
 
@@ -40,8 +40,10 @@ void disegna_mappa(tela& d) {
     for (std::int32_t m = da; m <= a; m += passo) {
       const double x0 = p(m, 0).numero() - ax, y0 = p(m, 1).numero() - ay;
       const double uu = x0 * c - y0 * sn, vv = x0 * sn + y0 * c;
-      u0 = std::min(u0, uu); u1 = std::max(u1, uu);
-      v0 = std::min(v0, vv); v1 = std::max(v1, vv);
+      u0 = std::min(u0, uu);
+      u1 = std::max(u1, uu);
+      v0 = std::min(v0, vv);
+      v1 = std::max(v1, vv);
     }
     return std::min(w / std::max(u1 - u0, 1.0), h / std::max(v1 - v0, 1.0));
   };
@@ -100,11 +102,15 @@ void disegna_mappa(tela& d) {
           const double ty = lato < 0 ? cy - distanza : cy + distanza + corpo * 0.8;
           const double tx = cx + spostamento * larghezza_testo(nome, corpo);
           const riquadro r = riquadro_testo(tx, ty, corpo, "middle", nome);
-          if (r.x0 < area.x0 || r.x1 > area.x1 || r.y0 < area.y0 || r.y1 > area.y1 || !d.occupato.libero(con_margine(r, 4))) continue;
+          if (r.x0 < area.x0 || r.x1 > area.x1 || r.y0 < area.y0 || r.y1 > area.y1 ||
+              !d.occupato.libero(con_margine(r, 4)))
+            continue;
           const double fine_y = lato < 0 ? r.y1 : r.y0;
           if (!d.guida_libera(cx, cy + lato * 5, tx, fine_y)) continue;
-          if (distanza > 14.0 || spostamento != 0.0) d.linea(cx, cy + lato * 5, tx, fine_y, "stroke=\"#c00\" stroke-width=\"0.7\"");
-          d.testo(tx, ty, nome, corpo, "middle", std::string(" class=\"nome_stazione\"") + (st.orario ? " font-weight=\"bold\"" : ""));
+          if (distanza > 14.0 || spostamento != 0.0)
+            d.linea(cx, cy + lato * 5, tx, fine_y, "stroke=\"#c00\" stroke-width=\"0.7\"");
+          d.testo(tx, ty, nome, corpo, "middle",
+                  std::string(" class=\"nome_stazione\"") + (st.orario ? " font-weight=\"bold\"" : ""));
           messo = true;
           break;
         }
@@ -126,6 +132,8 @@ void disegna_mappa(tela& d) {
     if (m * scala <= 200) metri_barra = m;
   const double bx = sx + 60, by = mappa_alto + mappa_altezza - 20;
   d.linea(bx, by, bx + metri_barra * scala, by, "stroke=\"#000\" stroke-width=\"3\"");
-  d.testo(bx, by - 6, metri_barra >= 1000 ? km(static_cast<std::int64_t>(metri_barra)) + " km" : n1(metri_barra).substr(0, n1(metri_barra).size() - 2) + " m", 11);
+  d.testo(bx, by - 6,
+          metri_barra >= 1000 ? km(static_cast<std::int64_t>(metri_barra)) + " km"
+                              : n1(metri_barra).substr(0, n1(metri_barra).size() - 2) + " m",
+          11);
 }
-

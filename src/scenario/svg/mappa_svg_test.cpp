@@ -7,9 +7,9 @@
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
+#include "scenario/rapporto/rapporto_di_prova.h"
 #include "scenario/svg/disegno_svg.h"
 #include "scenario/svg/etichette_svg.h"
-#include "scenario/rapporto/rapporto_di_prova.h"
 #include "test_support/cartella_temporanea.h"
 #include "test_support/form_di_prova.h"
 
@@ -42,14 +42,14 @@ TEST(MappaSvg, EveryStationEntryOnThePlanHasItsDotAndNothingElseHasOne) {
     std::size_t punti;  // dots on the map
   };
   const caso casi[] = {
-      {1, 2, 9700, 10300, 10000, 1},   // a station with its area
-      {40, 8, 9700, 10300, 10000, 1},  // any entry, a terminus
-      {80, 26, 0, 0, 10000, 1},        // a cabin, no area of its own
-      {1, 0, 0, 0, 10000, 1},          // kind 0, but not an empty entry
-      {1, 5, 0, 0, 0, 1},              // at the very start of the line
-      {1, 0, 0, 0, 0, 0},              // an empty entry
+      {1, 2, 9700, 10300, 10000, 1},              // a station with its area
+      {40, 8, 9700, 10300, 10000, 1},             // any entry, a terminus
+      {80, 26, 0, 0, 10000, 1},                   // a cabin, no area of its own
+      {1, 0, 0, 0, 10000, 1},                     // kind 0, but not an empty entry
+      {1, 5, 0, 0, 0, 1},                         // at the very start of the line
+      {1, 0, 0, 0, 0, 0},                         // an empty entry
       {1, 2, 9700, 10300, fine_piano + 1000, 0},  // off the plan
-      {1, 2, 0, 300, -100, 0},         // before the line
+      {1, 2, 0, 300, -100, 0},                    // before the line
   };
   for (const caso& c : casi) {
     scenario_compatto s = base;
@@ -71,7 +71,8 @@ TEST(MappaSvg, ALoneStationIsNamedRightByItsDot) {
   form_su_disco f(dir.percorso, "Prova", "7");
   scrivi_tutto(*f.cartella, file_linea(f), "[generale]\r\nlunghezza percorso,  10000\r\n[fine]\r\n");
   scrivi_tutto(*f.cartella, file_treno(f),
-               "[generale]\r\n[stazioni]\r\nstazione,  5000, 26,  0,  0, 0, 0,  0,0,0,  0,0,0,  0,  0, 0, 0, SOLA\r\n[fine]\r\n");
+               "[generale]\r\n[stazioni]\r\nstazione,  5000, 26,  0,  0, 0, 0,  0,0,0,  0,0,0,  0,  0, 0, 0, "
+               "SOLA\r\n[fine]\r\n");
   memorizza_percorso(f, 1, nullptr);
   ASSERT_EQ(f.numero_errore, 0);
   scenario_compatto s;

@@ -9,7 +9,8 @@ using namespace pagina;
 
 double tela::x(double metro) const { return sx + (destra - sx) * (metro - da) / (a - da); }
 
-void tela::testo(double px, double py, const std::string& t, double corpo, const char* ancora, const std::string& extra) {
+void tela::testo(double px, double py, const std::string& t, double corpo, const char* ancora,
+                 const std::string& extra) {
   svg += "<text x=\"" + n1(px) + "\" y=\"" + n1(py) + "\" font-size=\"" + n1(corpo) + "\"" +
          (std::string(ancora) == "start" ? "" : " text-anchor=\"" + std::string(ancora) + "\"") + extra + ">" +
          testo_xml(t) + "</text>\n";
@@ -18,7 +19,8 @@ void tela::testo(double px, double py, const std::string& t, double corpo, const
 }
 
 void tela::linea(double x1, double y1, double x2, double y2, const std::string& stile) {
-  svg += "<line x1=\"" + n1(x1) + "\" y1=\"" + n1(y1) + "\" x2=\"" + n1(x2) + "\" y2=\"" + n1(y2) + "\" " + stile + "/>\n";
+  svg +=
+      "<line x1=\"" + n1(x1) + "\" y1=\"" + n1(y1) + "\" x2=\"" + n1(x2) + "\" y2=\"" + n1(y2) + "\" " + stile + "/>\n";
 }
 
 bool tela::guida_libera(double x1, double y1, double x2, double y2) const {
@@ -63,11 +65,21 @@ std::string testo_xml(const std::string& testo) {
   std::string out;
   for (char c : testo) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&apos;"; break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&apos;";
+        break;
       default:
         // Control characters are not allowed in XML text.
         if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') out += c;
@@ -75,4 +87,3 @@ std::string testo_xml(const std::string& testo) {
   }
   return out;
 }
-

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "scenario/svg/etichette_svg.h"
 #include "scenario/compatti/scenario_compatto.h"
+#include "scenario/svg/etichette_svg.h"
 
 // The page of a drawing: its layout, the SVG being written, and every text
 // and mark placed so far, so that labels find free room.
@@ -16,8 +16,8 @@ inline constexpr double legenda_alto = 545;
 inline constexpr double nomi_alto = 605, nomi_righe = 4, nomi_passo = 15;  // station names over the profiles
 inline constexpr double pendenza_alto = 697, pendenza_altezza = 150;
 inline constexpr double velocita_alto = 885, velocita_altezza = 150;
-inline constexpr double rallentamenti_alto = 1068;                            // the slowdowns' speeds
-inline constexpr double righe_alto = 1082, riga_altezza = 26;               // rows of objects
+inline constexpr double rallentamenti_alto = 1068;             // the slowdowns' speeds
+inline constexpr double righe_alto = 1082, riga_altezza = 26;  // rows of objects
 inline constexpr double asse_alto = righe_alto + 3 * riga_altezza + 34;
 inline constexpr double altezza = asse_alto + 70;
 inline constexpr double corpo_nomi = 11;
@@ -28,8 +28,8 @@ struct tela {
   const scenario_compatto& s;
   std::int32_t da, a;  // the stretch drawn, metres
   std::string svg;
-  spazio_occupato occupato;  // every text drawn, and the marks labels must not cover
-  spazio_occupato testi;     // the texts alone: leader lines must not cross them
+  spazio_occupato occupato;                  // every text drawn, and the marks labels must not cover
+  spazio_occupato testi;                     // the texts alone: leader lines must not cross them
   int omessi_mappa = 0, omessi_profilo = 0;  // station names that found no room
 
   // The page x of a progressive.

@@ -4,8 +4,12 @@
 
 void scrivi_json(std::ostream& out, const nodo& n) {
   switch (n.genere) {
-    case nodo::tipo::numero: out << n.numero; return;
-    case nodo::tipo::testo: out << testo_json(n.testo); return;
+    case nodo::tipo::numero:
+      out << n.numero;
+      return;
+    case nodo::tipo::testo:
+      out << testo_json(n.testo);
+      return;
     case nodo::tipo::oggetto:
       out << '{';
       for (std::size_t k = 0; k < n.chiavi.size(); ++k) {
@@ -68,9 +72,12 @@ void scrivi_testo(std::ostream& out, const nodo& n, int rientro) {
     for (std::size_t k = 0; k < n.chiavi.size(); ++k) {
       const std::string& chiave = n.chiavi[k];
       const nodo& valore = n.elementi[k];
-      if (semplice(valore)) out << margine << chiave << ": " << scalare(valore) << '\n';
-      else if (in_riga(valore)) out << margine << chiave << ": " << riga(valore) << '\n';
-      else if (valore.genere == nodo::tipo::lista && valore.elementi.empty()) out << margine << chiave << ": (nessuna voce)\n";
+      if (semplice(valore))
+        out << margine << chiave << ": " << scalare(valore) << '\n';
+      else if (in_riga(valore))
+        out << margine << chiave << ": " << riga(valore) << '\n';
+      else if (valore.genere == nodo::tipo::lista && valore.elementi.empty())
+        out << margine << chiave << ": (nessuna voce)\n";
       else {
         out << margine << chiave << ":\n";
         scrivi_testo(out, valore, rientro + 1);
@@ -86,13 +93,17 @@ void scrivi_testo(std::ostream& out, const nodo& n, int rientro) {
         if (valori && !valori->chiavi.empty() && in_riga(*valori)) out << ": " << riga(*valori);
         if (const nodo* scritti = trova(e, "numeri_scritti")) {
           out << " [scritto: ";
-          for (std::size_t k = 0; k < scritti->elementi.size(); ++k) out << (k ? ", " : "") << scalare(scritti->elementi[k]);
+          for (std::size_t k = 0; k < scritti->elementi.size(); ++k)
+            out << (k ? ", " : "") << scalare(scritti->elementi[k]);
           out << ']';
         }
         out << '\n';
-        if (const nodo* attenzione = trova(e, "attenzione")) out << margine << "  attenzione: " << scalare(*attenzione) << '\n';
-      } else if (semplice(e)) out << margine << "- " << scalare(e) << '\n';
-      else if (in_riga(e)) out << margine << "- " << riga(e) << '\n';
+        if (const nodo* attenzione = trova(e, "attenzione"))
+          out << margine << "  attenzione: " << scalare(*attenzione) << '\n';
+      } else if (semplice(e))
+        out << margine << "- " << scalare(e) << '\n';
+      else if (in_riga(e))
+        out << margine << "- " << riga(e) << '\n';
       else {
         out << margine << "-\n";
         scrivi_testo(out, e, rientro + 1);

@@ -17,9 +17,23 @@ struct nodo {
   std::vector<std::string> chiavi;
   std::vector<nodo> elementi;
 
-  static nodo di_numero(std::int64_t n) { nodo x; x.genere = tipo::numero; x.numero = n; return x; }
-  static nodo di_testo(std::string t) { nodo x; x.genere = tipo::testo; x.testo = std::move(t); return x; }
-  static nodo lista() { nodo x; x.genere = tipo::lista; return x; }
+  static nodo di_numero(std::int64_t n) {
+    nodo x;
+    x.genere = tipo::numero;
+    x.numero = n;
+    return x;
+  }
+  static nodo di_testo(std::string t) {
+    nodo x;
+    x.genere = tipo::testo;
+    x.testo = std::move(t);
+    return x;
+  }
+  static nodo lista() {
+    nodo x;
+    x.genere = tipo::lista;
+    return x;
+  }
   nodo& metti(std::string chiave, nodo valore) {
     chiavi.push_back(std::move(chiave));
     elementi.push_back(std::move(valore));
