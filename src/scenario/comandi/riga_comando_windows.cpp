@@ -1,6 +1,8 @@
 #if defined(_WIN32)
-#include <shellapi.h>
+// windows.h first: shellapi.h needs what it defines.
 #include <windows.h>
+// (a block of its own, so that sorting the includes keeps the order)
+#include <shellapi.h>
 
 #include "base/testo_windows.h"
 #include "scenario/comandi/riga_comando.h"
