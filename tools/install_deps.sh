@@ -7,6 +7,8 @@ command -v cmake >/dev/null || need+=(cmake)
 command -v g++ >/dev/null || need+=(g++)
 command -v make >/dev/null || need+=(make)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
+# The tool's language server (scenario lsp) reads its JSON with nlohmann-json.
+[ -f /usr/include/nlohmann/json.hpp ] || need+=(nlohmann-json3-dev)
 # The schema test validates the tool's JSON with Debian's validator.
 command -v python3 >/dev/null || need+=(python3)
 python3 -c 'import jsonschema' 2>/dev/null || need+=(python3-jsonschema)

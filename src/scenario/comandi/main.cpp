@@ -12,6 +12,7 @@
 #include "scenario/comandi/comando_extract.h"
 #include "scenario/comandi/comando_formato.h"
 #include "scenario/comandi/comando_inspect.h"
+#include "scenario/comandi/comando_lsp.h"
 #include "scenario/comandi/comando_plot.h"
 #include "scenario/comandi/comando_view.h"
 #include "scenario/comandi/console_utf8.h"
@@ -34,6 +35,7 @@ constexpr comando comandi[] = {
     {"plot", "disegna mappa e profili di uno scenario compilato in un SVG", comando_plot},
     {"view", "scrive una pagina HTML interattiva dello scenario e dei sorgenti", comando_view},
     {"formato", "il manuale del formato dei sorgenti, o la pagina di un record", comando_formato},
+    {"lsp", "il server di linguaggio dei sorgenti, per l'editor", comando_lsp},
 };
 
 void stampa_aiuto(std::ostream& out) {

@@ -1,0 +1,59 @@
+#include "scenario/lsp/azioni_rapide.h"
+
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+// Digits and letters O only, with one digit at least and one O at least.
+bool o_per_zero(std::string_view t, std::string& corretto) {
+  std::size_t i = (!t.empty() && (t[0] == '-' || t[0] == '+')) ? 1 : 0;
+  bool cifra = false, o = false;
+  corretto = t.substr(0, i);
+  for (; i < t.size(); ++i) {
+    if (t[i] >= '0' && t[i] <= '9') {
+      cifra = true;
+      corretto += t[i];
+    } else if (t[i] == 'O' || t[i] == 'o') {
+      o = true;
+      corretto += '0';
+    } else {
+      return false;
+    }
+  }
+  return cifra && o;
+}
+
+bool solo_cifre(std::string_view t) {
+  std::size_t i = (!t.empty() && t[0] == '-') ? 1 : 0;
+  if (i == t.size()) return false;
+  for (; i < t.size(); ++i)
+    if (t[i] < '0' || t[i] > '9') return false;
+  return true;
+}
+}  // namespace
+
+std::vector<correzione> correzioni(const std::string& byte, const struttura_sorgente& s, std::size_t da,
+                                   std::size_t a) {
+  std::vector<correzione> v;
+  for (const record_struttura& r : s.record) {
+    if (r.inizio > a) break;
+    for (std::size_t k = 0; k < r.campi.size(); ++k) {
+      const voce_record& x = r.campi[k];
+      const campo_record& c = r.forma->campi[k];
+      if (x.fine < da || x.inizio > a || c.genere == genere_campo::testo) continue;
+      const std::string_view t(byte.data() + x.inizio, x.fine - x.inizio);
+      std::string corretto;
+      if (o_per_zero(t, corretto)) {
+        v.push_back({"Scrivi " + corretto + ": la lettera O al posto dello zero", x.inizio, x.fine, corretto});
+        continue;
+      }
+      if (!c.intervallo.starts_with("multiplo di 50") || !solo_cifre(t) || x.numero % 50 == 0) continue;
+      const std::int64_t resto = ((std::int64_t{x.numero} % 50) + 50) % 50;
+      if (resto == 25) continue;  // two multiples as near: no certain fix
+      const std::int64_t vicino = std::int64_t{x.numero} - resto + (resto > 25 ? 50 : 0);
+      v.push_back({"Scrivi " + std::to_string(vicino) + ", il multiplo di 50 pi\xC3\xB9 vicino", x.inizio, x.fine,
+                   std::to_string(vicino)});
+    }
+  }
+  return v;
+}

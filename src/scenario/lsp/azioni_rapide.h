@@ -1,0 +1,18 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "scenario/lsp/struttura_sorgente.h"
+
+// The fixes that are certain, for the items that a range touches: a number
+// written with the letter O for a zero ("12O0", read as 12, becomes "1200");
+// a progressive that must be a multiple of 50 and is not (to the nearest
+// multiple; none when two are as near).
+struct correzione {
+  std::string titolo;  // Italian, UTF-8
+  std::size_t inizio = 0, fine = 0;
+  std::string testo;  // the item's new bytes (ASCII)
+};
+
+std::vector<correzione> correzioni(const std::string& byte, const struttura_sorgente& s, std::size_t da, std::size_t a);

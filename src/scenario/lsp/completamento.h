@@ -1,0 +1,28 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "compiler/grammatica.h"
+#include "scenario/lsp/struttura_sorgente.h"
+
+// The keywords that fit where the cursor stands: at the first item of a line
+// (no comma before the cursor on it), the records of the part of the file
+// the cursor is in: "[generale]" before that header, the general section's
+// keys or the line's records in the line file, the train's records in the
+// train file.
+struct proposta {
+  std::string etichetta;  // the keyword
+  std::string frammento;  // the snippet: the keyword and its fields as ${n:name}
+  const forma_record* forma = nullptr;
+};
+
+struct completamento {
+  std::size_t inizio = 0;  // where the words the proposals replace begin (the line's first non-blank)
+  std::vector<proposta> proposte;
+};
+
+completamento completa(const std::string& byte, const struttura_sorgente& s, bool treno, std::size_t offset);
+
+// "segnale,  ${1:progressiva},  ${2:tipo_segnale}, ..."
+std::string frammento_record(const forma_record& f);

@@ -1,0 +1,110 @@
+#include "scenario/lsp/diagnostiche_lsp.h"
+
+#include <memory>
+
+#include "base/cartella.h"
+#include "base/nomi_file.h"
+#include "base/stato.h"
+#include "model/form1.h"
+#include "scenario/sorgenti/controllo_sorgenti.h"
+
+namespace {
+diagnostica nota_senza_posto(const std::string& file, const std::string& codice, const std::string& messaggio) {
+  diagnostica d;
+  d.avviso = true;
+  d.codice = codice;
+  d.file = file;
+  d.messaggio = messaggio;
+  return d;
+}
+}  // namespace
+
+std::vector<diagnostica> controlla_coppia(const std::string& percorso, const std::string& treno,
+                                          const std::string* linea_byte, const std::string* treno_byte) {
+  Form1 nomi;
+  nomi.nome_percorso = percorso;
+  nomi.numero_treno = treno;
+  const std::string nome_linea = file_linea(nomi), nome_treno = file_treno(nomi);
+  std::vector<diagnostica> v;
+  if (!linea_byte || !treno_byte) {
+    const testi_sorgente t{linea_byte != nullptr, treno_byte != nullptr, linea_byte ? *linea_byte : "",
+                           treno_byte ? *treno_byte : ""};
+    v = avvisi_sorgenti(nomi, t, true);
+    if (!linea_byte)
+      v.push_back(nota_senza_posto(nome_treno, codice_manca_compagno,
+                                   "il file della linea " + nome_linea +
+                                       " non \xC3\xA8 nella cartella n\xC3\xA9 aperto: il treno non pu\xC3\xB2 essere "
+                                       "compilato, qui ci sono solo gli avvisi"));
+    else
+      v.push_back(nota_senza_posto(nome_linea, codice_manca_compagno,
+                                   "nessun file del treno " + percorso +
+                                       "_TRENO-.txt nella cartella n\xC3\xA9 aperto: la linea non pu\xC3\xB2 essere "
+                                       "compilata, qui ci sono solo gli avvisi"));
+    return v;
+  }
+  cartella_memoria cartella;
+  verifica(cartella.sostituisci(nome_linea, *linea_byte));
+  verifica(cartella.sostituisci(nome_treno, *treno_byte));
+  try {
+    esito_controllo esito = controlla_sorgenti(cartella, nomi);
+    v = std::move(esito.voci);
+    for (const std::string& n : esito.note) v.push_back(nota_senza_posto(nome_treno, codice_ricerca_fermata, n));
+  } catch (const interruzione& e) {
+    v.push_back(nota_senza_posto(nome_treno, codice_ricerca_fermata, e.s.messaggio()));
+  }
+  // A report without a place belongs to the file it names, else to the train's.
+  for (diagnostica& d : v)
+    if (d.file.empty()) d.file = nome_treno;
+  return v;
+}
+
+std::size_t fine_voce_a(const std::string& byte, std::size_t offset) {
+  auto fine_riga = [](char c) { return c == '\r' || c == '\n'; };
+  if (offset >= byte.size()) return byte.size();
+  const char primo = byte[offset];
+  const bool numero = (primo >= '0' && primo <= '9') || primo == '-' || primo == '+';
+  std::size_t a = offset;
+  while (a < byte.size() && byte[a] != ',' && !fine_riga(byte[a]) && !(numero && (byte[a] == ' ' || byte[a] == '\t')))
+    ++a;
+  while (a > offset && (byte[a - 1] == ' ' || byte[a - 1] == '\t')) --a;
+  return a;
+}
+
+intervallo_lsp intervallo_voce(const documento& d, std::size_t riga, std::size_t colonna) {
+  const std::size_t inizio =
+      std::min(d.inizio_riga(riga == 0 ? 0 : riga - 1) + (colonna == 0 ? 0 : colonna - 1), d.byte().size());
+  return {d.posizione_di(inizio), d.posizione_di(fine_voce_a(d.byte(), inizio))};
+}
+
+namespace {
+nlohmann::json in_json(const intervallo_lsp& r) {
+  return {{"start", {{"line", r.inizio.riga}, {"character", r.inizio.carattere}}},
+          {"end", {{"line", r.fine.riga}, {"character", r.fine.carattere}}}};
+}
+
+int gravita(const diagnostica& d) {
+  if (!d.avviso) return 1;
+  if (d.codice == codice_ricerca_fermata) return 3;
+  return 2;
+}
+}  // namespace
+
+nlohmann::json diagnostica_in_json(const diagnostica& d, const trova_luogo& luogo) {
+  intervallo_lsp r;
+  if (d.con_posizione)
+    if (auto l = luogo(d.file, d.riga, d.colonna)) r = l->second;
+  nlohmann::json j = {
+      {"range", in_json(r)}, {"severity", gravita(d)}, {"source", "scenario"}, {"message", d.messaggio}};
+  if (d.avviso) {
+    j["code"] = d.codice;
+  } else {
+    int numero = 0;
+    for (char c : d.codice) numero = c >= '0' && c <= '9' && numero < 100000 ? numero * 10 + (c - '0') : numero;
+    j["code"] = numero;
+  }
+  if (d.nota.riga != 0)
+    if (auto l = luogo(d.nota.file, d.nota.riga, d.nota.colonna))
+      j["relatedInformation"] = nlohmann::json::array(
+          {{{"location", {{"uri", l->first}, {"range", in_json(l->second)}}}, {"message", d.nota.messaggio}}});
+  return j;
+}

@@ -1,0 +1,41 @@
+#pragma once
+#include <functional>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "scenario/lsp/documento.h"
+#include "scenario/sorgenti/diagnostica.h"
+
+// The diagnostics of a pair of source files, as `scenario check` finds them,
+// and their form in the protocol.
+
+// Codes of the server's own notes beside the check's.
+inline constexpr const char* codice_manca_compagno = "file-mancante";
+inline constexpr const char* codice_ricerca_fermata = "ricerca-fermata";
+
+// Every error and warning of the line file and the train file of route and
+// train (nullptr for a file that is not there): the check in memory over the
+// two texts; a missing partner gives the other file's warnings and a note
+// that names what is missing. Each diagnostica's file names the file it
+// belongs to.
+std::vector<diagnostica> controlla_coppia(const std::string& percorso, const std::string& treno,
+                                          const std::string* linea_byte, const std::string* treno_byte);
+
+// Where a file's line and column (1-based, bytes) stands in the editor: its
+// URI and its range (the item there), nullopt when the file is unknown.
+using trova_luogo = std::function<std::optional<std::pair<std::string, intervallo_lsp>>(
+    const std::string& nome, std::size_t riga, std::size_t colonna)>;
+
+// A protocol Diagnostic: range of the field at fault, severity, code (the
+// error's number or the warning's name), source "scenario", the message and
+// the record that took the cell as related information.
+nlohmann::json diagnostica_in_json(const diagnostica& d, const trova_luogo& luogo);
+
+// The end of the item that begins at offset: a number ends at a blank, a
+// text at the comma or the line end, trailing blanks left out.
+std::size_t fine_voce_a(const std::string& byte, std::size_t offset);
+
+// The range of the item at line and column (1-based, bytes) of a document.
+intervallo_lsp intervallo_voce(const documento& d, std::size_t riga, std::size_t colonna);

@@ -1,0 +1,84 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <ostream>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/chilometri.h"
+#include "scenario/lsp/codifica_editor.h"
+#include "scenario/lsp/documento.h"
+#include "scenario/lsp/struttura_sorgente.h"
+#include "scenario/sorgenti/diagnostica.h"
+
+// The language server of the two source files (protocol 3.17), fed one
+// message body at a time and writing its answers, framed, to a stream: the
+// stdio loop and the tests drive it alike. A train file ROUTE_TRAIN-.txt is
+// checked with ROUTE_linea.txt of the same folder, a line file with each
+// train file of its route there; a file not open in the editor is read from
+// the disk. Checks wait in a list until lavora() runs them: a burst of
+// changes is checked once, at the version the editor has, and published with
+// that version.
+class server_lsp {
+ public:
+  // versione: the tool's, as initialize names the server.
+  server_lsp(std::ostream& out, std::string versione) : out_(out), versione_(std::move(versione)) {}
+
+  // One message's body (JSON). Whatever it holds, the server answers and goes on.
+  void ricevi(std::string_view corpo);
+  // A message the framing could not deliver: an error answer with no id.
+  void guasto_cornice(const std::string& perche);
+  // Runs the checks waiting and publishes their diagnostics.
+  void lavora();
+  bool ha_lavoro() const { return !da_controllare_.empty(); }
+
+  // After "exit": the process ends with codice_uscita() (0 after "shutdown", else 1).
+  bool uscito() const { return uscito_; }
+  int codice_uscita() const { return chiuso_ ? 0 : 1; }
+
+ private:
+  void invia(const nlohmann::json& j);
+  void rispondi(const nlohmann::json& id, nlohmann::json risultato);
+  void rispondi_errore(const nlohmann::json& id, int codice, const std::string& messaggio);
+  void richiesta(const std::string& metodo, const nlohmann::json& id, const nlohmann::json& parametri);
+  void notifica(const std::string& metodo, const nlohmann::json& parametri);
+
+  nlohmann::json inizializza(const nlohmann::json& parametri);
+  void apri(const nlohmann::json& parametri);
+  void cambia(const nlohmann::json& parametri);
+  void salva(const nlohmann::json& parametri);
+  void chiudi(const nlohmann::json& parametri);
+  nlohmann::json hover(const nlohmann::json& parametri);
+  nlohmann::json completa(const nlohmann::json& parametri);
+  nlohmann::json simboli(const nlohmann::json& parametri);
+  nlohmann::json azioni(const nlohmann::json& parametri);
+
+  const documento& documento_di(const nlohmann::json& parametri) const;
+  const struttura_sorgente& struttura_di(const documento& d);
+  std::vector<serie_chilometrica> serie_per(const documento& d);
+  // The bytes of a file of a folder: the open document's, else the disk's.
+  bool testo_di(const std::string& cartella, const std::string& nome, std::string& byte) const;
+  void segna_gruppo(const std::string& uri);
+  void controlla_utf8_su_disco(const documento& d);
+  void pubblica(const documento& d);
+
+  std::ostream& out_;
+  std::string versione_;
+  bool iniziato_ = false, chiuso_ = false, uscito_ = false;
+  std::string editor_;
+  std::map<std::string, documento> documenti_;
+  std::set<std::string> da_controllare_;
+  // The reports of each pair checked, by folder, route and train ("" for a
+  // line file without train).
+  std::map<std::string, std::vector<diagnostica>> esiti_;
+  std::map<std::string, std::vector<avviso_codifica>> utf8_su_disco_;
+  struct struttura_versione {
+    std::int64_t versione;
+    struttura_sorgente s;
+  };
+  std::map<std::string, struttura_versione> strutture_;
+};

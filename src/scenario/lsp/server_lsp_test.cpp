@@ -1,0 +1,353 @@
+#include "scenario/lsp/server_lsp.h"
+
+#include <gtest/gtest.h>
+
+#include "scenario/lsp/server_di_prova.h"
+#include "test_support/testo_di_prova.h"
+
+namespace {
+
+using namespace server_di_prova;
+
+TEST(ServerLsp, InitializeNamesWhatTheServerDoes) {
+  editor e;
+  const json r = e.inizia();
+  const json& c = r["result"]["capabilities"];
+  EXPECT_EQ(c["textDocumentSync"]["change"], 2);  // incremental
+  EXPECT_EQ(c["textDocumentSync"]["openClose"], true);
+  EXPECT_EQ(c["hoverProvider"], true);
+  EXPECT_EQ(c["documentSymbolProvider"], true);
+  EXPECT_TRUE(c.contains("completionProvider"));
+  EXPECT_EQ(c["codeActionProvider"]["codeActionKinds"][0], "quickfix");
+  EXPECT_EQ(r["result"]["serverInfo"]["name"], "scenario");
+}
+
+TEST(ServerLsp, EveryBadMessageGetsItsErrorAndTheServerGoesOn) {
+  struct caso {
+    const char* corpo;
+    int codice;
+  };
+  const caso casi[] = {
+      {"{\"jsonrpc\": \"2.0\", \"id\": 1, \"method\": ", -32700},  // cut JSON
+      {"\x01\xff\xfe binario", -32700},
+      {"[1, 2]", -32600},
+      {"{\"jsonrpc\": \"2.0\", \"id\": 7}", -32600},
+      {"{\"jsonrpc\": \"2.0\", \"id\": {\"a\": 1}, \"method\": \"shutdown\"}", -32600},
+      {"{\"jsonrpc\": \"2.0\", \"id\": 8, \"method\": \"textDocument/rename\", \"params\": {}}", -32601},
+      {"{\"jsonrpc\": \"2.0\", \"id\": 9, \"method\": \"textDocument/hover\", \"params\": {}}", -32602},
+      {"{\"jsonrpc\": \"2.0\", \"id\": 10, \"method\": \"textDocument/hover\", \"params\": {\"textDocument\": "
+       "{\"uri\": \"file:///non/aperto.txt\"}, \"position\": {\"line\": 0, \"character\": 0}}}",
+       -32602},
+      {"{\"jsonrpc\": \"2.0\", \"id\": 11, \"method\": \"textDocument/hover\", \"params\": {\"textDocument\": "
+       "{\"uri\": 3}, \"position\": {\"line\": -1, \"character\": 0}}}",
+       -32602},
+  };
+  editor e;
+  // Before initialize a request is refused with its own code.
+  EXPECT_EQ(e.richiedi("textDocument/documentSymbol", {{"textDocument", id_documento(uri_treno)}})["error"]["code"],
+            -32002);
+  e.inizia();
+  for (const caso& c : casi) {
+    SCOPED_TRACE(c.corpo);
+    e.invia_corpo(c.corpo);
+    const std::vector<json> v = e.leggi();
+    ASSERT_EQ(v.size(), 1u);
+    EXPECT_EQ(v[0]["error"]["code"], c.codice);
+    EXPECT_FALSE(v[0]["error"]["message"].get<std::string>().empty());
+  }
+  // A notification the server cannot use has no answer; it is logged.
+  e.notifica("textDocument/didChange", {{"textDocument", {{"uri", uri_treno}, {"version", 2}}}});
+  const std::vector<json> log = e.leggi();
+  ASSERT_EQ(log.size(), 1u);
+  EXPECT_EQ(log[0]["method"], "window/logMessage");
+  // And still it works.
+  e.apri(uri_treno, treno_incorporato());
+  EXPECT_EQ(e.richiedi("textDocument/documentSymbol", {{"textDocument", id_documento(uri_treno)}})["result"].size() > 0,
+            true);
+  EXPECT_EQ(e.richiedi("shutdown", nullptr)["result"], nullptr);
+  EXPECT_EQ(e.richiedi("textDocument/hover", {})["error"]["code"], -32600);
+  e.notifica("exit", nullptr);
+  EXPECT_TRUE(e.server.uscito());
+  EXPECT_EQ(e.server.codice_uscita(), 0);
+}
+
+TEST(ServerLsp, ExitWithoutShutdownEndsWithOne) {
+  editor e;
+  e.inizia();
+  e.notifica("exit", nullptr);
+  EXPECT_TRUE(e.server.uscito());
+  EXPECT_EQ(e.server.codice_uscita(), 1);
+}
+
+// A signal moved onto the cell of the one before: error 16 at its
+// progressive, the record that took the cell as related information.
+TEST(ServerLsp, ATakenCellIsReportedAtItsFieldWithTheRecordThatTookIt) {
+  editor e;
+  e.inizia();
+  const std::string treno = con(treno_incorporato(), "segnale,    3450,", "segnale,    2800,");
+  e.apri(uri_linea, linea_incorporata());
+  e.apri(uri_treno, treno, 4);
+  const auto p = e.controlla();
+  ASSERT_EQ(p.count(uri_treno), 1u);
+  ASSERT_EQ(p.count(uri_linea), 1u);
+  EXPECT_EQ(p.at(uri_linea)["diagnostics"].size(), 0u);
+  const json& t = p.at(uri_treno);
+  EXPECT_EQ(t["version"], 4);
+  ASSERT_EQ(t["diagnostics"].size(), 1u) << t.dump(1);
+  const json& d = t["diagnostics"][0];
+  const std::size_t riga = riga_di(treno, "segnale,    2800,   2, 4, 1,  1, 0,    2,  2,1,1, 0\r\nsegnale,    2800");
+  EXPECT_EQ(d["range"]["start"]["line"], riga + 1);
+  EXPECT_EQ(d["range"]["start"]["character"], 12);
+  EXPECT_EQ(d["range"]["end"]["character"], 16);
+  EXPECT_EQ(d["severity"], 1);
+  EXPECT_EQ(d["code"], 16);
+  EXPECT_EQ(d["source"], "scenario");
+  EXPECT_TRUE(contiene(d["message"], "segnale su una cella non libera (la cella 57 contiene un segnale)"));
+  const json& n = d["relatedInformation"][0];
+  EXPECT_EQ(n["location"]["uri"], uri_treno);
+  EXPECT_EQ(n["location"]["range"]["start"]["line"], riga);
+  EXPECT_TRUE(contiene(n["message"], "cella 57"));
+}
+
+// Changes in a row are checked once, at the last version; a fix empties the list.
+TEST(ServerLsp, ChangesAreCheckedAtTheLastVersionAndAFixClearsThem) {
+  editor e;
+  e.inizia();
+  const std::string treno = treno_incorporato();
+  e.apri(uri_linea, linea_incorporata());
+  e.apri(uri_treno, treno);
+  EXPECT_EQ(e.controlla().at(uri_treno)["diagnostics"].size(), 0u);
+  const std::size_t r = riga_di(treno, "velocita,    1250,   100");
+  // "100" becomes "1O0", then "12O0": two incremental changes, then a look.
+  e.notifica(
+      "textDocument/didChange",
+      {{"textDocument", {{"uri", uri_treno}, {"version", 2}}},
+       {"contentChanges", {{{"range", {{"start", posizione(r, 22)}, {"end", posizione(r, 23)}}}, {"text", "O"}}}}});
+  e.notifica(
+      "textDocument/didChange",
+      {{"textDocument", {{"uri", uri_treno}, {"version", 3}}},
+       {"contentChanges", {{{"range", {{"start", posizione(r, 22)}, {"end", posizione(r, 22)}}}, {"text", "2"}}}}});
+  auto p = e.controlla();
+  ASSERT_EQ(p.count(uri_treno), 1u);
+  EXPECT_EQ(p.at(uri_treno)["version"], 3);
+  ASSERT_EQ(p.at(uri_treno)["diagnostics"].size(), 1u);
+  const json& d = p.at(uri_treno)["diagnostics"][0];
+  EXPECT_EQ(d["code"], "caratteri-dopo-numero");
+  EXPECT_EQ(d["severity"], 2);
+  EXPECT_EQ(d["range"]["start"], posizione(r, 21));
+  EXPECT_EQ(d["range"]["end"], posizione(r, 25));
+  EXPECT_TRUE(contiene(d["message"], "'12O0' è letto come 12"));
+  // The whole text again: the fault is gone.
+  e.notifica("textDocument/didChange",
+             {{"textDocument", {{"uri", uri_treno}, {"version", 4}}}, {"contentChanges", {{{"text", treno}}}}});
+  p = e.controlla();
+  EXPECT_EQ(p.at(uri_treno)["version"], 4);
+  EXPECT_EQ(p.at(uri_treno)["diagnostics"].size(), 0u);
+  // Nothing waits: nothing more is published.
+  EXPECT_TRUE(e.controlla().empty());
+}
+
+// A change to the line file checks its train again: a line cut short leaves
+// the train's records beyond its end.
+TEST(ServerLsp, AChangeToTheLineChecksItsTrain) {
+  editor e;
+  e.inizia();
+  const std::string linea = linea_incorporata();
+  e.apri(uri_linea, linea);
+  e.apri(uri_treno, treno_incorporato());
+  e.controlla();
+  e.notifica(
+      "textDocument/didChange",
+      {{"textDocument", {{"uri", uri_linea}, {"version", 2}}},
+       {"contentChanges", {{{"text", con(linea, "lunghezza percorso,    300000", "lunghezza percorso,    3000")}}}}});
+  const auto p = e.controlla();
+  ASSERT_EQ(p.count(uri_treno), 1u);
+  const json& d = p.at(uri_treno)["diagnostics"];
+  ASSERT_FALSE(d.empty());
+  EXPECT_EQ(d[0]["code"], 15);
+  EXPECT_EQ(p.at(uri_treno)["version"], 1);
+}
+
+TEST(ServerLsp, AFileWithoutItsPartnerGetsItsWarningsAndANote) {
+  editor e;
+  e.inizia();
+  e.apri(uri_treno, con(treno_incorporato(), "velocita,    1250,   100", "velocita,    1250,   1O0"));
+  const auto p = e.controlla();
+  ASSERT_EQ(p.count(uri_treno), 1u);
+  std::vector<std::string> codici;
+  for (const json& d : p.at(uri_treno)["diagnostics"]) codici.push_back(d["code"].dump());
+  EXPECT_EQ(codici, (std::vector<std::string>{"\"caratteri-dopo-numero\"", "\"file-mancante\""}));
+  EXPECT_TRUE(contiene(p.at(uri_treno)["diagnostics"][1]["message"], "Velstra_Ordoven_linea.txt"));
+  // Closing clears what was published.
+  e.notifica("textDocument/didClose", {{"textDocument", id_documento(uri_treno)}});
+  const std::vector<json> v = e.leggi();
+  ASSERT_EQ(v.size(), 1u);
+  EXPECT_EQ(v[0]["params"]["diagnostics"].size(), 0u);
+}
+
+// The editor's columns are UTF-16 units of the text it shows; the compiler's
+// are bytes of the Windows-1252 file. An accent before a fault keeps it in place.
+TEST(ServerLsp, AnAccentBeforeAFaultKeepsItsColumn) {
+  editor e;
+  e.inizia();
+  const std::string treno = con(treno_incorporato(), "velocita,    1250,   100", "velocit\xC3\xA0,    1250,   1O0");
+  e.apri(uri_linea, linea_incorporata());
+  e.apri(uri_treno, treno);
+  const auto p = e.controlla();
+  const json& d = p.at(uri_treno)["diagnostics"];
+  ASSERT_EQ(d.size(), 1u);
+  const std::size_t r = riga_di(treno, "velocit\xC3\xA0,");
+  EXPECT_EQ(d[0]["range"]["start"], posizione(r, 21));
+  EXPECT_EQ(d[0]["range"]["end"], posizione(r, 24));
+}
+
+TEST(ServerLsp, HoverShowsTheManualTheFieldAndTheStation) {
+  editor e;
+  e.inizia();
+  const std::string treno = con(treno_incorporato(), "velocita,    1250,   100", "velocita,    1250,   12O0");
+  e.apri(uri_linea, linea_incorporata());
+  e.apri(uri_treno, treno);
+  auto hover = [&](std::size_t riga, std::size_t carattere) {
+    const json r = e.richiedi("textDocument/hover",
+                              {{"textDocument", id_documento(uri_treno)}, {"position", posizione(riga, carattere)}});
+    return r["result"].is_null() ? std::string() : r["result"]["contents"]["value"].get<std::string>();
+  };
+  const std::size_t segnale = riga_di(treno, "segnale,   26250,   1, 4, 1,");
+  struct caso {
+    std::size_t riga, carattere;
+    std::vector<std::string> attesi;
+  };
+  const caso casi[] = {
+      // the keyword: the record's page of the manual
+      {segnale, 3, {"Un segnale lungo la linea", "decine_valore_1", "n. 16"}},
+      // the fourth number: decine_valore_2
+      {segnale, 26, {"**decine_valore_2**", "il compilatore legge: **1**"}},
+      // a progressive: its cell and kilometre post (series "uno": 218300 - 26250)
+      {segnale, 13, {"**progressiva** (m)", "cella 525", "km 192+050"}},
+      // a number written with a letter O: read as 12
+      {riga_di(treno, "12O0"), 22, {"**velocita** (km/h)", "il compilatore legge: **12**"}},
+      // a station's name: its time and post
+      {riga_di(treno, "13,15, 0, MILANO"), 74, {"**MILANO**", "13:15:00", "km 0+000"}},
+  };
+  for (const caso& c : casi) {
+    SCOPED_TRACE(std::to_string(c.riga) + ":" + std::to_string(c.carattere));
+    const std::string t = hover(c.riga, c.carattere);
+    for (const std::string& a : c.attesi) EXPECT_TRUE(contiene(t, a));
+  }
+  // Between two items: nothing.
+  EXPECT_EQ(hover(segnale, 9), "");
+}
+
+TEST(ServerLsp, CompletionOffersTheKeywordsOfThePlace) {
+  editor e;
+  e.inizia();
+  const std::string linea = con(linea_incorporata(), "sfondo uno", "\r\nsfondo uno");
+  const std::string treno = con(treno_incorporato(), "[vel_limite]\r\n", "[vel_limite]\r\n  seg\r\n");
+  e.apri(uri_linea, linea);
+  e.apri(uri_treno, treno);
+  auto etichette = [&](const std::string& uri, std::size_t riga, std::size_t carattere) {
+    const json r = e.richiedi("textDocument/completion",
+                              {{"textDocument", id_documento(uri)}, {"position", posizione(riga, carattere)}});
+    std::vector<std::string> v;
+    for (const json& i : r["result"]["items"]) v.push_back(i["label"]);
+    return std::make_pair(v, r["result"]["items"]);
+  };
+  const std::size_t vuota = riga_di(linea, "\r\n\r\nsfondo uno") + 1;
+  auto [generale, _] = etichette(uri_linea, vuota, 0);
+  EXPECT_NE(std::find(generale.begin(), generale.end(), "lunghezza percorso"), generale.end());
+  EXPECT_EQ(std::find(generale.begin(), generale.end(), "pendenza"), generale.end());
+  const std::size_t seg = riga_di(treno, "  seg\r\n");
+  auto [treni, voci] = etichette(uri_treno, seg, 5);
+  const auto s = std::find(treni.begin(), treni.end(), "segnale");
+  ASSERT_NE(s, treni.end());
+  const json& voce = voci[static_cast<std::size_t>(s - treni.begin())];
+  EXPECT_EQ(voce["insertTextFormat"], 2);
+  EXPECT_EQ(voce["textEdit"]["newText"],
+            "segnale,  ${1:progressiva},  ${2:tipo_segnale},  ${3:decine_valore_1},  ${4:decine_valore_2},  "
+            "${5:decine_valore_3},  ${6:decine_valore_4},  ${7:aggiunta},  ${8:unita_valore_1},  "
+            "${9:unita_valore_2},  ${10:unita_valore_3},  ${11:valore_5}");
+  EXPECT_EQ(voce["textEdit"]["range"]["start"], posizione(seg, 2));
+  EXPECT_EQ(std::find(treni.begin(), treni.end(), "pendenza"), treni.end());
+  // After a comma no keyword fits.
+  EXPECT_TRUE(etichette(uri_treno, riga_di(treno, "segnale,   26250"), 12).first.empty());
+}
+
+TEST(ServerLsp, TheOutlineHasTheSectionsStationsSignalsAndSlowdowns) {
+  editor e;
+  e.inizia();
+  e.apri(uri_linea, linea_incorporata());
+  e.apri(uri_treno, treno_incorporato());
+  const json r = e.richiedi("textDocument/documentSymbol", {{"textDocument", id_documento(uri_treno)}})["result"];
+  std::map<std::string, json> sezioni;
+  for (const json& s : r) sezioni[s["name"]] = s;
+  ASSERT_TRUE(sezioni.count("[stazioni]")) << r.dump(1).substr(0, 2000);
+  ASSERT_TRUE(sezioni.count("[segnali]"));
+  const json& milano = sezioni["[stazioni]"]["children"][0];
+  EXPECT_EQ(milano["name"], "MILANO");
+  EXPECT_TRUE(contiene(milano["detail"], "13:15:00"));
+  const json& segnale = sezioni["[segnali]"]["children"][0];
+  EXPECT_EQ(segnale["name"], "segnale km 1+800");
+  EXPECT_EQ(segnale["detail"], "progressiva 1800");
+  EXPECT_EQ(sezioni["[vel_limite]"]["children"].size(), 0u);
+  bool rallentamento = false;
+  for (const auto& [nome, s] : sezioni)
+    for (const json& c : s["children"]) rallentamento = rallentamento || contiene(c["name"], "rallentamento km ");
+  EXPECT_TRUE(rallentamento);
+}
+
+TEST(ServerLsp, QuickFixesOnlyWhereTheFixIsCertain) {
+  editor e;
+  e.inizia();
+  std::string treno = con(treno_incorporato(), "velocita,    1250,   100", "velocita,    1250,   12O0");
+  treno = con(treno, "stazione,    5150,", "stazione,    5160,");
+  treno = con(treno, "stazione,    8300,", "stazione,    8325,");
+  e.apri(uri_treno, treno);
+  auto azioni = [&](std::size_t riga) {
+    return e.richiedi("textDocument/codeAction",
+                      {{"textDocument", id_documento(uri_treno)},
+                       {"range", {{"start", posizione(riga, 0)}, {"end", posizione(riga, 200)}}},
+                       {"context", {{"diagnostics", json::array()}}}})["result"];
+  };
+  const json o = azioni(riga_di(treno, "12O0"));
+  ASSERT_EQ(o.size(), 1u);
+  EXPECT_EQ(o[0]["kind"], "quickfix");
+  const json& modifica = o[0]["edit"]["changes"][uri_treno][0];
+  EXPECT_EQ(modifica["newText"], "1200");
+  EXPECT_EQ(modifica["range"]["start"]["character"], 21);
+  const json g = azioni(riga_di(treno, "stazione,    5160,"));
+  ASSERT_EQ(g.size(), 1u);
+  EXPECT_EQ(g[0]["edit"]["changes"][uri_treno][0]["newText"], "5150");
+  // 8325 lies as near to 8300 as to 8350: no fix is certain.
+  EXPECT_EQ(azioni(riga_di(treno, "stazione,    8325,")).size(), 0u);
+}
+
+// Text that is no Windows-1252: each warning says how to save the file in that editor.
+TEST(ServerLsp, AByteOrderMarkAndCharactersOutsideWindows1252AreNamed) {
+  struct caso {
+    std::string editor, passi;
+  };
+  const caso casi[] = {{"Visual Studio Code", "Salva con codifica"},
+                       {"Neovim", "fileencoding=cp1252"},
+                       {"helix", ":encoding windows-1252"},
+                       {"Kate", "Codifica"}};
+  for (const caso& c : casi) {
+    SCOPED_TRACE(c.editor);
+    editor e;
+    e.inizia(c.editor);
+    const std::string treno = "\xEF\xBB\xBF" + con(treno_incorporato(), "MILANO\r\n", "MILANO \xE2\x86\x92\r\n");
+    e.apri(uri_treno, treno);
+    const auto p = e.controlla();
+    const json& d = p.at(uri_treno)["diagnostics"];
+    std::map<std::string, json> per_codice;
+    for (const json& x : d) per_codice[x["code"].is_string() ? x["code"].get<std::string>() : x["code"].dump()] = x;
+    ASSERT_TRUE(per_codice.count("bom"));
+    ASSERT_TRUE(per_codice.count("non-1252"));
+    EXPECT_TRUE(contiene(per_codice["bom"]["message"], c.passi));
+    EXPECT_TRUE(contiene(per_codice["non-1252"]["message"], c.passi));
+    const std::size_t r = riga_di(treno, "MILANO \xE2\x86\x92");
+    EXPECT_EQ(per_codice["non-1252"]["range"]["start"]["line"], r);
+    EXPECT_EQ(per_codice["non-1252"]["range"]["start"]["character"], 79);
+  }
+}
+
+}  // namespace
