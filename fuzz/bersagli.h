@@ -19,3 +19,8 @@ void bersaglio_decodifica(const std::uint8_t* dati, std::size_t n);
 // The payload reader of a packed program: never reads past its bytes, and a
 // payload it accepts is the one its encoder writes.
 void bersaglio_carico(const std::uint8_t* dati, std::size_t n);
+// The language server fed the input as a byte stream of framed messages,
+// then the input as the text of an open train file with a request of each
+// kind: every answer it writes is a frame of valid JSON.
+// (fuzz/bersaglio_lsp.cpp: it needs the tool's library.)
+void bersaglio_lsp(const std::uint8_t* dati, std::size_t n);

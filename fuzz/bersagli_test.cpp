@@ -51,4 +51,6 @@ TEST(FuzzRegressioni, Decodifica) { riproduci_bersaglio("decodifica", bersaglio_
 
 TEST(FuzzRegressioni, Carico) { riproduci_bersaglio("carico", bersaglio_carico); }
 
+TEST(FuzzRegressioni, Lsp) { riproduci_bersaglio("lsp", bersaglio_lsp); }
+
 }  // namespace

@@ -1,0 +1,90 @@
+#include <cstdio>
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+
+#include "bersagli.h"
+#include "scenario/lsp/cornice.h"
+#include "scenario/lsp/server_lsp.h"
+
+namespace {
+
+using json = nlohmann::json;
+
+[[noreturn]] void violato(const char* cosa) {
+  std::fprintf(stderr, "invariant violated: %s\n", cosa);
+  std::abort();
+}
+
+const char linea[] =
+    "[generale]\r\n"
+    "lunghezza percorso,    20000\r\n"
+    "progressiva chilometrica uno,    1000,    20000,    1\r\n"
+    "ripetizione segnali 9 codici,    1000,    19000\r\n"
+    "[pendenze]\r\n"
+    "pendenza,  0,   0\r\n"
+    "[fine]\r\n";
+
+const std::string cartella = "file:///cartella-fuzz-lsp";
+
+void invia(server_lsp& s, const json& m) { s.ricevi(m.dump(-1, ' ', false, json::error_handler_t::replace)); }
+
+// What the server wrote: whole frames, each of valid JSON, nothing left over.
+void controlla_uscita(const std::string& uscita) {
+  lettore_cornici c;
+  c.aggiungi(uscita);
+  std::string corpo, guasto;
+  for (;;) {
+    const lettore_cornici::esito e = c.prossimo(corpo, guasto);
+    if (e == lettore_cornici::esito::niente) break;
+    if (e == lettore_cornici::esito::guasto) violato("a frame the server wrote is broken");
+    if (json::parse(corpo, nullptr, false).is_discarded()) violato("the server wrote invalid JSON");
+  }
+  if (c.in_attesa() != 0) violato("a frame the server wrote is cut short");
+}
+
+}  // namespace
+
+void bersaglio_lsp(const std::uint8_t* dati, std::size_t n) {
+  const std::string_view byte(reinterpret_cast<const char*>(dati), n);
+  std::ostringstream out;
+  {
+    server_lsp s(out, "fuzz");
+    invia(s, {{"jsonrpc", "2.0"}, {"id", 0}, {"method", "initialize"}, {"params", json::object()}});
+    invia(s, {{"jsonrpc", "2.0"},
+              {"method", "textDocument/didOpen"},
+              {"params",
+               {{"textDocument",
+                 {{"uri", cartella + "/Fz_linea.txt"}, {"languageId", "x"}, {"version", 1}, {"text", linea}}}}}});
+    // The input as a stream of frames, in a reader with a small cap.
+    lettore_cornici cornici(1 << 16);
+    cornici.aggiungi(byte);
+    std::string corpo, guasto;
+    for (int k = 0; k < 64; ++k) {
+      const lettore_cornici::esito e = cornici.prossimo(corpo, guasto);
+      if (e == lettore_cornici::esito::niente) break;
+      if (e == lettore_cornici::esito::messaggio)
+        s.ricevi(corpo);
+      else
+        s.guasto_cornice(guasto);
+      if (s.uscito()) break;
+    }
+    // The input as the text of a train file, asked about at places it picks.
+    const std::string uri = cartella + "/Fz_1-.txt";
+    invia(s, {{"jsonrpc", "2.0"},
+              {"method", "textDocument/didOpen"},
+              {"params",
+               {{"textDocument", {{"uri", uri}, {"languageId", "x"}, {"version", 1}, {"text", std::string(byte)}}}}}});
+    const std::size_t riga = n > 0 ? dati[0] % 32 : 0, carattere = n > 1 ? dati[1] % 64 : 0;
+    const json dove = {{"textDocument", {{"uri", uri}}}, {"position", {{"line", riga}, {"character", carattere}}}};
+    invia(s, {{"jsonrpc", "2.0"}, {"id", 1}, {"method", "textDocument/hover"}, {"params", dove}});
+    invia(s, {{"jsonrpc", "2.0"}, {"id", 2}, {"method", "textDocument/completion"}, {"params", dove}});
+    invia(s, {{"jsonrpc", "2.0"}, {"id", 3}, {"method", "textDocument/documentSymbol"}, {"params", dove}});
+    json azione = dove;
+    azione["range"] = {{"start", {{"line", 0}, {"character", 0}}}, {"end", {{"line", riga}, {"character", 99}}}};
+    invia(s, {{"jsonrpc", "2.0"}, {"id", 4}, {"method", "textDocument/codeAction"}, {"params", azione}});
+    s.lavora();
+  }
+  controlla_uscita(out.str());
+}
