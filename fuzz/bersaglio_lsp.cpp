@@ -17,11 +17,12 @@ using json = nlohmann::json;
   std::abort();
 }
 
+// A short line: each check compiles it again for every error the input holds.
 const char linea[] =
     "[generale]\r\n"
-    "lunghezza percorso,    20000\r\n"
+    "lunghezza percorso,    3000\r\n"
     "progressiva chilometrica uno,    1000,    20000,    1\r\n"
-    "ripetizione segnali 9 codici,    1000,    19000\r\n"
+    "ripetizione segnali 9 codici,    1000,    2000\r\n"
     "[pendenze]\r\n"
     "pendenza,  0,   0\r\n"
     "[fine]\r\n";
