@@ -14,28 +14,28 @@ const regola = (nome) => {
 const manuale = execFileSync(process.argv[2], ['formato'], { encoding: 'utf8' });
 const esempi = [...manuale.matchAll(/Esempio dai sorgenti incorporati: `([^`]*)`/g)].map((m) => m[1]);
 let falliti = 0;
-if (esempi.length < 20) {
-  console.error('too few example lines in the manual: ' + esempi.length);
-  falliti++;
-}
+let prove = 0;
+const prova = (ok, perche) => {
+  prove++;
+  if (!ok) {
+    console.error('FAIL ' + perche);
+    falliti++;
+  }
+};
+prova(esempi.length >= 20, 'too few example lines in the manual: ' + esempi.length);
 for (const riga of esempi) {
   const chiave = riga.split(',')[0].trim();
   const parole = [...riga.matchAll(regola('keyword.control.scenario'))].map((m) => m[0].trim());
-  if (parole[0] !== chiave) {
-    console.error('FAIL keyword of: ' + riga + ' -> ' + JSON.stringify(parole));
-    falliti++;
-  }
+  prova(parole[0] === chiave, 'keyword of: ' + riga + ' -> ' + JSON.stringify(parole));
   const numeri = [...riga.matchAll(regola('constant.numeric.scenario'))].length;
   const attesi = riga.split(/[,\s]+/).filter((v) => /^[-+]?[0-9]+$/.test(v)).length;
-  if (numeri !== attesi) {
-    console.error('FAIL numbers of: ' + riga + ' -> ' + numeri + ' of ' + attesi);
-    falliti++;
-  }
+  prova(numeri === attesi, 'numbers of: ' + riga + ' -> ' + numeri + ' of ' + attesi);
 }
+// A number with a letter O is marked, and no number of the examples is.
+const illegale = regola('invalid.illegal.number.scenario');
+for (const riga of esempi) prova(!riga.match(illegale), 'marked as a bad number: ' + riga);
+prova('velocita,    1250,   12O0'.match(illegale), '12O0 is not marked');
 const sezione = regola('entity.name.section.scenario');
-if (!'[stazioni]'.match(sezione)) {
-  console.error('FAIL a section header is not coloured');
-  falliti++;
-}
-console.log((esempi.length + 1 - falliti) + ' passed, ' + falliti + ' failed');
+prova('[stazioni]'.match(sezione), 'a section header is not coloured');
+console.log(prove - falliti + ' passed, ' + falliti + ' failed');
 process.exit(falliti ? 1 : 0);
