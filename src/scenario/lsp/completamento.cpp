@@ -1,7 +1,9 @@
 #include "scenario/lsp/completamento.h"
 
 std::string frammento_record(const forma_record& f) {
-  std::string t(f.nome);
+  // The keyword as the example line writes it: "curvas1", "ripetizione
+  // segnali 9 codici" are what the reader wants, not the record's name.
+  std::string t(f.esempio.substr(0, f.esempio.find(',')));
   int n = 1;
   for (const campo_record& c : f.campi) t += ",  ${" + std::to_string(n++) + ":" + std::string(c.nome) + "}";
   return t;

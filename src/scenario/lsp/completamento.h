@@ -24,5 +24,6 @@ struct completamento {
 
 completamento completa(const std::string& byte, const struttura_sorgente& s, bool treno, std::size_t offset);
 
-// "segnale,  ${1:progressiva},  ${2:tipo_segnale}, ..."
+// "segnale,  ${1:progressiva},  ${2:tipo_segnale}, ...": the keyword as the
+// record's example line writes it, then its fields.
 std::string frammento_record(const forma_record& f);

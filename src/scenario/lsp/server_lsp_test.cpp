@@ -253,9 +253,17 @@ TEST(ServerLsp, CompletionOffersTheKeywordsOfThePlace) {
     return std::make_pair(v, r["result"]["items"]);
   };
   const std::size_t vuota = riga_di(linea, "\r\n\r\nsfondo uno") + 1;
-  auto [generale, _] = etichette(uri_linea, vuota, 0);
+  auto [generale, voci_generale] = etichette(uri_linea, vuota, 0);
   EXPECT_NE(std::find(generale.begin(), generale.end(), "lunghezza percorso"), generale.end());
   EXPECT_EQ(std::find(generale.begin(), generale.end(), "pendenza"), generale.end());
+  // The keyword goes in as the reader wants it: the number of codes named.
+  bool ripetizione = false;
+  for (const json& v : voci_generale) {
+    if (v["label"] != "ripetizione segnali") continue;
+    ripetizione = true;
+    EXPECT_EQ(v["textEdit"]["newText"], "ripetizione segnali 9 codici,  ${1:inizio},  ${2:fine}");
+  }
+  EXPECT_TRUE(ripetizione);
   const std::size_t seg = riga_di(treno, "  seg\r\n");
   auto [treni, voci] = etichette(uri_treno, seg, 5);
   const auto s = std::find(treni.begin(), treni.end(), "segnale");
