@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "scenario/lsp/server_di_prova.h"
+#include "scenario/testo/a_1252.h"
+#include "test_support/cartella_temporanea.h"
 #include "test_support/testo_di_prova.h"
 
 namespace {
@@ -356,6 +358,60 @@ TEST(ServerLsp, AByteOrderMarkAndCharactersOutsideWindows1252AreNamed) {
     EXPECT_EQ(per_codice["non-1252"]["range"]["start"]["line"], r);
     EXPECT_EQ(per_codice["non-1252"]["range"]["start"]["character"], 79);
   }
+}
+
+}  // namespace
+
+namespace {
+
+using namespace server_di_prova;
+
+std::string uri_su_disco(const std::filesystem::path& cartella, const std::string& nome) {
+  return "file://" + (cartella / nome).generic_string();
+}
+
+// The partner not open in the editor is read from the disk: a line file open
+// alone is checked with the train file beside it.
+TEST(ServerLsp, APartnerNotOpenIsReadFromTheDisk) {
+  const cartella_temporanea c;
+  scrivi_tutto(c.percorso / "Velstra_Ordoven_318-.txt", testo_righe(righe_treno()));
+  editor e;
+  e.inizia();
+  const std::string uri = uri_su_disco(c.percorso, "Velstra_Ordoven_linea.txt");
+  const std::string linea = con(linea_incorporata(), "lunghezza percorso,    300000", "lunghezza percorso,  1000001");
+  e.apri(uri, linea);
+  const auto p = e.controlla();
+  ASSERT_EQ(p.count(uri), 1u);
+  std::vector<std::string> codici;
+  for (const json& d : p.at(uri)["diagnostics"]) codici.push_back(d["code"].dump());
+  // Error 1, found by compiling the pair: no partner is missing.
+  EXPECT_EQ(codici, std::vector<std::string>{"1"}) << p.at(uri).dump(1);
+}
+
+// A file saved in UTF-8 that the editor shows as UTF-8: the compiler would
+// read its accent as two characters.
+TEST(ServerLsp, AFileInUtf8OnDiskIsNamed) {
+  const cartella_temporanea c;
+  const std::string treno = con(treno_incorporato(), "MILANO ROGOREDO", "CITT\xC3\x80 ROGOREDO");
+  scrivi_tutto(c.percorso / "Velstra_Ordoven_318-.txt", treno);
+  scrivi_tutto(c.percorso / "Velstra_Ordoven_linea.txt", testo_righe(righe_linea()));
+  editor e;
+  e.inizia("Neovim");
+  const std::string uri = uri_su_disco(c.percorso, "Velstra_Ordoven_318-.txt");
+  e.apri(uri, treno);
+  const auto p = e.controlla();
+  ASSERT_EQ(p.count(uri), 1u);
+  const json& d = p.at(uri)["diagnostics"];
+  ASSERT_EQ(d.size(), 1u) << d.dump(1);
+  EXPECT_EQ(d[0]["code"], "utf8-su-disco");
+  const std::size_t citta = treno.find("CITT\xC3\x80");
+  EXPECT_EQ(d[0]["range"]["start"], posizione(riga_di(treno, "CITT\xC3\x80"), citta - treno.rfind('\n', citta) + 3));
+  EXPECT_TRUE(contiene(d[0]["message"], "legge '\xC3\x83\xE2\x82\xAC'"));
+  EXPECT_TRUE(contiene(d[0]["message"], "fileencoding=cp1252"));
+  // The same text saved as Windows-1252: nothing to say.
+  scrivi_tutto(c.percorso / "Velstra_Ordoven_318-.txt", converti_in_1252(treno).byte);
+  e.notifica("textDocument/didSave", {{"textDocument", id_documento(uri)}});
+  EXPECT_EQ(e.controlla().at(uri)["diagnostics"].size(), 0u);
 }
 
 }  // namespace
