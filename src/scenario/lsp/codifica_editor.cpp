@@ -52,6 +52,8 @@ std::vector<avviso_codifica> avvisi_codifica(const documento& d, const std::stri
                      (n > 1 ? " (con altri " + std::to_string(n - 1) + " nel file)" : std::string()) +
                      ": il file salvato in Windows-1252 non lo pu\xC3\xB2 contenere; " + come});
   }
+  if (const std::size_t nullo = d.byte().find('\0'); nullo != std::string::npos)
+    v.push_back({nullo, "binario", "byte nullo: il file non sembra un file di testo"});
   // The editor decoded a UTF-8 file as UTF-8: its text is the file's bytes.
   if (disco && utf8_con_accenti(*disco)) {
     std::string_view su_disco(*disco);

@@ -26,6 +26,14 @@ std::vector<diagnostica> controlla_coppia(const std::string& percorso, const std
   nomi.numero_treno = treno;
   const std::string nome_linea = file_linea(nomi), nome_treno = file_treno(nomi);
   std::vector<diagnostica> v;
+  for (const auto& [byte, nome] : {std::pair{linea_byte, nome_linea}, std::pair{treno_byte, nome_treno}})
+    if (byte && byte->size() > massimo_controllato) {
+      v.push_back(nota_senza_posto(nome, codice_troppo_grande,
+                                   "file di " + std::to_string(byte->size()) + " byte, oltre i " +
+                                       std::to_string(massimo_controllato) +
+                                       " che si controllano mentre scrivi: usa 'scenario check'"));
+      return v;
+    }
   if (!linea_byte || !treno_byte) {
     const testi_sorgente t{linea_byte != nullptr, treno_byte != nullptr, linea_byte ? *linea_byte : "",
                            treno_byte ? *treno_byte : ""};

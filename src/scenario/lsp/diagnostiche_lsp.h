@@ -14,12 +14,17 @@
 // Codes of the server's own notes beside the check's.
 inline constexpr const char* codice_manca_compagno = "file-mancante";
 inline constexpr const char* codice_ricerca_fermata = "ricerca-fermata";
+inline constexpr const char* codice_troppo_grande = "file-troppo-grande";
+
+// A file larger than this is not checked as one types (a 1000000 m line is
+// under 100 KB): `scenario check` still reads it.
+inline constexpr std::size_t massimo_controllato = std::size_t{16} << 20;
 
 // Every error and warning of the line file and the train file of route and
 // train (nullptr for a file that is not there): the check in memory over the
 // two texts; a missing partner gives the other file's warnings and a note
-// that names what is missing. Each diagnostica's file names the file it
-// belongs to.
+// that names what is missing; a file over massimo_controllato gives a note
+// and no check. Each diagnostica's file names the file it belongs to.
 std::vector<diagnostica> controlla_coppia(const std::string& percorso, const std::string& treno,
                                           const std::string* linea_byte, const std::string* treno_byte);
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "scenario/lsp/diagnostiche_lsp.h"
 #include "scenario/lsp/server_di_prova.h"
 #include "scenario/testo/a_1252.h"
 #include "test_support/cartella_temporanea.h"
@@ -329,6 +330,22 @@ TEST(ServerLsp, QuickFixesOnlyWhereTheFixIsCertain) {
   EXPECT_EQ(g[0]["edit"]["changes"][uri_treno][0]["newText"], "5150");
   // 8325 lies as near to 8300 as to 8350: no fix is certain.
   EXPECT_EQ(azioni(riga_di(treno, "stazione,    8325,")).size(), 0u);
+}
+
+// A huge or binary file: a note, no check, and the server goes on.
+TEST(ServerLsp, HugeAndBinaryFilesGetANote) {
+  editor e;
+  e.inizia();
+  e.apri(uri_linea, linea_incorporata());
+  e.apri(uri_treno, std::string("[generale]\r\n\0\x01", 16) + std::string(massimo_controllato, ','));
+  auto p = e.controlla();
+  std::vector<std::string> codici;
+  for (const json& d : p.at(uri_treno)["diagnostics"]) codici.push_back(d["code"]);
+  EXPECT_EQ(codici, (std::vector<std::string>{"binario", "file-troppo-grande"}));
+  e.notifica("textDocument/didChange", {{"textDocument", {{"uri", uri_treno}, {"version", 2}}},
+                                        {"contentChanges", {{{"text", treno_incorporato()}}}}});
+  p = e.controlla();
+  EXPECT_EQ(p.at(uri_treno)["diagnostics"].size(), 0u);
 }
 
 // Text that is no Windows-1252: each warning says how to save the file in that editor.
