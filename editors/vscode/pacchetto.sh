@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Builds editors/vscode/scenario-sorgenti.vsix: the npm packages from the lock
 # file (vscode-languageclient for the extension, @vscode/vsce to pack it),
-# the grammar checked against the keywords of the built tool's manual, then
-# the package.
+# the client checked against package.json, the grammar against the keywords
+# of the built tool's manual, then the package.
 #   bash editors/vscode/pacchetto.sh [SCENARIO_TOOL]   (default build/scenario)
 set -euo pipefail
 qui=$(cd "$(dirname "$0")" && pwd)
 tool=$(realpath "${1:-$qui/../../build/scenario}")
 cd "$qui"
 npm ci --no-audit --no-fund --loglevel=error
-node --check extension.js
+node verifica_estensione.js
 node verifica_grammatica.js "$tool"
 npx vsce package --no-update-package-json --allow-missing-repository --skip-license --out scenario-sorgenti.vsix
 python3 -m zipfile -l scenario-sorgenti.vsix | grep -q 'extension/node_modules/vscode-languageclient/node.js' ||
