@@ -90,7 +90,10 @@ TEST(ComandoInspect, ReportMatchesTheCompiledModelFieldByField) {
   const std::vector<std::string> argomenti{dir.percorso.string(), "Velstra_Ordoven", "318", "--json"};
   ASSERT_EQ(comando_inspect(argomenti, out, err), 0) << err.str();
   scrivi_json(atteso, r);
-  EXPECT_EQ(out.str(), atteso.str() + "\n");
+  const std::string apertura =
+      "{\"versione\": 1, \"comando\": \"inspect\", \"codice_uscita\": 0, \"guasto\": null, \"rapporto\": ";
+  // Compared as a whole, not shown whole: the report runs to megabytes.
+  EXPECT_TRUE(out.str() == apertura + atteso.str() + "}\n") << out.str().substr(0, 300);
   std::ostringstream testo, atteso_testo;
   ASSERT_EQ(comando_inspect(std::vector<std::string>(argomenti.begin(), argomenti.end() - 1), testo, err), 0);
   scrivi_testo(atteso_testo, r);

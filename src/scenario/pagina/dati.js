@@ -60,7 +60,7 @@ const rallentamenti = [];
 for (const o of perRiga.rallentamenti || []) {
   if (o.tipo !== 3) continue;
   const fine = (perRiga.rallentamenti || []).find((x) => x.tipo === 2 && x.cella > o.cella);
-  rallentamenti.push({ da: o.cella * CELLA, a: fine ? fine.cella * CELLA + CELLA : o.cella * CELLA + CELLA, velocita: o.dett.valori.velocita_kmh });
+  rallentamenti.push({ da: o.cella * CELLA, a: fine ? fine.cella * CELLA + CELLA : o.cella * CELLA + CELLA, velocita: o.dett.valori.velocita });
 }
 // genere is the page's kind of selection; the diagnostic's own kind (errore, avviso, nota) goes to specie.
 const diagnostiche = D.diagnostiche.map((d) => Object.assign({}, d, { genere: 'diagnostica', specie: d.genere, metro: d.progressiva }));

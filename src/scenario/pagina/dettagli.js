@@ -70,11 +70,26 @@ function vuoto() {
   return parti;
 }
 
+// The values of an object by name, with their unit and what each means, as
+// the report's legend of its kind says.
+/** @param {Oggetto} o */
+function valoriSpiegati(o) {
+  const legenda = R.significato_dei_valori.find((k) => k.tipo === o.tipo);
+  const t = el('table', { class: 'valori spiegati' });
+  for (const [nome, v] of Object.entries(o.dett.valori)) {
+    const s = legenda ? legenda.valori.find((x) => x.nome === nome) : undefined;
+    t.append(el('tr', null, el('td', null, nome.replace(/_/g, ' ')), el('td', null, String(v) + (s && s.unita ? ' ' + s.unita : '')),
+      el('td', { class: 'significato' }, s ? s.significato : '')));
+  }
+  return t;
+}
+
 /** @param {Oggetto} o */
 function dettagliOggetto(o) {
-  eDettagli.append(el('h3', null, o.dett.oggetto || 'oggetto di tipo ' + o.tipo),
+  const resto = Object.fromEntries(Object.entries(o.dett).filter(([k]) => k !== 'valori'));
+  eDettagli.append(el('h3', null, o.dett.oggetto || 'oggetto'),
     el('div', { class: 'luogo' }, 'km ' + km(o.cella * CELLA) + ' \u00b7 cella ' + o.cella + ' (da ' + o.cella * CELLA + ' a ' + (o.cella * CELLA + CELLA) + ' m)'),
-    tabellaValori(o.dett));
+    valoriSpiegati(o), tabellaValori(resto));
   if (o.dalControllo) eDettagli.append(el('p', { class: 'nota' }, 'Nessuna riga dei sorgenti: il controllo dei codici lo ha posto per il rallentamento qui sotto.'));
   eDettagli.append(o.fonte ? brano(o.fonte) : senzaFonte(o.tipo === 12 ? 'Nessuna riga dei sorgenti: posto dal controllo dei codici.' : 'Nessuna riga dei sorgenti ha prodotto questo oggetto.'));
 }
