@@ -217,12 +217,33 @@ test('the page of the embedded scenario: stations, a signal at cell zoom, a scre
   assert.match(await p.$eval('#dettagli', (e) => e.innerText), /^PIACENZA/m);
   const [sda, sa] = await p.evaluate(() => window.vista.finestra());
   assert.ok(sda < 71450 && sa > 71450);
-  // A km as on the line's signs, km+metres.
-  await p.click('#cerca-testo', { clickCount: 3 });
-  await p.type('#cerca-testo', '123+850');
-  await p.keyboard.press('Enter');
-  const [kda, ka] = await p.evaluate(() => window.vista.finestra());
-  assert.equal((kda + ka) / 2, 123850);
+  // km+metres is a kilometre post, as on the line's signs and the timetable
+  // sheet: 55+685 stands twice, since the count restarts at BOLOGNA C.LE;
+  // both places are listed and the first is shown. The sheet puts
+  // S.BENEDETTO SAMBRO at 55.685.
+  const cerca = async (testo) => {
+    await p.click('#cerca-testo', { clickCount: 3 });
+    await p.type('#cerca-testo', testo);
+    await p.keyboard.press('Enter');
+    const [da, a] = await p.evaluate(() => window.vista.finestra());
+    return { centro: (da + a) / 2, stato: await p.$eval('#stato', (e) => e.textContent), dettagli: await p.$eval('#dettagli', (e) => e.innerText) };
+  };
+  const punto = await cerca('55+685');
+  assert.match(punto.stato, /^Punto chilometrico 55\+685: 2 posti/);
+  assert.match(punto.dettagli, /km 162,615 dall.inizio \u2014 presso RUBIERA/);
+  assert.match(punto.dettagli, /km 259,515 dall.inizio \u2014 S\.BENEDETTO SAMBRO/);
+  assert.equal(punto.centro, 162615);
+  // 123+850 under the series in force from km 23,45 of the distance is 218300 - 123850.
+  assert.equal((await cerca('123+850')).centro, 94450);
+  // A distance from the start, said as such, in km or in metres.
+  for (const testo of ['km 123,85', '123850 m']) {
+    const d = await cerca(testo);
+    assert.equal(d.centro, 123850, testo);
+    assert.match(d.stato, /^Distanza dall.inizio: km 123,850 \(punto chilometrico 94\+450\)/, testo);
+  }
+  // The station list gives each station its kilometre post beside its distance.
+  const rigaStazione = await p.$$eval('#stazioni tbody tr', (r) => r.map((x) => x.innerText).find((t) => t.startsWith('S.BENEDETTO SAMBRO')));
+  assert.match(rigaStazione, /259,500\s+55\+700/);
   await p.close();
 });
 

@@ -12,6 +12,8 @@ type DatiVista = {
   celle: number;
   /** length of a cell, metres */
   metri_cella: number;
+  /** The chainage series, by start: [start, reference as written]; under a series, in force after its start up to and including the next one's, the kilometre post is the reference minus the distance; before the first, the distance itself. */
+  serie_chilometriche: Array<[number, number]>;
   /** Per mille, km/h, adhesion value, mountain class. */
   profili: {
     pendenza: Corse;
