@@ -16,6 +16,7 @@
 #include "compiler/memo_indicatori_v_max.h"
 #include "compiler/memo_rallentamento.h"
 #include "compiler/nearest.h"
+#include "model/chilometri.h"
 #include "model/form1.h"
 #include "model/misure.h"
 #include "scenario/compatti/scenario_compatto.h"
@@ -338,6 +339,15 @@ std::string nome_file(const Form1& f, file_sorgente file) {
   return file == file_sorgente::linea ? file_linea(f) : file_treno(f);
 }
 
+// "(progressiva P)" of a message becomes "(progressiva P, pk 55+700)".
+std::string con_punto(std::string messaggio, const diagnostica& d) {
+  if (d.punto_chilometrico.empty()) return messaggio;
+  const std::string progressiva = "(progressiva " + std::to_string(d.progressiva) + ")";
+  if (const std::size_t k = messaggio.find(progressiva); k != std::string::npos)
+    messaggio.insert(k + progressiva.size() - 1, ", pk " + d.punto_chilometrico);
+  return messaggio;
+}
+
 }  // namespace
 
 diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
@@ -364,7 +374,13 @@ diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
   d.origine = origine;
   if (errore_con_progressiva(f.numero_errore)) d.progressiva = f.progressiva_errore;
   const bool al_suo_posto = origine.file != file_sorgente::nessuno && esiste && origine.offset <= dati.size();
-  d.messaggio = rapporto_errore(f.numero_errore, f.progressiva_errore).substr(1) +
+  // The place also as the line's signs number it, where a chainage series
+  // makes that another number than the distance, on the line.
+  if (d.progressiva >= 0 && d.progressiva <= f.stazioni[voce_treno_linea].fine) {
+    const punto_chilometrico p = punto_di(serie_chilometriche(f.stazioni), d.progressiva);
+    if (p.da_serie) d.punto_chilometrico = testo_punto(p.metri);
+  }
+  d.messaggio = con_punto(rapporto_errore(f.numero_errore, f.progressiva_errore).substr(1), d) +
                 (al_suo_posto ? cosa_ingombra(f, in, origine.offset, t, d.nota) : "") + stazioni_vicine(f) +
                 oltre_il_percorso(f) + posto_per_stazioni(f, t);
   // A read error placed in the sources names its own cause instead of the list of all.
@@ -458,7 +474,9 @@ void stampa_diagnostica_json(std::ostream& out, const diagnostica& d) {
         << ", \"colonna\": " << d.nota.colonna << ", \"messaggio\": " << testo_json(d.nota.messaggio) << "}";
   else
     out << "null";
-  out << "}";
+  out << ", \"progressiva\": " << (d.progressiva >= 0 ? std::to_string(d.progressiva) : std::string("null"))
+      << ", \"punto_chilometrico\": "
+      << (d.punto_chilometrico.empty() ? std::string("null") : testo_json(d.punto_chilometrico)) << "}";
 }
 
 std::string sorgente_mancante(const cartella_file& cartella, const Form1& nomi) {

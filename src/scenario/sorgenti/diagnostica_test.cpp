@@ -127,7 +127,7 @@ TEST(Diagnostica, TheEightyFirstMountainStretchIsNamedAtItsLine) {
   const auto righe = righe_di(err.str());
   ASSERT_EQ(righe.size(), 3u) << err.str();
   EXPECT_EQ(righe[0].rfind("Velstra_Ordoven_linea.txt:" + std::to_string(riga_cartelli + 62) +
-                               ":13: Errore n. 26 (progressiva 124800): troppi tratti di montagna",
+                               ":13: Errore n. 26 (progressiva 124800, pk 93+500): troppi tratti di montagna",
                            0),
             0u)
       << righe[0];
