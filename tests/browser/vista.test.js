@@ -174,6 +174,11 @@ test('the page of the embedded scenario: stations, a signal at cell zoom, a scre
   console.log(`screenshot ${s.larghezza}x${s.altezza}: luminance variance ${s.varianza.toFixed(0)}, ${s.colori} colours`);
   assert.ok(s.varianza > 200 && s.colori > 50, 'the screenshot is not blank');
 
+  // The map names every timed stop of the train file.
+  const nomiMappa = await p.evaluate(() => window.vista.nomiMappa());
+  for (const [, , c] of record(treno, 'stazione'))
+    if (c[14] !== '0' || c[15] !== '0') assert.ok(nomiMappa.includes(c[17]), `${c[17]} (timed) is named on the map: ${nomiMappa.join(', ')}`);
+
   // The signal the author wrote at 2800 m lies in cell 57 (2850 to 2900 m):
   // search its km, click it at cell zoom and read it decoded, with its line.
   const [riga, sorgente] = record(treno, 'segnale').find(([, , c]) => c[1] === '2800');
@@ -194,6 +199,9 @@ test('the page of the embedded scenario: stations, a signal at cell zoom, a scre
   assert.match(dettagli, /valore 3\s+11\b/);
   assert.ok(dettagli.includes(`Sorgente: ${FILE_TRENO}, riga ${riga}`), dettagli);
   assert.ok(dettagli.includes(sorgente), 'the source line is shown');
+  // Source lines wrap inside the panel rather than run past its edge.
+  const [largo, visibile] = await p.$eval('#dettagli pre.fonte', (e) => [e.scrollWidth, e.clientWidth]);
+  assert.ok(largo <= visibile, `the source lines need ${largo} px in a panel of ${visibile}`);
   // The selection is marked on the map too, where the line passes at that metre.
   const scelta = await p.evaluate(() => window.vista.scelta());
   assert.equal(scelta.genere, 'oggetto');
