@@ -100,6 +100,7 @@ def main():
             ("compile", ["--json", manca, *R], 2),
             ("compile", ["--json", buona, "../x", "318"], 64),
             ("inspect", ["--json", buona, *R], 0),
+            ("inspect", ["--json", guasta, *R], 0),
             ("inspect", ["--json", vuota, *R], 2),
             ("inspect", ["--json", manca, *R], 2),
             ("inspect", ["--json", "--strano", buona, *R], 64),

@@ -11,6 +11,7 @@
 #include "scenario/comandi/documento_json.h"
 #include "scenario/rapporto/piano_csv.h"
 #include "scenario/rapporto/rapporto_scenario.h"
+#include "scenario/sorgenti/controllo_sorgenti.h"
 #include "scenario/sorgenti/indice_sorgenti.h"
 
 const char* const aiuto_inspect =
@@ -96,8 +97,21 @@ int comando_inspect(std::span<const std::string> argomenti, std::ostream& out, s
     const stato scritto = sostituisci_file_disco(percorso_utf8(*csv), testo.str());
     if (!scritto.ok()) return u.fallisce(uscita_errore, "file_system", scritto.messaggio(), *csv);
   }
-  const nodo r =
+  nodo r =
       rapporto_scenario(s, indicizza_sorgenti(percorso_utf8(a.posizionali[0]), a.posizionali[1], a.posizionali[2]));
+  // Files compiled from sources with an error hold what was read up to it.
+  const cartella_disco cartella(percorso_utf8(a.posizionali[0]));
+  Form1 nomi;
+  nomi.nome_percorso = a.posizionali[1];
+  nomi.numero_treno = a.posizionali[2];
+  if (const auto errore = primo_errore_sorgenti(cartella, nomi)) {
+    const std::string attenzione =
+        "i sorgenti in " + a.posizionali[0] + " hanno errori (il primo: " +
+        (errore->con_posizione ? errore->file + ":" + std::to_string(errore->riga) + ": " : "") + errore->messaggio +
+        "): i file compatti compilati da loro sono incompleti; 'scenario check' li elenca tutti";
+    r.metti("attenzione", attenzione);
+    if (!u.json) err << "scenario inspect: attenzione: " << attenzione << '\n';
+  }
   if (u.json) {
     apri_documento_json(out, "inspect", uscita_ok);
     out << ", \"guasto\": null, \"rapporto\": ";

@@ -96,6 +96,9 @@ function riempiDiagnostiche() {
   const eErrori = document.getElementById('errori');
   if (!D.sorgenti.length) eErrori.append(el('p', { class: 'nota' }, 'I file sorgenti non sono nella cartella: nessun controllo.'));
   else if (!diagnostiche.length) eErrori.append(el('p', { class: 'nota' }, 'Nessun errore nei sorgenti.'));
+  if (diagnostiche.some((d) => d.specie === 'errore')) {
+    eErrori.append(el('p', { class: 'nota avviso' }, 'I sorgenti hanno errori: i file compatti compilati da loro sono incompleti.'));
+  }
   for (const d of diagnostiche) {
     const dove = (d.nome_file ? d.nome_file + ':' + d.riga + ':' + d.colonna : 'senza posto') + (d.metro >= 0 ? ' \u00b7 km ' + km(d.metro) : '');
     const b = el('button', { type: 'button', class: d.specie }, el('span', { class: 'dove' }, dove), d.messaggio);
