@@ -25,11 +25,13 @@ run: programs
 	@cp $(BUILD)/Velstra_Ordoven_318 $(BUILD)/scenario dist/
 	@cd dist && ./Velstra_Ordoven_318
 	@echo
-	@echo "The scenario is in dist/: the three compact files (Velstra_Ordoven_linea.dat,"
-	@echo "Velstra_Ordoven_318.sim, Velstra_Ordoven_318.dat) and the driver's three"
-	@echo "documents (Velstra_Ordoven_318_scheda_treno.txt, _rallentamenti.txt, _note.txt)."
-	@echo "Copy the program dist/Velstra_Ordoven_318 into the simulator's scenario folder"
-	@echo "and run it there; dist/scenario --help shows the authoring tool."
+	@echo "The scenario is in $(CURDIR)/dist:"
+	@cd dist && for f in Velstra_Ordoven_linea.dat Velstra_Ordoven_318.sim Velstra_Ordoven_318.dat \
+	  Velstra_Ordoven_318_scheda_treno.txt Velstra_Ordoven_318_rallentamenti.txt Velstra_Ordoven_318_note.txt; do \
+	  printf '  %-40s %9s bytes\n' "$$f" "$$(wc -c < $$f)"; done
+	@echo "Next: copy dist/Velstra_Ordoven_318 into the simulator's scenario folder and"
+	@echo "run it there. To make a scenario of your own: dist/scenario extract work, then"
+	@echo "README.md, 'The tool in five minutes'."
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

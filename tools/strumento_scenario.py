@@ -76,7 +76,7 @@ class Sorgenti:
         r = self._esegui("inspect", self.dir, PERCORSO, TRENO, "--json", "--csv-plan", piano_csv)
         if r.returncode != 0:
             sys.exit("scenario inspect failed (%d):\n%s" % (r.returncode, r.stderr))
-        rapporto = json.loads(r.stdout)
+        rapporto = json.loads(r.stdout)["rapporto"]
         piano = {}
         with open(piano_csv, newline="") as f:
             for riga in csv.reader(f):

@@ -45,6 +45,29 @@ def con_riga(file, dopo_inizio, riga):
         f.write(b"\r\n".join(righe))
 
 
+def rompi(buona, rotta):
+    """Copies buona's compact files into rotta with the scenario file cut short."""
+    os.mkdir(rotta)
+    for nome in os.listdir(buona):
+        if nome.endswith((".dat", ".sim")):
+            with open(os.path.join(buona, nome), "rb") as f:
+                dati = f.read()
+            with open(os.path.join(rotta, nome), "wb") as f:
+                f.write(dati[:100] if nome.endswith(".sim") else dati)
+
+
+def definizioni_comuni():
+    """The report's definitions appear in inspect's schema and in the page's: they must be equal."""
+    with open(os.path.join(RADICE, "docs", "schema", "inspect.schema.json"), encoding="utf-8") as f:
+        ispeziona = json.load(f)["$defs"]
+    with open(os.path.join(RADICE, "docs", "schema", "view.schema.json"), encoding="utf-8") as f:
+        pagina = json.load(f)["$defs"]
+    diverse = [k for k in ispeziona if ispeziona[k] != pagina.get(k)]
+    for k in diverse:
+        print("FAIL: $defs/%s differs between inspect.schema.json and view.schema.json" % k)
+    return len(diverse)
+
+
 def main():
     falliti = 0
     passati = 0
@@ -59,6 +82,8 @@ def main():
         vuota = os.path.join(t, "vuota")
         os.mkdir(vuota)
         manca = os.path.join(t, "non_esiste")
+        # Compact files whose scenario file is cut short, made once buona is compiled.
+        rotta = os.path.join(t, "rotta")
         R = ("Velstra_Ordoven", "318")
         casi = [
             ("check", ["--json", buona, *R], 0),
@@ -74,9 +99,18 @@ def main():
             ("compile", ["--json", vuota, *R], 2),
             ("compile", ["--json", manca, *R], 2),
             ("compile", ["--json", buona, "../x", "318"], 64),
+            ("inspect", ["--json", buona, *R], 0),
+            ("inspect", ["--json", guasta, *R], 0),
+            ("inspect", ["--json", vuota, *R], 2),
+            ("inspect", ["--json", manca, *R], 2),
+            ("inspect", ["--json", "--strano", buona, *R], 64),
+            ("inspect", ["--json", rotta, *R], 2),
+            ("inspect", ["--json", buona, *R, "--csv-plan", os.path.join(manca, "piano.csv")], 2),
         ]
         for comando, parole, atteso in casi:
             nome = "scenario %s %s" % (comando, " ".join(os.path.basename(p) for p in parole))
+            if comando == "inspect" and not os.path.exists(rotta):
+                rompi(buona, rotta)
             codice, uscita = esegui(comando, *parole)
             errori = []
             if codice != atteso:
@@ -96,6 +130,7 @@ def main():
             else:
                 passati += 1
                 print("PASS: %s" % nome)
+    falliti += definizioni_comuni()
     print("%d passed, %d failed" % (passati, falliti))
     return 1 if falliti else 0
 

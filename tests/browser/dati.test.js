@@ -54,7 +54,7 @@ test('the data of the embedded scenario and of its compact files alone follow th
   assert.ok(valida(compatti), errori());
   assert.equal(compatti.piano, undefined);
   assert.deepEqual(compatti.sorgenti, []);
-  assert.equal(compatti.rapporto.sorgenti.treno.presente, 'no');
+  assert.equal(compatti.rapporto.sorgenti.treno.presente, false);
 });
 
 test('a key gained, lost or of another shape breaks the schema', () => {
@@ -68,9 +68,10 @@ test('a key gained, lost or of another shape breaks the schema', () => {
     ['a station without its name', (d) => { delete d.stazioni[0].nome; }],
     ['a diagnostic of an unknown kind', (d) => { d.diagnostiche.push({ genere: 'grave', file: -1, nome_file: '', riga: 0, colonna: 0, messaggio: '', progressiva: -1 }); }],
     ['a signal whose values lose valore_1', (d) => { delete d.rapporto.oggetti[segnale].valori.valore_1; }],
-    ['a signal with the values of a board', (d) => { d.rapporto.oggetti[segnale].valori.velocita_kmh = 60; }],
+    ['a signal with the values of a board', (d) => { d.rapporto.oggetti[segnale].valori.velocita = 60; }],
     ['values back at the top of the object, as once', (d) => { d.rapporto.oggetti[segnale].valore_1 = 42; }],
-    ['a board pair with the old key names', (d) => { d.rapporto.oggetti[cartello].valori.velocita_1 = { prima: 90, seconda: 90, parola: 1818 }; }],
+    ['a board pair with the old key names', (d) => { d.rapporto.oggetti[cartello].valori.velocita_1 = { prima_kmh: 90, seconda_kmh: 90, parola: 1818 }; }],
+    ['a source present as the word si, as once', (d) => { d.rapporto.sorgenti.linea.presente = 'si'; }],
     ['a key new to the general values', (d) => { d.rapporto.generali.nuova = 1; }],
     ['a plan coordinate that is not an integer', (d) => { d.piano.x[0] = 0.5; }],
   ];

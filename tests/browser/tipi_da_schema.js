@@ -21,10 +21,12 @@ function tipo(s, rientro) {
   if (s.$ref) return s.$ref.replace('#/$defs/', '');
   if (s.const !== undefined) return JSON.stringify(s.const);
   if (s.enum) return s.enum.map((v) => JSON.stringify(v)).join(' | ');
+  if (Array.isArray(s.type)) return s.type.map((t) => tipo({ ...s, type: t }, rientro)).join(' | ');
   switch (s.type) {
     case 'integer': case 'number': return 'number';
     case 'string': return 'string';
     case 'boolean': return 'boolean';
+    case 'null': return 'null';
     case 'array':
       if (s.prefixItems) return '[' + s.prefixItems.map((p) => tipo(p, rientro)).join(', ') + ']';
       return 'Array<' + tipo(s.items, rientro) + '>';

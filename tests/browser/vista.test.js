@@ -174,6 +174,11 @@ test('the page of the embedded scenario: stations, a signal at cell zoom, a scre
   console.log(`screenshot ${s.larghezza}x${s.altezza}: luminance variance ${s.varianza.toFixed(0)}, ${s.colori} colours`);
   assert.ok(s.varianza > 200 && s.colori > 50, 'the screenshot is not blank');
 
+  // The map names every timed stop of the train file.
+  const nomiMappa = await p.evaluate(() => window.vista.nomiMappa());
+  for (const [, , c] of record(treno, 'stazione'))
+    if (c[14] !== '0' || c[15] !== '0') assert.ok(nomiMappa.includes(c[17]), `${c[17]} (timed) is named on the map: ${nomiMappa.join(', ')}`);
+
   // The signal the author wrote at 2800 m lies in cell 57 (2850 to 2900 m):
   // search its km, click it at cell zoom and read it decoded, with its line.
   const [riga, sorgente] = record(treno, 'segnale').find(([, , c]) => c[1] === '2800');
@@ -194,6 +199,9 @@ test('the page of the embedded scenario: stations, a signal at cell zoom, a scre
   assert.match(dettagli, /valore 3\s+11\b/);
   assert.ok(dettagli.includes(`Sorgente: ${FILE_TRENO}, riga ${riga}`), dettagli);
   assert.ok(dettagli.includes(sorgente), 'the source line is shown');
+  // Source lines wrap inside the panel rather than run past its edge.
+  const [largo, visibile] = await p.$eval('#dettagli pre.fonte', (e) => [e.scrollWidth, e.clientWidth]);
+  assert.ok(largo <= visibile, `the source lines need ${largo} px in a panel of ${visibile}`);
   // The selection is marked on the map too, where the line passes at that metre.
   const scelta = await p.evaluate(() => window.vista.scelta());
   assert.equal(scelta.genere, 'oggetto');
@@ -217,12 +225,33 @@ test('the page of the embedded scenario: stations, a signal at cell zoom, a scre
   assert.match(await p.$eval('#dettagli', (e) => e.innerText), /^PIACENZA/m);
   const [sda, sa] = await p.evaluate(() => window.vista.finestra());
   assert.ok(sda < 71450 && sa > 71450);
-  // A km as on the line's signs, km+metres.
-  await p.click('#cerca-testo', { clickCount: 3 });
-  await p.type('#cerca-testo', '123+850');
-  await p.keyboard.press('Enter');
-  const [kda, ka] = await p.evaluate(() => window.vista.finestra());
-  assert.equal((kda + ka) / 2, 123850);
+  // km+metres is a kilometre post, as on the line's signs and the timetable
+  // sheet: 55+685 stands twice, since the count restarts at BOLOGNA C.LE;
+  // both places are listed and the first is shown. The sheet puts
+  // S.BENEDETTO SAMBRO at 55.685.
+  const cerca = async (testo) => {
+    await p.click('#cerca-testo', { clickCount: 3 });
+    await p.type('#cerca-testo', testo);
+    await p.keyboard.press('Enter');
+    const [da, a] = await p.evaluate(() => window.vista.finestra());
+    return { centro: (da + a) / 2, stato: await p.$eval('#stato', (e) => e.textContent), dettagli: await p.$eval('#dettagli', (e) => e.innerText) };
+  };
+  const punto = await cerca('55+685');
+  assert.match(punto.stato, /^Punto chilometrico 55\+685: 2 posti/);
+  assert.match(punto.dettagli, /km 162,615 dall.inizio \u2014 presso RUBIERA/);
+  assert.match(punto.dettagli, /km 259,515 dall.inizio \u2014 S\.BENEDETTO SAMBRO/);
+  assert.equal(punto.centro, 162615);
+  // 123+850 under the series in force from km 23,45 of the distance is 218300 - 123850.
+  assert.equal((await cerca('123+850')).centro, 94450);
+  // A distance from the start, said as such, in km or in metres.
+  for (const testo of ['km 123,85', '123850 m']) {
+    const d = await cerca(testo);
+    assert.equal(d.centro, 123850, testo);
+    assert.match(d.stato, /^Distanza dall.inizio: km 123,850 \(punto chilometrico 94\+450\)/, testo);
+  }
+  // The station list gives each station its kilometre post beside its distance.
+  const rigaStazione = await p.$$eval('#stazioni tbody tr', (r) => r.map((x) => x.innerText).find((t) => t.startsWith('S.BENEDETTO SAMBRO')));
+  assert.match(rigaStazione, /259,500\s+55\+700/);
   await p.close();
 });
 

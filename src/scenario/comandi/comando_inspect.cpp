@@ -8,8 +8,10 @@
 #include "model/form1.h"
 #include "scenario/comandi/argomenti_scenario.h"
 #include "scenario/comandi/contenuto_cartella.h"
+#include "scenario/comandi/documento_json.h"
 #include "scenario/rapporto/piano_csv.h"
 #include "scenario/rapporto/rapporto_scenario.h"
+#include "scenario/sorgenti/controllo_sorgenti.h"
 #include "scenario/sorgenti/indice_sorgenti.h"
 
 const char* const aiuto_inspect =
@@ -26,6 +28,7 @@ const char* const aiuto_inspect =
     "sorgenti il rapporto dice che \xC3\xA8 nota solo la cella. I testi sono in UTF-8.\n"
     "\n"
     "  --json           lo stesso rapporto come un documento JSON\n"
+    "                   (docs/schema/inspect.schema.json), anche quando fallisce\n"
     "  --csv-plan FILE  scrive anche la planimetria in CSV, una riga per metro:\n"
     "                   metro, x, y, direzione in gradi, raggio di curva in metri,\n"
     "                   tratto (linea, oltre_fine per i 7000 m dopo la fine della\n"
@@ -37,6 +40,30 @@ const char* const aiuto_inspect =
     "Stato di uscita: 0 rapporto mostrato; 2 un file manca, \xC3\xA8 rifiutato o non si\n"
     "pu\xC3\xB2 scrivere; 64 un errore d'uso.\n";
 
+namespace {
+// A run that cannot go on: its message on stderr and, with --json, the
+// document that names the failure on stdout.
+struct uscita_inspect {
+  std::ostream& out;
+  std::ostream& err;
+  bool json;
+  int fallisce(int codice, std::string_view genere, const std::string& messaggio, const std::string& file,
+               const std::string& seguito = "") const {
+    err << "scenario inspect: " << messaggio << '\n' << seguito;
+    if (json)
+      stampa_documento_guasto(out, "inspect", codice, genere, messaggio + (seguito.empty() ? "" : "\n" + seguito),
+                              file);
+    return codice;
+  }
+};
+
+// The file a loader's message names: what stands before ": ".
+std::string file_del_messaggio(const std::string& messaggio) {
+  const std::size_t k = messaggio.find(": ");
+  return k == std::string::npos ? std::string() : messaggio.substr(0, k);
+}
+}  // namespace
+
 int comando_inspect(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
   argomenti_comando a;
   const std::string guasto = leggi_argomenti(argomenti, {"--json"}, {"--csv-plan"}, a);
@@ -47,39 +74,51 @@ int comando_inspect(std::span<const std::string> argomenti, std::ostream& out, s
   if (!guasto.empty()) {
     err << "scenario inspect: " << guasto << "\nuso: scenario inspect DIR ROUTE TRAIN [--json] [--csv-plan FILE]\n"
         << "Vedi 'scenario inspect --help'.\n";
-    return 64;
+    if (chiede_json(argomenti)) stampa_documento_guasto(out, "inspect", uscita_uso, "uso", guasto, "");
+    return uscita_uso;
   }
+  const uscita_inspect u{out, err, a.ha_flag("--json")};
   scenario_compatto s;
   std::string rifiuto;
-  if (const std::string dir = cartella_non_valida(a.posizionali[0]); !dir.empty()) {
-    err << "scenario inspect: " << dir << '\n';
-    return uscita_errore;
-  }
+  if (const std::string dir = cartella_non_valida(a.posizionali[0]); !dir.empty())
+    return u.fallisce(uscita_errore, "cartella", dir, a.posizionali[0]);
   if (!carica_scenario_compatto(percorso_utf8(a.posizionali[0]), a.posizionali[1], a.posizionali[2], s, rifiuto)) {
-    err << "scenario inspect: " << rifiuto << '\n';
-    if (rifiuto.ends_with(": file non trovato")) err << cosa_c_e(a.posizionali[0], a.posizionali[1], a.posizionali[2]);
-    return uscita_errore;
+    if (rifiuto.ends_with(": file non trovato"))
+      return u.fallisce(uscita_errore, "non_trovato", rifiuto, file_del_messaggio(rifiuto),
+                        cosa_c_e(a.posizionali[0], a.posizionali[1], a.posizionali[2]));
+    return u.fallisce(uscita_errore, "danneggiato", rifiuto, file_del_messaggio(rifiuto));
   }
   if (const std::string* csv = a.valore("--csv-plan")) {
-    if (!s.piano) {
-      err << "scenario inspect: manca il file della planimetria, nessun CSV scritto\n";
-      return 2;
-    }
+    if (!s.piano)
+      return u.fallisce(uscita_errore, "non_trovato", "manca il file della planimetria, nessun CSV scritto",
+                        a.posizionali[0] + "/" + a.posizionali[1] + "_linea.dat");
     std::ostringstream testo;
     scrivi_csv_piano(testo, *s.piano, s.stazioni[voce_treno_linea].fine);
     const stato scritto = sostituisci_file_disco(percorso_utf8(*csv), testo.str());
-    if (!scritto.ok()) {
-      err << "scenario inspect: " << scritto.messaggio() << '\n';
-      return 2;
-    }
+    if (!scritto.ok()) return u.fallisce(uscita_errore, "file_system", scritto.messaggio(), *csv);
   }
-  const nodo r =
+  nodo r =
       rapporto_scenario(s, indicizza_sorgenti(percorso_utf8(a.posizionali[0]), a.posizionali[1], a.posizionali[2]));
-  if (a.ha_flag("--json")) {
+  // Files compiled from sources with an error hold what was read up to it.
+  const cartella_disco cartella(percorso_utf8(a.posizionali[0]));
+  Form1 nomi;
+  nomi.nome_percorso = a.posizionali[1];
+  nomi.numero_treno = a.posizionali[2];
+  if (const auto errore = primo_errore_sorgenti(cartella, nomi)) {
+    const std::string attenzione =
+        "i sorgenti in " + a.posizionali[0] + " hanno errori (il primo: " +
+        (errore->con_posizione ? errore->file + ":" + std::to_string(errore->riga) + ": " : "") + errore->messaggio +
+        "): i file compatti compilati da loro sono incompleti; 'scenario check' li elenca tutti";
+    r.metti("attenzione", attenzione);
+    if (!u.json) err << "scenario inspect: attenzione: " << attenzione << '\n';
+  }
+  if (u.json) {
+    apri_documento_json(out, "inspect", uscita_ok);
+    out << ", \"guasto\": null, \"rapporto\": ";
     scrivi_json(out, r);
-    out << '\n';
+    out << "}\n";
   } else {
     scrivi_testo(out, r);
   }
-  return 0;
+  return uscita_ok;
 }

@@ -150,6 +150,11 @@ TEST(ComandoPlot, TheWholeLineHasMapProfilesLegendAndNoOverlappingText) {
                             ">Legenda<", ">segnale<", ">punto codice<", ">N<"})
     EXPECT_NE(svg.find(parte), std::string::npos) << parte;
   EXPECT_EQ(sovrapposti(svg), std::vector<std::string>{});
+  // Under the km of the axis, the kilometre post as the signs give it: the
+  // count restarts at BOLOGNA C.LE (218,3 km), 315200 - 260000 at km 260.
+  for (const char* parte : {"class=\"pk\" fill=\"#666\">0+000<", "class=\"pk\" fill=\"#666\">178+300<",
+                            "class=\"pk\" fill=\"#666\">55+200<", "<title>S.BENEDETTO SAMBRO, km 259,5, pk 55+700<"})
+    EXPECT_NE(svg.find(parte), std::string::npos) << parte;
 
   // Every station has its line on the profiles; the timed ones keep their names on both drawings.
   std::size_t stazioni = 0;

@@ -18,6 +18,7 @@ new ResizeObserver(() => { dimensiona(); ridisegna(); }).observe(document.queryS
   puntoMappa: (m) => { const [x, y] = aSchermo(...puntoA(m)); const b = cMappa.getBoundingClientRect(); return [b.left + x, b.top + y]; },
   scelta: () => stato.scelta && { genere: stato.scelta.genere, metro: stato.scelta.metro },
   cursore: () => stato.cursore,
+  nomiMappa: () => nomiMappa.slice(),
   mostra: (m, larghezza) => vaiA(m, larghezza),
   // Mean time of n full redraws of both views, in ms.
   tempoDisegno: (n) => {

@@ -2,7 +2,7 @@
 // tool (their shape: docs/schema/view.schema.json), turned into what the
 // drawing needs: profiles per cell, objects per row, stations, the plan.
 /* exported D, R, CELLA, celle, lunghezza, fineDominio, celleLinea, profilo, pScala, vMax, aMax, oggetti, perRiga,
-   stazioni, rallentamenti, diagnostiche, piano, puntoA */
+   stazioni, rallentamenti, diagnostiche, piano, puntoA, puntoKm, testoPunto, pk, postiDelPunto */
 
 performance.mark('vista-inizio-script');
 /** @type {DatiVista} */
@@ -60,7 +60,7 @@ const rallentamenti = [];
 for (const o of perRiga.rallentamenti || []) {
   if (o.tipo !== 3) continue;
   const fine = (perRiga.rallentamenti || []).find((x) => x.tipo === 2 && x.cella > o.cella);
-  rallentamenti.push({ da: o.cella * CELLA, a: fine ? fine.cella * CELLA + CELLA : o.cella * CELLA + CELLA, velocita: o.dett.valori.velocita_kmh });
+  rallentamenti.push({ da: o.cella * CELLA, a: fine ? fine.cella * CELLA + CELLA : o.cella * CELLA + CELLA, velocita: o.dett.valori.velocita });
 }
 // genere is the page's kind of selection; the diagnostic's own kind (errore, avviso, nota) goes to specie.
 const diagnostiche = D.diagnostiche.map((d) => Object.assign({}, d, { genere: 'diagnostica', specie: d.genere, metro: d.progressiva }));
@@ -80,4 +80,34 @@ function puntoA(m) {
   while (hi - lo > 1) { const c = (lo + hi) >> 1; if (M[c] <= m) lo = c; else hi = c; }
   const t = (m - M[lo]) / (M[hi] - M[lo]);
   return [piano.x[lo] + t * (piano.x[hi] - piano.x[lo]), piano.y[lo] + t * (piano.y[hi] - piano.y[lo])];
+}
+
+// ---- kilometre posts, as the line's signs and the timetable sheet give them ----
+// A chainage series is in force after its start up to and including the next
+// one's start; under it the post is its written reference less the distance
+// from the start; before the first series the post is that distance.
+const serie = D.serie_chilometriche;
+function puntoKm(m) {
+  let riferimento = null;
+  for (const [inizio, r] of serie) if (inizio < m) riferimento = r;
+  return riferimento === null ? m : riferimento - m;
+}
+// "55+700", as on the signs.
+function testoPunto(p) {
+  const a = Math.abs(Math.round(p));
+  return (p < 0 ? '-' : '') + Math.floor(a / 1000) + '+' + String(a % 1000).padStart(3, '0');
+}
+function pk(m) { return testoPunto(puntoKm(m)); }
+// Every distance of the line where the post p stands, in order: where the
+// count restarts a post stands twice.
+function postiDelPunto(p) {
+  const dove = [];
+  const finePrima = serie.length ? Math.min(serie[0][0], lunghezza) : lunghezza;
+  if (p >= 0 && p <= finePrima) dove.push(p);
+  serie.forEach(([inizio, r], i) => {
+    const fine = Math.min(i + 1 < serie.length ? serie[i + 1][0] : lunghezza, lunghezza);
+    const m = r - p;
+    if (m > inizio && m <= fine && m >= 0) dove.push(m);
+  });
+  return dove.sort((a, b) => a - b);
 }

@@ -6,6 +6,7 @@
 
 #include "compiler/memo_rallentamento.h"
 #include "compiler/nearest.h"
+#include "model/chilometri.h"
 #include "model/cella.h"
 #include "model/form1.h"
 #include "model/misure.h"
@@ -234,6 +235,12 @@ nodo dati_view(const scenario_compatto& s, const indice_sorgenti& ind, const tes
   n.metti("lunghezza", static_cast<std::int64_t>(s.stazioni[voce_treno_linea].fine));
   n.metti("celle", static_cast<std::int64_t>(s.percorso.size()));
   n.metti("metri_cella", std::int64_t{metri_cella});
+  // The chainage series the page turns distances into kilometre posts with:
+  // [start, reference as written], in force after the start.
+  nodo serie = nodo::lista();
+  for (const serie_chilometrica& x : serie_chilometriche(s.stazioni))
+    serie.elementi.push_back(lista_di({x.inizio, x.riferimento}));
+  n.metti("serie_chilometriche", serie);
   nodo profili;
   profili.metti("pendenza",
                 corse(s.percorso, [](const cella& c) { return static_cast<std::int64_t>(c.pendenza) - 100; }));

@@ -12,6 +12,8 @@ type DatiVista = {
   celle: number;
   /** length of a cell, metres */
   metri_cella: number;
+  /** The chainage series, by start: [start, reference as written]; under a series, in force after its start up to and including the next one's, the kilometre post is the reference minus the distance; before the first, the distance itself. */
+  serie_chilometriche: Array<[number, number]>;
   /** Per mille, km/h, adhesion value, mountain class. */
   profili: {
     pendenza: Corse;
@@ -113,40 +115,32 @@ type Sorgente = {
 type StatoSorgente = {
   /** file name */
   file: string;
-  presente: "si" | "no";
+  presente: boolean;
   /** the reading stopped at this line */
   letta_fino_alla_riga?: number;
 };
 
-/** A speed pair of a board. */
-type CoppiaVelocita = {
-  prima_kmh: number;
-  seconda_kmh: number;
-  /** the packed word as stored */
-  parola: number;
-};
-
-/** The decoded values of an object; which ones depends on its kind (see OggettoRapporto). */
+/** The values of an object, each named after the record field that set it; significato_dei_valori says what each is. Which ones depends on the kind (see OggettoRapporto). */
 type ValoriOggetto = {
   valore_1?: number;
   valore_2?: number;
   valore_3?: number;
   valore_4?: number;
   valore_5?: number;
-  velocita_kmh?: number;
-  /** number of a distance board */
+  velocita?: number;
   numero?: number;
-  velocita_1?: CoppiaVelocita;
-  velocita_2?: CoppiaVelocita;
-  velocita_3?: CoppiaVelocita;
+  prima_velocita_1?: number;
+  seconda_velocita_1?: number;
+  prima_velocita_2?: number;
+  seconda_velocita_2?: number;
+  prima_velocita_3?: number;
+  seconda_velocita_3?: number;
   codice_1?: number;
   codice_2?: number;
-  /** entry of the station table */
   stazione?: number;
-  /** entry of the station table */
-  voce?: number;
-  /** name of that entry */
+  /** the text of the table entry a station end or an indication sign names */
   testo?: string;
+  voce?: number;
   codice?: number;
 };
 
@@ -180,6 +174,8 @@ type StazioneRapporto = {
   voce: number;
   nome: string;
   tipo: number;
+  /** what the compiler does with the kind: below 25 an end marker and approach marks, from 25 up neither */
+  significato_tipo: string;
   progressiva: number;
   inizio: number;
   fine: number;
@@ -266,13 +262,32 @@ type Rapporto = {
       quante: number;
     }>;
   };
+  /** What each value of each kind of object means, once for the report. */
+  significato_dei_valori: Array<{
+    tipo: number;
+    oggetto: string;
+    /** the record keyword whose fields name the values */
+    record: string;
+    descrizione: string;
+    valori: Array<ValoreSpiegato>;
+  }>;
   oggetti: Array<OggettoRapporto>;
   /** present with the sources */
   numero_discordanze?: number;
   /** the first 100, present with the sources */
   discordanze_con_le_sorgenti?: Array<string>;
   planimetria: {
-    presente: "si" | "no";
+    presente: boolean;
     punti?: number;
   };
+};
+
+/** One value of a kind of object: its name, unit, the cell field it comes from and its meaning. */
+type ValoreSpiegato = {
+  nome: string;
+  unita: string | null;
+  campo_della_cella: "valore_1" | "valore_2" | "valore_3" | "valore_4" | "valore_5";
+  significato: string;
+  /** the same in one line */
+  descrizione: string;
 };

@@ -1,6 +1,6 @@
 // The status line and the panel of details of what is chosen: an object, a
 // station, a diagnostic or a cell, with the source lines that made it.
-/* exported mostraCursore, avviso, descrizioneBreve, vuoto, scegli, eDettagli */
+/* exported mostraCursore, avviso, dire, descrizioneBreve, vuoto, scegli, eDettagli, DETTAGLI_DI_GENERE */
 
 const eStato = document.getElementById('stato');
 const eDettagli = document.getElementById('dettagli');
@@ -13,12 +13,13 @@ function mostraCursore() {
   eStato.classList.remove('avviso');
   if (stato.cursore === null) { eStato.textContent = ''; return; }
   const c = Math.floor(stato.cursore / CELLA);
-  eStato.textContent = 'km ' + km(stato.cursore) + ' \u00b7 cella ' + c + ' \u00b7 ' + valoriCella(c);
+  eStato.textContent = 'km ' + km(stato.cursore) + ' \u00b7 pk ' + pk(stato.cursore) + ' \u00b7 cella ' + c + ' \u00b7 ' + valoriCella(c);
 }
 function avviso(testo) { eStato.textContent = testo; eStato.classList.add('avviso'); }
+function dire(testo) { eStato.textContent = testo; eStato.classList.remove('avviso'); }
 
 function descrizioneBreve(o) {
-  if (o.genere === 'stazione') return o.nome + ' (km ' + km(o.metro) + ')';
+  if (o.genere === 'stazione') return o.nome + ' (km ' + km(o.metro) + ', pk ' + pk(o.metro) + ')';
   if (o.genere === 'diagnostica') return o.messaggio;
   if (o.genere === 'oggetto') return (o.dett.oggetto || 'oggetto') + ' \u2014 cella ' + o.cella + ' (km ' + km(o.cella * CELLA) + ')';
   return '';
@@ -70,11 +71,26 @@ function vuoto() {
   return parti;
 }
 
+// The values of an object by name, with their unit and what each means, as
+// the report's legend of its kind says.
+/** @param {Oggetto} o */
+function valoriSpiegati(o) {
+  const legenda = R.significato_dei_valori.find((k) => k.tipo === o.tipo);
+  const t = el('table', { class: 'valori spiegati' });
+  for (const [nome, v] of Object.entries(o.dett.valori)) {
+    const s = legenda ? legenda.valori.find((x) => x.nome === nome) : undefined;
+    t.append(el('tr', null, el('td', null, nome.replace(/_/g, ' ')), el('td', null, String(v) + (s && s.unita ? ' ' + s.unita : '')),
+      el('td', { class: 'significato' }, s ? s.significato : '')));
+  }
+  return t;
+}
+
 /** @param {Oggetto} o */
 function dettagliOggetto(o) {
-  eDettagli.append(el('h3', null, o.dett.oggetto || 'oggetto di tipo ' + o.tipo),
-    el('div', { class: 'luogo' }, 'km ' + km(o.cella * CELLA) + ' \u00b7 cella ' + o.cella + ' (da ' + o.cella * CELLA + ' a ' + (o.cella * CELLA + CELLA) + ' m)'),
-    tabellaValori(o.dett));
+  const resto = Object.fromEntries(Object.entries(o.dett).filter(([k]) => k !== 'valori'));
+  eDettagli.append(el('h3', null, o.dett.oggetto || 'oggetto'),
+    el('div', { class: 'luogo' }, 'km ' + km(o.cella * CELLA) + ' \u00b7 pk ' + (o.dett.punto_chilometrico || pk(o.cella * CELLA)) + ' \u00b7 cella ' + o.cella + ' (da ' + o.cella * CELLA + ' a ' + (o.cella * CELLA + CELLA) + ' m)'),
+    valoriSpiegati(o), tabellaValori(resto));
   if (o.dalControllo) eDettagli.append(el('p', { class: 'nota' }, 'Nessuna riga dei sorgenti: il controllo dei codici lo ha posto per il rallentamento qui sotto.'));
   eDettagli.append(o.fonte ? brano(o.fonte) : senzaFonte(o.tipo === 12 ? 'Nessuna riga dei sorgenti: posto dal controllo dei codici.' : 'Nessuna riga dei sorgenti ha prodotto questo oggetto.'));
 }
@@ -82,7 +98,7 @@ function dettagliOggetto(o) {
 /** @param {Stazione} o */
 function dettagliStazione(o) {
   eDettagli.append(el('h3', null, o.nome),
-    el('div', { class: 'luogo' }, 'km ' + km(o.metro) + ' \u00b7 area da km ' + km(o.inizio) + ' a km ' + km(o.fine)),
+    el('div', { class: 'luogo' }, 'km ' + km(o.metro) + ' \u00b7 pk ' + o.dett.punto_chilometrico + ' \u00b7 area da km ' + km(o.inizio) + ' a km ' + km(o.fine)),
     tabellaValori(o.dett));
   eDettagli.append(o.fonte ? brano(o.fonte) : senzaFonte('Nessuna riga dei sorgenti per questa stazione.'));
 }
@@ -91,7 +107,7 @@ const TITOLO_DIAGNOSTICA = { errore: 'Errore dei sorgenti', avviso: 'Avviso dei 
 /** @param {DiagnosticaPagina} o */
 function dettagliDiagnostica(o) {
   eDettagli.append(el('h3', null, TITOLO_DIAGNOSTICA[o.specie] || 'Nota'),
-    el('div', { class: 'luogo' }, (o.nome_file ? o.nome_file + ', riga ' + o.riga + ', colonna ' + o.colonna : 'senza posto nei sorgenti') + (o.metro >= 0 ? ' \u00b7 km ' + km(o.metro) : '')),
+    el('div', { class: 'luogo' }, (o.nome_file ? o.nome_file + ', riga ' + o.riga + ', colonna ' + o.colonna : 'senza posto nei sorgenti') + (o.metro >= 0 ? ' \u00b7 km ' + km(o.metro) + ' \u00b7 pk ' + pk(o.metro) : '')),
     el('p', null, o.messaggio));
   if (o.file >= 0) eDettagli.append(brano({ file: o.file, riga: o.riga }, o.colonna));
 }
@@ -100,7 +116,7 @@ const PROFILI_DI_CELLA = ['pendenza', 'velocita', 'aderenza', 'montagna'];
 function dettagliCella(o) {
   const c = o.cella;
   eDettagli.append(el('h3', null, 'Cella ' + c),
-    el('div', { class: 'luogo' }, 'da ' + c * CELLA + ' a ' + (c * CELLA + CELLA) + ' m (km ' + km(c * CELLA) + ')'),
+    el('div', { class: 'luogo' }, 'da ' + c * CELLA + ' a ' + (c * CELLA + CELLA) + ' m (km ' + km(c * CELLA) + ', pk ' + pk(c * CELLA) + ')'),
     tabellaValori({ pendenza: profilo.pendenza[c] + ' \u2030', velocita: profilo.velocita[c] + ' km/h', aderenza: profilo.aderenza[c], montagna: profilo.montagna[c] || 'no' }));
   const quali = o.riga && PROFILI_DI_CELLA.includes(o.riga) ? [o.riga] : ['pendenza', 'velocita', 'aderenza'];
   for (const id of quali) {

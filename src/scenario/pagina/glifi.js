@@ -49,11 +49,11 @@ const conUnita = (v, unita) => (v !== undefined ? v + unita : '');
 /** @type {Object<number, (v: ValoriOggetto) => string>} */
 const ETICHETTA_DI_TIPO = {
   1: (v) => [v.valore_1, v.valore_2, v.valore_3].filter((x) => x !== undefined).join('\u00b7'),  // signal: its three values
-  2: (v) => conUnita(v.velocita_kmh, ' km/h'),
-  3: (v) => conUnita(v.velocita_kmh, ' km/h'),
-  4: (v) => conUnita(v.velocita_kmh, ' km/h'),
+  2: (v) => conUnita(v.velocita, ' km/h'),
+  3: (v) => conUnita(v.velocita, ' km/h'),
+  4: (v) => conUnita(v.velocita, ' km/h'),
   5: (v) => conUnita(v.numero, ''),                                                              // distance board: its number
-  6: (v) => (v.velocita_1 ? v.velocita_1.prima_kmh + '/' + v.velocita_1.seconda_kmh : ''),       // board: the first pair
+  6: (v) => (v.prima_velocita_1 !== undefined ? v.prima_velocita_1 + '/' + v.seconda_velocita_1 : ''), // board: the first pair
   10: (v) => v.testo || '',
   12: (v) => conUnita(v.codice, ''),
   13: () => 'AC',

@@ -24,7 +24,7 @@ function finestra(da, a) {
 }
 function centraMappa(m, larghezzaM) {
   if (!piano) return;
-  const [x, y] = puntoA(m);
+  const [x, y] = nelQuadro(...puntoA(m));
   stato.mappa.cx = x; stato.mappa.cy = y;
   stato.mappa.s = Math.min(dimensioniMappa.l, dimensioniMappa.a) / Math.max(larghezzaM, 300);
 }

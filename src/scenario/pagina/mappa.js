@@ -1,23 +1,68 @@
 // The map: the plan of the line, its stations and marks, at any zoom.
-/* exported cMappa, adattaMappa, aSchermo, daSchermo, disegnaMappa, metroVicino, dimensioniMappa */
+/* exported cMappa, adattaMappa, aSchermo, daSchermo, dalQuadro, nelQuadro, disegnaMappa, metroVicino, dimensioniMappa, nomiMappa */
 
 /** @type {HTMLCanvasElement} */
 const cMappa = /** @type {HTMLCanvasElement} */ (document.getElementById('mappa'));
 const gMappa = cMappa.getContext('2d');
 const dimensioniMappa = { l: 0, a: 0 };
+// The station names the last drawing of the map shows.
+const nomiMappa = [];
 
+// The map is drawn in a frame turned so that the line fills the panel: its
+// main direction along the panel's long side, its start on the left. The
+// angle is chosen once, for the whole line, and kept; the north arrow says it.
+function nelQuadro(x, y) {
+  const c = Math.cos(stato.mappa.r), s = Math.sin(stato.mappa.r);
+  return [x * c - y * s, x * s + y * c];
+}
+function dalQuadro(u, v) {
+  const c = Math.cos(stato.mappa.r), s = Math.sin(stato.mappa.r);
+  return [u * c + v * s, -u * s + v * c];
+}
+function riquadroPiano(m0, m1) {
+  let x0 = Infinity, x1 = -Infinity, y0 = Infinity, y1 = -Infinity;
+  const metti = (x, y) => { const [u, v] = nelQuadro(x, y); x0 = Math.min(x0, u); x1 = Math.max(x1, u); y0 = Math.min(y0, v); y1 = Math.max(y1, v); };
+  for (let i = 0; i < piano.metri.length; i++) if (piano.metri[i] >= m0 && piano.metri[i] <= m1) metti(piano.x[i], piano.y[i]);
+  for (const m of [m0, m1]) metti(...puntoA(m));
+  return { x0, x1, y0, y1, s: Math.min((dimensioniMappa.l - 80) / Math.max(x1 - x0, 200), (dimensioniMappa.a - 60) / Math.max(y1 - y0, 200)) };
+}
+// The turn that lays the line's main direction (of its points' spread) along
+// the panel's long side, kept only when it fills the panel clearly better
+// than north up.
+function scegliRotazione() {
+  let n = 0, mx = 0, my = 0;
+  for (let i = 0; i < piano.metri.length; i++) if (piano.metri[i] <= lunghezza) { n++; mx += piano.x[i]; my += piano.y[i]; }
+  if (n < 2) return;
+  mx /= n; my /= n;
+  let sxx = 0, syy = 0, sxy = 0;
+  for (let i = 0; i < piano.metri.length; i++) {
+    if (piano.metri[i] > lunghezza) continue;
+    const dx = piano.x[i] - mx, dy = piano.y[i] - my;
+    sxx += dx * dx; syy += dy * dy; sxy += dx * dy;
+  }
+  const asse = 0.5 * Math.atan2(2 * sxy, sxx - syy);
+  const largo = dimensioniMappa.l >= dimensioniMappa.a;
+  let r = -asse + (largo ? 0 : Math.PI / 2);
+  stato.mappa.r = 0;
+  const dritta = riquadroPiano(0, lunghezza).s;
+  stato.mappa.r = r;
+  const [u0] = nelQuadro(...puntoA(0)), [u1] = nelQuadro(...puntoA(lunghezza));
+  if ((largo && u0 > u1) || (!largo && nelQuadro(...puntoA(0))[1] > nelQuadro(...puntoA(lunghezza))[1])) r += Math.PI;
+  stato.mappa.r = r;
+  if (riquadroPiano(0, lunghezza).s < dritta * 1.15) stato.mappa.r = 0;
+}
 function adattaMappa(m0, m1) {
   if (!piano) return;
-  let x0 = Infinity, x1 = -Infinity, y0 = Infinity, y1 = -Infinity;
-  for (let i = 0; i < piano.metri.length; i++) {
-    if (piano.metri[i] < m0 || piano.metri[i] > m1) continue;
-    x0 = Math.min(x0, piano.x[i]); x1 = Math.max(x1, piano.x[i]); y0 = Math.min(y0, piano.y[i]); y1 = Math.max(y1, piano.y[i]);
-  }
-  for (const m of [m0, m1]) { const [x, y] = puntoA(m); x0 = Math.min(x0, x); x1 = Math.max(x1, x); y0 = Math.min(y0, y); y1 = Math.max(y1, y); }
-  stato.mappa.cx = (x0 + x1) / 2; stato.mappa.cy = (y0 + y1) / 2;
-  stato.mappa.s = Math.min((dimensioniMappa.l - 80) / Math.max(x1 - x0, 200), (dimensioniMappa.a - 60) / Math.max(y1 - y0, 200));
+  if (stato.mappa.r === null) scegliRotazione();
+  const b = riquadroPiano(m0, m1);
+  stato.mappa.cx = (b.x0 + b.x1) / 2; stato.mappa.cy = (b.y0 + b.y1) / 2;
+  stato.mappa.s = b.s;
 }
-function aSchermo(x, y) { const M = stato.mappa; return [dimensioniMappa.l / 2 + (x - M.cx) * M.s, dimensioniMappa.a / 2 - (y - M.cy) * M.s]; }
+// Screen from the plan's metres, and screen to the map's frame.
+function aSchermo(x, y) {
+  const M = stato.mappa, [u, v] = nelQuadro(x, y);
+  return [dimensioniMappa.l / 2 + (u - M.cx) * M.s, dimensioniMappa.a / 2 - (v - M.cy) * M.s];
+}
 function daSchermo(sx, sy) { const M = stato.mappa; return [M.cx + (sx - dimensioniMappa.l / 2) / M.s, M.cy - (sy - dimensioniMappa.a / 2) / M.s]; }
 function puntoSchermo(m) { const [x, y] = puntoA(m); return aSchermo(x, y); }
 
@@ -68,26 +113,43 @@ function disegnaLineaMappa(g) {
   }
 }
 
-// Stations: big ones first, a name only where it does not cover another.
+// Stations: every dot first, then the names over them, timed stops first,
+// then stations, then other places; a name tries the four corners and the two
+// sides of its dot and is left out where it would cover a dot or a name.
 function disegnaStazioniMappa(g) {
-  const occupati = [];
-  const ordine = stazioni.slice().sort((a, b) => Number(a.tipo >= 25) - Number(b.tipo >= 25));
-  g.font = '12px "DejaVu Sans", sans-serif'; g.textBaseline = 'middle';
-  for (const s of ordine) {
+  const visibili = [];
+  for (const s of stazioni) {
     const [x, y] = puntoSchermo(s.metro);
     if (x < -20 || y < -20 || x > dimensioniMappa.l + 20 || y > dimensioniMappa.a + 20) continue;
-    const posto = s.tipo >= 25;
-    g.beginPath(); g.arc(x, y, posto ? 2.5 : 4, 0, 2 * Math.PI);
-    g.fillStyle = posto ? COLORI.bianco : COLORI.rosso; g.fill();
-    g.lineWidth = 1.5; g.strokeStyle = posto ? COLORI.grigioOggetto : COLORI.bianco; g.stroke();
-    // The name above and to the right of its dot, clear of the line's own stroke.
-    const w = g.measureText(s.nome).width;
-    const box = [x + 5, y - 19, x + 9 + w, y - 3];
-    if (occupati.some((b) => b[0] < box[2] && box[0] < b[2] && b[1] < box[3] && box[1] < b[3])) continue;
-    occupati.push(box);
-    g.lineWidth = 3; g.strokeStyle = COLORI.alone;
-    g.strokeText(s.nome, x + 7, y - 11);
-    g.fillStyle = posto ? COLORI.grigioScuro : COLORI.inchiostro; g.fillText(s.nome, x + 7, y - 11);
+    visibili.push({ s, x, y, posto: s.tipo >= 25, orario: Boolean(s.dett.orario) && s.dett.orario !== '00:00:00' });
+  }
+  // The north arrow and the scale keep their corners.
+  const occupati = [[dimensioniMappa.l - 60, 0, dimensioniMappa.l, 60], [0, dimensioniMappa.a - 40, 150, dimensioniMappa.a]];
+  for (const v of visibili) {
+    const r = v.posto ? 2.5 : 4;
+    g.beginPath(); g.arc(v.x, v.y, r, 0, 2 * Math.PI);
+    g.fillStyle = v.posto ? COLORI.bianco : COLORI.rosso; g.fill();
+    g.lineWidth = 1.5; g.strokeStyle = v.posto ? COLORI.grigioOggetto : COLORI.bianco; g.stroke();
+    occupati.push([v.x - r - 1, v.y - r - 1, v.x + r + 1, v.y + r + 1]);
+  }
+  const peso = (v) => (v.orario ? 0 : v.posto ? 2 : 1);
+  visibili.sort((a, b) => peso(a) - peso(b));
+  g.textBaseline = 'middle';
+  for (const v of visibili) {
+    g.font = (v.orario ? 'bold ' : '') + '12px "DejaVu Sans", sans-serif';
+    const w = g.measureText(v.s.nome).width;
+    const posti = [[7, -11], [7, 11], [-7 - w, -11], [-7 - w, 11], [8, 0], [-8 - w, 0]];
+    for (const [dx, dy] of posti) {
+      const box = [v.x + dx - 2, v.y + dy - 8, v.x + dx + w + 2, v.y + dy + 8];
+      if (box[0] < 0 || box[2] > dimensioniMappa.l || box[1] < 0 || box[3] > dimensioniMappa.a) continue;
+      if (occupati.some((b) => b[0] < box[2] && box[0] < b[2] && b[1] < box[3] && box[1] < b[3])) continue;
+      occupati.push(box);
+      g.lineWidth = 3; g.strokeStyle = COLORI.alone;
+      g.strokeText(v.s.nome, v.x + dx, v.y + dy);
+      g.fillStyle = v.posto ? COLORI.grigioScuro : COLORI.inchiostro; g.fillText(v.s.nome, v.x + dx, v.y + dy);
+      nomiMappa.push(v.s.nome);
+      break;
+    }
   }
 }
 
@@ -117,6 +179,7 @@ function disegnaMappa() {
   }
   disegnaLineaMappa(g);
   for (const d of diagnostiche) if (d.metro >= 0) anello(g, d.metro, COLORI.rosso, 6);
+  nomiMappa.length = 0;
   disegnaStazioniMappa(g);
   if (stato.segno !== null) anello(g, stato.segno, COLORI.blu, 9);
   if (stato.scelta && stato.scelta.metro >= 0) anello(g, stato.scelta.metro, COLORI.arancio, 8);
@@ -134,13 +197,18 @@ function scalaMappa(g) {
   g.beginPath(); g.moveTo(x, y - 5); g.lineTo(x, y); g.lineTo(x + w, y); g.lineTo(x + w, y - 5); g.stroke();
   g.fillStyle = COLORI.inchiostro; g.font = '11px sans-serif'; g.textBaseline = 'alphabetic';
   g.fillText(passo >= 1000 ? passo / 1000 + ' km' : passo + ' m', x + 2, y - 7);
-  g.fillText('N \u2191', dimensioniMappa.l - 30, 20);
+  // North, turned with the map.
+  const [nu, nv] = nelQuadro(0, 1), nx = dimensioniMappa.l - 34, ny = 30;
+  g.save(); g.translate(nx, ny); g.rotate(Math.atan2(nu, nv));
+  g.beginPath(); g.moveTo(0, -12); g.lineTo(4, 2); g.lineTo(0, -1); g.lineTo(-4, 2); g.closePath(); g.fill();
+  g.restore();
+  g.textAlign = 'center'; g.fillText('N', nx + nu * 20, ny - nv * 20 + 4); g.textAlign = 'left';
 }
 
 // The metre of the plan nearest to a point of the canvas, within 25 px.
 function metroVicino(sx, sy) {
   if (!piano) return null;
-  const [wx, wy] = daSchermo(sx, sy);
+  const [wx, wy] = dalQuadro(...daSchermo(sx, sy));
   const minimo = 0.4 / stato.mappa.s;
   let meglio = null, dMin = 25 / stato.mappa.s;
   let j = 0;

@@ -251,7 +251,8 @@ function disegnaSegni(g) {
   g.fillStyle = COLORI.grigioScuro; g.font = '10px sans-serif'; g.textBaseline = 'top'; g.fillText('fine linea', x + 3, ALTO + 2);
 }
 
-// Row separators and the km axis, at the top and the bottom.
+// Row separators and the two axes: kilometre posts at the top, the distance
+// from the start in km at the bottom.
 function disegnaAsseKm(g) {
   const { l: profL, a: profA } = dimensioniProfili, xa = MARGINE, xb = profL - DESTRA;
   g.strokeStyle = COLORI.separatore; g.lineWidth = 1; g.beginPath();
@@ -266,12 +267,12 @@ function disegnaAsseKm(g) {
     g.moveTo(x, profA - ASSE); g.lineTo(x, profA - ASSE + 5);
     g.moveTo(x, ALTO - 5); g.lineTo(x, ALTO);
     g.textBaseline = 'top'; g.fillText(kmBreve(m), x, profA - ASSE + 7);
-    g.textBaseline = 'bottom'; g.fillText(kmBreve(m), x, ALTO - 6);
+    g.textBaseline = 'bottom'; g.fillText(pk(m), x, ALTO - 6);  // the top axis: kilometre posts
   }
   g.stroke();
   g.textAlign = 'left'; g.textBaseline = 'middle'; g.fillStyle = COLORI.grigioScuro;
   g.fillText('km', 6, profA - ASSE / 2);
-  g.fillText(pxCella() >= 8 ? 'celle da ' + CELLA + ' m' : '', 6, ALTO / 2);
+  g.fillText('pk' + (pxCella() >= 8 ? ' \u00b7 celle da ' + CELLA + ' m' : ''), 6, ALTO / 2);
 }
 
 // The drawing area, clipped to the right of the row titles.

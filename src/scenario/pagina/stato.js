@@ -7,5 +7,5 @@ const stato = {
   cursore: null,                  // metre under the pointer (either view)
   scelta: null,                   // selected object, station, cell or diagnostic
   segno: null,                    // metre jumped to by the search
-  mappa: { cx: 0, cy: 0, s: 1 },  // map centre (m) and pixels per metre
+  mappa: { cx: 0, cy: 0, s: 1, r: null },  // map centre (m, in the map's turned frame), pixels per metre, turn (rad)
 };

@@ -5,6 +5,7 @@
 #include "model/chilometri.h"
 #include "model/form1.h"
 #include "scenario/compatti/tipi_cella.h"
+#include "scenario/compatti/valori_cella.h"
 #include "scenario/rapporto/profili_rapporto.h"
 #include "scenario/sorgenti/origini_oggetti.h"
 #include "scenario/testo/da_1252.h"
@@ -85,50 +86,47 @@ std::string cartello_diverso(const cella& c, const record_sorgente& r) {
          " non sono tutte multipli di 5 sotto 500 km/h: il cartello si legge " + letto;
 }
 
+// The values of the object in c, each under the name of the record field that
+// set it (the legend says what each is); a station end or an indication sign
+// also gives the text of the entry its value names.
 nodo valori_oggetto(const scenario_compatto& s, const cella& c) {
   nodo n;
-  switch (c.tipo) {
-    case cella_segnale:
-      n.metti("valore_1", c.valore_1).metti("valore_2", c.valore_2).metti("valore_3", c.valore_3);
-      n.metti("valore_4", c.valore_4).metti("valore_5", c.valore_5);
-      break;
-    case cella_fine_rallentamento:
-    case cella_inizio_rallentamento:
-      n.metti("velocita_kmh", c.valore_1).metti("valore_2", c.valore_2).metti("valore_3", c.valore_3);
-      break;
-    case cella_avviso_rallentamento:
-      n.metti("velocita_kmh", c.valore_1).metti("valore_2", c.valore_2);
-      break;
-    case cella_tavola_distanziometrica:
-      n.metti("numero", c.valore_1).metti("valore_2", c.valore_2);
-      break;
-    case cella_indicatore_vmax: {
-      const std::int16_t parole[] = {c.valore_1, c.valore_2, c.valore_3};
-      for (int k = 0; k < 3; ++k) {
-        const coppia_vmax v = decodifica_coppia_vmax(parole[k]);
-        n.metti("velocita_" + std::to_string(k + 1),
-                nodo().metti("prima_kmh", v.prima).metti("seconda_kmh", v.seconda).metti("parola", parole[k]));
-      }
-      const auto codici = static_cast<std::uint16_t>(c.valore_4);
-      n.metti("codice_1", static_cast<std::int64_t>(codici / 10))
-          .metti("codice_2", static_cast<std::int64_t>(codici % 10));
-      break;
-    }
-    case cella_fine_stazione:
-    case cella_cartello_indicatore: {
-      n.metti(c.tipo == cella_fine_stazione ? "stazione" : "voce", c.valore_1);
-      // The index comes from the file: only a real entry is looked up.
-      const stazione* voce = voce_di(s, c.valore_1);
-      n.metti("testo", voce ? utf8_da_1252(voce->nome) : fuori_tabella);
-      break;
-    }
-    case cella_codice:
-      n.metti("codice", c.valore_1);
-      break;
-    default:
-      break;
+  for (const valore_di_cella& v : valori_di_cella(c.tipo)) n.metti(std::string(v.nome), leggi_valore(c, v));
+  if (c.tipo == cella_fine_stazione || c.tipo == cella_cartello_indicatore) {
+    // The index comes from the file: only a real entry is looked up.
+    const stazione* voce = voce_di(s, c.valore_1);
+    n.metti("testo", voce ? utf8_da_1252(voce->nome) : fuori_tabella);
   }
   return n;
+}
+
+// What each value of each kind of object means, once for the whole report.
+nodo legenda_valori() {
+  nodo lista = nodo::lista();
+  for (int t = 1; t < 256; ++t) {
+    const auto tipo = static_cast<std::uint8_t>(t);
+    const auto valori = valori_di_cella(tipo);
+    if (valori.empty()) continue;
+    nodo voci = nodo::lista();
+    for (const valore_di_cella& v : valori) {
+      nodo x;
+      x.metti("nome", std::string(v.nome));
+      x.metti("unita", v.unita.empty() ? nodo::nullo() : nodo::di_testo(std::string(v.unita)));
+      x.metti("campo_della_cella", std::string(v.campo)).metti("significato", std::string(v.significato));
+      x.metti("descrizione", std::string(v.nome) + (v.unita.empty() ? "" : " (" + std::string(v.unita) + ")") + ": " +
+                                 std::string(v.significato));
+      voci.elementi.push_back(x);
+    }
+    const std::string record(record_di_cella(tipo));
+    lista.elementi.push_back(nodo()
+                                 .metti("tipo", t)
+                                 .metti("oggetto", nome_tipo_cella(tipo))
+                                 .metti("record", record)
+                                 .metti("descrizione", nome_tipo_cella(tipo) + " (tipo " + std::to_string(t) +
+                                                           ", dal record " + record + ")")
+                                 .metti("valori", voci));
+  }
+  return lista;
 }
 
 nodo serie_chilometriche(const scenario_compatto& s) {
@@ -180,7 +178,7 @@ nodo generali(const scenario_compatto& s) {
 
 nodo stato_sorgente(const sorgente_letta& f) {
   nodo n;
-  n.metti("file", f.nome).metti("presente", std::string(f.presente ? "si" : "no"));
+  n.metti("file", f.nome).metti("presente", nodo::di_booleano(f.presente));
   if (f.riga_interrotta) n.metti("letta_fino_alla_riga", static_cast<std::int64_t>(f.riga_interrotta));
   return n;
 }
@@ -203,6 +201,10 @@ nodo stazioni(const scenario_compatto& s, const indice_sorgenti& ind) {
     if (x.tipo == 0 && x.inizio == 0 && x.fine == 0 && x.progressiva == 0) continue;
     nodo n;
     n.metti("voce", k).metti("nome", utf8_da_1252(x.nome)).metti("tipo", x.tipo);
+    // The only thing the compiler does with the kind: from 25 up a station has
+    // neither the end marker nor the approach marks.
+    n.metti("significato_tipo", std::string(x.tipo < 25 ? "sotto 25: marcatore di fine e marche di avvicinamento"
+                                                        : "25 o pi\xC3\xB9: senza marcatore di fine n\xC3\xA9 marche"));
     n.metti("progressiva", x.progressiva).metti("inizio", x.inizio).metti("fine", x.fine);
     metti_punto(n, serie, x.progressiva);
     n.metti("orario", ore_minuti_secondi(x.orario));
@@ -214,17 +216,6 @@ nodo stazioni(const scenario_compatto& s, const indice_sorgenti& ind) {
   return lista;
 }
 }  // namespace
-
-coppia_vmax decodifica_coppia_vmax(std::int16_t parola) {
-  // Floor division, so a negative word (a negative speed written) decodes too.
-  const std::int32_t v = parola;
-  std::int32_t centinaia = v / 100, resto = v % 100;
-  if (resto < 0) {
-    resto += 100;
-    --centinaia;
-  }
-  return {centinaia * 5, resto * 5};
-}
 
 std::string ore_minuti_secondi(std::int32_t secondi) {
   const std::int64_t t = secondi;
@@ -310,6 +301,7 @@ nodo rapporto_scenario(const scenario_compatto& s, const indice_sorgenti& ind) {
                                   .metti("quante", per_tipo[t]));
   celle.metti("per_tipo", tipi);
   r.metti("celle", celle);
+  r.metti("significato_dei_valori", legenda_valori());
   r.metti("oggetti", oggetti);
   if (!ind.vuoto()) {
     // Sources of another scenario would disagree everywhere: the first ones say enough.
@@ -319,7 +311,7 @@ nodo rapporto_scenario(const scenario_compatto& s, const indice_sorgenti& ind) {
     r.metti("discordanze_con_le_sorgenti", discordanze);
   }
   nodo piano;
-  piano.metti("presente", std::string(s.piano ? "si" : "no"));
+  piano.metti("presente", nodo::di_booleano(s.piano.has_value()));
   if (s.piano) piano.metti("punti", static_cast<std::int64_t>(s.piano->punti()));
   r.metti("planimetria", piano);
   return r;

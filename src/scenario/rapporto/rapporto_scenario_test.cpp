@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <sstream>
 
 #include "base/nomi_file.h"
@@ -48,9 +49,9 @@ std::vector<std::int32_t> numeri_scritti(std::string_view riga) {
 std::vector<std::int32_t> velocita_mostrate(const nodo& oggetto) {
   const nodo& v = campo(oggetto, "valori");
   std::vector<std::int32_t> prime, seconde;
-  for (const char* k : {"velocita_1", "velocita_2", "velocita_3"}) {
-    prime.push_back(static_cast<std::int32_t>(numero(campo(v, k), "prima_kmh")));
-    seconde.push_back(static_cast<std::int32_t>(numero(campo(v, k), "seconda_kmh")));
+  for (const char* k : {"1", "2", "3"}) {
+    prime.push_back(static_cast<std::int32_t>(numero(v, std::string("prima_velocita_") + k)));
+    seconde.push_back(static_cast<std::int32_t>(numero(v, std::string("seconda_velocita_") + k)));
   }
   prime.insert(prime.end(), seconde.begin(), seconde.end());
   return prime;
@@ -238,6 +239,19 @@ TEST(RapportoScenario, TheEmbeddedScenarioShowsWhatItsSourcesWrite) {
   EXPECT_EQ(del_controllo, 4u);
   EXPECT_TRUE(campo(r, "discordanze_con_le_sorgenti").elementi.empty());
 
+  // Every value of every object is explained by the legend of its kind: no
+  // number reaches the author under a bare field name.
+  std::map<std::int64_t, std::set<std::string>> spiegati;
+  for (const nodo& k : campo(r, "significato_dei_valori").elementi)
+    for (const nodo& v : campo(k, "valori").elementi) {
+      EXPECT_FALSE(campo(v, "significato").testo.empty());
+      spiegati[numero(k, "tipo")].insert(campo(v, "nome").testo);
+    }
+  for (const nodo& o : campo(r, "oggetti").elementi)
+    for (const std::string& nome : campo(o, "valori").chiavi)
+      EXPECT_TRUE(nome == "testo" || spiegati[numero(o, "tipo")].count(nome))
+          << nome << " in " << campo(o, "descrizione").testo;
+
   // A signal written at 3450 stands in cell 70, which covers 3500 to 3550.
   const std::string treno = leggi_tutto(dir.percorso / "Velstra_Ordoven_318-.txt");
   const std::size_t riga_3450 =
@@ -258,7 +272,7 @@ TEST(RapportoScenario, TheEmbeddedScenarioShowsWhatItsSourcesWrite) {
   EXPECT_EQ(campo(*oggetto_in(r, 5193), "descrizione")
                 .testo.rfind("cella 5193 (259650-259700 m), fine del rallentamento a 259150 m lungo 450 m", 0),
             0u);
-  EXPECT_EQ(numero(campo(*oggetto_in(r, 5184), "valori"), "velocita_kmh"), 90);
+  EXPECT_EQ(numero(campo(*oggetto_in(r, 5184), "valori"), "velocita"), 90);
 
   // The chainage series moved by their flag say so.
   const nodo& serie = campo(campo(r, "generali"), "serie_chilometriche");

@@ -108,3 +108,24 @@ esito_controllo controlla_sorgenti(const cartella_file& cartella, const Form1& n
     esito.note.push_back("ricerca fermata dopo " + std::to_string(massimo_errori) + " errori");
   return esito;
 }
+
+std::optional<diagnostica> primo_errore_sorgenti(const cartella_file& cartella, const Form1& nomi) {
+  const sorgente_privata linea = carica(cartella, file_linea(nomi)), treno = carica(cartella, file_treno(nomi));
+  if (!linea.esiste || !treno.esiste) return std::nullopt;
+  cartella_memoria copia;
+  verifica(copia.sostituisci(file_linea(nomi), linea.testo));
+  verifica(copia.sostituisci(file_treno(nomi), treno.testo));
+  auto f = std::make_unique<Form1>();
+  f->cartella = &copia;
+  f->nome_percorso = nomi.nome_percorso;
+  f->numero_treno = nomi.numero_treno;
+  const testi_sorgente testi{true, true, linea.testo, treno.testo};
+  try {
+    memorizza_percorso(*f, 0, nullptr);
+  } catch (const interruzione& e) {
+    if (e.s.genere() != genere_stato::errore) throw;
+    return diagnostica_fine(*f, e.s.testo(), testi);
+  }
+  if (f->numero_errore == 0) return std::nullopt;
+  return diagnostica_errore(*f, testi);
+}

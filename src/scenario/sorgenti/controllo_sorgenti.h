@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,3 +24,8 @@ struct esito_controllo {
 // sorgente_mancante); writes nothing into cartella. Throws interruzione when
 // a file cannot be read.
 esito_controllo controlla_sorgenti(const cartella_file& cartella, const Form1& nomi);
+
+// The first error one compile of the two sources in cartella meets (in
+// memory, without the plan), nullopt when they compile clean or a file is
+// missing: the compact files made from such sources are incomplete.
+std::optional<diagnostica> primo_errore_sorgenti(const cartella_file& cartella, const Form1& nomi);

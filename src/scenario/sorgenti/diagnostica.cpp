@@ -16,7 +16,9 @@
 #include "compiler/memo_indicatori_v_max.h"
 #include "compiler/memo_rallentamento.h"
 #include "compiler/nearest.h"
+#include "model/chilometri.h"
 #include "model/form1.h"
+#include "model/misure.h"
 #include "scenario/compatti/scenario_compatto.h"
 #include "scenario/compatti/tipi_cella.h"
 #include "scenario/sorgenti/indice_sorgenti.h"
@@ -161,22 +163,39 @@ void per_ogni_voce(lettore_voci& in, std::initializer_list<genere_record> generi
 }
 
 // Errors of the code check have no source place of their own: they belong to
-// a slowdown. 11 and 12 lie before its start, 13 inside it or after its end;
-// the record is the slowdown of the train file whose start is the first at or
-// after the error's progressive (11, 12) or the last at or before it (13).
-// Returns the offset of that record's keyword, npos when none fits.
+// a slowdown, and the check records the cell it was working at. 11 names a
+// signal in the 20 cells before a slowdown's warning sign, 12 the slowdown's
+// start cell, 13 a cell inside the slowdown or after its end. The record is
+// the slowdown of the train file whose cells fit: for 11 the nearest warning
+// after the signal, for 12 the start on that cell, for 13 the last start at
+// or before it. Returns the offset of that record's keyword, npos when none
+// fits.
 std::size_t rallentamento_di(const Form1& f, lettore_voci& treno) {
-  const bool prima = f.numero_errore == err_codice_davanti_segnale || f.numero_errore == err_codice_prima_rallentamento;
+  const std::int64_t cella = f.progressiva_errore / metri_cella;
   std::size_t trovato = std::string::npos;
   std::int64_t migliore = 0;
   per_ogni_voce(treno, {genere_record::rallentamento}, [&](std::size_t offset) {
     const std::size_t campo = offset_campo(treno, offset, 1);
     std::int32_t p = 0;
     if (campo == std::string::npos || !numero_a(treno, campo, p)) return;
-    const bool adatto = prima ? p >= f.progressiva_errore : p <= f.progressiva_errore;
-    if (adatto && (trovato == std::string::npos || (prima ? p < migliore : p > migliore))) {
+    const celle_rallentamento celle = celle_di_rallentamento(p, 0);
+    std::int64_t chiave = 0;  // the lower, the better
+    switch (f.numero_errore) {
+      case err_codice_davanti_segnale:
+        if (!con_avviso(p) || celle.avviso <= cella || celle.avviso > cella + 20) return;
+        chiave = celle.avviso;
+        break;
+      case err_codice_prima_rallentamento:
+        if (celle.inizio != cella) return;
+        break;
+      default:
+        if (celle.inizio > cella) return;
+        chiave = -celle.inizio;
+        break;
+    }
+    if (trovato == std::string::npos || chiave < migliore) {
       trovato = offset;
-      migliore = p;
+      migliore = chiave;
     }
   });
   return trovato;
@@ -320,6 +339,15 @@ std::string nome_file(const Form1& f, file_sorgente file) {
   return file == file_sorgente::linea ? file_linea(f) : file_treno(f);
 }
 
+// "(progressiva P)" of a message becomes "(progressiva P, pk 55+700)".
+std::string con_punto(std::string messaggio, const diagnostica& d) {
+  if (d.punto_chilometrico.empty()) return messaggio;
+  const std::string progressiva = "(progressiva " + std::to_string(d.progressiva) + ")";
+  if (const std::size_t k = messaggio.find(progressiva); k != std::string::npos)
+    messaggio.insert(k + progressiva.size() - 1, ", pk " + d.punto_chilometrico);
+  return messaggio;
+}
+
 }  // namespace
 
 diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
@@ -346,7 +374,13 @@ diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
   d.origine = origine;
   if (errore_con_progressiva(f.numero_errore)) d.progressiva = f.progressiva_errore;
   const bool al_suo_posto = origine.file != file_sorgente::nessuno && esiste && origine.offset <= dati.size();
-  d.messaggio = rapporto_errore(f.numero_errore, f.progressiva_errore).substr(1) +
+  // The place also as the line's signs number it, where a chainage series
+  // makes that another number than the distance, on the line.
+  if (d.progressiva >= 0 && d.progressiva <= f.stazioni[voce_treno_linea].fine) {
+    const punto_chilometrico p = punto_di(serie_chilometriche(f.stazioni), d.progressiva);
+    if (p.da_serie) d.punto_chilometrico = testo_punto(p.metri);
+  }
+  d.messaggio = con_punto(rapporto_errore(f.numero_errore, f.progressiva_errore).substr(1), d) +
                 (al_suo_posto ? cosa_ingombra(f, in, origine.offset, t, d.nota) : "") + stazioni_vicine(f) +
                 oltre_il_percorso(f) + posto_per_stazioni(f, t);
   // A read error placed in the sources names its own cause instead of the list of all.
@@ -440,7 +474,9 @@ void stampa_diagnostica_json(std::ostream& out, const diagnostica& d) {
         << ", \"colonna\": " << d.nota.colonna << ", \"messaggio\": " << testo_json(d.nota.messaggio) << "}";
   else
     out << "null";
-  out << "}";
+  out << ", \"progressiva\": " << (d.progressiva >= 0 ? std::to_string(d.progressiva) : std::string("null"))
+      << ", \"punto_chilometrico\": "
+      << (d.punto_chilometrico.empty() ? std::string("null") : testo_json(d.punto_chilometrico)) << "}";
 }
 
 std::string sorgente_mancante(const cartella_file& cartella, const Form1& nomi) {

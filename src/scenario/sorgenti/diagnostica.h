@@ -16,11 +16,12 @@ struct diagnostica {
   std::string codice;  // a warning's short code, or the error's number
   std::string file;    // name of the source file, no folder
   std::size_t riga = 0, colonna = 0;
-  std::string messaggio;          // errors: "Errore n. N (progressiva P): ..."
-  std::string testo_riga;         // the source line around the column: UTF-8, escaped, cut to about 200 characters
-  std::string rientro;            // what stands under testo_riga before the caret: blanks and tabs
-  origine_errore origine;         // the record pointed at (for the code check's errors, the slowdown's)
-  std::int64_t progressiva = -1;  // the metres the message names ("progressiva P"), -1 when none
+  std::string messaggio;           // errors: "Errore n. N (progressiva P): ..."
+  std::string testo_riga;          // the source line around the column: UTF-8, escaped, cut to about 200 characters
+  std::string rientro;             // what stands under testo_riga before the caret: blanks and tabs
+  origine_errore origine;          // the record pointed at (for the code check's errors, the slowdown's)
+  std::int64_t progressiva = -1;   // the metres the message names ("progressiva P"), -1 when none
+  std::string punto_chilometrico;  // its kilometre post, "55+700", when the line has chainage series
   // Another place the error involves, shown as a note: the record that took
   // the cell a refused record wanted. riga 0 when there is none.
   struct correlata {
@@ -61,7 +62,7 @@ void stampa_diagnostica(std::ostream& err, const diagnostica& d);
 // One JSON object: genere ("errore" or "avviso"), file, riga, colonna (null
 // without a place), codice (the warning's code, or the error's number as
 // text), numero_errore (null for a warning), messaggio, nota (the place the
-// error involves, or null).
+// error involves, or null), progressiva and punto_chilometrico (or null).
 void stampa_diagnostica_json(std::ostream& out, const diagnostica& d);
 
 // "DIR/NAME: file non trovato" for the first of the two source files of

@@ -127,7 +127,7 @@ TEST(Diagnostica, TheEightyFirstMountainStretchIsNamedAtItsLine) {
   const auto righe = righe_di(err.str());
   ASSERT_EQ(righe.size(), 3u) << err.str();
   EXPECT_EQ(righe[0].rfind("Velstra_Ordoven_linea.txt:" + std::to_string(riga_cartelli + 62) +
-                               ":13: Errore n. 26 (progressiva 124800): troppi tratti di montagna",
+                               ":13: Errore n. 26 (progressiva 124800, pk 93+500): troppi tratti di montagna",
                            0),
             0u)
       << righe[0];
@@ -171,19 +171,24 @@ TEST(Diagnostica, CodeCheckErrorsPointAtTheirSlowdown) {
       "[rallentamenti]\r\n"
       "rallentamento,  20000,  90,  450, 0, 0, 60\r\n"
       "  Rallentamento,  50000,  30,  900, 0, 0, 60\r\n"
+      "rallentamento,  20100,  90,  450, 0, 0, 60\r\n"
       "[segnali]\r\n"
       "segnale,  49000,  2, 4, 1, 1, 0, 0, 0,0,0, 0\r\n";
   struct caso {
-    std::int32_t numero, progressiva;
-    std::size_t riga, colonna;  // 0: no place
+    std::int32_t numero, progressiva;  // as the check records them: a cell times 50
+    std::size_t riga, colonna;         // 0: no place
   };
+  // Start cells: 401 (20000), 1001 (50000), 403 (20100); warning cells 377, 977, 379.
   const caso casi[] = {
-      {11, 48000, 3, 19},  // before the second slowdown's warning: its progressive
-      {12, 49500, 3, 19},  // before its start
-      {12, 20000, 2, 17},  // at a start
+      {11, 48500, 3, 19},  // a signal at cell 970, 7 cells before the second slowdown's warning
+      {11, 18700, 2, 17},  // cell 374: the first slowdown's warning is the nearest after it
+      {11, 25000, 0, 0},   // no warning within 20 cells after it
+      {12, 50050, 3, 19},  // the second slowdown's start cell
+      {12, 20050, 2, 17},  // the first's, though 20100 starts after 20050
+      {12, 20150, 4, 17},  // the third's
+      {12, 60000, 0, 0},   // no slowdown starts there
       {13, 51000, 3, 19},  // inside the second
-      {13, 30000, 2, 17},  // after the first's end
-      {12, 60000, 0, 0},   // no slowdown after it
+      {13, 30000, 4, 17},  // after the third's end: the last start before it
       {13, 10000, 0, 0},   // none before it
   };
   for (const auto& c : casi) {

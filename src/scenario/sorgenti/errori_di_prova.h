@@ -40,10 +40,12 @@ struct caso_errore {
 
 inline const caso_errore casi[] = {
     {true, 119, "rallentamento,  259600,    90,  450, 0,  0,  60", "259600", 18,
-     "(progressiva 259600): inizio del rallentamento su una cella non libera (la cella 5193 contiene la fine del "
+     "(progressiva 259600, pk 55+600): inizio del rallentamento su una cella non libera (la cella 5193 contiene la "
+     "fine del "
      "rallentamento)"},
     {true, 119, "rallentamento,  258700,    90,  450, 0,  0,  60", "450", 19,
-     "(progressiva 258700): fine del rallentamento su una cella non libera (la cella 5184 contiene l'inizio del "
+     "(progressiva 258700, pk 56+500): fine del rallentamento su una cella non libera (la cella 5184 contiene l'inizio "
+     "del "
      "rallentamento)"},
     // Found by the code check, put on the slowdown it belongs to.
     {true, 118, "rallentamento,  4050,    90,  450, 0,  0,  60", "4050", 13, "(progressiva 4550): nessuna cella"},
@@ -79,7 +81,8 @@ inline const caso_errore casi[] = {
      ": la stazione Cabina Y (progressiva 57450) sta 14000 m prima della precedente PIACENZA (progressiva 71450): le "
      "stazioni vanno scritte in ordine di progressiva"},
     {true, 119, "rallentamento,  259150,    90,  450, 0,  0,  60", "259150", 17,
-     "(progressiva 259150): avviso di rallentamento su una cella non libera (la cella 5160 contiene un avviso di "
+     "(progressiva 259150, pk 56+050): avviso di rallentamento su una cella non libera (la cella 5160 contiene un "
+     "avviso di "
      "rallentamento)"},
     // Distance boards asked for where a speed board of the line stands.
     {true, 119, "rallentamento,   20000,    90,  450, 0,  1,  60", "1,  60", 20,

@@ -259,9 +259,14 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
     else
       break;
   passo = std::max(passo * 2, 100);
+  d.testo(sx - 18, y + 33, "pk", 9, "end", " fill=\"#666\"");
   for (std::int32_t m = (da + passo - 1) / passo * passo; m <= a; m += passo) {
     d.linea(d.x(m), y, d.x(m), y + 6, "stroke=\"#000\"");
     d.testo(d.x(m), y + 20, km(m), 10, "middle");
+    // A post is wider than its km: one that would touch a neighbour is left out.
+    const std::string punto = pk(d.s, m);
+    if (d.occupato.libero(con_margine(riquadro_testo(d.x(m), y + 33, 9, "middle", punto), 2)))
+      d.testo(d.x(m), y + 33, punto, 9, "middle", " class=\"pk\" fill=\"#666\"");
   }
   if (50 / metri_per_px >= 6) {
     const std::int32_t ogni = std::max<std::int32_t>(1, static_cast<std::int32_t>(std::ceil(40 * metri_per_px / 50)));
@@ -274,7 +279,7 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
     }
     d.testo(sx - 6, y - 4, "cella", 9, "end", " fill=\"#666\"");
   }
-  d.testo((sx + destra) / 2, y + 42, "progressiva (km)", 12, "middle");
+  d.testo((sx + destra) / 2, y + 52, "progressiva (km) e, sotto, punto chilometrico come sui cartelli", 12, "middle");
   legenda(d, spiegazione);
   d.svg += "</svg>\n";
   return d.svg;

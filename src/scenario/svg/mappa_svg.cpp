@@ -85,7 +85,9 @@ void disegna_mappa(tela& d) {
     stazioni.push_back(k);
     const double cx = px(st.progressiva), cy = py(st.progressiva);
     d.svg += "<circle class=\"stazione\" cx=\"" + n1(cx) + "\" cy=\"" + n1(cy) + "\" r=\"" + (st.orario ? "5" : "3.5") +
-             "\" fill=\"" + (st.orario ? "#c00" : "#fff") + "\" stroke=\"#c00\" stroke-width=\"1.5\"/>\n";
+             "\" fill=\"" + (st.orario ? "#c00" : "#fff") + "\" stroke=\"#c00\" stroke-width=\"1.5\"><title>" +
+             testo_xml(utf8_da_1252(st.nome)) + ", km " + km(st.progressiva) + ", pk " + pk(s, st.progressiva) +
+             "</title></circle>\n";
     d.occupato.prendi({cx - 5, cy - 5, cx + 5, cy + 5});
   }
   const riquadro area{sx, mappa_alto, destra, mappa_alto + mappa_altezza};

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "model/chilometri.h"
 #include "model/form1.h"
 
 using namespace pagina;
@@ -86,4 +87,8 @@ std::string testo_xml(const std::string& testo) {
     }
   }
   return out;
+}
+
+std::string pk(const scenario_compatto& s, std::int64_t metri) {
+  return testo_punto(punto_di(serie_chilometriche(s.stazioni), metri).metri);
 }

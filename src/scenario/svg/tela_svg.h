@@ -48,6 +48,10 @@ std::string n1(double v);
 // km with a decimal comma, as few decimals as the value needs: 259100 gives "259,1".
 std::string km(std::int64_t metri);
 
+// The kilometre post of a progressive of the scenario, "55+700", as the
+// line's signs and the timetable sheet give it.
+std::string pk(const scenario_compatto& s, std::int64_t metri);
+
 // Stations (their stazioni entries) in the order their names are placed:
 // timed stops first, then by type (lower codes are the larger stations),
 // then along the line.

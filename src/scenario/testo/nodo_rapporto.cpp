@@ -10,6 +10,12 @@ void scrivi_json(std::ostream& out, const nodo& n) {
     case nodo::tipo::testo:
       out << testo_json(n.testo);
       return;
+    case nodo::tipo::booleano:
+      out << (n.numero ? "true" : "false");
+      return;
+    case nodo::tipo::nullo:
+      out << "null";
+      return;
     case nodo::tipo::oggetto:
       out << '{';
       for (std::size_t k = 0; k < n.chiavi.size(); ++k) {
@@ -30,9 +36,20 @@ void scrivi_json(std::ostream& out, const nodo& n) {
 }
 
 namespace {
-bool semplice(const nodo& n) { return n.genere == nodo::tipo::numero || n.genere == nodo::tipo::testo; }
+bool semplice(const nodo& n) { return n.genere != nodo::tipo::oggetto && n.genere != nodo::tipo::lista; }
 
-std::string scalare(const nodo& n) { return n.genere == nodo::tipo::numero ? std::to_string(n.numero) : n.testo; }
+std::string scalare(const nodo& n) {
+  switch (n.genere) {
+    case nodo::tipo::numero:
+      return std::to_string(n.numero);
+    case nodo::tipo::booleano:
+      return n.numero ? "si" : "no";
+    case nodo::tipo::nullo:
+      return "-";
+    default:
+      return n.testo;
+  }
+}
 
 bool di_scalari(const nodo& n) {
   if (n.genere != nodo::tipo::oggetto) return false;
@@ -100,6 +117,7 @@ void scrivi_testo(std::ostream& out, const nodo& n, int rientro) {
         out << '\n';
         if (const nodo* attenzione = trova(e, "attenzione"))
           out << margine << "  attenzione: " << scalare(*attenzione) << '\n';
+        if (valori && valori->genere == nodo::tipo::lista) scrivi_testo(out, *valori, rientro + 1);
       } else if (semplice(e))
         out << margine << "- " << scalare(e) << '\n';
       else if (in_riga(e))
