@@ -6,8 +6,8 @@
 
 #include "compiler/memo_rallentamento.h"
 #include "compiler/nearest.h"
-#include "model/chilometri.h"
 #include "model/cella.h"
+#include "model/chilometri.h"
 #include "model/form1.h"
 #include "model/misure.h"
 #include "scenario/pagina/piano_sfoltito.h"

@@ -18,4 +18,3 @@ nodo rapporto_scenario(const scenario_compatto& s, const indice_sorgenti& sorgen
 
 // hh:mm:ss of a time of day in seconds (negative or past a day shown as it falls).
 std::string ore_minuti_secondi(std::int32_t secondi);
-
