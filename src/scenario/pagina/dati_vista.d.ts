@@ -280,6 +280,8 @@ type Rapporto = {
     presente: boolean;
     punti?: number;
   };
+  /** present when the sources in the folder have an error: the compact files made from them are incomplete */
+  attenzione?: string;
 };
 
 /** One value of a kind of object: its name, unit, the cell field it comes from and its meaning. */
