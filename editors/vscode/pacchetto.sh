@@ -12,6 +12,9 @@ npm ci --no-audit --no-fund --loglevel=error
 node verifica_estensione.js
 node verifica_grammatica.js "$tool"
 npx vsce package --no-update-package-json --allow-missing-repository --skip-license --out scenario-sorgenti.vsix
-python3 -m zipfile -l scenario-sorgenti.vsix | grep -q 'extension/node_modules/vscode-languageclient/node.js' ||
+# The listing is read whole first: grep -q stops at its match, and a pipe
+# closed under the lister would fail the pipeline.
+elenco=$(python3 -m zipfile -l scenario-sorgenti.vsix)
+grep -q 'extension/node_modules/vscode-languageclient/node.js' <<<"$elenco" ||
   { echo "pacchetto.sh: the client library is not in the package" >&2; exit 1; }
 echo "editors/vscode/scenario-sorgenti.vsix"
