@@ -9,6 +9,7 @@
 #include "base/stato.h"
 #include "scenario/comandi/comando_check.h"
 #include "scenario/comandi/comando_compile.h"
+#include "scenario/comandi/comando_documents.h"
 #include "scenario/comandi/comando_extract.h"
 #include "scenario/comandi/comando_formato.h"
 #include "scenario/comandi/comando_inspect.h"
@@ -33,6 +34,7 @@ constexpr comando comandi[] = {
     {"inspect", "decodifica i file compatti di uno scenario in un rapporto", comando_inspect},
     {"plot", "disegna mappa e profili di uno scenario compilato in un SVG", comando_plot},
     {"view", "scrive una pagina HTML interattiva dello scenario e dei sorgenti", comando_view},
+    {"documents", "scrive i documenti del macchinista dai sorgenti di DIR", comando_documents},
     {"formato", "il manuale del formato dei sorgenti, o la pagina di un record", comando_formato},
 };
 
