@@ -47,7 +47,7 @@ stato leggi_file_disco(const std::filesystem::path& file, std::string& contenuto
   return {};
 }
 
-stato leggi_coda_file_disco(const std::filesystem::path& file, std::uint64_t n, std::string& byte) {
+stato leggi_coda_file_disco(const std::filesystem::path& file, std::uint64_t n, std::string& contenuto) {
   maniglia m{CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
   if (m.h == INVALID_HANDLE_VALUE) {
@@ -62,18 +62,18 @@ stato leggi_coda_file_disco(const std::filesystem::path& file, std::uint64_t n, 
   LARGE_INTEGER inizio{};
   inizio.QuadPart = static_cast<LONGLONG>(totale - quanti);
   if (!SetFilePointerEx(m.h, inizio, nullptr, FILE_BEGIN)) return guasto(file, "impossibile leggere", GetLastError());
-  byte.resize(static_cast<std::size_t>(quanti));
+  contenuto.resize(static_cast<std::size_t>(quanti));
   std::size_t letti = 0;
-  while (letti < byte.size()) {
-    const std::size_t resto = byte.size() - letti;
+  while (letti < contenuto.size()) {
+    const std::size_t resto = contenuto.size() - letti;
     const DWORD parte = resto > (1u << 30) ? (1u << 30) : static_cast<DWORD>(resto);
     DWORD r = 0;
-    if (!ReadFile(m.h, byte.data() + letti, parte, &r, nullptr))
+    if (!ReadFile(m.h, contenuto.data() + letti, parte, &r, nullptr))
       return guasto(file, "impossibile leggere", GetLastError());
     if (r == 0) break;
     letti += r;
   }
-  byte.resize(letti);
+  contenuto.resize(letti);
   return {};
 }
 
