@@ -40,7 +40,7 @@ const char* const aiuto_documents =
     "  prescrizioni, PROGR, LETTERE   le prescrizioni del rallentamento a PROGR\n"
     "  prescrizione, LETTERA, TESTO   una riga della legenda (LETTERA vuota:\n"
     "      continua la riga prima)\n"
-    "Il formato \xC3\xA8 in docs/documenti.md.\n"
+    "Il formato: docs/documenti.md, o la sua sezione in 'scenario formato'.\n"
     "\n"
     "Stato di uscita: 0 scritti; 1 errori nei sorgenti (come li d\xC3\xA0 check), nella\n"
     "tabella o nelle note, nulla scritto; 2 non \xC3\xA8 stato possibile eseguire (un\n"
