@@ -221,3 +221,48 @@ TEST(DocumentiScenario, LeNoteDellAutoreRestanoLeSue) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace prova_documenti_autore;
+
+// Every filled page: its label n/N, 29 rows, "da:" its first station and
+// "a:" its last; a page after the first opens with the station that closed
+// the page before.
+TEST(DocumentiScenario, LePagineDellaSchedaSiSeguonoDiStazioneInStazione) {
+  cartella_memoria c;
+  metti_sorgenti(c);
+  const esito_documenti e = documenti_da_sorgenti(c, nomi_incorporati());
+  ASSERT_TRUE(e.ok());
+  const std::vector<std::string> righe = righe_di(e.documenti.scheda);
+  std::vector<std::size_t> etichette;
+  for (std::size_t k = 0; k < righe.size(); ++k)
+    if (righe[k].find("SCHEDA ") != std::string::npos) etichette.push_back(k);
+  ASSERT_GE(etichette.size(), 3u);
+  const std::size_t n = etichette.size() - 1;  // the last one is the blank form
+  EXPECT_NE(righe[etichette.back()].find("SCHEDA " + std::to_string(n + 1) + "/" + std::to_string(n + 1)),
+            std::string::npos);
+  std::string chiusa;
+  for (std::size_t p = 0; p < n; ++p) {
+    SCOPED_TRACE(p);
+    const std::size_t e0 = etichette[p];
+    EXPECT_NE(righe[e0].find("SCHEDA " + std::to_string(p + 1) + "/" + std::to_string(n)), std::string::npos);
+    const std::string da = senza_blank(righe[e0 + 1].substr(45, 22)), a = senza_blank(righe[e0 + 2].substr(45, 22));
+    // The rows run from e0 + 13 up to the bottom rule.
+    std::vector<std::vector<std::string>> celle;
+    for (std::size_t k = e0 + 13; k < e0 + 13 + 29; ++k) celle.push_back(celle_di(righe[k]));
+    EXPECT_EQ(righe[e0 + 13 + 29], righe[e0 + 12]) << "the rule after 29 rows";
+    EXPECT_EQ(celle.front()[4], da);
+    if (p > 0) {
+      EXPECT_EQ(da, chiusa);
+    }
+    std::string ultima;
+    for (const auto& r : celle)
+      if (!r[2].empty() && r[4].rfind("Cippo", 0) != 0) ultima = r[4];
+    EXPECT_EQ(ultima, a);
+    chiusa = a;
+  }
+  EXPECT_EQ(chiusa, "PRATO");
+}
+
+}  // namespace

@@ -102,7 +102,9 @@ std::vector<std::string> righe_autore(std::string_view byte, const std::string& 
     if (!utf8) {
       const unsigned char b = static_cast<unsigned char>(cp);
       if (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D) {
-        rifiuta("il byte " + u_piu(b).substr(2) + " non \xC3\xA8 un carattere di Windows-1252");
+        char esadecimale[8];
+        std::snprintf(esadecimale, sizeof esadecimale, "0x%02X", static_cast<unsigned>(b));
+        rifiuta(std::string("il byte ") + esadecimale + " non \xC3\xA8 un carattere di Windows-1252");
         continue;
       }
       righe.back() += static_cast<char>(b);
