@@ -4,14 +4,14 @@
 
 #include "base/cartella_eseguibile.h"
 
-std::filesystem::path percorso_eseguibile() {
-  std::error_code ec;
-  return std::filesystem::read_symlink("/proc/self/exe", ec);
-}
+// The link itself opens the running file even when its name has been
+// replaced or removed meanwhile.
+std::filesystem::path percorso_eseguibile() { return "/proc/self/exe"; }
 
 std::filesystem::path cartella_eseguibile() {
-  const std::filesystem::path eseguibile = percorso_eseguibile();
-  if (eseguibile.empty()) return std::filesystem::current_path();
+  std::error_code ec;
+  std::filesystem::path eseguibile = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec) return std::filesystem::current_path();
   return eseguibile.parent_path();
 }
 #endif
