@@ -28,6 +28,7 @@ const std::vector<std::string> ordine = {
     "scenario/testo",
     "scenario/compatti",
     "scenario/sorgenti",
+    "scenario/documenti",
     "scenario/lsp",
     "scenario/rapporto",
     "scenario/svg",

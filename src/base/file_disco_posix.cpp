@@ -73,9 +73,34 @@ stato leggi_file_disco(const std::filesystem::path& file, std::string& byte) {
   return {};
 }
 
+stato leggi_coda_file_disco(const std::filesystem::path& file, std::uint64_t n, std::string& byte) {
+  descrittore d{::open(file.c_str(), O_RDONLY | O_CLOEXEC)};
+  if (d.fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return stato::non_trovato(testo_utf8(file));
+    return guasto(file, "impossibile aprire", errno);
+  }
+  struct stat info {};
+  if (::fstat(d.fd, &info) != 0) return guasto(file, "impossibile leggere", errno);
+  if (!S_ISREG(info.st_mode)) return stato::non_trovato(testo_utf8(file));
+  const std::uint64_t dimensione = static_cast<std::uint64_t>(info.st_size);
+  const std::uint64_t quanti = n < dimensione ? n : dimensione;
+  byte.resize(static_cast<std::size_t>(quanti));
+  std::size_t letti = 0;
+  while (letti < byte.size()) {
+    const ssize_t r =
+        ::pread(d.fd, byte.data() + letti, byte.size() - letti, static_cast<off_t>(dimensione - quanti + letti));
+    if (r < 0 && errno == EINTR) continue;
+    if (r < 0) return guasto(file, "impossibile leggere", errno);
+    if (r == 0) break;
+    letti += static_cast<std::size_t>(r);
+  }
+  byte.resize(letti);
+  return {};
+}
+
 stato sostituisci_file_disco(const std::filesystem::path& file, std::string_view byte) {
   std::filesystem::path temporaneo = file;
-  temporaneo += ".tmp~";
+  temporaneo += coda_temporanea;
   descrittore d{::open(temporaneo.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666)};
   if (d.fd < 0) return guasto(file, "impossibile creare", errno);
   int codice = 0;

@@ -47,9 +47,39 @@ stato leggi_file_disco(const std::filesystem::path& file, std::string& contenuto
   return {};
 }
 
+stato leggi_coda_file_disco(const std::filesystem::path& file, std::uint64_t n, std::string& contenuto) {
+  maniglia m{CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
+  if (m.h == INVALID_HANDLE_VALUE) {
+    const DWORD e = GetLastError();
+    if (e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND) return stato::non_trovato(testo_utf8(file));
+    return guasto(file, "impossibile aprire", e);
+  }
+  LARGE_INTEGER dimensione{};
+  if (!GetFileSizeEx(m.h, &dimensione)) return guasto(file, "impossibile leggere", GetLastError());
+  const std::uint64_t totale = static_cast<std::uint64_t>(dimensione.QuadPart);
+  const std::uint64_t quanti = n < totale ? n : totale;
+  LARGE_INTEGER inizio{};
+  inizio.QuadPart = static_cast<LONGLONG>(totale - quanti);
+  if (!SetFilePointerEx(m.h, inizio, nullptr, FILE_BEGIN)) return guasto(file, "impossibile leggere", GetLastError());
+  contenuto.resize(static_cast<std::size_t>(quanti));
+  std::size_t letti = 0;
+  while (letti < contenuto.size()) {
+    const std::size_t resto = contenuto.size() - letti;
+    const DWORD parte = resto > (1u << 30) ? (1u << 30) : static_cast<DWORD>(resto);
+    DWORD r = 0;
+    if (!ReadFile(m.h, contenuto.data() + letti, parte, &r, nullptr))
+      return guasto(file, "impossibile leggere", GetLastError());
+    if (r == 0) break;
+    letti += r;
+  }
+  contenuto.resize(letti);
+  return {};
+}
+
 stato sostituisci_file_disco(const std::filesystem::path& file, std::string_view contenuto) {
   std::filesystem::path temporaneo = file;
-  temporaneo += L".tmp~";
+  temporaneo += coda_temporanea;
   maniglia m{CreateFileW(temporaneo.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)};
   if (m.h == INVALID_HANDLE_VALUE) return guasto(file, "impossibile creare", GetLastError());
   DWORD codice = 0;

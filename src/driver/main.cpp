@@ -6,19 +6,28 @@
 #include "base/cartella_eseguibile.h"
 #include "base/codici_uscita.h"
 #include "base/stato.h"
+#include "driver/carico_programma.h"
 #include "driver/finestra.h"
 #include "driver/form_load.h"
 #include "driver/messaggio.h"
 #include "model/form1.h"
 
 int main() {
+  // A packed program carries its scenario after its own bytes; one whose
+  // payload fails its check writes nothing.
+  carico_scenario carico;
+  bool presente = false;
+  if (const stato s = carico_del_programma(percorso_eseguibile(), carico, presente); !s.ok()) {
+    mostra_messaggio(s.messaggio() + "; nessun file scritto");
+    return s.genere() == genere_stato::valore ? uscita_errore : uscita_file_system;
+  }
   cartella_disco cartella(cartella_eseguibile());
   Form1 f;
   f.cartella = &cartella;
   int esito = uscita_ok;
   std::string messaggio;
   try {
-    Form_Load(f, std::cout);
+    Form_Load(f, std::cout, presente ? &carico : nullptr);
     std::ostringstream rapporto;
     esito = esito_run(f, rapporto);
     messaggio = rapporto.str();

@@ -304,11 +304,57 @@ prova_finestra() {
     fail "$dpi dpi: the program ended with $esito"
 }
 
+sezione "scenario pack --windows: the packed program"
+# The Linux tool packs the Windows program found beside it.
+cp "$win/Velstra_Ordoven_318.exe" "$linux/velstra_stub.exe"
+cp "$win/Velstra_Ordoven_318.exe" "$base/windows/"
+tool_linux pack "Sorgenti Niccolò Σ" Velstra_Ordoven 318 --out "pacchetto Σ.exe" --windows >/dev/null 2>&1 &&
+  pass "the Linux tool packs the embedded sources for Windows" || fail "scenario pack --windows"
+tool_windows pack "Sorgenti Niccolò Σ" Velstra_Ordoven 318 --out "pacchetto Σ.exe" >/dev/null 2>&1 &&
+  cmp -s "$base/linux/pacchetto Σ.exe" "$base/windows/pacchetto Σ.exe" &&
+  pass "scenario.exe pack writes the same program as the Linux tool" || fail "scenario.exe pack differs"
+cartella="$lavoro/Pacchetto Niccolò Σ"
+mkdir -p "$cartella"
+cp "$base/linux/pacchetto Σ.exe" "$cartella/Velstra_Ordoven_318.exe"
+(cd "$cartella" && timeout 120 wine ./Velstra_Ordoven_318.exe >/dev/null 2>&1)
+esito=$?
+[ "$esito" -eq 0 ] && pass "the packed program ends with 0" || fail "the packed program ends with $esito"
+presenti=$(contenuto "$cartella")
+[ "$presenti" = "$atteso" ] && pass "the packed program leaves exactly the six files" || fail "it leaves: $presenti"
+for f in "${finali[@]}"; do
+  cmp -s "$lavoro/linux/$f" "$cartella/$f" && pass "packed: $f same bytes as the Linux program" ||
+    fail "packed: $f differs from the Linux program"
+done
+# One byte of the payload changed: a box that says so, 2, nothing written.
+cartella="$lavoro/Pacchetto guasto Σ"
+mkdir -p "$cartella"
+cp "$base/linux/pacchetto Σ.exe" "$cartella/Velstra_Ordoven_318.exe"
+dimensione=$(stat -c %s "$cartella/Velstra_Ordoven_318.exe")
+printf 'Z' | dd of="$cartella/Velstra_Ordoven_318.exe" bs=1 seek=$((dimensione - 500)) conv=notrunc 2>/dev/null
+cp "$win/ispeziona_finestra.exe" "$cartella/"
+(cd "$cartella" && exec timeout 120 wine ./Velstra_Ordoven_318.exe >/dev/null 2>&1) &
+pid=$!
+if rapporto=$(aspetta_finestra Velstra_Ordoven_318 "$cartella"); then
+  echo "$rapporto" | grep -q '^control visible Static text "carico dello scenario danneggiato: .*nessun file scritto"' &&
+    pass "a damaged payload: the box says so" || fail "a damaged payload: the box says: $rapporto"
+  premi_ok Velstra_Ordoven_318 $pid "$cartella" || fail "the box did not close"
+else
+  fail "a damaged payload: no box"
+fi
+wait $pid
+esito=$?
+[ "$esito" -eq 2 ] && pass "a damaged payload ends with 2" || fail "a damaged payload ends with $esito"
+[ -z "$(contenuto "$cartella" | sed 's/ispeziona_finestra.exe//' | tr -d ' ')" ] &&
+  pass "a damaged payload writes nothing" || fail "a damaged payload wrote: $(contenuto "$cartella")"
+# An author's afternoon, packed for Windows and run under Wine.
+WINE=wine sh "$radice/tests/pacchetto/pomeriggio.sh" "$linux/scenario" --windows >"$lavoro/pomeriggio" 2>&1 &&
+  pass "an author's afternoon packed for Windows" || fail "an author's afternoon for Windows: $(tail -2 "$lavoro/pomeriggio")"
+
 sezione "scenario.exe on a console: accents and widths as written"
 cartella=$lavoro/console
 mkdir -p "$cartella"
 cp dist-windows/scenario.exe "$win/leggi_console.exe" "$cartella/"
-for comando in "" check compile extract inspect plot view; do
+for comando in "" check compile extract inspect plot view documents pack; do
   rm -f "$cartella/schermo.txt"
   (cd "$cartella" && exec timeout 90 wine ./leggi_console.exe schermo.txt scenario.exe $comando --help >/dev/null 2>&1) &
   pid=$!

@@ -9,10 +9,12 @@
 #include "base/stato.h"
 #include "scenario/comandi/comando_check.h"
 #include "scenario/comandi/comando_compile.h"
+#include "scenario/comandi/comando_documents.h"
 #include "scenario/comandi/comando_extract.h"
 #include "scenario/comandi/comando_formato.h"
 #include "scenario/comandi/comando_inspect.h"
 #include "scenario/comandi/comando_lsp.h"
+#include "scenario/comandi/comando_pack.h"
 #include "scenario/comandi/comando_plot.h"
 #include "scenario/comandi/comando_view.h"
 #include "scenario/comandi/console_utf8.h"
@@ -34,6 +36,8 @@ constexpr comando comandi[] = {
     {"inspect", "decodifica i file compatti di uno scenario in un rapporto", comando_inspect},
     {"plot", "disegna mappa e profili di uno scenario compilato in un SVG", comando_plot},
     {"view", "scrive una pagina HTML interattiva dello scenario e dei sorgenti", comando_view},
+    {"documents", "scrive i documenti del macchinista dai sorgenti di DIR", comando_documents},
+    {"pack", "scrive un programma che installa lo scenario di DIR", comando_pack},
     {"formato", "il manuale del formato dei sorgenti, o la pagina di un record", comando_formato},
     {"lsp", "il server di linguaggio dei sorgenti, per l'editor", comando_lsp},
 };

@@ -1,0 +1,12 @@
+#pragma once
+#include <filesystem>
+
+#include "base/stato.h"
+#include "output/formati/carico.h"
+
+// The scenario a packed program carries after its own bytes. Reads the
+// 20-byte trailer first and the payload only when the trailer names one, so
+// the program without a payload reads no more than that. presente false (and
+// ok) without a payload; a payload that fails its check is a valore failure
+// that says what is wrong; a program that cannot be read, a file_system one.
+stato carico_del_programma(const std::filesystem::path& programma, carico_scenario& c, bool& presente);

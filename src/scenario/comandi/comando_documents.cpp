@@ -1,0 +1,109 @@
+#include "scenario/comandi/comando_documents.h"
+
+#include "base/cartella.h"
+#include "base/codici_uscita.h"
+#include "base/nomi_file.h"
+#include "model/form1.h"
+#include "scenario/comandi/argomenti_scenario.h"
+#include "scenario/comandi/contenuto_cartella.h"
+#include "scenario/documenti/documenti_scenario.h"
+#include "scenario/documenti/tabella_documenti.h"
+#include "scenario/sorgenti/diagnostica.h"
+
+const char* const aiuto_documents =
+    "uso: scenario documents DIR ROUTE TRAIN\n"
+    "\n"
+    "Scrive in DIR i tre documenti del macchinista dello scenario i cui sorgenti\n"
+    "sono in DIR, nella forma di quelli dello scenario incorporato (Windows-1252,\n"
+    "CR LF), ciascuno sostituito per intero:\n"
+    "  ROUTE_TRAIN_scheda_treno.txt  la scheda treno: una riga per stazione con il\n"
+    "      suo chilometro, l'orario del file del treno e la velocit\xC3\xA0 della linea;\n"
+    "      dove iniziano i codici (SI COD); ogni cambio della velocit\xC3\xA0 della\n"
+    "      linea; pagine di 29 righe, poi il modulo vuoto\n"
+    "  ROUTE_TRAIN_rallentamenti.txt  l'ordine di rallentamento: una riga per\n"
+    "      rallentamento del file del treno (stazioni, cippo, velocit\xC3\xA0, metri)\n"
+    "  ROUTE_TRAIN_note.txt  le note: il tuo testo come lo hai scritto (fine riga\n"
+    "      CR LF, un file UTF-8 convertito); se manca, un modulo da riempire\n"
+    "\n"
+    "Ci\xC3\xB2 che i sorgenti non dicono resta vuoto, se non lo scrivi nella tabella\n"
+    "facoltativa ROUTE_TRAIN_documenti.txt (Windows-1252 o UTF-8): un record per\n"
+    "riga, campi separati da virgole, l'ultimo fino alla fine della riga; righe\n"
+    "vuote e righe che iniziano con ';' sono saltate.\n"
+    "  classificazione, INTERCITY           massa, 700          rango, V200 C\n"
+    "  nota, TESTO                          (la riga sotto ogni pagina)\n"
+    "  riga, PROGR, MARCIA, NORS, ARRIVO, ORARIO, REC, NOME\n"
+    "      una riga della scheda a PROGR metri (un posto di blocco, un ponte...);\n"
+    "      senza NOME completa la riga dei sorgenti a PROGR (stazione, cambio di\n"
+    "      velocit\xC3\xA0, SI COD); orari come 13.57, campi vuoti se non servono\n"
+    "  rallentamento_su_carta, PROGR, VELOCITA, METRI, PRESCRIZIONI, STAZIONI\n"
+    "      una riga dell'ordine che il file del treno non ha\n"
+    "  prescrizioni, PROGR, LETTERE   le prescrizioni del rallentamento a PROGR\n"
+    "  prescrizione, LETTERA, TESTO   una riga della legenda (LETTERA vuota:\n"
+    "      continua la riga prima)\n"
+    "Il formato: docs/documenti.md, o la sua sezione in 'scenario formato'.\n"
+    "\n"
+    "Stato di uscita: 0 scritti; 1 errori nei sorgenti (come li d\xC3\xA0 check), nella\n"
+    "tabella o nelle note, nulla scritto; 2 non \xC3\xA8 stato possibile eseguire (un\n"
+    "file sorgente manca); 64 un errore d'uso.\n";
+
+namespace {
+
+int scrivi_documenti(const argomenti_comando& a, std::ostream& err) {
+  cartella_disco cartella(percorso_utf8(a.posizionali[0]));
+  Form1 nomi;
+  nomi.nome_percorso = a.posizionali[1];
+  nomi.numero_treno = a.posizionali[2];
+  if (const std::string dir = cartella_non_valida(a.posizionali[0]); !dir.empty()) {
+    err << "scenario documents: " << dir << '\n';
+    return uscita_errore;
+  }
+  if (const std::string manca = sorgente_mancante(cartella, nomi); !manca.empty()) {
+    err << "scenario documents: " << manca << '\n' << cosa_c_e(a.posizionali[0], nomi.nome_percorso, nomi.numero_treno);
+    return uscita_errore;
+  }
+  const esito_documenti e = documenti_da_sorgenti(cartella, nomi);
+  if (e.controllo.errori > 0) {
+    for (const diagnostica& d : e.controllo.voci)
+      if (!d.avviso) stampa_diagnostica(err, d);
+    err << "scenario documents: " << e.controllo.errori << (e.controllo.errori == 1 ? " errore" : " errori")
+        << " nei sorgenti, nessun documento scritto ('scenario check' li mostra con gli avvisi)\n";
+    return uscita_errore_registrato;
+  }
+  if (!e.errori.empty()) {
+    for (const std::string& x : e.errori) err << x << '\n';
+    err << "scenario documents: nessun documento scritto\n";
+    return uscita_errore_registrato;
+  }
+  const std::pair<std::string, const std::string*> file[] = {
+      {file_scheda(nomi), &e.documenti.scheda},
+      {file_rallentamenti(nomi), &e.documenti.rallentamenti},
+      {file_note(nomi), &e.documenti.note},
+  };
+  for (const auto& [nome, byte] : file) {
+    verifica(cartella.sostituisci(nome, *byte));
+    err << "scritto " << nome << '\n';
+  }
+  return uscita_ok;
+}
+
+}  // namespace
+
+int comando_documents(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
+  argomenti_comando a;
+  const std::string guasto = leggi_argomenti(argomenti, {}, {}, a);
+  if (a.aiuto) {
+    out << aiuto_documents;
+    return uscita_ok;
+  }
+  if (!guasto.empty()) {
+    err << "scenario documents: " << guasto
+        << "\nuso: scenario documents DIR ROUTE TRAIN\nVedi 'scenario documents --help'.\n";
+    return uscita_uso;
+  }
+  try {
+    return scrivi_documenti(a, err);
+  } catch (const interruzione& e) {
+    err << "scenario documents: " << e.s.messaggio() << '\n';
+    return uscita_errore;
+  }
+}

@@ -1,0 +1,72 @@
+#include "scenario/comandi/comando_documents.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "scenario/comandi/comando_extract.h"
+#include "test_support/cartella_temporanea.h"
+#include "test_support/testo_di_prova.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct uscita {
+  int stato = -1;
+  std::string out, err;
+};
+
+uscita documenti(const std::vector<std::string>& argomenti) {
+  std::ostringstream out, err;
+  uscita u;
+  u.stato = comando_documents(argomenti, out, err);
+  u.out = out.str();
+  u.err = err.str();
+  return u;
+}
+
+void estrai(const fs::path& dir) {
+  std::ostringstream out, err;
+  ASSERT_EQ(comando_extract(std::vector<std::string>{dir.string()}, out, err), 0);
+}
+
+TEST(ComandoDocuments, ScriveITreDocumentiNellaCartella) {
+  cartella_temporanea t;
+  estrai(t.percorso);
+  fs::remove(t.percorso / "Velstra_Ordoven_318_note.txt");
+  fs::remove(t.percorso / "Velstra_Ordoven_318_scheda_treno.txt");
+  const uscita u = documenti({t.percorso.string(), "Velstra_Ordoven", "318"});
+  EXPECT_EQ(u.stato, 0) << u.err;
+  EXPECT_TRUE(contiene(u.err, "scritto Velstra_Ordoven_318_scheda_treno.txt"));
+  EXPECT_TRUE(contiene(leggi_tutto(t.percorso / "Velstra_Ordoven_318_scheda_treno.txt"),
+                       " |  90 |     | 146.850  |     | PIACENZA                   |      13.57     |     |\r\n"));
+  EXPECT_TRUE(contiene(leggi_tutto(t.percorso / "Velstra_Ordoven_318_note.txt"), "note dello scenario."));
+}
+
+TEST(ComandoDocuments, SorgentiConErroriRifiutatiComeLiDaCheck) {
+  cartella_temporanea t;
+  estrai(t.percorso);
+  const fs::path treno = t.percorso / "Velstra_Ordoven_318-.txt";
+  std::string testo = leggi_tutto(treno);
+  testo.replace(testo.find("stazione,   71450,"), 18, "stazione,   71470,");
+  scrivi_tutto(treno, testo);
+  const std::string prima = leggi_tutto(t.percorso / "Velstra_Ordoven_318_scheda_treno.txt");
+  const uscita u = documenti({t.percorso.string(), "Velstra_Ordoven", "318"});
+  EXPECT_EQ(u.stato, 1);
+  EXPECT_TRUE(contiene(u.err, "Velstra_Ordoven_318-.txt:"));
+  EXPECT_TRUE(contiene(u.err, "Errore n. 8"));
+  EXPECT_TRUE(contiene(u.err, "nessun documento scritto"));
+  EXPECT_EQ(leggi_tutto(t.percorso / "Velstra_Ordoven_318_scheda_treno.txt"), prima);
+}
+
+TEST(ComandoDocuments, SenzaSorgentiEsceCon2ESenzaArgomentiCon64) {
+  cartella_temporanea t;
+  uscita u = documenti({t.percorso.string(), "Velstra_Ordoven", "318"});
+  EXPECT_EQ(u.stato, 2);
+  EXPECT_TRUE(contiene(u.err, "file non trovato"));
+  u = documenti({t.percorso.string()});
+  EXPECT_EQ(u.stato, 64);
+}
+
+}  // namespace

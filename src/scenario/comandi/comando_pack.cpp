@@ -1,0 +1,163 @@
+#include "scenario/comandi/comando_pack.h"
+
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "base/cartella.h"
+#include "base/cartella_eseguibile.h"
+#include "base/codici_uscita.h"
+#include "base/nomi_file.h"
+#include "model/form1.h"
+#include "output/formati/carico.h"
+#include "scenario/comandi/argomenti_scenario.h"
+#include "scenario/comandi/contenuto_cartella.h"
+#include "scenario/sorgenti/controllo_sorgenti.h"
+#include "scenario/sorgenti/diagnostica.h"
+
+namespace fs = std::filesystem;
+
+const char* const aiuto_pack =
+    "uso: scenario pack DIR ROUTE TRAIN --out FILE [--windows]\n"
+    "\n"
+    "Scrive in FILE un programma che installa lo scenario di DIR come\n"
+    "Velstra_Ordoven_318 installa quello incorporato: eseguito, scrive nella propria\n"
+    "cartella i due sorgenti e i tre documenti, li compila nei tre file compatti,\n"
+    "cancella i sorgenti e finisce, con la stessa finestra, gli stessi messaggi e\n"
+    "gli stessi stati di uscita. Prende da DIR ROUTE_linea.txt, ROUTE_TRAIN-.txt,\n"
+    "ROUTE_TRAIN_scheda_treno.txt, ROUTE_TRAIN_rallentamenti.txt e\n"
+    "ROUTE_TRAIN_note.txt cos\xC3\xAC come sono: i documenti si fanno prima con\n"
+    "'scenario documents DIR ROUTE TRAIN'. FILE \xC3\xA8 il programma stesso con lo\n"
+    "scenario in coda (con un controllo CRC-32C: un programma alterato non scrive\n"
+    "nulla ed esce con 2), reso eseguibile.\n"
+    "\n"
+    "  --out FILE  il programma da scrivere, sostituito per intero\n"
+    "  --windows   il programma per Windows (Velstra_Ordoven_318.exe o\n"
+    "              velstra_stub.exe accanto a scenario, da 'make windows')\n"
+    "\n"
+    "Stato di uscita: 0 scritto; 1 errori nei sorgenti (come li d\xC3\xA0 check), nulla\n"
+    "scritto; 2 non \xC3\xA8 stato possibile eseguire (un file manca, nessun programma\n"
+    "da impacchettare); 64 un errore d'uso.\n";
+
+namespace {
+
+// The program to pack: the one built or installed with this tool, without
+// a scenario of its own appended.
+std::vector<fs::path> programmi_possibili(bool windows) {
+  const fs::path qui = cartella_eseguibile();
+#if defined(_WIN32)
+  const bool exe = true;
+#else
+  const bool exe = windows;
+#endif
+  const std::string coda = exe ? ".exe" : "";
+  std::vector<fs::path> v = {qui / ("velstra_stub" + coda), qui / ("Velstra_Ordoven_318" + coda)};
+  if (!windows || exe) v.push_back(qui.parent_path() / "share" / "velstra_ordoven" / ("Velstra_Ordoven_318" + coda));
+  return v;
+}
+
+int impacchetta(const argomenti_comando& a, std::ostream& err) {
+  const std::string& dir = a.posizionali[0];
+  cartella_disco cartella(percorso_utf8(dir));
+  Form1 nomi;
+  nomi.nome_percorso = a.posizionali[1];
+  nomi.numero_treno = a.posizionali[2];
+  if (const std::string guasto = cartella_non_valida(dir); !guasto.empty()) {
+    err << "scenario pack: " << guasto << '\n';
+    return uscita_errore;
+  }
+  if (const std::string manca = sorgente_mancante(cartella, nomi); !manca.empty()) {
+    err << "scenario pack: " << manca << '\n' << cosa_c_e(dir, nomi.nome_percorso, nomi.numero_treno);
+    return uscita_errore;
+  }
+  for (const std::string& nome : {file_scheda(nomi), file_rallentamenti(nomi), file_note(nomi)})
+    if (!cartella.esiste(nome)) {
+      err << "scenario pack: " << cartella.nome_completo(nome) << ": file non trovato\n"
+          << "I documenti del macchinista si scrivono con 'scenario documents " << dir << " " << nomi.nome_percorso
+          << " " << nomi.numero_treno << "', poi di nuovo 'scenario pack'.\n";
+      return uscita_errore;
+    }
+  const esito_controllo controllo = controlla_sorgenti(cartella, nomi);
+  if (controllo.errori > 0) {
+    for (const diagnostica& d : controllo.voci)
+      if (!d.avviso) stampa_diagnostica(err, d);
+    err << "scenario pack: " << controllo.errori << (controllo.errori == 1 ? " errore" : " errori")
+        << " nei sorgenti, nessun programma scritto ('scenario check' li mostra con gli avvisi)\n";
+    return uscita_errore_registrato;
+  }
+
+  carico_scenario c;
+  c.percorso = nomi.nome_percorso;
+  c.treno = nomi.numero_treno;
+  const std::pair<std::string, std::string*> campi[] = {
+      {file_linea(nomi), &c.linea},   {file_treno(nomi), &c.sorgente_treno},
+      {file_scheda(nomi), &c.scheda}, {file_rallentamenti(nomi), &c.rallentamenti},
+      {file_note(nomi), &c.note},
+  };
+  for (const auto& [nome, byte] : campi) verifica(cartella.leggi(nome, *byte));
+
+  const bool windows = a.ha_flag("--windows");
+  std::string programma;
+  fs::path da;
+  for (const fs::path& p : programmi_possibili(windows)) {
+    std::error_code ec;
+    if (!fs::is_regular_file(p, ec)) continue;
+    cartella_disco cartella_programma(p.parent_path());
+    verifica(cartella_programma.leggi(testo_utf8(p.filename()), programma));
+    da = p;
+    break;
+  }
+  if (da.empty()) {
+    err << "scenario pack: nessun programma da impacchettare: cercato";
+    for (const fs::path& p : programmi_possibili(windows)) err << ' ' << testo_utf8(p);
+    err << (windows ? "\nIl programma per Windows si costruisce con 'make windows'.\n" : "\n");
+    return uscita_errore;
+  }
+  carico_scenario gia;
+  bool presente = false;
+  if (leggi_carico(programma, gia, presente); presente) {
+    err << "scenario pack: " << testo_utf8(da)
+        << " porta gi\xC3\xA0 uno scenario: serve il programma come \xC3\xA8 costruito\n";
+    return uscita_errore;
+  }
+
+  const fs::path uscita = percorso_utf8(*a.valore("--out"));
+  fs::path cartella_uscita = uscita.parent_path();
+  if (cartella_uscita.empty()) cartella_uscita = ".";
+  cartella_disco destinazione(cartella_uscita);
+  const std::string nome_uscita = testo_utf8(uscita.filename());
+  verifica(destinazione.sostituisci(nome_uscita, programma + codifica_carico(c)));
+  std::error_code ec;
+  fs::permissions(uscita, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec, fs::perm_options::add,
+                  ec);
+  if (ec) {
+    err << "scenario pack: " << testo_utf8(uscita) << ": impossibile renderlo eseguibile: " << ec.message() << '\n';
+    return uscita_errore;
+  }
+  err << "scritto " << testo_utf8(uscita) << " (" << nomi.nome_percorso << " " << nomi.numero_treno << ", da "
+      << testo_utf8(da.filename()) << ")\n";
+  return uscita_ok;
+}
+
+}  // namespace
+
+int comando_pack(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
+  argomenti_comando a;
+  std::string guasto = leggi_argomenti(argomenti, {"--windows"}, {"--out"}, a);
+  if (a.aiuto) {
+    out << aiuto_pack;
+    return uscita_ok;
+  }
+  if (guasto.empty() && !a.valore("--out")) guasto = "manca --out FILE";
+  if (!guasto.empty()) {
+    err << "scenario pack: " << guasto
+        << "\nuso: scenario pack DIR ROUTE TRAIN --out FILE [--windows]\nVedi 'scenario pack --help'.\n";
+    return uscita_uso;
+  }
+  try {
+    return impacchetta(a, err);
+  } catch (const interruzione& e) {
+    err << "scenario pack: " << e.s.messaggio() << '\n';
+    return uscita_errore;
+  }
+}

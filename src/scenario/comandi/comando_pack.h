@@ -1,0 +1,14 @@
+#pragma once
+#include <ostream>
+#include <span>
+#include <string>
+
+// scenario pack DIR ROUTE TRAIN --out FILE [--windows]: writes a program that
+// installs the scenario of DIR (its two sources and three documents) into its
+// own folder as Velstra_Ordoven_318 installs the embedded one: the program
+// itself with the scenario appended. Exit status 0 written, 1 errors in the
+// sources (nothing written), 2 could not run (a file missing, no program to
+// pack), 64 a usage error.
+int comando_pack(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err);
+
+extern const char* const aiuto_pack;

@@ -1,0 +1,56 @@
+#include "scenario/documenti/documenti_scenario.h"
+
+#include "base/nomi_file.h"
+#include "base/stato.h"
+#include "compiler/memorizza_dati.h"
+#include "scenario/documenti/note_autore.h"
+#include "scenario/documenti/ordine_autore.h"
+#include "scenario/documenti/scheda_autore.h"
+#include "scenario/documenti/tabella_documenti.h"
+#include "scenario/documenti/testo_autore.h"
+
+namespace {
+
+// The file when it is there, nullptr when it is not; any other failure ends
+// the command.
+const std::string* leggi_facoltativo(const cartella_file& cartella, const std::string& nome, std::string& byte) {
+  const stato s = cartella.leggi(nome, byte);
+  if (s.genere() == genere_stato::non_trovato) return nullptr;
+  verifica(s);
+  return &byte;
+}
+
+}  // namespace
+
+esito_documenti documenti_da_sorgenti(const cartella_file& cartella, const Form1& nomi) {
+  esito_documenti e;
+  e.controllo = controlla_sorgenti(cartella, nomi);
+  if (e.controllo.errori > 0) return e;
+
+  // The model as the compiler reads it, from copies in memory (the readers
+  // delete what they read).
+  cartella_memoria copia;
+  for (const std::string& nome : {file_linea(nomi), file_treno(nomi)}) {
+    std::string byte;
+    verifica(cartella.leggi(nome, byte));
+    verifica(copia.sostituisci(nome, byte));
+  }
+  Form1 f;
+  f.cartella = &copia;
+  f.nome_percorso = nomi.nome_percorso;
+  f.numero_treno = nomi.numero_treno;
+  memorizza_dati(f);
+
+  const std::string nome_tabella = file_tabella_documenti(nomi.nome_percorso, nomi.numero_treno);
+  std::string byte_tabella, byte_note;
+  tabella_documenti t;
+  if (const std::string* b = leggi_facoltativo(cartella, nome_tabella, byte_tabella))
+    t = leggi_tabella_documenti(righe_autore(*b, nome_tabella, e.errori), nome_tabella, e.errori);
+  const std::vector<riga_scheda> scheda = righe_della_scheda(f, t, nome_tabella, e.errori);
+  const std::vector<riga_ordine> ordine = righe_dell_ordine(f, t, nome_tabella, e.errori);
+  e.documenti.note = note_dell_autore(leggi_facoltativo(cartella, file_note(nomi), byte_note), file_note(nomi),
+                                      nomi.nome_percorso, nomi.numero_treno, e.errori);
+  e.documenti.scheda = testo_scheda(scheda, nomi.numero_treno, f, t);
+  e.documenti.rallentamenti = testo_ordine(ordine, nomi.numero_treno, f, t);
+  return e;
+}

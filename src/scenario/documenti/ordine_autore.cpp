@@ -1,0 +1,129 @@
+#include "scenario/documenti/ordine_autore.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/chilometri.h"
+#include "scenario/documenti/celle_testo.h"
+#include "scenario/documenti/scheda_autore.h"
+
+namespace {
+
+constexpr std::size_t righe_minime = 25;
+constexpr std::string_view riga_chiusura =
+    " |___|____________________________|____________|__________|_________|____________|";
+
+// The station whose area holds the start, else the two around it.
+std::string stazioni_intorno(const std::vector<const stazione*>& stazioni, std::int64_t progressiva) {
+  const stazione* prima = nullptr;
+  const stazione* dopo = nullptr;
+  for (const stazione* s : stazioni) {
+    if (s->inizio <= progressiva && progressiva <= s->fine) return s->nome;
+    if (s->progressiva <= progressiva) prima = s;
+    if (s->progressiva > progressiva && !dopo) dopo = s;
+  }
+  if (prima && dopo) return prima->nome + "-" + dopo->nome;
+  return prima ? prima->nome : dopo ? dopo->nome : "";
+}
+
+// The whole kilometre the driver passes last before the start: counting
+// down, the post above; counting up, the one below.
+std::string cippo_prima(const std::vector<serie_chilometrica>& serie, std::int64_t progressiva) {
+  const punto_chilometrico p = punto_di(serie, progressiva);
+  const double km = static_cast<double>(p.metri) / 1000.0;
+  return std::to_string(static_cast<std::int64_t>(p.da_serie ? std::ceil(km) : std::floor(km)));
+}
+
+std::int64_t cella_inizio(std::int64_t progressiva) { return std::llround(static_cast<double>(progressiva) / 50 + 1); }
+
+}  // namespace
+
+std::vector<riga_ordine> righe_dell_ordine(const Form1& f, const tabella_documenti& t, const std::string& file_tabella,
+                                           std::vector<std::string>& errori) {
+  const std::vector<serie_chilometrica> serie = serie_chilometriche(f.stazioni);
+  const std::vector<const stazione*> stazioni = stazioni_del_modello(f);
+  struct trovato {
+    riga_ordine r;
+    std::int64_t cella = -1;
+  };
+  std::vector<trovato> v;
+  // A slowdown's start cell holds its speed; its end cell is the next of
+  // that kind.
+  for (std::int32_t i = 0; i <= f.numero_celle && f.percorso_esiste(); ++i) {
+    const cella& c = f.cella_n(i);
+    if (c.tipo != cella_inizio_rallentamento) continue;
+    std::int32_t j = i + 1;
+    while (j <= f.numero_celle && f.cella_n(j).tipo != cella_fine_rallentamento) ++j;
+    trovato x;
+    x.cella = i;
+    x.r.progressiva = (std::int64_t{i} - 1) * 50;
+    x.r.stazioni = stazioni_intorno(stazioni, x.r.progressiva);
+    x.r.cippo = cippo_prima(serie, x.r.progressiva);
+    x.r.velocita = std::to_string(c.valore_1);
+    if (j <= f.numero_celle) x.r.lunghezza = std::to_string((std::int64_t{j} - i) * 50);
+    v.push_back(x);
+  }
+  for (const prescrizioni_rallentamento& p : t.prescrizioni) {
+    const auto r =
+        std::find_if(v.begin(), v.end(), [&](const trovato& x) { return x.cella == cella_inizio(p.progressiva); });
+    if (r == v.end()) {
+      errori.push_back(file_tabella + ":" + std::to_string(p.riga) + ": nessun rallentamento del file del treno " +
+                       "inizia a progressiva " + std::to_string(p.progressiva));
+      continue;
+    }
+    r->r.prescrizioni = p.lettere;
+  }
+  for (const rallentamento_su_carta& c : t.su_carta) {
+    trovato x;
+    x.r.progressiva = c.progressiva;
+    x.r.stazioni = c.stazioni.empty() ? stazioni_intorno(stazioni, c.progressiva) : c.stazioni;
+    x.r.cippo = cippo_prima(serie, c.progressiva);
+    x.r.velocita = std::to_string(c.velocita);
+    x.r.lunghezza = std::to_string(c.lunghezza);
+    x.r.prescrizioni = c.prescrizioni;
+    v.push_back(x);
+  }
+  std::stable_sort(v.begin(), v.end(),
+                   [](const trovato& a, const trovato& b) { return a.r.progressiva < b.r.progressiva; });
+  std::vector<riga_ordine> righe;
+  for (const trovato& x : v) righe.push_back(x.r);
+  return righe;
+}
+
+std::string testo_ordine(const std::vector<riga_ordine>& righe, const std::string& treno, const Form1& f,
+                         const tabella_documenti& t) {
+  const std::vector<const stazione*> stazioni = stazioni_del_modello(f);
+  std::string linea = stazioni.empty() ? "" : stazioni.front()->nome + " " + stazioni.back()->nome;
+  std::vector<std::string> out = {
+      "",
+      "                                Modulo M. 3",
+      "                           ORDINE DI RALLENTAMENTO",
+      " " + std::string(80, '_'),
+      "  Linea  " + linea,
+      "",
+      "  Si ordina al macchinista del treno " + treno + " di effettuare i seguenti rallentamenti",
+      "  " + std::string(79, '_'),
+      " |   |                            |Inizio dopo |          |         |            |",
+      " | N.|      FRA LE STAZIONI       | il cippo   | Velocit\xE0 |Lunghezza|Prescrizioni|",
+      " |   |   (o nelle Stazioni di)    |chilometrico|          |  metri  | specifiche |",
+      std::string(riga_chiusura),
+  };
+  for (std::size_t k = 0; k < std::max(righe_minime, righe.size()); ++k) {
+    if (k >= righe.size()) {
+      out.push_back(" |   |                            |            |          |         |            |");
+      continue;
+    }
+    const riga_ordine& r = righe[k];
+    out.push_back(" |" + al_centro(std::to_string(k + 1), 3) + "|" + al_centro(r.stazioni, 28) + "|" +
+                  al_centro(r.cippo, 12) + "|" + al_centro(r.velocita, 10) + "|" + al_centro(r.lunghezza, 9) + "|" +
+                  al_centro(r.prescrizioni, 12) + "|");
+  }
+  out.emplace_back(riga_chiusura);
+  out.emplace_back("");
+  out.emplace_back("              Prescrizioni specifiche");
+  for (const voce_prescrizione& v : t.legenda)
+    out.push_back(v.lettera.empty() ? "     " + v.testo : " " + v.lettera + " - " + v.testo);
+  std::string testo;
+  for (const std::string& r : out) testo += r + "\r\n";
+  return testo;
+}

@@ -1,0 +1,248 @@
+#include "scenario/documenti/scheda_autore.h"
+
+#include <algorithm>
+
+#include "model/chilometri.h"
+#include "scenario/documenti/celle_testo.h"
+
+namespace {
+
+constexpr std::size_t righe_pagina = 29;
+constexpr std::size_t righe_modulo = 31;
+
+constexpr std::string_view sopra = "  ________________________________________________________________________________";
+constexpr std::string_view titolo_alto_prima =
+    " | Vel.| Vel.| Progr Km |  No |    Localit\xE0 di Servizio    |     Orario     | Rec |";
+constexpr std::string_view titolo_alto =
+    " | Vel.| Vel.| Progr Km |  No |   Localita' di  Servizio   |     Orario     | Rec |";
+constexpr std::string_view titolo_basso =
+    " | Lim.|Marc.|          |  Rs |                            |                |     |";
+constexpr std::string_view regola =
+    " |_____|_____|__________|_____|____________________________|________________|_____|";
+constexpr std::string_view riga_vuota =
+    " |     |     |          |     |                            |                |     |";
+
+std::string velocita(int kmh) { return kmh > 0 ? std::to_string(kmh) : ""; }
+
+int limite_a(const Form1& f, std::int64_t progressiva) {
+  if (!f.percorso_esiste()) return 0;
+  const std::int64_t i = std::clamp<std::int64_t>(progressiva / 50, 0, f.numero_celle);
+  return f.cella_n(static_cast<std::int32_t>(i)).velocita * 5;
+}
+
+std::string km_di(const std::vector<serie_chilometrica>& serie, std::int64_t progressiva) {
+  return testo_km(punto_di(serie, progressiva).metri);
+}
+
+// The cell of the time: a stop as arrival and departure, the start as its
+// departure, the end as its arrival, elsewhere a passing time.
+std::string cella_orario(const riga_scheda& r, bool prima, bool ultima) {
+  if (!r.arrivo.empty() && !r.orario.empty()) return a_sinistra(" " + r.arrivo, 10) + a_destra(r.orario + " ", 6);
+  if (!r.arrivo.empty()) return a_sinistra(" " + r.arrivo, 16);
+  if (r.orario.empty()) return std::string(16, ' ');
+  if (prima) return a_destra(r.orario + " ", 16);
+  if (ultima) return a_sinistra(" " + r.orario, 16);
+  return a_destra(r.orario, 11) + "     ";
+}
+
+std::string velocita_cella(const std::string& v) { return a_destra(v, 4) + " "; }
+
+std::string riga_tabella(const riga_scheda& r, bool prima, bool ultima) {
+  const std::string recupero = r.recupero.empty() ? "     " : a_sinistra(" " + r.recupero, 5);
+  return " |" + velocita_cella(r.limite) + "|" + velocita_cella(r.marcia) + "|" + a_destra(r.km, 8) + "  |" +
+         velocita_cella(r.no_rs) + "|" + a_sinistra(" " + r.nome, 28) + "|" + cella_orario(r, prima, ultima) + "|" +
+         recupero + "|";
+}
+
+struct intestazione {
+  std::string etichetta, treno, da, a, rango, percentuale, classificazione, massa;
+};
+
+void scrivi_pagina(std::vector<std::string>& out, const intestazione& h, bool prima_pagina) {
+  out.push_back("  ___________________                                               ______________");
+  out.push_back(" |                   |                    " + a_sinistra(h.etichetta, 25) + "|              |");
+  out.push_back(" |" + al_centro(h.treno, 19) + "|                   da: " + a_sinistra(h.da, 22) + "|" +
+                al_centro(h.rango, 14) + "|");
+  out.push_back(" |___________________|                    a: " + a_sinistra(h.a, 22) + "|" +
+                al_centro(h.percentuale, 14) + "|");
+  out.push_back("                                                                   |______________|");
+  out.push_back("  ___________________                ___________________");
+  out.push_back(" |  CLASSIFICAZIONE  |              |  MASSA BLOCCATA   |       ");
+  out.push_back(" |" + al_centro(h.classificazione, 19) + "|              |" + al_centro(h.massa, 19) + "|");
+  out.push_back(" |___________________|              |___________________|");
+  out.push_back("");
+  out.emplace_back(sopra);
+  out.emplace_back(prima_pagina ? titolo_alto_prima : titolo_alto);
+  out.emplace_back(titolo_basso);
+  out.emplace_back(regola);
+}
+
+}  // namespace
+
+std::vector<const stazione*> stazioni_del_modello(const Form1& f) {
+  // Sign texts fill the table from entry 80 down; stations from entry 1 up.
+  std::int32_t cartelli = 0;
+  for (const cella& c : f.percorso) cartelli += c.tipo == cella_cartello_indicatore;
+  std::vector<const stazione*> v;
+  for (std::int32_t k = 1; k < 80 - cartelli; ++k) {
+    const stazione& s = f.stazioni[static_cast<std::size_t>(k)];
+    if (s.tipo == 0 && s.nome.empty() && s.inizio == 0 && s.fine == 0 && s.progressiva == 0 && s.orario == 0) break;
+    v.push_back(&s);
+  }
+  return v;
+}
+
+std::vector<riga_scheda> righe_della_scheda(const Form1& f, const tabella_documenti& t, const std::string& file_tabella,
+                                            std::vector<std::string>& errori) {
+  const std::vector<serie_chilometrica> serie = serie_chilometriche(f.stazioni);
+  const std::vector<const stazione*> stazioni = stazioni_del_modello(f);
+  std::vector<riga_scheda> righe;
+  if (stazioni.empty()) return righe;
+  const std::int64_t inizio = stazioni.front()->progressiva, fine = stazioni.back()->progressiva;
+  for (const stazione* s : stazioni) {
+    riga_scheda r;
+    r.progressiva = s->progressiva;
+    r.limite = velocita(limite_a(f, s->progressiva));
+    r.km = km_di(serie, s->progressiva);
+    r.nome = s->nome;
+    if (s->orario != 0) r.orario = testo_orario(s->orario);
+    righe.push_back(r);
+  }
+  const stazione& codici = f.stazioni[voce_ripetizione];
+  if (codici.progressiva != 0 && codici.inizio > inizio && codici.inizio < fine) {
+    riga_scheda r;
+    r.progressiva = codici.inizio;
+    r.tipo = riga_scheda::genere::codici;
+    r.limite = velocita(limite_a(f, codici.inizio));
+    std::string km = km_di(serie, codici.inizio);
+    std::replace(km.begin(), km.end(), '.', ',');
+    r.nome = "SI COD Km " + km;
+    righe.push_back(r);
+  }
+  // A change of the speed limit where no station stands.
+  for (std::int32_t i = 1; i < f.numero_celle - 2; ++i) {
+    const std::int64_t p = std::int64_t{i} * 50;
+    if (p <= inizio || p >= fine || f.cella_n(i).velocita == f.cella_n(i - 1).velocita) continue;
+    if (std::any_of(stazioni.begin(), stazioni.end(), [&](const stazione* s) { return s->progressiva / 50 == i; }))
+      continue;
+    riga_scheda r;
+    r.progressiva = p;
+    r.tipo = riga_scheda::genere::limite;
+    r.limite = velocita(f.cella_n(i).velocita * 5);
+    r.km = km_di(serie, p);
+    std::string cippo = r.km;
+    std::replace(cippo.begin(), cippo.end(), '.', ',');
+    r.nome = "Cippo Km." + cippo;
+    righe.push_back(r);
+  }
+  std::stable_sort(righe.begin(), righe.end(), [](const riga_scheda& a, const riga_scheda& b) {
+    return a.progressiva < b.progressiva || (a.progressiva == b.progressiva && a.tipo < b.tipo);
+  });
+  for (const riga_della_tabella& d : t.righe) {
+    const auto errore = [&](const std::string& perche) {
+      errori.push_back(file_tabella + ":" + std::to_string(d.riga) + ": " + perche);
+    };
+    if (d.nome.empty()) {
+      const auto r = std::find_if(righe.begin(), righe.end(), [&](const riga_scheda& x) {
+        return x.progressiva == d.progressiva && x.tipo != riga_scheda::genere::autore;
+      });
+      if (r == righe.end()) {
+        errore("a progressiva " + std::to_string(d.progressiva) +
+               " la scheda non ha una riga dai sorgenti (stazione, cambio di velocit\xC3\xA0, inizio dei codici): dai "
+               "un nome alla riga");
+        continue;
+      }
+      if (!d.orario.empty() && !r->orario.empty() && d.orario != r->orario) {
+        errore("orario " + d.orario + ": il file del treno d\xC3\xA0 " + r->orario + " a " + r->nome +
+               "; lascia vuoto il campo");
+        continue;
+      }
+      if (!d.marcia.empty()) r->marcia = d.marcia;
+      if (!d.no_rs.empty()) r->no_rs = d.no_rs;
+      if (!d.arrivo.empty()) r->arrivo = d.arrivo;
+      if (!d.orario.empty()) r->orario = d.orario;
+      if (!d.recupero.empty()) r->recupero = d.recupero;
+      continue;
+    }
+    if (d.progressiva < inizio || d.progressiva > fine) {
+      errore("la riga '" + d.nome + "' a progressiva " + std::to_string(d.progressiva) +
+             " cade fuori dalla corsa (da " + std::to_string(inizio) + " a " + std::to_string(fine) + ")");
+      continue;
+    }
+    riga_scheda r;
+    r.progressiva = d.progressiva;
+    r.tipo = riga_scheda::genere::autore;
+    r.km = km_di(serie, d.progressiva);
+    r.nome = d.nome;
+    r.marcia = d.marcia;
+    r.no_rs = d.no_rs;
+    r.arrivo = d.arrivo;
+    r.orario = d.orario;
+    r.recupero = d.recupero;
+    const auto dopo = std::upper_bound(righe.begin(), righe.end(), r.progressiva,
+                                       [](std::int64_t p, const riga_scheda& x) { return p < x.progressiva; });
+    righe.insert(dopo, r);
+  }
+  return righe;
+}
+
+std::string testo_scheda(const std::vector<riga_scheda>& righe, const std::string& treno, const Form1& f,
+                         const tabella_documenti& t) {
+  // The pages: up to 29 rows each; a page that is not the last ends at its
+  // last station, which opens the next page again.
+  struct pagina {
+    std::size_t da, a;  // rows [da, a)
+  };
+  std::vector<pagina> pagine;
+  for (std::size_t da = 0; da < righe.size();) {
+    std::size_t a = std::min(righe.size(), da + righe_pagina);
+    if (a < righe.size()) {
+      for (std::size_t k = a - 1; k > da; --k)
+        if (righe[k].tipo == riga_scheda::genere::stazione) {
+          a = k + 1;
+          break;
+        }
+    }
+    pagine.push_back({da, a});
+    da = a < righe.size() && righe[a - 1].tipo == riga_scheda::genere::stazione && a - 1 > da ? a - 1 : a;
+  }
+  const auto stazione_prima = [&](std::size_t fino) {
+    std::string nome;
+    for (std::size_t k = 0; k < fino && k < righe.size(); ++k)
+      if (righe[k].tipo == riga_scheda::genere::stazione) nome = righe[k].nome;
+    return nome;
+  };
+  const std::string percentuale = std::to_string(f.stazioni[voce_treno_linea].inizio) + "%";
+  const std::string massa = t.massa.empty() ? "" : t.massa + "T";
+  const std::size_t n = pagine.size();
+  std::size_t ultima_stazione = 0;
+  for (std::size_t k = 0; k < righe.size(); ++k)
+    if (righe[k].tipo == riga_scheda::genere::stazione) ultima_stazione = k;
+  std::vector<std::string> out = {"", "", ""};
+  for (std::size_t p = 0; p < n; ++p) {
+    const pagina& g = pagine[p];
+    std::string da = stazione_prima(g.da + 1), a = stazione_prima(g.a);
+    if (da.empty()) da = a;
+    scrivi_pagina(out,
+                  {"SCHEDA " + std::to_string(p + 1) + "/" + std::to_string(n), "TRENO n. " + treno, da, a, t.rango,
+                   percentuale, t.classificazione, massa},
+                  p == 0);
+    for (std::size_t k = g.da; k < g.a; ++k) out.push_back(riga_tabella(righe[k], k == 0, k == ultima_stazione));
+    for (std::size_t k = g.a - g.da; k < righe_pagina; ++k) out.emplace_back(riga_vuota);
+    out.emplace_back(regola);
+    out.push_back(t.nota.empty() ? "" : " " + t.nota);
+    out.insert(out.end(), p == 0 ? 2 : 3, "");
+    out.push_back(std::string(p == 0 ? 81 : 72, '.'));
+    out.insert(out.end(), p + 1 == n ? 1 : 2, "");
+  }
+  const std::string modulo = "SCHEDA " + std::to_string(n + 1) + "/" + std::to_string(n + 1);
+  scrivi_pagina(out, {modulo, "TRENO n.xxxxx", "xxxxxx", "xxxxxx", "Vxxx C", "xxx%", "xxx", "xxxT"}, false);
+  // The blank form keeps its mass placeholder where the printed form has it.
+  out[out.size() - 7] = " |        xxx        |              |      xxxT         |";
+  for (std::size_t k = 0; k < righe_modulo; ++k) out.emplace_back(riga_vuota);
+  out.emplace_back(regola);
+  out.insert(out.end(), 2, "");
+  std::string testo;
+  for (const std::string& r : out) testo += r + "\r\n";
+  return testo;
+}
