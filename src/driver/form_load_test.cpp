@@ -60,6 +60,39 @@ TEST(FormLoad, AWholeRunLeavesTheDocumentsAndTheCompactFilesAndNoSource) {
   EXPECT_EQ(presenti, std::set<std::string>(std::begin(file_finali), std::end(file_finali)));
 }
 
+// A run killed while it replaced a file leaves NAME.tmp~ beside it; the next
+// run removes such leftovers of its own files, and only those, even when it
+// then stops on an error before writing the compact files.
+TEST(FormLoad, LeftoversOfAKilledRunAreRemovedByTheNext) {
+  cartella_memoria cartella;
+  for (const char* nome : {"Velstra_Ordoven_318.dat.tmp~", "Velstra_Ordoven_318_note.txt.tmp~",
+                           "Velstra_Ordoven_linea.txt.tmp~", "Altro.txt.tmp~"})
+    ASSERT_TRUE(cartella.sostituisci(nome, "mezzo file").ok());
+  // A folder in the place of the scheda makes the run stop before the compile.
+  class scheda_rifiutata final : public cartella_file {
+   public:
+    explicit scheda_rifiutata(cartella_file& c) : c_(c) {}
+    stato leggi(const std::string& n, std::string& b) const override { return c_.leggi(n, b); }
+    stato sostituisci(const std::string& n, std::string_view b) override {
+      if (n == "Velstra_Ordoven_318_scheda_treno.txt") return stato::file_system(n, "impossibile sostituire: prova");
+      return c_.sostituisci(n, b);
+    }
+    stato elimina(const std::string& n) override { return c_.elimina(n); }
+    std::vector<std::string> elenco() const override { return c_.elenco(); }
+    std::string nome_completo(const std::string& n) const override { return n; }
+
+   private:
+    cartella_file& c_;
+  } rifiuta(cartella);
+  Form1 f;
+  f.cartella = &rifiuta;
+  std::ostringstream console;
+  EXPECT_THROW(Form_Load(f, console), interruzione);
+  for (const std::string& nome : cartella.elenco())
+    EXPECT_FALSE(nome.ends_with(".tmp~") && nome != "Altro.txt.tmp~") << nome;
+  EXPECT_TRUE(cartella.esiste("Altro.txt.tmp~"));
+}
+
 TEST(FormLoad, TheProgramWritesIntoTheFolderOfItsExecutable) {
   cartella_temporanea dir;
   // An earlier run's files, longer than the new ones, are replaced whole.
