@@ -337,7 +337,8 @@ TEST(ServerLsp, HugeAndBinaryFilesGetANote) {
   editor e;
   e.inizia();
   e.apri(uri_linea, linea_incorporata());
-  e.apri(uri_treno, std::string("[generale]\r\n\0\x01", 16) + std::string(massimo_controllato, ','));
+  constexpr char binario[] = "[generale]\r\n\0\x01";  // a NUL and a control byte in the text
+  e.apri(uri_treno, std::string(binario, sizeof binario - 1) + std::string(massimo_controllato, ','));
   auto p = e.controlla();
   std::vector<std::string> codici;
   for (const json& d : p.at(uri_treno)["diagnostics"]) codici.push_back(d["code"]);
