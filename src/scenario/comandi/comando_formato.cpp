@@ -2,6 +2,7 @@
 
 #include "base/codici_uscita.h"
 #include "compiler/grammatica.h"
+#include "scenario/documenti/grammatica_documenti.h"
 #include "scenario/sorgenti/manuale_formato.h"
 
 namespace {
@@ -13,11 +14,14 @@ const char* const aiuto_formato =
     "docs/formato_sorgenti.md): ogni sezione e record dei due file, la sua parola\n"
     "chiave, i suoi campi con unit\xC3\xA0, significato e valori ammessi, un esempio,\n"
     "gli errori e gli avvisi. Con NOME stampa la pagina di un solo record, per\n"
-    "esempio 'scenario formato segnale' o 'scenario formato \"lunghezza percorso\"'.\n"
+    "esempio 'scenario formato segnale' o 'scenario formato \"lunghezza percorso\"';\n"
+    "'scenario formato documenti' stampa la sezione della tabella dei documenti.\n"
     "\n"
     "Stato di uscita: 0 stampato; 64 un errore d'uso.\n";
 
 }  // namespace
+
+std::string manuale_scenario() { return manuale_formato() + "\n" + manuale_tabella_documenti(); }
 
 int comando_formato(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
   for (const std::string& a : argomenti)
@@ -26,10 +30,14 @@ int comando_formato(std::span<const std::string> argomenti, std::ostream& out, s
       return uscita_ok;
     }
   if (argomenti.empty()) {
-    out << manuale_formato();
+    out << manuale_scenario();
     return uscita_ok;
   }
   const forma_record* r = argomenti.size() == 1 ? record_per_nome(argomenti[0]) : nullptr;
+  if (!r && argomenti.size() == 1 && (argomenti[0] == "documenti" || record_documenti_di(argomenti[0]))) {
+    out << manuale_tabella_documenti();
+    return uscita_ok;
+  }
   if (!r) {
     err << "scenario formato: " << (argomenti.size() == 1 ? "nessun record '" + argomenti[0] + "'" : "un solo NOME")
         << "\nI record:";

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <functional>
-#include <map>
+
+#include "scenario/documenti/grammatica_documenti.h"
 
 std::string file_tabella_documenti(const std::string& percorso, const std::string& treno) {
   return percorso + "_" + treno + "_documenti.txt";
@@ -35,43 +35,74 @@ bool cifre(const std::string& s) {
   return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// What one record's line is checked against.
+// The fields of one line checked against the grammar: each fault as
+// "FILE:RIGA: ..." in errori; a number that does not fit reads as 0.
 struct lettura {
   const std::string& file;
   std::size_t riga;
   std::vector<std::string>& errori;
-  bool ok = true;
 
-  void rifiuta(const std::string& perche) {
-    errori.push_back(file + ":" + std::to_string(riga) + ": " + perche);
-    ok = false;
-  }
-  std::int64_t numero(const std::string& s, const char* nome, std::int64_t massimo) {
-    if (!cifre(s) || s.size() > 9 || std::stoll(s) > massimo) {
-      rifiuta(std::string(nome) + " '" + s + "': un numero intero da 0 a " + std::to_string(massimo));
-      return 0;
+  void rifiuta(const std::string& perche) { errori.push_back(file + ":" + std::to_string(riga) + ": " + perche); }
+
+  void controlla(const campo_documenti& c, const std::string& s) {
+    const std::string nome(c.etichetta);
+    switch (c.voce) {
+      case voce_documenti::numero_o_vuoto:
+        if (s.empty()) return;
+        [[fallthrough]];
+      case voce_documenti::numero:
+        if (!cifre(s) || s.size() > 9 || std::stoll(s) > c.massimo)
+          rifiuta(nome + " '" + s + "': un numero intero da 0 a " + std::to_string(c.massimo));
+        return;
+      case voce_documenti::orario: {
+        if (s.empty()) return;
+        const std::size_t punto = s.find('.');
+        const bool forma = punto != std::string::npos && punto >= 1 && punto <= 2 && s.size() == punto + 3 &&
+                           cifre(s.substr(0, punto)) && cifre(s.substr(punto + 1));
+        if (!forma || std::stoi(s.substr(0, punto)) > 23 || std::stoi(s.substr(punto + 1)) > 59)
+          rifiuta(nome + " '" + s + "': ore e minuti come 13.57");
+        return;
+      }
+      case voce_documenti::testo:
+        if (c.massimo > 0 && s.size() > static_cast<std::size_t>(c.massimo))
+          rifiuta(nome + " '" + s + "': al massimo " + std::to_string(c.massimo) + " caratteri");
+        return;
     }
-    return std::stoll(s);
-  }
-  std::string velocita(const std::string& s, const char* nome) {
-    if (!s.empty()) numero(s, nome, 999);
-    return s;
-  }
-  std::string orario(const std::string& s, const char* nome) {
-    if (s.empty()) return s;
-    const std::size_t punto = s.find('.');
-    const bool forma = punto != std::string::npos && punto >= 1 && punto <= 2 && s.size() == punto + 3 &&
-                       cifre(s.substr(0, punto)) && cifre(s.substr(punto + 1));
-    if (!forma || std::stoi(s.substr(0, punto)) > 23 || std::stoi(s.substr(punto + 1)) > 59)
-      rifiuta(std::string(nome) + " '" + s + "': ore e minuti come 13.57");
-    return s;
-  }
-  std::string testo(const std::string& s, const char* nome, std::size_t massimo) {
-    if (s.size() > massimo)
-      rifiuta(std::string(nome) + " '" + s + "': al massimo " + std::to_string(massimo) + " caratteri");
-    return s;
   }
 };
+
+// A number field as read: 0 when it was refused.
+std::int64_t numero(const std::string& s) { return cifre(s) && s.size() <= 9 ? std::stoll(s) : 0; }
+
+// Keeps one record's checked fields where the documents look for them.
+void conserva(genere_documenti g, const std::vector<std::string>& c, std::size_t riga, tabella_documenti& t) {
+  switch (g) {
+    case genere_documenti::classificazione:
+      t.classificazione = c[0];
+      return;
+    case genere_documenti::massa:
+      t.massa = c[0];
+      return;
+    case genere_documenti::rango:
+      t.rango = c[0];
+      return;
+    case genere_documenti::nota:
+      t.nota = c[0];
+      return;
+    case genere_documenti::riga:
+      t.righe.push_back({numero(c[0]), c[1], c[2], c[3], c[4], c[5], c[6], riga});
+      return;
+    case genere_documenti::rallentamento_su_carta:
+      t.su_carta.push_back({numero(c[0]), static_cast<int>(numero(c[1])), static_cast<int>(numero(c[2])), c[3], c[4]});
+      return;
+    case genere_documenti::prescrizioni:
+      t.prescrizioni.push_back({numero(c[0]), c[1], riga});
+      return;
+    case genere_documenti::prescrizione:
+      t.legenda.push_back({c[0], c[1]});
+      return;
+  }
+}
 
 }  // namespace
 
@@ -85,61 +116,12 @@ tabella_documenti leggi_tabella_documenti(const std::vector<std::string>& righe,
     std::string chiave = campi(riga, 2)[0];
     std::transform(chiave.begin(), chiave.end(), chiave.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    // Each record: its number of fields after the keyword and what it keeps.
-    const std::map<std::string, std::pair<std::size_t, std::function<void(const std::vector<std::string>&)>>> record = {
-        {"classificazione", {1, [&](const auto& c) { t.classificazione = l.testo(c[0], "classificazione", 19); }}},
-        {"massa",
-         {1,
-          [&](const auto& c) {
-            l.numero(c[0], "massa", 99999);
-            t.massa = c[0];
-          }}},
-        {"rango", {1, [&](const auto& c) { t.rango = l.testo(c[0], "rango", 14); }}},
-        {"nota", {1, [&](const auto& c) { t.nota = l.testo(c[0], "nota", 82); }}},
-        {"riga",
-         {7,
-          [&](const auto& c) {
-            riga_della_tabella r;
-            r.progressiva = l.numero(c[0], "progressiva", 1000000);
-            r.marcia = l.velocita(c[1], "velocit\xC3\xA0 di marcia");
-            r.no_rs = l.velocita(c[2], "velocit\xC3\xA0 No Rs");
-            r.arrivo = l.orario(c[3], "arrivo");
-            r.orario = l.orario(c[4], "orario");
-            r.recupero = l.testo(c[5], "recupero", 3);
-            r.nome = l.testo(c[6], "nome", 27);
-            r.riga = i + 1;
-            t.righe.push_back(r);
-          }}},
-        {"rallentamento_su_carta",
-         {5,
-          [&](const auto& c) {
-            rallentamento_su_carta r;
-            r.progressiva = l.numero(c[0], "progressiva", 1000000);
-            r.velocita = static_cast<int>(l.numero(c[1], "velocit\xC3\xA0", 999));
-            r.lunghezza = static_cast<int>(l.numero(c[2], "lunghezza", 99999));
-            r.prescrizioni = l.testo(c[3], "prescrizioni", 12);
-            r.stazioni = l.testo(c[4], "stazioni", 28);
-            t.su_carta.push_back(r);
-          }}},
-        {"prescrizioni",
-         {2,
-          [&](const auto& c) {
-            t.prescrizioni.push_back(
-                {l.numero(c[0], "progressiva", 1000000), l.testo(c[1], "prescrizioni", 12), i + 1});
-          }}},
-        {"prescrizione",
-         {2,
-          [&](const auto& c) {
-            t.legenda.push_back({l.testo(c[0], "lettera", 2), c[1]});
-          }}},
-    };
-    const auto trovato = record.find(chiave);
-    if (trovato == record.end()) {
-      l.rifiuta("record sconosciuto '" + chiave +
-                "': classificazione, massa, rango, nota, riga, rallentamento_su_carta, prescrizioni o prescrizione");
+    const record_documenti* r = record_documenti_di(chiave);
+    if (!r) {
+      l.rifiuta("record sconosciuto '" + chiave + "': " + chiavi_documenti());
       continue;
     }
-    const std::size_t n = trovato->second.first;
+    const std::size_t n = r->campi.size();
     std::vector<std::string> c = campi(riga, n + 1);
     if (c.size() < n + 1) {
       l.rifiuta("'" + chiave + "' vuole " + std::to_string(n) + (n == 1 ? " campo" : " campi") + ", qui ce ne sono " +
@@ -147,7 +129,8 @@ tabella_documenti leggi_tabella_documenti(const std::vector<std::string>& righe,
       continue;
     }
     c.erase(c.begin());
-    trovato->second.second(c);
+    for (std::size_t k = 0; k < n; ++k) l.controlla(r->campi[k], c[k]);
+    conserva(r->genere, c, i + 1, t);
   }
   return t;
 }

@@ -149,42 +149,6 @@ constexpr std::string_view introduzione =
     "\n"
     "`scenario check DIR ROUTE TRAIN` segnala ogni errore e avviso al suo posto (FILE:RIGA:COLONNA).\n";
 
-// The author's table beside the sources, read by `scenario documents`.
-constexpr std::string_view tabella_documenti =
-    "\n## La tabella dei documenti del macchinista\n"
-    "\n"
-    "`scenario documents DIR ROUTE TRAIN` scrive la scheda treno, l'ordine di rallentamento e le note dai "
-    "sorgenti (docs/documenti.md). Ci\xC3\xB2 che i sorgenti non dicono resta vuoto, a meno che l'autore lo "
-    "scriva nel file facoltativo `ROUTE_TRAIN_documenti.txt` accanto ai sorgenti:\n"
-    "\n"
-    "- testo Windows-1252 (un file UTF-8 \xC3\xA8 convertito), fine riga qualsiasi;\n"
-    "- un record per riga: la parola chiave e i campi separati da virgole, l'ultimo campo fino alla fine della "
-    "riga (virgole comprese); gli spazi intorno ai campi non contano; un campo che non serve resta vuoto;\n"
-    "- le righe vuote e quelle che iniziano con `;` sono saltate;\n"
-    "- un errore \xC3\xA8 segnalato come `FILE:RIGA: ...` e nessun documento \xC3\xA8 scritto.\n"
-    "\n"
-    "| record | campi | significato |\n"
-    "|---|---|---|\n"
-    "| `classificazione` | testo (19) | il riquadro CLASSIFICAZIONE della scheda |\n"
-    "| `massa` | tonnellate | il riquadro MASSA BLOCCATA (`700T`) |\n"
-    "| `rango` | testo (14) | il riquadro in alto a destra (`V200 C`) |\n"
-    "| `nota` | testo (82) | la riga sotto la tabella di ogni pagina |\n"
-    "| `riga` | PROGR, MARCIA, NORS, ARRIVO, ORARIO, REC, NOME | con NOME, una riga propria della scheda a PROGR "
-    "metri con il suo chilometro (posto di blocco, ponte, galleria); senza NOME completa la riga che i sorgenti "
-    "danno a PROGR (stazione, cambio di velocit\xC3\xA0, `SI COD`). Velocit\xC3\xA0 in km/h, orari come "
-    "`13.57`, REC i minuti come si stampano (`1.5`). Un ORARIO diverso da quello del file del treno \xC3\xA8 un "
-    "errore |\n"
-    "| `rallentamento_su_carta` | PROGR, VELOCITA, METRI, PRESCRIZIONI, STAZIONI | una riga dell'ordine che il "
-    "file del treno non ha; STAZIONI vuoto: dai sorgenti |\n"
-    "| `prescrizioni` | PROGR, LETTERE | le prescrizioni del rallentamento del file del treno che inizia a PROGR "
-    "|\n"
-    "| `prescrizione` | LETTERA, TESTO | una riga della legenda delle prescrizioni; LETTERA vuota continua la "
-    "riga prima |\n"
-    "\n"
-    "Esempio: `riga, 71450, 90, 90, 13.55, , 1.0,` d\xC3\xA0 alla stazione a 71450 m la velocit\xC3\xA0 di "
-    "marcia e No Rs 90, l'arrivo 13.55 e il recupero 1.0; `riga, 1750, , , , 13.17, , P.B.A. P.253` aggiunge il "
-    "posto di blocco con il suo orario di transito.\n";
-
 }  // namespace
 
 std::string pagina_record(const forma_record& r) {
@@ -228,7 +192,6 @@ std::string manuale_formato() {
        "- `valore-vuoto`: un valore lasciato vuoto, letto come 0.\n"
        "- Per tutto il file: `prima-di-generale`, `dopo-fine`, `parola-sconosciuta`, `ultima-voce`, "
        "`senza-generale`, `senza-curve`, `senza-stazioni`, `treno-vuoto`, `separatore`.\n";
-  m += tabella_documenti;
   return m;
 }
 
