@@ -4,6 +4,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "scenario/pagina/testi_view.h"
@@ -11,7 +12,7 @@
 
 namespace {
 struct pezzo {
-  std::string_view segnaposto;
+  std::string segnaposto;
   std::string_view testo;
   std::size_t posizione = 0;
 };
@@ -22,7 +23,7 @@ std::string componi(std::string_view modello, std::vector<pezzo> pezzi) {
   for (pezzo& p : pezzi) {
     p.posizione = modello.find(p.segnaposto);
     if (p.posizione == std::string_view::npos || modello.find(p.segnaposto, p.posizione + 1) != std::string_view::npos)
-      throw std::logic_error("the page template must hold " + std::string(p.segnaposto) + " once");
+      throw std::logic_error("the page template must hold " + p.segnaposto + " once");
   }
   std::sort(pezzi.begin(), pezzi.end(), [](const pezzo& a, const pezzo& b) { return a.posizione < b.posizione; });
   std::string out;
@@ -50,18 +51,7 @@ std::string pagina_view(const std::string& titolo, const nodo& dati) {
   }
   // HTML text escapes as XML text does (&apos; is HTML5).
   const std::string titolo_html = testo_xml(titolo);
-  return componi(testo_pagina_html, {{"/*@dati*/", dati_json},
-                                     {"/*@view.css*/", testo_view_css},
-                                     {"/*@palette.js*/", testo_palette_js},
-                                     {"/*@testi.js*/", testo_testi_js},
-                                     {"/*@dati.js*/", testo_dati_js},
-                                     {"/*@stato.js*/", testo_stato_js},
-                                     {"/*@mappa.js*/", testo_mappa_js},
-                                     {"/*@profili.js*/", testo_profili_js},
-                                     {"/*@glifi.js*/", testo_glifi_js},
-                                     {"/*@dettagli.js*/", testo_dettagli_js},
-                                     {"/*@interazione.js*/", testo_interazione_js},
-                                     {"/*@ricerca.js*/", testo_ricerca_js},
-                                     {"/*@avvio.js*/", testo_avvio_js},
-                                     {"<!--@titolo-->", titolo_html}});
+  std::vector<pezzo> pezzi = {{"/*@dati*/", dati_json}, {"<!--@titolo-->", titolo_html}};
+  for (const testo_incorporato& t : testi_del_modello) pezzi.push_back({"/*@" + std::string(t.file) + "*/", t.testo});
+  return componi(testo_pagina_html, std::move(pezzi));
 }

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
+#include <set>
 
 #include "base/nomi_file.h"
 #include "content/dati_linea.h"
@@ -10,12 +12,33 @@
 #include "model/form1.h"
 #include "output/memorizza_percorso.h"
 #include "scenario/comandi/comando_view.h"
+#include "scenario/pagina/testi_view.h"
 #include "scenario/testo/da_1252.h"
 #include "test_support/cartella_temporanea.h"
 #include "test_support/form_di_prova.h"
 #include "test_support/testo_di_prova.h"
 
 namespace {
+
+// The template's markers are the one list of the page's modules: every
+// script and style file of the folder is one the template takes in, and each
+// marker is replaced by its file's text.
+TEST(PaginaView, TheTemplateTakesInEveryModuleOfTheFolder) {
+  std::set<std::string> presi;
+  for (const testo_incorporato& t : testi_del_modello) presi.insert(std::string(t.file));
+  for (const auto& f : std::filesystem::directory_iterator(std::string(VELSTRA_SOURCE_DIR) + "/src/scenario/pagina")) {
+    const std::string e = f.path().extension().string();
+    if (e == ".js" || e == ".css") {
+      EXPECT_TRUE(presi.count(f.path().filename().string())) << f.path();
+    }
+  }
+  EXPECT_TRUE(presi.count("mappa.js"));
+  const std::string pagina = pagina_view("t", nodo{});
+  for (const testo_incorporato& t : testi_del_modello) {
+    EXPECT_EQ(pagina.find("/*@" + std::string(t.file) + "*/"), std::string::npos) << t.file;
+    EXPECT_NE(pagina.find(t.testo.substr(0, 200)), std::string::npos) << t.file;
+  }
+}
 
 std::size_t quante(const std::string& testo, const std::string& cosa) {
   std::size_t n = 0;
