@@ -37,6 +37,8 @@ TEST(ServerLsp, EveryBadMessageGetsItsErrorAndTheServerGoesOn) {
       {"{\"jsonrpc\": \"2.0\", \"id\": 7}", -32600},
       {"{\"jsonrpc\": \"2.0\", \"id\": {\"a\": 1}, \"method\": \"shutdown\"}", -32600},
       {"{\"jsonrpc\": \"2.0\", \"id\": 8, \"method\": \"textDocument/rename\", \"params\": {}}", -32601},
+      // a notification's method asked as a request
+      {"{\"jsonrpc\": \"2.0\", \"id\": 12, \"method\": \"textDocument/didSave\", \"params\": {}}", -32601},
       {"{\"jsonrpc\": \"2.0\", \"id\": 9, \"method\": \"textDocument/hover\", \"params\": {}}", -32602},
       {"{\"jsonrpc\": \"2.0\", \"id\": 10, \"method\": \"textDocument/hover\", \"params\": {\"textDocument\": "
        "{\"uri\": \"file:///non/aperto.txt\"}, \"position\": {\"line\": 0, \"character\": 0}}}",
@@ -100,6 +102,23 @@ TEST(ServerLsp, FramesAreReadWhateverHeadersTheyCarry) {
   EXPECT_EQ(v[0]["error"]["message"], "intestazione senza Content-Length valido");
   EXPECT_EQ(v[1]["id"], 1);
   EXPECT_TRUE(v[1].contains("result"));
+}
+
+// What has no answer gets none: the editor's answers, notifications the
+// server does not use, and (before initialize) every notification but exit.
+TEST(ServerLsp, WhatNeedsNoAnswerGetsNone) {
+  editor e;
+  e.apri(uri_treno, treno_incorporato());
+  EXPECT_TRUE(e.leggi().empty());
+  e.inizia();
+  e.invia_corpo(R"({"jsonrpc": "2.0", "id": 3, "result": null})");
+  e.notifica("$/cancelRequest", {{"id", 1}});
+  // A request's method sent as a notification.
+  e.notifica("textDocument/hover", {{"textDocument", id_documento(uri_treno)}, {"position", posizione(0, 0)}});
+  EXPECT_TRUE(e.leggi().empty());
+  // The file opened before initialize was not opened.
+  const json r = e.richiedi("textDocument/documentSymbol", {{"textDocument", id_documento(uri_treno)}});
+  EXPECT_EQ(r["error"]["code"], -32602);
 }
 
 TEST(ServerLsp, ExitWithoutShutdownEndsWithOne) {
