@@ -73,7 +73,7 @@ intervallo_lsp intervallo_da_json(const json& j) {
   return {posizione_da_json(j.at("start")), posizione_da_json(j.at("end"))};
 }
 
-json testo_markdown(std::string testo) { return {{"kind", markdown}, {"value", std::move(testo)}}; }
+json testo_markdown(std::string testo) { return {{"kind", formato_markdown}, {"value", std::move(testo)}}; }
 
 json modifica_testo(json intervallo, std::string nuovo) {
   return {{"range", std::move(intervallo)}, {"newText", std::move(nuovo)}};

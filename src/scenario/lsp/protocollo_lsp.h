@@ -38,7 +38,7 @@ enum class sincronizzazione_testo : std::int32_t { nessuna = 0, intera = 1, incr
 // MessageType of window/logMessage.
 enum class tipo_messaggio : std::int32_t { errore = 1, avviso = 2, informazione = 3, log = 4 };
 
-inline constexpr std::string_view markdown = "markdown";               // MarkupKind
+inline constexpr std::string_view formato_markdown = "markdown";       // MarkupKind
 inline constexpr std::string_view correzione_rapida = "quickfix";      // CodeActionKind
 inline constexpr std::string_view codifica_posizioni = "utf-16";       // PositionEncodingKind
 inline constexpr std::string_view sorgente_diagnostiche = "scenario";  // a Diagnostic's source
