@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -35,12 +36,9 @@ void invia(server_lsp& s, const json& m) { s.ricevi(m.dump(-1, ' ', false, json:
 void controlla_uscita(const std::string& uscita) {
   lettore_cornici c;
   c.aggiungi(uscita);
-  std::string corpo, guasto;
-  for (;;) {
-    const lettore_cornici::esito e = c.prossimo(corpo, guasto);
-    if (e == lettore_cornici::esito::niente) break;
-    if (e == lettore_cornici::esito::guasto) violato("a frame the server wrote is broken");
-    if (json::parse(corpo, nullptr, false).is_discarded()) violato("the server wrote invalid JSON");
+  while (const std::optional<cornice_letta> x = c.prossima()) {
+    if (!x->s.ok()) violato("a frame the server wrote is broken");
+    if (json::parse(x->corpo, nullptr, false).is_discarded()) violato("the server wrote invalid JSON");
   }
   if (c.in_attesa() != 0) violato("a frame the server wrote is cut short");
 }
@@ -61,14 +59,10 @@ void bersaglio_lsp(const std::uint8_t* dati, std::size_t n) {
     // The input as a stream of frames, in a reader with a small cap.
     lettore_cornici cornici(1 << 16);
     cornici.aggiungi(byte);
-    std::string corpo, guasto;
     for (int k = 0; k < 64; ++k) {
-      const lettore_cornici::esito e = cornici.prossimo(corpo, guasto);
-      if (e == lettore_cornici::esito::niente) break;
-      if (e == lettore_cornici::esito::messaggio)
-        s.ricevi(corpo);
-      else
-        s.guasto_cornice(guasto);
+      const std::optional<cornice_letta> x = cornici.prossima();
+      if (!x) break;
+      s.ricevi(*x);
       if (s.uscito()) break;
     }
     // The input as the text of a train file, asked about at places it picks.

@@ -11,17 +11,12 @@
 #include "scenario/lsp/server_lsp.h"
 
 namespace {
-struct evento {
-  bool guasto = false;
-  std::string testo;  // the body, or what was wrong with the frame
-};
-
 // Shared by the reading thread, which may outlive the loop (it may be
 // blocked in a read when exit comes).
 struct coda_messaggi {
   std::mutex m;
   std::condition_variable c;
-  std::deque<evento> eventi;
+  std::deque<cornice_letta> cornici;
   bool finita = false;
 };
 
@@ -31,19 +26,11 @@ void leggi(std::shared_ptr<coda_messaggi> q) {
   for (;;) {
     const std::size_t n = leggi_ingresso(buffer.data(), buffer.size());
     if (n > 0) cornici.aggiungi(std::string_view(buffer.data(), n));
-    std::string corpo, guasto;
-    std::deque<evento> nuovi;
-    for (;;) {
-      const lettore_cornici::esito e = cornici.prossimo(corpo, guasto);
-      if (e == lettore_cornici::esito::niente) break;
-      if (e == lettore_cornici::esito::messaggio)
-        nuovi.push_back({false, std::move(corpo)});
-      else
-        nuovi.push_back({true, guasto});
-    }
+    std::deque<cornice_letta> nuove;
+    while (std::optional<cornice_letta> c = cornici.prossima()) nuove.push_back(std::move(*c));
     {
       const std::lock_guard<std::mutex> l(q->m);
-      for (evento& e : nuovi) q->eventi.push_back(std::move(e));
+      for (cornice_letta& c : nuove) q->cornici.push_back(std::move(c));
       if (n == 0) q->finita = true;
     }
     q->c.notify_one();
@@ -58,23 +45,20 @@ int esegui_server_lsp(std::ostream& out, const std::string& versione) {
   std::thread(leggi, q).detach();
   server_lsp server(out, versione);
   for (;;) {
-    evento e;
+    cornice_letta c;
     {
       std::unique_lock<std::mutex> l(q->m);
-      q->c.wait(l, [&] { return !q->eventi.empty() || q->finita; });
-      if (q->eventi.empty()) break;
-      e = std::move(q->eventi.front());
-      q->eventi.pop_front();
+      q->c.wait(l, [&] { return !q->cornici.empty() || q->finita; });
+      if (q->cornici.empty()) break;
+      c = std::move(q->cornici.front());
+      q->cornici.pop_front();
     }
-    if (e.guasto)
-      server.guasto_cornice(e.testo);
-    else
-      server.ricevi(e.testo);
+    server.ricevi(c);
     if (server.uscito()) return server.codice_uscita();
     bool vuota = false;
     {
       const std::lock_guard<std::mutex> l(q->m);
-      vuota = q->eventi.empty();
+      vuota = q->cornici.empty();
     }
     if (vuota && server.ha_lavoro()) server.lavora();
   }

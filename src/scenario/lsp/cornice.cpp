@@ -13,6 +13,9 @@ bool stesso_nome(std::string_view a, std::string_view b) {
   return true;
 }
 
+// Bytes that make no message: a value that does not fit the framing.
+cornice_letta guasto(std::string perche) { return {stato::valore(std::move(perche)), {}}; }
+
 std::string_view senza_bianchi(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
@@ -37,18 +40,17 @@ void lettore_cornici::compatta() {
   }
 }
 
-lettore_cornici::esito lettore_cornici::prossimo(std::string& corpo, std::string& guasto) {
-  if (da_scartare_ > 0) return esito::niente;
+std::optional<cornice_letta> lettore_cornici::prossima() {
+  if (da_scartare_ > 0) return std::nullopt;
   const std::string_view resto = std::string_view(buffer_).substr(inizio_);
   const std::size_t fine_intestazione = resto.find("\r\n\r\n");
   if (fine_intestazione == std::string_view::npos) {
-    if (resto.size() <= massimo_intestazione) return esito::niente;
+    if (resto.size() <= massimo_intestazione) return std::nullopt;
     // No empty line in sight: the bytes are no header; keep only a tail
     // that may begin the next one.
-    guasto = "intestazione del messaggio senza fine entro " + std::to_string(massimo_intestazione) + " byte";
     inizio_ = buffer_.size() - 3;
     compatta();
-    return esito::guasto;
+    return guasto("intestazione del messaggio senza fine entro " + std::to_string(massimo_intestazione) + " byte");
   }
   const std::string_view intestazione = resto.substr(0, fine_intestazione);
   std::size_t lunghezza = 0;
@@ -71,26 +73,25 @@ lettore_cornici::esito lettore_cornici::prossimo(std::string& corpo, std::string
   }
   const std::size_t inizio_corpo = inizio_ + fine_intestazione + 4;
   if (!valida || !trovata) {
-    guasto = trovata ? "intestazione del messaggio non valida" : "intestazione senza Content-Length valido";
     inizio_ = inizio_corpo;
     compatta();
-    return esito::guasto;
+    return guasto(trovata ? "intestazione del messaggio non valida" : "intestazione senza Content-Length valido");
   }
   if (lunghezza > massimo_) {
-    guasto = "messaggio di " + std::to_string(lunghezza) + " byte, oltre il limite di " + std::to_string(massimo_) +
-             ": scartato";
     const std::size_t presenti = buffer_.size() - inizio_corpo;
     const std::size_t via = std::min(presenti, lunghezza);
     da_scartare_ = lunghezza - via;
     inizio_ = inizio_corpo + via;
     compatta();
-    return esito::guasto;
+    return guasto("messaggio di " + std::to_string(lunghezza) + " byte, oltre il limite di " +
+                  std::to_string(massimo_) + ": scartato");
   }
-  if (buffer_.size() - inizio_corpo < lunghezza) return esito::niente;
-  corpo.assign(buffer_, inizio_corpo, lunghezza);
+  if (buffer_.size() - inizio_corpo < lunghezza) return std::nullopt;
+  cornice_letta c;
+  c.corpo.assign(buffer_, inizio_corpo, lunghezza);
   inizio_ = inizio_corpo + lunghezza;
   compatta();
-  return esito::messaggio;
+  return c;
 }
 
 void scrivi_cornice(std::ostream& out, std::string_view corpo) {

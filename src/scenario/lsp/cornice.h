@@ -1,8 +1,11 @@
 #pragma once
 #include <cstddef>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
+
+#include "base/stato.h"
 
 // The framing of the language server's messages on a byte stream: a header of
 // lines "Name: value" closed by CR LF, an empty line, then Content-Length
@@ -10,22 +13,26 @@
 // bodies; a header it cannot read or a body over the cap is reported, its
 // bytes dropped, and the reader goes on with the next header.
 
+// One frame read: its body, or, when s is not ok, why its bytes make no
+// message (Italian, in s.testo()).
+struct cornice_letta {
+  stato s;
+  std::string corpo;
+};
+
 inline constexpr std::size_t massimo_corpo = std::size_t{64} << 20;  // 64 MiB: a 1000000 m line is about 4 MiB
 inline constexpr std::size_t massimo_intestazione = 8192;            // bytes before the empty line
 
 class lettore_cornici {
  public:
-  enum class esito { niente, messaggio, guasto };
-
   explicit lettore_cornici(std::size_t massimo = massimo_corpo) : massimo_(massimo) {}
 
   // Bytes as they come from the stream.
   void aggiungi(std::string_view byte);
 
-  // The next whole message in corpo, or the fault (Italian) in guasto; niente
-  // when more bytes are needed. A body over the cap is read past without
-  // being kept.
-  esito prossimo(std::string& corpo, std::string& guasto);
+  // The next frame; nullopt while more bytes are needed. A body over the cap
+  // is read past without being kept.
+  std::optional<cornice_letta> prossima();
 
   // Bytes held that do not yet make a message.
   std::size_t in_attesa() const { return buffer_.size() - inizio_; }

@@ -13,15 +13,13 @@ struct letto {
 
 letto leggi_tutto(lettore_cornici& c) {
   letto l;
-  std::string corpo, guasto;
-  for (;;) {
-    const lettore_cornici::esito e = c.prossimo(corpo, guasto);
-    if (e == lettore_cornici::esito::niente) return l;
-    if (e == lettore_cornici::esito::messaggio)
-      l.messaggi.push_back(corpo);
+  while (const std::optional<cornice_letta> x = c.prossima()) {
+    if (x->s.ok())
+      l.messaggi.push_back(x->corpo);
     else
-      l.guasti.push_back(guasto);
+      l.guasti.push_back(x->s.messaggio());
   }
+  return l;
 }
 
 TEST(Cornice, MessagesComeWholeHoweverTheBytesArrive) {

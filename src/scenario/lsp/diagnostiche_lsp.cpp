@@ -6,6 +6,7 @@
 #include "base/nomi_file.h"
 #include "base/stato.h"
 #include "model/form1.h"
+#include "scenario/lsp/protocollo_lsp.h"
 #include "scenario/sorgenti/controllo_sorgenti.h"
 
 namespace {
@@ -85,15 +86,18 @@ intervallo_lsp intervallo_voce(const documento& d, std::size_t riga, std::size_t
 }
 
 namespace {
-nlohmann::json in_json(const intervallo_lsp& r) {
-  return {{"start", {{"line", r.inizio.riga}, {"character", r.inizio.carattere}}},
-          {"end", {{"line", r.fine.riga}, {"character", r.fine.carattere}}}};
+gravita_diagnostica gravita(const diagnostica& d) {
+  if (!d.avviso) return gravita_diagnostica::errore;
+  if (d.codice == codice_ricerca_fermata) return gravita_diagnostica::informazione;
+  return gravita_diagnostica::avviso;
 }
 
-int gravita(const diagnostica& d) {
-  if (!d.avviso) return 1;
-  if (d.codice == codice_ricerca_fermata) return 3;
-  return 2;
+// An error's number as the protocol's code; a warning keeps its name.
+nlohmann::json codice_json(const diagnostica& d) {
+  if (d.avviso) return d.codice;
+  int numero = 0;
+  for (char c : d.codice) numero = c >= '0' && c <= '9' && numero < 100000 ? numero * 10 + (c - '0') : numero;
+  return numero;
 }
 }  // namespace
 
@@ -101,18 +105,10 @@ nlohmann::json diagnostica_in_json(const diagnostica& d, const trova_luogo& luog
   intervallo_lsp r;
   if (d.con_posizione)
     if (auto l = luogo(d.file, d.riga, d.colonna)) r = l->second;
-  nlohmann::json j = {
-      {"range", in_json(r)}, {"severity", gravita(d)}, {"source", "scenario"}, {"message", d.messaggio}};
-  if (d.avviso) {
-    j["code"] = d.codice;
-  } else {
-    int numero = 0;
-    for (char c : d.codice) numero = c >= '0' && c <= '9' && numero < 100000 ? numero * 10 + (c - '0') : numero;
-    j["code"] = numero;
-  }
+  nlohmann::json j = diagnostica_json(r, gravita(d), codice_json(d), d.messaggio);
   if (d.nota.riga != 0)
     if (auto l = luogo(d.nota.file, d.nota.riga, d.nota.colonna))
       j["relatedInformation"] = nlohmann::json::array(
-          {{{"location", {{"uri", l->first}, {"range", in_json(l->second)}}}, {"message", d.nota.messaggio}}});
+          {{{"location", {{"uri", l->first}, {"range", intervallo_json(l->second)}}}, {"message", d.nota.messaggio}}});
   return j;
 }

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -51,6 +52,11 @@ class editor {
  public:
   // Bytes as they are, framed.
   void invia_corpo(const std::string& corpo) { server.ricevi(corpo); }
+  // Bytes as they come on the stream, frames and all, read as the stdio loop reads them.
+  void invia_byte(std::string_view byte) {
+    cornici_.aggiungi(byte);
+    while (const std::optional<cornice_letta> c = cornici_.prossima()) server.ricevi(*c);
+  }
   void invia(const json& m) { server.ricevi(m.dump()); }
 
   json richiedi(const std::string& metodo, const json& parametri) {
@@ -89,14 +95,17 @@ class editor {
     c.aggiungi(out_.str());
     out_.str("");
     std::vector<json> v;
-    std::string corpo, guasto;
-    while (c.prossimo(corpo, guasto) == lettore_cornici::esito::messaggio) v.push_back(json::parse(corpo));
+    while (const std::optional<cornice_letta> x = c.prossima()) {
+      EXPECT_TRUE(x->s.ok()) << x->s.messaggio();
+      if (x->s.ok()) v.push_back(json::parse(x->corpo));
+    }
     EXPECT_EQ(c.in_attesa(), 0u);
     return v;
   }
 
  private:
   std::ostringstream out_;
+  lettore_cornici cornici_;
   int ultimo_id_ = 0;
 
  public:

@@ -1,14 +1,12 @@
 #include "scenario/lsp/server_lsp.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "base/cartella.h"
 #include "base/nomi_file.h"
 #include "model/form1.h"
 #include "scenario/lsp/azioni_rapide.h"
 #include "scenario/lsp/completamento.h"
-#include "scenario/lsp/cornice.h"
 #include "scenario/lsp/diagnostiche_lsp.h"
 #include "scenario/lsp/informazioni.h"
 #include "scenario/lsp/nomi_sorgente.h"
@@ -16,162 +14,125 @@
 
 using json = nlohmann::json;
 
-namespace {
-// Error codes of JSON-RPC and of the protocol.
-constexpr int errore_sintassi = -32700, richiesta_non_valida = -32600, metodo_sconosciuto = -32601,
-              parametri_non_validi = -32602, errore_interno = -32603, non_iniziato = -32002;
-
-// Parameters the server cannot use: answered with parametri_non_validi.
-struct parametri_errati : std::runtime_error {
-  using std::runtime_error::runtime_error;
+// Every method the server knows. The rest: a request is refused as unknown,
+// a notification ("initialized", "$/...") needs nothing.
+const metodo_lsp server_lsp::metodi_[] = {
+    richiesta("initialize", &server_lsp::inizializza, fase_metodo::sempre),
+    richiesta("shutdown", &server_lsp::spegni),
+    notifica("exit", &server_lsp::esci, fase_metodo::sempre),
+    notifica("textDocument/didOpen", &server_lsp::apri),
+    notifica("textDocument/didChange", &server_lsp::cambia),
+    notifica("textDocument/didSave", &server_lsp::salva),
+    notifica("textDocument/didClose", &server_lsp::chiudi),
+    richiesta("textDocument/hover", &server_lsp::hover),
+    richiesta("textDocument/completion", &server_lsp::completa),
+    richiesta("textDocument/documentSymbol", &server_lsp::simboli),
+    richiesta("textDocument/codeAction", &server_lsp::azioni),
 };
 
-json posizione_json(const posizione_lsp& p) { return {{"line", p.riga}, {"character", p.carattere}}; }
-json intervallo_json(const documento& d, std::size_t da, std::size_t a) {
-  return {{"start", posizione_json(d.posizione_di(da))}, {"end", posizione_json(d.posizione_di(a))}};
-}
-
-posizione_lsp posizione_da(const json& j) {
-  const std::int64_t riga = j.at("line").get<std::int64_t>(), carattere = j.at("character").get<std::int64_t>();
-  if (riga < 0 || carattere < 0) throw parametri_errati("posizione negativa");
-  return {static_cast<std::size_t>(riga), static_cast<std::size_t>(carattere)};
-}
-intervallo_lsp intervallo_da(const json& j) { return {posizione_da(j.at("start")), posizione_da(j.at("end"))}; }
-
-std::string chiave_coppia(const std::string& cartella, const std::string& percorso, const std::string& treno) {
-  return cartella + '\n' + percorso + '\n' + treno;
-}
-std::string chiave_gruppo(const std::string& cartella, const std::string& percorso) {
-  return cartella + '\n' + percorso + '\n';
-}
-
+namespace {
 bool stessa(const diagnostica& a, const diagnostica& b) {
   return a.riga == b.riga && a.colonna == b.colonna && a.codice == b.codice && a.messaggio == b.messaggio &&
          a.con_posizione == b.con_posizione;
 }
-
 }  // namespace
 
-void server_lsp::invia(const json& j) { scrivi_cornice(out_, j.dump(-1, ' ', false, json::error_handler_t::replace)); }
+void server_lsp::invia(const json& m) { scrivi_messaggio(out_, m); }
 
-void server_lsp::rispondi(const json& id, json risultato) {
-  invia({{"jsonrpc", "2.0"}, {"id", id}, {"result", std::move(risultato)}});
+// --- Dispatch.
+
+void server_lsp::ricevi(const cornice_letta& c) {
+  if (c.s.ok())
+    ricevi(c.corpo);
+  else
+    invia(messaggio_errore(nullptr, errore_lsp(codice_errore::sintassi, c.s.messaggio())));
 }
-
-void server_lsp::rispondi_errore(const json& id, int codice, const std::string& messaggio) {
-  invia({{"jsonrpc", "2.0"}, {"id", id}, {"error", {{"code", codice}, {"message", messaggio}}}});
-}
-
-void server_lsp::guasto_cornice(const std::string& perche) { rispondi_errore(nullptr, errore_sintassi, perche); }
 
 void server_lsp::ricevi(std::string_view corpo) {
-  json m = json::parse(corpo.begin(), corpo.end(), nullptr, false);
-  if (m.is_discarded()) {
-    rispondi_errore(nullptr, errore_sintassi, "messaggio che non \xC3\xA8 JSON valido");
-    return;
+  using genere = messaggio_ricevuto::genere;
+  const messaggio_ricevuto m = leggi_messaggio(corpo);
+  switch (m.g) {
+    case genere::guasto:
+      return invia(messaggio_errore(m.id, *m.guasto));
+    case genere::risposta:  // to a request of the server's: it makes none
+      return;
+    case genere::richiesta:
+      return esegui_richiesta(trova_metodo(metodi_, m.metodo, genere_metodo::richiesta), m);
+    case genere::notifica:
+      return esegui_notifica(trova_metodo(metodi_, m.metodo, genere_metodo::notifica), m);
   }
-  if (!m.is_object() || !m.contains("method") || !m["method"].is_string()) {
-    // An answer to a request of ours (we make none) or no message at all.
-    if (m.is_object() && (m.contains("result") || m.contains("error"))) return;
-    const json id =
-        m.is_object() && m.contains("id") && (m["id"].is_number() || m["id"].is_string()) ? m["id"] : json();
-    rispondi_errore(id, richiesta_non_valida, "richiesta senza metodo");
-    return;
-  }
-  const std::string metodo = m["method"].get<std::string>();
-  const json parametri = m.contains("params") ? m["params"] : json::object();
-  const bool con_id = m.contains("id");
-  if (con_id && !(m["id"].is_number_integer() || m["id"].is_string())) {
-    rispondi_errore(nullptr, richiesta_non_valida, "id non valido");
-    return;
-  }
-  if (con_id)
-    richiesta(metodo, m["id"], parametri);
-  else
-    notifica(metodo, parametri);
 }
 
-void server_lsp::richiesta(const std::string& metodo, const json& id, const json& parametri) {
-  if (metodo == "initialize") {
-    if (iniziato_) return rispondi_errore(id, richiesta_non_valida, "initialize \xC3\xA8 gi\xC3\xA0 stato ricevuto");
-    try {
-      rispondi(id, inizializza(parametri));
-    } catch (const std::exception& e) {
-      rispondi_errore(id, parametri_non_validi, e.what());
-    }
-    return;
-  }
-  if (!iniziato_) return rispondi_errore(id, non_iniziato, "il server non ha ancora ricevuto initialize");
+std::optional<errore_lsp> server_lsp::fuori_servizio() const {
+  if (!iniziato_) return errore_lsp(codice_errore::non_iniziato, "il server non ha ancora ricevuto initialize");
   if (chiuso_)
-    return rispondi_errore(id, richiesta_non_valida, "il server \xC3\xA8 gi\xC3\xA0 stato chiuso (shutdown)");
-  try {
-    if (metodo == "shutdown") {
-      chiuso_ = true;
-      rispondi(id, nullptr);
-    } else if (metodo == "textDocument/hover") {
-      rispondi(id, hover(parametri));
-    } else if (metodo == "textDocument/completion") {
-      rispondi(id, completa(parametri));
-    } else if (metodo == "textDocument/documentSymbol") {
-      rispondi(id, simboli(parametri));
-    } else if (metodo == "textDocument/codeAction") {
-      rispondi(id, azioni(parametri));
-    } else {
-      rispondi_errore(id, metodo_sconosciuto, "metodo sconosciuto: " + metodo);
-    }
-  } catch (const json::exception& e) {
-    rispondi_errore(id, parametri_non_validi, std::string("parametri non validi: ") + e.what());
-  } catch (const parametri_errati& e) {
-    rispondi_errore(id, parametri_non_validi, e.what());
-  } catch (const std::exception& e) {
-    rispondi_errore(id, errore_interno, e.what());
-  }
+    return errore_lsp(codice_errore::richiesta_non_valida, "il server \xC3\xA8 gi\xC3\xA0 stato chiuso (shutdown)");
+  return std::nullopt;
 }
 
-void server_lsp::notifica(const std::string& metodo, const json& parametri) {
-  if (metodo == "exit") {
-    uscito_ = true;
-    return;
-  }
-  if (!iniziato_ || chiuso_) return;
+void server_lsp::esegui_richiesta(const metodo_lsp* metodo, const messaggio_ricevuto& m) {
+  json risposta;
   try {
-    if (metodo == "textDocument/didOpen")
-      apri(parametri);
-    else if (metodo == "textDocument/didChange")
-      cambia(parametri);
-    else if (metodo == "textDocument/didSave")
-      salva(parametri);
-    else if (metodo == "textDocument/didClose")
-      chiudi(parametri);
-    // Other notifications ("initialized", "$/...") need nothing.
+    if (!metodo || metodo->quando == fase_metodo::in_servizio)
+      if (std::optional<errore_lsp> e = fuori_servizio()) throw *e;
+    if (!metodo) throw errore_lsp(codice_errore::metodo_sconosciuto, "metodo sconosciuto: " + m.metodo);
+    risposta = messaggio_risposta(m.id, (this->*metodo->richiesta)(m.parametri));
+  } catch (const json::exception& e) {
+    risposta = messaggio_errore(
+        m.id, errore_lsp(codice_errore::parametri_non_validi, std::string("parametri non validi: ") + e.what()));
+  } catch (const errore_lsp& e) {
+    risposta = messaggio_errore(m.id, e);
+  } catch (const std::exception& e) {
+    risposta = messaggio_errore(m.id, errore_lsp(codice_errore::interno, e.what()));
+  }
+  invia(risposta);
+}
+
+void server_lsp::esegui_notifica(const metodo_lsp* metodo, const messaggio_ricevuto& m) {
+  if (!metodo || (metodo->quando == fase_metodo::in_servizio && fuori_servizio())) return;
+  try {
+    (this->*metodo->notifica)(m.parametri);
   } catch (const std::exception& e) {
     // A notification has no answer: the fault goes to the editor's log.
-    invia({{"jsonrpc", "2.0"},
-           {"method", "window/logMessage"},
-           {"params", {{"type", 1}, {"message", "scenario lsp: " + metodo + ": " + e.what()}}}});
+    invia(messaggio_log(tipo_messaggio::errore, "scenario lsp: " + m.metodo + ": " + e.what()));
   }
 }
 
+// --- The lifetime of the server.
+
 json server_lsp::inizializza(const json& parametri) {
-  if (!parametri.is_object()) throw parametri_errati("parametri di initialize non validi");
+  if (iniziato_) throw errore_lsp(codice_errore::richiesta_non_valida, "initialize \xC3\xA8 gi\xC3\xA0 stato ricevuto");
+  if (!parametri.is_object())
+    throw errore_lsp(codice_errore::parametri_non_validi, "parametri di initialize non validi");
   if (parametri.contains("clientInfo") && parametri["clientInfo"].is_object() &&
       parametri["clientInfo"].contains("name") && parametri["clientInfo"]["name"].is_string())
     editor_ = parametri["clientInfo"]["name"].get<std::string>();
   iniziato_ = true;
-  return {{"capabilities",
-           {{"positionEncoding", "utf-16"},
-            {"textDocumentSync", {{"openClose", true}, {"change", 2}, {"save", {{"includeText", false}}}}},
-            {"hoverProvider", true},
-            {"completionProvider", {{"triggerCharacters", json::array()}, {"resolveProvider", false}}},
-            {"documentSymbolProvider", true},
-            {"codeActionProvider", {{"codeActionKinds", {"quickfix"}}}}}},
-          {"serverInfo", {{"name", "scenario"}, {"version", versione_}}}};
+  return {
+      {"capabilities",
+       {{"positionEncoding", codifica_posizioni},
+        {"textDocumentSync",
+         {{"openClose", true}, {"change", sincronizzazione_testo::incrementale}, {"save", {{"includeText", false}}}}},
+        {"hoverProvider", true},
+        {"completionProvider", {{"triggerCharacters", json::array()}, {"resolveProvider", false}}},
+        {"documentSymbolProvider", true},
+        {"codeActionProvider", {{"codeActionKinds", {correzione_rapida}}}}}},
+      {"serverInfo", {{"name", "scenario"}, {"version", versione_}}}};
 }
+
+json server_lsp::spegni(const json&) {
+  chiuso_ = true;
+  return nullptr;
+}
+
+void server_lsp::esci(const json&) { uscito_ = true; }
+
+// --- The documents.
 
 const documento& server_lsp::documento_di(const json& parametri) const {
   const std::string uri = parametri.at("textDocument").at("uri").get<std::string>();
   const auto d = documenti_.find(uri);
-  if (d == documenti_.end()) throw parametri_errati("documento non aperto: " + uri);
+  if (d == documenti_.end()) throw errore_lsp(codice_errore::parametri_non_validi, "documento non aperto: " + uri);
   return d->second;
 }
 
@@ -189,11 +150,12 @@ void server_lsp::apri(const json& parametri) {
 void server_lsp::cambia(const json& parametri) {
   const std::string uri = parametri.at("textDocument").at("uri").get<std::string>();
   const auto it = documenti_.find(uri);
-  if (it == documenti_.end()) throw parametri_errati("didChange di un documento non aperto: " + uri);
+  if (it == documenti_.end())
+    throw errore_lsp(codice_errore::parametri_non_validi, "didChange di un documento non aperto: " + uri);
   const std::int64_t versione = parametri.at("textDocument").at("version").get<std::int64_t>();
   for (const json& c : parametri.at("contentChanges")) {
     if (c.contains("range"))
-      it->second.modifica(versione, intervallo_da(c.at("range")), c.at("text").get<std::string>());
+      it->second.modifica(versione, intervallo_da_json(c.at("range")), c.at("text").get<std::string>());
     else
       it->second.sostituisci(versione, c.at("text").get<std::string>());
   }
@@ -212,9 +174,7 @@ void server_lsp::chiudi(const json& parametri) {
   strutture_.erase(uri);
   utf8_su_disco_.erase(uri);
   da_controllare_.erase(uri);
-  invia({{"jsonrpc", "2.0"},
-         {"method", "textDocument/publishDiagnostics"},
-         {"params", {{"uri", uri}, {"diagnostics", json::array()}}}});
+  invia(messaggio_diagnostiche(uri, std::nullopt, json::array()));
   // Its partners now read it from the disk.
   segna_gruppo(uri);
 }
@@ -232,18 +192,22 @@ void server_lsp::segna_gruppo(const std::string& uri) {
   }
 }
 
+std::vector<std::string> server_lsp::aperti(const std::string& cartella, const std::string& nome) const {
+  std::vector<std::string> v;
+  for (const auto& [uri, d] : documenti_) {
+    const uri_diviso u = dividi_uri(uri);
+    if (u.cartella == cartella && u.nome == nome) v.push_back(uri);
+  }
+  return v;
+}
+
 bool server_lsp::testo_di(const std::string& cartella, const std::string& nome, std::string& byte) const {
-  const auto d = documenti_.find(uri_di(cartella, nome));
+  auto d = documenti_.find(uri_di(cartella, nome));
+  if (d == documenti_.end())
+    if (const std::vector<std::string> v = aperti(cartella, nome); !v.empty()) d = documenti_.find(v.front());
   if (d != documenti_.end()) {
     byte = d->second.byte();
     return true;
-  }
-  for (const auto& [uri, doc] : documenti_) {
-    const uri_diviso u = dividi_uri(uri);
-    if (u.cartella == cartella && u.nome == nome) {
-      byte = doc.byte();
-      return true;
-    }
   }
   const std::string percorso = percorso_da_uri(cartella);
   if (percorso.empty()) return false;
@@ -263,87 +227,90 @@ void server_lsp::controlla_utf8_su_disco(const documento& d) {
   if (!v.empty()) utf8_su_disco_[d.uri()] = std::move(v);
 }
 
+// --- The checks.
+
 void server_lsp::lavora() {
-  // The pairs to check: each pending train file's, and every pair of a pending line file's route.
-  std::map<std::string, std::tuple<std::string, std::string, std::string>> coppie;
-  std::set<std::string> gruppi_rifatti;
-  std::vector<std::string> da_pubblicare;
-  for (const std::string& uri : da_controllare_) {
-    if (!documenti_.count(uri)) continue;
-    da_pubblicare.push_back(uri);
-    const uri_diviso u = dividi_uri(uri);
-    const nome_sorgente n = riconosci_nome(u.nome);
-    if (n.r == nome_sorgente::ruolo::treno) {
-      coppie[chiave_coppia(u.cartella, n.percorso, n.treno)] = {u.cartella, n.percorso, n.treno};
-    } else if (n.r == nome_sorgente::ruolo::linea) {
-      gruppi_rifatti.insert(chiave_gruppo(u.cartella, n.percorso));
-      std::set<std::string> treni;
-      for (const auto& [altro, d] : documenti_) {
-        const uri_diviso v = dividi_uri(altro);
-        const nome_sorgente m = riconosci_nome(v.nome);
-        if (v.cartella == u.cartella && m.r == nome_sorgente::ruolo::treno && m.percorso == n.percorso)
-          treni.insert(m.treno);
-      }
-      if (const std::string p = percorso_da_uri(u.cartella); !p.empty()) {
-        const cartella_disco disco(percorso_utf8(p));
-        for (const std::string& nome : disco.elenco()) {
-          const nome_sorgente m = riconosci_nome(nome);
-          if (m.r == nome_sorgente::ruolo::treno && m.percorso == n.percorso) treni.insert(m.treno);
-        }
-      }
-      if (treni.empty()) treni.insert("");
-      for (const std::string& t : treni) coppie[chiave_coppia(u.cartella, n.percorso, t)] = {u.cartella, n.percorso, t};
-    }
-  }
+  lavoro l = raccogli_lavoro();
   da_controllare_.clear();
   // A line file checked again: its earlier pairs go, some train may be gone.
-  for (auto it = esiti_.begin(); it != esiti_.end();) {
-    const std::string gruppo = it->first.substr(0, it->first.rfind('\n') + 1);
-    it = gruppi_rifatti.count(gruppo) ? esiti_.erase(it) : std::next(it);
+  for (const gruppo_sorgenti& g : l.gruppi_rifatti) dimentica(g);
+  for (const coppia_sorgenti& c : l.coppie) controlla(c, l.da_pubblicare);
+  std::sort(l.da_pubblicare.begin(), l.da_pubblicare.end());
+  l.da_pubblicare.erase(std::unique(l.da_pubblicare.begin(), l.da_pubblicare.end()), l.da_pubblicare.end());
+  for (const std::string& uri : l.da_pubblicare) pubblica(documenti_.at(uri));
+}
+
+// The pairs to check: each pending train file's, and every pair of a pending line file's route.
+server_lsp::lavoro server_lsp::raccogli_lavoro() const {
+  lavoro l;
+  for (const std::string& uri : da_controllare_) {
+    if (!documenti_.count(uri)) continue;
+    l.da_pubblicare.push_back(uri);
+    const uri_diviso u = dividi_uri(uri);
+    const nome_sorgente n = riconosci_nome(u.nome);
+    const gruppo_sorgenti g{u.cartella, n.percorso};
+    if (n.r == nome_sorgente::ruolo::treno) {
+      l.coppie.insert({g, n.treno});
+    } else if (n.r == nome_sorgente::ruolo::linea) {
+      l.gruppi_rifatti.insert(g);
+      for (const std::string& t : treni_di(g)) l.coppie.insert({g, t});
+    }
   }
-  for (const auto& [chiave, c] : coppie) {
-    const auto& [cartella, percorso, treno] = c;
-    std::string linea_byte, treno_byte;
-    Form1 nomi;
-    nomi.nome_percorso = percorso;
-    nomi.numero_treno = treno;
-    const bool linea_c = testo_di(cartella, file_linea(nomi), linea_byte);
-    const bool treno_c = !treno.empty() && testo_di(cartella, file_treno(nomi), treno_byte);
-    esiti_[chiave] =
-        controlla_coppia(percorso, treno, linea_c ? &linea_byte : nullptr, treno_c ? &treno_byte : nullptr);
-    if (!treno.empty()) esiti_.erase(chiave_coppia(cartella, percorso, ""));
-    // Each open file of the pair is published again.
-    for (const std::string& nome : {file_linea(nomi), file_treno(nomi)})
-      for (const auto& [uri, d] : documenti_) {
-        const uri_diviso u = dividi_uri(uri);
-        if (u.cartella == cartella && u.nome == nome) da_pubblicare.push_back(uri);
-      }
-  }
-  std::sort(da_pubblicare.begin(), da_pubblicare.end());
-  da_pubblicare.erase(std::unique(da_pubblicare.begin(), da_pubblicare.end()), da_pubblicare.end());
-  for (const std::string& uri : da_pubblicare) pubblica(documenti_.at(uri));
+  return l;
+}
+
+std::set<std::string> server_lsp::treni_di(const gruppo_sorgenti& g) const {
+  std::set<std::string> treni;
+  auto del_gruppo = [&](const std::string& nome) {
+    const nome_sorgente m = riconosci_nome(nome);
+    if (m.r == nome_sorgente::ruolo::treno && m.percorso == g.percorso) treni.insert(m.treno);
+  };
+  for (const auto& [uri, d] : documenti_)
+    if (const uri_diviso v = dividi_uri(uri); v.cartella == g.cartella) del_gruppo(v.nome);
+  if (const std::string p = percorso_da_uri(g.cartella); !p.empty())
+    for (const std::string& nome : cartella_disco(percorso_utf8(p)).elenco()) del_gruppo(nome);
+  if (treni.empty()) treni.insert("");
+  return treni;
+}
+
+void server_lsp::dimentica(const gruppo_sorgenti& g) {
+  auto it = esiti_.lower_bound({g, ""});
+  while (it != esiti_.end() && it->first.gruppo == g) it = esiti_.erase(it);
+}
+
+void server_lsp::controlla(const coppia_sorgenti& c, std::vector<std::string>& da_pubblicare) {
+  const std::string& cartella = c.gruppo.cartella;
+  Form1 nomi;
+  nomi.nome_percorso = c.gruppo.percorso;
+  nomi.numero_treno = c.treno;
+  std::string linea_byte, treno_byte;
+  const bool linea_c = testo_di(cartella, file_linea(nomi), linea_byte);
+  const bool treno_c = !c.treno.empty() && testo_di(cartella, file_treno(nomi), treno_byte);
+  esiti_[c] =
+      controlla_coppia(c.gruppo.percorso, c.treno, linea_c ? &linea_byte : nullptr, treno_c ? &treno_byte : nullptr);
+  // The line checked with a train no longer stands alone.
+  if (!c.treno.empty()) esiti_.erase({c.gruppo, ""});
+  // Each open file of the pair is published again.
+  for (const std::string& nome : {file_linea(nomi), file_treno(nomi)})
+    for (const std::string& uri : aperti(cartella, nome)) da_pubblicare.push_back(uri);
+}
+
+std::vector<diagnostica> server_lsp::diagnostiche_di(const gruppo_sorgenti& g, const std::string& nome) const {
+  std::vector<diagnostica> mie;
+  for (auto it = esiti_.lower_bound({g, ""}); it != esiti_.end() && it->first.gruppo == g; ++it)
+    for (const diagnostica& x : it->second)
+      if (x.file == nome && std::none_of(mie.begin(), mie.end(), [&](const diagnostica& y) { return stessa(x, y); }))
+        mie.push_back(x);
+  return mie;
 }
 
 void server_lsp::pubblica(const documento& d) {
   const uri_diviso u = dividi_uri(d.uri());
   const nome_sorgente n = riconosci_nome(u.nome);
-  std::vector<diagnostica> mie;
-  if (n.r != nome_sorgente::ruolo::nessuno) {
-    const std::string gruppo = chiave_gruppo(u.cartella, n.percorso);
-    for (const auto& [chiave, v] : esiti_) {
-      if (!chiave.starts_with(gruppo) || chiave.find('\n', gruppo.size()) != std::string::npos) continue;
-      for (const diagnostica& x : v)
-        if (x.file == u.nome &&
-            std::none_of(mie.begin(), mie.end(), [&](const diagnostica& y) { return stessa(x, y); }))
-          mie.push_back(x);
-    }
-  }
   const trova_luogo luogo = [&](const std::string& nome, std::size_t riga,
                                 std::size_t colonna) -> std::optional<std::pair<std::string, intervallo_lsp>> {
-    for (const auto& [uri, doc] : documenti_) {
-      const uri_diviso v = dividi_uri(uri);
-      if (v.cartella == u.cartella && v.nome == nome) return std::make_pair(uri, intervallo_voce(doc, riga, colonna));
-    }
+    if (const std::vector<std::string> v = aperti(u.cartella, nome); !v.empty())
+      return std::make_pair(v.front(), intervallo_voce(documenti_.at(v.front()), riga, colonna));
     // A file not open: its bytes are its characters.
     const std::size_t r = riga ? riga - 1 : 0, c = colonna ? colonna - 1 : 0;
     return std::make_pair(uri_di(u.cartella, nome), intervallo_lsp{{r, c}, {r, c}});
@@ -361,17 +328,16 @@ void server_lsp::pubblica(const documento& d) {
     codifica.insert(codifica.end(), it->second.begin(), it->second.end());
   for (const avviso_codifica& a : codifica) {
     const std::size_t fine = std::min(a.offset + 1, d.byte().size());
-    diagnostiche.push_back({{"range", intervallo_json(d, a.offset, fine)},
-                            {"severity", 2},
-                            {"source", "scenario"},
-                            {"code", a.codice},
-                            {"message", a.messaggio}});
+    diagnostiche.push_back(
+        diagnostica_json(intervallo_di(d, a.offset, fine), gravita_diagnostica::avviso, a.codice, a.messaggio));
   }
-  for (const diagnostica& x : mie) diagnostiche.push_back(diagnostica_in_json(x, luogo));
-  invia({{"jsonrpc", "2.0"},
-         {"method", "textDocument/publishDiagnostics"},
-         {"params", {{"uri", d.uri()}, {"version", d.versione()}, {"diagnostics", std::move(diagnostiche)}}}});
+  if (n.r != nome_sorgente::ruolo::nessuno)
+    for (const diagnostica& x : diagnostiche_di({u.cartella, n.percorso}, u.nome))
+      diagnostiche.push_back(diagnostica_in_json(x, luogo));
+  invia(messaggio_diagnostiche(d.uri(), d.versione(), std::move(diagnostiche)));
 }
+
+// --- The features.
 
 const struttura_sorgente& server_lsp::struttura_di(const documento& d) {
   auto it = strutture_.find(d.uri());
@@ -394,27 +360,27 @@ std::vector<serie_chilometrica> server_lsp::serie_per(const documento& d) {
 
 json server_lsp::hover(const json& parametri) {
   const documento& d = documento_di(parametri);
-  const std::size_t offset = d.offset_di(posizione_da(parametri.at("position")));
+  const std::size_t offset = d.offset_di(posizione_da_json(parametri.at("position")));
   const std::optional<informazione> i = informazione_a(struttura_di(d), offset, serie_per(d));
   if (!i) return nullptr;
-  return {{"contents", {{"kind", "markdown"}, {"value", i->testo}}}, {"range", intervallo_json(d, i->inizio, i->fine)}};
+  return {{"contents", testo_markdown(i->testo)}, {"range", intervallo_json(d, i->inizio, i->fine)}};
 }
 
 json server_lsp::completa(const json& parametri) {
   const documento& d = documento_di(parametri);
-  const std::size_t offset = d.offset_di(posizione_da(parametri.at("position")));
+  const std::size_t offset = d.offset_di(posizione_da_json(parametri.at("position")));
   const nome_sorgente n = riconosci_nome(dividi_uri(d.uri()).nome);
   json voci = json::array();
   if (n.r != nome_sorgente::ruolo::nessuno) {
     const completamento c = ::completa(d.byte(), struttura_di(d), n.r == nome_sorgente::ruolo::treno, offset);
     for (const proposta& p : c.proposte) {
       json v = {{"label", p.etichetta},
-                {"kind", 14},
-                {"insertTextFormat", 2},
-                {"textEdit", {{"range", intervallo_json(d, c.inizio, offset)}, {"newText", p.frammento}}}};
+                {"kind", tipo_proposta::parola_chiave},
+                {"insertTextFormat", formato_inserimento::frammento},
+                {"textEdit", modifica_testo(intervallo_json(d, c.inizio, offset), p.frammento)}};
       if (p.forma) {
         v["detail"] = std::string(p.forma->descrizione);
-        v["documentation"] = {{"kind", "markdown"}, {"value", "Esempio: `" + std::string(p.forma->esempio) + "`"}};
+        v["documentation"] = testo_markdown("Esempio: `" + std::string(p.forma->esempio) + "`");
       }
       voci.push_back(std::move(v));
     }
@@ -429,20 +395,21 @@ json server_lsp::simboli(const json& parametri) {
 
 json server_lsp::azioni(const json& parametri) {
   const documento& d = documento_di(parametri);
-  const intervallo_lsp r = intervallo_da(parametri.at("range"));
+  const intervallo_lsp r = intervallo_da_json(parametri.at("range"));
   const std::size_t da = d.offset_di(r.inizio), a = d.offset_di(r.fine);
   json risultato = json::array();
   for (const correzione& c : correzioni(d.byte(), struttura_di(d), std::min(da, a), std::max(da, a))) {
     const json intervallo = intervallo_json(d, c.inizio, c.fine);
+    // The editor's diagnostics this fix answers: those of the item's range.
     json legate = json::array();
     if (parametri.contains("context") && parametri["context"].contains("diagnostics"))
       for (const json& x : parametri["context"]["diagnostics"])
         if (x.contains("range") && x["range"] == intervallo) legate.push_back(x);
     risultato.push_back({{"title", c.titolo},
-                         {"kind", "quickfix"},
+                         {"kind", correzione_rapida},
                          {"isPreferred", true},
                          {"diagnostics", std::move(legate)},
-                         {"edit", {{"changes", {{d.uri(), {{{"range", intervallo}, {"newText", c.testo}}}}}}}}});
+                         {"edit", {{"changes", {{d.uri(), {modifica_testo(intervallo, c.testo)}}}}}}});
   }
   return risultato;
 }

@@ -11,7 +11,11 @@
 
 #include "model/chilometri.h"
 #include "scenario/lsp/codifica_editor.h"
+#include "scenario/lsp/coppie_sorgenti.h"
+#include "scenario/lsp/cornice.h"
 #include "scenario/lsp/documento.h"
+#include "scenario/lsp/metodi_lsp.h"
+#include "scenario/lsp/protocollo_lsp.h"
 #include "scenario/lsp/struttura_sorgente.h"
 #include "scenario/sorgenti/diagnostica.h"
 
@@ -30,8 +34,9 @@ class server_lsp {
 
   // One message's body (JSON). Whatever it holds, the server answers and goes on.
   void ricevi(std::string_view corpo);
-  // A message the framing could not deliver: an error answer with no id.
-  void guasto_cornice(const std::string& perche);
+  // A frame as the framing read it: its body, or a fault answered with an
+  // error that has no id.
+  void ricevi(const cornice_letta& c);
   // Runs the checks waiting and publishes their diagnostics.
   void lavora();
   bool ha_lavoro() const { return !da_controllare_.empty(); }
@@ -41,13 +46,19 @@ class server_lsp {
   int codice_uscita() const { return chiuso_ ? 0 : 1; }
 
  private:
-  void invia(const nlohmann::json& j);
-  void rispondi(const nlohmann::json& id, nlohmann::json risultato);
-  void rispondi_errore(const nlohmann::json& id, int codice, const std::string& messaggio);
-  void richiesta(const std::string& metodo, const nlohmann::json& id, const nlohmann::json& parametri);
-  void notifica(const std::string& metodo, const nlohmann::json& parametri);
+  // The methods the server knows, their table in server_lsp.cpp.
+  static const metodo_lsp metodi_[];
 
+  void invia(const nlohmann::json& m);
+  void esegui_richiesta(const metodo_lsp* metodo, const messaggio_ricevuto& m);
+  void esegui_notifica(const metodo_lsp* metodo, const messaggio_ricevuto& m);
+  // Why a method that runs only in service cannot run now.
+  std::optional<errore_lsp> fuori_servizio() const;
+
+  // The methods.
   nlohmann::json inizializza(const nlohmann::json& parametri);
+  nlohmann::json spegni(const nlohmann::json& parametri);
+  void esci(const nlohmann::json& parametri);
   void apri(const nlohmann::json& parametri);
   void cambia(const nlohmann::json& parametri);
   void salva(const nlohmann::json& parametri);
@@ -60,21 +71,35 @@ class server_lsp {
   const documento& documento_di(const nlohmann::json& parametri) const;
   const struttura_sorgente& struttura_di(const documento& d);
   std::vector<serie_chilometrica> serie_per(const documento& d);
+  // The URIs of the open documents that are that file of that folder.
+  std::vector<std::string> aperti(const std::string& cartella, const std::string& nome) const;
   // The bytes of a file of a folder: the open document's, else the disk's.
   bool testo_di(const std::string& cartella, const std::string& nome, std::string& byte) const;
   void segna_gruppo(const std::string& uri);
   void controlla_utf8_su_disco(const documento& d);
+
+  // The parts of lavora().
+  struct lavoro {
+    std::set<coppia_sorgenti> coppie;          // to check
+    std::set<gruppo_sorgenti> gruppi_rifatti;  // whose line file is checked again
+    std::vector<std::string> da_pubblicare;    // open documents, each once
+  };
+  lavoro raccogli_lavoro() const;
+  // The trains of a route, open or on disk; {""} when it has none.
+  std::set<std::string> treni_di(const gruppo_sorgenti& g) const;
+  void dimentica(const gruppo_sorgenti& g);
+  void controlla(const coppia_sorgenti& c, std::vector<std::string>& da_pubblicare);
   void pubblica(const documento& d);
+  // The reports of a group's pairs about one of its files, each once.
+  std::vector<diagnostica> diagnostiche_di(const gruppo_sorgenti& g, const std::string& nome) const;
 
   std::ostream& out_;
   std::string versione_;
   bool iniziato_ = false, chiuso_ = false, uscito_ = false;
   std::string editor_;
-  std::map<std::string, documento> documenti_;
+  std::map<std::string, documento> documenti_;  // by URI
   std::set<std::string> da_controllare_;
-  // The reports of each pair checked, by folder, route and train ("" for a
-  // line file without train).
-  std::map<std::string, std::vector<diagnostica>> esiti_;
+  std::map<coppia_sorgenti, std::vector<diagnostica>> esiti_;  // the reports of each pair checked
   std::map<std::string, std::vector<avviso_codifica>> utf8_su_disco_;
   struct struttura_versione {
     std::int64_t versione;

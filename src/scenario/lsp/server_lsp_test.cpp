@@ -37,6 +37,8 @@ TEST(ServerLsp, EveryBadMessageGetsItsErrorAndTheServerGoesOn) {
       {"{\"jsonrpc\": \"2.0\", \"id\": 7}", -32600},
       {"{\"jsonrpc\": \"2.0\", \"id\": {\"a\": 1}, \"method\": \"shutdown\"}", -32600},
       {"{\"jsonrpc\": \"2.0\", \"id\": 8, \"method\": \"textDocument/rename\", \"params\": {}}", -32601},
+      // a notification's method asked as a request
+      {"{\"jsonrpc\": \"2.0\", \"id\": 12, \"method\": \"textDocument/didSave\", \"params\": {}}", -32601},
       {"{\"jsonrpc\": \"2.0\", \"id\": 9, \"method\": \"textDocument/hover\", \"params\": {}}", -32602},
       {"{\"jsonrpc\": \"2.0\", \"id\": 10, \"method\": \"textDocument/hover\", \"params\": {\"textDocument\": "
        "{\"uri\": \"file:///non/aperto.txt\"}, \"position\": {\"line\": 0, \"character\": 0}}}",
@@ -72,6 +74,51 @@ TEST(ServerLsp, EveryBadMessageGetsItsErrorAndTheServerGoesOn) {
   e.notifica("exit", nullptr);
   EXPECT_TRUE(e.server.uscito());
   EXPECT_EQ(e.server.codice_uscita(), 0);
+}
+
+// The editor's bytes as they come on the stream. Content-Type is a header
+// an editor may send, before Content-Length or after it; a frame without a
+// length is answered with an error and the next frame is read.
+TEST(ServerLsp, FramesAreReadWhateverHeadersTheyCarry) {
+  const std::string corpo = R"({"jsonrpc": "2.0", "id": 1, "method": "initialize", "params": {}})";
+  const std::string lunghezza = "Content-Length: " + std::to_string(corpo.size()) + "\r\n";
+  const std::string tipo = "Content-Type: application/vscode-jsonrpc; charset=utf-8\r\n";
+  for (const std::string& intestazione :
+       {tipo + lunghezza, lunghezza + tipo, "content-length:  " + std::to_string(corpo.size()) + " \r\n"}) {
+    SCOPED_TRACE(intestazione);
+    editor e;
+    e.invia_byte(intestazione + "\r\n" + corpo);
+    const std::vector<json> v = e.leggi();
+    ASSERT_EQ(v.size(), 1u);
+    EXPECT_EQ(v[0]["id"], 1);
+    EXPECT_EQ(v[0]["result"]["serverInfo"]["name"], "scenario") << v[0].dump();
+  }
+  editor e;
+  e.invia_byte(tipo + "\r\n" + lunghezza + "\r\n" + corpo);
+  const std::vector<json> v = e.leggi();
+  ASSERT_EQ(v.size(), 2u);
+  EXPECT_EQ(v[0]["id"], nullptr);
+  EXPECT_EQ(v[0]["error"]["code"], -32700);
+  EXPECT_EQ(v[0]["error"]["message"], "intestazione senza Content-Length valido");
+  EXPECT_EQ(v[1]["id"], 1);
+  EXPECT_TRUE(v[1].contains("result"));
+}
+
+// What has no answer gets none: the editor's answers, notifications the
+// server does not use, and (before initialize) every notification but exit.
+TEST(ServerLsp, WhatNeedsNoAnswerGetsNone) {
+  editor e;
+  e.apri(uri_treno, treno_incorporato());
+  EXPECT_TRUE(e.leggi().empty());
+  e.inizia();
+  e.invia_corpo(R"({"jsonrpc": "2.0", "id": 3, "result": null})");
+  e.notifica("$/cancelRequest", {{"id", 1}});
+  // A request's method sent as a notification.
+  e.notifica("textDocument/hover", {{"textDocument", id_documento(uri_treno)}, {"position", posizione(0, 0)}});
+  EXPECT_TRUE(e.leggi().empty());
+  // The file opened before initialize was not opened.
+  const json r = e.richiedi("textDocument/documentSymbol", {{"textDocument", id_documento(uri_treno)}});
+  EXPECT_EQ(r["error"]["code"], -32602);
 }
 
 TEST(ServerLsp, ExitWithoutShutdownEndsWithOne) {
@@ -204,6 +251,44 @@ TEST(ServerLsp, AnAccentBeforeAFaultKeepsItsColumn) {
   EXPECT_EQ(d[0]["range"]["end"], posizione(r, 24));
 }
 
+// An item the record does not take is marked as far as it goes, without
+// the blanks after it.
+TEST(ServerLsp, AnExtraItemIsMarkedWithoutTheBlanksAfterIt) {
+  editor e;
+  e.inizia();
+  const std::string treno = con(treno_incorporato(), "sabbia,    300\r\n", "sabbia,    300,  molta   \r\n");
+  e.apri(uri_linea, linea_incorporata());
+  e.apri(uri_treno, treno);
+  const auto p = e.controlla();
+  std::vector<json> lunghi;
+  for (const json& d : p.at(uri_treno)["diagnostics"])
+    if (d["code"] == "record-lungo") lunghi.push_back(d);
+  ASSERT_EQ(lunghi.size(), 1u) << p.at(uri_treno).dump(1);
+  const std::size_t r = riga_di(treno, "sabbia,");
+  EXPECT_EQ(lunghi[0]["range"]["start"], posizione(r, 17));
+  EXPECT_EQ(lunghi[0]["range"]["end"], posizione(r, 22));
+}
+
+// When the search for errors stops early the editor is told why, as
+// information: it is no fault of its own.
+TEST(ServerLsp, AStoppedSearchIsNotedAsInformation) {
+  editor e;
+  e.inizia();
+  // Signs enough to leave no room for a station's texts: error 10 ends the search.
+  std::string cartelli;
+  for (int k = 0; k < 60; ++k)
+    cartelli += "cartello_indicatore,  " + std::to_string(100000 + k * 100) + ",   (X" + std::to_string(k) + ")\r\n";
+  e.apri(uri_linea, con(linea_incorporata(), "[fine]", cartelli + "[fine]"));
+  e.apri(uri_treno, treno_incorporato());
+  const auto p = e.controlla();
+  std::vector<json> note;
+  for (const json& d : p.at(uri_treno)["diagnostics"])
+    if (d["code"] == codice_ricerca_fermata) note.push_back(d);
+  ASSERT_EQ(note.size(), 1u) << p.at(uri_treno).dump(1);
+  EXPECT_EQ(note[0]["severity"], 3);
+  EXPECT_TRUE(contiene(note[0]["message"], "non stanno insieme"));
+}
+
 TEST(ServerLsp, HoverShowsTheManualTheFieldAndTheStation) {
   editor e;
   e.inizia();
@@ -300,10 +385,11 @@ TEST(ServerLsp, TheOutlineHasTheSectionsStationsSignalsAndSlowdowns) {
   EXPECT_EQ(segnale["name"], "segnale km 1+800");
   EXPECT_EQ(segnale["detail"], "progressiva 1800");
   EXPECT_EQ(sezioni["[vel_limite]"]["children"].size(), 0u);
-  bool rallentamento = false;
-  for (const auto& [nome, s] : sezioni)
-    for (const json& c : s["children"]) rallentamento = rallentamento || contiene(c["name"], "rallentamento km ");
-  EXPECT_TRUE(rallentamento);
+  // "rallentamento,  259150,    90,  450, ...": its speed, then its length.
+  ASSERT_EQ(sezioni["[rallentamenti]"]["children"].size(), 1u);
+  const json& rallentamento = sezioni["[rallentamenti]"]["children"][0];
+  EXPECT_TRUE(contiene(rallentamento["name"], "rallentamento km "));
+  EXPECT_EQ(rallentamento["detail"], "progressiva 259150, 90 km/h per 450 m");
 }
 
 TEST(ServerLsp, QuickFixesOnlyWhereTheFixIsCertain) {
@@ -312,6 +398,7 @@ TEST(ServerLsp, QuickFixesOnlyWhereTheFixIsCertain) {
   std::string treno = con(treno_incorporato(), "velocita,    1250,   100", "velocita,    1250,   12O0");
   treno = con(treno, "stazione,    5150,", "stazione,    5160,");
   treno = con(treno, "stazione,    8300,", "stazione,    8325,");
+  treno = con(treno, "velocita,    2050,   115", "velocita,    2050,   O");
   e.apri(uri_treno, treno);
   auto azioni = [&](std::size_t riga) {
     return e.richiedi("textDocument/codeAction",
@@ -330,6 +417,8 @@ TEST(ServerLsp, QuickFixesOnlyWhereTheFixIsCertain) {
   EXPECT_EQ(g[0]["edit"]["changes"][uri_treno][0]["newText"], "5150");
   // 8325 lies as near to 8300 as to 8350: no fix is certain.
   EXPECT_EQ(azioni(riga_di(treno, "stazione,    8325,")).size(), 0u);
+  // A lone O already reads as 0: nothing to fix.
+  EXPECT_EQ(azioni(riga_di(treno, "velocita,    2050,   O")).size(), 0u);
 }
 
 // A huge or binary file: a note, no check, and the server goes on.
@@ -375,6 +464,31 @@ TEST(ServerLsp, AByteOrderMarkAndCharactersOutsideWindows1252AreNamed) {
     const std::size_t r = riga_di(treno, "MILANO \xE2\x86\x92");
     EXPECT_EQ(per_codice["non-1252"]["range"]["start"]["line"], r);
     EXPECT_EQ(per_codice["non-1252"]["range"]["start"]["character"], 79);
+  }
+}
+
+// A character Windows-1252 has not is marked whole: one UTF-16 unit, two
+// for one beyond the first plane.
+TEST(ServerLsp, ACharacterOutsideWindows1252IsMarkedWhole) {
+  struct caso {
+    std::string carattere;
+    std::size_t unita;
+  };
+  const caso casi[] = {{"\xE2\x86\x92", 1}, {"\xF0\x9F\x98\x80", 2}};
+  for (const caso& c : casi) {
+    SCOPED_TRACE(c.carattere);
+    editor e;
+    e.inizia();
+    const std::string treno = con(treno_incorporato(), "MILANO\r\n", "MILANO " + c.carattere + "\r\n");
+    e.apri(uri_treno, treno);
+    const auto p = e.controlla();
+    std::vector<json> non_1252;
+    for (const json& d : p.at(uri_treno)["diagnostics"])
+      if (d["code"] == "non-1252") non_1252.push_back(d);
+    ASSERT_EQ(non_1252.size(), 1u) << p.at(uri_treno).dump(1);
+    const std::size_t r = riga_di(treno, "MILANO " + c.carattere);
+    EXPECT_EQ(non_1252[0]["range"]["start"], posizione(r, 79));
+    EXPECT_EQ(non_1252[0]["range"]["end"], posizione(r, 79 + c.unita));
   }
 }
 

@@ -1,24 +1,19 @@
 #include "scenario/lsp/simboli.h"
 
+#include "scenario/lsp/protocollo_lsp.h"
 #include "scenario/testo/da_1252.h"
 
 namespace {
-// Kinds of symbol of the protocol.
-constexpr int tipo_sezione = 3, tipo_stazione = 19, tipo_evento = 24;
+constexpr tipo_simbolo tipo_sezione = tipo_simbolo::spazio_nomi, tipo_stazione = tipo_simbolo::oggetto,
+                       tipo_evento = tipo_simbolo::evento;
 
-nlohmann::json intervallo(const documento& d, std::size_t da, std::size_t a) {
-  const posizione_lsp i = d.posizione_di(da), f = d.posizione_di(a);
-  return {{"start", {{"line", i.riga}, {"character", i.carattere}}},
-          {"end", {{"line", f.riga}, {"character", f.carattere}}}};
-}
-
-nlohmann::json simbolo(const documento& d, const std::string& nome, const std::string& dettaglio, int tipo,
+nlohmann::json simbolo(const documento& d, const std::string& nome, const std::string& dettaglio, tipo_simbolo tipo,
                        std::size_t da, std::size_t a, std::size_t sel_da, std::size_t sel_a) {
   return {{"name", nome.empty() ? std::string("(senza nome)") : nome},
           {"detail", dettaglio},
           {"kind", tipo},
-          {"range", intervallo(d, da, a)},
-          {"selectionRange", intervallo(d, sel_da, sel_a)},
+          {"range", intervallo_json(d, da, a)},
+          {"selectionRange", intervallo_json(d, sel_da, sel_a)},
           {"children", nlohmann::json::array()}};
 }
 
