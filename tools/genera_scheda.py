@@ -224,71 +224,30 @@ def cella_ora(o):
         return " " + o[1] + " " * 5 + o[2]
     return " " + o[1] + " " * 4 + o[2] + " "
 
-def riga(r):
+def celle(r):
+    """The seven cells of a row, each at its column's width; the bars are
+    the program's (documents/cornici_documenti)."""
     lim = marcia = rs = None
     if r["vel"]:
         lim, marcia = r["vel"]
         rs = lim if lim <= 150 else None
     chilometro = f"{km(r['p']):>8.3f}  " if r["km"] else " " * 10
     rec = f" {r['rec']:.1f} " if r["rec"] is not None else " " * 5
-    testo = (" |" + cella_vel(lim) + "|" + cella_vel(marcia) + "|" + chilometro + "|"
-             + cella_vel(rs) + "|" + (" " + r["nome"]).ljust(28) + "|"
-             + cella_ora(r["ora"]) + "|" + rec + "|")
-    assert len(testo) == 83 and len(r["nome"]) <= 27, testo
-    return testo
+    c = [cella_vel(lim), cella_vel(marcia), chilometro, cella_vel(rs), (" " + r["nome"]).ljust(28),
+         cella_ora(r["ora"]), rec]
+    assert [len(x) for x in c] == [5, 5, 10, 5, 28, 16, 5] and len(r["nome"]) <= 27, c
+    return c
 
 # --- pages -------------------------------------------------------------------
-def intestazione(etichetta, treno, da, a, classe, massa):
-    riga2 = (" |" + " " * 19 + "|").ljust(42) + etichetta
-    riga2 = riga2.ljust(67) + "|" + " " * 14 + "|"
-    riga3 = (" |" + treno + "|").ljust(41) + "da: " + da
-    riga3 = riga3.ljust(67) + "|" + classe + "|"
-    riga4 = (" |" + "_" * 19 + "|").ljust(42) + "a: " + a
-    riga4 = riga4.ljust(67) + "|" + massa + "|"
-    return ["  " + "_" * 19 + " " * 47 + "_" * 14, riga2, riga3, riga4,
-            " " * 67 + "|" + "_" * 14 + "|"]
-
-def classificazione(classe, massa):
-    return ["  " + "_" * 19 + " " * 16 + "_" * 19,
-            " |  CLASSIFICAZIONE  |              |  MASSA BLOCCATA   |       ",
-            " |" + classe + "|              |" + massa + "|",
-            " |___________________|              |___________________|"]
-
-TITOLO_1 = " | Vel.| Vel.| Progr Km |  No |    Localit\xe0 di Servizio    |     Orario     | Rec |"
-TITOLO_2 = " | Vel.| Vel.| Progr Km |  No |   Localita' di  Servizio   |     Orario     | Rec |"
-TITOLO_B = " | Lim.|Marc.|          |  Rs |                            |                |     |"
-REGOLA = " |_____|_____|__________|_____|____________________________|________________|_____|"
-SOPRA = "  " + "_" * 80
-VUOTA = " |     |     |          |     |                            |                |     |"
+# (label as printed, first station, last station, rows, note as printed)
 NOTA = " Dalle ore 23.30 alle ore 4.30 velocit\xe0 massima 160 Km/h"
-
-def pagina(etichetta, da, a, righe, titolo, nota):
-    testo = intestazione(etichetta, "   TRENO n. 318    ", da, a, "    V200 C    ", "     130%     ")
-    testo += classificazione("     INTERCITY     ", "       700T        ")
-    testo += ["", SOPRA, titolo, TITOLO_B, REGOLA]
-    testo += [riga(r) for r in righe] + [VUOTA] * (29 - len(righe))
-    testo += [REGOLA, nota]
-    assert len(testo) == 45
-    return testo
-
-def pagina_vuota():
-    testo = intestazione("SCHEDA 4/4", "   TRENO n.xxxxx   ", "xxxxxx", "xxxxxx", "    Vxxx C    ", "     xxx%     ")
-    testo += classificazione("        xxx        ", "      xxxT         ")
-    testo += ["", SOPRA, TITOLO_2, TITOLO_B, REGOLA] + [VUOTA] * 31 + [REGOLA]
-    assert len(testo) == 46
-    return testo
-
-documento = ([""] * 3
-             + pagina("SCHEDA  1/3", "MILANO", "PIACENZA", pagina_1, TITOLO_1, NOTA + ". ")
-             + ["", "", "." * 81, "", ""]
-             + pagina("SCHEDA  2/3", "PIACENZA", "CASTELFRANCO E.", pagina_2, TITOLO_2, NOTA + ". ")
-             + ["", "", "", "." * 72, "", ""]
-             + pagina("SCHEDA 3/3", "CASTELFRANCO E.", "PRATO", pagina_3, TITOLO_2, NOTA)
-             + ["", "", "", "." * 72, ""]
-             + pagina_vuota()
-             + ["", ""])
-assert len(documento) == 202
-assert sum(len(r) + 2 for r in documento) == 14843
+pagine = [
+    ("SCHEDA  1/3", "MILANO", "PIACENZA", pagina_1, NOTA + ". "),
+    ("SCHEDA  2/3", "PIACENZA", "CASTELFRANCO E.", pagina_2, NOTA + ". "),
+    ("SCHEDA 3/3", "CASTELFRANCO E.", "PRATO", pagina_3, NOTA),
+]
+for _, _, _, righe, _ in pagine:
+    assert len(righe) <= 29
 
 # --- C++ ---------------------------------------------------------------------
 def letterale(t):
@@ -304,40 +263,68 @@ def letterale(t):
         out += "\\" + c if c in '"\\' else c
     return out + '"'
 
-nomi = {SOPRA: "sopra", TITOLO_B: "titolo_basso", REGOLA: "regola", VUOTA: "riga_vuota"}
-marche = {3: "page 1", 53: "page 2", 104: "page 3", 154: "page 4, the blank form"}
-corpo = []
-for i, r in enumerate(documento):
-    if i in marche:
-        corpo.append(f"    // {marche[i]}")
-    corpo.append("    " + (nomi[r] if r in nomi else letterale(r)) + ",")
+def riga_cpp(r):
+    return "{" + ", ".join(letterale(c) for c in celle(r)) + "}"
 
-costanti = "\n".join(f"constexpr std::string_view {n} = {letterale(t)};" for t, n in nomi.items())
+corpo = []
+for n, (_, _, _, righe, _) in enumerate(pagine, 1):
+    corpo.append(f"const celle_scheda pagina_{n}[] = {{")
+    corpo += ["    " + riga_cpp(r) + "," for r in righe]
+    corpo.append("};")
+chiamate = "\n".join(
+    f"        pagina({letterale(e)}, {letterale(da)}, {letterale(a)}, pagina_{n}, {letterale(nota)}),"
+    for n, (e, da, a, _, nota) in enumerate(pagine, 1))
 sorgente = f"""// The timetable sheet of train 318: three pages of the run and a blank
-// fourth page, drawn with "_" and "|". Generated by tools/genera_scheda.py,
-// which keeps kilometres, passing times and column bars consistent: change
-// the rows there and run it again rather than editing this table by hand.
+// fourth page, in the frames of documents/cornici_documenti. Generated by
+// tools/genera_scheda.py, which keeps kilometres, passing times and cell
+// widths consistent: change the rows there and run it again rather than
+// editing this table by hand.
 #include "documents/dati_scheda.h"
+
+#include <string>
+#include <vector>
 
 #include "base/nomi_file.h"
 #include "content/scrivi_righe.h"
+#include "documents/cornici_documenti.h"
 #include "model/form1.h"
 
 namespace {{
 
-// The table keeps one slot a line, as the sheet has it.
+// The rows of each page, as the paper prints them.
 // clang-format off
-{costanti}
-
-const std::string_view righe[] = {{
 {chr(10).join(corpo)}
-    fine_tabella,
-}};
+
+template <std::size_t N>
+pagina_scheda pagina(std::string etichetta, std::string da, std::string a, const celle_scheda (&righe)[N],
+                     std::string nota) {{
+  pagina_scheda p{{{{etichetta, "TRENO n. 318", da, a, "V200 C", "130%", "INTERCITY", "700T", {{}}}}, {{}}, nota}};
+  for (const celle_scheda& r : righe) p.righe.push_back(riga_tabella_scheda(r));
+  return p;
+}}
+
+std::vector<std::string> scheda_incorporata() {{
+  // The blank form keeps its mass placeholder where the printed form has it.
+  return righe_scheda_documento(
+      {{
+{chiamate}
+      }},
+      {{"SCHEDA 4/4", "TRENO n.xxxxx", "xxxxxx", "xxxxxx", "Vxxx C", "xxx%", "xxx", "", "      xxxT"}});
+}}
 // clang-format on
 
 }}  // namespace
 
-std::span<const std::string_view> righe_scheda() {{ return righe; }}
+std::span<const std::string_view> righe_scheda() {{
+  // Laid out once, on first use, and kept for the run.
+  static const std::vector<std::string> righe = scheda_incorporata();
+  static const std::vector<std::string_view> vista = [] {{
+    std::vector<std::string_view> v(righe.begin(), righe.end());
+    v.push_back(fine_tabella);
+    return v;
+  }}();
+  return vista;
+}}
 
 void dati_scheda(const Form1& f) {{ scrivi_righe(*f.cartella, file_scheda(f), righe_scheda()); }}
 """

@@ -3,15 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "documents/celle_testo.h"
+#include "documents/cornici_documenti.h"
 #include "model/chilometri.h"
-#include "scenario/documenti/celle_testo.h"
 #include "scenario/documenti/scheda_autore.h"
 
 namespace {
-
-constexpr std::size_t righe_minime = 25;
-constexpr std::string_view riga_chiusura =
-    " |___|____________________________|____________|__________|_________|____________|";
 
 // The station whose area holds the start, else the two around it.
 std::string stazioni_intorno(const std::vector<const stazione*>& stazioni, std::int64_t progressiva) {
@@ -94,36 +91,13 @@ std::string testo_ordine(const std::vector<riga_ordine>& righe, const std::strin
                          const tabella_documenti& t) {
   const std::vector<const stazione*> stazioni = stazioni_del_modello(f);
   std::string linea = stazioni.empty() ? "" : stazioni.front()->nome + " " + stazioni.back()->nome;
-  std::vector<std::string> out = {
-      "",
-      "                                Modulo M. 3",
-      "                           ORDINE DI RALLENTAMENTO",
-      " " + std::string(80, '_'),
-      "  Linea  " + linea,
-      "",
-      "  Si ordina al macchinista del treno " + treno + " di effettuare i seguenti rallentamenti",
-      "  " + std::string(79, '_'),
-      " |   |                            |Inizio dopo |          |         |            |",
-      " | N.|      FRA LE STAZIONI       | il cippo   | Velocit\xE0 |Lunghezza|Prescrizioni|",
-      " |   |   (o nelle Stazioni di)    |chilometrico|          |  metri  | specifiche |",
-      std::string(riga_chiusura),
-  };
-  for (std::size_t k = 0; k < std::max(righe_minime, righe.size()); ++k) {
-    if (k >= righe.size()) {
-      out.push_back(" |   |                            |            |          |         |            |");
-      continue;
-    }
+  documento_ordine d{linea, treno, {}, {}};
+  for (std::size_t k = 0; k < righe.size(); ++k) {
     const riga_ordine& r = righe[k];
-    out.push_back(" |" + al_centro(std::to_string(k + 1), 3) + "|" + al_centro(r.stazioni, 28) + "|" +
-                  al_centro(r.cippo, 12) + "|" + al_centro(r.velocita, 10) + "|" + al_centro(r.lunghezza, 9) + "|" +
-                  al_centro(r.prescrizioni, 12) + "|");
+    d.righe.push_back({al_centro(std::to_string(k + 1), 3), al_centro(r.stazioni, 28), al_centro(r.cippo, 12),
+                       al_centro(r.velocita, 10), al_centro(r.lunghezza, 9), al_centro(r.prescrizioni, 12)});
   }
-  out.emplace_back(riga_chiusura);
-  out.emplace_back("");
-  out.emplace_back("              Prescrizioni specifiche");
   for (const voce_prescrizione& v : t.legenda)
-    out.push_back(v.lettera.empty() ? "     " + v.testo : " " + v.lettera + " - " + v.testo);
-  std::string testo;
-  for (const std::string& r : out) testo += r + "\r\n";
-  return testo;
+    d.legenda.push_back(v.lettera.empty() ? "     " + v.testo : " " + v.lettera + " - " + v.testo);
+  return testo_documento(righe_ordine_documento(d));
 }

@@ -2,25 +2,11 @@
 
 #include <algorithm>
 
+#include "documents/celle_testo.h"
+#include "documents/cornici_documenti.h"
 #include "model/chilometri.h"
-#include "scenario/documenti/celle_testo.h"
 
 namespace {
-
-constexpr std::size_t righe_pagina = 29;
-constexpr std::size_t righe_modulo = 31;
-
-constexpr std::string_view sopra = "  ________________________________________________________________________________";
-constexpr std::string_view titolo_alto_prima =
-    " | Vel.| Vel.| Progr Km |  No |    Localit\xE0 di Servizio    |     Orario     | Rec |";
-constexpr std::string_view titolo_alto =
-    " | Vel.| Vel.| Progr Km |  No |   Localita' di  Servizio   |     Orario     | Rec |";
-constexpr std::string_view titolo_basso =
-    " | Lim.|Marc.|          |  Rs |                            |                |     |";
-constexpr std::string_view regola =
-    " |_____|_____|__________|_____|____________________________|________________|_____|";
-constexpr std::string_view riga_vuota =
-    " |     |     |          |     |                            |                |     |";
 
 std::string velocita(int kmh) { return kmh > 0 ? std::to_string(kmh) : ""; }
 
@@ -48,33 +34,9 @@ std::string cella_orario(const riga_scheda& r, bool prima, bool ultima) {
 std::string velocita_cella(const std::string& v) { return a_destra(v, 4) + " "; }
 
 std::string riga_tabella(const riga_scheda& r, bool prima, bool ultima) {
-  const std::string recupero = r.recupero.empty() ? "     " : a_sinistra(" " + r.recupero, 5);
-  return " |" + velocita_cella(r.limite) + "|" + velocita_cella(r.marcia) + "|" + a_destra(r.km, 8) + "  |" +
-         velocita_cella(r.no_rs) + "|" + a_sinistra(" " + r.nome, 28) + "|" + cella_orario(r, prima, ultima) + "|" +
-         recupero + "|";
-}
-
-struct intestazione {
-  std::string etichetta, treno, da, a, rango, percentuale, classificazione, massa;
-};
-
-void scrivi_pagina(std::vector<std::string>& out, const intestazione& h, bool prima_pagina) {
-  out.push_back("  ___________________                                               ______________");
-  out.push_back(" |                   |                    " + a_sinistra(h.etichetta, 25) + "|              |");
-  out.push_back(" |" + al_centro(h.treno, 19) + "|                   da: " + a_sinistra(h.da, 22) + "|" +
-                al_centro(h.rango, 14) + "|");
-  out.push_back(" |___________________|                    a: " + a_sinistra(h.a, 22) + "|" +
-                al_centro(h.percentuale, 14) + "|");
-  out.push_back("                                                                   |______________|");
-  out.push_back("  ___________________                ___________________");
-  out.push_back(" |  CLASSIFICAZIONE  |              |  MASSA BLOCCATA   |       ");
-  out.push_back(" |" + al_centro(h.classificazione, 19) + "|              |" + al_centro(h.massa, 19) + "|");
-  out.push_back(" |___________________|              |___________________|");
-  out.push_back("");
-  out.emplace_back(sopra);
-  out.emplace_back(prima_pagina ? titolo_alto_prima : titolo_alto);
-  out.emplace_back(titolo_basso);
-  out.emplace_back(regola);
+  return riga_tabella_scheda({velocita_cella(r.limite), velocita_cella(r.marcia), a_destra(r.km, 8) + "  ",
+                              velocita_cella(r.no_rs), " " + r.nome, cella_orario(r, prima, ultima),
+                              r.recupero.empty() ? "" : " " + r.recupero});
 }
 
 }  // namespace
@@ -195,7 +157,7 @@ std::string testo_scheda(const std::vector<riga_scheda>& righe, const std::strin
   };
   std::vector<pagina> pagine;
   for (std::size_t da = 0; da < righe.size();) {
-    std::size_t a = std::min(righe.size(), da + righe_pagina);
+    std::size_t a = std::min(righe.size(), da + righe_pagina_scheda);
     if (a < righe.size()) {
       for (std::size_t k = a - 1; k > da; --k)
         if (righe[k].tipo == riga_scheda::genere::stazione) {
@@ -218,31 +180,28 @@ std::string testo_scheda(const std::vector<riga_scheda>& righe, const std::strin
   std::size_t ultima_stazione = 0;
   for (std::size_t k = 0; k < righe.size(); ++k)
     if (righe[k].tipo == riga_scheda::genere::stazione) ultima_stazione = k;
-  std::vector<std::string> out = {"", "", ""};
+  std::vector<pagina_scheda> fogli;
   for (std::size_t p = 0; p < n; ++p) {
     const pagina& g = pagine[p];
     std::string da = stazione_prima(g.da + 1), a = stazione_prima(g.a);
     if (da.empty()) da = a;
-    scrivi_pagina(out,
-                  {"SCHEDA " + std::to_string(p + 1) + "/" + std::to_string(n), "TRENO n. " + treno, da, a, t.rango,
-                   percentuale, t.classificazione, massa},
-                  p == 0);
-    for (std::size_t k = g.da; k < g.a; ++k) out.push_back(riga_tabella(righe[k], k == 0, k == ultima_stazione));
-    for (std::size_t k = g.a - g.da; k < righe_pagina; ++k) out.emplace_back(riga_vuota);
-    out.emplace_back(regola);
-    out.push_back(t.nota.empty() ? "" : " " + t.nota);
-    out.insert(out.end(), p == 0 ? 2 : 3, "");
-    out.push_back(std::string(p == 0 ? 81 : 72, '.'));
-    out.insert(out.end(), p + 1 == n ? 1 : 2, "");
+    pagina_scheda foglio{{"SCHEDA " + std::to_string(p + 1) + "/" + std::to_string(n),
+                          "TRENO n. " + treno,
+                          da,
+                          a,
+                          t.rango,
+                          percentuale,
+                          t.classificazione,
+                          massa,
+                          {}},
+                         {},
+                         t.nota.empty() ? "" : " " + t.nota};
+    for (std::size_t k = g.da; k < g.a; ++k)
+      foglio.righe.push_back(riga_tabella(righe[k], k == 0, k == ultima_stazione));
+    fogli.push_back(std::move(foglio));
   }
   const std::string modulo = "SCHEDA " + std::to_string(n + 1) + "/" + std::to_string(n + 1);
-  scrivi_pagina(out, {modulo, "TRENO n.xxxxx", "xxxxxx", "xxxxxx", "Vxxx C", "xxx%", "xxx", "xxxT"}, false);
   // The blank form keeps its mass placeholder where the printed form has it.
-  out[out.size() - 7] = " |        xxx        |              |      xxxT         |";
-  for (std::size_t k = 0; k < righe_modulo; ++k) out.emplace_back(riga_vuota);
-  out.emplace_back(regola);
-  out.insert(out.end(), 2, "");
-  std::string testo;
-  for (const std::string& r : out) testo += r + "\r\n";
-  return testo;
+  return testo_documento(righe_scheda_documento(
+      fogli, {modulo, "TRENO n.xxxxx", "xxxxxx", "xxxxxx", "Vxxx C", "xxx%", "xxx", "", "      xxxT"}));
 }

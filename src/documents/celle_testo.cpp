@@ -1,4 +1,4 @@
-#include "scenario/documenti/celle_testo.h"
+#include "documents/celle_testo.h"
 
 #include <cstdlib>
 
