@@ -201,6 +201,27 @@ TEST(DocumentiScenario, UnValoreDellaTabellaSenzaRigaEUnErroreConLaSuaRiga) {
   EXPECT_EQ(e.errori[1].rfind("Velstra_Ordoven_318_documenti.txt:3: ", 0), 0u) << e.errori[1];
 }
 
+// A slowdown written at 259175 starts in cell nearest(259175/50 + 1) = 5184,
+// half to even as the compiler rounds: the table's row at the same
+// progressive finds it, and the row written at 259150 (the same cell) too.
+TEST(DocumentiScenario, LePrescrizioniTrovanoIlRallentamentoNellaCellaDelCompilatore) {
+  for (const char* riga : {"prescrizioni, 259175, E\r\n", "prescrizioni, 259150, E\r\n"}) {
+    SCOPED_TRACE(riga);
+    cartella_memoria c;
+    metti_sorgenti(c,
+                   [](std::string& t) { sostituisci_testo(t, "rallentamento,  259150,", "rallentamento,  259175,"); });
+    c.sostituisci(file_tabella_documenti("Velstra_Ordoven", "318"), riga);
+    const esito_documenti e = documenti_da_sorgenti(c, nomi_incorporati());
+    ASSERT_TRUE(e.ok()) << (e.errori.empty() ? "" : e.errori[0]);
+    const std::vector<std::string> ordine = righe_di(e.documenti.rallentamenti);
+    ASSERT_GT(ordine.size(), 12u);
+    const std::vector<std::string> fatta = celle_di(ordine[12]);
+    ASSERT_EQ(fatta.size(), 6u);
+    EXPECT_EQ(fatta[3], "90");
+    EXPECT_EQ(fatta[5], "E");
+  }
+}
+
 TEST(DocumentiScenario, LeNoteDellAutoreRestanoLeSue) {
   cartella_memoria c;
   metti_sorgenti(c);

@@ -319,6 +319,24 @@ TEST(RapportoScenario, WithoutSourcesOnlyTheCellIsKnown) {
   EXPECT_EQ(numero(t.elementi.back(), "a_m"), 300000);
   for (std::size_t k = 1; k < t.elementi.size(); ++k)
     EXPECT_EQ(numero(t.elementi[k], "da_m"), numero(t.elementi[k - 1], "a_m"));
+
+  // "pendenza, 10300, -16" then "pendenza, 10600, 4": the cells say -16 per
+  // mille from 10300 to 10600.
+  bool trovato = false;
+  for (const nodo& x : campo(campo(campo(r, "profili"), "pendenza"), "tratti").elementi)
+    if (numero(x, "da_m") == 10300) {
+      EXPECT_EQ(numero(x, "a_m"), 10600);
+      EXPECT_EQ(numero(x, "valore"), -16);
+      trovato = true;
+    }
+  EXPECT_TRUE(trovato);
+  // MILANO is of kind 8, a station with its end marker; Cabina B of kind 26, a place without.
+  for (const nodo& st : campo(r, "stazioni").elementi) {
+    const std::string nome = campo(st, "nome").testo;
+    if (nome == "MILANO" || nome == "Cabina B") {
+      EXPECT_EQ(ha(st, "cella_fine"), nome == "MILANO") << nome;
+    }
+  }
 }
 
 // Sources changed after compiling: the report says where they and the compact files part.
