@@ -147,6 +147,30 @@ TEST(RapportoScenario, StationsAndObjectsShowTheirKilometrePost) {
   EXPECT_TRUE(trovato);
 }
 
+// A series that starts at 0 counts from the start of the line: with
+// "progressiva chilometrica tre, 0, 5000, 0" Cabina B, at 1100 m, stands at
+// post 3+900 (5000 - 1100), not at its distance 1+100.
+TEST(RapportoScenario, ASeriesFromTheStartCountsFromTheFirstMetre) {
+  cartella_temporanea dir;
+  auto f = std::make_unique<form_su_disco>(dir.percorso);
+  dati_linea(*f);
+  dati_treno(*f);
+  std::string linea = leggi_tutto(*f->cartella, file_linea(*f));
+  const std::string da = "progressiva chilometrica tre,    0,    0,    0";
+  const std::size_t k = linea.find(da);
+  ASSERT_NE(k, std::string::npos);
+  linea.replace(k, da.size(), "progressiva chilometrica tre,    0,    5000,    0");
+  scrivi_tutto(*f->cartella, file_linea(*f), linea);
+  memorizza_percorso(*f, 1, nullptr);
+  ASSERT_EQ(f->numero_errore, 0);
+  const nodo r = rapporto_di(dir.percorso, "Velstra_Ordoven", "318");
+  // The first Cabina B of the run (the name comes back further on).
+  std::map<std::string, std::string> posti;
+  for (const nodo& st : campo(r, "stazioni").elementi)
+    posti.emplace(campo(st, "nome").testo, campo(st, "punto_chilometrico").testo);
+  EXPECT_EQ(posti["Cabina B"], "3+900");
+}
+
 // Station times as the author wrote them, 24 h and more included: a run that
 // starts late in the evening times its stations past midnight.
 TEST(RapportoScenario, StationTimesShowAsWrittenPast24Hours) {
