@@ -201,11 +201,12 @@ nodo stazioni(const scenario_compatto& s, const indice_sorgenti& ind) {
     if (x.tipo == 0 && x.inizio == 0 && x.fine == 0 && x.progressiva == 0) continue;
     nodo n;
     n.metti("voce", k).metti("nome", utf8_da_1252(x.nome)).metti("tipo", x.tipo);
-    // The only thing the compiler does with the kind: from 25 up a station has
-    // neither the end marker nor the approach marks.
-    n.metti("significato_tipo",
-            std::string(stazione_con_area(x.tipo) ? "sotto 25: marcatore di fine e marche di avvicinamento"
-                                                  : "25 o pi\xC3\xB9: senza marcatore di fine n\xC3\xA9 marche"));
+    // The only thing the compiler does with the kind: from primo_tipo_senza_area
+    // up a station has neither the end marker nor the approach marks.
+    const std::string soglia = std::to_string(primo_tipo_senza_area);
+    n.metti("significato_tipo", stazione_con_area(x.tipo)
+                                    ? "sotto " + soglia + ": marcatore di fine e marche di avvicinamento"
+                                    : soglia + " o pi\xC3\xB9: senza marcatore di fine n\xC3\xA9 marche");
     n.metti("progressiva", x.progressiva).metti("inizio", x.inizio).metti("fine", x.fine);
     metti_punto(n, serie, x.progressiva);
     n.metti("orario", ore_minuti_secondi(x.orario));

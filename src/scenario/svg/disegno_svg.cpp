@@ -69,7 +69,7 @@ void riga_oggetti(tela& d, double cima, const std::string& nome, const std::vect
   for (std::size_t k = 1; k < metri.size(); ++k) minimo = std::min(minimo, d.x(metri[k]) - d.x(metri[k - 1]));
   if (minimo >= 5) {
     for (std::int32_t m : metri) {
-      const std::string px = n1(d.x(m + 25.0));
+      const std::string px = n1(d.x(m + metri_cella_reale / 2));
       d.svg += std::string("<path class=\"") + classe + "\" d=\"M" + px + "," + n1(cima + 4) + " l-3.5,9 h7 z M" + px +
                "," + n1(cima + 13) + " v" + n1(riga_altezza - 15) + "\" fill=\"" + colore + "\" stroke=\"" + colore +
                "\"/>\n";
