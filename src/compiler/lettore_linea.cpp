@@ -84,7 +84,7 @@ void completa_pendenze(stato_linea& s) {
 void ordina_progressive(stato_linea& s) {
   for (int i = 0; i < 3; ++i) {
     const stazione& voce = s.f.stazioni[static_cast<std::size_t>(voce_progressiva_tre + i)];
-    if (voce.progressiva == 1 && voce.fine > std::numeric_limits<std::int32_t>::max() - 100 &&
+    if (voce.progressiva == 1 && voce.fine > std::numeric_limits<std::int32_t>::max() - aggiunta_serie_con_flag &&
         s.offset_riferimento[i] < s.offset_fallimento)
       s.offset_fallimento = s.offset_riferimento[i];
   }

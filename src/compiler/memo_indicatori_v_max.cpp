@@ -3,8 +3,8 @@
 #include <limits>
 
 #include "base/catalogo_errori.h"
+#include "base/nearest.h"
 #include "base/stato.h"
-#include "compiler/nearest.h"
 #include "model/form1.h"
 #include "model/misure.h"
 
@@ -12,15 +12,13 @@ namespace {
 
 // One speed pair: the first speed counts hundreds of fifths, the second units.
 std::int16_t coppia(std::int32_t s, std::int32_t t) {
-  std::int64_t v = nearest(t / 5.0 + 20.0 * s);
+  std::int64_t v = nearest(t / passo_velocita_reale + 20.0 * s);
   if (v < std::numeric_limits<std::int16_t>::min() || v > std::numeric_limits<std::int16_t>::max())
     interrompi(stato::lettura());
   return static_cast<std::int16_t>(v);
 }
 
 }  // namespace
-
-std::int64_t cella_di_oggetto(std::int32_t p) { return nearest(p / metri_cella_reale + 1.0); }
 
 void memo_indicatori_v_max(Form1& f, std::int32_t p, std::int32_t s1, std::int32_t s2, std::int32_t s3, std::int32_t c1,
                            std::int32_t t1, std::int32_t t2, std::int32_t t3, std::int32_t c2) {

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "model/campi_cella.h"  // cella_di_oggetto, where the board stands
+
 struct Form1;
 
 // Stores a maximum-speed board at cell nearest(p/50 + 1), which the reader has
@@ -10,6 +12,3 @@ struct Form1;
 // when a packed pair does not fit 16 bits; the cell is then left untouched.
 void memo_indicatori_v_max(Form1& f, std::int32_t p, std::int32_t s1, std::int32_t s2, std::int32_t s3, std::int32_t c1,
                            std::int32_t t1, std::int32_t t2, std::int32_t t3, std::int32_t c2);
-
-// The cell a board or an indication sign at progressive p stands in.
-std::int64_t cella_di_oggetto(std::int32_t p);

@@ -1,6 +1,6 @@
 #include "compiler/memo_montagna.h"
 
-#include "compiler/nearest.h"
+#include "base/nearest.h"
 #include "model/form1.h"
 #include "model/misure.h"
 

@@ -15,10 +15,14 @@ TEST(MemoMontagna, CellRangeClassAndEveryFourthMarker) {
     bool segnata;
   };
   const caso casi[] = {
-      {1000, 1500, 2, 20, 29, 2, false}, {1000, 1500, 11, 20, 29, 1, true},
-      {1000, 1500, 13, 20, 29, 3, true}, {1025, 1525, 12, 20, 30, 2, true},  // 20.5 -> 20, 30.5 - 1 = 29.5 -> 30
-      {1075, 1575, 1, 22, 30, 1, false},                                     // 21.5 -> 22, 31.5 - 1 = 30.5 -> 30
+      {1000, 1500, 2, 20, 29, 2, false},
+      {1000, 1500, 11, 20, 29, 1, true},
+      {1000, 1500, 13, 20, 29, 3, true},
+      {1025, 1525, 12, 20, 30, 2, true},  // 20.5 -> 20, 30.5 - 1 = 29.5 -> 30
+      {1075, 1575, 1, 22, 30, 1, false},  // 21.5 -> 22, 31.5 - 1 = 30.5 -> 30
       {1000, 1050, 11, 20, 20, 1, true},
+      // Only a value above 10 marks a stretch: 10 is class 10, unmarked.
+      {1000, 1500, 10, 20, 29, 10, false},
   };
   for (const caso& c : casi) {
     SCOPED_TRACE(std::to_string(c.a) + "," + std::to_string(c.b) + "," + std::to_string(c.v));

@@ -3,7 +3,7 @@
 #include "base/catalogo_errori.h"
 #include "base/stato.h"
 #include "compiler/memo_segnale.h"
-#include "compiler/nearest.h"
+#include "model/campi_cella.h"
 #include "model/form1.h"
 #include "model/misure.h"
 
@@ -23,8 +23,8 @@ void scrivi_valore_6(cella& c, std::int32_t r6, std::int16_t valore) {
 
 celle_rallentamento celle_di_rallentamento(std::int32_t r1, std::int32_t r3) {
   const double p = r1;
-  return {nearest((p - 1200.0) / metri_cella_reale + 1.0), cella_di_punto(p), cella_di_punto(p + r3),
-          nearest((p - 1200.0) / metri_cella_reale)};
+  return {cella_di_oggetto(p - 1200.0), cella_di_oggetto(p), cella_di_oggetto(p + r3),
+          cella_di_progressiva(p - 1200.0)};
 }
 
 bool con_avviso(std::int32_t r1) { return r1 > 1500; }

@@ -2,7 +2,6 @@
 
 #include "base/catalogo_errori.h"
 #include "base/stato.h"
-#include "compiler/nearest.h"
 #include "model/form1.h"
 #include "model/misure.h"
 
@@ -12,12 +11,10 @@ std::int16_t basso_16(std::int64_t v) { return static_cast<std::int16_t>(static_
 std::uint8_t basso_8(std::int64_t v) { return static_cast<std::uint8_t>(v & 0xFF); }
 }  // namespace
 
-std::int64_t cella_di_punto(double p) { return nearest(p / metri_cella_reale + 1.0); }
-
 void memo_segnale(Form1& f, std::int32_t f1, std::int32_t f2, std::int32_t f3, std::int32_t f4, std::int32_t f5,
                   std::int32_t f6, std::int32_t f7, std::int32_t f8, std::int32_t f9, std::int32_t f10,
                   std::int32_t f11) {
-  const std::int64_t i = cella_di_punto(f1);
+  const std::int64_t i = cella_di_oggetto(f1);
   if (i < 0 || i > f.numero_celle) interrompi(stato::lettura());
   cella& c = f.cella_n(static_cast<std::int32_t>(i));
   if (!cella_libera(c)) {

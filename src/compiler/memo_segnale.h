@@ -1,14 +1,12 @@
 #pragma once
 #include <cstdint>
 
+#include "model/campi_cella.h"  // cella_di_oggetto, where the signal stands
+
 struct Form1;
 
-// The cell a signal or the start of a slowdown at progressive p stands in:
-// nearest(p/50 + 1).
-std::int64_t cella_di_punto(double p);
-
 // Places the lineside signal of one segnale record (its eleven numbers in
-// file order) at cella_di_punto(f1), which the reader has checked to lie
+// file order) at cella_di_oggetto(f1), which the reader has checked to lie
 // inside percorso. Sets numero_errore = 16 and writes nothing when that cell
 // is not free. Inputs keep their low bits in the 16 and 8-bit fields.
 // Throws interruzione (lettura) for a cell outside percorso (the reader refuses

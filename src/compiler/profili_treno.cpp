@@ -1,8 +1,9 @@
 #include "compiler/profili_treno.h"
 
-#include "compiler/nearest.h"
+#include "base/nearest.h"
 #include "compiler/riempi_profilo.h"
 #include "compiler/stato_treno.h"
+#include "model/campi_cella.h"
 #include "model/form1.h"
 #include "model/misure.h"
 
@@ -11,7 +12,7 @@ namespace {
 // The speed of the previous record in units of 5 km/h, checked when it is
 // about to be written: error 25 at that record's speed field.
 std::uint8_t velocita_in_cella(stato_treno& s) {
-  const std::int64_t v = nearest(s.velocita_precedente / 5.0);
+  const std::int64_t v = nearest(s.velocita_precedente / passo_velocita_reale);
   if (v < 0 || v > 255) fallisci(s, s.offset_velocita);
   return static_cast<std::uint8_t>(v);
 }
@@ -27,7 +28,7 @@ esito_lettura record_velocita(stato_treno& s) {
   const std::size_t campo_v = s.in.inizio_voce;
   esito_lettura esito = controlla_progressiva(s, p, 100);
   if (esito != esito_lettura::continua) return esito;
-  const std::int64_t n = nearest(p / metri_cella_reale);
+  const std::int64_t n = cella_di_progressiva(p);
   if (n > 0) {
     // The last cell is never reached by a record: the fill stops before it.
     riempi_profilo(f, s.posizione_velocita, n, f.numero_celle - 1,
@@ -44,7 +45,7 @@ esito_lettura record_aderenza(stato_treno& s) {
   const std::int32_t a = leggi_numero(s);
   esito_lettura esito = controlla_progressiva(s, p, 100);
   if (esito != esito_lettura::continua) return esito;
-  const std::int64_t n = nearest(p / metri_cella_reale);
+  const std::int64_t n = cella_di_progressiva(p);
   if (n > 0) {
     riempi_profilo(f, s.posizione_aderenza, n, f.numero_celle, [&s](cella& c) { c.aderenza = aderenza_in_cella(s); });
   }

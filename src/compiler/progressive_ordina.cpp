@@ -6,6 +6,7 @@
 
 #include "base/stato.h"
 #include "model/form1.h"
+#include "model/misure.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ void progressive_ordina(Form1& f) {
   for (int voce : voci) {
     stazione& s = f.stazioni[static_cast<std::size_t>(voce)];
     if (s.progressiva != 1) continue;
-    if (s.fine > std::numeric_limits<std::int32_t>::max() - 100) interrompi(stato::lettura());
-    s.fine += 100;
+    if (s.fine > std::numeric_limits<std::int32_t>::max() - aggiunta_serie_con_flag) interrompi(stato::lettura());
+    s.fine += aggiunta_serie_con_flag;
   }
 }

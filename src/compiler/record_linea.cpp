@@ -3,10 +3,10 @@
 #include "base/catalogo_errori.h"
 #include "compiler/memo_indicatori_v_max.h"
 #include "compiler/memo_montagna.h"
-#include "compiler/nearest.h"
 #include "compiler/piano_linea.h"
 #include "compiler/riempi_profilo.h"
 #include "compiler/stato_linea.h"
+#include "model/campi_cella.h"
 #include "model/form1.h"
 #include "model/misure.h"
 
@@ -33,7 +33,7 @@ esito_lettura record_pendenza(stato_linea& s) {
   esito_lettura esito = controlla_progressiva(s, p);
   if (esito != esito_lettura::continua) return esito;
   Form1& f = s.f;
-  std::int64_t t = nearest(p / metri_cella_reale);
+  std::int64_t t = cella_di_progressiva(p);
   if (t > 0) {
     // The previous value covers the cells up to t; at least one cell is
     // written even when t is not beyond the cursor.

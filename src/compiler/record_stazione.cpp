@@ -4,6 +4,7 @@
 
 #include "base/catalogo_errori.h"
 #include "compiler/stato_treno.h"
+#include "model/campi_cella.h"
 #include "model/form1.h"
 #include "model/misure.h"
 
@@ -91,7 +92,7 @@ esito_lettura record_stazione(stato_treno& s) {
   }
 
   // fine is a multiple of 50: the end-marker cell is exact.
-  const bool con_segnale_fine = st.tipo < primo_tipo_senza_area;
+  const bool con_segnale_fine = stazione_con_area(st.tipo);
   const std::int64_t cella_fine = std::int64_t{st.fine} / metri_cella - 1;
   if (con_segnale_fine && cella_fine > f.numero_celle) {
     registra_errore(s, err_oltre_percorso, s.offset_record, p);

@@ -3,8 +3,8 @@
 #include "base/catalogo_errori.h"
 #include "compiler/memo_rallentamento.h"
 #include "compiler/memo_segnale.h"
-#include "compiler/nearest.h"
 #include "compiler/stato_treno.h"
+#include "model/campi_cella.h"
 #include "model/form1.h"
 #include "model/misure.h"
 
@@ -46,7 +46,7 @@ esito_lettura record_abbattimento(stato_treno& s) {
   const std::int32_t k = leggi_numero(s);
   esito_lettura esito = controlla_progressiva(s, p, 100);
   if (esito != esito_lettura::continua) return esito;
-  const std::int64_t i = nearest(p / metri_cella_reale);
+  const std::int64_t i = cella_di_progressiva(p);
   if (!nel_percorso(f, i)) return fuori_percorso(s, p);
   cella& c = f.cella_n(static_cast<std::int32_t>(i));
   if (!cella_libera(c)) {
@@ -69,7 +69,7 @@ esito_lettura record_segnale(stato_treno& s) {
   const std::int32_t p = v[0];
   esito_lettura esito = controlla_progressiva(s, p, 100);
   if (esito != esito_lettura::continua) return esito;
-  if (!nel_percorso(s.f, cella_di_punto(p))) return fuori_percorso(s, p);
+  if (!nel_percorso(s.f, cella_di_oggetto(p))) return fuori_percorso(s, p);
   memo_segnale(s.f, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10]);
   return dopo_collocazione(s, p);
 }

@@ -3,10 +3,10 @@
 #include <string>
 
 #include "base/catalogo_errori.h"
+#include "base/nearest.h"
 #include "base/stato.h"
 #include "compiler/confronto_voci.h"
 #include "compiler/grammatica.h"
-#include "compiler/nearest.h"
 #include "compiler/stato_linea.h"
 #include "model/form1.h"
 #include "model/misure.h"

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "model/form1.h"
+#include "model/misure.h"
 
 std::vector<serie_chilometrica> serie_chilometriche(std::span<const stazione> stazioni) {
   std::vector<serie_chilometrica> serie;
@@ -11,7 +12,7 @@ std::vector<serie_chilometrica> serie_chilometriche(std::span<const stazione> st
     if (static_cast<std::size_t>(k) >= stazioni.size()) continue;
     const stazione& s = stazioni[static_cast<std::size_t>(k)];
     // The compiler adds 100 to the reference of a series whose flag is 1.
-    const std::int64_t scritto = std::int64_t{s.fine} - (s.progressiva == 1 ? 100 : 0);
+    const std::int64_t scritto = std::int64_t{s.fine} - (s.progressiva == 1 ? aggiunta_serie_con_flag : 0);
     if (s.inizio == 0 && scritto == 0) continue;
     serie.push_back({s.inizio, scritto});
   }

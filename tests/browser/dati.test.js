@@ -82,3 +82,15 @@ test('a key gained, lost or of another shape breaks the schema', () => {
     assert.equal(valida(d), false, caso);
   }
 });
+
+// The page reads a kind of object or station by its key: no script of the
+// page compares a kind with a number or keeps a table keyed by kind numbers.
+test('the scripts of the page hold no number of a kind', () => {
+  const cartella = path.join(radice, 'src', 'scenario', 'pagina');
+  for (const nome of fs.readdirSync(cartella).filter((f) => f.endsWith('.js'))) {
+    const testo = fs.readFileSync(path.join(cartella, nome), 'utf8');
+    assert.doesNotMatch(testo, /\btipo\s*(===|!==|==|!=|>=|<=|>|<)\s*\d/, nome);
+    assert.doesNotMatch(testo, /case\s+\d+\s*:/, nome);
+    assert.doesNotMatch(testo, /[{,]\s*\d+\s*:\s*(COLORI|'|\()/, nome);
+  }
+});

@@ -74,7 +74,7 @@ int comando_plot(std::span<const std::string> argomenti, std::ostream& out, std:
     guasto = "--to (" + *a.valore("--to") + " km) non viene dopo --from (" +
              (a.valore("--from") ? *a.valore("--from") : "0") +
              " km): --from \xC3\xA8 l'inizio del tratto, --to la fine";
-  if (guasto.empty() && fino >= 0 && fino < da + 50)
+  if (guasto.empty() && fino >= 0 && fino < da + metri_cella)
     guasto = "il tratto da --from a --to deve essere lungo almeno 50 m (una cella)";
   if (!guasto.empty()) {
     err << "scenario plot: " << guasto << "\n" << uso << "\nVedi 'scenario plot --help'.\n";

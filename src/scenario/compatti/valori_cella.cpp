@@ -98,17 +98,6 @@ std::int64_t campo_di(const cella& c, std::string_view campo) {
 
 }  // namespace
 
-coppia_vmax decodifica_coppia_vmax(std::int16_t parola) {
-  // Floor division, so a negative word (a negative speed written) decodes too.
-  const std::int32_t v = parola;
-  std::int32_t centinaia = v / 100, resto = v % 100;
-  if (resto < 0) {
-    resto += 100;
-    --centinaia;
-  }
-  return {centinaia * 5, resto * 5};
-}
-
 std::span<const valore_di_cella> valori_di_cella(std::uint8_t tipo) {
   const voce_tabella* v = trova(tipo);
   return v ? v->valori : std::span<const valore_di_cella>{};
@@ -127,9 +116,9 @@ std::int64_t leggi_valore(const cella& c, const valore_di_cella& v) {
     case L::seconda_velocita:
       return decodifica_coppia_vmax(static_cast<std::int16_t>(x)).seconda;
     case L::decine:
-      return static_cast<std::uint16_t>(x) / 10;
+      return primo_codice(static_cast<std::int16_t>(x));
     case L::unita:
-      return static_cast<std::uint16_t>(x) % 10;
+      return secondo_codice(static_cast<std::int16_t>(x));
     case L::campo:
       break;
   }

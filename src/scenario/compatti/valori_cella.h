@@ -3,15 +3,7 @@
 #include <span>
 #include <string_view>
 
-#include "model/cella.h"
-
-// One speed pair of a maximum-speed board. The compiler packs the pair
-// (s, t) as nearest(t/5 + 20*s), that is 100*(s/5) + t/5 for speeds in
-// multiples of 5 below 500 km/h: the hundreds give s, the rest t.
-struct coppia_vmax {
-  std::int32_t prima = 0, seconda = 0;
-};
-coppia_vmax decodifica_coppia_vmax(std::int16_t parola);
+#include "model/campi_cella.h"
 
 // How a value the author reads comes out of a cell: a field as it is, one of
 // the two speeds packed in a board's word (the speed pair of a rank), or the

@@ -201,6 +201,84 @@ TEST(DocumentiScenario, UnValoreDellaTabellaSenzaRigaEUnErroreConLaSuaRiga) {
   EXPECT_EQ(e.errori[1].rfind("Velstra_Ordoven_318_documenti.txt:3: ", 0), 0u) << e.errori[1];
 }
 
+// A slowdown written at 259175 starts in cell nearest(259175/50 + 1) = 5184,
+// half to even as the compiler rounds: the table's row at the same
+// progressive finds it, and the row written at 259150 (the same cell) too.
+TEST(DocumentiScenario, LePrescrizioniTrovanoIlRallentamentoNellaCellaDelCompilatore) {
+  for (const char* riga : {"prescrizioni, 259175, E\r\n", "prescrizioni, 259150, E\r\n"}) {
+    SCOPED_TRACE(riga);
+    cartella_memoria c;
+    metti_sorgenti(c,
+                   [](std::string& t) { sostituisci_testo(t, "rallentamento,  259150,", "rallentamento,  259175,"); });
+    c.sostituisci(file_tabella_documenti("Velstra_Ordoven", "318"), riga);
+    const esito_documenti e = documenti_da_sorgenti(c, nomi_incorporati());
+    ASSERT_TRUE(e.ok()) << (e.errori.empty() ? "" : e.errori[0]);
+    const std::vector<std::string> ordine = righe_di(e.documenti.rallentamenti);
+    ASSERT_GT(ordine.size(), 12u);
+    const std::vector<std::string> fatta = celle_di(ordine[12]);
+    ASSERT_EQ(fatta.size(), 6u);
+    EXPECT_EQ(fatta[3], "90");
+    EXPECT_EQ(fatta[5], "E");
+  }
+}
+
+// The sheet's first row is the first station with its name and its
+// departure to the right; the station that closes page 1 opens page 2 with
+// its name and its passing time.
+TEST(DocumentiScenario, OgniStazioneHaIlSuoNomeAnchePrimaDiPagina) {
+  cartella_memoria c;
+  metti_sorgenti(c);
+  const esito_documenti e = documenti_da_sorgenti(c, nomi_incorporati());
+  ASSERT_TRUE(e.ok());
+  const std::vector<std::string> scheda = righe_di(e.documenti.scheda);
+  ASSERT_GT(scheda.size(), 68u);
+  EXPECT_EQ(scheda[17], " |  30 |     |   0.000  |     | MILANO                     |          13.15 |     |");
+  const std::string piacenza = " |  90 |     | 146.850  |     | PIACENZA                   |      13.57     |     |";
+  EXPECT_EQ(scheda[45], piacenza);
+  EXPECT_EQ(scheda[67], piacenza);
+}
+
+// Where the codes begin the sheet has its SI COD row; codes that end at 0
+// are none (the compiler counts 0 codes), and no row says they begin.
+TEST(DocumentiScenario, LaRigaSiCodSoloPerCodiciCheCiSono) {
+  for (const char* fine : {"300000", "0"}) {
+    SCOPED_TRACE(fine);
+    cartella_memoria c;
+    metti_sorgenti(c);
+    std::string linea = testo_righe(righe_linea());
+    sostituisci_testo(linea, "ripetizione segnali 9 codici,    11000,    300000",
+                      std::string("ripetizione segnali 9 codici,    11000,    ") + fine);
+    c.sostituisci(file_linea(nomi_incorporati()), linea);
+    const esito_documenti e = documenti_da_sorgenti(c, nomi_incorporati());
+    ASSERT_TRUE(e.ok()) << (e.errori.empty() ? "" : e.errori[0]);
+    std::vector<std::string> si_cod;
+    for (const std::string& r : righe_di(e.documenti.scheda))
+      if (r.find("SI COD") != std::string::npos) si_cod.push_back(r);
+    if (std::string(fine) == "0") {
+      EXPECT_EQ(si_cod, std::vector<std::string>{});
+    } else {
+      EXPECT_EQ(si_cod, std::vector<std::string>{
+                            " | 145 |     |          |     | SI COD Km 11,000           |                |     |"});
+    }
+  }
+}
+
+// Under "progressiva chilometrica tre, 0, 5000, 0" the posts count down from
+// 5000 at the start of the line: Cabina B, at 1100 m, is at 3.900.
+TEST(DocumentiScenario, UnaSerieCheIniziaAZeroDaIlCippoDallInizio) {
+  cartella_memoria c;
+  metti_sorgenti(c);
+  std::string linea = testo_righe(righe_linea());
+  sostituisci_testo(linea, "progressiva chilometrica tre,    0,    0,    0",
+                    "progressiva chilometrica tre,    0,    5000,    0");
+  c.sostituisci(file_linea(nomi_incorporati()), linea);
+  const esito_documenti e = documenti_da_sorgenti(c, nomi_incorporati());
+  ASSERT_TRUE(e.ok()) << (e.errori.empty() ? "" : e.errori[0]);
+  const auto per_nome = righe_per_nome(righe_di(e.documenti.scheda));
+  ASSERT_TRUE(per_nome.count("Cabina B"));
+  EXPECT_EQ(per_nome.at("Cabina B")[2], "3.900");
+}
+
 TEST(DocumentiScenario, LeNoteDellAutoreRestanoLeSue) {
   cartella_memoria c;
   metti_sorgenti(c);
@@ -213,6 +291,11 @@ TEST(DocumentiScenario, LeNoteDellAutoreRestanoLeSue) {
   c.elimina("Velstra_Ordoven_318_note.txt");
   e = documenti_da_sorgenti(c, nomi_incorporati());
   EXPECT_EQ(e.documenti.note.rfind("Velstra_Ordoven 318 - note dello scenario.\r\n", 0), 0u);
+  // A tab is the author's, as written; other control characters are refused.
+  c.sostituisci("Velstra_Ordoven_318_note.txt", "Ora\tLuogo\n13.15\tMILANO\n");
+  e = documenti_da_sorgenti(c, nomi_incorporati());
+  ASSERT_TRUE(e.ok()) << (e.errori.empty() ? "" : e.errori[0]);
+  EXPECT_EQ(e.documenti.note, "Ora\tLuogo\r\n13.15\tMILANO\r\n");
   // A character Windows-1252 cannot hold is refused with its line.
   c.sostituisci("Velstra_Ordoven_318_note.txt", "uno\r\nda A \xE2\x86\x92 B\r\n");
   e = documenti_da_sorgenti(c, nomi_incorporati());

@@ -5,6 +5,7 @@
 
 #include "documents/celle_testo.h"
 #include "documents/cornici_documenti.h"
+#include "model/campi_cella.h"
 #include "model/chilometri.h"
 #include "scenario/documenti/scheda_autore.h"
 
@@ -31,8 +32,6 @@ std::string cippo_prima(const std::vector<serie_chilometrica>& serie, std::int64
   return std::to_string(static_cast<std::int64_t>(p.da_serie ? std::ceil(km) : std::floor(km)));
 }
 
-std::int64_t cella_inizio(std::int64_t progressiva) { return std::llround(static_cast<double>(progressiva) / 50 + 1); }
-
 }  // namespace
 
 std::vector<riga_ordine> righe_dell_ordine(const Form1& f, const tabella_documenti& t, const std::string& file_tabella,
@@ -53,16 +52,17 @@ std::vector<riga_ordine> righe_dell_ordine(const Form1& f, const tabella_documen
     while (j <= f.numero_celle && f.cella_n(j).tipo != cella_fine_rallentamento) ++j;
     trovato x;
     x.cella = i;
-    x.r.progressiva = (std::int64_t{i} - 1) * 50;
+    x.r.progressiva = progressiva_di_oggetto(i);
     x.r.stazioni = stazioni_intorno(stazioni, x.r.progressiva);
     x.r.cippo = cippo_prima(serie, x.r.progressiva);
     x.r.velocita = std::to_string(c.valore_1);
-    if (j <= f.numero_celle) x.r.lunghezza = std::to_string((std::int64_t{j} - i) * 50);
+    if (j <= f.numero_celle) x.r.lunghezza = std::to_string(metri_di_cella(std::int64_t{j} - i));
     v.push_back(x);
   }
   for (const prescrizioni_rallentamento& p : t.prescrizioni) {
-    const auto r =
-        std::find_if(v.begin(), v.end(), [&](const trovato& x) { return x.cella == cella_inizio(p.progressiva); });
+    const auto r = std::find_if(v.begin(), v.end(), [&](const trovato& x) {
+      return x.cella == cella_di_oggetto(static_cast<double>(p.progressiva));
+    });
     if (r == v.end()) {
       errori.push_back(file_tabella + ":" + std::to_string(p.riga) + ": nessun rallentamento del file del treno " +
                        "inizia a progressiva " + std::to_string(p.progressiva));

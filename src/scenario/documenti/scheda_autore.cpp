@@ -4,6 +4,7 @@
 
 #include "documents/celle_testo.h"
 #include "documents/cornici_documenti.h"
+#include "model/campi_cella.h"
 #include "model/chilometri.h"
 
 namespace {
@@ -12,8 +13,8 @@ std::string velocita(int kmh) { return kmh > 0 ? std::to_string(kmh) : ""; }
 
 int limite_a(const Form1& f, std::int64_t progressiva) {
   if (!f.percorso_esiste()) return 0;
-  const std::int64_t i = std::clamp<std::int64_t>(progressiva / 50, 0, f.numero_celle);
-  return f.cella_n(static_cast<std::int32_t>(i)).velocita * 5;
+  const std::int64_t i = std::clamp<std::int64_t>(cella_del_metro(progressiva), 0, f.numero_celle);
+  return velocita_km_h(f.cella_n(static_cast<std::int32_t>(i)));
 }
 
 std::string km_di(const std::vector<serie_chilometrica>& serie, std::int64_t progressiva) {
@@ -42,11 +43,11 @@ std::string riga_tabella(const riga_scheda& r, bool prima, bool ultima) {
 }  // namespace
 
 std::vector<const stazione*> stazioni_del_modello(const Form1& f) {
-  // Sign texts fill the table from entry 80 down; stations from entry 1 up.
+  // Stations fill the table from entry 1 up, below the sign texts.
   std::int32_t cartelli = 0;
   for (const cella& c : f.percorso) cartelli += c.tipo == cella_cartello_indicatore;
   std::vector<const stazione*> v;
-  for (std::int32_t k = 1; k < 80 - cartelli; ++k) {
+  for (std::int32_t k = 1; k < slot_cartello_dopo(cartelli); ++k) {
     const stazione& s = f.stazioni[static_cast<std::size_t>(k)];
     if (s.tipo == 0 && s.nome.empty() && s.inizio == 0 && s.fine == 0 && s.progressiva == 0 && s.orario == 0) break;
     v.push_back(&s);
@@ -83,14 +84,15 @@ std::vector<riga_scheda> righe_della_scheda(const Form1& f, const tabella_docume
   }
   // A change of the speed limit where no station stands.
   for (std::int32_t i = 1; i < f.numero_celle - 2; ++i) {
-    const std::int64_t p = std::int64_t{i} * 50;
+    const std::int64_t p = metri_di_cella(i);
     if (p <= inizio || p >= fine || f.cella_n(i).velocita == f.cella_n(i - 1).velocita) continue;
-    if (std::any_of(stazioni.begin(), stazioni.end(), [&](const stazione* s) { return s->progressiva / 50 == i; }))
+    if (std::any_of(stazioni.begin(), stazioni.end(),
+                    [&](const stazione* s) { return cella_del_metro(s->progressiva) == i; }))
       continue;
     riga_scheda r;
     r.progressiva = p;
     r.tipo = riga_scheda::genere::limite;
-    r.limite = velocita(f.cella_n(i).velocita * 5);
+    r.limite = velocita(velocita_km_h(f.cella_n(i)));
     r.km = km_di(serie, p);
     std::string cippo = r.km;
     std::replace(cippo.begin(), cippo.end(), '.', ',');

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "model/misure.h"
+
 namespace {
 // Digits and letters O only, with one digit at least and one O at least.
 bool o_per_zero(std::string_view t, std::string& corretto) {
@@ -47,10 +49,10 @@ std::vector<correzione> correzioni(const std::string& byte, const struttura_sorg
         v.push_back({"Scrivi " + corretto + ": la lettera O al posto dello zero", x.inizio, x.fine, corretto});
         continue;
       }
-      if (!c.intervallo.starts_with("multiplo di 50") || !solo_cifre(t) || x.numero % 50 == 0) continue;
-      const std::int64_t resto = ((std::int64_t{x.numero} % 50) + 50) % 50;
-      if (resto == 25) continue;  // two multiples as near: no certain fix
-      const std::int64_t vicino = std::int64_t{x.numero} - resto + (resto > 25 ? 50 : 0);
+      if (!c.intervallo.starts_with("multiplo di 50") || !solo_cifre(t) || x.numero % metri_cella == 0) continue;
+      const std::int64_t resto = ((std::int64_t{x.numero} % metri_cella) + metri_cella) % metri_cella;
+      if (resto == metri_cella / 2) continue;  // two multiples as near: no certain fix
+      const std::int64_t vicino = std::int64_t{x.numero} - resto + (resto > metri_cella / 2 ? metri_cella : 0);
       v.push_back({"Scrivi " + std::to_string(vicino) + ", il multiplo di 50 pi\xC3\xB9 vicino", x.inizio, x.fine,
                    std::to_string(vicino)});
     }

@@ -2,8 +2,7 @@
 
 #include <cstdio>
 
-#include "compiler/memo_indicatori_v_max.h"
-#include "compiler/nearest.h"
+#include "model/campi_cella.h"
 #include "model/form1.h"
 #include "model/stazione.h"
 #include "scenario/sorgenti/manuale_formato.h"
@@ -24,7 +23,8 @@ bool oggetto_in_cella(genere_record g) {
 }
 
 std::string testo_cella(std::int64_t c) {
-  return "cella " + std::to_string(c) + " (" + std::to_string(c * 50) + "-" + std::to_string(c * 50 + 50) + " m)";
+  return "cella " + std::to_string(c) + " (" + std::to_string(metri_di_cella(c)) + "-" +
+         std::to_string(metri_di_cella(c + 1)) + " m)";
 }
 }  // namespace
 
@@ -40,7 +40,8 @@ std::vector<serie_chilometrica> serie_della_linea(const struttura_sorgente& line
     stazione& s = stazioni[static_cast<std::size_t>(k)];
     s.inizio = r.campi[0].numero;
     s.progressiva = r.campi[2].numero;
-    s.fine = static_cast<std::int32_t>(std::int64_t{r.campi[1].numero} + (s.progressiva == 1 ? 100 : 0));
+    s.fine =
+        static_cast<std::int32_t>(std::int64_t{r.campi[1].numero} + (s.progressiva == 1 ? aggiunta_serie_con_flag : 0));
   }
   return serie_chilometriche(stazioni);
 }
@@ -92,7 +93,7 @@ std::optional<informazione> informazione_a(const struttura_sorgente& s, std::siz
   if (!c.trattamento.empty()) t += "- il compilatore: " + std::string(c.trattamento) + "\n";
   if (c.genere != genere_campo::testo && e_progressiva(f, c)) {
     const std::int32_t p = v.numero;
-    t += "- progressiva/50: " + testo_cella(nearest(p / 50.0));
+    t += "- progressiva/50: " + testo_cella(cella_di_progressiva(p));
     if (k == 0 && oggetto_in_cella(f.genere)) t += "; l'oggetto va nella " + testo_cella(cella_di_oggetto(p));
     t += "\n- punto chilometrico: " + chilometro(serie, p) + "\n";
   }

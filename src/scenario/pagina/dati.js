@@ -44,8 +44,9 @@ const oggetti = D.oggetti.map(([cella, tipo, file, riga, dalControllo], i) => ({
   dett: R.oggetti[i], metro: cella * CELLA + CELLA / 2,
 }));
 /** @typedef {typeof oggetti[number]} Oggetto */
-const RIGA_DI_TIPO = { 1: 'segnali', 2: 'rallentamenti', 3: 'rallentamenti', 4: 'rallentamenti', 5: 'rallentamenti',
-  6: 'cartelli', 10: 'stazioni', 12: 'codici', 13: 'codici', 14: 'cartelli' };
+const RIGA_DI_TIPO = { segnale: 'segnali', fine_rallentamento: 'rallentamenti', inizio_rallentamento: 'rallentamenti',
+  avviso_rallentamento: 'rallentamenti', tavola_distanziometrica: 'rallentamenti', indicatore_vmax: 'cartelli',
+  fine_stazione: 'stazioni', codice: 'codici', codice_senza_valore: 'codici', cartello_indicatore: 'cartelli' };
 /** @type {Object<string, typeof oggetti>} */
 const perRiga = {};
 for (const o of oggetti) (perRiga[RIGA_DI_TIPO[o.tipo] || 'cartelli'] ||= []).push(o);
@@ -58,8 +59,8 @@ const stazioni = D.stazioni.map((s, i) => ({
 // Slowdowns: each start with the next end.
 const rallentamenti = [];
 for (const o of perRiga.rallentamenti || []) {
-  if (o.tipo !== 3) continue;
-  const fine = (perRiga.rallentamenti || []).find((x) => x.tipo === 2 && x.cella > o.cella);
+  if (o.tipo !== 'inizio_rallentamento') continue;
+  const fine = (perRiga.rallentamenti || []).find((x) => x.tipo === 'fine_rallentamento' && x.cella > o.cella);
   rallentamenti.push({ da: o.cella * CELLA, a: fine ? fine.cella * CELLA + CELLA : o.cella * CELLA + CELLA, velocita: o.dett.valori.velocita });
 }
 // genere is the page's kind of selection; the diagnostic's own kind (errore, avviso, nota) goes to specie.

@@ -4,12 +4,13 @@
 #include <cmath>
 #include <limits>
 
+#include "compiler/memo_montagna.h"
 #include "compiler/memo_rallentamento.h"
-#include "compiler/nearest.h"
-#include "model/cella.h"
+#include "model/campi_cella.h"
 #include "model/chilometri.h"
 #include "model/form1.h"
 #include "model/misure.h"
+#include "scenario/compatti/tipi_cella.h"
 #include "scenario/pagina/piano_sfoltito.h"
 #include "scenario/rapporto/rapporto_scenario.h"
 #include "scenario/sorgenti/origini_oggetti.h"
@@ -92,8 +93,11 @@ nodo oggetti(const nodo& rapporto, const scenario_compatto& s, const indice_sorg
     const record_sorgente* per = nullptr;
     if (!r && tipo == cella_codice) per = rallentamento_vicino(ind, c);
     const record_sorgente* q = r ? r : per;
-    l.elementi.push_back(
-        lista_di({c, tipo, q ? numero_file(*q, ind) : -1, q ? static_cast<std::int64_t>(q->riga) : 0, per ? 1 : 0}));
+    // The page reads the kind by its key, never by its number.
+    nodo voce = lista_di({c, q ? numero_file(*q, ind) : -1, q ? static_cast<std::int64_t>(q->riga) : 0, per ? 1 : 0});
+    voce.elementi.insert(voce.elementi.begin() + 1,
+                         nodo::di_testo(std::string(chiave_tipo_cella(static_cast<std::uint8_t>(tipo)))));
+    l.elementi.push_back(voce);
   }
   return l;
 }
@@ -111,7 +115,9 @@ nodo stazioni(const nodo& rapporto, const indice_sorgenti& ind) {
     nodo n;
     const nodo* nome = figlio(st, "nome");
     n.metti("nome", nome ? nome->testo : std::string());
-    for (const char* k : {"voce", "tipo", "inizio", "fine", "progressiva"}) n.metti(k, numero_chiave(st, k, 0));
+    n.metti("voce", numero_chiave(st, "voce", 0));
+    n.metti("tipo", std::string(chiave_tipo_stazione(static_cast<std::uint8_t>(numero_chiave(st, "tipo", 0)))));
+    for (const char* k : {"inizio", "fine", "progressiva"}) n.metti(k, numero_chiave(st, k, 0));
     if (voce >= 1 && static_cast<std::size_t>(voce) <= record.size())
       n.metti("fonte", fonte(*record[static_cast<std::size_t>(voce - 1)], ind));
     l.elementi.push_back(n);
@@ -125,12 +131,14 @@ nodo stazioni(const nodo& rapporto, const indice_sorgenti& ind) {
 std::pair<std::int64_t, std::int64_t> celle_profilo(const record_sorgente& r) {
   const std::int32_t p = r.numeri[0];
   switch (r.genere) {
-    case genere_record::montagna:
-      return {nearest(p / 50.0), nearest(r.numeri[1] / 50.0 - 1.0)};
+    case genere_record::montagna: {
+      const celle_montagna c = celle_di_montagna(p, r.numeri[1]);
+      return {c.primo, c.ultimo};
+    }
     case genere_record::curva:
-      return {nearest((p + 1.0) / 50.0), nearest((static_cast<double>(p) + r.numeri[1]) / 50.0)};
+      return {cella_di_progressiva(p + 1.0), cella_di_progressiva(static_cast<double>(p) + r.numeri[1])};
     default:
-      return {nearest(p / 50.0), nearest(p / 50.0)};
+      return {cella_di_progressiva(p), cella_di_progressiva(p)};
   }
 }
 
@@ -243,9 +251,9 @@ nodo dati_view(const scenario_compatto& s, const indice_sorgenti& ind, const tes
   n.metti("serie_chilometriche", serie);
   nodo profili;
   profili.metti("pendenza",
-                corse(s.percorso, [](const cella& c) { return static_cast<std::int64_t>(c.pendenza) - 100; }));
+                corse(s.percorso, [](const cella& c) { return static_cast<std::int64_t>(pendenza_per_mille(c)); }));
   profili.metti("velocita",
-                corse(s.percorso, [](const cella& c) { return static_cast<std::int64_t>(c.velocita) * 5; }));
+                corse(s.percorso, [](const cella& c) { return static_cast<std::int64_t>(velocita_km_h(c)); }));
   profili.metti("aderenza", corse(s.percorso, [](const cella& c) { return static_cast<std::int64_t>(c.aderenza); }));
   profili.metti("montagna", corse(s.percorso, [](const cella& c) { return static_cast<std::int64_t>(c.montagna); }));
   n.metti("profili", profili);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <sstream>
 
 #include "base/nomi_file.h"
@@ -53,13 +54,19 @@ TEST(DatiView, ObjectsFindTheirLinesProfilesRunAndErrorsFindTheirPlace) {
   const nodo dati = dati_view(s, ind, t, d);
 
   // cell, kind, file, line, placed by the code check
-  std::vector<std::vector<std::int64_t>> oggetti;
+  std::vector<std::string> oggetti;
   for (const nodo& o : figlio(dati, "oggetti").elementi) {
-    oggetti.emplace_back();
-    for (const nodo& v : o.elementi) oggetti.back().push_back(v.numero);
+    std::string voce;
+    for (const nodo& v : o.elementi)
+      voce += (voce.empty() ? "" : " ") + (v.genere == nodo::tipo::testo ? v.testo : std::to_string(v.numero));
+    oggetti.push_back(voce);
   }
-  const std::vector<std::vector<std::int64_t>> attesi{{57, 1, 0, 2, 0},  {187, 4, 0, 3, 0}, {200, 12, 0, 3, 1},
-                                                      {211, 3, 0, 3, 0}, {217, 2, 0, 3, 0}, {300, 12, -1, 0, 0}};
+  const std::vector<std::string> attesi{"57 segnale 0 2 0",
+                                        "187 avviso_rallentamento 0 3 0",
+                                        "200 codice 0 3 1",
+                                        "211 inizio_rallentamento 0 3 0",
+                                        "217 fine_rallentamento 0 3 0",
+                                        "300 codice -1 0 0"};
   EXPECT_EQ(oggetti, attesi);
   EXPECT_EQ(figlio(dati, "oggetti").elementi.size(), figlio(figlio(dati, "rapporto"), "oggetti").elementi.size());
 
@@ -102,29 +109,23 @@ TEST(DatiView, EveryObjectOfTheEmbeddedSourcesShowsItsLine) {
                : std::string();
   };
   // The keyword of the record that makes each kind of object.
-  auto parola = [](std::int64_t tipo) -> std::string {
-    switch (tipo) {
-      case cella_segnale:
-        return "segnale";
-      case cella_indicatore_vmax:
-        return "indicatori_v";
-      case cella_cartello_indicatore:
-        return "cartello";
-      case cella_fine_stazione:
-        return "stazione";
-      case cella_codice:
-      case cella_codice_senza_valore:
-        return "abbattimento";
-      default:
-        return "rallentamento";
-    }
+  auto parola = [](const std::string& tipo) -> std::string {
+    if (tipo == "segnale") return "segnale";
+    if (tipo == "indicatore_vmax") return "indicatori_v";
+    if (tipo == "cartello_indicatore") return "cartello";
+    if (tipo == "fine_stazione") return "stazione";
+    if (tipo == "codice" || tipo == "codice_senza_valore") return "abbattimento";
+    if (tipo.find("rallentamento") != std::string::npos || tipo == "tavola_distanziometrica") return "rallentamento";
+    ADD_FAILURE() << "no record makes a " << tipo;
+    return "?";
   };
   std::size_t con_riga = 0, del_controllo = 0;
   for (const nodo& o : figlio(dati, "oggetti").elementi) {
-    const std::int64_t tipo = o.elementi[1].numero, file = o.elementi[2].numero, n = o.elementi[3].numero;
+    const std::string& tipo = o.elementi[1].testo;
+    const std::int64_t file = o.elementi[2].numero, n = o.elementi[3].numero;
     ASSERT_GE(file, 0) << "cell " << o.elementi[0].numero;
     if (o.elementi[4].numero == 1) {
-      EXPECT_EQ(tipo, cella_codice);
+      EXPECT_EQ(tipo, "codice");
       EXPECT_NE(riga(file, n).find("rallentamento"), std::string::npos) << riga(file, n);
       ++del_controllo;
       continue;
@@ -144,6 +145,45 @@ TEST(DatiView, EveryObjectOfTheEmbeddedSourcesShowsItsLine) {
     ++stazioni;
   }
   EXPECT_EQ(stazioni, 45u);
+}
+
+// The values the page draws read as the author wrote them in the embedded
+// sources: "pendenza, 10300, -16" up to 10600, "velocita, 1250, 100" up to
+// 2050, the board "indicatori_vmax, 9600, 130, ..." and the stations MILANO
+// (kind 8) and Cabina B (kind 26, a place without end marker).
+TEST(DatiView, TheEmbeddedScenarioReadsAsItsSourcesWrite) {
+  cartella_temporanea dir;
+  const auto f = rapporto_di_prova::compila_in(dir.percorso);
+  scenario_compatto s;
+  std::string guasto;
+  ASSERT_TRUE(carica_scenario_compatto(dir.percorso, "Velstra_Ordoven", "318", s, guasto)) << guasto;
+  const nodo dati = dati_view(s, indice_sorgenti{}, testi_sorgente{}, {});
+  // The value of a profile in the cell holding metre m, from its runs.
+  auto valore_a = [&](const char* profilo, std::int64_t m) {
+    const nodo& corse = figlio(figlio(dati, "profili"), profilo);
+    std::int64_t v = -9999;
+    for (std::size_t k = 0; k + 1 < corse.elementi.size(); k += 2)
+      if (corse.elementi[k].numero <= m / 50) v = corse.elementi[k + 1].numero;
+    return v;
+  };
+  EXPECT_EQ(valore_a("pendenza", 10300), -16);
+  EXPECT_EQ(valore_a("pendenza", 10550), -16);
+  EXPECT_EQ(valore_a("pendenza", 10250), -3);
+  EXPECT_EQ(valore_a("velocita", 1250), 100);
+  EXPECT_EQ(valore_a("velocita", 2000), 100);
+  EXPECT_EQ(valore_a("velocita", 1200), 30);
+
+  std::string tipo_193;
+  for (const nodo& o : figlio(dati, "oggetti").elementi)
+    if (o.elementi[0].numero == 193) tipo_193 = o.elementi[1].testo;
+  EXPECT_EQ(tipo_193, "indicatore_vmax");
+
+  std::map<std::string, std::string> tipi;
+  for (const nodo& st : figlio(dati, "stazioni").elementi) tipi[figlio(st, "nome").testo] = figlio(st, "tipo").testo;
+  EXPECT_EQ(tipi["MILANO"], "stazione");
+  EXPECT_EQ(tipi["Cabina B"], "posto");
+  EXPECT_EQ(tipi["BIVIO TAVAZZANO"], "posto");
+  EXPECT_EQ(tipi["MILANO ROGOREDO"], "stazione");
 }
 
 }  // namespace

@@ -41,8 +41,11 @@ type DatiVista = {
 /** A profile as runs of cells: the first cell and the value of each run, flattened (cell, value, cell, value...); a run lasts to the next one's first cell, the last to the end of the cells. */
 type Corse = Array<number>;
 
+/** tipo: kind of the object by its key; altro for a kind the compiler never writes */
+type TipoOggetto = "segnale" | "fine_rallentamento" | "inizio_rallentamento" | "avviso_rallentamento" | "tavola_distanziometrica" | "indicatore_vmax" | "fine_stazione" | "codice" | "codice_senza_valore" | "cartello_indicatore" | "altro";
+
 /** An object of the cells, as a tuple; the report's entry of the same index details it. */
-type OggettoCella = [number, number, number, number, 0 | 1];
+type OggettoCella = [number, TipoOggetto, number, number, 0 | 1];
 
 /** The record of a station in the sources. */
 type FonteStazione = [number, number];
@@ -56,8 +59,8 @@ type StazioneVista = {
   nome: string;
   /** entry of the station table, from 1 */
   voce: number;
-  /** kind: 25 and over a place that is not a station */
-  tipo: number;
+  /** kind: a station with its end marker and approach marks, or a place without them */
+  tipo: "stazione" | "posto";
   /** start of its area, metres */
   inizio: number;
   /** end of its area, metres */

@@ -75,7 +75,7 @@ function vuoto() {
 // the report's legend of its kind says.
 /** @param {Oggetto} o */
 function valoriSpiegati(o) {
-  const legenda = R.significato_dei_valori.find((k) => k.tipo === o.tipo);
+  const legenda = R.significato_dei_valori.find((k) => k.oggetto === o.dett.oggetto);
   const t = el('table', { class: 'valori spiegati' });
   for (const [nome, v] of Object.entries(o.dett.valori)) {
     const s = legenda ? legenda.valori.find((x) => x.nome === nome) : undefined;
@@ -92,7 +92,7 @@ function dettagliOggetto(o) {
     el('div', { class: 'luogo' }, 'km ' + km(o.cella * CELLA) + ' \u00b7 pk ' + (o.dett.punto_chilometrico || pk(o.cella * CELLA)) + ' \u00b7 cella ' + o.cella + ' (da ' + o.cella * CELLA + ' a ' + (o.cella * CELLA + CELLA) + ' m)'),
     valoriSpiegati(o), tabellaValori(resto));
   if (o.dalControllo) eDettagli.append(el('p', { class: 'nota' }, 'Nessuna riga dei sorgenti: il controllo dei codici lo ha posto per il rallentamento qui sotto.'));
-  eDettagli.append(o.fonte ? brano(o.fonte) : senzaFonte(o.tipo === 12 ? 'Nessuna riga dei sorgenti: posto dal controllo dei codici.' : 'Nessuna riga dei sorgenti ha prodotto questo oggetto.'));
+  eDettagli.append(o.fonte ? brano(o.fonte) : senzaFonte(o.tipo === 'codice' ? 'Nessuna riga dei sorgenti: posto dal controllo dei codici.' : 'Nessuna riga dei sorgenti ha prodotto questo oggetto.'));
 }
 
 /** @param {Stazione} o */

@@ -8,33 +8,33 @@ function glifo(g, o, x, y0, y1, evidenza) {
   const ym = (y0 + y1) / 2;
   g.lineWidth = evidenza ? 2.5 : 1.4;
   switch (o.tipo) {
-    case 1: // signal: mast and head
+    case 'segnale': // mast and head
       g.strokeStyle = COLORI.inchiostro; g.beginPath(); g.moveTo(x, y1 - 3); g.lineTo(x, ym - 3); g.stroke();
       g.beginPath(); g.arc(x, ym - 7, evidenza ? 5.5 : 4, 0, 2 * Math.PI); g.fillStyle = COLORI.verdeSegnale; g.fill(); g.stroke();
       break;
-    case 6: // speed board
+    case 'indicatore_vmax': // speed board
       g.fillStyle = COLORI.bianco; g.strokeStyle = COLORI.rosso; g.fillRect(x - 5, ym - 7, 10, 12); g.strokeRect(x - 5, ym - 7, 10, 12);
       break;
-    case 14: // indication sign
+    case 'cartello_indicatore':
       g.fillStyle = COLORI.blu; g.strokeStyle = COLORI.bluScuro; g.fillRect(x - 6, ym - 5, 12, 9); g.strokeRect(x - 6, ym - 5, 12, 9);
       break;
-    case 12: case 13: // code point
+    case 'codice': case 'codice_senza_valore':
       g.beginPath(); g.arc(x, ym, evidenza ? 5.5 : 4, 0, 2 * Math.PI);
-      g.strokeStyle = COLORI.violaCodice; if (o.tipo === 12) { g.fillStyle = COLORI.violaChiaro; g.fill(); } g.stroke();
+      g.strokeStyle = COLORI.violaCodice; if (o.tipo === 'codice') { g.fillStyle = COLORI.violaChiaro; g.fill(); } g.stroke();
       break;
-    case 4: // warning sign
+    case 'avviso_rallentamento':
       g.beginPath(); g.moveTo(x, ym - 8); g.lineTo(x + 7, ym + 5); g.lineTo(x - 7, ym + 5); g.closePath();
       g.fillStyle = COLORI.giallo; g.fill(); g.strokeStyle = COLORI.inchiostro; g.stroke();
       break;
-    case 5: // distance board
+    case 'tavola_distanziometrica':
       g.fillStyle = COLORI.giallo; g.strokeStyle = COLORI.inchiostro; g.fillRect(x - 2, ym - 7, 4, 13); g.strokeRect(x - 2, ym - 7, 4, 13);
       break;
-    case 2: case 3: // end and start of a slowdown
+    case 'fine_rallentamento': case 'inizio_rallentamento':
       g.strokeStyle = COLORI.inchiostro; g.beginPath(); g.moveTo(x, y1 - 3); g.lineTo(x, y0 + 4); g.stroke();
-      g.beginPath(); g.moveTo(x, y0 + 4); g.lineTo(x + (o.tipo === 3 ? 9 : -9), y0 + 8); g.lineTo(x, y0 + 12); g.closePath();
-      g.fillStyle = o.tipo === 3 ? COLORI.arancio : COLORI.verdeFine; g.fill();
+      g.beginPath(); g.moveTo(x, y0 + 4); g.lineTo(x + (o.tipo === 'inizio_rallentamento' ? 9 : -9), y0 + 8); g.lineTo(x, y0 + 12); g.closePath();
+      g.fillStyle = o.tipo === 'inizio_rallentamento' ? COLORI.arancio : COLORI.verdeFine; g.fill();
       break;
-    case 10: // station end marker
+    case 'fine_stazione':
       g.beginPath(); g.moveTo(x - 5, y1 - 2); g.lineTo(x + 5, y1 - 2); g.lineTo(x, y1 - 10); g.closePath();
       g.fillStyle = COLORI.bordeaux; g.fill();
       break;
@@ -46,18 +46,18 @@ function glifo(g, o, x, y0, y1, evidenza) {
 const conUnita = (v, unita) => (v !== undefined ? v + unita : '');
 
 // A short label of an object for the cell zoom, by kind, from its decoded values.
-/** @type {Object<number, (v: ValoriOggetto) => string>} */
+/** @type {Object<string, (v: ValoriOggetto) => string>} */
 const ETICHETTA_DI_TIPO = {
-  1: (v) => [v.valore_1, v.valore_2, v.valore_3].filter((x) => x !== undefined).join('\u00b7'),  // signal: its three values
-  2: (v) => conUnita(v.velocita, ' km/h'),
-  3: (v) => conUnita(v.velocita, ' km/h'),
-  4: (v) => conUnita(v.velocita, ' km/h'),
-  5: (v) => conUnita(v.numero, ''),                                                              // distance board: its number
-  6: (v) => (v.prima_velocita_1 !== undefined ? v.prima_velocita_1 + '/' + v.seconda_velocita_1 : ''), // board: the first pair
-  10: (v) => v.testo || '',
-  12: (v) => conUnita(v.codice, ''),
-  13: () => 'AC',
-  14: (v) => v.testo || '',
+  segnale: (v) => [v.valore_1, v.valore_2, v.valore_3].filter((x) => x !== undefined).join('\u00b7'),  // its three values
+  fine_rallentamento: (v) => conUnita(v.velocita, ' km/h'),
+  inizio_rallentamento: (v) => conUnita(v.velocita, ' km/h'),
+  avviso_rallentamento: (v) => conUnita(v.velocita, ' km/h'),
+  tavola_distanziometrica: (v) => conUnita(v.numero, ''),                                                 // its number
+  indicatore_vmax: (v) => (v.prima_velocita_1 !== undefined ? v.prima_velocita_1 + '/' + v.seconda_velocita_1 : ''), // the first pair
+  fine_stazione: (v) => v.testo || '',
+  codice: (v) => conUnita(v.codice, ''),
+  codice_senza_valore: () => 'AC',
+  cartello_indicatore: (v) => v.testo || '',
 };
 /** @param {Oggetto} o */
 function etichetta(o) {

@@ -121,7 +121,7 @@ function disegnaStazioniMappa(g) {
   for (const s of stazioni) {
     const [x, y] = puntoSchermo(s.metro);
     if (x < -20 || y < -20 || x > dimensioniMappa.l + 20 || y > dimensioniMappa.a + 20) continue;
-    visibili.push({ s, x, y, posto: s.tipo >= 25, orario: Boolean(s.dett.orario) && s.dett.orario !== '00:00:00' });
+    visibili.push({ s, x, y, posto: s.tipo === 'posto', orario: Boolean(s.dett.orario) && s.dett.orario !== '00:00:00' });
   }
   // The north arrow and the scale keep their corners.
   const occupati = [[dimensioniMappa.l - 60, 0, dimensioniMappa.l, 60], [0, dimensioniMappa.a - 40, 150, dimensioniMappa.a]];

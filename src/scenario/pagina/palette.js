@@ -44,8 +44,9 @@ const ALFA_RIEMPIMENTO = '22';
 
 // The tick of an object kind when zoomed out.
 const COLORE_TIPO = Object.freeze({
-  1: COLORI.verdeSegnale, 2: COLORI.verdeFine, 3: COLORI.arancio, 4: COLORI.oro, 5: COLORI.oro, 6: COLORI.rosso,
-  10: COLORI.bordeaux, 12: COLORI.viola, 13: COLORI.viola, 14: COLORI.blu,
+  segnale: COLORI.verdeSegnale, fine_rallentamento: COLORI.verdeFine, inizio_rallentamento: COLORI.arancio,
+  avviso_rallentamento: COLORI.oro, tavola_distanziometrica: COLORI.oro, indicatore_vmax: COLORI.rosso,
+  fine_stazione: COLORI.bordeaux, codice: COLORI.viola, codice_senza_valore: COLORI.viola, cartello_indicatore: COLORI.blu,
 });
 
 // Mountain class 1, 2, 3 and over.

@@ -142,13 +142,13 @@ function disegnaStazioniProfili(g) {
   for (const s of stazioni) {
     const x0 = xDi(s.inizio), x1 = Math.max(xDi(s.fine), x0 + 2);
     if (x1 < xa || x0 > xb) continue;
-    g.fillStyle = s.tipo >= 25 ? COLORI.areaPosto : COLORI.areaStazione; g.fillRect(x0, rs.y + rs.a - 16, x1 - x0, 8);
+    g.fillStyle = s.tipo === 'posto' ? COLORI.areaPosto : COLORI.areaStazione; g.fillRect(x0, rs.y + rs.a - 16, x1 - x0, 8);
     const xp = xDi(s.metro);
     g.strokeStyle = COLORI.rosso; g.lineWidth = 1; g.beginPath(); g.moveTo(xp, rs.y + rs.a - 18); g.lineTo(xp, rs.y + rs.a - 6); g.stroke();
     const w = g.measureText(s.nome).width;
     const xt = Math.max(xa + 2, Math.min(xp - w / 2, xb - w - 2));
     if (xt > ultimoNome + 6) {
-      g.fillStyle = s.tipo >= 25 ? COLORI.grigioTesto : COLORI.inchiostro; g.fillText(s.nome, xt, rs.y + 4);
+      g.fillStyle = s.tipo === 'posto' ? COLORI.grigioTesto : COLORI.inchiostro; g.fillText(s.nome, xt, rs.y + 4);
       ultimoNome = xt + w;
     }
   }

@@ -83,7 +83,7 @@ function riempiStazioni() {
   const corpo = document.querySelector('#stazioni tbody');
   for (const s of stazioni) {
     lista.append(el('option', { value: s.nome }));
-    const tr = el('tr', s.tipo >= 25 ? { class: 'posto' } : null,
+    const tr = el('tr', s.tipo === 'posto' ? { class: 'posto' } : null,
       el('td', null, s.nome), el('td', null, km(s.metro)), el('td', null, s.dett.punto_chilometrico), el('td', null, s.dett.orario && s.dett.orario !== '00:00:00' ? s.dett.orario : '\u2014'));
     tr.tabIndex = 0;
     tr.addEventListener('click', () => vaiAStazione(s));

@@ -3,17 +3,15 @@
 #include <algorithm>
 #include <vector>
 
-#include "compiler/nearest.h"
+#include "model/campi_cella.h"
 #include "scenario/sorgenti/origini_oggetti.h"
 
 namespace {
-constexpr std::int32_t metri_cella = 50;
-
 // The values of the cells in metres: a speed in km/h, a gradient in per
 // mille, an adhesion as stored.
 using valore_cella = std::int64_t (*)(const cella&);
-std::int64_t velocita_di(const cella& c) { return c.velocita * 5; }
-std::int64_t pendenza_di(const cella& c) { return std::int64_t{c.pendenza} - 100; }
+std::int64_t velocita_di(const cella& c) { return velocita_km_h(c); }
+std::int64_t pendenza_di(const cella& c) { return pendenza_per_mille(c); }
 std::int64_t aderenza_di(const cella& c) { return c.aderenza; }
 
 nodo tratto(std::int64_t da, std::int64_t a, std::int64_t valore) {
@@ -34,7 +32,7 @@ nodo profilo_scritto(const scenario_compatto& s, const indice_sorgenti& ind, gen
     const std::int32_t da = rr[k]->numeri[0];
     const std::int32_t a = k + 1 < rr.size() ? rr[k + 1]->numeri[0] : lunghezza;
     nodo t = tratto(da, a, rr[k]->numeri[1]);
-    const std::int64_t i = nearest(da / 50.0);
+    const std::int64_t i = cella_di_progressiva(da);
     if (i >= 0 && i < static_cast<std::int64_t>(s.percorso.size())) {
       const std::int64_t v = in_cella(s.percorso[static_cast<std::size_t>(i)]);
       if (v != rr[k]->numeri[1]) t.metti("nelle_celle", v);
@@ -49,12 +47,13 @@ nodo profilo_scritto(const scenario_compatto& s, const indice_sorgenti& ind, gen
 // cells of the line.
 nodo profilo_celle(const scenario_compatto& s, valore_cella in_cella, std::int32_t lunghezza) {
   nodo tratti = nodo::lista();
-  const std::size_t celle = std::min(s.percorso.size(), static_cast<std::size_t>(std::max(lunghezza, 0) / metri_cella));
+  const std::size_t celle =
+      std::min(s.percorso.size(), static_cast<std::size_t>(cella_del_metro(std::max(lunghezza, 0))));
   std::size_t inizio = 0;
   for (std::size_t i = 1; i <= celle; ++i) {
     if (i < celle && in_cella(s.percorso[i]) == in_cella(s.percorso[inizio])) continue;
-    tratti.elementi.push_back(tratto(static_cast<std::int64_t>(inizio) * metri_cella,
-                                     static_cast<std::int64_t>(i) * metri_cella, in_cella(s.percorso[inizio])));
+    tratti.elementi.push_back(tratto(metri_di_cella(static_cast<std::int64_t>(inizio)),
+                                     metri_di_cella(static_cast<std::int64_t>(i)), in_cella(s.percorso[inizio])));
     inizio = i;
   }
   return tratti;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "model/campi_cella.h"
 #include "model/chilometri.h"
 #include "model/form1.h"
 #include "scenario/compatti/tipi_cella.h"
@@ -11,14 +12,12 @@
 #include "scenario/testo/da_1252.h"
 
 namespace {
-constexpr std::int32_t metri_cella = 50;
-
 std::string metri(std::int64_t m) { return std::to_string(m) + " m"; }
 
 // "cella 70 (3500-3550 m)"
 std::string cella_e_tratto(std::int64_t i) {
-  return "cella " + std::to_string(i) + " (" + std::to_string(i * metri_cella) + "-" +
-         std::to_string((i + 1) * metri_cella) + " m)";
+  return "cella " + std::to_string(i) + " (" + std::to_string(metri_di_cella(i)) + "-" +
+         std::to_string(metri_di_cella(i + 1)) + " m)";
 }
 
 // The entry of stazioni that a cell's value names, nullptr when the value
@@ -137,9 +136,10 @@ nodo serie_chilometriche(const scenario_compatto& s) {
     x.metti("voce", k).metti("inizio", v.inizio).metti("riferimento", v.fine).metti("flag", v.progressiva);
     // A flag of 1 moves the written reference on by 100 m when the series are sorted.
     if (v.progressiva == 1) {
-      const std::int64_t scritto = std::int64_t{v.fine} - 100;
+      const std::int64_t scritto = std::int64_t{v.fine} - aggiunta_serie_con_flag;
       x.metti("riferimento_scritto", scritto);
-      x.metti("spiegazione", std::to_string(v.fine) + " = " + std::to_string(scritto) + " + 100");
+      x.metti("spiegazione", std::to_string(v.fine) + " = " + std::to_string(scritto) + " + " +
+                                 std::to_string(aggiunta_serie_con_flag));
     } else {
       x.metti("riferimento_scritto", v.fine);
       x.metti("spiegazione", std::to_string(v.fine) + " come scritto");
@@ -201,14 +201,16 @@ nodo stazioni(const scenario_compatto& s, const indice_sorgenti& ind) {
     if (x.tipo == 0 && x.inizio == 0 && x.fine == 0 && x.progressiva == 0) continue;
     nodo n;
     n.metti("voce", k).metti("nome", utf8_da_1252(x.nome)).metti("tipo", x.tipo);
-    // The only thing the compiler does with the kind: from 25 up a station has
-    // neither the end marker nor the approach marks.
-    n.metti("significato_tipo", std::string(x.tipo < 25 ? "sotto 25: marcatore di fine e marche di avvicinamento"
-                                                        : "25 o pi\xC3\xB9: senza marcatore di fine n\xC3\xA9 marche"));
+    // The only thing the compiler does with the kind: from primo_tipo_senza_area
+    // up a station has neither the end marker nor the approach marks.
+    const std::string soglia = std::to_string(primo_tipo_senza_area);
+    n.metti("significato_tipo", stazione_con_area(x.tipo)
+                                    ? "sotto " + soglia + ": marcatore di fine e marche di avvicinamento"
+                                    : soglia + " o pi\xC3\xB9: senza marcatore di fine n\xC3\xA9 marche");
     n.metti("progressiva", x.progressiva).metti("inizio", x.inizio).metti("fine", x.fine);
     metti_punto(n, serie, x.progressiva);
     n.metti("orario", ore_minuti_secondi(x.orario));
-    if (x.tipo < 25) n.metti("cella_fine", x.fine / metri_cella - 1);
+    if (stazione_con_area(x.tipo)) n.metti("cella_fine", cella_del_metro(x.fine) - 1);
     if (static_cast<std::size_t>(k) <= record.size())
       n.metti("sorgente", sorgente_di(*record[static_cast<std::size_t>(k - 1)], ind));
     lista.elementi.push_back(n);
@@ -253,11 +255,11 @@ nodo rapporto_scenario(const scenario_compatto& s, const indice_sorgenti& ind) {
     if (cella_libera(c)) continue;
     nodo n;
     n.metti("cella", static_cast<std::int64_t>(i));
-    n.metti("da_m", static_cast<std::int64_t>(i) * metri_cella)
-        .metti("a_m", static_cast<std::int64_t>(i + 1) * metri_cella);
+    n.metti("da_m", metri_di_cella(static_cast<std::int64_t>(i)))
+        .metti("a_m", metri_di_cella(static_cast<std::int64_t>(i + 1)));
     n.metti("tipo", c.tipo).metti("oggetto", nome_tipo_cella(c.tipo));
     // Where the author wrote it, else where its cell begins.
-    metti_punto(n, serie, scritto ? std::int64_t{o.r->numeri[0]} : static_cast<std::int64_t>(i) * metri_cella);
+    metti_punto(n, serie, scritto ? std::int64_t{o.r->numeri[0]} : metri_di_cella(static_cast<std::int64_t>(i)));
     std::string descrizione = cella_e_tratto(static_cast<std::int64_t>(i)) + ", ";
     if (scritto) {
       n.metti("progressiva_scritta", o.r->numeri[0]);
@@ -291,7 +293,7 @@ nodo rapporto_scenario(const scenario_compatto& s, const indice_sorgenti& ind) {
   nodo celle;
   celle.metti("numero", static_cast<std::int64_t>(s.percorso.size()))
       .metti("metri_per_cella", std::int64_t{metri_cella});
-  celle.metti("celle_della_linea", static_cast<std::int64_t>(std::max(lunghezza, 0) / metri_cella));
+  celle.metti("celle_della_linea", cella_del_metro(std::max(lunghezza, 0)));
   nodo tipi = nodo::lista();
   for (int t = 0; t < 256; ++t)
     if (per_tipo[t] && t != cella_vuota)

@@ -147,6 +147,30 @@ TEST(RapportoScenario, StationsAndObjectsShowTheirKilometrePost) {
   EXPECT_TRUE(trovato);
 }
 
+// A series that starts at 0 counts from the start of the line: with
+// "progressiva chilometrica tre, 0, 5000, 0" Cabina B, at 1100 m, stands at
+// post 3+900 (5000 - 1100), not at its distance 1+100.
+TEST(RapportoScenario, ASeriesFromTheStartCountsFromTheFirstMetre) {
+  cartella_temporanea dir;
+  auto f = std::make_unique<form_su_disco>(dir.percorso);
+  dati_linea(*f);
+  dati_treno(*f);
+  std::string linea = leggi_tutto(*f->cartella, file_linea(*f));
+  const std::string da = "progressiva chilometrica tre,    0,    0,    0";
+  const std::size_t k = linea.find(da);
+  ASSERT_NE(k, std::string::npos);
+  linea.replace(k, da.size(), "progressiva chilometrica tre,    0,    5000,    0");
+  scrivi_tutto(*f->cartella, file_linea(*f), linea);
+  memorizza_percorso(*f, 1, nullptr);
+  ASSERT_EQ(f->numero_errore, 0);
+  const nodo r = rapporto_di(dir.percorso, "Velstra_Ordoven", "318");
+  // The first Cabina B of the run (the name comes back further on).
+  std::map<std::string, std::string> posti;
+  for (const nodo& st : campo(r, "stazioni").elementi)
+    posti.emplace(campo(st, "nome").testo, campo(st, "punto_chilometrico").testo);
+  EXPECT_EQ(posti["Cabina B"], "3+900");
+}
+
 // Station times as the author wrote them, 24 h and more included: a run that
 // starts late in the evening times its stations past midnight.
 TEST(RapportoScenario, StationTimesShowAsWrittenPast24Hours) {
@@ -319,6 +343,24 @@ TEST(RapportoScenario, WithoutSourcesOnlyTheCellIsKnown) {
   EXPECT_EQ(numero(t.elementi.back(), "a_m"), 300000);
   for (std::size_t k = 1; k < t.elementi.size(); ++k)
     EXPECT_EQ(numero(t.elementi[k], "da_m"), numero(t.elementi[k - 1], "a_m"));
+
+  // "pendenza, 10300, -16" then "pendenza, 10600, 4": the cells say -16 per
+  // mille from 10300 to 10600.
+  bool trovato = false;
+  for (const nodo& x : campo(campo(campo(r, "profili"), "pendenza"), "tratti").elementi)
+    if (numero(x, "da_m") == 10300) {
+      EXPECT_EQ(numero(x, "a_m"), 10600);
+      EXPECT_EQ(numero(x, "valore"), -16);
+      trovato = true;
+    }
+  EXPECT_TRUE(trovato);
+  // MILANO is of kind 8, a station with its end marker; Cabina B of kind 26, a place without.
+  for (const nodo& st : campo(r, "stazioni").elementi) {
+    const std::string nome = campo(st, "nome").testo;
+    if (nome == "MILANO" || nome == "Cabina B") {
+      EXPECT_EQ(ha(st, "cella_fine"), nome == "MILANO") << nome;
+    }
+  }
 }
 
 // Sources changed after compiling: the report says where they and the compact files part.

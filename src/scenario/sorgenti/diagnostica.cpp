@@ -15,7 +15,7 @@
 #include "compiler/lettore_voci.h"
 #include "compiler/memo_indicatori_v_max.h"
 #include "compiler/memo_rallentamento.h"
-#include "compiler/nearest.h"
+#include "model/campi_cella.h"
 #include "model/chilometri.h"
 #include "model/form1.h"
 #include "model/misure.h"
@@ -117,7 +117,7 @@ std::string cosa_ingombra(const Form1& f, lettore_voci& in, std::size_t offset_c
       prima = cella_di_oggetto(p);
       break;
     case err_abbattimento_occupato:
-      prima = nearest(p / 50.0);
+      prima = cella_di_progressiva(p);
       break;
     case err_avviso_occupato:
       prima = r.avviso;
@@ -213,7 +213,8 @@ std::size_t serie_fuori_passo(lettore_voci& linea) {
                   for (int k = 1; k <= 2 && trovato == std::string::npos; ++k) {
                     const std::size_t campo = offset_campo(linea, offset, k);
                     std::int32_t v = 0;
-                    if (campo != std::string::npos && numero_a(linea, campo, v) && v % 50 != 0) trovato = campo;
+                    if (campo != std::string::npos && numero_a(linea, campo, v) && v % metri_cella != 0)
+                      trovato = campo;
                   }
                 });
   return trovato;
@@ -258,8 +259,8 @@ std::string posto_per_stazioni(const Form1& f, const testi_sorgente& t) {
 // Error 15: how far the records may reach on this line.
 std::string oltre_il_percorso(const Form1& f) {
   if (f.numero_errore != err_oltre_percorso || !f.percorso_esiste()) return "";
-  return " (" + std::to_string(std::int64_t{f.numero_celle} * 50 - 100) + " m al massimo, " +
-         std::to_string(std::int64_t{f.numero_celle} * 50 - 800) + " per una stazione)";
+  return " (" + std::to_string(metri_di_cella(std::int64_t{f.numero_celle} - 2)) + " m al massimo, " +
+         std::to_string(metri_di_cella(std::int64_t{f.numero_celle} - 16)) + " per una stazione)";
 }
 
 // Error 25: what the read met at the item.

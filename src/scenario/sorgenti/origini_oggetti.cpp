@@ -3,7 +3,7 @@
 #include "compiler/memo_indicatori_v_max.h"
 #include "compiler/memo_rallentamento.h"
 #include "compiler/memo_segnale.h"
-#include "compiler/nearest.h"
+#include "model/campi_cella.h"
 #include "model/form1.h"
 
 std::vector<origine_cella> origini(const scenario_compatto& s, const indice_sorgenti& ind) {
@@ -25,10 +25,10 @@ std::vector<origine_cella> origini(const scenario_compatto& s, const indice_sorg
         metti(cella_di_oggetto(p), r, cella_cartello_indicatore);
         break;
       case genere_record::segnale:
-        metti(cella_di_punto(p), r, cella_segnale);
+        metti(cella_di_oggetto(p), r, cella_segnale);
         break;
       case genere_record::abbattimento:
-        metti(nearest(p / 50.0), r, r.numeri[1] > 0 ? cella_codice : cella_codice_senza_valore);
+        metti(cella_di_progressiva(p), r, r.numeri[1] > 0 ? cella_codice : cella_codice_senza_valore);
         break;
       case genere_record::rallentamento: {
         const celle_rallentamento c = celle_di_rallentamento(p, r.numeri[2]);
@@ -43,8 +43,8 @@ std::vector<origine_cella> origini(const scenario_compatto& s, const indice_sorg
         // The end marker lies at the end of the station's area, which the
         // scenario file keeps: entry k is the k-th station record.
         ++stazione;
-        if (stazione >= voce_progressiva_tre || r.numeri[1] >= 25) break;
-        metti(s.stazioni[static_cast<std::size_t>(stazione)].fine / 50 - 1, r, cella_fine_stazione);
+        if (stazione >= voce_progressiva_tre || !stazione_con_area(static_cast<std::uint8_t>(r.numeri[1]))) break;
+        metti(cella_del_metro(s.stazioni[static_cast<std::size_t>(stazione)].fine) - 1, r, cella_fine_stazione);
         break;
       }
       default:

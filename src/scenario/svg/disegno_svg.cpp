@@ -7,6 +7,7 @@
 #include <numbers>
 #include <vector>
 
+#include "model/campi_cella.h"
 #include "model/form1.h"
 #include "scenario/svg/etichette_svg.h"
 #include "scenario/svg/mappa_svg.h"
@@ -21,8 +22,9 @@ namespace {
 template <typename F>
 void gradini(tela& d, const char* id, const char* colore, F valore, double basso, double alto, double cima, double h) {
   auto y = [&](double v) { return cima + h - (std::clamp(v, basso, alto) - basso) / (alto - basso) * h; };
-  const std::int32_t primo = d.da / 50, ultimo = std::min<std::int32_t>(
-                                            (d.a - 1) / 50, static_cast<std::int32_t>(d.s.percorso.size()) - 1);
+  const std::int32_t primo = d.da / metri_cella,
+                     ultimo = std::min<std::int32_t>((d.a - 1) / metri_cella,
+                                                     static_cast<std::int32_t>(d.s.percorso.size()) - 1);
   if (primo > ultimo) return;
   d.svg +=
       std::string("<polyline id=\"") + id + "\" fill=\"none\" stroke=\"" + colore + "\" stroke-width=\"1.8\" points=\"";
@@ -31,7 +33,8 @@ void gradini(tela& d, const char* id, const char* colore, F valore, double basso
   for (std::int32_t i = primo + 1; i <= ultimo; ++i) {
     const double v = valore(d.s.percorso[static_cast<std::size_t>(i)]);
     if (v == precedente) continue;
-    d.svg += n1(d.x(i * 50.0)) + "," + n1(y(precedente)) + " " + n1(d.x(i * 50.0)) + "," + n1(y(v)) + " ";
+    d.svg += n1(d.x(i * metri_cella_reale)) + "," + n1(y(precedente)) + " " + n1(d.x(i * metri_cella_reale)) + "," +
+             n1(y(v)) + " ";
     precedente = v;
   }
   d.svg += n1(d.x(d.a)) + "," + n1(y(precedente)) + "\"/>\n";
@@ -66,7 +69,7 @@ void riga_oggetti(tela& d, double cima, const std::string& nome, const std::vect
   for (std::size_t k = 1; k < metri.size(); ++k) minimo = std::min(minimo, d.x(metri[k]) - d.x(metri[k - 1]));
   if (minimo >= 5) {
     for (std::int32_t m : metri) {
-      const std::string px = n1(d.x(m + 25.0));
+      const std::string px = n1(d.x(m + metri_cella_reale / 2));
       d.svg += std::string("<path class=\"") + classe + "\" d=\"M" + px + "," + n1(cima + 4) + " l-3.5,9 h7 z M" + px +
                "," + n1(cima + 13) + " v" + n1(riga_altezza - 15) + "\" fill=\"" + colore + "\" stroke=\"" + colore +
                "\"/>\n";
@@ -129,14 +132,14 @@ void legenda(tela& d, const std::string& spiegazione) {
 std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
   if (s.percorso.empty())
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"/>\n";
-  const std::int32_t lunghezza = std::max(s.stazioni[voce_treno_linea].fine, 50);
-  const std::int32_t fine_celle = static_cast<std::int32_t>(s.percorso.size()) * 50;
-  std::int32_t da = std::clamp(tratto.da_m, 0, fine_celle - 50);
+  const std::int32_t lunghezza = std::max(s.stazioni[voce_treno_linea].fine, metri_cella);
+  const std::int32_t fine_celle = static_cast<std::int32_t>(s.percorso.size()) * metri_cella;
+  std::int32_t da = std::clamp(tratto.da_m, 0, fine_celle - metri_cella);
   // Without an end the stretch runs to the end of the line, or to the last cell when it starts past the line.
   const std::int32_t fine_scelta = tratto.a_m >= 0  ? tratto.a_m
                                    : da < lunghezza ? std::min(lunghezza, fine_celle)
                                                     : fine_celle;
-  const std::int32_t a = std::clamp(fine_scelta, da + 50, fine_celle);
+  const std::int32_t a = std::clamp(fine_scelta, da + metri_cella, fine_celle);
   tela d{s, da, a, {}, {}, {}, 0, 0};
   d.svg =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + n1(larghezza) +
@@ -149,8 +152,9 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
   disegna_mappa(d);
 
   // Profiles: the slowdown bands go under everything else.
-  const std::int32_t primo = da / 50,
-                     ultimo = std::min<std::int32_t>((a - 1) / 50, static_cast<std::int32_t>(s.percorso.size()) - 1);
+  const std::int32_t primo = da / metri_cella,
+                     ultimo = std::min<std::int32_t>((a - 1) / metri_cella,
+                                                     static_cast<std::int32_t>(s.percorso.size()) - 1);
   const double basso_bande = righe_alto + 3 * riga_altezza;
   for (std::int32_t i = 0; i < static_cast<std::int32_t>(s.percorso.size()); ++i) {
     if (s.percorso[static_cast<std::size_t>(i)].tipo != cella_inizio_rallentamento) continue;
@@ -158,8 +162,9 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
     while (j + 1 < static_cast<std::int32_t>(s.percorso.size()) &&
            s.percorso[static_cast<std::size_t>(j)].tipo != cella_fine_rallentamento)
       ++j;
-    if (j * 50 < da || i * 50 > a) continue;
-    const double x0 = std::max(d.x(i * 50.0), sx), x1 = std::min(d.x(j * 50.0 + 50), destra);
+    if (metri_di_cella(j) < da || metri_di_cella(i) > a) continue;
+    const double x0 = std::max(d.x(i * metri_cella_reale), sx),
+                 x1 = std::min(d.x(j * metri_cella_reale + metri_cella), destra);
     const double w = std::max(x1 - x0, 3.0);
     const std::string km_h = std::to_string(s.percorso[static_cast<std::size_t>(i)].valore_1) + " km/h";
     d.svg += "<rect class=\"rallentamento\" x=\"" + n1(x0) + "\" y=\"" + n1(pendenza_alto) + "\" width=\"" + n1(w) +
@@ -186,9 +191,9 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
   double pmin = 0, pmax = 0, vmax = 50;
   for (std::int32_t i = primo; i <= ultimo_pieno; ++i) {
     const cella& c = s.percorso[static_cast<std::size_t>(i)];
-    pmin = std::min(pmin, c.pendenza - 100.0);
-    pmax = std::max(pmax, c.pendenza - 100.0);
-    vmax = std::max(vmax, c.velocita * 5.0);
+    pmin = std::min(pmin, static_cast<double>(pendenza_per_mille(c)));
+    pmax = std::max(pmax, static_cast<double>(pendenza_per_mille(c)));
+    vmax = std::max(vmax, static_cast<double>(velocita_km_h(c)));
   }
   const double ampiezza = std::max({std::abs(pmin), std::abs(pmax), 5.0});
   const double margine_p = passo_tondo(2 * ampiezza, 4);
@@ -196,12 +201,12 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
   const double v_alto = std::ceil((vmax + 10) / 50) * 50;
   asse_verticale(d, pendenza_alto, pendenza_altezza, p_basso, p_alto, "Pendenza (\xE2\x80\xB0)");
   gradini(
-      d, "pendenza", "#06c", [](const cella& c) { return c.pendenza - 100.0; }, p_basso, p_alto, pendenza_alto,
-      pendenza_altezza);
+      d, "pendenza", "#06c", [](const cella& c) { return static_cast<double>(pendenza_per_mille(c)); }, p_basso, p_alto,
+      pendenza_alto, pendenza_altezza);
   asse_verticale(d, velocita_alto, velocita_altezza, 0, v_alto, "Velocit\xC3\xA0 massima della linea (km/h)");
   gradini(
-      d, "velocita", "#090", [](const cella& c) { return c.velocita * 5.0; }, 0, v_alto, velocita_alto,
-      velocita_altezza);
+      d, "velocita", "#090", [](const cella& c) { return static_cast<double>(velocita_km_h(c)); }, 0, v_alto,
+      velocita_alto, velocita_altezza);
 
   // Station names in rows above the profiles, with a leader line down to the axis.
   d.testo(sx - 6, nomi_alto + 12, "Stazioni", 11, "end", " font-weight=\"bold\"");
@@ -237,11 +242,11 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
   for (std::int32_t i = primo; i <= ultimo; ++i) {
     const std::uint8_t t = s.percorso[static_cast<std::size_t>(i)].tipo;
     if (t == cella_segnale)
-      segnali.push_back(i * 50);
+      segnali.push_back(i * metri_cella);
     else if (t == cella_codice || t == cella_codice_senza_valore)
-      codici.push_back(i * 50);
+      codici.push_back(i * metri_cella);
     else if (t == cella_indicatore_vmax)
-      cartelli.push_back(i * 50);
+      cartelli.push_back(i * metri_cella);
   }
   std::string spiegazione;
   riga_oggetti(d, righe_alto, "segnali", segnali, "#000", "segnale", spiegazione);
@@ -268,13 +273,17 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
     if (d.occupato.libero(con_margine(riquadro_testo(d.x(m), y + 33, 9, "middle", punto), 2)))
       d.testo(d.x(m), y + 33, punto, 9, "middle", " class=\"pk\" fill=\"#666\"");
   }
-  if (50 / metri_per_px >= 6) {
-    const std::int32_t ogni = std::max<std::int32_t>(1, static_cast<std::int32_t>(std::ceil(40 * metri_per_px / 50)));
-    for (std::int32_t i = (da + 49) / 50; i * 50 <= a; ++i) {
-      d.linea(d.x(i * 50), righe_alto, d.x(i * 50), y, "class=\"bordo_cella\" stroke=\"#bbb\" stroke-width=\"0.5\"");
-      if (i % ogni == 0 && i * 50 + 25 < a) {
-        const riquadro q = riquadro_testo(d.x(i * 50 + 25), y - 4, 9, "middle", std::to_string(i));
-        if (d.occupato.libero(q)) d.testo(d.x(i * 50 + 25), y - 4, std::to_string(i), 9, "middle", " fill=\"#666\"");
+  if (metri_cella / metri_per_px >= 6) {
+    const std::int32_t ogni =
+        std::max<std::int32_t>(1, static_cast<std::int32_t>(std::ceil(40 * metri_per_px / metri_cella)));
+    for (std::int32_t i = (da + metri_cella - 1) / metri_cella; metri_di_cella(i) <= a; ++i) {
+      d.linea(d.x(metri_di_cella(i)), righe_alto, d.x(metri_di_cella(i)), y,
+              "class=\"bordo_cella\" stroke=\"#bbb\" stroke-width=\"0.5\"");
+      if (i % ogni == 0 && metri_di_cella(i) + metri_cella / 2 < a) {
+        const riquadro q =
+            riquadro_testo(d.x(metri_di_cella(i) + metri_cella / 2), y - 4, 9, "middle", std::to_string(i));
+        if (d.occupato.libero(q))
+          d.testo(d.x(metri_di_cella(i) + metri_cella / 2), y - 4, std::to_string(i), 9, "middle", " fill=\"#666\"");
       }
     }
     d.testo(sx - 6, y - 4, "cella", 9, "end", " fill=\"#666\"");
