@@ -24,3 +24,9 @@ void bersaglio_carico(const std::uint8_t* dati, std::size_t n);
 // kind: every answer it writes is a frame of valid JSON.
 // (fuzz/bersaglio_lsp.cpp: it needs the tool's library.)
 void bersaglio_lsp(const std::uint8_t* dati, std::size_t n);
+// The tool's readers held against the compiler: the first byte even, the
+// next eight are the seed of a generated valid scenario (scenari_generati.h);
+// odd, the rest is a pair of sources cut at the first NUL. On sources that
+// compile without error, every slowdown is found by the documents at the
+// compiler's cell. (fuzz/bersaglio_accordo.cpp: it needs the tool's library.)
+void bersaglio_accordo(const std::uint8_t* dati, std::size_t n);

@@ -10,6 +10,8 @@
 #include <iterator>
 #include <string>
 
+#include "scenari_generati.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -52,5 +54,22 @@ TEST(FuzzRegressioni, Decodifica) { riproduci_bersaglio("decodifica", bersaglio_
 TEST(FuzzRegressioni, Carico) { riproduci_bersaglio("carico", bersaglio_carico); }
 
 TEST(FuzzRegressioni, Lsp) { riproduci_bersaglio("lsp", bersaglio_lsp); }
+
+TEST(FuzzRegressioni, Accordo) { riproduci_bersaglio("accordo", bersaglio_accordo); }
+
+// Generated scenarios, beyond the corpus: the tool's readers agree with the
+// compiler on each that compiles, and most do (a generator whose scenarios
+// all failed would test nothing).
+TEST(Accordo, GeneratedScenariosAreReadWhereTheCompilerPutThem) {
+  int compilati = 0;
+  for (std::uint64_t seme = 0; seme < 60; ++seme) {
+    SCOPED_TRACE(seme);
+    std::uint8_t dati[9] = {0};
+    for (int k = 0; k < 8; ++k) dati[k + 1] = static_cast<std::uint8_t>(seme >> (56 - 8 * k));
+    bersaglio_accordo(dati, sizeof dati);
+    compilati += compila_senza_errori(genera_scenario(seme));
+  }
+  EXPECT_GE(compilati, 40);
+}
 
 }  // namespace

@@ -1,0 +1,105 @@
+#include "scenari_generati.h"
+
+#include <array>
+#include <span>
+#include <string_view>
+
+#include "base/cartella.h"
+#include "base/nomi_file.h"
+#include "base/stato.h"
+#include "content/dati_linea.h"
+#include "content/dati_treno.h"
+#include "content/scrivi_righe.h"
+#include "model/form1.h"
+#include "output/memorizza_percorso.h"
+
+namespace {
+
+// The records that may be left out: each stands for itself, nothing else
+// counts them. The first record of a profile (its value from the start) stays.
+constexpr std::array<std::string_view, 11> facoltativi = {
+    "segnale",  "rallentamento", "stazione", "cartello_indicatore", "indicatori_vmax", "curva",
+    "pendenza", "velocita",      "aderenza", "abbattimento",        "montagna",
+};
+
+// A small generator of its own (splitmix64): the same seed gives the same
+// scenario on every platform and library.
+struct sorteggio {
+  std::uint64_t s;
+  std::uint64_t prossimo() {
+    std::uint64_t z = (s += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+  }
+};
+
+// Objects that may be written off their cell's start: the compiler puts
+// them in the nearest cell (a half to the even one), and every reader of the
+// tool must find them where it did.
+// (A station must stand on the grid: it stays.)
+constexpr std::array<std::string_view, 3> spostabili = {"segnale,", "rallentamento,", "cartello_indicatore,"};
+
+// The record with its progressive (the first number) moved by -25..+25 m.
+std::string spostato(std::string_view riga, sorteggio& r) {
+  const std::size_t virgola = riga.find(',');
+  std::size_t inizio = riga.find_first_not_of(' ', virgola + 1);
+  if (inizio == std::string_view::npos) return std::string(riga);
+  std::size_t fine = inizio;
+  std::int64_t p = 0;
+  while (fine < riga.size() && riga[fine] >= '0' && riga[fine] <= '9') p = p * 10 + (riga[fine++] - '0');
+  if (fine == inizio) return std::string(riga);
+  const std::int64_t nuovo = p + static_cast<std::int64_t>(r.prossimo() % 51) - 25;
+  if (nuovo < 0) return std::string(riga);
+  return std::string(riga.substr(0, inizio)) + std::to_string(nuovo) + std::string(riga.substr(fine));
+}
+
+std::string sfoltito(std::string_view testo, sorteggio& r, unsigned su_mille) {
+  std::string out;
+  bool primo_di[facoltativi.size()] = {};
+  while (!testo.empty()) {
+    const std::size_t fine = testo.find("\r\n");
+    const std::string_view riga = testo.substr(0, fine);
+    testo.remove_prefix(fine == std::string_view::npos ? testo.size() : fine + 2);
+    bool tieni = true;
+    for (std::size_t k = 0; k < facoltativi.size(); ++k) {
+      if (!riga.starts_with(facoltativi[k])) continue;
+      if (primo_di[k]) tieni = r.prossimo() % 1000 >= su_mille;
+      primo_di[k] = true;
+      break;
+    }
+    if (!tieni) continue;
+    bool sposta = false;
+    for (std::string_view k : spostabili) sposta = sposta || riga.starts_with(k);
+    if (sposta && r.prossimo() % 4 == 0)
+      out.append(spostato(riga, r)).append("\r\n");
+    else
+      out.append(riga).append("\r\n");
+  }
+  return out;
+}
+
+}  // namespace
+
+scenario_generato genera_scenario(std::uint64_t seme) {
+  sorteggio r{seme};
+  // From a few records left out to nearly all of them.
+  const unsigned su_mille = static_cast<unsigned>(r.prossimo() % 950) + 20;
+  return {sfoltito(testo_righe(righe_linea()), r, su_mille), sfoltito(testo_righe(righe_treno()), r, su_mille)};
+}
+
+bool compila_senza_errori(const scenario_generato& g) {
+  cartella_memoria c;
+  Form1 f;
+  f.cartella = &c;
+  f.nome_percorso = "Ac";
+  f.numero_treno = "1";
+  c.sostituisci(file_linea(f), g.linea);
+  c.sostituisci(file_treno(f), g.treno);
+  try {
+    memorizza_percorso(f, 0);
+  } catch (const interruzione&) {
+    return false;
+  }
+  return f.numero_errore == 0;
+}
