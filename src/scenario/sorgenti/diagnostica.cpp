@@ -24,6 +24,7 @@
 #include "scenario/sorgenti/indice_sorgenti.h"
 #include "scenario/sorgenti/origini_oggetti.h"
 #include "scenario/testo/da_1252.h"
+#include "scenario/testo/indice_righe.h"
 #include "scenario/testo/testo_json.h"
 
 namespace {
@@ -291,19 +292,14 @@ bool stampabile(unsigned char c) {
 // The line holding offset, cut to mezza_finestra bytes on each side of it,
 // each byte shown as a character: Windows-1252 in UTF-8, tabs kept, other
 // bytes that print nothing as \xNN.
-void mostra_riga(diagnostica& d, const std::string& dati, std::size_t offset) {
+void mostra_riga(diagnostica& d, const std::string& dati, const indice_righe& righe, std::size_t offset) {
   // Only the window is looked at: a line may be megabytes long.
-  std::size_t da = offset > mezza_finestra ? offset - mezza_finestra : 0;
-  bool tagliata_prima = da > 0;
-  for (std::size_t i = offset; i > da; --i)
-    if (dati[i - 1] == '\r' || dati[i - 1] == '\n') {
-      da = i;
-      tagliata_prima = false;
-      break;
-    }
-  std::size_t a = offset;
-  while (a < dati.size() && a < offset + mezza_finestra && dati[a] != '\r' && dati[a] != '\n') ++a;
-  const bool tagliata_dopo = a < dati.size() && dati[a] != '\r' && dati[a] != '\n';
+  const std::size_t r = righe.riga(offset);
+  const std::size_t inizio = righe.inizio(r), fine = righe.fine(r);
+  const bool tagliata_prima = offset - inizio > mezza_finestra;
+  const std::size_t da = tagliata_prima ? offset - mezza_finestra : inizio;
+  const std::size_t a = std::min(fine, offset + mezza_finestra);
+  const bool tagliata_dopo = a < fine;
   d.testo_riga.clear();
   d.rientro.clear();
   if (tagliata_prima) {
@@ -327,12 +323,14 @@ void mostra_riga(diagnostica& d, const std::string& dati, std::size_t offset) {
   if (tagliata_dopo) d.testo_riga += "...";
 }
 
-void colloca(diagnostica& d, const std::string& nome, const std::string& dati, std::size_t offset, posizione_testo p) {
+void colloca(diagnostica& d, const std::string& nome, const std::string& dati, const indice_righe& righe,
+             std::size_t offset) {
+  const posizione_riga p = posizione_1(righe, offset);
   d.con_posizione = true;
   d.file = nome;
   d.riga = p.riga;
   d.colonna = p.colonna;
-  mostra_riga(d, dati, offset);
+  mostra_riga(d, dati, righe, offset);
 }
 
 std::string nome_file(const Form1& f, file_sorgente file) {
@@ -399,12 +397,12 @@ diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
     const std::size_t al_campo = offset_campo(in, offset, campo);
     if (al_campo != std::string::npos) offset = al_campo;
   }
-  // A read past the end points after the last character, not at the empty line after the last line end.
-  if (offset >= dati.size()) {
-    offset = dati.size();
-    while (offset > 0 && (dati[offset - 1] == '\r' || dati[offset - 1] == '\n')) --offset;
-  }
-  colloca(d, nome_file(f, origine.file), dati, offset, posizione_di(dati, offset));
+  // A read past the end points after the last character, not at the empty lines after the last line end.
+  const indice_righe righe(dati);
+  if (offset >= dati.size())
+    for (std::size_t r = righe.riga(offset = dati.size()); r > 0 && righe.inizio(r) == righe.fine(r); --r)
+      offset = righe.fine(r - 1);
+  colloca(d, nome_file(f, origine.file), dati, righe, offset);
   return d;
 }
 
@@ -420,23 +418,28 @@ diagnostica diagnostica_fine(const Form1& f, const std::string& a, const testi_s
   return d;
 }
 
-diagnostica diagnostica_avviso(const avviso& a, const std::string& file, const std::string& dati) {
+diagnostica diagnostica_avviso(const avviso& a, const std::string& file, const std::string& dati,
+                               const indice_righe& righe) {
   diagnostica d;
   d.avviso = true;
   d.codice = a.codice;
   d.messaggio = a.messaggio;
-  colloca(d, file, dati, a.offset, {a.riga, a.colonna});
+  colloca(d, file, dati, righe, a.offset);
   return d;
 }
 
 std::vector<diagnostica> avvisi_sorgenti(const Form1& nomi, const testi_sorgente& t, bool con_piano) {
   std::vector<diagnostica> v;
-  if (t.linea_esiste)
+  if (t.linea_esiste) {
+    const indice_righe righe(t.linea);
     for (const avviso& a : avvisi_linea(t.linea, con_piano))
-      v.push_back(diagnostica_avviso(a, nome_file(nomi, file_sorgente::linea), t.linea));
-  if (t.treno_esiste)
+      v.push_back(diagnostica_avviso(a, nome_file(nomi, file_sorgente::linea), t.linea, righe));
+  }
+  if (t.treno_esiste) {
+    const indice_righe righe(t.treno);
     for (const avviso& a : avvisi_treno(t.treno))
-      v.push_back(diagnostica_avviso(a, nome_file(nomi, file_sorgente::treno), t.treno));
+      v.push_back(diagnostica_avviso(a, nome_file(nomi, file_sorgente::treno), t.treno, righe));
+  }
   return v;
 }
 
