@@ -18,6 +18,7 @@ void leggi_campi(lettore_voci& in, record_struttura& r) {
       v.numero = leggi_numero(in);
     v.inizio = in.inizio_voce;
     v.fine = in.fine_voce;
+    v.dopo = in.pos;
     r.campi.push_back(std::move(v));
   }
 }
@@ -25,9 +26,10 @@ void leggi_campi(lettore_voci& in, record_struttura& r) {
 // Every record whose test the item passes, read in turn as the readers do.
 void esamina(lettore_voci& in, std::span<const forma_record> forme, const std::string& voce, std::size_t inizio,
              std::size_t fine, struttura_sorgente& s) {
+  const std::size_t dopo = in.pos;
   for (const forma_record& f : forme) {
     if (!corrisponde(f, voce)) continue;
-    record_struttura r{&f, inizio, fine, {}};
+    record_struttura r{&f, inizio, fine, dopo, {}};
     leggi_campi(in, r);
     s.record.push_back(std::move(r));
   }

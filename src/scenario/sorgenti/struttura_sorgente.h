@@ -19,6 +19,7 @@
 
 struct voce_record {
   std::size_t inizio = 0, fine = 0;  // the item's bytes, blanks around it left out
+  std::size_t dopo = 0;              // past its separator: the blanks and the comma or line end after it
   std::int32_t numero = 0;           // as read (a text item: 0)
   std::string testo;                 // a text item (Windows-1252)
 };
@@ -26,6 +27,7 @@ struct voce_record {
 struct record_struttura {
   const forma_record* forma = nullptr;
   std::size_t inizio = 0, fine = 0;  // the keyword item
+  std::size_t dopo = 0;              // past the keyword's separator
   std::vector<voce_record> campi;    // fewer than the fields when the file ends inside it
   bool completo() const { return campi.size() == forma->campi.size(); }
 };
