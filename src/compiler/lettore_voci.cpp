@@ -126,25 +126,3 @@ std::int32_t leggi_numero(lettore_voci& in) {
   if (!converti_numero(testo, valore)) interrompi(stato::lettura());
   return valore;
 }
-
-posizione_testo posizione_di(const std::string& dati, std::size_t offset) {
-  posizione_testo p;
-  std::size_t limite = offset < dati.size() ? offset : dati.size();
-  for (std::size_t i = 0; i < limite; ++i) {
-    char c = dati[i];
-    if (c == '\r') {
-      if (i + 1 < dati.size() && dati[i + 1] == '\n') {
-        if (i + 1 == limite) break;  // offset on the LF of a CR LF: same line
-        ++i;
-      }
-      ++p.riga;
-      p.colonna = 1;
-    } else if (c == '\n') {
-      ++p.riga;
-      p.colonna = 1;
-    } else {
-      ++p.colonna;
-    }
-  }
-  return p;
-}

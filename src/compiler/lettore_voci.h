@@ -35,10 +35,3 @@ std::int32_t leggi_numero(lettore_voci& in);
 
 // Number conversion alone, for tests and the tool: false when out of range.
 bool converti_numero(const std::string& testo, std::int32_t& valore);
-
-// 1-based line and column of a byte offset, counting CR LF, LF and CR as line ends.
-struct posizione_testo {
-  std::size_t riga = 1;
-  std::size_t colonna = 1;
-};
-posizione_testo posizione_di(const std::string& dati, std::size_t offset);

@@ -115,14 +115,4 @@ TEST(LettoreVoci, OutOfRangeNumberAndOverlongTextFailTheRead) {
   EXPECT_THROW(leggi_voce(in), interruzione);
 }
 
-TEST(LettoreVoci, PositionOfAnOffset) {
-  const std::string t = "ab\r\ncd\nef\rgh";
-  EXPECT_EQ(posizione_di(t, 0).riga, 1u);
-  EXPECT_EQ(posizione_di(t, 4).riga, 2u);
-  EXPECT_EQ(posizione_di(t, 5).colonna, 2u);
-  EXPECT_EQ(posizione_di(t, 7).riga, 3u);
-  EXPECT_EQ(posizione_di(t, 10).riga, 4u);
-  EXPECT_EQ(posizione_di(t, 11).colonna, 2u);
-}
-
 }  // namespace

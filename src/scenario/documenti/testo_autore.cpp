@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "scenario/testo/da_1252.h"
+#include "scenario/testo/indice_righe.h"
 
 namespace {
 
@@ -78,44 +79,43 @@ std::vector<std::string> righe_autore(std::string_view byte, const std::string& 
                                       std::vector<std::string>& errori) {
   if (byte.substr(0, 3) == "\xEF\xBB\xBF") byte.remove_prefix(3);
   const bool utf8 = sembra_utf8(byte);
-  std::vector<std::string> righe(1);
+  const indice_righe indice(byte);
+  std::vector<std::string> righe;
   std::size_t numero = 1;
   const auto rifiuta = [&](const std::string& perche) {
     errori.push_back(file + ":" + std::to_string(numero) + ": " + perche);
   };
-  for (std::size_t i = 0; i < byte.size();) {
-    const char c = byte[i];
-    if (c == '\r' || c == '\n') {
-      i += (c == '\r' && i + 1 < byte.size() && byte[i + 1] == '\n') ? 2 : 1;
-      if (i < byte.size()) righe.emplace_back();
-      ++numero;
-      continue;
-    }
-    std::uint32_t cp = static_cast<unsigned char>(c);
-    std::size_t n = 1;
-    if (utf8) n = sequenza_utf8(byte, i, cp);
-    i += n;
-    if (controllo(cp)) {
-      rifiuta("carattere di controllo " + u_piu(cp) + " non ammesso");
-      continue;
-    }
-    if (!utf8) {
-      const unsigned char b = static_cast<unsigned char>(cp);
-      if (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D) {
-        char esadecimale[8];
-        std::snprintf(esadecimale, sizeof esadecimale, "0x%02X", static_cast<unsigned>(b));
-        rifiuta(std::string("il byte ") + esadecimale + " non \xC3\xA8 un carattere di Windows-1252");
+  // Every line but the empty one after a last line end.
+  for (std::size_t r = 0; r < indice.righe() && (r == 0 || indice.inizio(r) < byte.size()); ++r) {
+    numero = r + 1;
+    righe.emplace_back();
+    for (std::size_t i = indice.inizio(r); i < indice.fine(r);) {
+      std::uint32_t cp = static_cast<unsigned char>(byte[i]);
+      std::size_t n = 1;
+      if (utf8) n = sequenza_utf8(byte, i, cp);
+      i += n;
+      if (controllo(cp)) {
+        rifiuta("carattere di controllo " + u_piu(cp) + " non ammesso");
+        continue;
+      }
+      if (!utf8) {
+        const unsigned char b = static_cast<unsigned char>(cp);
+        if (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D) {
+          char esadecimale[8];
+          std::snprintf(esadecimale, sizeof esadecimale, "0x%02X", static_cast<unsigned>(b));
+          rifiuta(std::string("il byte ") + esadecimale + " non \xC3\xA8 un carattere di Windows-1252");
+          continue;
+        }
+        righe.back() += static_cast<char>(b);
+        continue;
+      }
+      const int b = byte_1252(cp);
+      if (b < 0) {
+        rifiuta("il carattere " + u_piu(cp) + " non esiste in Windows-1252");
         continue;
       }
       righe.back() += static_cast<char>(b);
-      continue;
     }
-    const int b = byte_1252(cp);
-    if (b < 0) {
-      rifiuta("il carattere " + u_piu(cp) + " non esiste in Windows-1252");
-      continue;
-    }
-    righe.back() += static_cast<char>(b);
   }
   if (byte.empty()) righe.clear();
   return righe;

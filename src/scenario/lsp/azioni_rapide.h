@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "scenario/lsp/struttura_sorgente.h"
+#include "scenario/sorgenti/struttura_sorgente.h"
 
 // The fixes that are certain, for the items that a range touches: a number
 // written with the letter O for a zero ("12O0", read as 12, becomes "1200");

@@ -12,20 +12,13 @@ std::string frammento_record(const forma_record& f) {
 completamento completa(const std::string& byte, const struttura_sorgente& s, bool treno, std::size_t offset) {
   completamento c;
   if (offset > byte.size()) offset = byte.size();
-  std::size_t inizio_riga = offset;
-  while (inizio_riga > 0 && byte[inizio_riga - 1] != '\r' && byte[inizio_riga - 1] != '\n') --inizio_riga;
+  const std::size_t inizio_riga = s.righe.inizio(s.righe.riga(offset));
   for (std::size_t i = inizio_riga; i < offset; ++i)
     if (byte[i] == ',') return c;
   c.inizio = inizio_riga;
   while (c.inizio < offset && (byte[c.inizio] == ' ' || byte[c.inizio] == '\t')) ++c.inizio;
   // Before the general header: nothing is read but the header.
-  std::size_t generale = std::string::npos;
-  for (const intestazione_struttura& h : s.intestazioni)
-    if (h.testo.find("[generale]") != std::string::npos || h.testo.find("[GENERALE]") != std::string::npos) {
-      generale = h.inizio;
-      break;
-    }
-  if (!s.generale || generale == std::string::npos || offset <= generale) {
+  if (s.inizio_generale == std::string::npos || offset <= s.inizio_generale) {
     c.proposte.push_back({std::string(intestazione_generale), std::string(intestazione_generale), nullptr});
     return c;
   }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "compiler/grammatica.h"
-#include "scenario/lsp/struttura_sorgente.h"
+#include "scenario/sorgenti/struttura_sorgente.h"
 
 // The keywords that fit where the cursor stands: at the first item of a line
 // (no comma before the cursor on it), the records of the part of the file

@@ -80,8 +80,7 @@ std::size_t fine_voce_a(const std::string& byte, std::size_t offset) {
 }
 
 intervallo_lsp intervallo_voce(const documento& d, std::size_t riga, std::size_t colonna) {
-  const std::size_t inizio =
-      std::min(d.inizio_riga(riga == 0 ? 0 : riga - 1) + (colonna == 0 ? 0 : colonna - 1), d.byte().size());
+  const std::size_t inizio = d.righe_byte().offset_di({riga == 0 ? 0 : riga - 1, colonna == 0 ? 0 : colonna - 1});
   return {d.posizione_di(inizio), d.posizione_di(fine_voce_a(d.byte(), inizio))};
 }
 

@@ -4,18 +4,7 @@
 
 namespace {
 constexpr std::string_view bom = "\xEF\xBB\xBF";
-
-bool fine_riga(char c) { return c == '\r' || c == '\n'; }
 }  // namespace
-
-std::vector<std::size_t> inizi_righe(std::string_view t) {
-  std::vector<std::size_t> v{0};
-  for (std::size_t i = 0; i < t.size(); ++i) {
-    if (t[i] == '\r' && i + 1 < t.size() && t[i + 1] == '\n') ++i;
-    if (fine_riga(t[i])) v.push_back(i + 1);
-  }
-  return v;
-}
 
 documento::documento(std::string uri, std::int64_t versione, std::string utf8) : uri_(std::move(uri)) {
   sostituisci(versione, std::move(utf8));
@@ -27,32 +16,24 @@ void documento::sostituisci(std::int64_t versione, std::string utf8) {
   ricalcola();
 }
 
+std::string_view documento::corpo() const { return std::string_view(utf8_).substr(bom_ ? bom.size() : 0); }
+
 void documento::ricalcola() {
   bom_ = utf8_.starts_with(bom);
-  const std::string_view corpo = std::string_view(utf8_).substr(bom_ ? bom.size() : 0);
-  t_ = converti_in_1252(corpo);
-  righe_utf8_ = inizi_righe(corpo);
-  righe_byte_ = inizi_righe(t_.byte);
-  if (bom_)
-    for (std::size_t& r : righe_utf8_) r += bom.size();
+  t_ = converti_in_1252(corpo());
+  righe_utf8_ = indice_righe(corpo());
+  righe_byte_ = indice_righe(t_.byte);
 }
 
 std::size_t documento::offset_utf8(posizione_lsp p) const {
-  if (p.riga >= righe_utf8_.size()) return utf8_.size();
-  std::size_t i = righe_utf8_[p.riga];
-  std::size_t unita = 0;
+  if (p.riga >= righe_utf8_.righe()) return utf8_.size();
   std::size_t carattere = p.carattere;
   // The mark is one unit at the start of the first line, before the bytes.
   if (p.riga == 0 && bom_) {
     if (carattere == 0) return 0;
     --carattere;
   }
-  while (i < utf8_.size() && !fine_riga(utf8_[i]) && unita < carattere) {
-    const codice_utf8 c = leggi_codice_utf8(utf8_, i);
-    unita += c.codice >= 0x10000 ? 2 : 1;
-    i += c.lunghezza;
-  }
-  return i;
+  return (bom_ ? bom.size() : 0) + righe_utf8_.offset_di_utf16(corpo(), {p.riga, carattere});
 }
 
 void documento::modifica(std::int64_t versione, const intervallo_lsp& r, std::string_view testo) {
@@ -64,27 +45,16 @@ void documento::modifica(std::int64_t versione, const intervallo_lsp& r, std::st
 }
 
 std::size_t documento::offset_di(posizione_lsp p) const {
-  if (p.riga >= righe_byte_.size()) return t_.byte.size();
-  const std::size_t u = offset_utf8(p);
-  // As many bytes into the line as code points before u.
-  std::size_t i = righe_utf8_[p.riga], n = 0;
-  while (i < u) {
-    i += leggi_codice_utf8(utf8_, i).lunghezza;
-    ++n;
-  }
-  return std::min(righe_byte_[p.riga] + n, t_.byte.size());
+  if (p.riga >= righe_byte_.righe()) return t_.byte.size();
+  const std::size_t marca = bom_ ? bom.size() : 0;
+  const std::size_t u = std::max(offset_utf8(p), marca) - marca;
+  // As many bytes into the line as characters before u.
+  return righe_byte_.offset_di({p.riga, caratteri_tra(corpo(), righe_utf8_.inizio(p.riga), u)});
 }
 
 posizione_lsp documento::posizione_di(std::size_t offset) const {
-  offset = std::min(offset, t_.byte.size());
-  const auto dopo = std::upper_bound(righe_byte_.begin(), righe_byte_.end(), offset);
-  const std::size_t riga = static_cast<std::size_t>(dopo - righe_byte_.begin()) - 1;
-  std::size_t n = offset - righe_byte_[riga];
-  std::size_t i = righe_utf8_[riga], unita = riga == 0 && bom_ ? 1 : 0;
-  for (; n > 0 && i < utf8_.size(); --n) {
-    const codice_utf8 c = leggi_codice_utf8(utf8_, i);
-    unita += c.codice >= 0x10000 ? 2 : 1;
-    i += c.lunghezza;
-  }
-  return {riga, unita};
+  const punto_riga b = righe_byte_.in_byte(offset);
+  const std::size_t da = righe_utf8_.inizio(b.riga);
+  const std::size_t unita = unita_utf16(corpo(), da, avanza_caratteri(corpo(), da, b.colonna));
+  return {b.riga, unita + (b.riga == 0 && bom_ ? 1 : 0)};
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "scenario/testo/a_1252.h"
+#include "scenario/testo/indice_righe.h"
 
 // A source file open in the editor. The editor decodes the file as
 // Windows-1252 and sends its text as UTF-8 (JSON); the compiler reads bytes.
@@ -43,14 +44,16 @@ class documento {
   std::size_t offset_di(posizione_lsp p) const;
   // The editor position of a byte offset.
   posizione_lsp posizione_di(std::size_t offset) const;
-  std::size_t righe() const { return righe_byte_.size(); }
+  // The lines of byte().
+  const indice_righe& righe_byte() const { return righe_byte_; }
+  std::size_t righe() const { return righe_byte_.righe(); }
   // The byte offset where a line (0-based) starts; past the last line, the end.
-  std::size_t inizio_riga(std::size_t riga) const {
-    return riga < righe_byte_.size() ? righe_byte_[riga] : t_.byte.size();
-  }
+  std::size_t inizio_riga(std::size_t riga) const { return righe_byte_.inizio(riga); }
 
  private:
   void ricalcola();
+  // The text after the mark, if any: the lines of both indexes are its lines.
+  std::string_view corpo() const;
   std::size_t offset_utf8(posizione_lsp p) const;
 
   std::string uri_;
@@ -58,9 +61,5 @@ class documento {
   std::string utf8_;
   bool bom_ = false;
   testo_1252 t_;
-  std::vector<std::size_t> righe_utf8_, righe_byte_;  // where each line starts (after the mark, if any)
+  indice_righe righe_utf8_, righe_byte_;  // of corpo() and of the bytes
 };
-
-// The starts of the lines of a text: line ends are CR LF, LF and CR, as the
-// compiler and the protocol count them.
-std::vector<std::size_t> inizi_righe(std::string_view t);

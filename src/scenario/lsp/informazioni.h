@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "model/chilometri.h"
-#include "scenario/lsp/struttura_sorgente.h"
+#include "scenario/sorgenti/struttura_sorgente.h"
 
 // What the editor shows over the cursor (hover), in Markdown, UTF-8: on a
 // keyword the record's page of the manual; on a field its name, unit and

@@ -16,8 +16,8 @@
 #include "scenario/lsp/documento.h"
 #include "scenario/lsp/metodi_lsp.h"
 #include "scenario/lsp/protocollo_lsp.h"
-#include "scenario/lsp/struttura_sorgente.h"
 #include "scenario/sorgenti/diagnostica.h"
+#include "scenario/sorgenti/struttura_sorgente.h"
 
 // The language server of the two source files (protocol 3.17), fed one
 // message body at a time and writing its answers, framed, to a stream: the

@@ -3,7 +3,7 @@
 
 #include "scenario/lsp/documento.h"
 #include "scenario/lsp/informazioni.h"
-#include "scenario/lsp/struttura_sorgente.h"
+#include "scenario/sorgenti/struttura_sorgente.h"
 
 // The outline of a source file (DocumentSymbol[]): its sections; inside
 // them the stations with their times, the signals and the slowdowns, named

@@ -15,6 +15,7 @@
 #include "scenario/rapporto/rapporto_scenario.h"
 #include "scenario/sorgenti/origini_oggetti.h"
 #include "scenario/testo/da_1252.h"
+#include "scenario/testo/indice_righe.h"
 
 namespace {
 nodo numero(std::int64_t v) { return nodo::di_numero(v); }
@@ -181,17 +182,13 @@ nodo piano(const tabella_piano& p) {
   return n;
 }
 
-// The lines of a text, split at CR LF, LF and CR as the compiler counts them.
+// The lines of a text as the compiler counts them, without the empty line
+// after a last line end.
 std::vector<std::string> righe_di(const std::string& testo) {
+  const indice_righe indice(testo);
   std::vector<std::string> righe;
-  std::size_t inizio = 0;
-  while (inizio < testo.size()) {
-    std::size_t fine = testo.find_first_of("\r\n", inizio);
-    if (fine == std::string::npos) fine = testo.size();
-    righe.push_back(testo.substr(inizio, fine - inizio));
-    if (fine < testo.size() && testo[fine] == '\r' && fine + 1 < testo.size() && testo[fine + 1] == '\n') ++fine;
-    inizio = fine + 1;
-  }
+  for (std::size_t r = 0; r < indice.righe() && indice.inizio(r) < testo.size(); ++r)
+    righe.push_back(testo.substr(indice.inizio(r), indice.fine(r) - indice.inizio(r)));
   return righe;
 }
 

@@ -9,13 +9,13 @@
 #include "compiler/grammatica.h"
 #include "compiler/lettore_voci.h"
 #include "scenario/testo/da_1252.h"
+#include "scenario/testo/indice_righe.h"
 
 namespace {
 
 constexpr std::size_t massimo_avvisi = 200;  // per file; the rest are counted
 
 bool bianco(char c) { return c == ' ' || c == '\t'; }
-bool a_capo(char c) { return c == '\r' || c == '\n'; }
 
 // An item as a warning quotes it: at most about 60 characters, so that a
 // huge item (a whole file without commas) gives one short line, not the item.
@@ -39,17 +39,14 @@ std::string citata(std::string_view voce) {
 // readers' loops item by item.
 class percorso_avvisi {
  public:
-  explicit percorso_avvisi(const std::string& testo) {
+  explicit percorso_avvisi(const std::string& testo) : righe_(testo) {
     apri_lettore_da_testo(testo, in_);
-    // Each line's start, end and first non-blank byte, found once: a line may be megabytes long.
-    std::size_t inizio = 0;
-    for (std::size_t i = 0; i <= testo.size(); ++i) {
-      if (i < testo.size() && !a_capo(testo[i])) continue;
-      std::size_t primo = inizio;
-      while (primo < i && bianco(testo[primo])) ++primo;
-      righe_.push_back({inizio, i, primo});
-      if (i + 1 < testo.size() && testo[i] == '\r' && testo[i + 1] == '\n') ++i;
-      inizio = i + 1;
+    // Each line's first non-blank byte, found once: a line may be megabytes long.
+    primi_non_bianchi_.reserve(righe_.righe());
+    for (std::size_t r = 0; r < righe_.righe(); ++r) {
+      std::size_t primo = righe_.inizio(r);
+      while (primo < righe_.fine(r) && bianco(testo[primo])) ++primo;
+      primi_non_bianchi_.push_back(primo);
     }
   }
 
@@ -61,8 +58,8 @@ class percorso_avvisi {
       ++taciuti_;
       return;
     }
-    const std::size_t r = riga(offset);
-    avvisi_.push_back({offset, r + 1, offset - righe_[r].inizio + 1, std::move(codice), std::move(messaggio)});
+    const posizione_riga p = posizione_1(righe_, offset);
+    avvisi_.push_back({offset, p.riga, p.colonna, std::move(codice), std::move(messaggio)});
   }
 
   std::vector<avviso> finisci() {
@@ -73,17 +70,13 @@ class percorso_avvisi {
   }
 
   // The 0-based line holding offset.
-  std::size_t riga(std::size_t offset) const {
-    const auto dopo = std::upper_bound(righe_.begin(), righe_.end(), offset,
-                                       [](std::size_t o, const riga_testo& r) { return o < r.inizio; });
-    return static_cast<std::size_t>(dopo - righe_.begin()) - 1;
-  }
+  std::size_t riga(std::size_t offset) const { return righe_.riga(offset); }
 
   // Offset of the line end of the line holding offset.
-  std::size_t fine_riga(std::size_t offset) const { return righe_[riga(offset)].fine; }
+  std::size_t fine_riga(std::size_t offset) const { return righe_.fine(riga(offset)); }
 
   // Only blanks before the item on its line.
-  bool prima_della_riga(std::size_t offset) const { return righe_[riga(offset)].primo_non_bianco >= offset; }
+  bool prima_della_riga(std::size_t offset) const { return primi_non_bianchi_[riga(offset)] >= offset; }
 
   // Reads the items of one record after its keyword, as its reader does, and
   // warns about its shape and its numbers. False when the file ends inside
@@ -111,9 +104,7 @@ class percorso_avvisi {
     }
     if (!corto && !fine_file(in_)) {
       // The separator after the last item: a comma or blanks keep the line going.
-      bool riga_finita = false;
-      for (std::size_t i = in_.fine_voce; i < in_.pos; ++i) riga_finita = riga_finita || a_capo(dati()[i]);
-      if (!riga_finita) {
+      if (riga(in_.pos) == riga(in_.fine_voce)) {
         std::size_t dopo = in_.pos;
         while (dopo < dati().size() && bianco(dati()[dopo])) ++dopo;
         if (dopo == fine_riga(dopo))
@@ -179,17 +170,14 @@ class percorso_avvisi {
   }
 
   void aggiungi_in_coda() {
-    const std::size_t r = righe_.size() - 1;
-    avvisi_.push_back({dati().size(), r + 1, dati().size() - righe_[r].inizio + 1, "altri-avvisi",
+    const posizione_riga p = posizione_1(righe_, dati().size());
+    avvisi_.push_back({dati().size(), p.riga, p.colonna, "altri-avvisi",
                        "altri " + std::to_string(taciuti_) + " avvisi in questo file non sono mostrati"});
   }
 
-  struct riga_testo {
-    std::size_t inizio, fine, primo_non_bianco;
-  };
-
   lettore_voci in_;
-  std::vector<riga_testo> righe_;
+  indice_righe righe_;
+  std::vector<std::size_t> primi_non_bianchi_;  // of each line
   std::vector<avviso> avvisi_;
   std::size_t taciuti_ = 0;
 };

@@ -7,8 +7,8 @@
 #include "base/catalogo_errori.h"
 #include "base/nomi_file.h"
 #include "base/stato.h"
-#include "compiler/lettore_voci.h"
 #include "output/memorizza_percorso.h"
+#include "scenario/testo/indice_righe.h"
 
 namespace {
 constexpr std::size_t massimo_errori = 100;
@@ -27,7 +27,7 @@ sorgente_privata carica(const cartella_file& cartella, const std::string& nome) 
   if (letto.genere() == genere_stato::non_trovato) return s;
   verifica(letto);
   s.esiste = true;
-  s.righe_originali.resize(posizione_di(s.testo, s.testo.size()).riga);
+  s.righe_originali.resize(indice_righe(s.testo).righe());
   std::iota(s.righe_originali.begin(), s.righe_originali.end(), std::size_t{1});
   return s;
 }
@@ -36,20 +36,13 @@ sorgente_privata carica(const cartella_file& cartella, const std::string& nome) 
 // line is empty (nothing left to set aside).
 bool metti_da_parte(sorgente_privata& s, std::size_t offset) {
   if (offset > s.testo.size()) return false;
-  std::size_t inizio = 0;
-  if (offset > 0) {
-    const std::size_t a_capo = s.testo.find_last_of("\r\n", offset - 1);
-    if (a_capo != std::string::npos) inizio = a_capo + 1;
-  }
-  std::size_t fine = s.testo.find_first_of("\r\n", offset);
-  if (fine == std::string::npos) fine = s.testo.size();
-  if (fine == inizio) return false;
-  if (fine < s.testo.size())
-    fine += (s.testo[fine] == '\r' && fine + 1 < s.testo.size() && s.testo[fine + 1] == '\n') ? 2 : 1;
-  const std::size_t riga = posizione_di(s.testo, inizio).riga;
-  s.testo.erase(inizio, fine - inizio);
-  if (riga - 1 < s.righe_originali.size())
-    s.righe_originali.erase(s.righe_originali.begin() + static_cast<std::ptrdiff_t>(riga - 1));
+  const indice_righe righe(s.testo);
+  const std::size_t riga = righe.riga(offset);
+  const std::size_t inizio = righe.inizio(riga);
+  if (righe.fine(riga) == inizio) return false;
+  s.testo.erase(inizio, righe.inizio(riga + 1) - inizio);
+  if (riga < s.righe_originali.size())
+    s.righe_originali.erase(s.righe_originali.begin() + static_cast<std::ptrdiff_t>(riga));
   return true;
 }
 }  // namespace

@@ -10,7 +10,6 @@
 #include "base/catalogo_errori.h"
 #include "base/nomi_file.h"
 #include "base/stato.h"
-#include "compiler/confronto_voci.h"
 #include "compiler/grammatica.h"
 #include "compiler/lettore_voci.h"
 #include "compiler/memo_indicatori_v_max.h"
@@ -23,38 +22,33 @@
 #include "scenario/compatti/tipi_cella.h"
 #include "scenario/sorgenti/indice_sorgenti.h"
 #include "scenario/sorgenti/origini_oggetti.h"
+#include "scenario/sorgenti/struttura_sorgente.h"
 #include "scenario/testo/da_1252.h"
+#include "scenario/testo/indice_righe.h"
 #include "scenario/testo/testo_json.h"
 
 namespace {
 
 constexpr std::size_t mezza_finestra = 100;  // bytes of the source line shown on each side of the caret
 
-// The helpers below read the source with one item reader over its text (a
-// source may be megabytes: it is not copied again for each look), each
-// putting the reader back where it found it.
-
-// The items of a record after its keyword: the offset of the n-th (from 1),
-// npos when the file ends first.
-std::size_t offset_campo(lettore_voci& in, std::size_t offset_chiave, int n) {
-  const std::size_t pos = in.pos;
-  std::size_t trovato = std::string::npos;
-  in.pos = offset_chiave;
-  try {
-    leggi_voce(in);
-    int k = 0;
-    while (k < n && !fine_file(in)) {
-      leggi_numero(in);
-      ++k;
-    }
-    if (k == n) trovato = in.inizio_voce;
-  } catch (const interruzione& e) {
-    if (e.s.genere() != genere_stato::lettura) throw;
-  }
-  in.pos = pos;
-  return trovato;
+// The record the reader began at a keyword's offset (the first, when one
+// keyword begins two), nullptr when the walk has none there.
+const record_struttura* record_di(const struttura_sorgente& s, std::size_t offset_chiave) {
+  const auto r = std::lower_bound(s.record.begin(), s.record.end(), offset_chiave,
+                                  [](const record_struttura& x, std::size_t o) { return x.inizio < o; });
+  return r != s.record.end() && r->inizio == offset_chiave ? &*r : nullptr;
 }
 
+// The items of a record after its keyword: the n-th (from 1), nullptr when
+// the file ends first.
+const voce_record* campo_di(const struttura_sorgente& s, std::size_t offset_chiave, int n) {
+  const record_struttura* r = record_di(s, offset_chiave);
+  if (!r || n < 1 || static_cast<std::size_t>(n) > r->campi.size()) return nullptr;
+  return &r->campi[static_cast<std::size_t>(n - 1)];
+}
+
+// The refused item is read again with the item reader, which is put back
+// where it was found.
 // The number item at an offset; false when it does not fit 32 bits.
 bool numero_a(lettore_voci& in, std::size_t offset, std::int32_t& valore) {
   const std::size_t pos = in.pos;
@@ -97,15 +91,16 @@ diagnostica::correlata chi_occupa(const Form1& f, const testi_sorgente& t, std::
 // first such cell and what stands there, "" when it cannot be told. The
 // record's start (and, for the end of a slowdown, its length) come from the
 // source: progressiva_errore holds the start too.
-std::string cosa_ingombra(const Form1& f, lettore_voci& in, std::size_t offset_chiave, const testi_sorgente& t,
-                          diagnostica::correlata& nota) {
+std::string cosa_ingombra(const Form1& f, const struttura_sorgente& s, std::size_t offset_chiave,
+                          const testi_sorgente& t, diagnostica::correlata& nota) {
   const std::int32_t n = f.numero_errore;
   if (!f.percorso_esiste()) return "";
   const std::int32_t p = f.progressiva_errore;
   std::int32_t lunghezza = 0;
   if (n == err_fine_rallentamento_occupato) {
-    const std::size_t campo = offset_campo(in, offset_chiave, 3);
-    if (campo == std::string::npos || !numero_a(in, campo, lunghezza)) return "";
+    const voce_record* campo = campo_di(s, offset_chiave, 3);
+    if (!campo) return "";
+    lunghezza = campo->numero;
   }
   const celle_rallentamento r = celle_di_rallentamento(p, lunghezza);
   std::int64_t prima = 0, quante = 1;
@@ -143,23 +138,11 @@ std::string cosa_ingombra(const Form1& f, lettore_voci& in, std::size_t offset_c
   return "";
 }
 
-// Every item of the text that is the keyword of one of the records (by the
-// grammar's own test): its offset.
+// Every record of the walk of one of the kinds, in file order.
 template <typename F>
-void per_ogni_voce(lettore_voci& in, std::initializer_list<genere_record> generi, F&& fai) {
-  in.pos = 0;
-  try {
-    while (!fine_file(in)) {
-      const std::string voce = leggi_voce(in);
-      for (genere_record g : generi)
-        if (corrisponde(forma_di_genere(g), voce)) {
-          fai(in.inizio_voce);
-          break;
-        }
-    }
-  } catch (const interruzione& e) {
-    if (e.s.genere() != genere_stato::lettura) throw;
-  }
+void per_ogni_record(const struttura_sorgente& s, std::initializer_list<genere_record> generi, F&& fai) {
+  for (const record_struttura& r : s.record)
+    if (std::find(generi.begin(), generi.end(), r.forma->genere) != generi.end()) fai(r);
 }
 
 // Errors of the code check have no source place of their own: they belong to
@@ -170,14 +153,13 @@ void per_ogni_voce(lettore_voci& in, std::initializer_list<genere_record> generi
 // after the signal, for 12 the start on that cell, for 13 the last start at
 // or before it. Returns the offset of that record's keyword, npos when none
 // fits.
-std::size_t rallentamento_di(const Form1& f, lettore_voci& treno) {
+std::size_t rallentamento_di(const Form1& f, const struttura_sorgente& treno) {
   const std::int64_t cella = f.progressiva_errore / metri_cella;
   std::size_t trovato = std::string::npos;
   std::int64_t migliore = 0;
-  per_ogni_voce(treno, {genere_record::rallentamento}, [&](std::size_t offset) {
-    const std::size_t campo = offset_campo(treno, offset, 1);
-    std::int32_t p = 0;
-    if (campo == std::string::npos || !numero_a(treno, campo, p)) return;
+  per_ogni_record(treno, {genere_record::rallentamento}, [&](const record_struttura& r) {
+    if (r.campi.empty()) return;
+    const std::int32_t p = r.campi[0].numero;
     const celle_rallentamento celle = celle_di_rallentamento(p, 0);
     std::int64_t chiave = 0;  // the lower, the better
     switch (f.numero_errore) {
@@ -194,7 +176,7 @@ std::size_t rallentamento_di(const Form1& f, lettore_voci& treno) {
         break;
     }
     if (trovato == std::string::npos || chiave < migliore) {
-      trovato = offset;
+      trovato = r.inizio;
       migliore = chiave;
     }
   });
@@ -204,19 +186,15 @@ std::size_t rallentamento_di(const Form1& f, lettore_voci& treno) {
 // Error 2 is found after both files are read; the values at fault are the
 // start or reference of a chainage series of the line file: the first such
 // field off the 50 m step.
-std::size_t serie_fuori_passo(lettore_voci& linea) {
+std::size_t serie_fuori_passo(const struttura_sorgente& linea) {
   std::size_t trovato = std::string::npos;
-  per_ogni_voce(linea,
-                {genere_record::progressiva_chilometrica_tre, genere_record::progressiva_chilometrica_due,
-                 genere_record::progressiva_chilometrica_uno},
-                [&](std::size_t offset) {
-                  for (int k = 1; k <= 2 && trovato == std::string::npos; ++k) {
-                    const std::size_t campo = offset_campo(linea, offset, k);
-                    std::int32_t v = 0;
-                    if (campo != std::string::npos && numero_a(linea, campo, v) && v % metri_cella != 0)
-                      trovato = campo;
-                  }
-                });
+  per_ogni_record(linea,
+                  {genere_record::progressiva_chilometrica_tre, genere_record::progressiva_chilometrica_due,
+                   genere_record::progressiva_chilometrica_uno},
+                  [&](const record_struttura& r) {
+                    for (std::size_t k = 0; k < 2 && k < r.campi.size() && trovato == std::string::npos; ++k)
+                      if (r.campi[k].numero % metri_cella != 0) trovato = r.campi[k].inizio;
+                  });
   return trovato;
 }
 
@@ -248,10 +226,9 @@ std::string stazioni_vicine(const Form1& f) {
 // Error 10: how many stations the sign texts of the line file leave room for.
 std::string posto_per_stazioni(const Form1& f, const testi_sorgente& t) {
   if (f.numero_errore != err_troppe_stazioni || !t.linea_esiste) return "";
-  lettore_voci in;
-  apri_lettore_da_testo(t.linea, in);
   std::int64_t cartelli = 0;
-  per_ogni_voce(in, {genere_record::cartello_indicatore}, [&](std::size_t) { ++cartelli; });
+  per_ogni_record(leggi_struttura(t.linea, false), {genere_record::cartello_indicatore},
+                  [&](const record_struttura&) { ++cartelli; });
   return " (" + std::to_string(cartelli) + " cartelli indicatori letti dal file della linea: ci stanno al massimo " +
          std::to_string(std::max<std::int64_t>(0, 78 - cartelli)) + " stazioni)";
 }
@@ -292,19 +269,14 @@ bool stampabile(unsigned char c) {
 // The line holding offset, cut to mezza_finestra bytes on each side of it,
 // each byte shown as a character: Windows-1252 in UTF-8, tabs kept, other
 // bytes that print nothing as \xNN.
-void mostra_riga(diagnostica& d, const std::string& dati, std::size_t offset) {
+void mostra_riga(diagnostica& d, const std::string& dati, const indice_righe& righe, std::size_t offset) {
   // Only the window is looked at: a line may be megabytes long.
-  std::size_t da = offset > mezza_finestra ? offset - mezza_finestra : 0;
-  bool tagliata_prima = da > 0;
-  for (std::size_t i = offset; i > da; --i)
-    if (dati[i - 1] == '\r' || dati[i - 1] == '\n') {
-      da = i;
-      tagliata_prima = false;
-      break;
-    }
-  std::size_t a = offset;
-  while (a < dati.size() && a < offset + mezza_finestra && dati[a] != '\r' && dati[a] != '\n') ++a;
-  const bool tagliata_dopo = a < dati.size() && dati[a] != '\r' && dati[a] != '\n';
+  const std::size_t r = righe.riga(offset);
+  const std::size_t inizio = righe.inizio(r), fine = righe.fine(r);
+  const bool tagliata_prima = offset - inizio > mezza_finestra;
+  const std::size_t da = tagliata_prima ? offset - mezza_finestra : inizio;
+  const std::size_t a = std::min(fine, offset + mezza_finestra);
+  const bool tagliata_dopo = a < fine;
   d.testo_riga.clear();
   d.rientro.clear();
   if (tagliata_prima) {
@@ -328,12 +300,14 @@ void mostra_riga(diagnostica& d, const std::string& dati, std::size_t offset) {
   if (tagliata_dopo) d.testo_riga += "...";
 }
 
-void colloca(diagnostica& d, const std::string& nome, const std::string& dati, std::size_t offset, posizione_testo p) {
+void colloca(diagnostica& d, const std::string& nome, const std::string& dati, const indice_righe& righe,
+             std::size_t offset) {
+  const posizione_riga p = posizione_1(righe, offset);
   d.con_posizione = true;
   d.file = nome;
   d.riga = p.riga;
   d.colonna = p.colonna;
-  mostra_riga(d, dati, offset);
+  mostra_riga(d, dati, righe, offset);
 }
 
 std::string nome_file(const Form1& f, file_sorgente file) {
@@ -364,12 +338,14 @@ diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
   lettore_voci in;
   if (esiste) apri_lettore_da_testo(file == file_sorgente::linea ? t.linea : t.treno, in);
   const std::string& dati = in.dati;
+  // The file's one walk, from the text as it stands.
+  const struttura_sorgente s = esiste ? leggi_struttura(dati, file == file_sorgente::treno) : struttura_sorgente{};
   if (del_controllo && esiste) {
-    const std::size_t offset = rallentamento_di(f, in);
+    const std::size_t offset = rallentamento_di(f, s);
     if (offset != std::string::npos) origine = {file_sorgente::treno, offset};
   }
   if (f.numero_errore == err_chilometrica_non_multipla && origine.file == file_sorgente::linea && esiste) {
-    const std::size_t offset = serie_fuori_passo(in);
+    const std::size_t offset = serie_fuori_passo(s);
     if (offset != std::string::npos) origine.offset = offset;
   }
   d.origine = origine;
@@ -382,7 +358,7 @@ diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
     if (p.da_serie) d.punto_chilometrico = testo_punto(p.metri);
   }
   d.messaggio = con_punto(rapporto_errore(f.numero_errore, f.progressiva_errore).substr(1), d) +
-                (al_suo_posto ? cosa_ingombra(f, in, origine.offset, t, d.nota) : "") + stazioni_vicine(f) +
+                (al_suo_posto ? cosa_ingombra(f, s, origine.offset, t, d.nota) : "") + stazioni_vicine(f) +
                 oltre_il_percorso(f) + posto_per_stazioni(f, t);
   // A read error placed in the sources names its own cause instead of the list of all.
   if (f.numero_errore == err_lettura && al_suo_posto)
@@ -397,15 +373,14 @@ diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
   // The reader records the record's keyword: the caret goes to the field at fault.
   std::size_t offset = origine.offset;
   if (const int campo = campo_di_errore(f.numero_errore); campo > 0) {
-    const std::size_t al_campo = offset_campo(in, offset, campo);
-    if (al_campo != std::string::npos) offset = al_campo;
+    if (const voce_record* al_campo = campo_di(s, offset, campo)) offset = al_campo->inizio;
   }
-  // A read past the end points after the last character, not at the empty line after the last line end.
-  if (offset >= dati.size()) {
-    offset = dati.size();
-    while (offset > 0 && (dati[offset - 1] == '\r' || dati[offset - 1] == '\n')) --offset;
-  }
-  colloca(d, nome_file(f, origine.file), dati, offset, posizione_di(dati, offset));
+  // A read past the end points after the last character, not at the empty lines after the last line end.
+  const indice_righe& righe = s.righe;
+  if (offset >= dati.size())
+    for (std::size_t r = righe.riga(offset = dati.size()); r > 0 && righe.inizio(r) == righe.fine(r); --r)
+      offset = righe.fine(r - 1);
+  colloca(d, nome_file(f, origine.file), dati, righe, offset);
   return d;
 }
 
@@ -421,23 +396,28 @@ diagnostica diagnostica_fine(const Form1& f, const std::string& a, const testi_s
   return d;
 }
 
-diagnostica diagnostica_avviso(const avviso& a, const std::string& file, const std::string& dati) {
+diagnostica diagnostica_avviso(const avviso& a, const std::string& file, const std::string& dati,
+                               const indice_righe& righe) {
   diagnostica d;
   d.avviso = true;
   d.codice = a.codice;
   d.messaggio = a.messaggio;
-  colloca(d, file, dati, a.offset, {a.riga, a.colonna});
+  colloca(d, file, dati, righe, a.offset);
   return d;
 }
 
 std::vector<diagnostica> avvisi_sorgenti(const Form1& nomi, const testi_sorgente& t, bool con_piano) {
   std::vector<diagnostica> v;
-  if (t.linea_esiste)
+  if (t.linea_esiste) {
+    const indice_righe righe(t.linea);
     for (const avviso& a : avvisi_linea(t.linea, con_piano))
-      v.push_back(diagnostica_avviso(a, nome_file(nomi, file_sorgente::linea), t.linea));
-  if (t.treno_esiste)
+      v.push_back(diagnostica_avviso(a, nome_file(nomi, file_sorgente::linea), t.linea, righe));
+  }
+  if (t.treno_esiste) {
+    const indice_righe righe(t.treno);
     for (const avviso& a : avvisi_treno(t.treno))
-      v.push_back(diagnostica_avviso(a, nome_file(nomi, file_sorgente::treno), t.treno));
+      v.push_back(diagnostica_avviso(a, nome_file(nomi, file_sorgente::treno), t.treno, righe));
+  }
   return v;
 }
 

@@ -7,6 +7,7 @@
 
 #include "model/form1.h"
 #include "scenario/sorgenti/avvisi_sorgente.h"
+#include "scenario/testo/indice_righe.h"
 
 // An error or a warning as the tool reports it: where in the sources (when
 // known) and one line in Italian (UTF-8) that names the cause.
@@ -47,8 +48,9 @@ diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t);
 // error when a is its number, else the number a with its explanation.
 diagnostica diagnostica_fine(const Form1& f, const std::string& a, const testi_sorgente& t);
 
-// A warning of the source file named file whose bytes are dati.
-diagnostica diagnostica_avviso(const avviso& a, const std::string& file, const std::string& dati);
+// A warning of the source file named file whose bytes are dati, of lines righe.
+diagnostica diagnostica_avviso(const avviso& a, const std::string& file, const std::string& dati,
+                               const indice_righe& righe);
 
 // The warnings of both source files, in file order, line file first.
 std::vector<diagnostica> avvisi_sorgenti(const Form1& nomi, const testi_sorgente& t, bool con_piano);

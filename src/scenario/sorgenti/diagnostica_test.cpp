@@ -167,8 +167,9 @@ TEST(Diagnostica, CodeCheckErrorsPointAtTheirSlowdown) {
   f.numero_treno = "1";
   testi_sorgente t;
   t.treno_esiste = true;
+  // The records after [generale], as the reader reads them.
   t.treno =
-      "[rallentamenti]\r\n"
+      "[generale]\r\n"
       "rallentamento,  20000,  90,  450, 0, 0, 60\r\n"
       "  Rallentamento,  50000,  30,  900, 0, 0, 60\r\n"
       "rallentamento,  20100,  90,  450, 0, 0, 60\r\n"

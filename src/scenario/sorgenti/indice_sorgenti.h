@@ -6,18 +6,21 @@
 #include <vector>
 
 #include "compiler/grammatica.h"
+#include "scenario/sorgenti/struttura_sorgente.h"
 
-// The records of an author's two source files, read with the compiler's own
-// item reader and record grammar, each with the numbers as the compiler reads
-// them and its line in the file. The compact files keep only cells; this
-// index gives back what the author wrote: the progressive of each object and
-// the profiles as written. Records that place nothing in the cells (the
-// train's values, the clock, the sand) are read over to keep the walk in step.
+// The records of an author's two source files, taken from each file's one
+// walk (struttura_sorgente), each with the numbers as the compiler reads them
+// and its line in the file. The compact files keep only cells; this index
+// gives back what the author wrote: the progressive of each object and the
+// profiles as written. The general section's keys, records the file ends
+// inside and records that place nothing in the cells (the train's values,
+// the clock, the sand) are left out.
 
 struct record_sorgente {
   genere_record genere;
   bool nel_treno = false;
   std::size_t riga = 0;              // 1-based line of the keyword
+  std::size_t inizio = 0;            // byte offset of the keyword
   std::vector<std::int32_t> numeri;  // the record's number items, in file order
   std::string testo;                 // a sign's text or a station's name (Windows-1252)
 };
@@ -28,6 +31,7 @@ struct sorgente_letta {
   // Where the walk stopped before the end of the file (a read the compiler
   // would refuse), 0 when it read to the end.
   std::size_t riga_interrotta = 0;
+  struttura_sorgente struttura;  // the file's walk and its lines (empty when the file is not there)
 };
 
 struct indice_sorgenti {

@@ -4,6 +4,11 @@
 
 #include <vector>
 
+#include "compiler/confronto_voci.h"
+#include "content/dati_linea.h"
+#include "content/dati_treno.h"
+#include "content/scrivi_righe.h"
+
 namespace {
 
 struct atteso {
@@ -91,6 +96,57 @@ TEST(IndiceSorgenti, AReadTheCompilerRefusesEndsTheWalkAtItsLine) {
   EXPECT_FALSE(ind.linea.presente);
   EXPECT_EQ(ind.treno.riga_interrotta, 3u);
   confronta(ind, {{genere_record::velocita, true, 2, {0, 30}, ""}});
+}
+
+// What the embedded sources hold, told line by line: every line after the
+// general header whose first item passes a record's keyword test is that
+// record, at that line (the line file's general keys up to its next header).
+struct record_di_riga {
+  genere_record genere;
+  std::size_t riga;
+  bool operator==(const record_di_riga&) const = default;
+};
+
+std::vector<record_di_riga> per_righe(std::span<const std::string_view> righe, bool treno) {
+  std::vector<record_di_riga> v;
+  bool generale = false, record = treno;
+  for (std::size_t k = 0; k < righe.size() && righe[k] != fine_tabella; ++k) {
+    std::string_view voce = righe[k].substr(0, righe[k].find(','));
+    while (!voce.empty() && (voce.back() == ' ' || voce.back() == '\t')) voce.remove_suffix(1);
+    if (!generale) {
+      generale = contiene_senza_maiuscole(voce, intestazione_generale);
+      continue;
+    }
+    if (!record && intestazione_sezione(voce)) record = true;
+    for (const forma_record& f : record ? (treno ? forme_treno() : forme_linea()) : forme_generale())
+      if (corrisponde(f, voce)) v.push_back({f.genere, k + 1});
+  }
+  return v;
+}
+
+TEST(IndiceSorgenti, EveryRecordOfTheEmbeddedSourcesIsIndexedAtItsLine) {
+  const std::string linea = testo_righe(righe_linea()), treno = testo_righe(righe_treno());
+  const indice_sorgenti ind = indicizza_testi(&linea, &treno);
+  for (const bool nel_treno : {false, true}) {
+    SCOPED_TRACE(nel_treno ? "treno" : "linea");
+    const sorgente_letta& file = nel_treno ? ind.treno : ind.linea;
+    EXPECT_EQ(file.riga_interrotta, 0u);
+    std::vector<record_di_riga> letti;
+    for (const record_struttura& r : file.struttura.record) {
+      EXPECT_TRUE(r.completo());
+      letti.push_back({r.forma->genere, file.struttura.righe.riga(r.inizio) + 1});
+    }
+    const std::vector<record_di_riga> attesi = per_righe(nel_treno ? righe_treno() : righe_linea(), nel_treno);
+    EXPECT_GT(attesi.size(), 100u);
+    EXPECT_TRUE(letti == attesi);
+    // The index keeps the record part's records of the cells, each at its line.
+    std::size_t k = 0;
+    for (const record_sorgente& r : ind.record) {
+      if (r.nel_treno != nel_treno) continue;
+      while (k < attesi.size() && (attesi[k].genere != r.genere || attesi[k].riga != r.riga)) ++k;
+      EXPECT_LT(k, attesi.size()) << static_cast<int>(r.genere) << " " << r.riga;
+    }
+  }
 }
 
 TEST(IndiceSorgenti, MissingFilesAreSaidMissing) {

@@ -1,4 +1,4 @@
-#include "scenario/lsp/struttura_sorgente.h"
+#include "scenario/sorgenti/struttura_sorgente.h"
 
 #include <algorithm>
 
@@ -18,6 +18,7 @@ void leggi_campi(lettore_voci& in, record_struttura& r) {
       v.numero = leggi_numero(in);
     v.inizio = in.inizio_voce;
     v.fine = in.fine_voce;
+    v.dopo = in.pos;
     r.campi.push_back(std::move(v));
   }
 }
@@ -25,9 +26,10 @@ void leggi_campi(lettore_voci& in, record_struttura& r) {
 // Every record whose test the item passes, read in turn as the readers do.
 void esamina(lettore_voci& in, std::span<const forma_record> forme, const std::string& voce, std::size_t inizio,
              std::size_t fine, struttura_sorgente& s) {
+  const std::size_t dopo = in.pos;
   for (const forma_record& f : forme) {
     if (!corrisponde(f, voce)) continue;
-    record_struttura r{&f, inizio, fine, {}};
+    record_struttura r{&f, inizio, fine, dopo, {}};
     leggi_campi(in, r);
     s.record.push_back(std::move(r));
   }
@@ -45,20 +47,17 @@ bool prossima(lettore_voci& in, std::string& voce, int separatori) {
   return true;
 }
 
+// The first item of each line that is a section header.
 void intestazioni(const std::string& t, struttura_sorgente& s) {
-  std::size_t i = 0;
-  while (i < t.size()) {
-    std::size_t a = i;
-    while (a < t.size() && (t[a] == ' ' || t[a] == '\t')) ++a;
-    std::size_t fine = a;
-    while (fine < t.size() && t[fine] != ',' && t[fine] != '\r' && t[fine] != '\n') ++fine;
-    std::size_t ultimo = fine;
+  for (std::size_t r = 0; r < s.righe.righe(); ++r) {
+    std::size_t a = s.righe.inizio(r);
+    const std::size_t fine_riga = s.righe.fine(r);
+    while (a < fine_riga && (t[a] == ' ' || t[a] == '\t')) ++a;
+    std::size_t ultimo = a;
+    while (ultimo < fine_riga && t[ultimo] != ',') ++ultimo;
     while (ultimo > a && (t[ultimo - 1] == ' ' || t[ultimo - 1] == '\t')) --ultimo;
-    const std::string voce = t.substr(a, ultimo - a);
-    if (intestazione_sezione(voce)) s.intestazioni.push_back({a, ultimo, voce});
-    while (fine < t.size() && t[fine] != '\r' && t[fine] != '\n') ++fine;
-    if (fine < t.size() && t[fine] == '\r' && fine + 1 < t.size() && t[fine + 1] == '\n') ++fine;
-    i = fine + 1;
+    std::string voce = t.substr(a, ultimo - a);
+    if (intestazione_sezione(voce)) s.intestazioni.push_back({a, ultimo, std::move(voce)});
   }
 }
 
@@ -66,12 +65,14 @@ void intestazioni(const std::string& t, struttura_sorgente& s) {
 
 struttura_sorgente leggi_struttura(const std::string& byte, bool treno) {
   struttura_sorgente s;
+  s.righe = indice_righe(byte);
   intestazioni(byte, s);
   lettore_voci in;
   apri_lettore_da_testo(byte, in);
   try {
-    while (!fine_file(in) && !s.generale) s.generale = contiene_senza_maiuscole(leggi_voce(in), intestazione_generale);
-    if (!s.generale) return s;
+    while (!fine_file(in) && s.inizio_generale == std::string::npos)
+      if (contiene_senza_maiuscole(leggi_voce(in), intestazione_generale)) s.inizio_generale = in.inizio_voce;
+    if (s.inizio_generale == std::string::npos) return s;
     std::string voce;
     if (!treno) {
       // The general section, up to the next header.
@@ -89,8 +90,11 @@ struttura_sorgente leggi_struttura(const std::string& byte, bool treno) {
       const std::size_t inizio = in.inizio_voce, fine = in.fine_voce;
       esamina(in, forme, voce, inizio, fine, s);
     }
+    // A record the file ends inside: the compiler's read fails there.
+    if (!s.record.empty() && !s.record.back().completo()) s.interrotta = in.inizio_voce;
   } catch (const interruzione& e) {
     if (e.s.genere() != genere_stato::lettura) throw;
+    s.interrotta = in.inizio_voce;
   }
   return s;
 }

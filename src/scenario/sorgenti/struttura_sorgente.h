@@ -1,0 +1,59 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "compiler/grammatica.h"
+#include "scenario/testo/indice_righe.h"
+
+// The one walk over a source file: its records as the compiler's readers
+// recognise them, with the compiler's own item reader and record grammar
+// (the general section of the line file, then its records; the train file's
+// records after [generale]). Each record keeps its kind, where its keyword
+// and each of its items stand in the bytes (blanks and separators between
+// them are the text around those offsets, which stays as written) and each
+// number as the compiler reads it. Built once per file beside the file's
+// line index; the warnings' positions, the diagnostics' origins, inspect,
+// the page, the documents and the editor's language server read it.
+
+struct voce_record {
+  std::size_t inizio = 0, fine = 0;  // the item's bytes, blanks around it left out
+  std::size_t dopo = 0;              // past its separator: the blanks and the comma or line end after it
+  std::int32_t numero = 0;           // as read (a text item: 0)
+  std::string testo;                 // a text item (Windows-1252)
+};
+
+struct record_struttura {
+  const forma_record* forma = nullptr;
+  std::size_t inizio = 0, fine = 0;  // the keyword item
+  std::size_t dopo = 0;              // past the keyword's separator
+  std::vector<voce_record> campi;    // fewer than the fields when the file ends inside it
+  bool completo() const { return campi.size() == forma->campi.size(); }
+};
+
+struct intestazione_struttura {
+  std::size_t inizio = 0, fine = 0;
+  std::string testo;
+};
+
+struct struttura_sorgente {
+  indice_righe righe;                                // the file's lines
+  std::vector<intestazione_struttura> intestazioni;  // items like [curve] that begin a line
+  std::vector<record_struttura> record;              // in file order
+  // Where the item holding [generale] starts (any letter case, as the
+  // readers find it), npos when there is none.
+  std::size_t inizio_generale = std::string::npos;
+  // Line file: where its general section ends (the header after it), npos when it does not.
+  std::size_t fine_generale = std::string::npos;
+  // Where the walk stopped before the end of the file, at a read the
+  // compiler refuses (the start of the last item begun), npos when it read
+  // to the end.
+  std::size_t interrotta = std::string::npos;
+};
+
+struttura_sorgente leggi_struttura(const std::string& byte, bool treno);
+
+// The record whose keyword or items hold the offset (an item's end included),
+// nullptr when none; campo is the field's index, -1 for the keyword.
+const record_struttura* record_a(const struttura_sorgente& s, std::size_t offset, int& campo);
