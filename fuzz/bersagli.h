@@ -26,7 +26,10 @@ void bersaglio_carico(const std::uint8_t* dati, std::size_t n);
 void bersaglio_lsp(const std::uint8_t* dati, std::size_t n);
 // The tool's readers held against the compiler: the first byte even, the
 // next eight are the seed of a generated valid scenario (scenari_generati.h);
-// odd, the rest is a pair of sources cut at the first NUL. On sources that
-// compile without error, every slowdown is found by the documents at the
-// compiler's cell. (fuzz/bersaglio_accordo.cpp: it needs the tool's library.)
+// odd, the rest is a pair of sources cut at the first NUL. check and the
+// language server give the same reports at the same places; on sources that
+// compile without error, the documents find every slowdown at the compiler's
+// cell, and the report and the page tie every object and station to its
+// record and show each gradient as written. (fuzz/bersaglio_accordo.cpp: it
+// needs the tool's library.)
 void bersaglio_accordo(const std::uint8_t* dati, std::size_t n);
