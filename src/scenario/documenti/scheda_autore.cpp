@@ -151,6 +151,28 @@ std::string riga_propria(const corsa& c, std::vector<riga_scheda>& righe, const 
   return "";
 }
 
+// The pages: up to 29 rows each; a page that is not the last ends at its
+// last station, which opens the next page again.
+struct pagina_righe {
+  std::size_t da, a;  // rows [da, a)
+};
+std::vector<pagina_righe> pagine_della_scheda(const std::vector<riga_scheda>& righe) {
+  std::vector<pagina_righe> pagine;
+  for (std::size_t da = 0; da < righe.size();) {
+    std::size_t a = std::min(righe.size(), da + righe_pagina_scheda);
+    if (a < righe.size()) {
+      for (std::size_t k = a - 1; k > da; --k)
+        if (righe[k].tipo == riga_scheda::genere::stazione) {
+          a = k + 1;
+          break;
+        }
+    }
+    pagine.push_back({da, a});
+    da = a < righe.size() && righe[a - 1].tipo == riga_scheda::genere::stazione && a - 1 > da ? a - 1 : a;
+  }
+  return pagine;
+}
+
 }  // namespace
 
 std::vector<const stazione*> stazioni_del_modello(const Form1& f) {
@@ -188,24 +210,7 @@ std::vector<riga_scheda> righe_della_scheda(const Form1& f, const tabella_docume
 
 std::string testo_scheda(const std::vector<riga_scheda>& righe, const std::string& treno, const Form1& f,
                          const tabella_documenti& t) {
-  // The pages: up to 29 rows each; a page that is not the last ends at its
-  // last station, which opens the next page again.
-  struct pagina {
-    std::size_t da, a;  // rows [da, a)
-  };
-  std::vector<pagina> pagine;
-  for (std::size_t da = 0; da < righe.size();) {
-    std::size_t a = std::min(righe.size(), da + righe_pagina_scheda);
-    if (a < righe.size()) {
-      for (std::size_t k = a - 1; k > da; --k)
-        if (righe[k].tipo == riga_scheda::genere::stazione) {
-          a = k + 1;
-          break;
-        }
-    }
-    pagine.push_back({da, a});
-    da = a < righe.size() && righe[a - 1].tipo == riga_scheda::genere::stazione && a - 1 > da ? a - 1 : a;
-  }
+  const std::vector<pagina_righe> pagine = pagine_della_scheda(righe);
   const auto stazione_prima = [&](std::size_t fino) {
     std::string nome;
     for (std::size_t k = 0; k < fino && k < righe.size(); ++k)
@@ -220,7 +225,7 @@ std::string testo_scheda(const std::vector<riga_scheda>& righe, const std::strin
     if (righe[k].tipo == riga_scheda::genere::stazione) ultima_stazione = k;
   std::vector<pagina_scheda> fogli;
   for (std::size_t p = 0; p < n; ++p) {
-    const pagina& g = pagine[p];
+    const pagina_righe& g = pagine[p];
     std::string da = stazione_prima(g.da + 1), a = stazione_prima(g.a);
     if (da.empty()) da = a;
     pagina_scheda foglio{{"SCHEDA " + std::to_string(p + 1) + "/" + std::to_string(n),
