@@ -40,6 +40,139 @@ std::string riga_tabella(const riga_scheda& r, bool prima, bool ultima) {
                               r.recupero.empty() ? "" : " " + r.recupero});
 }
 
+// What every step of the sheet reads: the model, its kilometre series and
+// the run from the first station to the last.
+struct corsa {
+  const Form1& f;
+  std::vector<serie_chilometrica> serie;
+  std::vector<const stazione*> stazioni;
+  std::int64_t inizio = 0, fine = 0;  // progressives of the first and the last station
+};
+
+// A row for each station, with its time when the train file gives one.
+void righe_stazioni(const corsa& c, std::vector<riga_scheda>& righe) {
+  for (const stazione* s : c.stazioni) {
+    riga_scheda r;
+    r.progressiva = s->progressiva;
+    r.limite = velocita(limite_a(c.f, s->progressiva));
+    r.km = km_di(c.serie, s->progressiva);
+    r.nome = s->nome;
+    if (s->orario != 0) r.orario = testo_orario(s->orario);
+    righe.push_back(r);
+  }
+}
+
+// The SI COD row where the cab signalling begins, when it begins inside the
+// run; its km stands in the name, not in the km column.
+void riga_codici(const corsa& c, std::vector<riga_scheda>& righe) {
+  const stazione& codici = c.f.stazioni[voce_ripetizione];
+  if (codici.progressiva == 0 || codici.inizio <= c.inizio || codici.inizio >= c.fine) return;
+  riga_scheda r;
+  r.progressiva = codici.inizio;
+  r.tipo = riga_scheda::genere::codici;
+  r.limite = velocita(limite_a(c.f, codici.inizio));
+  std::string km = km_di(c.serie, codici.inizio);
+  std::replace(km.begin(), km.end(), '.', ',');
+  r.nome = "SI COD Km " + km;
+  righe.push_back(r);
+}
+
+// A row for each change of the speed limit inside the run where no station
+// stands (a station's row already gives the limit there).
+void righe_limite(const corsa& c, std::vector<riga_scheda>& righe) {
+  const Form1& f = c.f;
+  for (std::int32_t i = 1; i < f.numero_celle - 2; ++i) {
+    const std::int64_t p = metri_di_cella(i);
+    if (p <= c.inizio || p >= c.fine || f.cella_n(i).velocita == f.cella_n(i - 1).velocita) continue;
+    if (std::any_of(c.stazioni.begin(), c.stazioni.end(),
+                    [&](const stazione* s) { return cella_del_metro(s->progressiva) == i; }))
+      continue;
+    riga_scheda r;
+    r.progressiva = p;
+    r.tipo = riga_scheda::genere::limite;
+    r.limite = velocita(velocita_km_h(f.cella_n(i)));
+    r.km = km_di(c.serie, p);
+    std::string cippo = r.km;
+    std::replace(cippo.begin(), cippo.end(), '.', ',');
+    r.nome = "Cippo Km." + cippo;
+    righe.push_back(r);
+  }
+}
+
+// Along the line; at one progressive the station first, then the limit,
+// then SI COD. Stable, so stations at one progressive keep their order.
+void ordina(std::vector<riga_scheda>& righe) {
+  std::stable_sort(righe.begin(), righe.end(), [](const riga_scheda& a, const riga_scheda& b) {
+    return a.progressiva < b.progressiva || (a.progressiva == b.progressiva && a.tipo < b.tipo);
+  });
+}
+
+// A table row without a name fills in the first row the sources give at its
+// progressive; a time differing from the train file's would make the sheet
+// contradict the simulation. Returns the fault, empty when none.
+std::string completa_riga(std::vector<riga_scheda>& righe, const riga_della_tabella& d) {
+  const auto r = std::find_if(righe.begin(), righe.end(), [&](const riga_scheda& x) {
+    return x.progressiva == d.progressiva && x.tipo != riga_scheda::genere::autore;
+  });
+  if (r == righe.end())
+    return "a progressiva " + std::to_string(d.progressiva) +
+           " la scheda non ha una riga dai sorgenti (stazione, cambio di velocit\xC3\xA0, inizio dei codici): dai "
+           "un nome alla riga";
+  if (!d.orario.empty() && !r->orario.empty() && d.orario != r->orario)
+    return "orario " + d.orario + ": il file del treno d\xC3\xA0 " + r->orario + " a " + r->nome +
+           "; lascia vuoto il campo";
+  if (!d.marcia.empty()) r->marcia = d.marcia;
+  if (!d.no_rs.empty()) r->no_rs = d.no_rs;
+  if (!d.arrivo.empty()) r->arrivo = d.arrivo;
+  if (!d.orario.empty()) r->orario = d.orario;
+  if (!d.recupero.empty()) r->recupero = d.recupero;
+  return "";
+}
+
+// A named table row is a row of its own, inside the run, after every row
+// already at its progressive. Returns the fault, empty when none.
+std::string riga_propria(const corsa& c, std::vector<riga_scheda>& righe, const riga_della_tabella& d) {
+  if (d.progressiva < c.inizio || d.progressiva > c.fine)
+    return "la riga '" + d.nome + "' a progressiva " + std::to_string(d.progressiva) + " cade fuori dalla corsa (da " +
+           std::to_string(c.inizio) + " a " + std::to_string(c.fine) + ")";
+  riga_scheda r;
+  r.progressiva = d.progressiva;
+  r.tipo = riga_scheda::genere::autore;
+  r.km = km_di(c.serie, d.progressiva);
+  r.nome = d.nome;
+  r.marcia = d.marcia;
+  r.no_rs = d.no_rs;
+  r.arrivo = d.arrivo;
+  r.orario = d.orario;
+  r.recupero = d.recupero;
+  const auto dopo = std::upper_bound(righe.begin(), righe.end(), r.progressiva,
+                                     [](std::int64_t p, const riga_scheda& x) { return p < x.progressiva; });
+  righe.insert(dopo, r);
+  return "";
+}
+
+// The pages: up to 29 rows each; a page that is not the last ends at its
+// last station, which opens the next page again.
+struct pagina_righe {
+  std::size_t da, a;  // rows [da, a)
+};
+std::vector<pagina_righe> pagine_della_scheda(const std::vector<riga_scheda>& righe) {
+  std::vector<pagina_righe> pagine;
+  for (std::size_t da = 0; da < righe.size();) {
+    std::size_t a = std::min(righe.size(), da + righe_pagina_scheda);
+    if (a < righe.size()) {
+      for (std::size_t k = a - 1; k > da; --k)
+        if (righe[k].tipo == riga_scheda::genere::stazione) {
+          a = k + 1;
+          break;
+        }
+    }
+    pagine.push_back({da, a});
+    da = a < righe.size() && righe[a - 1].tipo == riga_scheda::genere::stazione && a - 1 > da ? a - 1 : a;
+  }
+  return pagine;
+}
+
 }  // namespace
 
 std::vector<const stazione*> stazioni_del_modello(const Form1& f) {
@@ -57,119 +190,27 @@ std::vector<const stazione*> stazioni_del_modello(const Form1& f) {
 
 std::vector<riga_scheda> righe_della_scheda(const Form1& f, const tabella_documenti& t, const std::string& file_tabella,
                                             std::vector<std::string>& errori) {
-  const std::vector<serie_chilometrica> serie = serie_chilometriche(f.stazioni);
-  const std::vector<const stazione*> stazioni = stazioni_del_modello(f);
+  corsa c{f, serie_chilometriche(f.stazioni), stazioni_del_modello(f)};
   std::vector<riga_scheda> righe;
-  if (stazioni.empty()) return righe;
-  const std::int64_t inizio = stazioni.front()->progressiva, fine = stazioni.back()->progressiva;
-  for (const stazione* s : stazioni) {
-    riga_scheda r;
-    r.progressiva = s->progressiva;
-    r.limite = velocita(limite_a(f, s->progressiva));
-    r.km = km_di(serie, s->progressiva);
-    r.nome = s->nome;
-    if (s->orario != 0) r.orario = testo_orario(s->orario);
-    righe.push_back(r);
-  }
-  const stazione& codici = f.stazioni[voce_ripetizione];
-  if (codici.progressiva != 0 && codici.inizio > inizio && codici.inizio < fine) {
-    riga_scheda r;
-    r.progressiva = codici.inizio;
-    r.tipo = riga_scheda::genere::codici;
-    r.limite = velocita(limite_a(f, codici.inizio));
-    std::string km = km_di(serie, codici.inizio);
-    std::replace(km.begin(), km.end(), '.', ',');
-    r.nome = "SI COD Km " + km;
-    righe.push_back(r);
-  }
-  // A change of the speed limit where no station stands.
-  for (std::int32_t i = 1; i < f.numero_celle - 2; ++i) {
-    const std::int64_t p = metri_di_cella(i);
-    if (p <= inizio || p >= fine || f.cella_n(i).velocita == f.cella_n(i - 1).velocita) continue;
-    if (std::any_of(stazioni.begin(), stazioni.end(),
-                    [&](const stazione* s) { return cella_del_metro(s->progressiva) == i; }))
-      continue;
-    riga_scheda r;
-    r.progressiva = p;
-    r.tipo = riga_scheda::genere::limite;
-    r.limite = velocita(velocita_km_h(f.cella_n(i)));
-    r.km = km_di(serie, p);
-    std::string cippo = r.km;
-    std::replace(cippo.begin(), cippo.end(), '.', ',');
-    r.nome = "Cippo Km." + cippo;
-    righe.push_back(r);
-  }
-  std::stable_sort(righe.begin(), righe.end(), [](const riga_scheda& a, const riga_scheda& b) {
-    return a.progressiva < b.progressiva || (a.progressiva == b.progressiva && a.tipo < b.tipo);
-  });
+  if (c.stazioni.empty()) return righe;
+  c.inizio = c.stazioni.front()->progressiva;
+  c.fine = c.stazioni.back()->progressiva;
+  righe_stazioni(c, righe);
+  riga_codici(c, righe);
+  righe_limite(c, righe);
+  ordina(righe);
+  // The author's rows in the table's order, after the sources' rows are in
+  // place: a row without a name finds its row whatever the table's order.
   for (const riga_della_tabella& d : t.righe) {
-    const auto errore = [&](const std::string& perche) {
-      errori.push_back(file_tabella + ":" + std::to_string(d.riga) + ": " + perche);
-    };
-    if (d.nome.empty()) {
-      const auto r = std::find_if(righe.begin(), righe.end(), [&](const riga_scheda& x) {
-        return x.progressiva == d.progressiva && x.tipo != riga_scheda::genere::autore;
-      });
-      if (r == righe.end()) {
-        errore("a progressiva " + std::to_string(d.progressiva) +
-               " la scheda non ha una riga dai sorgenti (stazione, cambio di velocit\xC3\xA0, inizio dei codici): dai "
-               "un nome alla riga");
-        continue;
-      }
-      if (!d.orario.empty() && !r->orario.empty() && d.orario != r->orario) {
-        errore("orario " + d.orario + ": il file del treno d\xC3\xA0 " + r->orario + " a " + r->nome +
-               "; lascia vuoto il campo");
-        continue;
-      }
-      if (!d.marcia.empty()) r->marcia = d.marcia;
-      if (!d.no_rs.empty()) r->no_rs = d.no_rs;
-      if (!d.arrivo.empty()) r->arrivo = d.arrivo;
-      if (!d.orario.empty()) r->orario = d.orario;
-      if (!d.recupero.empty()) r->recupero = d.recupero;
-      continue;
-    }
-    if (d.progressiva < inizio || d.progressiva > fine) {
-      errore("la riga '" + d.nome + "' a progressiva " + std::to_string(d.progressiva) +
-             " cade fuori dalla corsa (da " + std::to_string(inizio) + " a " + std::to_string(fine) + ")");
-      continue;
-    }
-    riga_scheda r;
-    r.progressiva = d.progressiva;
-    r.tipo = riga_scheda::genere::autore;
-    r.km = km_di(serie, d.progressiva);
-    r.nome = d.nome;
-    r.marcia = d.marcia;
-    r.no_rs = d.no_rs;
-    r.arrivo = d.arrivo;
-    r.orario = d.orario;
-    r.recupero = d.recupero;
-    const auto dopo = std::upper_bound(righe.begin(), righe.end(), r.progressiva,
-                                       [](std::int64_t p, const riga_scheda& x) { return p < x.progressiva; });
-    righe.insert(dopo, r);
+    const std::string perche = d.nome.empty() ? completa_riga(righe, d) : riga_propria(c, righe, d);
+    if (!perche.empty()) errori.push_back(file_tabella + ":" + std::to_string(d.riga) + ": " + perche);
   }
   return righe;
 }
 
 std::string testo_scheda(const std::vector<riga_scheda>& righe, const std::string& treno, const Form1& f,
                          const tabella_documenti& t) {
-  // The pages: up to 29 rows each; a page that is not the last ends at its
-  // last station, which opens the next page again.
-  struct pagina {
-    std::size_t da, a;  // rows [da, a)
-  };
-  std::vector<pagina> pagine;
-  for (std::size_t da = 0; da < righe.size();) {
-    std::size_t a = std::min(righe.size(), da + righe_pagina_scheda);
-    if (a < righe.size()) {
-      for (std::size_t k = a - 1; k > da; --k)
-        if (righe[k].tipo == riga_scheda::genere::stazione) {
-          a = k + 1;
-          break;
-        }
-    }
-    pagine.push_back({da, a});
-    da = a < righe.size() && righe[a - 1].tipo == riga_scheda::genere::stazione && a - 1 > da ? a - 1 : a;
-  }
+  const std::vector<pagina_righe> pagine = pagine_della_scheda(righe);
   const auto stazione_prima = [&](std::size_t fino) {
     std::string nome;
     for (std::size_t k = 0; k < fino && k < righe.size(); ++k)
@@ -184,7 +225,7 @@ std::string testo_scheda(const std::vector<riga_scheda>& righe, const std::strin
     if (righe[k].tipo == riga_scheda::genere::stazione) ultima_stazione = k;
   std::vector<pagina_scheda> fogli;
   for (std::size_t p = 0; p < n; ++p) {
-    const pagina& g = pagine[p];
+    const pagina_righe& g = pagine[p];
     std::string da = stazione_prima(g.da + 1), a = stazione_prima(g.a);
     if (da.empty()) da = a;
     pagina_scheda foglio{{"SCHEDA " + std::to_string(p + 1) + "/" + std::to_string(n),

@@ -18,13 +18,20 @@ using namespace pagina;
 
 namespace {
 
+// The cells of the drawn stretch, first and last.
+struct celle_tratto {
+  std::int32_t primo, ultimo;
+};
+celle_tratto celle_del_tratto(const tela& d) {
+  return {d.da / metri_cella,
+          std::min<std::int32_t>((d.a - 1) / metri_cella, static_cast<std::int32_t>(d.s.percorso.size()) - 1)};
+}
+
 // A value per cell drawn as steps over the stretch.
 template <typename F>
 void gradini(tela& d, const char* id, const char* colore, F valore, double basso, double alto, double cima, double h) {
   auto y = [&](double v) { return cima + h - (std::clamp(v, basso, alto) - basso) / (alto - basso) * h; };
-  const std::int32_t primo = d.da / metri_cella,
-                     ultimo = std::min<std::int32_t>((d.a - 1) / metri_cella,
-                                                     static_cast<std::int32_t>(d.s.percorso.size()) - 1);
+  const auto [primo, ultimo] = celle_del_tratto(d);
   if (primo > ultimo) return;
   d.svg +=
       std::string("<polyline id=\"") + id + "\" fill=\"none\" stroke=\"" + colore + "\" stroke-width=\"1.8\" points=\"";
@@ -127,42 +134,48 @@ void legenda(tela& d, const std::string& spiegazione) {
   }
   if (!nota.empty()) d.testo(sx, y + 22, nota, 11);
 }
-}  // namespace
+// The line ends where the train file says; the cells may run on past it.
+std::int32_t fine_linea(const scenario_compatto& s) { return std::max(s.stazioni[voce_treno_linea].fine, metri_cella); }
 
-std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
-  if (s.percorso.empty())
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"/>\n";
-  const std::int32_t lunghezza = std::max(s.stazioni[voce_treno_linea].fine, metri_cella);
+// The slowdown bands and the grey band past the end reach down to the rows of objects.
+constexpr double basso_bande = righe_alto + 3 * riga_altezza;
+
+// The stretch asked, kept inside the cells and at least a cell long.
+tratto_disegno tratto_in_celle(const scenario_compatto& s, tratto_disegno tratto) {
+  const std::int32_t lunghezza = fine_linea(s);
   const std::int32_t fine_celle = static_cast<std::int32_t>(s.percorso.size()) * metri_cella;
-  std::int32_t da = std::clamp(tratto.da_m, 0, fine_celle - metri_cella);
+  const std::int32_t da = std::clamp(tratto.da_m, 0, fine_celle - metri_cella);
   // Without an end the stretch runs to the end of the line, or to the last cell when it starts past the line.
   const std::int32_t fine_scelta = tratto.a_m >= 0  ? tratto.a_m
                                    : da < lunghezza ? std::min(lunghezza, fine_celle)
                                                     : fine_celle;
-  const std::int32_t a = std::clamp(fine_scelta, da + metri_cella, fine_celle);
-  tela d{s, da, a, {}, {}, {}, 0, 0};
+  return {da, std::clamp(fine_scelta, da + metri_cella, fine_celle)};
+}
+
+// The page's frame: size, background, the north arrow's head and the title.
+void apri_svg(tela& d) {
   d.svg =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + n1(larghezza) +
       "\" height=\"" + n1(altezza) + "\" viewBox=\"0 0 " + n1(larghezza) + " " + n1(altezza) +
       "\" font-family=\"DejaVu Sans, Arial, sans-serif\">\n<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n"
       "<defs><marker id=\"freccia\" viewBox=\"0 0 10 10\" refX=\"5\" refY=\"5\" markerWidth=\"6\" markerHeight=\"6\" "
       "orient=\"auto\"><path d=\"M0,0 L10,5 L0,10 z\"/></marker></defs>\n";
-  d.svg += "<title>" + testo_xml(utf8_da_1252(s.nome_percorso)) + " treno " + testo_xml(utf8_da_1252(s.numero_treno)) +
-           "</title>\n";
-  disegna_mappa(d);
+  d.svg += "<title>" + testo_xml(utf8_da_1252(d.s.nome_percorso)) + " treno " +
+           testo_xml(utf8_da_1252(d.s.numero_treno)) + "</title>\n";
+}
 
-  // Profiles: the slowdown bands go under everything else.
-  const std::int32_t primo = da / metri_cella,
-                     ultimo = std::min<std::int32_t>((a - 1) / metri_cella,
-                                                     static_cast<std::int32_t>(s.percorso.size()) - 1);
-  const double basso_bande = righe_alto + 3 * riga_altezza;
+// Each slowdown that touches the stretch as a band over the profiles, its
+// speed above the rows of objects where there is room. Drawn before the
+// profiles so that they lie under everything else.
+void disegna_rallentamenti(tela& d) {
+  const scenario_compatto& s = d.s;
   for (std::int32_t i = 0; i < static_cast<std::int32_t>(s.percorso.size()); ++i) {
     if (s.percorso[static_cast<std::size_t>(i)].tipo != cella_inizio_rallentamento) continue;
     std::int32_t j = i + 1;
     while (j + 1 < static_cast<std::int32_t>(s.percorso.size()) &&
            s.percorso[static_cast<std::size_t>(j)].tipo != cella_fine_rallentamento)
       ++j;
-    if (metri_di_cella(j) < da || metri_di_cella(i) > a) continue;
+    if (metri_di_cella(j) < d.da || metri_di_cella(i) > d.a) continue;
     const double x0 = std::max(d.x(i * metri_cella_reale), sx),
                  x1 = std::min(d.x(j * metri_cella_reale + metri_cella), destra);
     const double w = std::max(x1 - x0, 3.0);
@@ -175,25 +188,33 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
       d.testo(tx, rallentamenti_alto, km_h, 11, "middle",
               " class=\"velocita_rallentamento\" font-weight=\"bold\" fill=\"#b60\"");
   }
-  // Past the end of the line: a grey band. Its last three cells are never
-  // filled (they read as 0) and do not set the scales.
-  if (a > lunghezza) {
-    const double x0 = std::max(d.x(lunghezza), sx);
-    d.svg += "<rect class=\"oltre_fine\" x=\"" + n1(x0) + "\" y=\"" + n1(pendenza_alto) + "\" width=\"" +
-             n1(destra - x0) + "\" height=\"" + n1(basso_bande - pendenza_alto) +
-             "\" fill=\"#000\" opacity=\"0.07\"/>\n";
-    const std::string t = "oltre la fine della linea";
-    if (d.occupato.libero(riquadro_testo(x0 + 4, pendenza_alto + 14, 11, "start", t)) &&
-        x0 + 4 + larghezza_testo(t, 11) < destra)
-      d.testo(x0 + 4, pendenza_alto + 14, t, 11, "start", " fill=\"#555\"");
-  }
-  const std::int32_t ultimo_pieno = std::min(ultimo, static_cast<std::int32_t>(s.percorso.size()) - 4);
+}
+
+// Past the end of the line: a grey band, named where the name fits.
+void disegna_oltre_fine(tela& d) {
+  const std::int32_t lunghezza = fine_linea(d.s);
+  if (d.a <= lunghezza) return;
+  const double x0 = std::max(d.x(lunghezza), sx);
+  d.svg += "<rect class=\"oltre_fine\" x=\"" + n1(x0) + "\" y=\"" + n1(pendenza_alto) + "\" width=\"" +
+           n1(destra - x0) + "\" height=\"" + n1(basso_bande - pendenza_alto) + "\" fill=\"#000\" opacity=\"0.07\"/>\n";
+  const std::string t = "oltre la fine della linea";
+  if (d.occupato.libero(riquadro_testo(x0 + 4, pendenza_alto + 14, 11, "start", t)) &&
+      x0 + 4 + larghezza_testo(t, 11) < destra)
+    d.testo(x0 + 4, pendenza_alto + 14, t, 11, "start", " fill=\"#555\"");
+}
+
+// The gradient and the line speed, each on its own scale: the gradient's
+// symmetric around 0, the speed's from 0, both round. The last three cells
+// are never filled (they read as 0) and do not set the scales.
+void disegna_profili(tela& d) {
+  const celle_tratto c = celle_del_tratto(d);
+  const std::int32_t ultimo_pieno = std::min(c.ultimo, static_cast<std::int32_t>(d.s.percorso.size()) - 4);
   double pmin = 0, pmax = 0, vmax = 50;
-  for (std::int32_t i = primo; i <= ultimo_pieno; ++i) {
-    const cella& c = s.percorso[static_cast<std::size_t>(i)];
-    pmin = std::min(pmin, static_cast<double>(pendenza_per_mille(c)));
-    pmax = std::max(pmax, static_cast<double>(pendenza_per_mille(c)));
-    vmax = std::max(vmax, static_cast<double>(velocita_km_h(c)));
+  for (std::int32_t i = c.primo; i <= ultimo_pieno; ++i) {
+    const cella& x = d.s.percorso[static_cast<std::size_t>(i)];
+    pmin = std::min(pmin, static_cast<double>(pendenza_per_mille(x)));
+    pmax = std::max(pmax, static_cast<double>(pendenza_per_mille(x)));
+    vmax = std::max(vmax, static_cast<double>(velocita_km_h(x)));
   }
   const double ampiezza = std::max({std::abs(pmin), std::abs(pmax), 5.0});
   const double margine_p = passo_tondo(2 * ampiezza, 4);
@@ -201,18 +222,21 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
   const double v_alto = std::ceil((vmax + 10) / 50) * 50;
   asse_verticale(d, pendenza_alto, pendenza_altezza, p_basso, p_alto, "Pendenza (\xE2\x80\xB0)");
   gradini(
-      d, "pendenza", "#06c", [](const cella& c) { return static_cast<double>(pendenza_per_mille(c)); }, p_basso, p_alto,
+      d, "pendenza", "#06c", [](const cella& x) { return static_cast<double>(pendenza_per_mille(x)); }, p_basso, p_alto,
       pendenza_alto, pendenza_altezza);
   asse_verticale(d, velocita_alto, velocita_altezza, 0, v_alto, "Velocit\xC3\xA0 massima della linea (km/h)");
   gradini(
-      d, "velocita", "#090", [](const cella& c) { return static_cast<double>(velocita_km_h(c)); }, 0, v_alto,
+      d, "velocita", "#090", [](const cella& x) { return static_cast<double>(velocita_km_h(x)); }, 0, v_alto,
       velocita_alto, velocita_altezza);
+}
 
-  // Station names in rows above the profiles, with a leader line down to the axis.
+// Station names in rows above the profiles, with a leader line down to the
+// axis; a name that finds no row keeps a faint line and is counted.
+void disegna_nomi_profilo(tela& d) {
   d.testo(sx - 6, nomi_alto + 12, "Stazioni", 11, "end", " font-weight=\"bold\"");
-  for (int k : stazioni_per_importanza(s)) {
-    const stazione& st = s.stazioni[static_cast<std::size_t>(k)];
-    if (st.progressiva < da || st.progressiva > a) continue;
+  for (int k : stazioni_per_importanza(d.s)) {
+    const stazione& st = d.s.stazioni[static_cast<std::size_t>(k)];
+    if (st.progressiva < d.da || st.progressiva > d.a) continue;
     const double px = d.x(st.progressiva);
     const std::string nome = utf8_da_1252(st.nome);
     bool messo = false;
@@ -236,11 +260,15 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
       ++d.omessi_profilo;
     }
   }
+}
 
-  // Rows of point objects.
+// The rows of signals, code points and speed boards; returns what the
+// legend says of dense rows, empty when every row shows marks.
+std::string disegna_righe_oggetti(tela& d) {
+  const celle_tratto c = celle_del_tratto(d);
   std::vector<std::int32_t> segnali, codici, cartelli;
-  for (std::int32_t i = primo; i <= ultimo; ++i) {
-    const std::uint8_t t = s.percorso[static_cast<std::size_t>(i)].tipo;
+  for (std::int32_t i = c.primo; i <= c.ultimo; ++i) {
+    const std::uint8_t t = d.s.percorso[static_cast<std::size_t>(i)].tipo;
     if (t == cella_segnale)
       segnali.push_back(i * metri_cella);
     else if (t == cella_codice || t == cella_codice_senza_valore)
@@ -252,11 +280,14 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
   riga_oggetti(d, righe_alto, "segnali", segnali, "#000", "segnale", spiegazione);
   riga_oggetti(d, righe_alto + riga_altezza, "punti codice", codici, "#909", "codice", spiegazione);
   riga_oggetti(d, righe_alto + 2 * riga_altezza, "cartelli vmax", cartelli, "#060", "cartello_vmax", spiegazione);
+  return spiegazione;
+}
 
-  // The km axis; on a short stretch the cell borders and numbers too.
+// The km axis: ticks twice the widest round step under 90 px apart (at least
+// 100 m), each with its km and, below, its kilometre post.
+void disegna_asse_km(tela& d, double metri_per_px) {
   const double y = asse_alto;
   d.linea(sx, y, destra, y, "stroke=\"#000\"");
-  const double metri_per_px = (a - da) / (destra - sx);
   std::int32_t passo = 50;
   for (std::int32_t m : {50, 100, 200, 500, 1000, 2000, 5000, 10000, 20000, 50000, 100000})
     if (m / metri_per_px < 90)
@@ -265,7 +296,7 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
       break;
   passo = std::max(passo * 2, 100);
   d.testo(sx - 18, y + 33, "pk", 9, "end", " fill=\"#666\"");
-  for (std::int32_t m = (da + passo - 1) / passo * passo; m <= a; m += passo) {
+  for (std::int32_t m = (d.da + passo - 1) / passo * passo; m <= d.a; m += passo) {
     d.linea(d.x(m), y, d.x(m), y + 6, "stroke=\"#000\"");
     d.testo(d.x(m), y + 20, km(m), 10, "middle");
     // A post is wider than its km: one that would touch a neighbour is left out.
@@ -273,22 +304,48 @@ std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
     if (d.occupato.libero(con_margine(riquadro_testo(d.x(m), y + 33, 9, "middle", punto), 2)))
       d.testo(d.x(m), y + 33, punto, 9, "middle", " class=\"pk\" fill=\"#666\"");
   }
-  if (metri_cella / metri_per_px >= 6) {
-    const std::int32_t ogni =
-        std::max<std::int32_t>(1, static_cast<std::int32_t>(std::ceil(40 * metri_per_px / metri_cella)));
-    for (std::int32_t i = (da + metri_cella - 1) / metri_cella; metri_di_cella(i) <= a; ++i) {
-      d.linea(d.x(metri_di_cella(i)), righe_alto, d.x(metri_di_cella(i)), y,
-              "class=\"bordo_cella\" stroke=\"#bbb\" stroke-width=\"0.5\"");
-      if (i % ogni == 0 && metri_di_cella(i) + metri_cella / 2 < a) {
-        const riquadro q =
-            riquadro_testo(d.x(metri_di_cella(i) + metri_cella / 2), y - 4, 9, "middle", std::to_string(i));
-        if (d.occupato.libero(q))
-          d.testo(d.x(metri_di_cella(i) + metri_cella / 2), y - 4, std::to_string(i), 9, "middle", " fill=\"#666\"");
-      }
+}
+
+// On a short stretch (a cell 6 px or wider) the cell borders over the rows
+// and the axis, and the cell numbers about every 40 px where they fit.
+void disegna_celle(tela& d, double metri_per_px) {
+  if (metri_cella / metri_per_px < 6) return;
+  const double y = asse_alto;
+  const std::int32_t ogni =
+      std::max<std::int32_t>(1, static_cast<std::int32_t>(std::ceil(40 * metri_per_px / metri_cella)));
+  for (std::int32_t i = (d.da + metri_cella - 1) / metri_cella; metri_di_cella(i) <= d.a; ++i) {
+    d.linea(d.x(metri_di_cella(i)), righe_alto, d.x(metri_di_cella(i)), y,
+            "class=\"bordo_cella\" stroke=\"#bbb\" stroke-width=\"0.5\"");
+    if (i % ogni == 0 && metri_di_cella(i) + metri_cella / 2 < d.a) {
+      const riquadro q =
+          riquadro_testo(d.x(metri_di_cella(i) + metri_cella / 2), y - 4, 9, "middle", std::to_string(i));
+      if (d.occupato.libero(q))
+        d.testo(d.x(metri_di_cella(i) + metri_cella / 2), y - 4, std::to_string(i), 9, "middle", " fill=\"#666\"");
     }
-    d.testo(sx - 6, y - 4, "cella", 9, "end", " fill=\"#666\"");
   }
-  d.testo((sx + destra) / 2, y + 52, "progressiva (km) e, sotto, punto chilometrico come sui cartelli", 12, "middle");
+  d.testo(sx - 6, y - 4, "cella", 9, "end", " fill=\"#666\"");
+}
+}  // namespace
+
+// The steps' order is the order of the SVG's elements, and a label placed
+// earlier keeps its room against later ones: keep it.
+std::string disegno_svg(const scenario_compatto& s, tratto_disegno tratto) {
+  if (s.percorso.empty())
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"/>\n";
+  const tratto_disegno t = tratto_in_celle(s, tratto);
+  tela d{s, t.da_m, t.a_m, {}, {}, {}, 0, 0};
+  apri_svg(d);
+  disegna_mappa(d);
+  disegna_rallentamenti(d);
+  disegna_oltre_fine(d);
+  disegna_profili(d);
+  disegna_nomi_profilo(d);
+  const std::string spiegazione = disegna_righe_oggetti(d);
+  const double metri_per_px = (d.a - d.da) / (destra - sx);
+  disegna_asse_km(d, metri_per_px);
+  disegna_celle(d, metri_per_px);
+  d.testo((sx + destra) / 2, asse_alto + 52, "progressiva (km) e, sotto, punto chilometrico come sui cartelli", 12,
+          "middle");
   legenda(d, spiegazione);
   d.svg += "</svg>\n";
   return d.svg;
