@@ -63,7 +63,10 @@ windows:
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	rm -rf dist-windows && mkdir -p dist-windows
 	cp $(WINDOWS_BUILD)/Velstra_Ordoven_318.exe $(WINDOWS_BUILD)/scenario.exe dist-windows/
-	# scenario pack --windows on Linux packs the Windows program found beside the tool.
+	# scenario pack --windows on Linux packs the Windows program found beside
+	# the tool: the one make run puts in dist/, and the one in the build.
+	mkdir -p dist
+	cp $(WINDOWS_BUILD)/Velstra_Ordoven_318.exe dist/velstra_stub.exe
 	if [ -d $(BUILD) ]; then cp $(WINDOWS_BUILD)/Velstra_Ordoven_318.exe $(BUILD)/velstra_stub.exe; fi
 	sed 's/$$/\r/' packaging/windows/LEGGIMI.txt > dist-windows/LEGGIMI.txt
 	cd dist-windows && zip -q -X Velstra_Ordoven_318_windows.zip Velstra_Ordoven_318.exe scenario.exe LEGGIMI.txt

@@ -45,7 +45,8 @@ done
 sezione "build"
 make windows WINDOWS_CMAKE_FLAGS=-DVELSTRA_WERROR=ON >/dev/null || { fail "make windows"; fine; }
 [ -f dist-windows/Velstra_Ordoven_318_windows.zip ] && pass "dist-windows holds the zip" || fail "no zip in dist-windows"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
+# The build's own type when it has one (CI's Release): no second build of the programs.
+cmake -S . -B build >/dev/null &&
   cmake --build build -j 2 --target Velstra_Ordoven_318 scenario >/dev/null || { fail "Linux programs"; fine; }
 win=$radice/build-windows
 linux=$radice/build
@@ -303,6 +304,20 @@ prova_finestra() {
   [ "$esito" -eq 0 ] && pass "$dpi dpi: the program ends once the box is closed" ||
     fail "$dpi dpi: the program ended with $esito"
 }
+
+sezione "the README's shipping commands, as written"
+# make run puts the tool in dist/, make windows the Windows program beside it.
+readme=$lavoro/readme
+mkdir -p "$readme"
+tipo=$(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' build/CMakeCache.txt)
+if make run BUILD_TYPE="${tipo:-RelWithDebInfo}" >/dev/null 2>&1 && (cd "$readme" && "$radice/dist/scenario" extract work >/dev/null 2>&1 &&
+  "$radice/dist/scenario" documents work Velstra_Ordoven 318 >/dev/null 2>&1 &&
+  "$radice/dist/scenario" pack work Velstra_Ordoven 318 --out Mio_scenario.exe --windows >/dev/null 2>&1) &&
+  [ "$(sottosistema "$readme/Mio_scenario.exe")" = "Windows GUI" ]; then
+  pass "make run, make windows, then dist/scenario pack ... --windows writes a Windows program"
+else
+  fail "dist/scenario pack ... --windows after make windows"
+fi
 
 sezione "scenario pack --windows: the packed program"
 # The Linux tool packs the Windows program found beside it.
