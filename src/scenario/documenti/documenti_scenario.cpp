@@ -2,12 +2,12 @@
 
 #include "base/nomi_file.h"
 #include "base/stato.h"
-#include "compiler/memorizza_dati.h"
 #include "scenario/documenti/note_autore.h"
 #include "scenario/documenti/ordine_autore.h"
 #include "scenario/documenti/scheda_autore.h"
 #include "scenario/documenti/tabella_documenti.h"
 #include "scenario/documenti/testo_autore.h"
+#include "scenario/sorgenti/compilazione_memoria.h"
 
 namespace {
 
@@ -29,17 +29,14 @@ esito_documenti documenti_da_sorgenti(const cartella_file& cartella, const Form1
 
   // The model as the compiler reads it, from copies in memory (the readers
   // delete what they read).
-  cartella_memoria copia;
-  for (const std::string& nome : {file_linea(nomi), file_treno(nomi)}) {
-    std::string byte;
-    verifica(cartella.leggi(nome, byte));
-    verifica(copia.sostituisci(nome, byte));
-  }
-  Form1 f;
-  f.cartella = &copia;
-  f.nome_percorso = nomi.nome_percorso;
-  f.numero_treno = nomi.numero_treno;
-  memorizza_dati(f);
+  testi_sorgente testi;
+  testi.linea_esiste = testi.treno_esiste = true;
+  verifica(cartella.leggi(file_linea(nomi), testi.linea));
+  verifica(cartella.leggi(file_treno(nomi), testi.treno));
+  const compilazione_memoria c =
+      compila_in_memoria(testi, nomi.nome_percorso, nomi.numero_treno, passi_compilazione::lettura);
+  if (c.fine) throw interruzione(*c.fine);
+  const Form1& f = *c.f;
 
   const std::string nome_tabella = file_tabella_documenti(nomi.nome_percorso, nomi.numero_treno);
   std::string byte_tabella, byte_note;

@@ -1,13 +1,12 @@
 #include "scenario/sorgenti/controllo_sorgenti.h"
 
-#include <memory>
 #include <numeric>
 #include <optional>
 
 #include "base/catalogo_errori.h"
 #include "base/nomi_file.h"
 #include "base/stato.h"
-#include "output/memorizza_percorso.h"
+#include "scenario/sorgenti/compilazione_memoria.h"
 #include "scenario/testo/indice_righe.h"
 
 namespace {
@@ -55,21 +54,12 @@ esito_controllo controlla_sorgenti(const cartella_file& cartella, const Form1& n
 
   while (esito.errori < massimo_errori) {
     // Each pass compiles fresh copies in memory of the texts as they stand.
-    cartella_memoria copia;
-    if (linea.esiste) verifica(copia.sostituisci(file_linea(nomi), linea.testo));
-    if (treno.esiste) verifica(copia.sostituisci(file_treno(nomi), treno.testo));
-    auto f = std::make_unique<Form1>();
-    f->cartella = &copia;
-    f->nome_percorso = nomi.nome_percorso;
-    f->numero_treno = nomi.numero_treno;
     const testi_sorgente testi{linea.esiste, treno.esiste, linea.testo, treno.testo};
+    const compilazione_memoria c =
+        compila_in_memoria(testi, nomi.nome_percorso, nomi.numero_treno, passi_compilazione::con_piano);
+    const Form1* f = c.f.get();
     std::optional<std::string> fine;
-    try {
-      memorizza_percorso(*f, 1, nullptr);
-    } catch (const interruzione& e) {
-      if (e.s.genere() != genere_stato::errore) throw;
-      fine = e.s.testo();
-    }
+    if (c.fine) fine = c.fine->testo();
     if (!fine && f->numero_errore == 0) break;
     ++esito.errori;
     diagnostica d = fine ? diagnostica_fine(*f, *fine, testi) : diagnostica_errore(*f, testi);
@@ -105,20 +95,10 @@ esito_controllo controlla_sorgenti(const cartella_file& cartella, const Form1& n
 std::optional<diagnostica> primo_errore_sorgenti(const cartella_file& cartella, const Form1& nomi) {
   const sorgente_privata linea = carica(cartella, file_linea(nomi)), treno = carica(cartella, file_treno(nomi));
   if (!linea.esiste || !treno.esiste) return std::nullopt;
-  cartella_memoria copia;
-  verifica(copia.sostituisci(file_linea(nomi), linea.testo));
-  verifica(copia.sostituisci(file_treno(nomi), treno.testo));
-  auto f = std::make_unique<Form1>();
-  f->cartella = &copia;
-  f->nome_percorso = nomi.nome_percorso;
-  f->numero_treno = nomi.numero_treno;
   const testi_sorgente testi{true, true, linea.testo, treno.testo};
-  try {
-    memorizza_percorso(*f, 0, nullptr);
-  } catch (const interruzione& e) {
-    if (e.s.genere() != genere_stato::errore) throw;
-    return diagnostica_fine(*f, e.s.testo(), testi);
-  }
-  if (f->numero_errore == 0) return std::nullopt;
-  return diagnostica_errore(*f, testi);
+  const compilazione_memoria c =
+      compila_in_memoria(testi, nomi.nome_percorso, nomi.numero_treno, passi_compilazione::senza_piano);
+  if (c.fine) return diagnostica_fine(*c.f, c.fine->testo(), testi);
+  if (c.f->numero_errore == 0) return std::nullopt;
+  return diagnostica_errore(*c.f, testi);
 }

@@ -40,6 +40,11 @@ struct testi_sorgente {
   std::string linea, treno;
 };
 
+// Each job has its file: the causes of an error (cause_errore.cpp, the record
+// and field it points at in luogo_errore), the source line under the caret
+// (riga_sorgente), the warnings and a missing file (diagnostica.cpp), the
+// text form (diagnostica_testo.cpp), the JSON form (diagnostica_json).
+
 // The report of the error recorded in f (numero_errore non-zero), at the
 // field at fault and with its cause.
 diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t);
@@ -55,21 +60,19 @@ diagnostica diagnostica_avviso(const avviso& a, const std::string& file, const s
 // The warnings of both source files, in file order, line file first.
 std::vector<diagnostica> avvisi_sorgenti(const Form1& nomi, const testi_sorgente& t, bool con_piano);
 
+// "DIR/NAME: file non trovato" for the first of the two source files of
+// nomi (folder, route key, train number) that is missing, "" when both are there.
+std::string sorgente_mancante(const cartella_file& cartella, const Form1& nomi);
+
 // FILE:LINE:COLUMN: message (warnings "avviso: message"), the source line and
 // a caret under the column, then FILE:LINE:COLUMN: nota: ... for the place
 // it involves; without a position " Errore n. ..." as the program writes it,
 // after the name of the file at fault when known.
 void stampa_diagnostica(std::ostream& err, const diagnostica& d);
 
-// One JSON object: genere ("errore" or "avviso"), file, riga, colonna (null
-// without a place), codice (the warning's code, or the error's number as
-// text), numero_errore (null for a warning), messaggio, nota (the place the
-// error involves, or null), progressiva and punto_chilometrico (or null).
+// The report as one JSON object on one line (its keys: json_diagnostica in
+// diagnostica_json.h).
 void stampa_diagnostica_json(std::ostream& out, const diagnostica& d);
-
-// "DIR/NAME: file non trovato" for the first of the two source files of
-// nomi (folder, route key, train number) that is missing, "" when both are there.
-std::string sorgente_mancante(const cartella_file& cartella, const Form1& nomi);
 
 // "[{...}, {...}]": the reports as JSON objects.
 void stampa_diagnostiche_json(std::ostream& out, const std::vector<diagnostica>& v);

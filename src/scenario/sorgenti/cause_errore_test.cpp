@@ -1,5 +1,3 @@
-#include "scenario/sorgenti/diagnostica.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -12,6 +10,7 @@
 #include "content/scrivi_righe.h"
 #include "model/form1.h"
 #include "scenario/comandi/comando_compile.h"
+#include "scenario/sorgenti/diagnostica.h"
 #include "scenario/sorgenti/errori_di_prova.h"
 #include "test_support/cartella_temporanea.h"
 #include "test_support/form_di_prova.h"
@@ -32,7 +31,7 @@ std::vector<std::string> righe_di(const std::string& testo) {
   return v;
 }
 
-TEST(Diagnostica, CompilePointsAtTheFaultyFieldOfEachSource) {
+TEST(CauseErrore, CompilePointsAtTheFaultyFieldOfEachSource) {
   for (const auto& c : casi) {
     cartella_temporanea dir;
     form_su_disco f(dir.percorso);
@@ -69,7 +68,7 @@ TEST(Diagnostica, CompilePointsAtTheFaultyFieldOfEachSource) {
 
 // A record refused because its cell is taken names, as a note, the line of
 // the record that took it: a second signal at 2800 m after the first one.
-TEST(Diagnostica, ATakenCellIsTracedToTheRecordThatTookIt) {
+TEST(CauseErrore, ATakenCellIsTracedToTheRecordThatTookIt) {
   cartella_temporanea dir;
   form_su_disco f(dir.percorso);
   std::size_t primo = 0, k = 1;
@@ -107,7 +106,7 @@ TEST(Diagnostica, ATakenCellIsTracedToTheRecordThatTookIt) {
 
 // The embedded line has 18 mountain stretches: 63 more make the 81st, which
 // the table has no room for; it is named at its own line.
-TEST(Diagnostica, TheEightyFirstMountainStretchIsNamedAtItsLine) {
+TEST(CauseErrore, TheEightyFirstMountainStretchIsNamedAtItsLine) {
   cartella_temporanea dir;
   form_su_disco f(dir.percorso);
   dati_linea(f);
@@ -134,7 +133,7 @@ TEST(Diagnostica, TheEightyFirstMountainStretchIsNamedAtItsLine) {
   EXPECT_EQ(righe[1], "    montagna,   124800,  125000,  2");
 }
 
-TEST(Diagnostica, WithoutAPlaceInTheSourcesTheProgramsLineStays) {
+TEST(CauseErrore, WithoutAPlaceInTheSourcesTheProgramsLineStays) {
   Form1 f;
   f.nome_percorso = "Velstra_Ordoven";
   f.numero_treno = "318";
@@ -161,73 +160,9 @@ TEST(Diagnostica, WithoutAPlaceInTheSourcesTheProgramsLineStays) {
   }
 }
 
-TEST(Diagnostica, CodeCheckErrorsPointAtTheirSlowdown) {
-  Form1 f;
-  f.nome_percorso = "R";
-  f.numero_treno = "1";
-  testi_sorgente t;
-  t.treno_esiste = true;
-  // The records after [generale], as the reader reads them.
-  t.treno =
-      "[generale]\r\n"
-      "rallentamento,  20000,  90,  450, 0, 0, 60\r\n"
-      "  Rallentamento,  50000,  30,  900, 0, 0, 60\r\n"
-      "rallentamento,  20100,  90,  450, 0, 0, 60\r\n"
-      "[segnali]\r\n"
-      "segnale,  49000,  2, 4, 1, 1, 0, 0, 0,0,0, 0\r\n";
-  struct caso {
-    std::int32_t numero, progressiva;  // as the check records them: a cell times 50
-    std::size_t riga, colonna;         // 0: no place
-  };
-  // Start cells: 401 (20000), 1001 (50000), 403 (20100); warning cells 377, 977, 379.
-  const caso casi[] = {
-      {11, 48500, 3, 19},  // a signal at cell 970, 7 cells before the second slowdown's warning
-      {11, 18700, 2, 17},  // cell 374: the first slowdown's warning is the nearest after it
-      {11, 25000, 0, 0},   // no warning within 20 cells after it
-      {12, 50050, 3, 19},  // the second slowdown's start cell
-      {12, 20050, 2, 17},  // the first's, though 20100 starts after 20050
-      {12, 20150, 4, 17},  // the third's
-      {12, 60000, 0, 0},   // no slowdown starts there
-      {13, 51000, 3, 19},  // inside the second
-      {13, 30000, 4, 17},  // after the third's end: the last start before it
-      {13, 10000, 0, 0},   // none before it
-  };
-  for (const auto& c : casi) {
-    f.numero_errore = c.numero;
-    f.progressiva_errore = c.progressiva;
-    f.origine = {};
-    const diagnostica d = diagnostica_errore(f, t);
-    EXPECT_EQ(d.con_posizione, c.riga != 0) << c.numero << " " << c.progressiva;
-    if (c.riga == 0) continue;
-    EXPECT_EQ(d.file, "R_1-.txt");
-    EXPECT_EQ(d.riga, c.riga) << c.numero << " " << c.progressiva;
-    EXPECT_EQ(d.colonna, c.colonna);
-  }
-}
-
-TEST(Diagnostica, LineAndColumnCountEveryKindOfLineEnd) {
-  Form1 f;
-  f.nome_percorso = "R";
-  f.numero_treno = "1";
-  f.numero_errore = 25;
-  testi_sorgente t;
-  t.linea_esiste = true;
-  t.linea = "a\r\nb\nc\rdd,\t\xE0x";
-  f.origine = {file_sorgente::linea, t.linea.size() - 1};
-  const diagnostica d = diagnostica_errore(f, t);
-  ASSERT_TRUE(d.con_posizione);
-  EXPECT_EQ(d.file, "R_linea.txt");
-  EXPECT_EQ(d.riga, 4u);
-  EXPECT_EQ(d.colonna, 6u);
-  EXPECT_EQ(d.testo_riga, "dd,\t\xC3\xA0x");
-  std::ostringstream err;
-  stampa_diagnostica(err, d);
-  EXPECT_EQ(err.str(), "R_linea.txt:4:6: " + d.messaggio + "\n    dd,\t\xC3\xA0x\n       \t ^\n");
-}
-
 // Every number the compiler can record, and the two the run ends with, is
 // printed with its explanation, never bare.
-TEST(Diagnostica, EveryErrorNumberIsExplained) {
+TEST(CauseErrore, EveryErrorNumberIsExplained) {
   const std::int32_t numeri[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,  12,  13,  15,   16,
                                  17, 18, 19, 20, 21, 22, 24, 25, 26, 27, 101, 102, 103, 1250, 1251};
   for (const std::int32_t n : numeri) {
@@ -246,7 +181,7 @@ TEST(Diagnostica, EveryErrorNumberIsExplained) {
 
 // Read errors, and runs that end before the cell array exists (status 2):
 // the error is placed and explained.
-TEST(Diagnostica, ReadErrorsAndRunsEndedByAnErrorArePlacedAndExplained) {
+TEST(CauseErrore, ReadErrorsAndRunsEndedByAnErrorArePlacedAndExplained) {
   struct caso {
     const char* linea;
     std::string inizio;  // the error's line of stderr begins so
@@ -278,30 +213,6 @@ TEST(Diagnostica, ReadErrorsAndRunsEndedByAnErrorArePlacedAndExplained) {
     EXPECT_EQ(righe[righe.size() - 3].rfind(c.inizio, 0), 0u) << err.str() << "\nexpected " << c.inizio;
     EXPECT_NE(righe[righe.size() - 2], "    ") << "the line at fault is shown";
   }
-}
-
-// A line of a megabyte is shown as the part around the caret, with the bytes
-// that print nothing escaped, and the caret still under the field.
-TEST(Diagnostica, ALongLineIsCutAroundTheCaretAndEscaped) {
-  Form1 f;
-  f.nome_percorso = "R";
-  f.numero_treno = "1";
-  f.numero_errore = 25;
-  testi_sorgente t;
-  t.linea_esiste = true;
-  t.linea = "[generale]\r\n" + std::string(1 << 20, 'a') + "\x01" + "\x7F" + "99999999999" + std::string(1 << 20, 'b') +
-            "\r\n";
-  const std::size_t offset = t.linea.find('9');
-  f.origine = {file_sorgente::linea, offset};
-  std::ostringstream err;
-  stampa_diagnostica(err, diagnostica_errore(f, t));
-  const auto righe = righe_di(err.str());
-  ASSERT_EQ(righe.size(), 3u);
-  EXPECT_EQ(righe[0].rfind("R_linea.txt:2:" + std::to_string(offset - 12 + 1) + ": Errore n. 25", 0), 0u) << righe[0];
-  EXPECT_LE(righe[1].size(), 220u);
-  const std::string atteso = "    ..." + std::string(98, 'a') + "\\x01\\x7F99999999999" + std::string(89, 'b') + "...";
-  EXPECT_EQ(righe[1], atteso);
-  EXPECT_EQ(righe[2].find('^'), atteso.find("999"));
 }
 
 }  // namespace
