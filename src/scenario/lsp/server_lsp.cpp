@@ -219,15 +219,21 @@ void server_lsp::chiudi(const json& parametri) {
   segna_gruppo(uri);
 }
 
+nome_sorgente server_lsp::riconosci(const uri_diviso& u) const {
+  std::vector<std::string> aperti;
+  for (const auto& [uri, d] : documenti_) aperti.push_back(uri);
+  return riconosci_documento(u, aperti);
+}
+
 void server_lsp::segna_gruppo(const std::string& uri) {
   const uri_diviso u = dividi_uri(uri);
-  const nome_sorgente n = riconosci_nome(u.nome);
+  const nome_sorgente n = riconosci(u);
   if (documenti_.count(uri)) da_controllare_.insert(uri);
   if (n.r == nome_sorgente::ruolo::nessuno) return;
   for (const auto& [altro, d] : documenti_) {
     const uri_diviso v = dividi_uri(altro);
-    if (v.cartella == u.cartella && riconosci_nome(v.nome).percorso == n.percorso &&
-        riconosci_nome(v.nome).r != nome_sorgente::ruolo::nessuno)
+    if (v.cartella == u.cartella && riconosci(v).percorso == n.percorso &&
+        riconosci(v).r != nome_sorgente::ruolo::nessuno)
       da_controllare_.insert(altro);
   }
 }
@@ -272,7 +278,7 @@ void server_lsp::lavora() {
     if (!documenti_.count(uri)) continue;
     da_pubblicare.push_back(uri);
     const uri_diviso u = dividi_uri(uri);
-    const nome_sorgente n = riconosci_nome(u.nome);
+    const nome_sorgente n = riconosci(u);
     if (n.r == nome_sorgente::ruolo::treno) {
       coppie[chiave_coppia(u.cartella, n.percorso, n.treno)] = {u.cartella, n.percorso, n.treno};
     } else if (n.r == nome_sorgente::ruolo::linea) {
@@ -280,14 +286,16 @@ void server_lsp::lavora() {
       std::set<std::string> treni;
       for (const auto& [altro, d] : documenti_) {
         const uri_diviso v = dividi_uri(altro);
-        const nome_sorgente m = riconosci_nome(v.nome);
+        const nome_sorgente m = riconosci(v);
         if (v.cartella == u.cartella && m.r == nome_sorgente::ruolo::treno && m.percorso == n.percorso)
           treni.insert(m.treno);
       }
       if (const std::string p = percorso_da_uri(u.cartella); !p.empty()) {
         const cartella_disco disco(percorso_utf8(p));
-        for (const std::string& nome : disco.elenco()) {
-          const nome_sorgente m = riconosci_nome(nome);
+        std::vector<std::string> elenco = disco.elenco();
+        elenco.push_back(u.nome);  // the line file, open, maybe not saved yet
+        for (const std::string& nome : elenco) {
+          const nome_sorgente m = riconosci_nome(nome, elenco);
           if (m.r == nome_sorgente::ruolo::treno && m.percorso == n.percorso) treni.insert(m.treno);
         }
       }
@@ -326,7 +334,7 @@ void server_lsp::lavora() {
 
 void server_lsp::pubblica(const documento& d) {
   const uri_diviso u = dividi_uri(d.uri());
-  const nome_sorgente n = riconosci_nome(u.nome);
+  const nome_sorgente n = riconosci(u);
   std::vector<diagnostica> mie;
   if (n.r != nome_sorgente::ruolo::nessuno) {
     const std::string gruppo = chiave_gruppo(u.cartella, n.percorso);
@@ -376,7 +384,7 @@ void server_lsp::pubblica(const documento& d) {
 const struttura_sorgente& server_lsp::struttura_di(const documento& d) {
   auto it = strutture_.find(d.uri());
   if (it == strutture_.end() || it->second.versione != d.versione()) {
-    const bool treno = riconosci_nome(dividi_uri(d.uri()).nome).r == nome_sorgente::ruolo::treno;
+    const bool treno = riconosci(dividi_uri(d.uri())).r == nome_sorgente::ruolo::treno;
     it = strutture_.insert_or_assign(d.uri(), struttura_versione{d.versione(), leggi_struttura(d.byte(), treno)}).first;
   }
   return it->second.s;
@@ -384,7 +392,7 @@ const struttura_sorgente& server_lsp::struttura_di(const documento& d) {
 
 std::vector<serie_chilometrica> server_lsp::serie_per(const documento& d) {
   const uri_diviso u = dividi_uri(d.uri());
-  const nome_sorgente n = riconosci_nome(u.nome);
+  const nome_sorgente n = riconosci(u);
   if (n.r == nome_sorgente::ruolo::linea) return serie_della_linea(struttura_di(d));
   if (n.r != nome_sorgente::ruolo::treno) return {};
   std::string linea;
@@ -403,7 +411,7 @@ json server_lsp::hover(const json& parametri) {
 json server_lsp::completa(const json& parametri) {
   const documento& d = documento_di(parametri);
   const std::size_t offset = d.offset_di(posizione_da(parametri.at("position")));
-  const nome_sorgente n = riconosci_nome(dividi_uri(d.uri()).nome);
+  const nome_sorgente n = riconosci(dividi_uri(d.uri()));
   json voci = json::array();
   if (n.r != nome_sorgente::ruolo::nessuno) {
     const completamento c = ::completa(d.byte(), struttura_di(d), n.r == nome_sorgente::ruolo::treno, offset);

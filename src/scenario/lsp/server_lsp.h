@@ -12,6 +12,7 @@
 #include "model/chilometri.h"
 #include "scenario/lsp/codifica_editor.h"
 #include "scenario/lsp/documento.h"
+#include "scenario/lsp/nomi_sorgente.h"
 #include "scenario/lsp/struttura_sorgente.h"
 #include "scenario/sorgenti/diagnostica.h"
 
@@ -62,6 +63,8 @@ class server_lsp {
   std::vector<serie_chilometrica> serie_per(const documento& d);
   // The bytes of a file of a folder: the open document's, else the disk's.
   bool testo_di(const std::string& cartella, const std::string& nome, std::string& byte) const;
+  // Which source file the document at u is, by the names of its folder.
+  nome_sorgente riconosci(const uri_diviso& u) const;
   void segna_gruppo(const std::string& uri);
   void controlla_utf8_su_disco(const documento& d);
   void pubblica(const documento& d);

@@ -54,7 +54,7 @@ bool metti_da_parte(sorgente_privata& s, std::size_t offset) {
 }
 }  // namespace
 
-esito_controllo controlla_sorgenti(const cartella_file& cartella, const Form1& nomi) {
+esito_controllo controlla_sorgenti(const cartella_file& cartella, const nomi_scenario& nomi) {
   sorgente_privata linea = carica(cartella, file_linea(nomi)), treno = carica(cartella, file_treno(nomi));
   esito_controllo esito;
   esito.voci = avvisi_sorgenti(nomi, {linea.esiste, treno.esiste, linea.testo, treno.testo}, true);
@@ -109,7 +109,7 @@ esito_controllo controlla_sorgenti(const cartella_file& cartella, const Form1& n
   return esito;
 }
 
-std::optional<diagnostica> primo_errore_sorgenti(const cartella_file& cartella, const Form1& nomi) {
+std::optional<diagnostica> primo_errore_sorgenti(const cartella_file& cartella, const nomi_scenario& nomi) {
   const sorgente_privata linea = carica(cartella, file_linea(nomi)), treno = carica(cartella, file_treno(nomi));
   if (!linea.esiste || !treno.esiste) return std::nullopt;
   cartella_memoria copia;

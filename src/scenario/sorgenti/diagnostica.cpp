@@ -335,7 +335,7 @@ void colloca(diagnostica& d, const std::string& nome, const std::string& dati, s
   mostra_riga(d, dati, offset);
 }
 
-std::string nome_file(const Form1& f, file_sorgente file) {
+std::string nome_file(const nomi_scenario& f, file_sorgente file) {
   return file == file_sorgente::linea ? file_linea(f) : file_treno(f);
 }
 
@@ -429,7 +429,7 @@ diagnostica diagnostica_avviso(const avviso& a, const std::string& file, const s
   return d;
 }
 
-std::vector<diagnostica> avvisi_sorgenti(const Form1& nomi, const testi_sorgente& t, bool con_piano) {
+std::vector<diagnostica> avvisi_sorgenti(const nomi_scenario& nomi, const testi_sorgente& t, bool con_piano) {
   std::vector<diagnostica> v;
   if (t.linea_esiste)
     for (const avviso& a : avvisi_linea(t.linea, con_piano))
@@ -479,10 +479,10 @@ void stampa_diagnostica_json(std::ostream& out, const diagnostica& d) {
       << (d.punto_chilometrico.empty() ? std::string("null") : testo_json(d.punto_chilometrico)) << "}";
 }
 
-std::string sorgente_mancante(const cartella_file& cartella, const Form1& nomi) {
+stato sorgente_mancante(const cartella_file& cartella, const nomi_scenario& nomi) {
   for (const std::string& nome : {file_linea(nomi), file_treno(nomi)})
-    if (!cartella.esiste(nome)) return cartella.nome_completo(nome) + ": file non trovato";
-  return "";
+    if (!cartella.esiste(nome)) return stato::non_trovato(cartella.nome_completo(nome));
+  return {};
 }
 
 void stampa_diagnostiche_json(std::ostream& out, const std::vector<diagnostica>& v) {

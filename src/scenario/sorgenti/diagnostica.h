@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/nomi_scenario.h"
 #include "model/form1.h"
 #include "scenario/sorgenti/avvisi_sorgente.h"
 
@@ -51,7 +52,7 @@ diagnostica diagnostica_fine(const Form1& f, const std::string& a, const testi_s
 diagnostica diagnostica_avviso(const avviso& a, const std::string& file, const std::string& dati);
 
 // The warnings of both source files, in file order, line file first.
-std::vector<diagnostica> avvisi_sorgenti(const Form1& nomi, const testi_sorgente& t, bool con_piano);
+std::vector<diagnostica> avvisi_sorgenti(const nomi_scenario& nomi, const testi_sorgente& t, bool con_piano);
 
 // FILE:LINE:COLUMN: message (warnings "avviso: message"), the source line and
 // a caret under the column, then FILE:LINE:COLUMN: nota: ... for the place
@@ -65,9 +66,9 @@ void stampa_diagnostica(std::ostream& err, const diagnostica& d);
 // error involves, or null), progressiva and punto_chilometrico (or null).
 void stampa_diagnostica_json(std::ostream& out, const diagnostica& d);
 
-// "DIR/NAME: file non trovato" for the first of the two source files of
-// nomi (folder, route key, train number) that is missing, "" when both are there.
-std::string sorgente_mancante(const cartella_file& cartella, const Form1& nomi);
+// A non_trovato failure ("DIR/NAME: file non trovato") for the first of the
+// two source files of nomi that is missing from cartella; ok when both are there.
+stato sorgente_mancante(const cartella_file& cartella, const nomi_scenario& nomi);
 
 // "[{...}, {...}]": the reports as JSON objects.
 void stampa_diagnostiche_json(std::ostream& out, const std::vector<diagnostica>& v);
