@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "scenario/lsp/server_di_prova.h"
 #include "test_support/cartella_temporanea.h"
 #include "test_support/testo_di_prova.h"
 
@@ -66,6 +67,36 @@ TEST(NomiSorgente, UrisAsEditorsWriteThem) {
   EXPECT_EQ(percorso_da_uri("file:///home/autore/scenari"), "/home/autore/scenari");
   EXPECT_EQ(percorso_da_uri("untitled:"), "");
   EXPECT_EQ(uri_di("file:///d", "Linea 1_3-.txt"), "file:///d/Linea%201_3-.txt");
+}
+
+// The server pairs the train R_1 of Alpha with Alpha_linea.txt, as the tool
+// does: the train file open with its line file on disk, and the line file
+// open with its train file on disk.
+TEST(NomiSorgente, TheServerPairsATrainWhoseNumberHoldsAnUnderscore) {
+  using namespace server_di_prova;
+  for (const bool apri_treno : {true, false}) {
+    SCOPED_TRACE(apri_treno ? "train open" : "line open");
+    const cartella_temporanea c;
+    const std::string linea = con(linea_incorporata(), "lunghezza percorso,    300000", "lunghezza percorso,  1000001");
+    scrivi_tutto(c.percorso / (apri_treno ? "Alpha_linea.txt" : "Alpha_R_1-.txt"),
+                 apri_treno ? linea : testo_righe(righe_treno()));
+    editor e;
+    e.inizia();
+    const std::string uri =
+        "file://" + (c.percorso / (apri_treno ? "Alpha_R_1-.txt" : "Alpha_linea.txt")).generic_string();
+    e.apri(uri, apri_treno ? treno_incorporato() : linea);
+    const auto p = e.controlla();
+    ASSERT_EQ(p.count(uri), 1u);
+    for (const json& d : p.at(uri)["diagnostics"]) {
+      EXPECT_NE(d["code"], "file-mancante") << d.dump();
+      EXPECT_NE(d["code"], "nome-file") << d.dump();
+    }
+    if (!apri_treno) {
+      // Error 1 of the line, found by compiling it with its train.
+      ASSERT_EQ(p.at(uri)["diagnostics"].size(), 1u) << p.at(uri).dump(1);
+      EXPECT_EQ(p.at(uri)["diagnostics"][0]["code"], 1);
+    }
+  }
 }
 
 }  // namespace
