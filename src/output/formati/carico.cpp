@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "base/crc32c.h"
+#include "base/nomi_scenario.h"
 #include "output/formati/codifica_byte.h"
 
 namespace {
@@ -27,14 +28,6 @@ std::string esadecimale(std::uint32_t v) {
 }
 
 stato guasto(const std::string& perche) { return stato::valore("carico dello scenario danneggiato: " + perche); }
-
-// A route key or train number becomes part of a file name.
-bool nome_valido(const std::string& n) {
-  if (n.empty() || n.size() > 200) return false;
-  for (char ch : n)
-    if (static_cast<unsigned char>(ch) < 32 || ch == '/' || ch == '\\' || ch == ':') return false;
-  return n != "." && n != "..";
-}
 
 }  // namespace
 
@@ -81,7 +74,8 @@ stato leggi_carico(std::string_view programma, carico_scenario& c, bool& present
     in.pos += n;
   }
   if (!in.alla_fine()) return guasto(std::to_string(in.resto()) + " byte dopo l'ultimo campo");
-  if (!nome_valido(c.percorso) || !nome_valido(c.treno))
+  // The names become file names: the rule the tool's pack applied.
+  if (!controlla_nome(c.percorso).ok() || !controlla_nome(c.treno).ok())
     return guasto("il percorso o il treno non \xC3\xA8 un nome di file");
   return {};
 }

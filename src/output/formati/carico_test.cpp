@@ -72,6 +72,10 @@ TEST(Carico, ADamagedPayloadIsRefusedSayingWhy) {
   senza_nome[0] = "";
   std::vector<std::string> percorso_cattivo = campi_prova;
   percorso_cattivo[0] = "../x";
+  std::vector<std::string> percorso_su = campi_prova;
+  percorso_su[0] = "..";
+  std::vector<std::string> treno_su = campi_prova;
+  treno_su[1] = "..";
   std::vector<std::string> in_piu = campi_prova;
   in_piu.push_back("avanzo");
   const struct {
@@ -85,6 +89,8 @@ TEST(Carico, ADamagedPayloadIsRefusedSayingWhy) {
       {"bytes after the last field", programma(in_piu), "byte dopo l'ultimo campo"},
       {"an empty route key", programma(senza_nome), "non \xC3\xA8 un nome di file"},
       {"a route key with a path", programma(percorso_cattivo), "non \xC3\xA8 un nome di file"},
+      {"a route key ..", programma(percorso_su), "non \xC3\xA8 un nome di file"},
+      {"a train number ..", programma(treno_su), "non \xC3\xA8 un nome di file"},
   };
   for (const auto& k : casi) {
     carico_scenario c;

@@ -4,10 +4,9 @@
 #include "base/codici_uscita.h"
 #include "base/errore.h"
 #include "base/nomi_file.h"
-#include "model/form1.h"
 #include "scenario/comandi/argomenti_scenario.h"
-#include "scenario/comandi/contenuto_cartella.h"
 #include "scenario/comandi/documento_json.h"
+#include "scenario/comandi/prologo_comando.h"
 #include "scenario/sorgenti/controllo_sorgenti.h"
 #include "scenario/sorgenti/diagnostica.h"
 #include "scenario/testo/testo_json.h"
@@ -48,25 +47,9 @@ std::string conta(std::size_t errori, std::size_t avvisi) {
 }
 
 int controlla(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
-  const cartella_disco cartella(percorso_utf8(a.posizionali[0]));
-  Form1 nomi;
-  nomi.nome_percorso = a.posizionali[1];
-  nomi.numero_treno = a.posizionali[2];
+  const cartella_disco cartella(percorso_utf8(a.cartella));
   const bool json = a.ha_flag("--json");
-  if (const std::string dir = cartella_non_valida(a.posizionali[0]); !dir.empty()) {
-    err << "scenario check: " << dir << '\n';
-    if (json) stampa_documento_guasto(out, "check", uscita_errore, "cartella", dir, a.posizionali[0]);
-    return uscita_errore;
-  }
-  if (const std::string manca = sorgente_mancante(cartella, nomi); !manca.empty()) {
-    const std::string seguito = cosa_c_e(a.posizionali[0], nomi.nome_percorso, nomi.numero_treno);
-    err << "scenario check: " << manca << '\n' << seguito;
-    if (json)
-      stampa_documento_guasto(out, "check", uscita_errore, "non_trovato", manca + "\n" + seguito,
-                              manca.substr(0, manca.rfind(": ")));
-    return uscita_errore;
-  }
-  const esito_controllo esito = controlla_sorgenti(cartella, nomi);
+  const esito_controllo esito = controlla_sorgenti(cartella, a.nomi());
   const int codice =
       esito.errori > 0 || (esito.avvisi > 0 && a.ha_flag("--strict")) ? uscita_errore_registrato : uscita_ok;
   if (json) {
@@ -86,25 +69,18 @@ int controlla(const argomenti_comando& a, std::ostream& out, std::ostream& err) 
 }
 }  // namespace
 
+const regola_comando regola_check = {
+    .nome = "check",
+    .riassunto = "segnala ogni errore e avviso dei sorgenti, non solo il primo",
+    .uso = "scenario check [--strict] [--json] DIR ROUTE TRAIN",
+    .aiuto = aiuto_check,
+    .posizionali = {posto::cartella, posto::percorso, posto::treno},
+    .flag = {"--strict", "--json"},
+    .sorgenti = true,
+    .json = true,
+    .esegui = controlla,
+};
+
 int comando_check(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
-  argomenti_comando a;
-  const std::string guasto = leggi_argomenti(argomenti, {"--strict", "--json"}, {}, a);
-  if (a.aiuto) {
-    out << aiuto_check;
-    return 0;
-  }
-  if (!guasto.empty()) {
-    err << "scenario check: " << guasto
-        << "\nuso: scenario check [--strict] [--json] DIR ROUTE TRAIN\nVedi 'scenario check --help'.\n";
-    if (chiede_json(argomenti)) stampa_documento_guasto(out, "check", uscita_uso, "uso", guasto, "");
-    return uscita_uso;
-  }
-  try {
-    return controlla(a, out, err);
-  } catch (const interruzione& e) {
-    err << "scenario check: " << e.s.messaggio() << '\n';
-    if (a.ha_flag("--json"))
-      stampa_documento_guasto(out, "check", uscita_errore, "file_system", e.s.messaggio(), e.s.file());
-    return uscita_errore;
-  }
+  return esegui_comando(regola_check, argomenti, out, err);
 }

@@ -3,6 +3,8 @@
 #include <span>
 #include <string>
 
+#include "scenario/comandi/argomenti_scenario.h"
+
 // scenario check DIR ROUTE TRAIN: reports every error of the sources, not
 // only the first. Compiles a private copy, reports the recorded error at its
 // place in the author's file, sets the offending record aside in the copy and
@@ -12,3 +14,6 @@
 int comando_check(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err);
 
 extern const char* const aiuto_check;
+
+// The command's row of the table: its words, its prologue, its run.
+extern const regola_comando regola_check;

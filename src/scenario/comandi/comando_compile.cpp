@@ -14,9 +14,8 @@
 #include "output/memorizza_percorso.h"
 #include "scenario/comandi/argomenti_scenario.h"
 #include "scenario/comandi/cartella_compilazione.h"
-#include "scenario/comandi/contenuto_cartella.h"
 #include "scenario/comandi/documento_json.h"
-#include "scenario/comandi/nomi_scenario.h"
+#include "scenario/comandi/prologo_comando.h"
 #include "scenario/sorgenti/diagnostica.h"
 #include "scenario/testo/testo_json.h"
 
@@ -49,8 +48,10 @@ const char* const aiuto_compile =
     "campo in errore; un errore senza posto nei sorgenti \xC3\xA8 segnalato con la sua\n"
     "spiegazione, dopo il nome del file in errore quando c'\xC3\xA8.\n"
     "\n"
-    "ROUTE e TRAIN sono nomi, non percorsi: niente separatori di percorso, prefissi\n"
-    "di unit\xC3\xA0, \"..\" o caratteri di controllo.\n"
+    "ROUTE e TRAIN sono nomi di file, non percorsi: non vuoti, non . o .., al pi\xC3\xB9\n"
+    "200 byte, senza / \\ : * ? \" < > | n\xC3\xA9 caratteri di controllo, non un nome\n"
+    "che Windows riserva (CON, NUL, COM1...). Le stesse regole valgono per pack e\n"
+    "per il programma che pack scrive.\n"
     "\n"
     "Stato di uscita: 0 nessun errore registrato (avvisi ammessi); 1 un errore\n"
     "registrato, i file compatti scritti; 2 la corsa \xC3\xA8 finita con \" Errore n. \" e\n"
@@ -59,13 +60,6 @@ const char* const aiuto_compile =
     "64 un errore d'uso.\n";
 
 namespace {
-int errore_uso(std::ostream& err, const std::string& guasto) {
-  err << "scenario compile: " << guasto << "\n"
-      << "uso: scenario compile [--no-plan] [--json] DIR ROUTE TRAIN\n"
-      << "Vedi 'scenario compile --help'.\n";
-  return uscita_uso;
-}
-
 struct esito_compilazione {
   std::optional<std::string> errore;  // the text the run ended with through errore
   std::vector<std::string> file;      // compact files put into DIR, in order
@@ -119,25 +113,10 @@ testi_sorgente leggi_sorgenti(const cartella_file& cartella, const Form1& f) {
 
 int compila(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
   const bool senza_piano = a.ha_flag("--no-plan");
-  cartella_disco cartella(percorso_utf8(a.posizionali[0]));
+  cartella_disco cartella(percorso_utf8(a.cartella));
   auto f = std::make_unique<Form1>();
-  f->nome_percorso = a.posizionali[1];
-  f->numero_treno = a.posizionali[2];
-  // A source file that is missing (a typo in ROUTE or TRAIN) is refused before anything is written.
-  const bool json = a.ha_flag("--json");
-  if (const std::string dir = cartella_non_valida(a.posizionali[0]); !dir.empty()) {
-    err << "scenario compile: " << dir << '\n';
-    if (json) stampa_documento_guasto(out, "compile", uscita_errore, "cartella", dir, a.posizionali[0]);
-    return uscita_errore;
-  }
-  if (const std::string manca = sorgente_mancante(cartella, *f); !manca.empty()) {
-    const std::string seguito = cosa_c_e(a.posizionali[0], f->nome_percorso, f->numero_treno);
-    err << "scenario compile: " << manca << '\n' << seguito;
-    if (json)
-      stampa_documento_guasto(out, "compile", uscita_errore, "non_trovato", manca + "\n" + seguito,
-                              manca.substr(0, manca.rfind(": ")));
-    return uscita_errore;
-  }
+  f->nome_percorso = a.percorso;
+  f->numero_treno = a.treno;
   const testi_sorgente testi = leggi_sorgenti(cartella, *f);
   std::vector<diagnostica> voci = avvisi_sorgenti(*f, testi, !senza_piano);
   // The compiler reads and deletes its source files: it gets copies in
@@ -177,23 +156,18 @@ int compila(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
 }
 }  // namespace
 
+const regola_comando regola_compile = {
+    .nome = "compile",
+    .riassunto = "compila i sorgenti di uno scenario nei suoi file compatti",
+    .uso = "scenario compile [--no-plan] [--json] DIR ROUTE TRAIN",
+    .aiuto = aiuto_compile,
+    .posizionali = {posto::cartella, posto::percorso, posto::treno},
+    .flag = {"--no-plan", "--json"},
+    .sorgenti = true,
+    .json = true,
+    .esegui = compila,
+};
+
 int comando_compile(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
-  argomenti_comando a;
-  const std::string guasto = leggi_argomenti(argomenti, {"--no-plan", "--json"}, {}, a);
-  if (a.aiuto) {
-    out << aiuto_compile;
-    return uscita_ok;
-  }
-  if (!guasto.empty()) {
-    if (chiede_json(argomenti)) stampa_documento_guasto(out, "compile", uscita_uso, "uso", guasto, "");
-    return errore_uso(err, guasto);
-  }
-  try {
-    return compila(a, out, err);
-  } catch (const interruzione& e) {
-    err << "scenario compile: " << e.s.messaggio() << '\n';
-    if (a.ha_flag("--json"))
-      stampa_documento_guasto(out, "compile", uscita_errore, "file_system", e.s.messaggio(), e.s.file());
-    return uscita_errore;
-  }
+  return esegui_comando(regola_compile, argomenti, out, err);
 }

@@ -79,7 +79,7 @@ TEST(ComandoCompile, UsageErrorsTouchNothing) {
       {{"--plan", d, "Velstra_Ordoven", "318"}, "opzione sconosciuta '--plan'"},
       {{d, "../Velstra_Ordoven", "318"}, "ROUTE \xC3\xA8 un nome, non un percorso"},
       {{d, "Velstra_Ordoven", "a/318"}, "TRAIN \xC3\xA8 un nome, non un percorso"},
-      {{d, "C:x", "318"}, "lettera di unit\xC3\xA0"},
+      {{d, "C:x", "318"}, "contiene ':'"},
       {{d, "Velstra_Ordoven", "3\n18"}, "carattere di controllo"},
   };
   for (const auto& c : casi) {

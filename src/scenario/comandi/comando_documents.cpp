@@ -3,9 +3,7 @@
 #include "base/cartella.h"
 #include "base/codici_uscita.h"
 #include "base/nomi_file.h"
-#include "model/form1.h"
-#include "scenario/comandi/argomenti_scenario.h"
-#include "scenario/comandi/contenuto_cartella.h"
+#include "scenario/comandi/prologo_comando.h"
 #include "scenario/documenti/documenti_scenario.h"
 #include "scenario/documenti/tabella_documenti.h"
 #include "scenario/sorgenti/diagnostica.h"
@@ -48,19 +46,9 @@ const char* const aiuto_documents =
 
 namespace {
 
-int scrivi_documenti(const argomenti_comando& a, std::ostream& err) {
-  cartella_disco cartella(percorso_utf8(a.posizionali[0]));
-  Form1 nomi;
-  nomi.nome_percorso = a.posizionali[1];
-  nomi.numero_treno = a.posizionali[2];
-  if (const std::string dir = cartella_non_valida(a.posizionali[0]); !dir.empty()) {
-    err << "scenario documents: " << dir << '\n';
-    return uscita_errore;
-  }
-  if (const std::string manca = sorgente_mancante(cartella, nomi); !manca.empty()) {
-    err << "scenario documents: " << manca << '\n' << cosa_c_e(a.posizionali[0], nomi.nome_percorso, nomi.numero_treno);
-    return uscita_errore;
-  }
+int scrivi_documenti(const argomenti_comando& a, std::ostream&, std::ostream& err) {
+  cartella_disco cartella(percorso_utf8(a.cartella));
+  const nomi_scenario nomi = a.nomi();
   const esito_documenti e = documenti_da_sorgenti(cartella, nomi);
   if (e.controllo.errori > 0) {
     for (const diagnostica& d : e.controllo.voci)
@@ -88,22 +76,16 @@ int scrivi_documenti(const argomenti_comando& a, std::ostream& err) {
 
 }  // namespace
 
+const regola_comando regola_documents = {
+    .nome = "documents",
+    .riassunto = "scrive i documenti del macchinista dai sorgenti di DIR",
+    .uso = "scenario documents DIR ROUTE TRAIN",
+    .aiuto = aiuto_documents,
+    .posizionali = {posto::cartella, posto::percorso, posto::treno},
+    .sorgenti = true,
+    .esegui = scrivi_documenti,
+};
+
 int comando_documents(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
-  argomenti_comando a;
-  const std::string guasto = leggi_argomenti(argomenti, {}, {}, a);
-  if (a.aiuto) {
-    out << aiuto_documents;
-    return uscita_ok;
-  }
-  if (!guasto.empty()) {
-    err << "scenario documents: " << guasto
-        << "\nuso: scenario documents DIR ROUTE TRAIN\nVedi 'scenario documents --help'.\n";
-    return uscita_uso;
-  }
-  try {
-    return scrivi_documenti(a, err);
-  } catch (const interruzione& e) {
-    err << "scenario documents: " << e.s.messaggio() << '\n';
-    return uscita_errore;
-  }
+  return esegui_comando(regola_documents, argomenti, out, err);
 }

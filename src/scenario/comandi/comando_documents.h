@@ -3,6 +3,8 @@
 #include <span>
 #include <string>
 
+#include "scenario/comandi/argomenti_scenario.h"
+
 // scenario documents DIR ROUTE TRAIN: writes into DIR the timetable sheet,
 // the slowdown order and the notes of the scenario whose sources are in DIR.
 // Sources with errors are refused with the list check gives. Exit status 0
@@ -11,3 +13,6 @@
 int comando_documents(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err);
 
 extern const char* const aiuto_documents;
+
+// The command's row of the table: its words, its prologue, its run.
+extern const regola_comando regola_documents;

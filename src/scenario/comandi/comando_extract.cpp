@@ -12,6 +12,7 @@
 #include "documents/dati_rallentamenti.h"
 #include "documents/dati_scheda.h"
 #include "model/form1.h"
+#include "scenario/comandi/prologo_comando.h"
 
 namespace fs = std::filesystem;
 
@@ -27,24 +28,15 @@ const char* const aiuto_extract =
     "Stato di uscita: 0 scritti; 2 DIR non si pu\xC3\xB2 creare o un file non si pu\xC3\xB2\n"
     "scrivere; 64 un errore d'uso.\n";
 
-int comando_extract(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
-  for (const std::string& a : argomenti)
-    if (a == "--help" || a == "-h") {
-      out << aiuto_extract;
-      return uscita_ok;
-    }
-  if (argomenti.size() != 1 || (argomenti[0].size() > 1 && argomenti[0][0] == '-') || argomenti[0].empty()) {
-    err << "scenario extract: "
-        << (argomenti.size() != 1 ? "serve una sola DIR" : "'" + argomenti[0] + "' non \xC3\xA8 una cartella")
-        << "\nuso: scenario extract DIR\nVedi 'scenario extract --help'.\n";
-    return uscita_uso;
-  }
+namespace {
+
+int estrai(const argomenti_comando& a, std::ostream&, std::ostream& err) {
   // A missing folder is made, with the folders above it.
-  const fs::path dir = percorso_utf8(argomenti[0]);
+  const fs::path dir = percorso_utf8(a.cartella);
   std::error_code ec;
   fs::create_directories(dir, ec);
   if (!fs::is_directory(dir, ec)) {
-    err << "scenario extract: DIR '" << argomenti[0] << "' non \xC3\xA8 una cartella e non si pu\xC3\xB2 creare\n";
+    err << "scenario extract: DIR '" << a.cartella << "' non \xC3\xA8 una cartella e non si pu\xC3\xB2 creare\n";
     return uscita_errore;
   }
   cartella_disco cartella(dir);
@@ -52,24 +44,34 @@ int comando_extract(std::span<const std::string> argomenti, std::ostream& out, s
   f.cartella = &cartella;
   f.nome_percorso = "Velstra_Ordoven";
   f.numero_treno = "318";
-  try {
-    dati_linea(f);
-    dati_treno(f);
-    dati_scheda(f);
-    dati_rallentamenti(f);
-    dati_note(f);
-  } catch (const interruzione& e) {
-    err << "scenario extract: " << e.s.messaggio() << '\n';
-    return uscita_errore;
-  }
+  dati_linea(f);
+  dati_treno(f);
+  dati_scheda(f);
+  dati_rallentamenti(f);
+  dati_note(f);
   for (const std::string& nome : {file_linea(f), file_treno(f), file_scheda(f), file_rallentamenti(f), file_note(f)})
     err << "scritto " << nome << '\n';
   // The program writes its own sources into its folder when run there.
   for (const char* programma : {"Velstra_Ordoven_318", "Velstra_Ordoven_318.exe"})
     if (cartella.esiste(programma))
-      err << "attenzione: in " << argomenti[0] << " c'\xC3\xA8 il programma " << programma
+      err << "attenzione: in " << a.cartella << " c'\xC3\xA8 il programma " << programma
           << ": eseguirlo qui riscrive i sorgenti\n"
              "dello scenario incorporato al posto di questi (un sorgente modificato resta come .bak).\n"
              "Lavora sui sorgenti in un'altra cartella.\n";
   return uscita_ok;
+}
+
+}  // namespace
+
+const regola_comando regola_extract = {
+    .nome = "extract",
+    .riassunto = "scrive in DIR i cinque file di testo dello scenario incorporato",
+    .uso = "scenario extract DIR",
+    .aiuto = aiuto_extract,
+    .posizionali = {posto::cartella_creata},
+    .esegui = estrai,
+};
+
+int comando_extract(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
+  return esegui_comando(regola_extract, argomenti, out, err);
 }

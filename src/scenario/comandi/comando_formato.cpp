@@ -2,6 +2,7 @@
 
 #include "base/codici_uscita.h"
 #include "compiler/grammatica.h"
+#include "scenario/comandi/prologo_comando.h"
 #include "scenario/documenti/grammatica_documenti.h"
 #include "scenario/sorgenti/manuale_formato.h"
 
@@ -19,33 +20,41 @@ const char* const aiuto_formato =
     "\n"
     "Stato di uscita: 0 stampato; 64 un errore d'uso.\n";
 
-}  // namespace
-
-std::string manuale_scenario() { return manuale_formato() + "\n" + manuale_tabella_documenti(); }
-
-int comando_formato(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
-  for (const std::string& a : argomenti)
-    if (a == "--help" || a == "-h") {
-      out << aiuto_formato;
-      return uscita_ok;
-    }
-  if (argomenti.empty()) {
+int stampa_manuale(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
+  if (!a.ha_nome) {
     out << manuale_scenario();
     return uscita_ok;
   }
-  const forma_record* r = argomenti.size() == 1 ? record_per_nome(argomenti[0]) : nullptr;
-  if (!r && argomenti.size() == 1 && (argomenti[0] == "documenti" || record_documenti_di(argomenti[0]))) {
+  const forma_record* r = record_per_nome(a.nome);
+  if (!r && (a.nome == "documenti" || record_documenti_di(a.nome))) {
     out << manuale_tabella_documenti();
     return uscita_ok;
   }
   if (!r) {
-    err << "scenario formato: " << (argomenti.size() == 1 ? "nessun record '" + argomenti[0] + "'" : "un solo NOME")
-        << "\nI record:";
+    std::string record = "I record:";
     for (auto forme : {forme_generale(), forme_linea(), forme_treno()})
-      for (const forma_record& f : forme) err << " '" << f.nome << "'";
-    err << "\nuso: scenario formato [NOME]\n";
+      for (const forma_record& f : forme) record += " '" + std::string(f.nome) + "'";
+    stampa_uso(regola_formato, err, "nessun record '" + a.nome + "'", record + "\n", false);
     return uscita_uso;
   }
   out << pagina_record(*r);
   return uscita_ok;
+}
+
+}  // namespace
+
+std::string manuale_scenario() { return manuale_formato() + "\n" + manuale_tabella_documenti(); }
+
+const regola_comando regola_formato = {
+    .nome = "formato",
+    .riassunto = "il manuale del formato dei sorgenti, o la pagina di un record",
+    .uso = "scenario formato [NOME]",
+    .aiuto = aiuto_formato,
+    .posizionali = {posto::nome_facoltativo},
+    .rimando_all_aiuto = false,
+    .esegui = stampa_manuale,
+};
+
+int comando_formato(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
+  return esegui_comando(regola_formato, argomenti, out, err);
 }

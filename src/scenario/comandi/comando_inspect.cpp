@@ -5,10 +5,9 @@
 #include "base/cartella.h"
 #include "base/codici_uscita.h"
 #include "base/file_disco.h"
-#include "model/form1.h"
-#include "scenario/comandi/argomenti_scenario.h"
 #include "scenario/comandi/contenuto_cartella.h"
 #include "scenario/comandi/documento_json.h"
+#include "scenario/comandi/prologo_comando.h"
 #include "scenario/rapporto/piano_csv.h"
 #include "scenario/rapporto/rapporto_scenario.h"
 #include "scenario/sorgenti/controllo_sorgenti.h"
@@ -62,51 +61,31 @@ std::string file_del_messaggio(const std::string& messaggio) {
   const std::size_t k = messaggio.find(": ");
   return k == std::string::npos ? std::string() : messaggio.substr(0, k);
 }
-}  // namespace
-
-int comando_inspect(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
-  argomenti_comando a;
-  const std::string guasto = leggi_argomenti(argomenti, {"--json"}, {"--csv-plan"}, a);
-  if (a.aiuto) {
-    out << aiuto_inspect;
-    return 0;
-  }
-  if (!guasto.empty()) {
-    err << "scenario inspect: " << guasto << "\nuso: scenario inspect DIR ROUTE TRAIN [--json] [--csv-plan FILE]\n"
-        << "Vedi 'scenario inspect --help'.\n";
-    if (chiede_json(argomenti)) stampa_documento_guasto(out, "inspect", uscita_uso, "uso", guasto, "");
-    return uscita_uso;
-  }
+int ispeziona(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
   const uscita_inspect u{out, err, a.ha_flag("--json")};
   scenario_compatto s;
   std::string rifiuto;
-  if (const std::string dir = cartella_non_valida(a.posizionali[0]); !dir.empty())
-    return u.fallisce(uscita_errore, "cartella", dir, a.posizionali[0]);
-  if (!carica_scenario_compatto(percorso_utf8(a.posizionali[0]), a.posizionali[1], a.posizionali[2], s, rifiuto)) {
+  if (!carica_scenario_compatto(percorso_utf8(a.cartella), a.percorso, a.treno, s, rifiuto)) {
     if (rifiuto.ends_with(": file non trovato"))
       return u.fallisce(uscita_errore, "non_trovato", rifiuto, file_del_messaggio(rifiuto),
-                        cosa_c_e(a.posizionali[0], a.posizionali[1], a.posizionali[2]));
+                        cosa_c_e(a.cartella, a.nomi()));
     return u.fallisce(uscita_errore, "danneggiato", rifiuto, file_del_messaggio(rifiuto));
   }
   if (const std::string* csv = a.valore("--csv-plan")) {
     if (!s.piano)
       return u.fallisce(uscita_errore, "non_trovato", "manca il file della planimetria, nessun CSV scritto",
-                        a.posizionali[0] + "/" + a.posizionali[1] + "_linea.dat");
+                        a.cartella + "/" + a.percorso + "_linea.dat");
     std::ostringstream testo;
     scrivi_csv_piano(testo, *s.piano, s.stazioni[voce_treno_linea].fine);
     const stato scritto = sostituisci_file_disco(percorso_utf8(*csv), testo.str());
     if (!scritto.ok()) return u.fallisce(uscita_errore, "file_system", scritto.messaggio(), *csv);
   }
-  nodo r =
-      rapporto_scenario(s, indicizza_sorgenti(percorso_utf8(a.posizionali[0]), a.posizionali[1], a.posizionali[2]));
+  nodo r = rapporto_scenario(s, indicizza_sorgenti(percorso_utf8(a.cartella), a.percorso, a.treno));
   // Files compiled from sources with an error hold what was read up to it.
-  const cartella_disco cartella(percorso_utf8(a.posizionali[0]));
-  Form1 nomi;
-  nomi.nome_percorso = a.posizionali[1];
-  nomi.numero_treno = a.posizionali[2];
-  if (const auto errore = primo_errore_sorgenti(cartella, nomi)) {
+  const cartella_disco cartella(percorso_utf8(a.cartella));
+  if (const auto errore = primo_errore_sorgenti(cartella, a.nomi())) {
     const std::string attenzione =
-        "i sorgenti in " + a.posizionali[0] + " hanno errori (il primo: " +
+        "i sorgenti in " + a.cartella + " hanno errori (il primo: " +
         (errore->con_posizione ? errore->file + ":" + std::to_string(errore->riga) + ": " : "") + errore->messaggio +
         "): i file compatti compilati da loro sono incompleti; 'scenario check' li elenca tutti";
     r.metti("attenzione", attenzione);
@@ -121,4 +100,21 @@ int comando_inspect(std::span<const std::string> argomenti, std::ostream& out, s
     scrivi_testo(out, r);
   }
   return uscita_ok;
+}
+}  // namespace
+
+const regola_comando regola_inspect = {
+    .nome = "inspect",
+    .riassunto = "decodifica i file compatti di uno scenario in un rapporto",
+    .uso = "scenario inspect DIR ROUTE TRAIN [--json] [--csv-plan FILE]",
+    .aiuto = aiuto_inspect,
+    .posizionali = {posto::cartella, posto::percorso, posto::treno},
+    .flag = {"--json"},
+    .opzioni_con_valore = {"--csv-plan"},
+    .json = true,
+    .esegui = ispeziona,
+};
+
+int comando_inspect(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
+  return esegui_comando(regola_inspect, argomenti, out, err);
 }

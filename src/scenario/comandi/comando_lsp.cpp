@@ -1,6 +1,7 @@
 #include "scenario/comandi/comando_lsp.h"
 
 #include "base/codici_uscita.h"
+#include "scenario/comandi/prologo_comando.h"
 #include "scenario/lsp/ciclo_lsp.h"
 
 namespace {
@@ -23,19 +24,23 @@ const char* const aiuto_lsp =
     "Stato di uscita: 0 dopo shutdown ed exit; 1 se l'ingresso finisce prima;\n"
     "64 un errore d'uso.\n";
 
+int servi(const argomenti_comando&, std::ostream& out, std::ostream&) {
+  return esegui_server_lsp(out, SCENARIO_VERSIONE);
+}
+
 }  // namespace
 
+// Some clients name the transport they start the server with.
+const regola_comando regola_lsp = {
+    .nome = "lsp",
+    .riassunto = "il server di linguaggio dei sorgenti, per l'editor",
+    .uso = "scenario lsp [--stdio]",
+    .aiuto = aiuto_lsp,
+    .flag = {"--stdio"},
+    .rimando_all_aiuto = false,
+    .esegui = servi,
+};
+
 int comando_lsp(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
-  for (const std::string& a : argomenti) {
-    if (a == "--help" || a == "-h") {
-      out << aiuto_lsp;
-      return uscita_ok;
-    }
-    // Some clients name the transport they start the server with.
-    if (a != "--stdio") {
-      err << "scenario lsp: argomento sconosciuto '" << a << "'\nuso: scenario lsp [--stdio]\n";
-      return uscita_uso;
-    }
-  }
-  return esegui_server_lsp(out, SCENARIO_VERSIONE);
+  return esegui_comando(regola_lsp, argomenti, out, err);
 }

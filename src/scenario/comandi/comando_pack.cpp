@@ -8,10 +8,8 @@
 #include "base/cartella_eseguibile.h"
 #include "base/codici_uscita.h"
 #include "base/nomi_file.h"
-#include "model/form1.h"
 #include "output/formati/carico.h"
-#include "scenario/comandi/argomenti_scenario.h"
-#include "scenario/comandi/contenuto_cartella.h"
+#include "scenario/comandi/prologo_comando.h"
 #include "scenario/sorgenti/controllo_sorgenti.h"
 #include "scenario/sorgenti/diagnostica.h"
 
@@ -56,20 +54,10 @@ std::vector<fs::path> programmi_possibili(bool windows) {
   return v;
 }
 
-int impacchetta(const argomenti_comando& a, std::ostream& err) {
-  const std::string& dir = a.posizionali[0];
+int impacchetta(const argomenti_comando& a, std::ostream&, std::ostream& err) {
+  const std::string& dir = a.cartella;
   cartella_disco cartella(percorso_utf8(dir));
-  Form1 nomi;
-  nomi.nome_percorso = a.posizionali[1];
-  nomi.numero_treno = a.posizionali[2];
-  if (const std::string guasto = cartella_non_valida(dir); !guasto.empty()) {
-    err << "scenario pack: " << guasto << '\n';
-    return uscita_errore;
-  }
-  if (const std::string manca = sorgente_mancante(cartella, nomi); !manca.empty()) {
-    err << "scenario pack: " << manca << '\n' << cosa_c_e(dir, nomi.nome_percorso, nomi.numero_treno);
-    return uscita_errore;
-  }
+  const nomi_scenario nomi = a.nomi();
   for (const std::string& nome : {file_scheda(nomi), file_rallentamenti(nomi), file_note(nomi)})
     if (!cartella.esiste(nome)) {
       err << "scenario pack: " << cartella.nome_completo(nome) << ": file non trovato\n"
@@ -139,25 +127,26 @@ int impacchetta(const argomenti_comando& a, std::ostream& err) {
   return uscita_ok;
 }
 
+stato controlla_uscita(const argomenti_comando& a) {
+  if (!a.valore("--out")) return stato::valore("manca --out FILE");
+  return {};
+}
+
 }  // namespace
 
+const regola_comando regola_pack = {
+    .nome = "pack",
+    .riassunto = "scrive un programma che installa lo scenario di DIR",
+    .uso = "scenario pack DIR ROUTE TRAIN --out FILE [--windows]",
+    .aiuto = aiuto_pack,
+    .posizionali = {posto::cartella, posto::percorso, posto::treno},
+    .flag = {"--windows"},
+    .opzioni_con_valore = {"--out"},
+    .sorgenti = true,
+    .controlla = controlla_uscita,
+    .esegui = impacchetta,
+};
+
 int comando_pack(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
-  argomenti_comando a;
-  std::string guasto = leggi_argomenti(argomenti, {"--windows"}, {"--out"}, a);
-  if (a.aiuto) {
-    out << aiuto_pack;
-    return uscita_ok;
-  }
-  if (guasto.empty() && !a.valore("--out")) guasto = "manca --out FILE";
-  if (!guasto.empty()) {
-    err << "scenario pack: " << guasto
-        << "\nuso: scenario pack DIR ROUTE TRAIN --out FILE [--windows]\nVedi 'scenario pack --help'.\n";
-    return uscita_uso;
-  }
-  try {
-    return impacchetta(a, err);
-  } catch (const interruzione& e) {
-    err << "scenario pack: " << e.s.messaggio() << '\n';
-    return uscita_errore;
-  }
+  return esegui_comando(regola_pack, argomenti, out, err);
 }

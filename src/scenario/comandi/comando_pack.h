@@ -3,6 +3,8 @@
 #include <span>
 #include <string>
 
+#include "scenario/comandi/argomenti_scenario.h"
+
 // scenario pack DIR ROUTE TRAIN --out FILE [--windows]: writes a program that
 // installs the scenario of DIR (its two sources and three documents) into its
 // own folder as Velstra_Ordoven_318 installs the embedded one: the program
@@ -12,3 +14,6 @@
 int comando_pack(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err);
 
 extern const char* const aiuto_pack;
+
+// The command's row of the table: its words, its prologue, its run.
+extern const regola_comando regola_pack;

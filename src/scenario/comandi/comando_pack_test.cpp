@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "base/codici_uscita.h"
+#include "output/formati/carico.h"
+#include "scenario/comandi/argomenti_scenario.h"
 #include "test_support/cartella_temporanea.h"
 #include "test_support/testo_di_prova.h"
 
@@ -108,6 +111,116 @@ TEST(ComandoPack, RifiutaDocumentiMancantiESorgentiConErrori) {
   EXPECT_TRUE(contiene(u.err, "Errore n. 8"));
   EXPECT_FALSE(fs::exists(t.percorso / "p"));
   EXPECT_EQ(strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318").stato, 64);
+}
+
+// A name pack takes is one the packed program takes, and the other way
+// round: a name pack let through and the program refused left the author
+// with a program that writes nothing.
+TEST(ComandoPack, PackAndThePackedProgramTakeTheSameNames) {
+  const std::string nomi[] = {
+      "Velstra_Ordoven",
+      "318",
+      "R_1",
+      "a.b",
+      "a..b",
+      "Citt\xE0",
+      "-",
+      std::string(200, 'x'),
+      "CONSOLE",
+      "",
+      ".",
+      "..",
+      std::string(201, 'x'),
+      "Ve:x",
+      "C:",
+      "a/b",
+      "a\\b",
+      "a*",
+      "a?",
+      "a\"b",
+      "<a",
+      "a>",
+      "a|b",
+      "a\tb",
+      "a\x7F",
+      "CON",
+      "nul",
+      "Aux.txt",
+      "COM1",
+      "lpt9",
+  };
+  for (const std::string& nome : nomi) {
+    SCOPED_TRACE(nome);
+    for (const bool come_treno : {false, true}) {
+      argomenti_comando a;
+      const std::vector<std::string> parole = {"d", come_treno ? "R" : nome, come_treno ? nome : "1", "--out", "p"};
+      const bool pack = leggi_argomenti(parole, regola_pack, a).ok();
+      carico_scenario c;
+      (come_treno ? c.treno : c.percorso) = nome;
+      (come_treno ? c.percorso : c.treno) = come_treno ? "R" : "1";
+      carico_scenario letto;
+      bool presente = false;
+      const bool programma = leggi_carico("MZ" + codifica_carico(c), letto, presente).ok();
+      EXPECT_TRUE(presente);
+      EXPECT_EQ(pack, programma) << (come_treno ? "TRAIN" : "ROUTE");
+    }
+  }
+}
+
+// The name the packed program would refuse is a usage error of pack: no
+// program is written that could only say its payload is damaged.
+TEST(ComandoPack, ANameThePackedProgramWouldRefuseIsAUsageError) {
+  cartella_temporanea t;
+  ASSERT_EQ(strumento(t.percorso, "extract g").stato, 0);
+  for (const char* suffisso :
+       {"_linea.txt", "_318-.txt", "_318_scheda_treno.txt", "_318_rallentamenti.txt", "_318_note.txt"})
+    fs::copy_file(t.percorso / "g" / (std::string("Velstra_Ordoven") + suffisso),
+                  t.percorso / "g" / (std::string("Ve:x") + suffisso));
+  const uscita u = strumento(t.percorso, "pack g 'Ve:x' 318 --out p");
+  EXPECT_EQ(u.stato, 64) << u.err;
+  EXPECT_TRUE(contiene(u.err, "ROUTE \xC3\xA8 un nome, non un percorso: 'Ve:x' contiene ':'")) << u.err;
+  EXPECT_FALSE(fs::exists(t.percorso / "p"));
+}
+
+// The packed program is readable and runnable by whoever may read it; the
+// program it came from is packed only as built, never with a scenario of its
+// own already appended.
+TEST(ComandoPack, ThePackedProgramCanBeReadAndRunAndIsNotPackedAgain) {
+  cartella_temporanea t;
+  ASSERT_EQ(strumento(t.percorso, "extract sorgenti").stato, 0);
+  ASSERT_EQ(strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out impacchettato").stato, 0);
+  const fs::perms p = fs::status(t.percorso / "impacchettato").permissions();
+  const auto ha = [&](fs::perms bit) { return (p & bit) != fs::perms::none; };
+  EXPECT_TRUE(ha(fs::perms::owner_read) && ha(fs::perms::owner_write) && ha(fs::perms::owner_exec));
+  EXPECT_EQ(ha(fs::perms::group_read), ha(fs::perms::group_exec));
+  EXPECT_EQ(ha(fs::perms::others_read), ha(fs::perms::others_exec));
+
+  // A tool whose program beside it already carries a scenario.
+  const fs::path strumenti = t.percorso / "strumenti";
+  fs::create_directories(strumenti);
+  fs::copy_file(VELSTRA_TOOL, strumenti / "scenario");
+  fs::copy_file(t.percorso / "impacchettato", strumenti / "Velstra_Ordoven_318");
+  const uscita u = esegui_in(
+      t.percorso, "'" + (strumenti / "scenario").string() + "' pack sorgenti Velstra_Ordoven 318 --out di_nuovo");
+  EXPECT_EQ(u.stato, 2);
+  EXPECT_TRUE(contiene(u.err, "porta gi\xC3\xA0 uno scenario: serve il programma come \xC3\xA8 costruito")) << u.err;
+  EXPECT_FALSE(fs::exists(t.percorso / "di_nuovo"));
+}
+
+// An author's edited train source where the packed program runs is kept as
+// .bak before the program writes its own.
+TEST(ComandoPack, ThePackedProgramKeepsAnEditedSourceAsBak) {
+  cartella_temporanea t;
+  ASSERT_EQ(strumento(t.percorso, "extract sorgenti").stato, 0);
+  ASSERT_EQ(strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out impacchettato").stato, 0);
+  const fs::path corsa = t.percorso / "corsa";
+  fs::create_directories(corsa);
+  fs::copy_file(t.percorso / "impacchettato", corsa / "Velstra_Ordoven_318");
+  const std::string modificato = leggi_tutto(t.percorso / "sorgenti" / "Velstra_Ordoven_318-.txt") + "; mia nota\r\n";
+  scrivi_tutto(corsa / "Velstra_Ordoven_318-.txt", modificato);
+  ASSERT_EQ(esegui_in(corsa, "./Velstra_Ordoven_318").stato, 0);
+  EXPECT_EQ(leggi_tutto(corsa / "Velstra_Ordoven_318-.txt.bak"), modificato);
+  EXPECT_TRUE(fs::exists(corsa / "Velstra_Ordoven_318.sim"));
 }
 
 }  // namespace

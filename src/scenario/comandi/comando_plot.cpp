@@ -6,10 +6,9 @@
 #include "base/cartella.h"
 #include "base/codici_uscita.h"
 #include "base/file_disco.h"
-#include "model/form1.h"
 #include "model/misure.h"
-#include "scenario/comandi/argomenti_scenario.h"
 #include "scenario/comandi/contenuto_cartella.h"
+#include "scenario/comandi/prologo_comando.h"
 #include "scenario/svg/disegno_svg.h"
 
 const char* const aiuto_plot =
@@ -32,7 +31,6 @@ const char* const aiuto_plot =
     "scrivere; 64 un errore d'uso.\n";
 
 namespace {
-constexpr const char* uso = "uso: scenario plot DIR ROUTE TRAIN --out FILE.svg [--from KM] [--to KM]";
 
 // Kilometres with a decimal point or comma, to whole metres; false for
 // anything else.
@@ -53,58 +51,71 @@ bool estensione_svg(const std::string& file) {
   for (char& c : e) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return e == ".svg";
 }
-}  // namespace
-
-int comando_plot(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
-  argomenti_comando a;
-  std::string guasto = leggi_argomenti(argomenti, {}, {"--out", "--from", "--to"}, a);
-  if (a.aiuto) {
-    out << aiuto_plot;
-    return 0;
-  }
+// The stretch asked, in metres: fino -1 up to the end of the line.
+struct tratto_chiesto {
   std::int64_t da = 0, fino = -1;
-  if (guasto.empty() && !a.valore("--out")) guasto = "manca --out FILE.svg";
-  if (guasto.empty() && !estensione_svg(*a.valore("--out")))
-    guasto = "--out '" + *a.valore("--out") + "': il disegno \xC3\xA8 un SVG, il file deve finire in .svg";
-  if (guasto.empty() && a.valore("--from") && !leggi_km(*a.valore("--from"), da))
-    guasto = "--from '" + *a.valore("--from") + "' non \xC3\xA8 una progressiva in km";
-  if (guasto.empty() && a.valore("--to") && !leggi_km(*a.valore("--to"), fino))
-    guasto = "--to '" + *a.valore("--to") + "' non \xC3\xA8 una progressiva in km";
-  if (guasto.empty() && fino >= 0 && fino <= da)
-    guasto = "--to (" + *a.valore("--to") + " km) non viene dopo --from (" +
-             (a.valore("--from") ? *a.valore("--from") : "0") +
-             " km): --from \xC3\xA8 l'inizio del tratto, --to la fine";
-  if (guasto.empty() && fino >= 0 && fino < da + metri_cella)
-    guasto = "il tratto da --from a --to deve essere lungo almeno 50 m (una cella)";
-  if (!guasto.empty()) {
-    err << "scenario plot: " << guasto << "\n" << uso << "\nVedi 'scenario plot --help'.\n";
-    return 64;
-  }
+};
+
+stato leggi_tratto(const argomenti_comando& a, tratto_chiesto& t) {
+  if (!a.valore("--out")) return stato::valore("manca --out FILE.svg");
+  if (!estensione_svg(*a.valore("--out")))
+    return stato::valore("--out '" + *a.valore("--out") + "': il disegno \xC3\xA8 un SVG, il file deve finire in .svg");
+  if (a.valore("--from") && !leggi_km(*a.valore("--from"), t.da))
+    return stato::valore("--from '" + *a.valore("--from") + "' non \xC3\xA8 una progressiva in km");
+  if (a.valore("--to") && !leggi_km(*a.valore("--to"), t.fino))
+    return stato::valore("--to '" + *a.valore("--to") + "' non \xC3\xA8 una progressiva in km");
+  if (t.fino >= 0 && t.fino <= t.da)
+    return stato::valore("--to (" + *a.valore("--to") + " km) non viene dopo --from (" +
+                         (a.valore("--from") ? *a.valore("--from") : "0") +
+                         " km): --from \xC3\xA8 l'inizio del tratto, --to la fine");
+  if (t.fino >= 0 && t.fino < t.da + metri_cella)
+    return stato::valore("il tratto da --from a --to deve essere lungo almeno 50 m (una cella)");
+  return {};
+}
+
+stato controlla_opzioni(const argomenti_comando& a) {
+  tratto_chiesto t;
+  return leggi_tratto(a, t);
+}
+
+int disegna(const argomenti_comando& a, std::ostream&, std::ostream& err) {
+  tratto_chiesto t;
+  verifica(leggi_tratto(a, t));
   scenario_compatto s;
   std::string rifiuto;
-  if (const std::string dir = cartella_non_valida(a.posizionali[0]); !dir.empty()) {
-    err << "scenario plot: " << dir << '\n';
-    return uscita_errore;
-  }
-  if (!carica_scenario_compatto(percorso_utf8(a.posizionali[0]), a.posizionali[1], a.posizionali[2], s, rifiuto)) {
+  if (!carica_scenario_compatto(percorso_utf8(a.cartella), a.percorso, a.treno, s, rifiuto)) {
     err << "scenario plot: " << rifiuto << '\n';
-    if (rifiuto.ends_with(": file non trovato")) err << cosa_c_e(a.posizionali[0], a.posizionali[1], a.posizionali[2]);
+    if (rifiuto.ends_with(": file non trovato")) err << cosa_c_e(a.cartella, a.nomi());
     return uscita_errore;
   }
   // The stretch lies on the cells: up to the end of the line, or the 7000 m past it when asked.
   const std::int64_t fine_celle = static_cast<std::int64_t>(s.percorso.size()) * metri_cella;
-  if (da + metri_cella > fine_celle || (fino > fine_celle)) {
-    err << "scenario plot: il tratto chiesto esce dalle celle della linea (0-" << fine_celle / 1000 << ","
-        << fine_celle % 1000 / 100 << " km)\n"
-        << uso << '\n';
+  if (t.da + metri_cella > fine_celle || (t.fino > fine_celle)) {
+    stampa_uso(regola_plot, err,
+               "il tratto chiesto esce dalle celle della linea (0-" + std::to_string(fine_celle / 1000) + "," +
+                   std::to_string(fine_celle % 1000 / 100) + " km)",
+               "", false);
     return uscita_uso;
   }
-  const stato scritto =
+  verifica(
       sostituisci_file_disco(percorso_utf8(*a.valore("--out")),
-                             disegno_svg(s, {static_cast<std::int32_t>(da), static_cast<std::int32_t>(fino)}));
-  if (!scritto.ok()) {
-    err << "scenario plot: " << scritto.messaggio() << '\n';
-    return 2;
-  }
-  return 0;
+                             disegno_svg(s, {static_cast<std::int32_t>(t.da), static_cast<std::int32_t>(t.fino)})));
+  return uscita_ok;
+}
+
+}  // namespace
+
+const regola_comando regola_plot = {
+    .nome = "plot",
+    .riassunto = "disegna mappa e profili di uno scenario compilato in un SVG",
+    .uso = "scenario plot DIR ROUTE TRAIN --out FILE.svg [--from KM] [--to KM]",
+    .aiuto = aiuto_plot,
+    .posizionali = {posto::cartella, posto::percorso, posto::treno},
+    .opzioni_con_valore = {"--out", "--from", "--to"},
+    .controlla = controlla_opzioni,
+    .esegui = disegna,
+};
+
+int comando_plot(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
+  return esegui_comando(regola_plot, argomenti, out, err);
 }

@@ -11,9 +11,8 @@
 #include "base/codici_uscita.h"
 #include "base/file_disco.h"
 #include "base/nomi_file.h"
-#include "model/form1.h"
-#include "scenario/comandi/argomenti_scenario.h"
 #include "scenario/comandi/contenuto_cartella.h"
+#include "scenario/comandi/prologo_comando.h"
 #include "scenario/pagina/dati_view.h"
 #include "scenario/pagina/pagina_view.h"
 
@@ -53,53 +52,49 @@ bool estensione_html(const std::string& file) {
   for (char& c : e) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return e == ".html" || e == ".htm";
 }
-}  // namespace
+stato controlla_uscita(const argomenti_comando& a) {
+  if (!a.valore("--out")) return stato::valore("serve --out FILE.html");
+  if (!estensione_html(*a.valore("--out")))
+    return stato::valore("--out '" + *a.valore("--out") +
+                         "': la vista \xC3\xA8 una pagina HTML, il file deve finire in .html");
+  return {};
+}
 
-int comando_view(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
-  argomenti_comando a;
-  std::string guasto = leggi_argomenti(argomenti, {}, {"--out"}, a);
-  if (a.aiuto) {
-    out << aiuto_view;
-    return 0;
-  }
-  if (guasto.empty() && !a.valore("--out")) guasto = "serve --out FILE.html";
-  if (guasto.empty() && !estensione_html(*a.valore("--out")))
-    guasto = "--out '" + *a.valore("--out") + "': la vista \xC3\xA8 una pagina HTML, il file deve finire in .html";
-  if (!guasto.empty()) {
-    err << "scenario view: " << guasto << "\nuso: scenario view DIR ROUTE TRAIN --out FILE.html\n"
-        << "Vedi 'scenario view --help'.\n";
-    return 64;
-  }
-  const std::string &cartella = a.posizionali[0], &percorso = a.posizionali[1], &treno = a.posizionali[2];
+int scrivi_vista(const argomenti_comando& a, std::ostream&, std::ostream& err) {
   scenario_compatto s;
   std::string rifiuto;
-  const cartella_disco disco(percorso_utf8(cartella));
-  Form1 nomi;
-  nomi.nome_percorso = percorso;
-  nomi.numero_treno = treno;
-  if (const std::string dir = cartella_non_valida(cartella); !dir.empty()) {
-    err << "scenario view: " << dir << '\n';
-    return uscita_errore;
-  }
-  if (!carica_scenario_compatto(cartella, percorso, treno, s, rifiuto)) {
+  const cartella_disco disco(percorso_utf8(a.cartella));
+  const nomi_scenario nomi = a.nomi();
+  if (!carica_scenario_compatto(a.cartella, a.percorso, a.treno, s, rifiuto)) {
     err << "scenario view: " << rifiuto << '\n';
-    if (rifiuto.ends_with(": file non trovato")) err << cosa_c_e(cartella, percorso, treno);
+    if (rifiuto.ends_with(": file non trovato")) err << cosa_c_e(a.cartella, nomi);
     return uscita_errore;
   }
-  try {
-    const auto linea = leggi_se_c_e(disco, file_linea(nomi)), treno_testo = leggi_se_c_e(disco, file_treno(nomi));
-    const testi_sorgente testi{linea.has_value(), treno_testo.has_value(), linea.value_or(""),
-                               treno_testo.value_or("")};
-    indice_sorgenti indice = indicizza_testi(linea ? &*linea : nullptr, treno_testo ? &*treno_testo : nullptr);
-    indice.linea.nome = file_linea(nomi);
-    indice.treno.nome = file_treno(nomi);
-    const auto diagnostiche = diagnostiche_sorgenti(percorso_utf8(cartella), percorso, treno);
-    const std::string pagina =
-        pagina_view(percorso + " \xE2\x80\x94 treno " + treno, dati_view(s, indice, testi, diagnostiche));
-    verifica(sostituisci_file_disco(percorso_utf8(*a.valore("--out")), pagina));
-  } catch (const interruzione& e) {
-    err << "scenario view: " << e.s.messaggio() << '\n';
-    return 2;
-  }
-  return 0;
+  const auto linea = leggi_se_c_e(disco, file_linea(nomi)), treno_testo = leggi_se_c_e(disco, file_treno(nomi));
+  const testi_sorgente testi{linea.has_value(), treno_testo.has_value(), linea.value_or(""), treno_testo.value_or("")};
+  indice_sorgenti indice = indicizza_testi(linea ? &*linea : nullptr, treno_testo ? &*treno_testo : nullptr);
+  indice.linea.nome = file_linea(nomi);
+  indice.treno.nome = file_treno(nomi);
+  const auto diagnostiche = diagnostiche_sorgenti(percorso_utf8(a.cartella), a.percorso, a.treno);
+  const std::string pagina =
+      pagina_view(a.percorso + " \xE2\x80\x94 treno " + a.treno, dati_view(s, indice, testi, diagnostiche));
+  verifica(sostituisci_file_disco(percorso_utf8(*a.valore("--out")), pagina));
+  return uscita_ok;
+}
+
+}  // namespace
+
+const regola_comando regola_view = {
+    .nome = "view",
+    .riassunto = "scrive una pagina HTML interattiva dello scenario e dei sorgenti",
+    .uso = "scenario view DIR ROUTE TRAIN --out FILE.html",
+    .aiuto = aiuto_view,
+    .posizionali = {posto::cartella, posto::percorso, posto::treno},
+    .opzioni_con_valore = {"--out"},
+    .controlla = controlla_uscita,
+    .esegui = scrivi_vista,
+};
+
+int comando_view(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
+  return esegui_comando(regola_view, argomenti, out, err);
 }

@@ -22,7 +22,7 @@ const std::string* leggi_facoltativo(const cartella_file& cartella, const std::s
 
 }  // namespace
 
-esito_documenti documenti_da_sorgenti(const cartella_file& cartella, const Form1& nomi) {
+esito_documenti documenti_da_sorgenti(const cartella_file& cartella, const nomi_scenario& nomi) {
   esito_documenti e;
   e.controllo = controlla_sorgenti(cartella, nomi);
   if (e.controllo.errori > 0) return e;

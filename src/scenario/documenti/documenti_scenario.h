@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/cartella.h"
+#include "base/nomi_scenario.h"
 #include "model/form1.h"
 #include "scenario/sorgenti/controllo_sorgenti.h"
 
@@ -23,4 +24,4 @@ struct esito_documenti {
 // sorgente_mancante), read by the compiler's own readers into a model, with
 // the author's table and notes when they are there. Writes nothing. Throws
 // interruzione when a file cannot be read.
-esito_documenti documenti_da_sorgenti(const cartella_file& cartella, const Form1& nomi);
+esito_documenti documenti_da_sorgenti(const cartella_file& cartella, const nomi_scenario& nomi);

@@ -1,5 +1,11 @@
 #include "scenario/lsp/nomi_sorgente.h"
 
+#include <algorithm>
+#include <utility>
+
+#include "base/cartella.h"
+#include "base/nomi_scenario.h"
+
 namespace {
 int cifra_esadecimale(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -22,9 +28,12 @@ std::string decodifica(std::string_view s) {
 }
 }  // namespace
 
-nome_sorgente riconosci_nome(std::string_view nome) {
+namespace {
+constexpr std::string_view coda_linea = "_linea.txt", coda_treno = "-.txt";
+}
+
+nome_sorgente riconosci_nome(std::string_view nome, const std::vector<std::string>& cartella) {
   nome_sorgente n;
-  constexpr std::string_view coda_linea = "_linea.txt", coda_treno = "-.txt";
   if (nome.size() > coda_linea.size() && nome.ends_with(coda_linea)) {
     n.r = nome_sorgente::ruolo::linea;
     n.percorso = nome.substr(0, nome.size() - coda_linea.size());
@@ -32,11 +41,20 @@ nome_sorgente riconosci_nome(std::string_view nome) {
   }
   if (!nome.ends_with(coda_treno)) return n;
   const std::string_view radice = nome.substr(0, nome.size() - coda_treno.size());
-  const std::size_t trattino = radice.rfind('_');
-  if (trattino == std::string_view::npos || trattino == 0 || trattino + 1 == radice.size()) return n;
+  const std::vector<std::string> percorsi = percorsi_della_cartella(cartella);
+  nomi_scenario nomi;
+  if (!leggi_nomi_treno(radice, percorsi, nomi).ok()) {
+    // A train file whose line file is nowhere yet is still checked, as the
+    // train of the longest route key: its note names the line file it lacks.
+    const std::vector<nomi_scenario> letture = letture_nome_treno(radice);
+    for (const nomi_scenario& l : letture)
+      if (std::binary_search(percorsi.begin(), percorsi.end(), l.nome_percorso)) return n;  // several fit
+    if (letture.empty()) return n;
+    nomi = letture.back();
+  }
   n.r = nome_sorgente::ruolo::treno;
-  n.percorso = radice.substr(0, trattino);
-  n.treno = radice.substr(trattino + 1);
+  n.percorso = std::move(nomi.nome_percorso);
+  n.treno = std::move(nomi.numero_treno);
   return n;
 }
 
@@ -72,4 +90,19 @@ std::string uri_di(std::string_view cartella, std::string_view nome) {
     }
   }
   return out;
+}
+
+nome_sorgente riconosci_documento(const uri_diviso& u, const std::vector<std::string>& uri_aperti) {
+  std::vector<std::string> cartella;
+  // With one '_' before "-.txt" a train file reads one way only.
+  const std::string_view nome = u.nome;
+  if (nome.ends_with(coda_treno) && nome.find('_') != nome.rfind('_')) {
+    for (const std::string& uri : uri_aperti)
+      if (const uri_diviso v = dividi_uri(uri); v.cartella == u.cartella) cartella.push_back(v.nome);
+    if (const std::string p = percorso_da_uri(u.cartella); !p.empty()) {
+      const std::vector<std::string> disco = cartella_disco(percorso_utf8(p)).elenco();
+      cartella.insert(cartella.end(), disco.begin(), disco.end());
+    }
+  }
+  return riconosci_nome(u.nome, cartella);
 }

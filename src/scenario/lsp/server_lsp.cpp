@@ -179,15 +179,21 @@ void server_lsp::chiudi(const json& parametri) {
   segna_gruppo(uri);
 }
 
+nome_sorgente server_lsp::riconosci(const uri_diviso& u) const {
+  std::vector<std::string> aperti;
+  for (const auto& [uri, d] : documenti_) aperti.push_back(uri);
+  return riconosci_documento(u, aperti);
+}
+
 void server_lsp::segna_gruppo(const std::string& uri) {
   const uri_diviso u = dividi_uri(uri);
-  const nome_sorgente n = riconosci_nome(u.nome);
+  const nome_sorgente n = riconosci(u);
   if (documenti_.count(uri)) da_controllare_.insert(uri);
   if (n.r == nome_sorgente::ruolo::nessuno) return;
   for (const auto& [altro, d] : documenti_) {
     const uri_diviso v = dividi_uri(altro);
-    if (v.cartella == u.cartella && riconosci_nome(v.nome).percorso == n.percorso &&
-        riconosci_nome(v.nome).r != nome_sorgente::ruolo::nessuno)
+    if (v.cartella == u.cartella && riconosci(v).percorso == n.percorso &&
+        riconosci(v).r != nome_sorgente::ruolo::nessuno)
       da_controllare_.insert(altro);
   }
 }
@@ -247,7 +253,7 @@ server_lsp::lavoro server_lsp::raccogli_lavoro() const {
     if (!documenti_.count(uri)) continue;
     l.da_pubblicare.push_back(uri);
     const uri_diviso u = dividi_uri(uri);
-    const nome_sorgente n = riconosci_nome(u.nome);
+    const nome_sorgente n = riconosci(u);
     const gruppo_sorgenti g{u.cartella, n.percorso};
     if (n.r == nome_sorgente::ruolo::treno) {
       l.coppie.insert({g, n.treno});
@@ -261,14 +267,17 @@ server_lsp::lavoro server_lsp::raccogli_lavoro() const {
 
 std::set<std::string> server_lsp::treni_di(const gruppo_sorgenti& g) const {
   std::set<std::string> treni;
-  auto del_gruppo = [&](const std::string& nome) {
-    const nome_sorgente m = riconosci_nome(nome);
+  auto del_gruppo = [&](const nome_sorgente& m) {
     if (m.r == nome_sorgente::ruolo::treno && m.percorso == g.percorso) treni.insert(m.treno);
   };
   for (const auto& [uri, d] : documenti_)
-    if (const uri_diviso v = dividi_uri(uri); v.cartella == g.cartella) del_gruppo(v.nome);
-  if (const std::string p = percorso_da_uri(g.cartella); !p.empty())
-    for (const std::string& nome : cartella_disco(percorso_utf8(p)).elenco()) del_gruppo(nome);
+    if (const uri_diviso v = dividi_uri(uri); v.cartella == g.cartella) del_gruppo(riconosci(v));
+  if (const std::string p = percorso_da_uri(g.cartella); !p.empty()) {
+    std::vector<std::string> elenco = cartella_disco(percorso_utf8(p)).elenco();
+    // The route's line file, open, maybe not saved yet.
+    elenco.push_back(g.percorso + "_linea.txt");
+    for (const std::string& nome : elenco) del_gruppo(riconosci_nome(nome, elenco));
+  }
   if (treni.empty()) treni.insert("");
   return treni;
 }
@@ -306,7 +315,7 @@ std::vector<diagnostica> server_lsp::diagnostiche_di(const gruppo_sorgenti& g, c
 
 void server_lsp::pubblica(const documento& d) {
   const uri_diviso u = dividi_uri(d.uri());
-  const nome_sorgente n = riconosci_nome(u.nome);
+  const nome_sorgente n = riconosci(u);
   const trova_luogo luogo = [&](const std::string& nome, std::size_t riga,
                                 std::size_t colonna) -> std::optional<std::pair<std::string, intervallo_lsp>> {
     if (const std::vector<std::string> v = aperti(u.cartella, nome); !v.empty())
@@ -342,7 +351,7 @@ void server_lsp::pubblica(const documento& d) {
 const struttura_sorgente& server_lsp::struttura_di(const documento& d) {
   auto it = strutture_.find(d.uri());
   if (it == strutture_.end() || it->second.versione != d.versione()) {
-    const bool treno = riconosci_nome(dividi_uri(d.uri()).nome).r == nome_sorgente::ruolo::treno;
+    const bool treno = riconosci(dividi_uri(d.uri())).r == nome_sorgente::ruolo::treno;
     it = strutture_.insert_or_assign(d.uri(), struttura_versione{d.versione(), leggi_struttura(d.byte(), treno)}).first;
   }
   return it->second.s;
@@ -350,7 +359,7 @@ const struttura_sorgente& server_lsp::struttura_di(const documento& d) {
 
 std::vector<serie_chilometrica> server_lsp::serie_per(const documento& d) {
   const uri_diviso u = dividi_uri(d.uri());
-  const nome_sorgente n = riconosci_nome(u.nome);
+  const nome_sorgente n = riconosci(u);
   if (n.r == nome_sorgente::ruolo::linea) return serie_della_linea(struttura_di(d));
   if (n.r != nome_sorgente::ruolo::treno) return {};
   std::string linea;
@@ -369,7 +378,7 @@ json server_lsp::hover(const json& parametri) {
 json server_lsp::completa(const json& parametri) {
   const documento& d = documento_di(parametri);
   const std::size_t offset = d.offset_di(posizione_da_json(parametri.at("position")));
-  const nome_sorgente n = riconosci_nome(dividi_uri(d.uri()).nome);
+  const nome_sorgente n = riconosci(dividi_uri(d.uri()));
   json voci = json::array();
   if (n.r != nome_sorgente::ruolo::nessuno) {
     const completamento c = ::completa(d.byte(), struttura_di(d), n.r == nome_sorgente::ruolo::treno, offset);

@@ -15,6 +15,7 @@
 #include "scenario/lsp/cornice.h"
 #include "scenario/lsp/documento.h"
 #include "scenario/lsp/metodi_lsp.h"
+#include "scenario/lsp/nomi_sorgente.h"
 #include "scenario/lsp/protocollo_lsp.h"
 #include "scenario/sorgenti/diagnostica.h"
 #include "scenario/sorgenti/struttura_sorgente.h"
@@ -75,6 +76,8 @@ class server_lsp {
   std::vector<std::string> aperti(const std::string& cartella, const std::string& nome) const;
   // The bytes of a file of a folder: the open document's, else the disk's.
   bool testo_di(const std::string& cartella, const std::string& nome, std::string& byte) const;
+  // Which source file the document at u is, by the names of its folder.
+  nome_sorgente riconosci(const uri_diviso& u) const;
   void segna_gruppo(const std::string& uri);
   void controlla_utf8_su_disco(const documento& d);
 

@@ -35,8 +35,8 @@ std::vector<diagnostica_view> diagnostiche_sorgenti(const std::filesystem::path&
   if (!disco.esiste(file_linea(nomi)) && !disco.esiste(file_treno(nomi))) return {};
   // The search could not run: its words are the one note of the page.
   const std::string non_eseguito = "controllo dei sorgenti non eseguito: ";
-  if (const std::string manca = sorgente_mancante(disco, nomi); !manca.empty())
-    return {{"nota", "", 0, 0, non_eseguito + manca, -1}};
+  if (const stato manca = sorgente_mancante(disco, nomi); !manca.ok())
+    return {{"nota", "", 0, 0, non_eseguito + manca.messaggio(), -1}};
   try {
     return diagnostiche_di(controlla_sorgenti(disco, nomi));
   } catch (const interruzione& e) {

@@ -46,7 +46,7 @@ bool metti_da_parte(sorgente_privata& s, std::size_t offset) {
 }
 }  // namespace
 
-esito_controllo controlla_sorgenti(const cartella_file& cartella, const Form1& nomi) {
+esito_controllo controlla_sorgenti(const cartella_file& cartella, const nomi_scenario& nomi) {
   sorgente_privata linea = carica(cartella, file_linea(nomi)), treno = carica(cartella, file_treno(nomi));
   esito_controllo esito;
   esito.voci = avvisi_sorgenti(nomi, {linea.esiste, treno.esiste, linea.testo, treno.testo}, true);
@@ -92,7 +92,7 @@ esito_controllo controlla_sorgenti(const cartella_file& cartella, const Form1& n
   return esito;
 }
 
-std::optional<diagnostica> primo_errore_sorgenti(const cartella_file& cartella, const Form1& nomi) {
+std::optional<diagnostica> primo_errore_sorgenti(const cartella_file& cartella, const nomi_scenario& nomi) {
   const sorgente_privata linea = carica(cartella, file_linea(nomi)), treno = carica(cartella, file_treno(nomi));
   if (!linea.esiste || !treno.esiste) return std::nullopt;
   const testi_sorgente testi{true, true, linea.testo, treno.testo};

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/cartella.h"
+#include "base/nomi_scenario.h"
 #include "model/form1.h"
 #include "scenario/sorgenti/diagnostica.h"
 
@@ -23,9 +24,9 @@ struct esito_controllo {
 // clean or 100 errors are found. Both files must be there (see
 // sorgente_mancante); writes nothing into cartella. Throws interruzione when
 // a file cannot be read.
-esito_controllo controlla_sorgenti(const cartella_file& cartella, const Form1& nomi);
+esito_controllo controlla_sorgenti(const cartella_file& cartella, const nomi_scenario& nomi);
 
 // The first error one compile of the two sources in cartella meets (in
 // memory, without the plan), nullopt when they compile clean or a file is
 // missing: the compact files made from such sources are incomplete.
-std::optional<diagnostica> primo_errore_sorgenti(const cartella_file& cartella, const Form1& nomi);
+std::optional<diagnostica> primo_errore_sorgenti(const cartella_file& cartella, const nomi_scenario& nomi);

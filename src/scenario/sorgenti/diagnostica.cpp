@@ -16,7 +16,7 @@ diagnostica diagnostica_avviso(const avviso& a, const std::string& file, const s
   return d;
 }
 
-std::vector<diagnostica> avvisi_sorgenti(const Form1& nomi, const testi_sorgente& t, bool con_piano) {
+std::vector<diagnostica> avvisi_sorgenti(const nomi_scenario& nomi, const testi_sorgente& t, bool con_piano) {
   std::vector<diagnostica> v;
   if (t.linea_esiste) {
     const indice_righe righe(t.linea);
@@ -30,8 +30,8 @@ std::vector<diagnostica> avvisi_sorgenti(const Form1& nomi, const testi_sorgente
   return v;
 }
 
-std::string sorgente_mancante(const cartella_file& cartella, const Form1& nomi) {
+stato sorgente_mancante(const cartella_file& cartella, const nomi_scenario& nomi) {
   for (const std::string& nome : {file_linea(nomi), file_treno(nomi)})
-    if (!cartella.esiste(nome)) return cartella.nome_completo(nome) + ": file non trovato";
-  return "";
+    if (!cartella.esiste(nome)) return stato::non_trovato(cartella.nome_completo(nome));
+  return {};
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/nomi_scenario.h"
 #include "model/form1.h"
 #include "scenario/sorgenti/avvisi_sorgente.h"
 #include "scenario/testo/indice_righe.h"
@@ -58,11 +59,7 @@ diagnostica diagnostica_avviso(const avviso& a, const std::string& file, const s
                                const indice_righe& righe);
 
 // The warnings of both source files, in file order, line file first.
-std::vector<diagnostica> avvisi_sorgenti(const Form1& nomi, const testi_sorgente& t, bool con_piano);
-
-// "DIR/NAME: file non trovato" for the first of the two source files of
-// nomi (folder, route key, train number) that is missing, "" when both are there.
-std::string sorgente_mancante(const cartella_file& cartella, const Form1& nomi);
+std::vector<diagnostica> avvisi_sorgenti(const nomi_scenario& nomi, const testi_sorgente& t, bool con_piano);
 
 // FILE:LINE:COLUMN: message (warnings "avviso: message"), the source line and
 // a caret under the column, then FILE:LINE:COLUMN: nota: ... for the place
@@ -73,6 +70,10 @@ void stampa_diagnostica(std::ostream& err, const diagnostica& d);
 // The report as one JSON object on one line (its keys: json_diagnostica in
 // diagnostica_json.h).
 void stampa_diagnostica_json(std::ostream& out, const diagnostica& d);
+
+// A non_trovato failure ("DIR/NAME: file non trovato") for the first of the
+// two source files of nomi that is missing from cartella; ok when both are there.
+stato sorgente_mancante(const cartella_file& cartella, const nomi_scenario& nomi);
 
 // "[{...}, {...}]": the reports as JSON objects.
 void stampa_diagnostiche_json(std::ostream& out, const std::vector<diagnostica>& v);
