@@ -28,7 +28,7 @@ const std::vector<std::string> ordine = {
     "scenario/testo",
     "scenario/compatti",
     "scenario/sorgenti",
-    "scenario/documenti",
+    "scenario/documenti_autore",
     "scenario/lsp",
     "scenario/rapporto",
     "scenario/svg",

@@ -4,8 +4,8 @@
 #include "base/codici_uscita.h"
 #include "base/nomi_file.h"
 #include "scenario/comandi/prologo_comando.h"
-#include "scenario/documenti/documenti_scenario.h"
-#include "scenario/documenti/tabella_documenti.h"
+#include "scenario/documenti_autore/documenti_scenario.h"
+#include "scenario/documenti_autore/tabella_documenti.h"
 #include "scenario/sorgenti/diagnostica.h"
 
 const char* const aiuto_documents =

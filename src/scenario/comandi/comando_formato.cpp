@@ -3,7 +3,7 @@
 #include "base/codici_uscita.h"
 #include "compiler/grammatica.h"
 #include "scenario/comandi/prologo_comando.h"
-#include "scenario/documenti/grammatica_documenti.h"
+#include "scenario/documenti_autore/grammatica_documenti.h"
 #include "scenario/sorgenti/manuale_formato.h"
 
 namespace {

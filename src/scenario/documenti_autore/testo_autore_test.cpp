@@ -1,4 +1,4 @@
-#include "scenario/documenti/testo_autore.h"
+#include "scenario/documenti_autore/testo_autore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "scenario/documenti/grammatica_documenti.h"
+#include "scenario/documenti_autore/grammatica_documenti.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <iterator>
 
 #include "scenario/comandi/comando_documents.h"
-#include "scenario/documenti/tabella_documenti.h"
+#include "scenario/documenti_autore/tabella_documenti.h"
 
 namespace {
 

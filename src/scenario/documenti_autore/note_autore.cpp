@@ -1,6 +1,6 @@
-#include "scenario/documenti/note_autore.h"
+#include "scenario/documenti_autore/note_autore.h"
 
-#include "scenario/documenti/testo_autore.h"
+#include "scenario/documenti_autore/testo_autore.h"
 
 std::string note_dell_autore(const std::string* byte, const std::string& file, const std::string& percorso,
                              const std::string& treno, std::vector<std::string>& errori) {

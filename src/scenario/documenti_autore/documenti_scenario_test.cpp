@@ -1,6 +1,6 @@
 // The documents made from sources: the embedded sources against the embedded
 // documents, an edited copy, the author's table and sources with errors.
-#include "scenario/documenti/documenti_scenario.h"
+#include "scenario/documenti_autore/documenti_scenario.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +12,9 @@
 #include "compiler/memorizza_dati.h"
 #include "documents/dati_rallentamenti.h"
 #include "documents/dati_scheda.h"
-#include "scenario/documenti/documenti_di_prova.h"
-#include "scenario/documenti/scheda_autore.h"
-#include "scenario/documenti/tabella_documenti.h"
+#include "scenario/documenti_autore/documenti_di_prova.h"
+#include "scenario/documenti_autore/scheda_autore.h"
+#include "scenario/documenti_autore/tabella_documenti.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "scenario/documenti/tabella_documenti.h"
+#include "scenario/documenti_autore/tabella_documenti.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "scenario/documenti/grammatica_documenti.h"
+#include "scenario/documenti_autore/grammatica_documenti.h"
 
 std::string file_tabella_documenti(const std::string& percorso, const std::string& treno) {
   return percorso + "_" + treno + "_documenti.txt";

@@ -1,4 +1,4 @@
-#include "scenario/documenti/scheda_autore.h"
+#include "scenario/documenti_autore/scheda_autore.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "scenario/documenti/tabella_documenti.h"
+#include "scenario/documenti_autore/tabella_documenti.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "scenario/documenti/documenti_scenario.h"
+#include "scenario/documenti_autore/documenti_scenario.h"
 
 #include "base/nomi_file.h"
 #include "base/stato.h"
-#include "scenario/documenti/note_autore.h"
-#include "scenario/documenti/ordine_autore.h"
-#include "scenario/documenti/scheda_autore.h"
-#include "scenario/documenti/tabella_documenti.h"
-#include "scenario/documenti/testo_autore.h"
+#include "scenario/documenti_autore/note_autore.h"
+#include "scenario/documenti_autore/ordine_autore.h"
+#include "scenario/documenti_autore/scheda_autore.h"
+#include "scenario/documenti_autore/tabella_documenti.h"
+#include "scenario/documenti_autore/testo_autore.h"
 #include "scenario/sorgenti/compilazione_memoria.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "model/form1.h"
-#include "scenario/documenti/tabella_documenti.h"
+#include "scenario/documenti_autore/tabella_documenti.h"
 
 // One row of the timetable sheet, its cells as they will stand.
 struct riga_scheda {

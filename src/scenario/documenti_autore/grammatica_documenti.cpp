@@ -1,4 +1,4 @@
-#include "scenario/documenti/grammatica_documenti.h"
+#include "scenario/documenti_autore/grammatica_documenti.h"
 
 #include <algorithm>
 #include <cctype>

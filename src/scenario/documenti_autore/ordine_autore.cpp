@@ -1,4 +1,4 @@
-#include "scenario/documenti/ordine_autore.h"
+#include "scenario/documenti_autore/ordine_autore.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include "documents/cornici_documenti.h"
 #include "model/campi_cella.h"
 #include "model/chilometri.h"
-#include "scenario/documenti/scheda_autore.h"
+#include "scenario/documenti_autore/scheda_autore.h"
 
 namespace {
 

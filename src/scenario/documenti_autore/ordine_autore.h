@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "model/form1.h"
-#include "scenario/documenti/tabella_documenti.h"
+#include "scenario/documenti_autore/tabella_documenti.h"
 
 // A row of the slowdown order, its cells as they will stand.
 struct riga_ordine {
