@@ -364,7 +364,11 @@ bool senza_testo(const std::string& t) { return t.find_first_not_of(" \t\r\n") =
 }  // namespace
 
 std::vector<avviso> avvisi_linea(const std::string& testo, bool con_piano) {
-  const struttura_sorgente s = leggi_struttura(testo, false, con_piano);
+  return avvisi_linea(testo, leggi_struttura(testo, false, con_piano));
+}
+
+std::vector<avviso> avvisi_linea(const std::string& testo, const struttura_sorgente& s) {
+  const bool con_piano = s.con_piano;
   percorso_avvisi p(testo, s);
   avvisi_utf8(p);
   // Without intestazione_generale (or with it as the file's last item) the compiler reports error 102.
@@ -383,8 +387,9 @@ std::vector<avviso> avvisi_linea(const std::string& testo, bool con_piano) {
   return p.finisci();
 }
 
-std::vector<avviso> avvisi_treno(const std::string& testo) {
-  const struttura_sorgente s = leggi_struttura(testo, true);
+std::vector<avviso> avvisi_treno(const std::string& testo) { return avvisi_treno(testo, leggi_struttura(testo, true)); }
+
+std::vector<avviso> avvisi_treno(const std::string& testo, const struttura_sorgente& s) {
   percorso_avvisi p(testo, s);
   if (senza_testo(testo)) {
     p.aggiungi(0, "treno-vuoto", "il file del treno è vuoto: lo scenario non ha treno né stazioni");

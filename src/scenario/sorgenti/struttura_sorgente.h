@@ -79,6 +79,7 @@ struct struttura_sorgente {
   // a number out of range, a ruler at the end of the general section), not
   // the file ending inside a record.
   bool rifiutata = false;
+  bool con_piano = true;  // as read: curves were records
 };
 
 // con_piano: the plan is built, so curves are records (otherwise their items
