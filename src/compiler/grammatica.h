@@ -64,6 +64,7 @@ enum class sezione_grammatica : std::uint8_t { generale, linea, treno };
 
 struct forma_record {
   genere_record genere;
+  std::string_view nome_genere;  // the kind as the code writes it ("cartello_indicatore")
   sezione_grammatica sezione;
   std::string_view nome;                // the keyword as the embedded sources write it
   std::string_view parola_1, parola_2;  // the item contains both ("" tests nothing)

@@ -67,21 +67,9 @@ std::vector<diagnostica> controlla_coppia(const std::string& percorso, const std
   return v;
 }
 
-std::size_t fine_voce_a(const std::string& byte, std::size_t offset) {
-  auto fine_riga = [](char c) { return c == '\r' || c == '\n'; };
-  if (offset >= byte.size()) return byte.size();
-  const char primo = byte[offset];
-  const bool numero = (primo >= '0' && primo <= '9') || primo == '-' || primo == '+';
-  std::size_t a = offset;
-  while (a < byte.size() && byte[a] != ',' && !fine_riga(byte[a]) && !(numero && (byte[a] == ' ' || byte[a] == '\t')))
-    ++a;
-  while (a > offset && (byte[a - 1] == ' ' || byte[a - 1] == '\t')) --a;
-  return a;
-}
-
-intervallo_lsp intervallo_voce(const documento& d, std::size_t riga, std::size_t colonna) {
+intervallo_lsp intervallo_voce(const documento& d, const struttura_sorgente& s, std::size_t riga, std::size_t colonna) {
   const std::size_t inizio = d.righe_byte().offset_di({riga == 0 ? 0 : riga - 1, colonna == 0 ? 0 : colonna - 1});
-  return {d.posizione_di(inizio), d.posizione_di(fine_voce_a(d.byte(), inizio))};
+  return {d.posizione_di(inizio), d.posizione_di(fine_voce_a(s, inizio))};
 }
 
 namespace {

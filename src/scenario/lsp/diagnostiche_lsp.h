@@ -7,6 +7,7 @@
 
 #include "scenario/lsp/documento.h"
 #include "scenario/sorgenti/diagnostica.h"
+#include "scenario/sorgenti/struttura_sorgente.h"
 
 // The diagnostics of a pair of source files, as `scenario check` finds them,
 // and their form in the protocol.
@@ -38,9 +39,6 @@ using trova_luogo = std::function<std::optional<std::pair<std::string, intervall
 // the record that took the cell as related information.
 nlohmann::json diagnostica_in_json(const diagnostica& d, const trova_luogo& luogo);
 
-// The end of the item that begins at offset: a number ends at a blank, a
-// text at the comma or the line end, trailing blanks left out.
-std::size_t fine_voce_a(const std::string& byte, std::size_t offset);
-
-// The range of the item at line and column (1-based, bytes) of a document.
-intervallo_lsp intervallo_voce(const documento& d, std::size_t riga, std::size_t colonna);
+// The range of the item at line and column (1-based, bytes) of a document,
+// as the document's walk s read it (empty where no item stands).
+intervallo_lsp intervallo_voce(const documento& d, const struttura_sorgente& s, std::size_t riga, std::size_t colonna);

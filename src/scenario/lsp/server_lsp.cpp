@@ -318,8 +318,10 @@ void server_lsp::pubblica(const documento& d) {
   const nome_sorgente n = riconosci(u);
   const trova_luogo luogo = [&](const std::string& nome, std::size_t riga,
                                 std::size_t colonna) -> std::optional<std::pair<std::string, intervallo_lsp>> {
-    if (const std::vector<std::string> v = aperti(u.cartella, nome); !v.empty())
-      return std::make_pair(v.front(), intervallo_voce(documenti_.at(v.front()), riga, colonna));
+    if (const std::vector<std::string> v = aperti(u.cartella, nome); !v.empty()) {
+      const documento& aperto = documenti_.at(v.front());
+      return std::make_pair(v.front(), intervallo_voce(aperto, struttura_di(aperto), riga, colonna));
+    }
     // A file not open: its bytes are its characters.
     const std::size_t r = riga ? riga - 1 : 0, c = colonna ? colonna - 1 : 0;
     return std::make_pair(uri_di(u.cartella, nome), intervallo_lsp{{r, c}, {r, c}});

@@ -7,7 +7,7 @@
 #include "base/stato.h"
 #include "compiler/confronto_voci.h"
 #include "compiler/grammatica.h"
-#include "compiler/lettore_voci.h"
+#include "scenario/sorgenti/struttura_sorgente.h"
 #include "scenario/testo/da_1252.h"
 #include "scenario/testo/indice_righe.h"
 
@@ -35,30 +35,21 @@ std::string citata(std::string_view voce) {
   return r;
 }
 
-// The walk of one file with the compiler's own item reader, mirroring the
-// readers' loops item by item.
+// The warnings of one file, over its one walk.
 class percorso_avvisi {
  public:
-  explicit percorso_avvisi(const std::string& testo) : righe_(testo) {
-    apri_lettore_da_testo(testo, in_);
-    // Each line's first non-blank byte, found once: a line may be megabytes long.
-    primi_non_bianchi_.reserve(righe_.righe());
-    for (std::size_t r = 0; r < righe_.righe(); ++r) {
-      std::size_t primo = righe_.inizio(r);
-      while (primo < righe_.fine(r) && bianco(testo[primo])) ++primo;
-      primi_non_bianchi_.push_back(primo);
-    }
-  }
+  percorso_avvisi(const std::string& testo, const struttura_sorgente& s) : testo_(testo), s_(s) {}
 
-  lettore_voci& in() { return in_; }
-  const std::string& dati() const { return in_.dati; }
+  const std::string& dati() const { return testo_; }
+  const struttura_sorgente& struttura() const { return s_; }
+  std::string testo(const voce_sorgente& v) const { return std::string(testo_voce(testo_, v)); }
 
   void aggiungi(std::size_t offset, std::string codice, std::string messaggio) {
     if (avvisi_.size() >= massimo_avvisi) {
       ++taciuti_;
       return;
     }
-    const posizione_riga p = posizione_1(righe_, offset);
+    const posizione_riga p = posizione_1(s_.righe, offset);
     avvisi_.push_back({offset, p.riga, p.colonna, std::move(codice), std::move(messaggio)});
   }
 
@@ -70,48 +61,45 @@ class percorso_avvisi {
   }
 
   // The 0-based line holding offset.
-  std::size_t riga(std::size_t offset) const { return righe_.riga(offset); }
+  std::size_t riga(std::size_t offset) const { return s_.righe.riga(offset); }
 
   // Offset of the line end of the line holding offset.
-  std::size_t fine_riga(std::size_t offset) const { return righe_.fine(riga(offset)); }
+  std::size_t fine_riga(std::size_t offset) const { return s_.righe.fine(riga(offset)); }
 
-  // Only blanks before the item on its line.
-  bool prima_della_riga(std::size_t offset) const { return primi_non_bianchi_[riga(offset)] >= offset; }
-
-  // Reads the items of one record after its keyword, as its reader does, and
-  // warns about its shape and its numbers. False when the file ends inside
-  // the record (the compiler fails there).
-  bool leggi_record(const forma_record& r, std::size_t offset_chiave) {
-    const std::size_t riga_chiave = riga(offset_chiave);
+  // The shape of one record after its keyword, and its numbers. False when
+  // the file ends inside the record or a read in it is refused (the
+  // compiler fails there).
+  bool leggi_record(const record_struttura& r) {
+    const forma_record& forma = *r.forma;
+    const std::size_t riga_chiave = riga(r.inizio);
     bool corto = false;
     std::size_t letti = 0;
-    for (const campo_record& c : r.campi) {
-      const char campo = static_cast<char>(c.genere);
-      if (fine_file(in_)) return false;
-      if (campo == 't')
-        leggi_voce(in_);
-      else
-        leggi_numero(in_);
-      if (!corto && riga(in_.inizio_voce) != riga_chiave) {
+    for (std::size_t k = 0; k < r.campi.size(); ++k) {
+      const voce_record& v = r.campi[k];
+      const char campo = static_cast<char>(forma.campi[k].genere);
+      if (!corto && riga(v.inizio) != riga_chiave) {
         corto = true;
-        aggiungi(fine_riga(offset_chiave), "record-corto",
-                 "il record '" + std::string(r.nome) + "' prende " + valori(r.campi.size()) + ", la riga ne ha " +
-                     std::to_string(letti) + ": il resto è letto dalla riga " +
-                     std::to_string(riga(in_.inizio_voce) + 1));
+        aggiungi(fine_riga(r.inizio), "record-corto",
+                 "il record '" + std::string(forma.nome) + "' prende " + valori(forma.campi.size()) +
+                     ", la riga ne ha " + std::to_string(letti) + ": il resto è letto dalla riga " +
+                     std::to_string(riga(v.inizio) + 1));
       }
-      if (!corto && campo != 't') controlla_numero(campo);
+      if (!corto && campo != 't') controlla_numero(campo, v);
       ++letti;
     }
-    if (!corto && !fine_file(in_)) {
+    if (!r.completo()) return false;
+    const std::size_t fine = r.campi.empty() ? r.fine : r.campi.back().fine;
+    const std::size_t separato = r.campi.empty() ? r.dopo : r.campi.back().dopo;
+    if (!corto && separato < dati().size()) {
       // The separator after the last item: a comma or blanks keep the line going.
-      if (riga(in_.pos) == riga(in_.fine_voce)) {
-        std::size_t dopo = in_.pos;
+      if (riga(separato) == riga(fine)) {
+        std::size_t dopo = separato;
         while (dopo < dati().size() && bianco(dati()[dopo])) ++dopo;
         if (dopo == fine_riga(dopo))
           aggiungi(dopo, "record-lungo", "virgola in più alla fine della riga: il compilatore vi legge una voce vuota");
         else
           aggiungi(dopo, "record-lungo",
-                   "voci in più: il record '" + std::string(r.nome) + "' prende " + valori(r.campi.size()) +
+                   "voci in più: il record '" + std::string(forma.nome) + "' prende " + valori(forma.campi.size()) +
                        ", il resto della riga non ne fa parte e il compilatore lo scorre come voci a sé");
       }
     }
@@ -121,13 +109,11 @@ class percorso_avvisi {
  private:
   static std::string valori(std::size_t n) { return std::to_string(n) + (n == 1 ? " valore" : " valori"); }
 
-  // The number item just read against what the compiler makes of it.
-  void controlla_numero(char campo) {
-    const std::size_t inizio = in_.inizio_voce;
-    const std::string_view testo(dati().data() + inizio, in_.fine_voce - inizio);
-    std::int32_t valore = 0;
-    converti_numero(std::string(testo), valore);
-    const std::string letto = " è letto come " + std::to_string(valore);
+  // A number field against what the compiler makes of it.
+  void controlla_numero(char campo, const voce_record& v) {
+    const std::size_t inizio = v.inizio;
+    const std::string_view testo(dati().data() + inizio, v.fine - inizio);
+    const std::string letto = " è letto come " + std::to_string(v.numero);
     if (testo.empty()) {
       if (campo != 'v') aggiungi(inizio, "valore-vuoto", "valore vuoto: è letto come 0");
       return;
@@ -170,14 +156,13 @@ class percorso_avvisi {
   }
 
   void aggiungi_in_coda() {
-    const posizione_riga p = posizione_1(righe_, dati().size());
+    const posizione_riga p = posizione_1(s_.righe, dati().size());
     avvisi_.push_back({dati().size(), p.riga, p.colonna, "altri-avvisi",
                        "altri " + std::to_string(taciuti_) + " avvisi in questo file non sono mostrati"});
   }
 
-  lettore_voci in_;
-  indice_righe righe_;
-  std::vector<std::size_t> primi_non_bianchi_;  // of each line
+  const std::string& testo_;
+  const struttura_sorgente& s_;
   std::vector<avviso> avvisi_;
   std::size_t taciuti_ = 0;
 };
@@ -208,11 +193,11 @@ struct prima_di_generale {
   std::size_t offset = std::string::npos;
   std::string voce;
   std::size_t quanti = 0;
-  void conta(percorso_avvisi& p, const std::string& v) {
-    if (!p.prima_della_riga(p.in().inizio_voce) || !parola_chiave(v)) return;
+  void conta(const voce_sorgente& v, const std::string& testo) {
+    if (!v.inizio_riga || !parola_chiave(testo)) return;
     if (quanti++ == 0) {
-      offset = p.in().inizio_voce;
-      voce = v;
+      offset = v.inizio;
+      voce = testo;
     }
   }
   void segnala(percorso_avvisi& p) const {
@@ -240,21 +225,26 @@ struct contesto {
   }
 };
 
-// False when the file ends inside a record.
-bool esamina(percorso_avvisi& p, contesto& c, const std::string& voce, std::size_t offset) {
+// The item's records are the walk's from `record` on (advanced past them).
+// False when the file ends inside one, or a read in it is refused.
+bool esamina(percorso_avvisi& p, contesto& c, const voce_sorgente& v, std::size_t& record) {
+  const std::string voce = p.testo(v);
+  const std::size_t offset = v.inizio;
+  const std::vector<record_struttura>& letti = p.struttura().record;
   bool riconosciuta = false;
   for (std::size_t k = 0; k < c.forme.size(); ++k) {
     const forma_record& r = c.forme[k];
     if (!corrisponde(r, voce)) continue;
     riconosciuta = true;
     if (r.solo_con_piano && !c.con_piano) continue;  // passed over as items, as asked
+    if (record >= letti.size() || letti[record].inizio != offset || letti[record].forma != &r) return false;
     if (c.dopo_fine)
       p.aggiungi(offset, "dopo-fine", citata(voce) + " sta dopo [fine]: il compilatore lo legge comunque");
     ++c.letti[k];
-    if (!p.leggi_record(r, offset)) return false;
+    if (!p.leggi_record(letti[record++])) return false;
   }
   if (contiene_senza_maiuscole(voce, intestazione_fine)) c.dopo_fine = true;
-  if (riconosciuta || voce.empty() || intestazione_sezione(voce) || !p.prima_della_riga(offset)) return true;
+  if (riconosciuta || voce.empty() || intestazione_sezione(voce) || !v.inizio_riga) return true;
   std::string m = citata(voce) + " non è una parola chiave " + c.dove + ": la riga è passata oltre";
   const forma_record* r = parola_chiave(voce);
   if (in_tabella(c.forme, r))
@@ -270,11 +260,11 @@ bool esamina(percorso_avvisi& p, contesto& c, const std::string& voce, std::size
 }
 
 // The file's last item is dropped unread: worth a word when it is a keyword.
-void ultima_voce(percorso_avvisi& p, const contesto& c, const std::string& voce) {
+void ultima_voce(percorso_avvisi& p, const contesto& c, const voce_sorgente& v) {
+  const std::string voce = p.testo(v);
   const forma_record* r = forma_di(c.forme, voce);
   if (r && !(r->solo_con_piano && !c.con_piano))
-    p.aggiungi(p.in().inizio_voce, "ultima-voce",
-               citata(voce) + " è l'ultima voce del file: il compilatore non la legge");
+    p.aggiungi(v.inizio, "ultima-voce", citata(voce) + " è l'ultima voce del file: il compilatore non la legge");
 }
 
 // A run of bytes that is valid UTF-8 of more than one byte: text written as
@@ -325,36 +315,47 @@ void avvisi_utf8(percorso_avvisi& p) {
 }
 
 // A keyword with a minus sign in it is taken for a separator and skipped.
-void separatore_con_parola(percorso_avvisi& p, const contesto& c, const std::string& voce) {
+void separatore_con_parola(percorso_avvisi& p, const contesto& c, const voce_sorgente& v) {
+  const std::string voce = p.testo(v);
   const forma_record* r = forma_di(c.forme, voce);
-  if (r && p.prima_della_riga(p.in().inizio_voce))
-    p.aggiungi(p.in().inizio_voce, "separatore",
+  if (r && v.inizio_riga)
+    p.aggiungi(v.inizio, "separatore",
                citata(voce) + " contiene '-': il compilatore la prende per un separatore e salta il record '" +
                    std::string(r->nome) + "'");
 }
 
-// The record loop of both readers, to the end of the file: up to two
-// separator items in a row are passed over, the file's last item is not
-// examined. Where the section header intestazione stands is kept in offset_intestazione.
-void leggi_parte_record(percorso_avvisi& p, contesto& c, std::string_view intestazione,
-                        std::size_t& offset_intestazione) {
-  lettore_voci& in = p.in();
-  for (;;) {
-    if (fine_file(in)) return;
-    std::string voce = leggi_voce(in);
-    bool fine = fine_file(in);
-    for (int i = 0; !fine && i < 2 && separatore(voce); ++i) {
-      separatore_con_parola(p, c, voce);
-      voce = leggi_voce(in);
-      fine = fine_file(in);
+// The items before [generale]: the records among them are not read.
+void avvisi_prima_di_generale(percorso_avvisi& p) {
+  prima_di_generale prima;
+  const struttura_sorgente& s = p.struttura();
+  for (const voce_sorgente& v : s.voci) {
+    if (v.ruolo != ruolo_voce::prima || v.inizio == s.inizio_generale) break;
+    prima.conta(v, p.testo(v));
+  }
+  prima.segnala(p);
+}
+
+// The items after [generale], in the readers' order: the general section
+// of the line file (generale, nullptr for the train file), then the record
+// part (record) to the end of the file. Where the last item of the record
+// part holding intestazione stands is kept in offset_intestazione (first
+// the general section's closing header).
+void avvisi_voci(percorso_avvisi& p, contesto* generale, contesto& record, std::string_view intestazione,
+                 std::size_t& offset_intestazione) {
+  std::size_t prossimo_record = 0;
+  for (const voce_sorgente& v : p.struttura().voci) {
+    if (v.ruolo == ruolo_voce::prima || v.ruolo == ruolo_voce::campo) continue;
+    contesto& c = v.generale && generale ? *generale : record;
+    if (v.ruolo == ruolo_voce::separatore) {
+      separatore_con_parola(p, c, v);
+    } else if (v.ruolo == ruolo_voce::ultima) {
+      if (!v.generale) ultima_voce(p, c, v);
+    } else {
+      const std::string voce = p.testo(v);
+      if (v.generale ? intestazione_sezione(voce) : contiene_senza_maiuscole(voce, intestazione))
+        offset_intestazione = v.inizio;
+      if (!esamina(p, c, v, prossimo_record)) return;
     }
-    if (fine) {
-      ultima_voce(p, c, voce);
-      return;
-    }
-    const std::size_t offset = in.inizio_voce;
-    if (contiene_senza_maiuscole(voce, intestazione)) offset_intestazione = offset;
-    if (!esamina(p, c, voce, offset)) return;
   }
 }
 
@@ -363,77 +364,48 @@ bool senza_testo(const std::string& t) { return t.find_first_not_of(" \t\r\n") =
 }  // namespace
 
 std::vector<avviso> avvisi_linea(const std::string& testo, bool con_piano) {
-  percorso_avvisi p(testo);
-  lettore_voci& in = p.in();
+  return avvisi_linea(testo, leggi_struttura(testo, false, con_piano));
+}
+
+std::vector<avviso> avvisi_linea(const std::string& testo, const struttura_sorgente& s) {
+  const bool con_piano = s.con_piano;
+  percorso_avvisi p(testo, s);
   avvisi_utf8(p);
-  prima_di_generale prima;
-  contesto generale{forme_generale(), "della sezione [generale]"};
+  // Without intestazione_generale (or with it as the file's last item) the compiler reports error 102.
+  const auto generale =
+      std::find_if(s.voci.begin(), s.voci.end(), [&](const voce_sorgente& v) { return v.inizio == s.inizio_generale; });
+  if (generale == s.voci.end() || generale->dopo >= testo.size()) return p.finisci();
+  avvisi_prima_di_generale(p);
+  contesto sezione{forme_generale(), "della sezione [generale]"};
   contesto record{forme_linea(), "del file della linea", con_piano};
   std::size_t offset_curve = 0;
-  try {
-    // Up to intestazione_generale; without it the compiler reports error 102.
-    for (;;) {
-      const std::string voce = leggi_voce(in);
-      if (fine_file(in)) return p.finisci();
-      if (contiene_senza_maiuscole(voce, intestazione_generale)) break;
-      prima.conta(p, voce);
-    }
-    prima.segnala(p);
-    // The general section, up to the next header.
-    for (;;) {
-      if (fine_file(in)) return p.finisci();
-      std::string voce = leggi_voce(in);
-      if (fine_file(in)) return p.finisci();
-      for (int i = 0; i < 10 && separatore(voce); ++i) {
-        separatore_con_parola(p, generale, voce);
-        voce = leggi_voce(in);
-      }
-      const std::size_t offset = in.inizio_voce;
-      if (!esamina(p, generale, voce, offset)) return p.finisci();
-      if (intestazione_sezione(voce)) {
-        offset_curve = offset;
-        break;
-      }
-    }
-    leggi_parte_record(p, record, "[curve]", offset_curve);
-  } catch (const interruzione& e) {
-    if (e.s.genere() != genere_stato::lettura) throw;
-    // The compiler fails at the same item (error 25): nothing more is read.
-    return p.finisci();
-  }
+  avvisi_voci(p, &sezione, record, "[curve]", offset_curve);
+  // A refused read stops the compiler (error 25), a file ending in the general section too.
+  if (s.rifiutata || s.fine_generale == std::string::npos) return p.finisci();
   if (con_piano && record.quanti(genere_record::curva) == 0)
     p.aggiungi(offset_curve, "senza-curve", "nessuna curva nel file della linea: la planimetria è tutta in rettilineo");
   return p.finisci();
 }
 
-std::vector<avviso> avvisi_treno(const std::string& testo) {
-  percorso_avvisi p(testo);
-  lettore_voci& in = p.in();
+std::vector<avviso> avvisi_treno(const std::string& testo) { return avvisi_treno(testo, leggi_struttura(testo, true)); }
+
+std::vector<avviso> avvisi_treno(const std::string& testo, const struttura_sorgente& s) {
+  percorso_avvisi p(testo, s);
   if (senza_testo(testo)) {
     p.aggiungi(0, "treno-vuoto", "il file del treno è vuoto: lo scenario non ha treno né stazioni");
     return p.finisci();
   }
   avvisi_utf8(p);
-  prima_di_generale prima;
-  contesto record{forme_treno(), "del file del treno"};
-  std::size_t offset_stazioni = 0;
-  try {
-    bool generale = false;
-    while (!generale && !fine_file(in)) {
-      const std::string voce = leggi_voce(in);
-      generale = contiene_senza_maiuscole(voce, intestazione_generale);
-      if (!generale) prima.conta(p, voce);
-    }
-    if (!generale) {
+  if (s.inizio_generale == std::string::npos) {
+    if (!s.rifiutata)
       p.aggiungi(0, "senza-generale", "nessuna voce [generale] nel file del treno: nessun suo record è letto");
-      return p.finisci();
-    }
-    prima.segnala(p);
-    leggi_parte_record(p, record, "[stazioni]", offset_stazioni);
-  } catch (const interruzione& e) {
-    if (e.s.genere() != genere_stato::lettura) throw;
     return p.finisci();
   }
+  avvisi_prima_di_generale(p);
+  contesto record{forme_treno(), "del file del treno"};
+  std::size_t offset_stazioni = 0;
+  avvisi_voci(p, nullptr, record, "[stazioni]", offset_stazioni);
+  if (s.rifiutata) return p.finisci();
   if (record.quanti(genere_record::stazione) == 0)
     p.aggiungi(offset_stazioni, "senza-stazioni", "nessuna stazione nel file del treno");
   return p.finisci();

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "scenario/sorgenti/struttura_sorgente.h"
+
 // What the compiler reads silently in a source file, in a way the author may
 // not mean: a number item that is not exactly a number, a record whose items
 // run into the next line or past its own, a keyword the compiler does not
@@ -18,6 +20,10 @@ struct avviso {
 
 // The line source file; con_piano when the plan is built (curves are records).
 std::vector<avviso> avvisi_linea(const std::string& testo, bool con_piano);
+// The same over the file's walk, read with the plan as the compile has it.
+std::vector<avviso> avvisi_linea(const std::string& testo, const struttura_sorgente& s);
 
 // The train source file.
 std::vector<avviso> avvisi_treno(const std::string& testo);
+// The same over the file's walk.
+std::vector<avviso> avvisi_treno(const std::string& testo, const struttura_sorgente& s);

@@ -150,3 +150,16 @@ TEST(AvvisiSorgente, ATrailingCommaIsAnEmptyItem) {
 }
 
 }  // namespace
+
+// A read the compiler refuses ends the warnings there: what stands before it
+// in its record is still warned about, nothing after it, and no missing
+// station is told of a file the compiler does not read to the end.
+TEST(AvvisiSorgente, ARefusedReadEndsTheWarnings) {
+  const std::string treno =
+      "[generale]\r\nvelocita, 0, 30\r\nrallentamento, 12.5, 99999999999, 2\r\nvelocita, 1, 2.5\r\n[fine]";
+  const std::vector<avviso> v = avvisi_treno(treno);
+  ASSERT_EQ(v.size(), 1u) << codici(v);
+  EXPECT_EQ(v[0].codice, "frazione");
+  EXPECT_EQ(v[0].riga, 3u);
+  EXPECT_EQ(v[0].colonna, 16u);
+}

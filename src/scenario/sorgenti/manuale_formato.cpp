@@ -6,54 +6,15 @@
 #include <vector>
 
 #include "base/catalogo_errori.h"
-#include "compiler/lettore_voci.h"
+#include "scenario/sorgenti/struttura_sorgente.h"
 
 namespace {
 
-// The kinds' names as the code writes them, for `scenario formato NOME`.
-constexpr std::string_view nomi_generi[] = {
-    "lunghezza_percorso",
-    "progressiva_chilometrica_tre",
-    "progressiva_chilometrica_due",
-    "progressiva_chilometrica_uno",
-    "sfondo_uno",
-    "sfondo_due",
-    "sfondo_tre",
-    "ripetizione_segnali",
-    "pendenza",
-    "curva",
-    "montagna",
-    "indicatori_vmax",
-    "cartello_indicatore",
-    "massa_frenata",
-    "vetture",
-    "velocita",
-    "aderenza",
-    "orologio",
-    "sabbia",
-    "segnale",
-    "rallentamento",
-    "abbattimento",
-    "stazione",
-};
-static_assert(std::size(nomi_generi) == numero_generi_record);
-
-std::string_view nome_genere(genere_record g) { return nomi_generi[static_cast<std::size_t>(g)]; }
-
 // Each item of the example line after its keyword, as the reader reads it.
 std::vector<std::string> valori_esempio(const forma_record& r) {
-  lettore_voci in;
-  apri_lettore_da_testo(std::string(r.esempio) + "\r\n", in);
+  const std::string riga = std::string(r.esempio) + "\r\n";
   std::vector<std::string> v;
-  leggi_voce(in);
-  for (std::size_t k = 0; k < r.campi.size() && !fine_file(in); ++k) {
-    if (r.campi[k].genere == genere_campo::testo) {
-      v.push_back(leggi_voce(in));
-    } else {
-      leggi_numero(in);
-      v.push_back(in.dati.substr(in.inizio_voce, in.fine_voce - in.inizio_voce));
-    }
-  }
+  for (const voce_record& c : leggi_riga_record(r, riga).campi) v.push_back(riga.substr(c.inizio, c.fine - c.inizio));
   return v;
 }
 
@@ -155,7 +116,7 @@ std::string pagina_record(const forma_record& r) {
   std::string p = "### `" + std::string(r.nome) + "`\n\n";
   p += std::string(r.descrizione) + "\n\n";
   p += "- Parola chiave: " + parola_chiave(r) + ".\n";
-  p += "- Nome: `" + std::string(nome_genere(r.genere)) + "`.\n";
+  p += "- Nome: `" + std::string(r.nome_genere) + "`.\n";
   p += "- Esempio dai sorgenti incorporati: `" + std::string(r.esempio) + "`\n\n";
   const std::vector<std::string> esempio = valori_esempio(r);
   p += "| n. | campo | voce | unit\xC3\xA0 | significato | valori ammessi | il compilatore | esempio |\n";
@@ -198,6 +159,6 @@ std::string manuale_formato() {
 const forma_record* record_per_nome(std::string_view nome) {
   for (auto forme : {forme_generale(), forme_linea(), forme_treno()})
     for (const forma_record& r : forme)
-      if (r.nome == nome || nome_genere(r.genere) == nome) return &r;
+      if (r.nome == nome || r.nome_genere == nome) return &r;
   return nullptr;
 }
