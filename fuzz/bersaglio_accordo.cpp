@@ -26,6 +26,7 @@
 #include "scenario/pagina/dati_view.h"
 #include "scenario/sorgenti/controllo_sorgenti.h"
 #include "scenario/sorgenti/indice_sorgenti.h"
+#include "scenario/sorgenti/struttura_sorgente.h"
 #include "scenario/testo/da_1252.h"
 
 namespace {
@@ -144,11 +145,14 @@ void accordo_diagnostiche(const scenario_generato& g) {
   const std::vector<diagnostica> lsp = controlla_coppia("Ac", "1", &g.linea, &g.treno);
   const documento linea("file:///a/" + file_linea(nomi), 1, utf8_da_1252(g.linea)),
       treno("file:///a/" + file_treno(nomi), 1, utf8_da_1252(g.treno));
+  // Each document's walk, as the server keeps it for the document.
+  const struttura_sorgente walk_linea = leggi_struttura(linea.byte(), false),
+                           walk_treno = leggi_struttura(treno.byte(), true);
   const trova_luogo luogo = [&](const std::string& nome, std::size_t riga,
                                 std::size_t colonna) -> std::optional<std::pair<std::string, intervallo_lsp>> {
     const documento* d = nome == file_linea(nomi) ? &linea : nome == file_treno(nomi) ? &treno : nullptr;
     if (!d) return std::nullopt;
-    return std::pair{d->uri(), intervallo_voce(*d, riga, colonna)};
+    return std::pair{d->uri(), intervallo_voce(*d, d == &linea ? walk_linea : walk_treno, riga, colonna)};
   };
   // The editor's own notes (a search stopped, a missing partner) stand beside check's.
   std::vector<json> dell_editor;
