@@ -178,6 +178,20 @@ TEST(DocumentiScenario, UnaCopiaModificataMostraIlNuovoNomeELaNuovaFermata) {
   EXPECT_NE(e.documenti.scheda.find(" a: PIACENZA C.LE "), std::string::npos);
 }
 
+// The last station is where the run ends: given its arrival, the sheet shows
+// that time once, as the embedded sheet shows PRATO.
+TEST(DocumentiScenario, LUltimaStazioneConArrivoMostraLOraUnaVolta) {
+  cartella_memoria c;
+  metti_sorgenti(c);
+  c.sostituisci(file_tabella_documenti("Velstra_Ordoven", "318"), "riga, 298800, , , 16.12, , 2.0,\r\n");
+  const esito_documenti e = documenti_da_sorgenti(c, nomi_incorporati());
+  ASSERT_TRUE(e.ok()) << (e.errori.empty() ? "" : e.errori[0]);
+  const auto scritta = righe_per_nome(righe_di(e.documenti.scheda));
+  const auto incorporata = righe_per_nome(righe_incorporate(righe_scheda()));
+  EXPECT_EQ(scritta.at("PRATO")[5], incorporata.at("PRATO")[5]);
+  EXPECT_EQ(scritta.at("PRATO")[5], "16.12");
+}
+
 TEST(DocumentiScenario, SorgentiConErroriNonDannoDocumenti) {
   cartella_memoria c;
   metti_sorgenti(c, [](std::string& t) { sostituisci_testo(t, "stazione,   71450,", "stazione,   71470,"); });

@@ -22,8 +22,10 @@ std::string km_di(const std::vector<serie_chilometrica>& serie, std::int64_t pro
 }
 
 // The cell of the time: a stop as arrival and departure, the start as its
-// departure, the end as its arrival, elsewhere a passing time.
+// departure, the end as its arrival (the one the table gives, else the train
+// file's time), elsewhere a passing time.
 std::string cella_orario(const riga_scheda& r, bool prima, bool ultima) {
+  if (ultima && !r.arrivo.empty()) return a_sinistra(" " + r.arrivo, 16);
   if (!r.arrivo.empty() && !r.orario.empty()) return a_sinistra(" " + r.arrivo, 10) + a_destra(r.orario + " ", 6);
   if (!r.arrivo.empty()) return a_sinistra(" " + r.arrivo, 16);
   if (r.orario.empty()) return std::string(16, ' ');
