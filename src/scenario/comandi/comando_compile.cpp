@@ -26,7 +26,8 @@ const char* const aiuto_compile =
     "treno DIR/ROUTE_TRAIN-.txt esattamente come fa il programma e scrive in DIR i\n"
     "file compatti, ciascuno sostituito per intero: ROUTE_linea.dat (la\n"
     "planimetria), ROUTE_TRAIN.sim (lo scenario) e ROUTE_TRAIN.dat (il tracciato).\n"
-    "I file sorgente restano come sono.\n"
+    "I file sorgente restano come sono. Riuscita, lo dice in una riga su stdout:\n"
+    "compilato: i file scritti in DIR.\n"
     "\n"
     "  --no-plan  compila senza planimetria: in DIR nessun file della planimetria\n"
     "             \xC3\xA8 creato, cancellato o scritto\n"
@@ -145,6 +146,12 @@ int compila(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
     return esito;
   }
   for (const diagnostica& d : voci) stampa_diagnostica(err, d);
+  // Success is said in one line: what was written, and where.
+  if (esito == uscita_ok) {
+    out << "compilato: ";
+    for (std::size_t k = 0; k < e.file.size(); ++k) out << (k ? ", " : "") << e.file[k];
+    out << " in " << a.cartella << '\n';
+  }
   // A recorded error stops the reading of the sources: the files are written
   // all the same, from what was read up to there.
   if (f->numero_errore != 0 && !e.errore && !e.file.empty()) {

@@ -135,6 +135,9 @@ TEST(ScenarioTool, CompilesTheEmbeddedScenarioAsTheProgramDoes) {
   const uscita tool = esegui(VELSTRA_TOOL, {"compile", autore.percorso.string(), "Velstra_Ordoven", "318"});
   EXPECT_EQ(tool.stato, run.stato) << tool.err;
   EXPECT_EQ(tool.err, run.err);
+  // Success says in one line what was written and where.
+  EXPECT_EQ(tool.out, "compilato: Velstra_Ordoven_linea.dat, Velstra_Ordoven_318.sim, Velstra_Ordoven_318.dat in " +
+                          autore.percorso.string() + "\n");
   for (const std::string& file : compatti(*f)) {
     const std::string nostro = leggi_tutto(*f->cartella, file), suo = leggi_tutto(programma.percorso / file);
     EXPECT_FALSE(nostro.empty()) << file;
