@@ -21,3 +21,13 @@ stato carico_del_programma(const std::filesystem::path& programma, carico_scenar
   if (stato s = leggi_coda_file_disco(programma, quanti, byte); !s.ok()) return s;
   return leggi_carico(byte, c, presente);
 }
+
+std::string messaggio_carico_guasto(const stato& s) {
+  const std::string parole =
+      s.genere() == genere_stato::valore
+          ? "Questa copia del programma \xC3\xA8 danneggiata: lo scenario che contiene non \xC3\xA8 integro "
+            "(il file \xC3\xA8 stato troncato o modificato durante la copia). Nessun file \xC3\xA8 stato scritto. "
+            "Scarica o copia di nuovo il programma."
+          : "Il programma non riesce a leggere se stesso. Nessun file \xC3\xA8 stato scritto.";
+  return parole + "\nDettagli: " + s.messaggio();
+}

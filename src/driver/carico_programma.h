@@ -1,5 +1,6 @@
 #pragma once
 #include <filesystem>
+#include <string>
 
 #include "base/stato.h"
 #include "output/formati/carico.h"
@@ -10,3 +11,8 @@
 // ok) without a payload; a payload that fails its check is a valore failure
 // that says what is wrong; a program that cannot be read, a file_system one.
 stato carico_del_programma(const std::filesystem::path& programma, carico_scenario& c, bool& presente);
+
+// What a player reads when the program cannot give its scenario: words first
+// (what happened, that nothing was written, what to do), the check's own
+// numbers on a second line for whoever helps them.
+std::string messaggio_carico_guasto(const stato& s);

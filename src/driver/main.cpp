@@ -18,7 +18,7 @@ int main() {
   carico_scenario carico;
   bool presente = false;
   if (const stato s = carico_del_programma(percorso_eseguibile(), carico, presente); !s.ok()) {
-    mostra_messaggio(s.messaggio() + "; nessun file scritto");
+    mostra_messaggio(messaggio_carico_guasto(s));
     return s.genere() == genere_stato::valore ? uscita_errore : uscita_file_system;
   }
   cartella_disco cartella(cartella_eseguibile());

@@ -6,5 +6,5 @@ inline constexpr char titolo_programma[] = "Velstra_Ordoven_318";
 
 // Tells the user one thing and waits until it is seen: a modal box with the
 // text (UTF-8), a single OK button, no icon and the program's title; where
-// there are no windows, the text as one line on stderr.
+// there are no windows, the text on stderr.
 void mostra_messaggio(const std::string& testo);

@@ -350,7 +350,8 @@ cp "$win/ispeziona_finestra.exe" "$cartella/"
 (cd "$cartella" && exec timeout 120 wine ./Velstra_Ordoven_318.exe >/dev/null 2>&1) &
 pid=$!
 if rapporto=$(aspetta_finestra Velstra_Ordoven_318 "$cartella"); then
-  echo "$rapporto" | grep -q '^control visible Static text "carico dello scenario danneggiato: .*nessun file scritto"' &&
+  echo "$rapporto" | grep -q '^control visible Static text "Questa copia del programma è danneggiata: .*Nessun file è stato scritto' &&
+    echo "$rapporto" | grep -q '^Dettagli: carico dello scenario danneggiato: ' &&
     pass "a damaged payload: the box says so" || fail "a damaged payload: the box says: $rapporto"
   premi_ok Velstra_Ordoven_318 $pid "$cartella" || fail "the box did not close"
 else
