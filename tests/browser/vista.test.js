@@ -338,6 +338,22 @@ test('from the compact files alone, without plan and sources, the page still wor
   await p.close();
 });
 
+test("the search's example names the scenario's own stations", async () => {
+  // Another scenario's names: the example follows them, never the embedded ones.
+  const { html } = pagina('altri-nomi', (testo) => testo.replace(/\bPIACENZA\b/g, 'BORGONOVO').replace(/\bLODI\b/g, 'ZELO'));
+  const p = await apri(html);
+  const esempio = await p.$eval('#cerca-testo', (e) => e.placeholder);
+  assert.match(esempio, /^Stazione, pk o km \(es\. BORGONOVO, \d+\+\d{3}, km \d+(,\d)?\)$/);
+  assert.ok(!esempio.includes('LODI') && !esempio.includes('PIACENZA'), esempio);
+  // What the example says is found: the station, and its post leads to it.
+  const pk = esempio.match(/(\d+\+\d{3})/)[1];
+  await p.type('#cerca-testo', pk);
+  await p.keyboard.press('Enter');
+  const [da, a] = await p.evaluate(() => window.vista.finestra());
+  assert.ok(da < 71450 && a > 71450, `${pk} shows ${da}..${a}`);
+  await p.close();
+});
+
 test('the page fetched nothing and raised no script error', () => {
   assert.deepEqual(esterne, []);
   assert.deepEqual(errori, []);

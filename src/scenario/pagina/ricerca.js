@@ -92,6 +92,16 @@ function riempiStazioni() {
   }
 }
 
+// The search's example names this scenario's own places: its first timed
+// stop after the start, that stop's post, and a distance halfway along.
+function esempioRicerca() {
+  const s = stazioni.find((x, i) => i > 0 && x.dett.orario && x.dett.orario !== '00:00:00') || stazioni[0];
+  const esempi = s ? [s.nome, s.dett.punto_chilometrico].filter((t) => t) : [];
+  esempi.push('km ' + kmBreve(Math.round(lunghezza / 2 / 100) * 100));
+  /** @type {HTMLInputElement} */ (document.getElementById('cerca-testo')).placeholder =
+    'Stazione, pk o km (es. ' + esempi.join(', ') + ')';
+}
+
 function riempiDiagnostiche() {
   const eErrori = document.getElementById('errori');
   if (!D.sorgenti.length) eErrori.append(el('p', { class: 'nota' }, 'I file sorgenti non sono nella cartella: nessun controllo.'));
@@ -114,5 +124,6 @@ function riempiDiagnostiche() {
 function riempiElenchi() {
   document.getElementById('titolo').textContent = D.percorso + ' \u2014 treno ' + D.treno;
   riempiStazioni();
+  esempioRicerca();
   riempiDiagnostiche();
 }
