@@ -306,17 +306,31 @@ prova_finestra() {
 }
 
 sezione "the README's shipping commands, as written"
-# make run puts the tool in dist/, make windows the Windows program beside it.
+# make run puts the tool in dist/, make windows (done above) the Windows
+# program beside it; then the README's own lines: its first extract, and every
+# command of "Shipping your own scenario", run as they stand there.
 readme=$lavoro/readme
 mkdir -p "$readme"
 tipo=$(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' build/CMakeCache.txt)
-if make run BUILD_TYPE="${tipo:-RelWithDebInfo}" >/dev/null 2>&1 && (cd "$readme" && "$radice/dist/scenario" extract work >/dev/null 2>&1 &&
-  "$radice/dist/scenario" documents work Velstra_Ordoven 318 >/dev/null 2>&1 &&
-  "$radice/dist/scenario" pack work Velstra_Ordoven 318 --out Mio_scenario.exe --windows >/dev/null 2>&1) &&
-  [ "$(sottosistema "$readme/Mio_scenario.exe")" = "Windows GUI" ]; then
-  pass "make run, make windows, then dist/scenario pack ... --windows writes a Windows program"
+comandi_readme() {
+  sed -n 's/^    \(dist\/scenario extract [^#]*\)#.*/\1/p' README.md | head -n 1
+  sed -n '/^## Shipping your own scenario/,/^## /p' README.md | sed -n 's/^    \(dist\/scenario [^#]*\)#.*/\1/p'
+}
+esito_readme=0
+if make run BUILD_TYPE="${tipo:-RelWithDebInfo}" >/dev/null 2>&1; then
+  while read -r comando; do
+    (cd "$readme" && eval "\"$radice/\"$comando" >/dev/null 2>&1) || { fail "README: $comando"; esito_readme=1; }
+  done < <(comandi_readme)
 else
-  fail "dist/scenario pack ... --windows after make windows"
+  fail "make run"
+  esito_readme=1
+fi
+[ "$(comandi_readme | grep -c -- '--windows')" -ge 1 ] || { fail "README: no pack --windows line found"; esito_readme=1; }
+if [ $esito_readme -eq 0 ] && [ "$(sottosistema "$readme/Mio_scenario.exe")" = "Windows GUI" ] &&
+  [ -x "$readme/Mio_scenario" ]; then
+  pass "make run, make windows, then the README's shipping commands write a Linux and a Windows program"
+else
+  fail "the README's shipping commands"
 fi
 
 sezione "scenario pack --windows: the packed program"
