@@ -13,6 +13,8 @@ constexpr std::string_view bit32 = "intero a 32 bit con segno";
 constexpr std::string_view bit16 = "da -32768 a 32767 (16 bit)";
 constexpr std::string_view bit8 = "da 0 a 255 (8 bit)";
 constexpr std::string_view entro_linea = "(P + 100)/50 non oltre il numero di celle";
+constexpr std::string_view sim =
+    "conservato nella voce della stazione del file dello scenario (.sim); nessun altro uso";
 constexpr std::string_view cella_punto = "cella nearest(P/50 + 1), che deve essere libera";
 
 // ---- the [generale] section of the line file ----
@@ -205,18 +207,18 @@ constexpr campo_record c_stazione[] = {
     {"tipo", N, "", "codice del tipo di stazione", bit8, "dal tipo 25 in su nessuna area n\xC3\xA9 marche"},
     {"lunghezza", N, "m", "lunghezza dell'area della stazione", "multiplo di 100",
      "non conservata: d\xC3\xA0 inizio e fine dell'area"},
-    {"campo_5", N, "", "valore della stazione", bit8, ""},
-    {"campo_15", N, "", "valore della stazione", bit8,
+    {"campo_5", N, "", "valore della stazione per il simulatore", bit8, sim},
+    {"campo_15", N, "", "valore della stazione per il simulatore", bit8,
      "conservato solo per un'area di 600 m o pi\xC3\xB9 e non per la prima stazione"},
     {"campo_14", N, "", "prolungamento: diverso da 0 sposta di 50 m la fine di una stazione centrata", bit8,
      "0 per i tipi da 5 a 8 e per la prima stazione"},
-    {"campo_7", N, "", "valore della stazione", bit16, ""},
-    {"campo_8", N, "", "valore della stazione", bit16, ""},
-    {"campo_12", N, "", "valore della stazione", bit8, ""},
-    {"campo_9", N, "", "valore della stazione", bit16, ""},
-    {"campo_10", N, "", "valore della stazione", bit16, ""},
-    {"campo_11", N, "", "valore della stazione", bit16, ""},
-    {"campo_13", N, "", "valore della stazione", bit8, ""},
+    {"campo_7", N, "", "valore della stazione per il simulatore", bit16, sim},
+    {"campo_8", N, "", "valore della stazione per il simulatore", bit16, sim},
+    {"campo_12", N, "", "valore della stazione per il simulatore", bit8, sim},
+    {"campo_9", N, "", "valore della stazione per il simulatore", bit16, sim},
+    {"campo_10", N, "", "valore della stazione per il simulatore", bit16, sim},
+    {"campo_11", N, "", "valore della stazione per il simulatore", bit16, sim},
+    {"campo_13", N, "", "valore della stazione per il simulatore", bit8, sim},
     {"ore", N, "h", "ore dell'orario della stazione; 0 0 0: nessun orario", bit32,
      "orario = (ore x 60 + minuti) x 60 + secondi"},
     {"minuti", N, "min", "minuti dell'orario", bit32, ""},

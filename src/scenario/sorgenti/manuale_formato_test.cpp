@@ -55,7 +55,7 @@ TEST(ManualeFormato, TheCommandPrintsTheManualOrOneRecordAndRefusesAnUnknownOne)
       {{"segnale"}, 0, "### `segnale`\n"},
       {{"lunghezza percorso"}, 0, "### `lunghezza percorso`\n"},
       {{"progressiva_chilometrica_uno"}, 0, "### `progressiva chilometrica uno`\n"},
-      {{"semaforo"}, 64, "scenario formato: nessun record 'semaforo'\nI record: 'lunghezza percorso'"},
+      {{"semaforo"}, 64, "scenario formato: nessuna pagina per 'semaforo'\nI record: 'lunghezza percorso'"},
       {{"segnale", "stazione"}, 64, "scenario formato: un solo NOME"},
       {{"documenti"}, 0, "## La tabella dei documenti del macchinista\n"},
       {{"Prescrizioni"}, 0, "## La tabella dei documenti del macchinista\n"},
