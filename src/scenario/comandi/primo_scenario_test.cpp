@@ -11,9 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "content/scrivi_righe.h"
 #include "scenario/comandi/comando_check.h"
 #include "scenario/comandi/comando_compile.h"
 #include "scenario/comandi/comando_documents.h"
+#include "scenario/comandi/comando_nuovo.h"
 #include "test_support/cartella_temporanea.h"
 #include "test_support/testo_di_prova.h"
 
@@ -58,7 +60,9 @@ TEST(PrimoScenario, ThePagesFilesCheckCleanCompileAndMakeTheirDocuments) {
   ASSERT_EQ(file.size(), 3u);
   ASSERT_EQ(file.count("Prova_linea.txt"), 1u);
   ASSERT_EQ(file.count("Prova_1-.txt"), 1u);
-  EXPECT_EQ(file.at("Prova_1-.txt").rfind("[generale]\r\n", 0), 0u);
+  // scenario nuovo writes the same two sources.
+  EXPECT_EQ(file.at("Prova_linea.txt"), testo_righe(righe_linea_nuova()));
+  EXPECT_EQ(file.at("Prova_1-.txt"), testo_righe(righe_treno_nuovo()));
 
   cartella_temporanea dir;
   for (const auto& [nome, testo] : file) scrivi_tutto(dir.percorso / nome, testo);
