@@ -239,8 +239,8 @@ std::string note_senza_significato(const forma_record& r) {
   std::string t;
   for (const campi_senza_significato& s : senza_significato) {
     if (s.genere != r.genere) continue;
-    t += "Il sistema non d\xC3\xA0 a questi valori un significato proprio: il compilatore li conserva o li combina "
-         "come dice la colonna \"il compilatore\", e il simulatore li legge. I " +
+    t += "Il sistema non d\xC3\xA0 a questi valori un significato proprio oltre a quello della colonna \"il "
+         "compilatore\", che li conserva o li combina cos\xC3\xAC: il simulatore li legge. I " +
          std::to_string(record_incorporati(r)) + " record dei sorgenti incorporati scrivono:\n\n";
     for (std::string_view nome : s.campi)
       for (std::size_t k = 0; k < r.campi.size(); ++k)
