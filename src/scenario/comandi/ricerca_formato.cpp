@@ -18,13 +18,13 @@ struct voce_indice {
   const forma_record* record = nullptr;  // a source record's page: tested by its reader's keyword test
 };
 
-// The folded words of a name, one by one.
+// The folded words of a name, one by one, those of three letters or more.
 std::vector<std::string> parole_di(std::string_view nome) {
   std::vector<std::string> v;
   const std::string p = parola_piegata(nome);
   for (std::size_t i = 0; i < p.size();) {
     const std::size_t j = std::min(p.find(' ', i), p.size());
-    if (j > i) v.push_back(p.substr(i, j - i));
+    if (j >= i + 3) v.push_back(p.substr(i, j - i));  // no "e", "a", "di"
     i = j + 1;
   }
   return v;
@@ -84,7 +84,8 @@ void indice_capitoli(std::vector<voce_indice>& indice) {
       const std::size_t j = c.testo.find('`', i + 1);
       if (j == std::string::npos) break;
       const std::string codice = c.testo.substr(i + 1, j - i - 1);
-      if (codice.find('-') != std::string::npos)
+      // A warning's code: letters joined by '-' ("record-corto").
+      if (codice.find('-') != std::string::npos && codice.front() >= 'a' && codice.front() <= 'z')
         v.parole.push_back({parola_piegata(codice),
                             "l'avviso " + in_codice(codice) + " nel capitolo \"" + std::string(c.titolo) + "\""});
       i = j;
@@ -196,6 +197,7 @@ esito_ricerca cerca_nel_manuale(std::string_view parola) {
     for (const auto& x : v.parole) nomi.push_back(x.first);
   }
   std::vector<std::string_view> candidati(nomi.begin(), nomi.end());
-  e.proposta = std::string(parola_piu_vicina(p, candidati, 2));
+  // Two edits for a word of six letters or more, one for three to five.
+  e.proposta = std::string(parola_piu_vicina(p, candidati, std::min<std::size_t>(2, p.size() / 3)));
   return e;
 }

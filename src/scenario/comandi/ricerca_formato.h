@@ -19,7 +19,8 @@ struct esito_ricerca {
   // Its own-name place first (a record before the rest), then the others in
   // the manual's order, one per page.
   std::vector<luogo_manuale> luoghi;
-  std::string proposta;  // with no place: the nearest name within two edits, else ""
+  std::string proposta;  // with no place: the nearest name within two edits (one for a word of
+                         // three to five letters, none below), else ""
 };
 
 // Letters folded to lower case, accented vowels (UTF-8) to their plain

@@ -54,6 +54,8 @@ TEST(RicercaFormato, AWordFindsThePageOfItsNameThenTheOtherPlacesItNames) {
       {"velocit\xC3\xA0_limite", 0, "### `velocita`\n", {}},
       {"segnlae", 64, "scenario formato: nessuna pagina per 'segnlae': forse 'segnale'?\n", {}},
       {"stazone", 64, "scenario formato: nessuna pagina per 'stazone': forse 'stazione'?\n", {}},
+      {"curav", 64, "scenario formato: nessuna pagina per 'curav': forse 'curva'?\n", {}},
+      {"3", 64, "scenario formato: nessuna pagina per '3'\n", {}},
       {"semaforo", 64, "scenario formato: nessuna pagina per 'semaforo'\nI record: 'lunghezza percorso'", {}},
   };
   for (const auto& c : casi) {
