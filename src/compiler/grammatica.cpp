@@ -13,6 +13,9 @@ constexpr std::string_view bit32 = "intero a 32 bit con segno";
 constexpr std::string_view bit16 = "da -32768 a 32767 (16 bit)";
 constexpr std::string_view bit8 = "da 0 a 255 (8 bit)";
 constexpr std::string_view entro_linea = "(P + 100)/50 non oltre il numero di celle";
+constexpr std::string_view nel_sim = "conservato nel file dello scenario (.sim); nessun altro uso";
+constexpr std::string_view sim =
+    "conservato nella voce della stazione del file dello scenario (.sim); nessun altro uso";
 constexpr std::string_view cella_punto = "cella nearest(P/50 + 1), che deve essere libera";
 
 // ---- the [generale] section of the line file ----
@@ -28,13 +31,16 @@ constexpr campo_record c_serie[] = {
      "il punto chilometrico pi\xC3\xB9 la progressiva: sotto la serie il punto chilometrico \xC3\xA8 riferimento - "
      "progressiva",
      "multiplo di 50", "con flag 1 il compilatore aggiunge 100"},
-    {"flag", N, "", "1: il riferimento riceve 100 m in pi\xC3\xB9 nei file compatti", "0 o 1", ""},
+    {"flag", N, "", "1: il riferimento riceve 100 m in pi\xC3\xB9 nei file compatti", "0 o 1",
+     "con 1 aggiunge 100 al riferimento; conservato nel file dello scenario (.sim)"},
 };
 constexpr campo_record c_sfondo[] = {
-    {"valore", N, "", "valore di sfondo per il simulatore", bit32, ""},
+    {"valore", N, "", "valore di sfondo per il simulatore", bit32,
+     "conservato nel file dello scenario (.sim); nessun altro uso"},
 };
 constexpr campo_record c_ripetizione[] = {
-    {"inizio", N, "m", "inizio del tratto attrezzato con la ripetizione dei segnali in cabina", "multiplo di 50", ""},
+    {"inizio", N, "m", "inizio del tratto attrezzato con la ripetizione dei segnali in cabina", "multiplo di 50",
+     "conservato nel file dello scenario (.sim); la scheda treno vi mette la riga SI COD"},
     {"fine", N, "m", "fine del tratto attrezzato; 0: nessun tratto", "multiplo di 50",
      "con fine 0 il numero di codici diventa 0"},
 };
@@ -84,7 +90,8 @@ constexpr campo_record c_pendenza[] = {
 };
 constexpr campo_record c_curva[] = {
     {"progressiva", N, "m", "inizio della curva", entro_linea, "la planimetria curva da qui, metro per metro"},
-    {"lunghezza", N, "m", "lunghezza della curva", "la planimetria non oltre 1000000 m", ""},
+    {"lunghezza", N, "m", "lunghezza della curva", "la planimetria non oltre 1000000 m",
+     "la planimetria curva per questi metri dopo la progressiva"},
 };
 constexpr campo_record c_montagna[] = {
     {"inizio", N, "m", "inizio del tratto di montagna", entro_linea, "dalla cella nearest(inizio/50)"},
@@ -141,10 +148,12 @@ constexpr forma_record linea[] = {
 // ---- the records of the train file ----
 
 constexpr campo_record c_massa[] = {
-    {"percentuale", N, "%", "percentuale di massa frenata del treno", bit32, ""},
+    {"percentuale", N, "%", "percentuale di massa frenata del treno", bit32,
+     "conservata nel file dello scenario (.sim); la scheda treno la stampa in alto a destra"},
 };
 constexpr campo_record c_vetture[] = {
-    {"numero", N, "", "numero di vetture del treno", bit32, ""},
+    {"numero", N, "", "numero di vetture del treno", bit32,
+     "conservato nel file dello scenario (.sim); nessun altro uso"},
 };
 constexpr campo_record c_velocita[] = {
     {"progressiva", N, "m", "inizio del tratto con questo limite", entro_linea,
@@ -158,12 +167,12 @@ constexpr campo_record c_aderenza[] = {
     {"aderenza", N, "", "valore di aderenza", bit8, "conservato negli 8 bit bassi"},
 };
 constexpr campo_record c_orologio[] = {
-    {"ore", N, "h", "ora dell'orologio alla partenza", bit16, ""},
-    {"minuti", N, "min", "minuti dell'orologio", bit16, ""},
-    {"secondi", N, "s", "secondi dell'orologio", bit16, ""},
+    {"ore", N, "h", "ora dell'orologio alla partenza", bit16, nel_sim},
+    {"minuti", N, "min", "minuti dell'orologio", bit16, nel_sim},
+    {"secondi", N, "s", "secondi dell'orologio", bit16, nel_sim},
 };
 constexpr campo_record c_sabbia[] = {
-    {"sabbia", N, "", "scorta di sabbia", bit16, ""},
+    {"sabbia", N, "", "scorta di sabbia", bit16, nel_sim},
 };
 constexpr campo_record c_segnale[] = {
     {"progressiva", N, "m", "posizione del segnale", entro_linea, cella_punto},
@@ -202,27 +211,29 @@ constexpr campo_record c_abbattimento[] = {
 constexpr campo_record c_stazione[] = {
     {"progressiva", N, "m", "progressiva della stazione", "multiplo di 50, entro la linea",
      "centro dell'area; la cella di fine area \xC3\xA8 fine/50 - 1"},
-    {"tipo", N, "", "codice del tipo di stazione", bit8, "dal tipo 25 in su nessuna area n\xC3\xA9 marche"},
+    {"tipo", N, "", "codice del tipo di stazione", bit8,
+     "5 e 6: area da P - lunghezza a P + 150; 7 e 8: da P - lunghezza a P + lunghezza; gli altri: centrata su P; dal "
+     "25 in su nessuna marca n\xC3\xA9 cella di fine area; conservato nel file dello scenario (.sim)"},
     {"lunghezza", N, "m", "lunghezza dell'area della stazione", "multiplo di 100",
      "non conservata: d\xC3\xA0 inizio e fine dell'area"},
-    {"campo_5", N, "", "valore della stazione", bit8, ""},
-    {"campo_15", N, "", "valore della stazione", bit8,
+    {"campo_5", N, "", "valore della stazione per il simulatore", bit8, sim},
+    {"campo_15", N, "", "valore della stazione per il simulatore", bit8,
      "conservato solo per un'area di 600 m o pi\xC3\xB9 e non per la prima stazione"},
     {"campo_14", N, "", "prolungamento: diverso da 0 sposta di 50 m la fine di una stazione centrata", bit8,
      "0 per i tipi da 5 a 8 e per la prima stazione"},
-    {"campo_7", N, "", "valore della stazione", bit16, ""},
-    {"campo_8", N, "", "valore della stazione", bit16, ""},
-    {"campo_12", N, "", "valore della stazione", bit8, ""},
-    {"campo_9", N, "", "valore della stazione", bit16, ""},
-    {"campo_10", N, "", "valore della stazione", bit16, ""},
-    {"campo_11", N, "", "valore della stazione", bit16, ""},
-    {"campo_13", N, "", "valore della stazione", bit8, ""},
+    {"campo_7", N, "", "valore della stazione per il simulatore", bit16, sim},
+    {"campo_8", N, "", "valore della stazione per il simulatore", bit16, sim},
+    {"campo_12", N, "", "valore della stazione per il simulatore", bit8, sim},
+    {"campo_9", N, "", "valore della stazione per il simulatore", bit16, sim},
+    {"campo_10", N, "", "valore della stazione per il simulatore", bit16, sim},
+    {"campo_11", N, "", "valore della stazione per il simulatore", bit16, sim},
+    {"campo_13", N, "", "valore della stazione per il simulatore", bit8, sim},
     {"ore", N, "h", "ore dell'orario della stazione; 0 0 0: nessun orario", bit32,
-     "orario = (ore x 60 + minuti) x 60 + secondi"},
-    {"minuti", N, "min", "minuti dell'orario", bit32, ""},
-    {"secondi", N, "s", "secondi dell'orario", bit32, ""},
+     "orario = (ore x 60 + minuti) x 60 + secondi, nel file dello scenario (.sim); la scheda treno lo stampa"},
+    {"minuti", N, "min", "minuti dell'orario", bit32, "nell'orario, come sopra"},
+    {"secondi", N, "s", "secondi dell'orario", bit32, "nell'orario, come sopra"},
     {"nome", T, "", "nome della stazione, il resto della riga", "fino a 65535 byte",
-     "conservato com'\xC3\xA8 (Windows-1252)"},
+     "conservato com'\xC3\xA8 (Windows-1252) nel file dello scenario (.sim); la scheda treno lo stampa"},
 };
 
 constexpr std::int32_t e_solo_lettura[] = {err_lettura};

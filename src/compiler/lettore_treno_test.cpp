@@ -119,6 +119,33 @@ TEST(LettoreTreno, LastLineRecordIsReadAndALastSingleFieldIsDropped) {
   EXPECT_EQ(u.f.numero_errore, 0);
 }
 
+// The file ends when nothing follows an item and its blanks and separator:
+// an item read where a keyword is looked for is then not examined, while a
+// record's values are read to the last byte.
+TEST(LettoreTreno, TheFileEndsWhenNothingFollowsAnItemAndItsSeparator) {
+  const struct {
+    const char* coda;  // after "[generale]\r\n"
+    std::int16_t sabbia;
+    bool letto;  // false: error 25, a read past the end
+  } casi[] = {
+      {"sabbia, 300", 300, true},                    // the last value, no line end, no [fine]
+      {"sabbia, 300,", 300, true},                   // a comma after it
+      {"sabbia, 300\r\n\r\n", 300, true},            // an empty last line: an empty item, not examined
+      {"sabbia, 300\r\n[fine]\r\n", 300, true},      // the embedded files' ending
+      {"sabbia, 300\r\nsabbia", 300, true},          // a keyword last: not examined
+      {"sabbia, 300\r\nsabbia  \r\n", 300, true},    // the same with blanks and a line end after it
+      {"sabbia, 300\r\nsabbia,  \r\n", 0, true},     // blanks after its comma: examined, its value empty
+      {"sabbia, 300\r\nvelocita, 100", 300, false},  // the file ends inside a record
+  };
+  for (const auto& c : casi) {
+    treno_di_prova t;
+    scrivi_testo(t, std::string("[generale]\r\n") + c.coda);
+    EXPECT_EQ(t.leggi(), c.letto) << c.coda;
+    EXPECT_EQ(t.f.stazioni[86].campo_7, c.sabbia) << c.coda;
+    EXPECT_EQ(t.f.numero_errore, 0) << c.coda;
+  }
+}
+
 TEST(LettoreTreno, ReadFailuresAreError25AtTheFieldAtFault) {
   struct caso {
     std::vector<std::string> righe;

@@ -6,8 +6,9 @@
 #include "scenario/comandi/argomenti_scenario.h"
 
 // scenario formato [NOME]: prints the manual of the source format, or the
-// page of one record, or the section on the documents table ("documenti" or
-// one of its keywords). Exit status 0, 64 a usage error (an unknown record).
+// page a word names (scenario/comandi/ricerca_formato.h) followed by the
+// other places it names. Exit status 0, 64 a usage error (a word the manual
+// does not have, with the nearest one proposed).
 int comando_formato(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err);
 
 // The command's row of the table: its words, its prologue, its run.

@@ -14,6 +14,7 @@
 #include "scenario/comandi/comando_formato.h"
 #include "scenario/comandi/comando_inspect.h"
 #include "scenario/comandi/comando_lsp.h"
+#include "scenario/comandi/comando_nuovo.h"
 #include "scenario/comandi/comando_pack.h"
 #include "scenario/comandi/comando_plot.h"
 #include "scenario/comandi/comando_view.h"
@@ -26,7 +27,7 @@ namespace {
 // The tool's commands: one row each, the whole of the dispatch. Each row
 // (regola_comando) says what its command reads and needs before it runs.
 const regola_comando* const comandi[] = {
-    &regola_compile, &regola_check,     &regola_extract, &regola_inspect, &regola_plot,
+    &regola_compile, &regola_check,     &regola_extract, &regola_nuovo,   &regola_inspect, &regola_plot,
     &regola_view,    &regola_documents, &regola_pack,    &regola_formato, &regola_lsp,
 };
 

@@ -29,7 +29,8 @@ uscita esegui_tool(const std::vector<std::string>& argomenti) {
 TEST(ScenarioAiuto, EveryCommandHasItsHelpAndIsListed) {
   const uscita generale = esegui_tool({"--help"});
   EXPECT_EQ(generale.stato, 0);
-  for (const std::string comando : {"compile", "extract", "check", "inspect", "plot", "documents", "pack"}) {
+  for (const std::string comando :
+       {"compile", "extract", "nuovo", "check", "inspect", "plot", "documents", "pack", "formato"}) {
     EXPECT_NE(generale.out.find("  " + comando + " "), std::string::npos) << comando;
     const uscita u = esegui_tool({comando, "--help"});
     EXPECT_EQ(u.stato, 0) << comando;
@@ -42,7 +43,7 @@ TEST(ScenarioAiuto, EveryCommandHasItsHelpAndIsListed) {
 // help fits in 79, counted in characters (the accents are two bytes each).
 TEST(ScenarioAiuto, EveryHelpLineFitsAnEightyColumnConsole) {
   for (const std::string comando :
-       {"", "compile", "extract", "check", "inspect", "plot", "view", "documents", "pack"}) {
+       {"", "compile", "extract", "nuovo", "check", "inspect", "plot", "view", "documents", "pack", "formato"}) {
     const uscita u =
         esegui_tool(comando.empty() ? std::vector<std::string>{"--help"} : std::vector<std::string>{comando, "--help"});
     std::size_t da = 0;
