@@ -26,6 +26,9 @@ const char* const aiuto_documents =
     "  ROUTE_TRAIN_note.txt  le note: il tuo testo come lo hai scritto (fine riga\n"
     "      CR LF, un file UTF-8 convertito); se manca, un modulo da riempire\n"
     "\n"
+    "Un nome pi\xC3\xB9 lungo della sua casella (una stazione nella scheda o nell'ordine)\n"
+    "\xC3\xA8 tagliato per entrarvi, con un avviso che dice il nome e ci\xC3\xB2 che si stampa.\n"
+    "\n"
     "Ci\xC3\xB2 che i sorgenti non dicono resta vuoto, se non lo scrivi nella tabella\n"
     "facoltativa ROUTE_TRAIN_documenti.txt (Windows-1252 o UTF-8): un record per\n"
     "riga, campi separati da virgole, l'ultimo fino alla fine della riga; righe\n"
@@ -72,6 +75,7 @@ int scrivi_documenti(const argomenti_comando& a, std::ostream&, std::ostream& er
       {file_rallentamenti(nomi), e.documenti.rallentamenti},
       {file_note(nomi), e.documenti.note},
   };
+  for (const std::string& avviso : e.avvisi) err << avviso << '\n';
   for (const std::string& avviso : conserva_file_altrui(cartella, file)) err << avviso << '\n';
   for (const file_previsto& f : file) {
     verifica(cartella.sostituisci(f.nome, f.byte));

@@ -84,6 +84,25 @@ TEST(ComandoDocuments, UnDocumentoDiversoRestaComeBak) {
   EXPECT_FALSE(fs::exists(t.percorso / (note + ".bak")));
 }
 
+// A name cut to fit the paper is said, and the documents are written all
+// the same.
+TEST(ComandoDocuments, UnNomeTagliatoESegnalatoEIDocumentiScritti) {
+  cartella_temporanea t;
+  estrai(t.percorso);
+  const fs::path treno = t.percorso / "Velstra_Ordoven_318-.txt";
+  std::string testo = leggi_tutto(treno);
+  testo.replace(testo.find(", S.BENEDETTO SAMBRO\r\n"), 22, ", S.BENEDETTO VAL DI SAMBRO ALTO\r\n");
+  scrivi_tutto(treno, testo);
+  const uscita u = documenti({t.percorso.string(), "Velstra_Ordoven", "318"});
+  EXPECT_EQ(u.stato, 0) << u.err;
+  EXPECT_TRUE(contiene(u.err,
+                       "Velstra_Ordoven_318_rallentamenti.txt:13: avviso: il nome 'S.BENEDETTO VAL DI "
+                       "SAMBRO ALTO' non entra nella colonna delle stazioni"))
+      << u.err;
+  EXPECT_TRUE(
+      contiene(leggi_tutto(t.percorso / "Velstra_Ordoven_318_rallentamenti.txt"), "|S.BENEDETTO VAL DI SAMBRO AL|"));
+}
+
 TEST(ComandoDocuments, SorgentiConErroriRifiutatiComeLiDaCheck) {
   cartella_temporanea t;
   estrai(t.percorso);
