@@ -65,14 +65,17 @@ std::vector<fs::path> programmi_possibili(bool windows) {
 }
 
 // The tool as the author runs it from here: dist/scenario after make run,
-// plain scenario when it is found on the PATH.
+// ./scenario beside it, plain scenario from anywhere else (the PATH).
 std::string comando_strumento() {
   std::error_code ec;
   const fs::path qui = fs::current_path(ec);
   if (ec) return "scenario";
   const fs::path relativa = cartella_eseguibile().lexically_relative(qui);
   if (relativa.empty() || *relativa.begin() == "..") return "scenario";
-  return testo_utf8((relativa / "scenario").lexically_normal().make_preferred());
+  fs::path strumento = (relativa / "scenario").lexically_normal();
+  // Beside the tool, the shell still needs the folder to run it.
+  if (!strumento.has_parent_path()) strumento = fs::path(".") / strumento;
+  return testo_utf8(strumento.make_preferred());
 }
 
 std::string come_riscriverli(const argomenti_comando& a) {

@@ -113,6 +113,33 @@ TEST(ComandoPack, RifiutaDocumentiMancantiESorgentiConErrori) {
   EXPECT_EQ(strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318").stato, 64);
 }
 
+// The command pack names to write the documents runs the tool as the author
+// reaches it from where they are: through its folder below, beside it, or
+// by its name from anywhere else.
+TEST(ComandoPack, IlComandoDaEseguireNominaLoStrumentoDaDoveSiE) {
+  cartella_temporanea t;
+  ASSERT_EQ(strumento(t.percorso, "extract sorgenti").stato, 0);
+  fs::remove(t.percorso / "sorgenti" / "Velstra_Ordoven_318_note.txt");
+  const fs::path cartella_strumento = fs::path(VELSTRA_TOOL).parent_path();
+  const std::string dir = (t.percorso / "sorgenti").string();
+  const std::pair<fs::path, std::string> casi[] = {
+      {cartella_strumento.parent_path(), cartella_strumento.filename().string() + "/scenario"},
+      {cartella_strumento, "./scenario"},
+      {t.percorso, "scenario"},
+  };
+  for (const auto& [da, comando] : casi) {
+    SCOPED_TRACE(da.string());
+    // The words go to the temporary folder: the tool's folders are not ours to write.
+    const fs::path log = t.percorso / "pack.err";
+    const int r = std::system(("cd '" + da.string() + "' && '" + VELSTRA_TOOL + "' pack '" + dir +
+                               "' Velstra_Ordoven 318 --out '" + dir + "/p' 2>'" + log.string() + "'")
+                                  .c_str());
+    EXPECT_EQ(WIFEXITED(r) ? WEXITSTATUS(r) : -1, 2);
+    const std::string err = leggi_tutto(log);
+    EXPECT_TRUE(contiene(err, "'" + comando + " documents " + dir + " Velstra_Ordoven 318'")) << err;
+  }
+}
+
 // A name pack takes is one the packed program takes, and the other way
 // round: a name pack let through and the program refused left the author
 // with a program that writes nothing.
