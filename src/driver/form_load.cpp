@@ -39,8 +39,9 @@ void Form_Load(Form1& f, std::ostream& console, const carico_scenario* carico) {
   elimina_temporanei(*f.cartella, f);
   if (carico) {
     const file_previsto previsti[] = {
-        {file_linea(f), carico->linea},
-        {file_treno(f), carico->sorgente_treno},
+        {file_linea(f), carico->linea},   {file_treno(f), carico->sorgente_treno},
+        {file_note(f), carico->note},     {file_rallentamenti(f), carico->rallentamenti},
+        {file_scheda(f), carico->scheda},
     };
     f.file_conservati = conserva_file_altrui(*f.cartella, previsti);
     scrivi(*f.cartella, file_linea(f), carico->linea);
@@ -51,11 +52,13 @@ void Form_Load(Form1& f, std::ostream& console, const carico_scenario* carico) {
     memorizza_percorso(f, 1);
     return;
   }
-  // The run writes its two source files and deletes them once read: an
-  // author's edited source under those names is kept first.
+  // The run writes its two source files and deletes them once read, and
+  // replaces the three documents: an author's edited source or hand-edited
+  // document under those names is kept first.
   const file_previsto previsti[] = {
-      {file_linea(f), testo_righe(righe_linea())},
-      {file_treno(f), testo_righe(righe_treno())},
+      {file_linea(f), testo_righe(righe_linea())},   {file_treno(f), testo_righe(righe_treno())},
+      {file_note(f), testo_righe(righe_note())},     {file_rallentamenti(f), testo_righe(righe_rallentamenti())},
+      {file_scheda(f), testo_righe(righe_scheda())},
   };
   f.file_conservati = conserva_file_altrui(*f.cartella, previsti);
   dati_linea(f);

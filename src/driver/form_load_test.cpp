@@ -119,9 +119,9 @@ TEST(FormLoad, AFileThatCannotBeReplacedStopsTheRunNamingIt) {
   EXPECT_EQ(leggi_tutto(dir.percorso / "Velstra_Ordoven_318.sim"), "old scenario");
 }
 
-// An author's source left in the folder under the names of the run's source
-// files is kept as .bak before the run replaces and deletes it; the run's own
-// bytes are not.
+// An author's source or document left in the folder under the names of the
+// run's files is kept as .bak before the run replaces it; the run's own bytes
+// (an earlier run's documents) are not.
 struct caso_conservato {
   const char* descrizione;
   std::vector<std::pair<std::string, std::string>> prima;  // the folder before the run
@@ -137,10 +137,16 @@ TEST(FormLoad, AFileWithOtherBytesIsKeptAsBakBeforeTheRunReplacesIt) {
        {{"Velstra_Ordoven_linea.txt", linea_modificata}},
        {{"Velstra_Ordoven_linea.txt.bak", linea_modificata}},
        1},
-      {"an earlier run's notes, replaced as the run's own document",
+      {"hand-edited notes, kept before the run writes its own",
        {{"Velstra_Ordoven_318_note.txt", nota_mia}},
-       {},
-       0},
+       {{"Velstra_Ordoven_318_note.txt.bak", nota_mia}},
+       1},
+      {"an edited sheet and order, each kept",
+       {{"Velstra_Ordoven_318_scheda_treno.txt", "la mia scheda\r\n"},
+        {"Velstra_Ordoven_318_rallentamenti.txt", "il mio ordine\r\n"}},
+       {{"Velstra_Ordoven_318_rallentamenti.txt.bak", "il mio ordine\r\n"},
+        {"Velstra_Ordoven_318_scheda_treno.txt.bak", "la mia scheda\r\n"}},
+       2},
       {"the .bak name already taken",
        {{"Velstra_Ordoven_318-.txt", "treno mio"}, {"Velstra_Ordoven_318-.txt.bak", "copia vecchia"}},
        {{"Velstra_Ordoven_318-.txt.bak", "copia vecchia"}, {"Velstra_Ordoven_318-.txt.2.bak", "treno mio"}},
@@ -170,10 +176,13 @@ TEST(FormLoad, AFileWithOtherBytesIsKeptAsBakBeforeTheRunReplacesIt) {
     std::size_t copie = 0;
     for (const std::string& nome : cartella.elenco()) copie += nome.ends_with(".bak");
     EXPECT_EQ(copie, c.dopo.size()) << c.descrizione;
+    std::string avvisi;
+    for (const std::string& a : f.file_conservati) {
+      EXPECT_NE(a.find("con un altro contenuto: conservato come "), std::string::npos) << a;
+      avvisi += a + "\n";
+    }
     if (c.avvisi > 0) {
-      const std::string& avviso = f.file_conservati.front();
-      EXPECT_NE(avviso.find(c.dopo.back().first), std::string::npos) << avviso;
-      EXPECT_NE(avviso.find("con un altro contenuto"), std::string::npos) << avviso;
+      EXPECT_NE(avvisi.find(c.dopo.back().first), std::string::npos) << avvisi;
     }
     // The run itself is the same: its six files, the sources gone.
     EXPECT_FALSE(cartella.esiste("Velstra_Ordoven_linea.txt")) << c.descrizione;

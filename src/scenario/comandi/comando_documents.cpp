@@ -3,6 +3,7 @@
 #include "base/cartella.h"
 #include "base/codici_uscita.h"
 #include "base/nomi_file.h"
+#include "driver/copie_conservate.h"
 #include "scenario/comandi/prologo_comando.h"
 #include "scenario/documenti_autore/documenti_scenario.h"
 #include "scenario/documenti_autore/tabella_documenti.h"
@@ -13,7 +14,9 @@ const char* const aiuto_documents =
     "\n"
     "Scrive in DIR i tre documenti del macchinista dello scenario i cui sorgenti\n"
     "sono in DIR, nella forma di quelli dello scenario incorporato (Windows-1252,\n"
-    "CR LF), ciascuno sostituito per intero:\n"
+    "CR LF), ciascuno sostituito per intero; uno che in DIR ha un altro contenuto\n"
+    "(modificato a mano, o scritto da sorgenti di prima) \xC3\xA8 prima conservato\n"
+    "come NOME.bak (NOME.2.bak... se c'\xC3\xA8 gi\xC3\xA0), e lo si dice:\n"
     "  ROUTE_TRAIN_scheda_treno.txt  la scheda treno: una riga per stazione con il\n"
     "      suo chilometro, l'orario del file del treno e la velocit\xC3\xA0 della linea;\n"
     "      dove iniziano i codici (SI COD); ogni cambio della velocit\xC3\xA0 della\n"
@@ -22,6 +25,9 @@ const char* const aiuto_documents =
     "      rallentamento del file del treno (stazioni, cippo, velocit\xC3\xA0, metri)\n"
     "  ROUTE_TRAIN_note.txt  le note: il tuo testo come lo hai scritto (fine riga\n"
     "      CR LF, un file UTF-8 convertito); se manca, un modulo da riempire\n"
+    "\n"
+    "Un nome pi\xC3\xB9 lungo della sua casella (una stazione nella scheda o nell'ordine)\n"
+    "\xC3\xA8 tagliato per entrarvi, con un avviso che dice il nome e ci\xC3\xB2 che si stampa.\n"
     "\n"
     "Ci\xC3\xB2 che i sorgenti non dicono resta vuoto, se non lo scrivi nella tabella\n"
     "facoltativa ROUTE_TRAIN_documenti.txt (Windows-1252 o UTF-8): un record per\n"
@@ -62,14 +68,18 @@ int scrivi_documenti(const argomenti_comando& a, std::ostream&, std::ostream& er
     err << "scenario documents: nessun documento scritto\n";
     return uscita_errore_registrato;
   }
-  const std::pair<std::string, const std::string*> file[] = {
-      {file_scheda(nomi), &e.documenti.scheda},
-      {file_rallentamenti(nomi), &e.documenti.rallentamenti},
-      {file_note(nomi), &e.documenti.note},
+  // A document of DIR with other bytes (edited by hand, or written from
+  // older sources) is kept as NAME.bak first, as the program keeps a source.
+  const file_previsto file[] = {
+      {file_scheda(nomi), e.documenti.scheda},
+      {file_rallentamenti(nomi), e.documenti.rallentamenti},
+      {file_note(nomi), e.documenti.note},
   };
-  for (const auto& [nome, byte] : file) {
-    verifica(cartella.sostituisci(nome, *byte));
-    err << "scritto " << nome << '\n';
+  for (const std::string& avviso : e.avvisi) err << avviso << '\n';
+  for (const std::string& avviso : conserva_file_altrui(cartella, file)) err << avviso << '\n';
+  for (const file_previsto& f : file) {
+    verifica(cartella.sostituisci(f.nome, f.byte));
+    err << "scritto " << f.nome << '\n';
   }
   return uscita_ok;
 }

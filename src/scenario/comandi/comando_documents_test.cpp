@@ -44,6 +44,65 @@ TEST(ComandoDocuments, ScriveITreDocumentiNellaCartella) {
   EXPECT_TRUE(contiene(leggi_tutto(t.percorso / "Velstra_Ordoven_318_note.txt"), "note dello scenario."));
 }
 
+// A document of DIR that differs from the one documents writes (edited by
+// hand, or written from the sources before an edit) is kept as .bak, under
+// the next free name when taken; one with the same bytes is not copied.
+TEST(ComandoDocuments, UnDocumentoDiversoRestaComeBak) {
+  cartella_temporanea t;
+  estrai(t.percorso);
+  const std::vector<std::string> argomenti = {t.percorso.string(), "Velstra_Ordoven", "318"};
+  ASSERT_EQ(documenti(argomenti).stato, 0);
+  for (const auto& e : fs::directory_iterator(t.percorso))
+    if (e.path().extension() == ".bak") fs::remove(e.path());
+  const std::string scheda = "Velstra_Ordoven_318_scheda_treno.txt", note = "Velstra_Ordoven_318_note.txt";
+  const std::string scheda_scritta = leggi_tutto(t.percorso / scheda);
+
+  uscita u = documenti(argomenti);
+  ASSERT_EQ(u.stato, 0) << u.err;
+  EXPECT_TRUE(non_contiene(u.err, ".bak")) << u.err;
+  EXPECT_EQ(std::distance(fs::directory_iterator(t.percorso), {}), 5);
+
+  scrivi_tutto(t.percorso / scheda, scheda_scritta + "a mano\r\n");
+  u = documenti(argomenti);
+  ASSERT_EQ(u.stato, 0) << u.err;
+  EXPECT_EQ(leggi_tutto(t.percorso / (scheda + ".bak")), scheda_scritta + "a mano\r\n");
+  EXPECT_EQ(leggi_tutto(t.percorso / scheda), scheda_scritta);
+  EXPECT_TRUE(contiene(
+      u.err, scheda + " era gi\xC3\xA0 nella cartella con un altro contenuto: conservato come " + scheda + ".bak"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(t.percorso), {}), 6);
+
+  // A station renamed in the train file: the sheet written before goes to
+  // the next free name; the notes, the author's own text, stay as they are.
+  const fs::path treno = t.percorso / "Velstra_Ordoven_318-.txt";
+  std::string testo = leggi_tutto(treno);
+  testo.replace(testo.find(", CODOGNO\r\n"), 11, ", CODOGNO C.LE\r\n");
+  scrivi_tutto(treno, testo);
+  u = documenti(argomenti);
+  ASSERT_EQ(u.stato, 0) << u.err;
+  EXPECT_EQ(leggi_tutto(t.percorso / (scheda + ".2.bak")), scheda_scritta);
+  EXPECT_TRUE(contiene(leggi_tutto(t.percorso / scheda), "| CODOGNO C.LE "));
+  EXPECT_FALSE(fs::exists(t.percorso / (note + ".bak")));
+}
+
+// A name cut to fit the paper is said, and the documents are written all
+// the same.
+TEST(ComandoDocuments, UnNomeTagliatoESegnalatoEIDocumentiScritti) {
+  cartella_temporanea t;
+  estrai(t.percorso);
+  const fs::path treno = t.percorso / "Velstra_Ordoven_318-.txt";
+  std::string testo = leggi_tutto(treno);
+  testo.replace(testo.find(", S.BENEDETTO SAMBRO\r\n"), 22, ", S.BENEDETTO VAL DI SAMBRO ALTO\r\n");
+  scrivi_tutto(treno, testo);
+  const uscita u = documenti({t.percorso.string(), "Velstra_Ordoven", "318"});
+  EXPECT_EQ(u.stato, 0) << u.err;
+  EXPECT_TRUE(contiene(u.err,
+                       "Velstra_Ordoven_318_rallentamenti.txt:13: avviso: il nome 'S.BENEDETTO VAL DI "
+                       "SAMBRO ALTO' non entra nella colonna delle stazioni"))
+      << u.err;
+  EXPECT_TRUE(
+      contiene(leggi_tutto(t.percorso / "Velstra_Ordoven_318_rallentamenti.txt"), "|S.BENEDETTO VAL DI SAMBRO AL|"));
+}
+
 TEST(ComandoDocuments, SorgentiConErroriRifiutatiComeLiDaCheck) {
   cartella_temporanea t;
   estrai(t.percorso);

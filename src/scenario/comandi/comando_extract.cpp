@@ -8,9 +8,11 @@
 #include "base/nomi_file.h"
 #include "content/dati_linea.h"
 #include "content/dati_treno.h"
+#include "content/scrivi_righe.h"
 #include "documents/dati_note.h"
 #include "documents/dati_rallentamenti.h"
 #include "documents/dati_scheda.h"
+#include "driver/copie_conservate.h"
 #include "model/form1.h"
 #include "scenario/comandi/prologo_comando.h"
 
@@ -23,7 +25,9 @@ const char* const aiuto_extract =
     "come li scrive il programma, senza compilare: il sorgente della linea\n"
     "Velstra_Ordoven_linea.txt, il sorgente del treno Velstra_Ordoven_318-.txt, la\n"
     "scheda treno, l'ordine dei rallentamenti e le note. DIR viene creata se manca;\n"
-    "i file con gli stessi nomi sono sostituiti per intero.\n"
+    "i file con gli stessi nomi sono sostituiti per intero. Uno di essi che in DIR\n"
+    "ha un altro contenuto (un sorgente o un documento modificato) \xC3\xA8 prima\n"
+    "conservato come NOME.bak (NOME.2.bak... se c'\xC3\xA8 gi\xC3\xA0), e lo si dice.\n"
     "\n"
     "Stato di uscita: 0 scritti; 2 DIR non si pu\xC3\xB2 creare o un file non si pu\xC3\xB2\n"
     "scrivere; 64 un errore d'uso.\n";
@@ -44,13 +48,18 @@ int estrai(const argomenti_comando& a, std::ostream&, std::ostream& err) {
   f.cartella = &cartella;
   f.nome_percorso = "Velstra_Ordoven";
   f.numero_treno = "318";
-  dati_linea(f);
-  dati_treno(f);
-  dati_scheda(f);
-  dati_rallentamenti(f);
-  dati_note(f);
-  for (const std::string& nome : {file_linea(f), file_treno(f), file_scheda(f), file_rallentamenti(f), file_note(f)})
-    err << "scritto " << nome << '\n';
+  // An edited source or document of DIR is kept as .bak first, as the
+  // program keeps it.
+  const file_previsto previsti[] = {
+      {file_linea(f), testo_righe(righe_linea())},   {file_treno(f), testo_righe(righe_treno())},
+      {file_scheda(f), testo_righe(righe_scheda())}, {file_rallentamenti(f), testo_righe(righe_rallentamenti())},
+      {file_note(f), testo_righe(righe_note())},
+  };
+  for (const std::string& avviso : conserva_file_altrui(cartella, previsti)) err << avviso << '\n';
+  for (const file_previsto& p : previsti) {
+    verifica(cartella.sostituisci(p.nome, p.byte));
+    err << "scritto " << p.nome << '\n';
+  }
   // The program writes its own sources into its folder when run there.
   for (const char* programma : {"Velstra_Ordoven_318", "Velstra_Ordoven_318.exe"})
     if (cartella.esiste(programma))

@@ -21,7 +21,7 @@ namespace {
 TEST(ComandoExtract, WritesTheFiveFilesAsTheProgramDoes) {
   cartella_temporanea dir;
   form_su_disco f(dir.percorso);
-  // An older, longer file is replaced whole.
+  // An older, longer file is replaced whole, once kept aside.
   scrivi_tutto(*f.cartella, file_note(f), std::string(3000000, 'x'));
   std::ostringstream out, err;
   const std::vector<std::string> argomenti{dir.percorso.string()};
@@ -40,7 +40,38 @@ TEST(ComandoExtract, WritesTheFiveFilesAsTheProgramDoes) {
     ASSERT_GT(atteso.size(), 100u) << c.file;
     EXPECT_TRUE(leggi_tutto(*f.cartella, c.file) == atteso) << c.file;
   }
+  EXPECT_EQ(leggi_tutto(*f.cartella, file_note(f) + ".bak"), std::string(3000000, 'x'));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.percorso), {}), 6);
+}
+
+// Extract over a folder where the author edited a source and a document:
+// each edited file is kept as NAME.bak (NAME.2.bak when taken) and the
+// author told; a file with the extract's own bytes makes no copy.
+TEST(ComandoExtract, KeepsEditedFilesAsBakAndOnlyThose) {
+  cartella_temporanea dir;
+  const std::vector<std::string> argomenti{dir.percorso.string()};
+  std::ostringstream out, err;
+  ASSERT_EQ(comando_extract(argomenti, out, err), 0) << err.str();
+  ASSERT_EQ(comando_extract(argomenti, out, err), 0) << err.str();
+  EXPECT_TRUE(non_contiene(err.str(), ".bak")) << err.str();
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.percorso), {}), 5);
+
+  const std::string treno = "Velstra_Ordoven_318-.txt", scheda = "Velstra_Ordoven_318_scheda_treno.txt";
+  const std::string treno_mio = leggi_tutto(dir.percorso / treno) + "; la mia riga\r\n";
+  scrivi_tutto(dir.percorso / treno, treno_mio);
+  scrivi_tutto(dir.percorso / scheda, "la mia scheda\r\n");
+  scrivi_tutto(dir.percorso / (scheda + ".bak"), "una copia di prima");
+  std::ostringstream err2;
+  ASSERT_EQ(comando_extract(argomenti, out, err2), 0) << err2.str();
+  EXPECT_EQ(leggi_tutto(dir.percorso / (treno + ".bak")), treno_mio);
+  EXPECT_EQ(leggi_tutto(dir.percorso / (scheda + ".bak")), "una copia di prima");
+  EXPECT_EQ(leggi_tutto(dir.percorso / (scheda + ".2.bak")), "la mia scheda\r\n");
+  EXPECT_TRUE(contiene(
+      err2.str(), treno + " era gi\xC3\xA0 nella cartella con un altro contenuto: conservato come " + treno + ".bak"))
+      << err2.str();
+  EXPECT_TRUE(contiene(err2.str(), "conservato come " + scheda + ".2.bak")) << err2.str();
+  EXPECT_EQ(leggi_tutto(dir.percorso / treno), testo_righe(righe_treno()));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.percorso), {}), 8);
 }
 
 TEST(ComandoExtract, MakesAMissingFolder) {

@@ -48,7 +48,7 @@ std::set<std::string> elenco(const fs::path& dir) {
 TEST(ComandoPack, IlProgrammaDelloScenarioIncorporatoScriveIFileDelProgramma) {
   cartella_temporanea t;
   ASSERT_EQ(strumento(t.percorso, "extract sorgenti").stato, 0);
-  const uscita u = strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out impacchettato");
+  const uscita u = strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out impacchettato --keep-documents");
   ASSERT_EQ(u.stato, 0) << u.err;
   EXPECT_TRUE((fs::status(t.percorso / "impacchettato").permissions() & fs::perms::owner_exec) != fs::perms::none);
 
@@ -70,7 +70,7 @@ TEST(ComandoPack, IlProgrammaDelloScenarioIncorporatoScriveIFileDelProgramma) {
 TEST(ComandoPack, UnCaricoConUnByteCambiatoNonScriveNullaEdEsceCon2) {
   cartella_temporanea t;
   ASSERT_EQ(strumento(t.percorso, "extract sorgenti").stato, 0);
-  ASSERT_EQ(strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out impacchettato").stato, 0);
+  ASSERT_EQ(strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out impacchettato --keep-documents").stato, 0);
   const std::string buono = leggi_tutto(t.percorso / "impacchettato");
   const std::size_t programma = leggi_tutto(VELSTRA_PROGRAM).size();
   ASSERT_GT(buono.size(), programma + 20);
@@ -115,6 +115,33 @@ TEST(ComandoPack, RifiutaDocumentiMancantiESorgentiConErrori) {
   EXPECT_TRUE(contiene(u.err, "Errore n. 8"));
   EXPECT_FALSE(fs::exists(t.percorso / "p"));
   EXPECT_EQ(strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318").stato, 64);
+}
+
+// The command pack names to write the documents runs the tool as the author
+// reaches it from where they are: through its folder below, beside it, or
+// by its name from anywhere else.
+TEST(ComandoPack, IlComandoDaEseguireNominaLoStrumentoDaDoveSiE) {
+  cartella_temporanea t;
+  ASSERT_EQ(strumento(t.percorso, "extract sorgenti").stato, 0);
+  fs::remove(t.percorso / "sorgenti" / "Velstra_Ordoven_318_note.txt");
+  const fs::path cartella_strumento = fs::path(VELSTRA_TOOL).parent_path();
+  const std::string dir = (t.percorso / "sorgenti").string();
+  const std::pair<fs::path, std::string> casi[] = {
+      {cartella_strumento.parent_path(), cartella_strumento.filename().string() + "/scenario"},
+      {cartella_strumento, "./scenario"},
+      {t.percorso, "scenario"},
+  };
+  for (const auto& [da, comando] : casi) {
+    SCOPED_TRACE(da.string());
+    // The words go to the temporary folder: the tool's folders are not ours to write.
+    const fs::path log = t.percorso / "pack.err";
+    const int r = std::system(("cd '" + da.string() + "' && '" + VELSTRA_TOOL + "' pack '" + dir +
+                               "' Velstra_Ordoven 318 --out '" + dir + "/p' 2>'" + log.string() + "'")
+                                  .c_str());
+    EXPECT_EQ(WIFEXITED(r) ? WEXITSTATUS(r) : -1, 2);
+    const std::string err = leggi_tutto(log);
+    EXPECT_TRUE(contiene(err, "'" + comando + " documents " + dir + " Velstra_Ordoven 318'")) << err;
+  }
 }
 
 // A name pack takes is one the packed program takes, and the other way
@@ -192,7 +219,7 @@ TEST(ComandoPack, ANameThePackedProgramWouldRefuseIsAUsageError) {
 TEST(ComandoPack, ThePackedProgramCanBeReadAndRunAndIsNotPackedAgain) {
   cartella_temporanea t;
   ASSERT_EQ(strumento(t.percorso, "extract sorgenti").stato, 0);
-  ASSERT_EQ(strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out impacchettato").stato, 0);
+  ASSERT_EQ(strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out impacchettato --keep-documents").stato, 0);
   const fs::perms p = fs::status(t.percorso / "impacchettato").permissions();
   const auto ha = [&](fs::perms bit) { return (p & bit) != fs::perms::none; };
   EXPECT_TRUE(ha(fs::perms::owner_read) && ha(fs::perms::owner_write) && ha(fs::perms::owner_exec));
@@ -204,8 +231,8 @@ TEST(ComandoPack, ThePackedProgramCanBeReadAndRunAndIsNotPackedAgain) {
   fs::create_directories(strumenti);
   fs::copy_file(VELSTRA_TOOL, strumenti / "scenario");
   fs::copy_file(t.percorso / "impacchettato", strumenti / "Velstra_Ordoven_318");
-  const uscita u = esegui_in(
-      t.percorso, "'" + (strumenti / "scenario").string() + "' pack sorgenti Velstra_Ordoven 318 --out di_nuovo");
+  const uscita u = esegui_in(t.percorso, "'" + (strumenti / "scenario").string() +
+                                             "' pack sorgenti Velstra_Ordoven 318 --out di_nuovo --keep-documents");
   EXPECT_EQ(u.stato, 2);
   EXPECT_TRUE(contiene(u.err, "porta gi\xC3\xA0 uno scenario: serve il programma come \xC3\xA8 costruito")) << u.err;
   EXPECT_FALSE(fs::exists(t.percorso / "di_nuovo"));
@@ -216,15 +243,105 @@ TEST(ComandoPack, ThePackedProgramCanBeReadAndRunAndIsNotPackedAgain) {
 TEST(ComandoPack, ThePackedProgramKeepsAnEditedSourceAsBak) {
   cartella_temporanea t;
   ASSERT_EQ(strumento(t.percorso, "extract sorgenti").stato, 0);
-  ASSERT_EQ(strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out impacchettato").stato, 0);
+  ASSERT_EQ(strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out impacchettato --keep-documents").stato, 0);
   const fs::path corsa = t.percorso / "corsa";
   fs::create_directories(corsa);
   fs::copy_file(t.percorso / "impacchettato", corsa / "Velstra_Ordoven_318");
   const std::string modificato = leggi_tutto(t.percorso / "sorgenti" / "Velstra_Ordoven_318-.txt") + "; mia nota\r\n";
   scrivi_tutto(corsa / "Velstra_Ordoven_318-.txt", modificato);
-  ASSERT_EQ(esegui_in(corsa, "./Velstra_Ordoven_318").stato, 0);
+  // A sheet edited by hand where the program runs, and an order with the
+  // program's own bytes (no copy of that one).
+  const std::string scheda = "Velstra_Ordoven_318_scheda_treno.txt", ordine = "Velstra_Ordoven_318_rallentamenti.txt";
+  scrivi_tutto(corsa / scheda, "la mia scheda\r\n");
+  fs::copy_file(t.percorso / "sorgenti" / ordine, corsa / ordine);
+  const uscita u = esegui_in(corsa, "./Velstra_Ordoven_318");
+  ASSERT_EQ(u.stato, 0) << u.err;
   EXPECT_EQ(leggi_tutto(corsa / "Velstra_Ordoven_318-.txt.bak"), modificato);
+  EXPECT_EQ(leggi_tutto(corsa / (scheda + ".bak")), "la mia scheda\r\n");
+  EXPECT_EQ(leggi_tutto(corsa / scheda), leggi_tutto(t.percorso / "sorgenti" / scheda));
+  EXPECT_TRUE(contiene(
+      u.err, scheda + " era gi\xC3\xA0 nella cartella con un altro contenuto: conservato come " + scheda + ".bak"));
+  EXPECT_FALSE(fs::exists(corsa / (ordine + ".bak")));
   EXPECT_TRUE(fs::exists(corsa / "Velstra_Ordoven_318.sim"));
+}
+
+// The documents of DIR against what documents makes from the sources and
+// the table now: stale ones (the sources edited after documents, a row
+// edited by hand, a file saved with LF) are refused with exit 1, each
+// differing row with its file and line, and the command that writes them
+// again; nothing is written. --keep-documents packs them as they are. The
+// notes are the author's own text: edited, they are still in step.
+struct caso_documenti {
+  const char* descrizione;
+  std::string file;                        // the file of sorgenti to edit
+  std::string cerca, metti;                // cerca replaced once by metti; "" appends, "*" the whole file
+  int stato;                               // exit status without --keep-documents
+  std::vector<std::string> nel_messaggio;  // the words the refusal holds
+};
+
+TEST(ComandoPack, RifiutaDocumentiNonAggiornatiConLeRigheDiverse) {
+  const std::string scheda = "Velstra_Ordoven_318_scheda_treno.txt";
+  const std::string tabella = "Velstra_Ordoven_318_documenti.txt";
+  const caso_documenti casi[] = {
+      {"nothing edited after documents", "", "", "", 0, {}},
+      {"a station renamed in the train file after documents",
+       "Velstra_Ordoven_318-.txt",
+       ", CODOGNO\r\n",
+       ", CODOGNO C.LE\r\n",
+       1,
+       {"sorgenti/" + scheda + ":", "  nella cartella:  |", "| CODOGNO                    |", "  dai sorgenti:    |",
+        "| CODOGNO C.LE               |", "Si riscrivono con\n  scenario documents sorgenti Velstra_Ordoven 318\n",
+        "--keep-documents"}},
+      {"a row of the sheet edited by hand",
+       scheda,
+       "| PIACENZA ",
+       "| PIACENZ\xC0 ",
+       1,
+       {"sorgenti/" + scheda + ":", "| PIACENZ\xC3\x80 ", "| PIACENZA "}},
+      {"the sheet saved with LF", scheda, "\r\n", "\n", 1, {"la fine riga no"}},
+      {"the notes edited by hand", "Velstra_Ordoven_318_note.txt", "", "Buon viaggio a tutti.\r\n", 0, {}},
+      {"a fault in the table",
+       tabella,
+       "*",
+       "massa, settecento\r\n",
+       1,
+       {tabella + ":1:", "i documenti non si possono confrontare"}},
+  };
+  for (const caso_documenti& c : casi) {
+    SCOPED_TRACE(c.descrizione);
+    cartella_temporanea t;
+    const fs::path dir = t.percorso / "sorgenti";
+    ASSERT_EQ(strumento(t.percorso, "extract sorgenti").stato, 0);
+    ASSERT_EQ(strumento(t.percorso, "documents sorgenti Velstra_Ordoven 318").stato, 0);
+    if (!c.file.empty()) {
+      std::string testo = fs::exists(dir / c.file) ? leggi_tutto(dir / c.file) : "";
+      if (c.cerca.empty()) {
+        testo += c.metti;
+      } else if (c.cerca == "*") {
+        testo = c.metti;
+      } else if (c.cerca == "\r\n") {
+        for (std::size_t k; (k = testo.find(c.cerca)) != std::string::npos;) testo.replace(k, 2, c.metti);
+      } else {
+        ASSERT_NE(testo.find(c.cerca), std::string::npos);
+        testo.replace(testo.find(c.cerca), c.cerca.size(), c.metti);
+      }
+      scrivi_tutto(dir / c.file, testo);
+    }
+    const uscita u = strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out p");
+    EXPECT_EQ(u.stato, c.stato) << u.err;
+    for (const std::string& parole : c.nel_messaggio) EXPECT_TRUE(contiene(u.err, parole)) << u.err;
+    if (c.stato != 0) {
+      EXPECT_FALSE(fs::exists(t.percorso / "p"));
+      const uscita come_sono = strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out p --keep-documents");
+      ASSERT_EQ(come_sono.stato, 0) << come_sono.err;
+      // The packed program carries the documents of DIR as they are.
+      const std::string programma = leggi_tutto(t.percorso / "p");
+      carico_scenario carico;
+      bool presente = false;
+      ASSERT_TRUE(leggi_carico(programma, carico, presente).ok());
+      EXPECT_EQ(carico.scheda, leggi_tutto(dir / scheda));
+    }
+  }
 }
 
 }  // namespace
