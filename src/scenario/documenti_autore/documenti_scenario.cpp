@@ -2,6 +2,7 @@
 
 #include "base/nomi_file.h"
 #include "base/stato.h"
+#include "scenario/documenti_autore/errori_in_ordine.h"
 #include "scenario/documenti_autore/note_autore.h"
 #include "scenario/documenti_autore/ordine_autore.h"
 #include "scenario/documenti_autore/scheda_autore.h"
@@ -49,5 +50,6 @@ esito_documenti documenti_da_sorgenti(const cartella_file& cartella, const nomi_
                                       nomi.nome_percorso, nomi.numero_treno, e.errori);
   e.documenti.scheda = testo_scheda(scheda, nomi.numero_treno, f, t);
   e.documenti.rallentamenti = testo_ordine(ordine, nomi.numero_treno, f, t);
+  errori_in_ordine(e.errori);
   return e;
 }
