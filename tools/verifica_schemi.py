@@ -79,6 +79,15 @@ def main():
         treno = os.path.join(guasta, "Velstra_Ordoven_318-.txt")
         con_riga(treno, b"segnale,    2800", b"segnale,    2800,   2, 4, 1,  1, 0,    2,  2,1,1, 0")
         con_riga(treno, b"sabbia", b"sabbia,    3OO")
+        # A line cut short: its records beyond the end are the errors, each
+        # with a note at the train record where the reading stopped.
+        cascata = os.path.join(t, "cascata")
+        estrai(cascata)
+        linea = os.path.join(cascata, "Velstra_Ordoven_linea.txt")
+        with open(linea, "rb") as f:
+            testo = f.read()
+        with open(linea, "wb") as f:
+            f.write(testo.replace(b"lunghezza percorso,    300000", b"lunghezza percorso,    290000"))
         vuota = os.path.join(t, "vuota")
         os.mkdir(vuota)
         manca = os.path.join(t, "non_esiste")
@@ -93,7 +102,9 @@ def main():
             ("check", ["--json", manca, *R], 2),
             ("check", ["--json", "--strano", buona, *R], 64),
             ("check", ["--json", buona, "Velstra_Ordoven"], 64),
+            ("check", ["--json", cascata, *R], 1),
             ("compile", ["--json", guasta, *R], 1),
+            ("compile", ["--json", cascata, *R], 1),
             ("compile", ["--json", buona, *R], 0),
             ("compile", ["--json", "--no-plan", buona, *R], 0),
             ("compile", ["--json", vuota, *R], 2),

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "scenario/sorgenti/avvisi_di_prova.h"
+#include "scenario/sorgenti/cascata_di_prova.h"
 #include "scenario/sorgenti/errori_di_prova.h"
 #include "test_support/form_di_prova.h"
 #include "test_support/testo_di_prova.h"
@@ -226,6 +228,72 @@ TEST(ComandoCheck, JsonListsErrorsAfterWarnings) {
                  "abbattimento su una cella non libera"),
       std::string::npos)
       << j.out;
+}
+
+// The line's gradient beyond its end stops the train reader at its first
+// signal, at 2000 m of an 8000 m line: the gradient is the one error, and the
+// signal is named only as the place where the reading stopped.
+TEST(ComandoCheck, AnErrorOfTheLineIsNotReportedAtTheTrainRecordItStopped) {
+  cartella_temporanea dir;
+  const form_su_disco f(dir.percorso);
+  scrivi_tutto(*f.cartella, file_linea(f), cascata_di_prova::linea());
+  scrivi_tutto(*f.cartella, file_treno(f), cascata_di_prova::treno());
+  const esito e = controlla(dir.percorso);
+  EXPECT_EQ(e.stato, 1);
+  EXPECT_EQ(e.out, "1 errore, 1 avviso\n");
+  const std::string errore =
+      "Velstra_Ordoven_linea.txt:5:12: Errore n. 15 (progressiva 16000): record oltre la fine del percorso (14900 m al "
+      "massimo, 14200 per una stazione)\n"
+      "    pendenza,  16000,   2\n"
+      "               ^\n"
+      "Velstra_Ordoven_318-.txt:7:1: nota: qui si \xC3\xA8 fermata la lettura del file del treno, perch\xC3\xA9 "
+      "l'errore n. 15 del file della linea era ancora registrato: il compilatore lo registra a questo record "
+      "(progressiva 2000), che ha solo fermato la lettura\n";
+  EXPECT_TRUE(contiene(e.err, errore));
+  EXPECT_EQ(e.err.find("Errore n."), e.err.find(errore) + errore.find("Errore n."));
+  EXPECT_TRUE(non_contiene(e.err, "(progressiva 2000): record oltre"));
+  EXPECT_TRUE(non_contiene(e.err, "(progressiva 3000)"));
+
+  const nlohmann::json j = nlohmann::json::parse(controlla(dir.percorso, {"--json"}).out);
+  EXPECT_EQ(j["errori"], 1);
+  ASSERT_EQ(j["diagnostiche"].size(), 2u);
+  const nlohmann::json& d = j["diagnostiche"][1];
+  EXPECT_EQ(d["genere"], "errore");
+  EXPECT_EQ(d["file"], "Velstra_Ordoven_linea.txt");
+  EXPECT_EQ(d["riga"], 5);
+  EXPECT_EQ(d["numero_errore"], 15);
+  EXPECT_EQ(d["progressiva"], 16000);
+  EXPECT_EQ(d["nota"]["file"], "Velstra_Ordoven_318-.txt");
+  EXPECT_EQ(d["nota"]["riga"], 7);
+  EXPECT_TRUE(contiene(d["nota"]["messaggio"], "che ha solo fermato la lettura"));
+}
+
+// Errors and warnings come in file order, as the compiler reads: the line
+// file, then the train file, each by line, whatever pass found them.
+TEST(ComandoCheck, ErrorsAndWarningsComeInFileOrder) {
+  cartella_temporanea dir;
+  const form_su_disco f(dir.percorso);
+  scrivi_tutto(*f.cartella, file_linea(f), cascata_di_prova::linea_con_avvisi());
+  scrivi_tutto(*f.cartella, file_treno(f), cascata_di_prova::treno_con_avvisi());
+  const std::vector<std::string> attesi = {
+      "Velstra_Ordoven_linea.txt:3 avviso", "Velstra_Ordoven_linea.txt:5 errore", "Velstra_Ordoven_linea.txt:6 avviso",
+      "Velstra_Ordoven_318-.txt:2 avviso",  "Velstra_Ordoven_318-.txt:8 errore",
+  };
+  const esito e = controlla(dir.percorso, {"--json"});
+  std::vector<std::string> dati;
+  const nlohmann::json j = nlohmann::json::parse(e.out);
+  for (const nlohmann::json& d : j["diagnostiche"])
+    dati.push_back(d["file"].get<std::string>() + ":" + d["riga"].dump() + " " + d["genere"].get<std::string>());
+  EXPECT_EQ(dati, attesi) << e.out;
+  // The text says the same in the same order.
+  const esito t = controlla(dir.percorso);
+  std::size_t dopo = 0;
+  for (const std::string& a : attesi) {
+    const std::string inizio = "\n" + a.substr(0, a.find(' ')) + ":";
+    const std::size_t dove = ("\n" + t.err).find(inizio, dopo);
+    ASSERT_NE(dove, std::string::npos) << inizio << "\n" << t.err;
+    dopo = dove + 1;
+  }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "scenario/comandi/comando_compile.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -17,6 +18,7 @@
 #include "scenario/comandi/documento_json.h"
 #include "scenario/comandi/prologo_comando.h"
 #include "scenario/sorgenti/diagnostica.h"
+#include "scenario/sorgenti/ordine_diagnostiche.h"
 #include "scenario/testo/testo_json.h"
 
 const char* const aiuto_compile =
@@ -37,7 +39,7 @@ const char* const aiuto_compile =
     "             anche quando la corsa non pu\xC3\xB2 partire\n"
     "  --help     stampa questo testo\n"
     "\n"
-    "Prima vengono gli avvisi su stderr, come FILE:RIGA:COLONNA: avviso: ..., con la\n"
+    "Gli avvisi vanno su stderr, come FILE:RIGA:COLONNA: avviso: ..., con la\n"
     "riga del sorgente e un segno sotto il campo: ci\xC3\xB2 che il compilatore legge in\n"
     "silenzio in un modo che forse non intendi (un numero con altri caratteri, un\n"
     "valore vuoto, un record i cui valori proseguono nella riga dopo o oltre il\n"
@@ -48,6 +50,13 @@ const char* const aiuto_compile =
     "spiegazione e causa, seguito dalla riga del sorgente e da un segno sotto il\n"
     "campo in errore; un errore senza posto nei sorgenti \xC3\xA8 segnalato con la sua\n"
     "spiegazione, dopo il nome del file in errore quando c'\xC3\xA8.\n"
+    "\n"
+    "Errori e avvisi escono nell'ordine dei file: prima il file della linea, poi\n"
+    "quello del treno, riga per riga. Un errore 15 della linea lascia leggere il\n"
+    "file del treno, che si ferma al primo segnale o rallentamento: l'errore \xC3\xA8 al\n"
+    "record della linea, con una nota dove la lettura del treno si \xC3\xA8 fermata;\n"
+    "numero_errore e progressiva_errore di --json restano quelli che il\n"
+    "compilatore registra, al record del treno.\n"
     "\n"
     "ROUTE e TRAIN sono nomi di file, non percorsi: non vuoti, non . o .., al pi\xC3\xB9\n"
     "200 byte, senza / \\ : * ? \" < > | n\xC3\xA9 caratteri di controllo, non un nome\n"
@@ -93,10 +102,11 @@ void stampa_json(std::ostream& out, int codice, const Form1& f, const esito_comp
   out << ", \"file_scritti\": [";
   for (std::size_t k = 0; k < e.file.size(); ++k) out << (k ? ", " : "") << testo_json(e.file[k]);
   out << "], \"file_completi\": " << (f.numero_errore == 0 && !e.errore ? "true" : "false");
-  // The error itself (the last of voci when there is one), with its place.
+  // The error itself (the one report of voci that is no warning), with its place.
   out << ", \"errore\": ";
-  if (!voci.empty() && !voci.back().avviso)
-    stampa_diagnostica_json(out, voci.back());
+  const auto errore = std::find_if(voci.begin(), voci.end(), [](const diagnostica& d) { return !d.avviso; });
+  if (errore != voci.end())
+    stampa_diagnostica_json(out, *errore);
   else
     out << "null";
   out << ", \"diagnostiche\": ";
@@ -139,6 +149,7 @@ int compila(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
     voci.push_back(diagnostica_fine(*f, *e.errore, testi));
   else if (f->numero_errore != 0)
     voci.push_back(diagnostica_errore(*f, testi));
+  in_ordine_di_file(voci, *f);
 
   const int esito = e.errore ? uscita_errore : f->numero_errore != 0 ? uscita_errore_registrato : uscita_ok;
   if (a.ha_flag("--json")) {

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <sstream>
 
@@ -18,6 +19,7 @@
 #include "output/formati/formati_di_prova.h"
 #include "output/memorizza_percorso.h"
 #include "scenario/sorgenti/avvisi_di_prova.h"
+#include "scenario/sorgenti/cascata_di_prova.h"
 #include "scenario/testo/testo_json.h"
 #include "test_support/cartella_temporanea.h"
 #include "test_support/form_di_prova.h"
@@ -388,6 +390,44 @@ TEST(ComandoCompile, WarningsNeverChangeTheCompiledBytes) {
     for (std::size_t k = 0; k < file.size(); ++k)
       EXPECT_TRUE(pulito.byte[k] == tool.byte[k]) << file[k] << " differs from the clean source's";
   }
+}
+
+// The line's gradient beyond its end stops the train reader at its first
+// signal: compile names the gradient as the error, the signal as where the
+// reading stopped; the JSON keeps the compiler's state, the signal's 2000.
+// Warnings and the error come in file order.
+TEST(ComandoCompile, AnErrorOfTheLineIsReportedAtTheLineWithTheCompilersStateKept) {
+  cartella_temporanea dir;
+  const auto f = modello_in(dir.percorso);
+  scrivi_tutto(*f->cartella, file_linea(*f), cascata_di_prova::linea_con_avvisi());
+  scrivi_tutto(*f->cartella, file_treno(*f), cascata_di_prova::treno_con_avvisi());
+  const std::vector<std::string> argomenti{dir.percorso.string(), "Velstra_Ordoven", "318"};
+  const uscita u = compila_in_processo(argomenti);
+  EXPECT_EQ(u.stato, 1);
+  const std::string errore =
+      "Velstra_Ordoven_linea.txt:5:12: Errore n. 15 (progressiva 16000): record oltre la fine del percorso";
+  EXPECT_EQ(u.err.find("Errore n."), u.err.find(errore) + errore.find("Errore n.")) << u.err;
+  EXPECT_TRUE(contiene(u.err,
+                       "Velstra_Ordoven_318-.txt:7:1: nota: qui si \xC3\xA8 fermata la lettura del file del "
+                       "treno, perch\xC3\xA9 l'errore n. 15 del file della linea era ancora registrato"));
+  EXPECT_TRUE(non_contiene(u.err, "(progressiva 2000): record oltre"));
+
+  std::vector<std::string> json_argomenti = argomenti;
+  json_argomenti.insert(json_argomenti.begin(), "--json");
+  const nlohmann::json j = nlohmann::json::parse(compila_in_processo(json_argomenti).out);
+  EXPECT_EQ(j["numero_errore"], 15);
+  EXPECT_EQ(j["progressiva_errore"], 2000);
+  EXPECT_EQ(j["errore"]["file"], "Velstra_Ordoven_linea.txt");
+  EXPECT_EQ(j["errore"]["riga"], 5);
+  EXPECT_EQ(j["errore"]["progressiva"], 16000);
+  EXPECT_EQ(j["errore"]["nota"]["file"], "Velstra_Ordoven_318-.txt");
+  EXPECT_EQ(j["errore"]["nota"]["riga"], 7);
+  std::vector<std::string> dati;
+  for (const nlohmann::json& d : j["diagnostiche"])
+    dati.push_back(d["file"].get<std::string>() + ":" + d["riga"].dump() + " " + d["genere"].get<std::string>());
+  EXPECT_EQ(dati,
+            (std::vector<std::string>{"Velstra_Ordoven_linea.txt:3 avviso", "Velstra_Ordoven_linea.txt:5 errore",
+                                      "Velstra_Ordoven_linea.txt:6 avviso", "Velstra_Ordoven_318-.txt:2 avviso"}));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "base/nomi_file.h"
 #include "base/stato.h"
+#include "scenario/documenti_autore/errori_in_ordine.h"
 #include "scenario/documenti_autore/nomi_tagliati.h"
 #include "scenario/documenti_autore/note_autore.h"
 #include "scenario/documenti_autore/ordine_autore.h"
@@ -50,6 +51,7 @@ esito_documenti documenti_da_sorgenti(const cartella_file& cartella, const nomi_
                                       nomi.nome_percorso, nomi.numero_treno, e.errori);
   e.documenti.scheda = testo_scheda(scheda, nomi.numero_treno, f, t);
   e.documenti.rallentamenti = testo_ordine(ordine, nomi.numero_treno, f, t);
+  errori_in_ordine(e.errori);
   nomi_di_un_documento nomi_scheda{file_scheda(nomi), e.documenti.scheda, {}};
   for (const riga_scheda& r : scheda) nomi_scheda.nomi.push_back(r.nome);
   nomi_di_un_documento nomi_ordine{file_rallentamenti(nomi), e.documenti.rallentamenti, {}};

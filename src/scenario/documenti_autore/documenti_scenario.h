@@ -15,7 +15,7 @@ struct documenti_autore {
 
 struct esito_documenti {
   esito_controllo controllo;        // the sources' errors and warnings, as check gives them
-  std::vector<std::string> errori;  // faults of the table and the notes, "FILE:RIGA: ..." (UTF-8)
+  std::vector<std::string> errori;  // faults of the table and the notes, "FILE:RIGA: ..." (UTF-8), by file and line
   std::vector<std::string> avvisi;  // a name cut to fit the paper, "FILE:RIGA: avviso: ..." (UTF-8)
   documenti_autore documenti;       // complete only when there is no error of either kind
   bool ok() const { return controllo.errori == 0 && errori.empty(); }

@@ -215,6 +215,25 @@ TEST(DocumentiScenario, UnValoreDellaTabellaSenzaRigaEUnErroreConLaSuaRiga) {
   EXPECT_EQ(e.errori[1].rfind("Velstra_Ordoven_318_documenti.txt:3: ", 0), 0u) << e.errori[1];
 }
 
+// The faults of the table come by line, whichever step found them (the
+// reading of its lines, the sheet, the order), then those of the notes.
+TEST(DocumentiScenario, GliErroriDellaTabellaVengonoPerRiga) {
+  cartella_memoria c;
+  metti_sorgenti(c);
+  c.sostituisci(file_tabella_documenti("Velstra_Ordoven", "318"),
+                "riga, 71400, 90, , , , ,\r\nmassa, settecento\r\nprescrizioni, 100000, A\r\n"
+                "rango, V200 C molto veloce\r\n");
+  c.sostituisci("Velstra_Ordoven_318_note.txt", "da A \xE2\x86\x92 B\r\n");
+  const esito_documenti e = documenti_da_sorgenti(c, nomi_incorporati());
+  std::vector<std::string> luoghi;
+  for (const std::string& x : e.errori) luoghi.push_back(x.substr(0, x.find(": ")));
+  const std::string tabella = "Velstra_Ordoven_318_documenti.txt:";
+  EXPECT_EQ(luoghi, (std::vector<std::string>{tabella + "1", tabella + "2", tabella + "3", tabella + "4",
+                                              "Velstra_Ordoven_318_note.txt:1"}));
+  ASSERT_FALSE(e.errori.empty());
+  EXPECT_EQ(e.errori[0].rfind(tabella + "1: a progressiva 71400", 0), 0u) << e.errori[0];
+}
+
 // A slowdown written at 259175 starts in cell nearest(259175/50 + 1) = 5184,
 // half to even as the compiler rounds: the table's row at the same
 // progressive finds it, and the row written at 259150 (the same cell) too.

@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "base/catalogo_errori.h"
@@ -11,6 +12,7 @@
 #include "model/form1.h"
 #include "scenario/compatti/scenario_compatto.h"
 #include "scenario/compatti/tipi_cella.h"
+#include "scenario/sorgenti/cascata_errore.h"
 #include "scenario/sorgenti/diagnostica.h"
 #include "scenario/sorgenti/indice_sorgenti.h"
 #include "scenario/sorgenti/luogo_errore.h"
@@ -194,6 +196,12 @@ std::string con_punto(std::string messaggio, const diagnostica& d) {
 }  // namespace
 
 diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
+  // A train record that only stopped the reading: the line's record is the error.
+  if (const std::optional<causa_nella_linea> causa = errore_lasciato_dalla_linea(f, t)) {
+    diagnostica d = diagnostica_errore(*causa->linea, t);
+    d.nota = lettura_fermata(f, t, *causa);
+    return d;
+  }
   diagnostica d;
   d.codice = std::to_string(f.numero_errore);
   origine_errore origine = f.origine;

@@ -7,6 +7,7 @@
 #include "base/nomi_file.h"
 #include "base/stato.h"
 #include "scenario/sorgenti/compilazione_memoria.h"
+#include "scenario/sorgenti/ordine_diagnostiche.h"
 #include "scenario/testo/indice_righe.h"
 
 namespace {
@@ -89,6 +90,7 @@ esito_controllo controlla_sorgenti(const cartella_file& cartella, const nomi_sce
   }
   if (esito.errori >= massimo_errori)
     esito.note.push_back("ricerca fermata dopo " + std::to_string(massimo_errori) + " errori");
+  in_ordine_di_file(esito.voci, nomi);
   return esito;
 }
 

@@ -10,11 +10,11 @@
 #include "scenario/sorgenti/diagnostica.h"
 
 // What the search of `scenario check` found in the two source files of nomi
-// (route key, train number) in cartella: the warnings of both files, then
-// every error, each at its place in the author's file; note says why the
-// search stopped before the sources were clean, "" when it did not.
+// (route key, train number) in cartella: the warnings and every error of both
+// files, each at its place in the author's file; note says why the search
+// stopped before the sources were clean, "" when it did not.
 struct esito_controllo {
-  std::vector<diagnostica> voci;  // warnings first, then errors in the order found
+  std::vector<diagnostica> voci;  // in file order (see in_ordine_di_file)
   std::size_t avvisi = 0, errori = 0;
   std::vector<std::string> note;
 };
