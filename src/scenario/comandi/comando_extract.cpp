@@ -6,6 +6,7 @@
 #include "base/cartella.h"
 #include "base/codici_uscita.h"
 #include "base/nomi_file.h"
+#include "base/stato.h"
 #include "content/dati_linea.h"
 #include "content/dati_treno.h"
 #include "documents/dati_note.h"
@@ -13,6 +14,9 @@
 #include "documents/dati_scheda.h"
 #include "model/form1.h"
 #include "scenario/comandi/prologo_comando.h"
+#include "scenario/documenti_autore/tabella_documenti.h"
+#include "scenario/documenti_autore/tabella_incorporata.h"
+#include "scenario/documenti_autore/testo_autore.h"
 
 namespace fs = std::filesystem;
 
@@ -22,8 +26,10 @@ const char* const aiuto_extract =
     "Scrive in DIR i cinque file di testo dello scenario incorporato, byte per byte\n"
     "come li scrive il programma, senza compilare: il sorgente della linea\n"
     "Velstra_Ordoven_linea.txt, il sorgente del treno Velstra_Ordoven_318-.txt, la\n"
-    "scheda treno, l'ordine dei rallentamenti e le note. DIR viene creata se manca;\n"
-    "i file con gli stessi nomi sono sostituiti per intero.\n"
+    "scheda treno, l'ordine dei rallentamenti e le note. Scrive anche la tabella dei\n"
+    "documenti Velstra_Ordoven_318_documenti.txt, con la quale 'scenario documents'\n"
+    "riscrive i tre documenti byte per byte. DIR viene creata se manca; i file con\n"
+    "gli stessi nomi sono sostituiti per intero.\n"
     "\n"
     "Stato di uscita: 0 scritti; 2 DIR non si pu\xC3\xB2 creare o un file non si pu\xC3\xB2\n"
     "scrivere; 64 un errore d'uso.\n";
@@ -49,7 +55,12 @@ int estrai(const argomenti_comando& a, std::ostream&, std::ostream& err) {
   dati_scheda(f);
   dati_rallentamenti(f);
   dati_note(f);
-  for (const std::string& nome : {file_linea(f), file_treno(f), file_scheda(f), file_rallentamenti(f), file_note(f)})
+  // What the documents print and the sources do not say, so that
+  // `scenario documents` gives them back.
+  const std::string tabella = file_tabella_documenti(f.nome_percorso, f.numero_treno);
+  verifica(cartella.sostituisci(tabella, testo_crlf(righe_tabella_incorporata())));
+  for (const std::string& nome :
+       {file_linea(f), file_treno(f), file_scheda(f), file_rallentamenti(f), file_note(f), tabella})
     err << "scritto " << nome << '\n';
   // The program writes its own sources into its folder when run there.
   for (const char* programma : {"Velstra_Ordoven_318", "Velstra_Ordoven_318.exe"})

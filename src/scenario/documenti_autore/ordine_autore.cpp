@@ -32,7 +32,16 @@ std::string cippo_prima(const std::vector<serie_chilometrica>& serie, std::int64
   return std::to_string(static_cast<std::int64_t>(p.da_serie ? std::ceil(km) : std::floor(km)));
 }
 
+std::string senza_spazi(std::string s) {
+  s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
+  return s;
+}
+
 }  // namespace
+
+std::string cippo_dell_ordine(const Form1& f, std::int64_t progressiva) {
+  return cippo_prima(serie_chilometriche(f.stazioni), progressiva);
+}
 
 std::vector<riga_ordine> righe_dell_ordine(const Form1& f, const tabella_documenti& t, const std::string& file_tabella,
                                            std::vector<std::string>& errori) {
@@ -84,6 +93,10 @@ std::vector<riga_ordine> righe_dell_ordine(const Form1& f, const tabella_documen
                    [](const trovato& a, const trovato& b) { return a.r.progressiva < b.r.progressiva; });
   std::vector<riga_ordine> righe;
   for (const trovato& x : v) righe.push_back(x.r);
+  for (const cella_stampata& c : t.celle_ordine)
+    if (c.chiave == 0 || c.chiave > static_cast<std::int64_t>(righe.size()))
+      errori.push_back(file_tabella + ":" + std::to_string(c.riga) + ": l'ordine non ha la riga " +
+                       std::to_string(c.chiave) + ": ne ha " + std::to_string(righe.size()));
   return righe;
 }
 
@@ -94,8 +107,16 @@ std::string testo_ordine(const std::vector<riga_ordine>& righe, const std::strin
   documento_ordine d{linea, treno, {}, {}};
   for (std::size_t k = 0; k < righe.size(); ++k) {
     const riga_ordine& r = righe[k];
-    d.righe.push_back({al_centro(std::to_string(k + 1), 3), al_centro(r.stazioni, 28), al_centro(r.cippo, 12),
-                       al_centro(r.velocita, 10), al_centro(r.lunghezza, 9), al_centro(r.prescrizioni, 12)});
+    celle_ordine c = {al_centro(std::to_string(k + 1), 3), al_centro(r.stazioni, 28), al_centro(r.cippo, 12),
+                      al_centro(r.velocita, 10),           al_centro(r.lunghezza, 9), al_centro(r.prescrizioni, 12)};
+    // A cell as printed stands where the computed one is empty or says the
+    // same but for its blanks: an edit of the sources still shows.
+    for (const cella_stampata& x : t.celle_ordine) {
+      if (x.chiave != static_cast<std::int64_t>(k + 1)) continue;
+      const std::string calcolata = senza_spazi(c[x.colonna]);
+      if (calcolata.empty() || calcolata == senza_spazi(x.testo)) c[x.colonna] = x.testo;
+    }
+    d.righe.push_back(c);
   }
   for (const voce_prescrizione& v : t.legenda)
     d.legenda.push_back(v.lettera.empty() ? "     " + v.testo : " " + v.lettera + " - " + v.testo);
