@@ -45,7 +45,8 @@ constexpr campo_documenti campi_prescrizione[] = {
 };
 constexpr campo_documenti campi_pagina[] = {
     {"PAGINA", "pagina", voce_documenti::numero, 99, "il numero della pagina della scheda, da 1"},
-    {"ETICHETTA", "etichetta", voce_documenti::testo, 25, "la scritta del riquadro in alto come stampata (`SCHEDA  1/3`); vuota: `SCHEDA n/N`"},
+    {"ETICHETTA", "etichetta", voce_documenti::testo, 25, "la scritta del riquadro in alto come stampata (`SCHEDA  1/3`); vale finch\xC3\xA9 dice `SCHEDA n/N` a meno "
+     "degli spazi"},
     {"NOTA", "nota della pagina", voce_documenti::come_stampato, 84,
      "la riga sotto la tabella di quella pagina come stampata, spazi compresi fra le due sbarre; vuota: quella di `nota`"},
 };
@@ -202,6 +203,12 @@ std::string manuale_tabella_documenti() {
       "campo fino alla fine della riga (virgole comprese); gli spazi intorno ai campi non contano; un campo che "
       "non serve resta vuoto;\n"
       "- le righe vuote e quelle che iniziano con `;` sono saltate;\n"
+      "- un campo scritto fra due `|` (la NOTA di `pagina`, la CELLA di `cella_scheda` e `cella_ordine`) tiene "
+      "i suoi spazi, come la carta li stampa;\n"
+      "- le righe della scheda seguono l'ordine della tabella fra quelle alla stessa progressiva; `ometti` vale "
+      "ovunque sia scritto;\n"
+      "- `scenario extract` scrive accanto ai sorgenti la tabella dello scenario incorporato: con essa i suoi "
+      "documenti tornano byte per byte;\n"
       "- un errore \xC3\xA8 segnalato come `FILE:RIGA: ...` e nessun documento \xC3\xA8 scritto.\n"
       "\n"
       "| record | campi | dove va |\n"
