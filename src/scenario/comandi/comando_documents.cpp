@@ -43,7 +43,7 @@ const char* const aiuto_documents =
     "      come riga, limite e chilometro come stampati (vuoti: celle vuote)\n"
     "  ometti, PROGR                  le righe dei sorgenti a PROGR restano fuori\n"
     "  pagina, PAGINA, ETICHETTA, NOTA   etichetta e nota della pagina stampate\n"
-    "  cella_scheda, PROGR, COLONNA, CELLA   cella_ordine, N, COLONNA, CELLA\n"
+    "  cella_scheda, PROGR, COLONNA, CELLA   cella_ordine, PROGR, COLONNA, CELLA\n"
     "      una cella come stampata, fra due | con i suoi spazi\n"
     "Il formato: docs/documenti.md, o la sua sezione in 'scenario formato'.\n"
     "\n"

@@ -223,7 +223,7 @@ TEST(DocumentiScenario, CioCheLaCartaAggiungeSenzaIlSuoPostoEUnErrore) {
   cartella_memoria c;
   metti_sorgenti(c);
   c.sostituisci(file_tabella_documenti("Velstra_Ordoven", "318"),
-                "ometti, 71400\r\ncella_scheda, 71400, ORARIO, |13.00|\r\ncella_ordine, 3, CIPPO, |9|\r\n"
+                "ometti, 71400\r\ncella_scheda, 71400, ORARIO, |13.00|\r\ncella_ordine, 259000, CIPPO, |9|\r\n"
                 "pagina, 7, SCHEDA 7/7, \r\nometti, 1100\r\n");
   const esito_documenti e = documenti_da_sorgenti(c, nomi_incorporati());
   std::vector<std::string> inizi;

@@ -75,7 +75,8 @@ constexpr campo_documenti campi_cella_scheda[] = {
      "a meno degli spazi, cos\xC3\xAC una modifica dei sorgenti si vede"},
 };
 constexpr campo_documenti campi_cella_ordine[] = {
-    {"N", "numero", voce_documenti::numero, 999, "la riga dell'ordine, da 1"},
+    {"PROGR", "progressiva", voce_documenti::numero, 1000000,
+     "dove inizia il rallentamento della riga (del file del treno o `rallentamento_su_carta`)"},
     {"COLONNA", "colonna", voce_documenti::colonna_ordine, 0, "STAZIONI, CIPPO, VELOCITA, METRI o PRESCRIZIONI"},
     {"CELLA", "cella", voce_documenti::come_stampato, 28,
      "la cella come stampata, spazi compresi fra le due sbarre; vale dove la cella sarebbe vuota o dice lo stesso "
@@ -124,7 +125,7 @@ constexpr record_documenti record[] = {
      "una cella della scheda come la carta la impagina", "cella_scheda, 218300, ORARIO, | 15.24     15.28|"},
     {genere_documenti::cella_ordine, "cella_ordine", campi_cella_ordine,
      "una cella dell'ordine di rallentamento come la carta la impagina (centrata a mano)",
-     "cella_ordine, 2, PRESCRIZIONI, |      E     |"},
+     "cella_ordine, 259150, PRESCRIZIONI, |      E     |"},
 };
 
 constexpr std::string_view colonne_scheda[] = {"LIM", "MARCIA", "KM", "NORS", "NOME", "ORARIO", "REC"};

@@ -55,7 +55,7 @@ TEST(GrammaticaDocumenti, EveryExampleReadsAsTheAuthorMeantIt) {
   EXPECT_EQ(t.celle_scheda[0].colonna, 5u);
   EXPECT_EQ(t.celle_scheda[0].testo, " 15.24     15.28");
   ASSERT_EQ(t.celle_ordine.size(), 1u);
-  EXPECT_EQ(t.celle_ordine[0].chiave, 2);
+  EXPECT_EQ(t.celle_ordine[0].chiave, 259150);
   EXPECT_EQ(t.celle_ordine[0].testo, "      E     ");
   ASSERT_EQ(t.su_carta.size(), 1u);
   EXPECT_EQ(t.su_carta[0].lunghezza, 400);

@@ -45,7 +45,8 @@ struct riga_omessa {
 };
 
 // A cell as the paper lays it out: of the first sheet row at a progressive,
-// or of the order's row number; colonna counts the paper's columns from 0.
+// or of the order's row of the slowdown starting there; colonna counts the
+// paper's columns from 0.
 struct cella_stampata {
   std::int64_t chiave = 0;
   std::size_t colonna = 0;

@@ -131,8 +131,9 @@ std::int64_t progressiva_del_cippo(const Form1& f, const std::string& cippo) {
 }
 
 // The order: each printed row against the train file's slowdowns (the same
-// speed and length), the others on paper only; the cells the paper centres
-// its own way; the key.
+// speed and length) with its prescriptions, the others on paper only; the
+// cells the paper centres its own way, by the start of their slowdown; the
+// key.
 void righe_dell_ordine_incorporato(const Form1& f, std::vector<std::string>& out) {
   const documento_ordine d = ordine_incorporato();
   std::vector<std::string> ignorati;
@@ -150,6 +151,9 @@ void righe_dell_ordine_incorporato(const Form1& f, std::vector<std::string>& out
     if (i < dal_treno.size()) {
       usata[i] = true;
       composta = dal_treno[i];
+      composta.prescrizioni = r.prescrizioni;
+      if (!r.prescrizioni.empty())
+        out.push_back(record({"prescrizioni", std::to_string(composta.progressiva), r.prescrizioni}));
     } else {
       composta = r;
       composta.progressiva = progressiva_del_cippo(f, r.cippo);
@@ -162,8 +166,8 @@ void righe_dell_ordine_incorporato(const Form1& f, std::vector<std::string>& out
                                    al_centro(composta.lunghezza, 9),    al_centro(composta.prescrizioni, 12)};
     for (std::size_t j = 1; j < c.size(); ++j)
       if (composte[j] != c[j])
-        celle.push_back(record(
-            {"cella_ordine", std::to_string(k + 1), std::string(colonne_ordine_documenti()[j]), come_stampata(c[j])}));
+        celle.push_back(record({"cella_ordine", std::to_string(composta.progressiva),
+                                std::string(colonne_ordine_documenti()[j]), come_stampata(c[j])}));
   }
   out.insert(out.end(), celle.begin(), celle.end());
   for (const std::string& l : d.legenda) {

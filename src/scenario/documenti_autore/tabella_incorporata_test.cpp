@@ -17,16 +17,22 @@ namespace {
 
 using namespace prova_documenti_autore;
 
-// The documents of the embedded sources (the train file through modifica)
-// with the embedded table and notes beside them.
-template <class F>
-esito_documenti documenti_con_la_tabella(F modifica) {
+// The documents of the embedded sources (the train file through treno) with
+// the embedded table (through tabella) and notes beside them.
+template <class F, class G>
+esito_documenti documenti_con_la_tabella(F treno, G tabella) {
   cartella_memoria c;
-  metti_sorgenti(c, modifica);
+  metti_sorgenti(c, treno);
   const Form1 n = nomi_incorporati();
-  c.sostituisci(file_tabella_documenti(n.nome_percorso, n.numero_treno), testo_crlf(righe_tabella_incorporata()));
+  std::string t = testo_crlf(righe_tabella_incorporata());
+  tabella(t);
+  c.sostituisci(file_tabella_documenti(n.nome_percorso, n.numero_treno), t);
   c.sostituisci(file_note(n), testo_righe(righe_note()));
   return documenti_da_sorgenti(c, nomi_incorporati());
+}
+template <class F>
+esito_documenti documenti_con_la_tabella(F treno) {
+  return documenti_con_la_tabella(treno, [](std::string&) {});
 }
 
 TEST(TabellaIncorporata, IDocumentiTornanoBytePerByte) {
@@ -62,13 +68,16 @@ TEST(TabellaIncorporata, SiLeggeSenzaErroriConCioCheLaCartaAggiunge) {
   EXPECT_EQ(piacenza->orario, "");  // the train file's 13.57 stands
 }
 
-// The edits of the issue: LODI renamed and timed 13:33, the slowdown of
-// S.BENEDETTO SAMBRO moved to 262000. The sheet shows the new name and time, the order
-// the new place with the paper's prescription.
-TEST(TabellaIncorporata, UnSorgenteModificatoCambiaScheda_E_Ordine) {
+// An author's edits: LODI renamed and timed 13:33, a slowdown added before
+// the one of S.BENEDETTO SAMBRO. The sheet shows the new name and the train
+// file's time over the paper's 13.34; the new slowdown takes its place in the
+// order without the paper's prescriptions, which stay with their slowdown.
+TEST(TabellaIncorporata, UnSorgenteModificatoSiVedeNeiDocumenti) {
   const esito_documenti e = documenti_con_la_tabella([](std::string& t) {
     sostituisci_testo(t, "130,   0, 0, 0, LODI\r\n", "130,  13,33, 0, LODI CENTRALE\r\n");
-    sostituisci_testo(t, "rallentamento,  259150,    90,  450,", "rallentamento,  262000,    60,  300,");
+    sostituisci_testo(t, "rallentamento,  259150,    90,  450, 0,  0,  60\r\n",
+                      "rallentamento,  150000,    60,  300, 0,  0,  60\r\n"
+                      "rallentamento,  259150,    90,  450, 0,  0,  60\r\n");
   });
   ASSERT_TRUE(e.ok()) << (e.errori.empty() ? "errori nei sorgenti" : e.errori[0]);
   const std::vector<std::string> scheda = righe_di(e.documenti.scheda);
@@ -76,17 +85,37 @@ TEST(TabellaIncorporata, UnSorgenteModificatoCambiaScheda_E_Ordine) {
                       " |     |     | 186.866  |     | LODI CENTRALE              |      13.33     | 1.5 |"),
             scheda.end());
   const std::vector<std::string> ordine = righe_di(e.documenti.rallentamenti);
-  ASSERT_GT(ordine.size(), 13u);
+  ASSERT_GT(ordine.size(), 14u);
+  EXPECT_EQ(ordine[12], " | 1 | SECUGNAGO-CASALPUSTERLENGO |    165     |    40    |   400   |    A-B-C   |");
+  EXPECT_EQ(ordine[13], " | 2 | VILLA CADE'-REGGIO EMILIA  |     69     |    60    |   300   |            |");
+  EXPECT_EQ(ordine[14], " | 3 |    S.BENEDETTO SAMBRO      |     57     |    90    |   450   |      E     |");
+  EXPECT_NE(e.documenti.scheda.find("INTERCITY"), std::string::npos);
+}
+
+// A slowdown moved in the train file leaves the table's prescriptions and
+// cells without their slowdown: each such line is named with the nearest
+// start, and once the table follows, the order shows the new place.
+TEST(TabellaIncorporata, UnRallentamentoSpostatoENominatoAllaRigaDellaTabella) {
+  const auto sposta = [](std::string& t) {
+    sostituisci_testo(t, "rallentamento,  259150,    90,  450,", "rallentamento,  262000,    60,  300,");
+  };
+  const esito_documenti prima = documenti_con_la_tabella(sposta);
+  ASSERT_FALSE(prima.errori.empty());
+  for (const std::string& x : prima.errori) {
+    EXPECT_EQ(x.rfind("Velstra_Ordoven_318_documenti.txt:", 0), 0u) << x;
+    EXPECT_NE(x.find("259150: il pi\xC3\xB9 vicino inizia a 262000"), std::string::npos) << x;
+  }
+  const esito_documenti dopo = documenti_con_la_tabella(sposta, [](std::string& t) {
+    for (std::size_t i = t.find("259150"); i != std::string::npos; i = t.find("259150")) t.replace(i, 6, "262000");
+  });
+  ASSERT_TRUE(dopo.ok()) << (dopo.errori.empty() ? "errori nei sorgenti" : dopo.errori[0]);
   // 262000 is km 53.200 of the count going down: the post passed last is 54;
   // the stations come from the sources, not from the paper's cell.
-  const std::vector<std::string> spostato = celle_di(ordine[13]);
+  const std::vector<std::string> spostato = celle_di(righe_di(dopo.documenti.rallentamenti)[13]);
   ASSERT_EQ(spostato.size(), 6u);
   EXPECT_EQ(std::vector<std::string>(spostato.begin() + 2, spostato.end()),
             (std::vector<std::string>{"54", "60", "300", "E"}));
   EXPECT_EQ(spostato[1].rfind("S.BENEDETTO SAMBRO-PRECEDENZ", 0), 0u);
-  // Nothing else of the paper is lost.
-  EXPECT_EQ(celle_di(ordine[12])[5], "A-B-C");
-  EXPECT_NE(e.documenti.scheda.find("INTERCITY"), std::string::npos);
 }
 
 }  // namespace
