@@ -10,8 +10,6 @@
 #include "documents/cornici_documenti.h"
 #include "model/form1.h"
 
-namespace {
-
 // Only the second restriction is in the train file: the first applies on
 // working days alone (prescription C) and the run takes place on a holiday.
 // The paper centres its cells by hand.
@@ -31,8 +29,6 @@ documento_ordine ordine_incorporato() {
               " E - Segnale di avviso non preceduto da tavole distanziometriche",
           }};
 }
-
-}  // namespace
 
 std::span<const std::string_view> righe_rallentamenti() {
   // Laid out once, on first use, and kept for the run.

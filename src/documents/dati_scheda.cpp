@@ -5,6 +5,7 @@
 // editing this table by hand.
 #include "documents/dati_scheda.h"
 
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -17,119 +18,130 @@ namespace {
 
 // The rows of each page, as the paper prints them.
 // clang-format off
-const celle_scheda pagina_1[] = {
-    {"  30 ", "  30 ", "   0.000  ", "  30 ", " MILANO                     ", "          13.15 ", "     "},
-    {"  90 ", "  90 ", "          ", "  90 ", " Deviatoio di uscita        ", "                ", "     "},
-    {"     ", "     ", "   1.769  ", "     ", " P.B.A. P.253               ", "      13.17     ", "     "},
-    {" 115 ", " 115 ", "   2.000  ", " 115 ", " Cippo Km.2,000             ", "                ", "     "},
-    {"     ", "     ", "   3.419  ", "     ", " P.B.A. P.255               ", "      13.18     ", "     "},
-    {"     ", "     ", "   5.119  ", "     ", " MILANO ROGOREDO            ", "      13.20     ", "     "},
-    {" 145 ", " 145 ", "          ", " 145 ", " Deviatoio di uscita        ", "                ", "     "},
-    {"     ", "     ", "   8.269  ", "     ", " S.DONATO MILANESE          ", "      13.22     ", "     "},
-    {"     ", "     ", "  10.419  ", "     ", " BORGOLOMBARDO              ", "      13.23     ", "     "},
-    {"     ", "     ", "  12.569  ", "     ", " S.GIULIANO M.              ", "      13.24     ", "     "},
-    {" 200 ", " 150 ", "          ", "     ", " SI COD Km 14,454           ", "                ", "     "},
-    {"     ", "     ", "  16.869  ", "     ", " MELEGNANO                  ", "      13.27     ", "     "},
-    {"     ", "     ", "  19.869  ", "     ", " Ponte sul Lambro           ", "                ", "     "},
-    {"     ", "     ", "  22.119  ", "     ", " S.ZENONE LAMBRO            ", "      13.30     ", "     "},
-    {"     ", "     ", " 193.916  ", "     ", " P.B.A. 194                 ", "                ", "     "},
-    {"     ", "     ", " 191.515  ", "     ", " BIVIO TAVAZZANO            ", "      13.32     ", "     "},
-    {" 200 ", " 180 ", " 190.000  ", "     ", " Cippo Km.190,000           ", "                ", "     "},
-    {"     ", "     ", " 186.866  ", "     ", " LODI                       ", "      13.34     ", " 1.5 "},
-    {"     ", "     ", " 185.466  ", "     ", " Ponte sull'Adda            ", "                ", "     "},
-    {"     ", "     ", " 178.767  ", "     ", " SECUGNAGO                  ", "      13.38     ", "     "},
-    {"     ", "     ", " 174.918  ", "     ", " P.B.A. 175                 ", "                ", "     "},
-    {"     ", "     ", " 170.619  ", "     ", " CASALPUSTERLENGO           ", "      13.42     ", "     "},
-    {"     ", "     ", " 164.370  ", "     ", " CODOGNO                    ", "      13.45     ", "     "},
-    {"     ", "     ", " 159.971  ", "     ", " P.B.A. 160                 ", "                ", "     "},
-    {"     ", "     ", " 152.272  ", "     ", " Ponte sul Po               ", "                ", "     "},
-    {" 140 ", " 140 ", " 150.000  ", " 140 ", " Cippo Km.150,000           ", "                ", "     "},
-    {"     ", "     ", " 148.023  ", "     ", " Segnale di protezione      ", "                ", "     "},
-    {" 100 ", " 100 ", "          ", " 100 ", " Deviatoio di ingresso      ", "                ", "     "},
-    {"  90 ", "  90 ", " 146.823  ", "  90 ", " PIACENZA                   ", " 13.55    13.57 ", " 1.0 "},
+const riga_scheda_incorporata pagina_1[] = {
+    {0, {"  30 ", "  30 ", "   0.000  ", "  30 ", " MILANO                     ", "          13.15 ", "     "}},
+    {400, {"  90 ", "  90 ", "          ", "  90 ", " Deviatoio di uscita        ", "                ", "     "}},
+    {1800, {"     ", "     ", "   1.769  ", "     ", " P.B.A. P.253               ", "      13.17     ", "     "}},
+    {2031, {" 115 ", " 115 ", "   2.000  ", " 115 ", " Cippo Km.2,000             ", "                ", "     "}},
+    {3450, {"     ", "     ", "   3.419  ", "     ", " P.B.A. P.255               ", "      13.18     ", "     "}},
+    {5150, {"     ", "     ", "   5.119  ", "     ", " MILANO ROGOREDO            ", "      13.20     ", "     "}},
+    {6000, {" 145 ", " 145 ", "          ", " 145 ", " Deviatoio di uscita        ", "                ", "     "}},
+    {8300, {"     ", "     ", "   8.269  ", "     ", " S.DONATO MILANESE          ", "      13.22     ", "     "}},
+    {10450, {"     ", "     ", "  10.419  ", "     ", " BORGOLOMBARDO              ", "      13.23     ", "     "}},
+    {12600, {"     ", "     ", "  12.569  ", "     ", " S.GIULIANO M.              ", "      13.24     ", "     "}},
+    {14485, {" 200 ", " 150 ", "          ", "     ", " SI COD Km 14,454           ", "                ", "     "}},
+    {16900, {"     ", "     ", "  16.869  ", "     ", " MELEGNANO                  ", "      13.27     ", "     "}},
+    {19900, {"     ", "     ", "  19.869  ", "     ", " Ponte sul Lambro           ", "                ", "     "}},
+    {22150, {"     ", "     ", "  22.119  ", "     ", " S.ZENONE LAMBRO            ", "      13.30     ", "     "}},
+    {24348, {"     ", "     ", " 193.916  ", "     ", " P.B.A. 194                 ", "                ", "     "}},
+    {26750, {"     ", "     ", " 191.515  ", "     ", " BIVIO TAVAZZANO            ", "      13.32     ", "     "}},
+    {28265, {" 200 ", " 180 ", " 190.000  ", "     ", " Cippo Km.190,000           ", "                ", "     "}},
+    {31400, {"     ", "     ", " 186.866  ", "     ", " LODI                       ", "      13.34     ", " 1.5 "}},
+    {32800, {"     ", "     ", " 185.466  ", "     ", " Ponte sull'Adda            ", "                ", "     "}},
+    {39500, {"     ", "     ", " 178.767  ", "     ", " SECUGNAGO                  ", "      13.38     ", "     "}},
+    {43350, {"     ", "     ", " 174.918  ", "     ", " P.B.A. 175                 ", "                ", "     "}},
+    {47650, {"     ", "     ", " 170.619  ", "     ", " CASALPUSTERLENGO           ", "      13.42     ", "     "}},
+    {53900, {"     ", "     ", " 164.370  ", "     ", " CODOGNO                    ", "      13.45     ", "     "}},
+    {58300, {"     ", "     ", " 159.971  ", "     ", " P.B.A. 160                 ", "                ", "     "}},
+    {66000, {"     ", "     ", " 152.272  ", "     ", " Ponte sul Po               ", "                ", "     "}},
+    {68272, {" 140 ", " 140 ", " 150.000  ", " 140 ", " Cippo Km.150,000           ", "                ", "     "}},
+    {70250, {"     ", "     ", " 148.023  ", "     ", " Segnale di protezione      ", "                ", "     "}},
+    {70900, {" 100 ", " 100 ", "          ", " 100 ", " Deviatoio di ingresso      ", "                ", "     "}},
+    {71450, {"  90 ", "  90 ", " 146.823  ", "  90 ", " PIACENZA                   ", " 13.55    13.57 ", " 1.0 "}},
 };
-const celle_scheda pagina_2[] = {
-    {"  90 ", "  90 ", " 146.823  ", "  90 ", " PIACENZA                   ", " 13.55    13.57 ", " 1.0 "},
-    {" 100 ", " 100 ", "          ", " 100 ", " Deviatoio di uscita        ", "                ", "     "},
-    {" 160 ", " 160 ", " 144.000  ", "     ", " Cippo Km.144,000           ", "                ", "     "},
-    {"     ", "     ", " 139.074  ", "     ", " PONTENURE                  ", "      14.02     ", "     "},
-    {"     ", "     ", " 130.276  ", "     ", " Ponte sull'Arda            ", "                ", "     "},
-    {"     ", "     ", " 128.976  ", "     ", " FIORENZUOLA                ", "      14.07     ", "     "},
-    {" 200 ", " 180 ", " 125.000  ", "     ", " Cippo Km.125,000           ", "                ", "     "},
-    {"     ", "     ", " 123.177  ", "     ", " ALSENO                     ", "      14.09     ", "     "},
-    {"     ", "     ", " 117.978  ", "     ", " Segnale di protezione      ", "                ", "     "},
-    {" 100 ", " 100 ", "          ", " 100 ", " Deviatoio di ingresso      ", "                ", "     "},
-    {"     ", "     ", " 116.779  ", "     ", " FIDENZA                    ", " 14.13    14.14 ", " 0.5 "},
-    {" 200 ", " 180 ", " 115.000  ", "     ", " Cippo Km.115,000           ", "                ", "     "},
-    {"     ", "     ", " 109.230  ", "     ", " CASTELGUELFO               ", "      14.18     ", "     "},
-    {"     ", "     ", " 102.481  ", "     ", " Ponte sul Taro             ", "                ", "     "},
-    {"     ", "     ", " 101.081  ", "     ", " PM PONTE TARO              ", "      14.22     ", "     "},
-    {" 100 ", " 100 ", "          ", " 100 ", " Deviatoio di ingresso      ", "                ", "     "},
-    {"     ", "     ", "  94.433  ", "     ", " PARMA                      ", " 14.25    14.27 ", " 1.0 "},
-    {" 200 ", " 180 ", "  93.000  ", "     ", " Cippo Km.93,000            ", "                ", "     "},
-    {"     ", "     ", "  83.485  ", "     ", " Ponte sull'Enza            ", "                ", "     "},
-    {"     ", "     ", "  81.785  ", "     ", " S.ILARIO D'ENZA            ", "      14.34     ", "     "},
-    {"     ", "     ", "  74.036  ", "     ", " VILLA CADE'                ", "      14.37     ", "     "},
-    {" 100 ", " 100 ", "          ", " 100 ", " Deviatoio di ingresso      ", "                ", "     "},
-    {"     ", "     ", "  66.588  ", "     ", " REGGIO EMILIA              ", " 14.41    14.43 ", " 0.5 "},
-    {" 200 ", " 180 ", "  65.000  ", "     ", " Cippo Km.65,000            ", "                ", "     "},
-    {"     ", "     ", "  55.040  ", "     ", " RUBIERA                    ", "      14.50     ", "     "},
-    {"     ", "     ", "  53.790  ", "     ", " Ponte sul Secchia          ", "                ", "     "},
-    {" 130 ", " 130 ", "  41.442  ", " 130 ", " MODENA                     ", " 14.56    14.58 ", " 1.0 "},
-    {" 200 ", " 180 ", "  35.000  ", "     ", " Cippo Km.35,000            ", "                ", "     "},
-    {"     ", "     ", "  24.296  ", "     ", " CASTELFRANCO E.            ", "      15.09     ", "     "},
+const riga_scheda_incorporata pagina_2[] = {
+    {71450, {"  90 ", "  90 ", " 146.823  ", "  90 ", " PIACENZA                   ", " 13.55    13.57 ", " 1.0 "}},
+    {72300, {" 100 ", " 100 ", "          ", " 100 ", " Deviatoio di uscita        ", "                ", "     "}},
+    {74274, {" 160 ", " 160 ", " 144.000  ", "     ", " Cippo Km.144,000           ", "                ", "     "}},
+    {79200, {"     ", "     ", " 139.074  ", "     ", " PONTENURE                  ", "      14.02     ", "     "}},
+    {88000, {"     ", "     ", " 130.276  ", "     ", " Ponte sull'Arda            ", "                ", "     "}},
+    {89300, {"     ", "     ", " 128.976  ", "     ", " FIORENZUOLA                ", "      14.07     ", "     "}},
+    {93277, {" 200 ", " 180 ", " 125.000  ", "     ", " Cippo Km.125,000           ", "                ", "     "}},
+    {95100, {"     ", "     ", " 123.177  ", "     ", " ALSENO                     ", "      14.09     ", "     "}},
+    {100300, {"     ", "     ", " 117.978  ", "     ", " Segnale di protezione      ", "                ", "     "}},
+    {100900, {" 100 ", " 100 ", "          ", " 100 ", " Deviatoio di ingresso      ", "                ", "     "}},
+    {101500, {"     ", "     ", " 116.779  ", "     ", " FIDENZA                    ", " 14.13    14.14 ", " 0.5 "}},
+    {103279, {" 200 ", " 180 ", " 115.000  ", "     ", " Cippo Km.115,000           ", "                ", "     "}},
+    {109050, {"     ", "     ", " 109.230  ", "     ", " CASTELGUELFO               ", "      14.18     ", "     "}},
+    {115800, {"     ", "     ", " 102.481  ", "     ", " Ponte sul Taro             ", "                ", "     "}},
+    {117200, {"     ", "     ", " 101.081  ", "     ", " PM PONTE TARO              ", "      14.22     ", "     "}},
+    {123250, {" 100 ", " 100 ", "          ", " 100 ", " Deviatoio di ingresso      ", "                ", "     "}},
+    {123850, {"     ", "     ", "  94.433  ", "     ", " PARMA                      ", " 14.25    14.27 ", " 1.0 "}},
+    {125283, {" 200 ", " 180 ", "  93.000  ", "     ", " Cippo Km.93,000            ", "                ", "     "}},
+    {134800, {"     ", "     ", "  83.485  ", "     ", " Ponte sull'Enza            ", "                ", "     "}},
+    {136500, {"     ", "     ", "  81.785  ", "     ", " S.ILARIO D'ENZA            ", "      14.34     ", "     "}},
+    {144250, {"     ", "     ", "  74.036  ", "     ", " VILLA CADE'                ", "      14.37     ", "     "}},
+    {151100, {" 100 ", " 100 ", "          ", " 100 ", " Deviatoio di ingresso      ", "                ", "     "}},
+    {151700, {"     ", "     ", "  66.588  ", "     ", " REGGIO EMILIA              ", " 14.41    14.43 ", " 0.5 "}},
+    {153288, {" 200 ", " 180 ", "  65.000  ", "     ", " Cippo Km.65,000            ", "                ", "     "}},
+    {163250, {"     ", "     ", "  55.040  ", "     ", " RUBIERA                    ", "      14.50     ", "     "}},
+    {164500, {"     ", "     ", "  53.790  ", "     ", " Ponte sul Secchia          ", "                ", "     "}},
+    {176850, {" 130 ", " 130 ", "  41.442  ", " 130 ", " MODENA                     ", " 14.56    14.58 ", " 1.0 "}},
+    {183294, {" 200 ", " 180 ", "  35.000  ", "     ", " Cippo Km.35,000            ", "                ", "     "}},
+    {194000, {"     ", "     ", "  24.296  ", "     ", " CASTELFRANCO E.            ", "      15.09     ", "     "}},
 };
-const celle_scheda pagina_3[] = {
-    {"     ", "     ", "  24.296  ", "     ", " CASTELFRANCO E.            ", "      15.09     ", "     "},
-    {"     ", "     ", "  16.897  ", "     ", " SAMOGGIA                   ", "      15.13     ", "     "},
-    {"     ", "     ", "  11.148  ", "     ", " ANZOLA                     ", "      15.16     ", "     "},
-    {" 150 ", " 150 ", "   5.699  ", " 150 ", " PM LAVINO                  ", "      15.18     ", "     "},
-    {"  90 ", "  90 ", "   1.800  ", "  90 ", " Segnale di protezione      ", "                ", "     "},
-    {"  70 ", "  70 ", "   0.000  ", "  70 ", " BOLOGNA C.LE               ", " 15.24     15.28", " 2.5 "},
-    {"  90 ", "  90 ", "          ", "  90 ", " Deviatoio di uscita        ", "                ", "     "},
-    {"     ", "     ", "  93.461  ", "     ", " Ponte sul Savena           ", "                ", "     "},
-    {"     ", "     ", "  91.085  ", "     ", " S.RUFFILLO                 ", "      15.34     ", "     "},
-    {" 180 ", " 160 ", "  88.000  ", "     ", " Cippo Km.88,000            ", "                ", "     "},
-    {"     ", "     ", "  83.585  ", "     ", " PIANORO                    ", "      15.39     ", "     "},
-    {"     ", "     ", "  80.185  ", "     ", " Imbocco galleria           ", "                ", "     "},
-    {"     ", "     ", "  76.685  ", "     ", " Uscita galleria            ", "                ", "     "},
-    {"     ", "     ", "  74.235  ", "     ", " MONZUNO-VADO               ", "      15.43     ", "     "},
-    {"     ", "     ", "  70.185  ", "     ", " Ponte sul Setta            ", "                ", "     "},
-    {"     ", "     ", "  65.835  ", "     ", " GRIZZANA                   ", "      15.46     ", "     "},
-    {"     ", "     ", "  55.685  ", "     ", " S.BENEDETTO SAMBRO         ", "      15.51     ", " 1.5 "},
-    {"     ", "     ", "  54.685  ", "     ", " Imbocco Grande Galleria    ", "                ", "     "},
-    {"     ", "     ", "  49.135  ", "     ", " PRECEDENZE NORD            ", "      15.54     ", "     "},
-    {"     ", "     ", "  44.385  ", "     ", " PRECEDENZE SUD             ", "      15.56     ", "     "},
-    {" 120 ", " 120 ", "  37.235  ", " 120 ", " Uscita Grande Galleria     ", "                ", "     "},
-    {"     ", "     ", "  36.885  ", "     ", " VERNIO                     ", "      15.59     ", "     "},
-    {"     ", "     ", "  29.585  ", "     ", " BIVIO VAIANO               ", "      16.03     ", "     "},
-    {"     ", "     ", "  25.285  ", "     ", " VAIANO                     ", "      16.06     ", "     "},
-    {"     ", "     ", "  17.885  ", "     ", " Segnale di protezione      ", "                ", "     "},
-    {" 100 ", " 100 ", "          ", " 100 ", " Deviatoio di ingresso      ", "                ", "     "},
-    {"     ", "     ", "  16.385  ", "     ", " PRATO                      ", " 16.12          ", " 2.0 "},
+const riga_scheda_incorporata pagina_3[] = {
+    {194000, {"     ", "     ", "  24.296  ", "     ", " CASTELFRANCO E.            ", "      15.09     ", "     "}},
+    {201400, {"     ", "     ", "  16.897  ", "     ", " SAMOGGIA                   ", "      15.13     ", "     "}},
+    {207150, {"     ", "     ", "  11.148  ", "     ", " ANZOLA                     ", "      15.16     ", "     "}},
+    {212600, {" 150 ", " 150 ", "   5.699  ", " 150 ", " PM LAVINO                  ", "      15.18     ", "     "}},
+    {216500, {"  90 ", "  90 ", "   1.800  ", "  90 ", " Segnale di protezione      ", "                ", "     "}},
+    {218300, {"  70 ", "  70 ", "   0.000  ", "  70 ", " BOLOGNA C.LE               ", " 15.24     15.28", " 2.5 "}},
+    {219400, {"  90 ", "  90 ", "          ", "  90 ", " Deviatoio di uscita        ", "                ", "     "}},
+    {221724, {"     ", "     ", "  93.461  ", "     ", " Ponte sul Savena           ", "                ", "     "}},
+    {224100, {"     ", "     ", "  91.085  ", "     ", " S.RUFFILLO                 ", "      15.34     ", "     "}},
+    {227185, {" 180 ", " 160 ", "  88.000  ", "     ", " Cippo Km.88,000            ", "                ", "     "}},
+    {231600, {"     ", "     ", "  83.585  ", "     ", " PIANORO                    ", "      15.39     ", "     "}},
+    {235000, {"     ", "     ", "  80.185  ", "     ", " Imbocco galleria           ", "                ", "     "}},
+    {238500, {"     ", "     ", "  76.685  ", "     ", " Uscita galleria            ", "                ", "     "}},
+    {240950, {"     ", "     ", "  74.235  ", "     ", " MONZUNO-VADO               ", "      15.43     ", "     "}},
+    {245000, {"     ", "     ", "  70.185  ", "     ", " Ponte sul Setta            ", "                ", "     "}},
+    {249350, {"     ", "     ", "  65.835  ", "     ", " GRIZZANA                   ", "      15.46     ", "     "}},
+    {259500, {"     ", "     ", "  55.685  ", "     ", " S.BENEDETTO SAMBRO         ", "      15.51     ", " 1.5 "}},
+    {260500, {"     ", "     ", "  54.685  ", "     ", " Imbocco Grande Galleria    ", "                ", "     "}},
+    {266050, {"     ", "     ", "  49.135  ", "     ", " PRECEDENZE NORD            ", "      15.54     ", "     "}},
+    {270800, {"     ", "     ", "  44.385  ", "     ", " PRECEDENZE SUD             ", "      15.56     ", "     "}},
+    {277950, {" 120 ", " 120 ", "  37.235  ", " 120 ", " Uscita Grande Galleria     ", "                ", "     "}},
+    {278300, {"     ", "     ", "  36.885  ", "     ", " VERNIO                     ", "      15.59     ", "     "}},
+    {285600, {"     ", "     ", "  29.585  ", "     ", " BIVIO VAIANO               ", "      16.03     ", "     "}},
+    {289900, {"     ", "     ", "  25.285  ", "     ", " VAIANO                     ", "      16.06     ", "     "}},
+    {297300, {"     ", "     ", "  17.885  ", "     ", " Segnale di protezione      ", "                ", "     "}},
+    {298200, {" 100 ", " 100 ", "          ", " 100 ", " Deviatoio di ingresso      ", "                ", "     "}},
+    {298800, {"     ", "     ", "  16.385  ", "     ", " PRATO                      ", " 16.12          ", " 2.0 "}},
 };
 
 template <std::size_t N>
-pagina_scheda pagina(std::string etichetta, std::string da, std::string a, const celle_scheda (&righe)[N],
-                     std::string nota) {
-  pagina_scheda p{{etichetta, "TRENO n. 318", da, a, "V200 C", "130%", "INTERCITY", "700T", {}}, {}, nota};
-  for (const celle_scheda& r : righe) p.righe.push_back(riga_tabella_scheda(r));
-  return p;
+pagina_scheda_incorporata pagina(std::string etichetta, std::string da, std::string a,
+                                 const riga_scheda_incorporata (&righe)[N], std::string nota) {
+  return {{etichetta, "TRENO n. 318", da, a, "V200 C", "130%", "INTERCITY", "700T", {}},
+          std::vector<riga_scheda_incorporata>(std::begin(righe), std::end(righe)), nota};
 }
 
 std::vector<std::string> scheda_incorporata() {
-  // The blank form keeps its mass placeholder where the printed form has it.
-  return righe_scheda_documento(
-      {
-        pagina("SCHEDA  1/3", "MILANO", "PIACENZA", pagina_1, " Dalle ore 23.30 alle ore 4.30 velocit\xE0 massima 160 Km/h. "),
-        pagina("SCHEDA  2/3", "PIACENZA", "CASTELFRANCO E.", pagina_2, " Dalle ore 23.30 alle ore 4.30 velocit\xE0 massima 160 Km/h. "),
-        pagina("SCHEDA 3/3", "CASTELFRANCO E.", "PRATO", pagina_3, " Dalle ore 23.30 alle ore 4.30 velocit\xE0 massima 160 Km/h"),
-      },
-      {"SCHEDA 4/4", "TRENO n.xxxxx", "xxxxxx", "xxxxxx", "Vxxx C", "xxx%", "xxx", "", "      xxxT"});
+  std::vector<pagina_scheda> fogli;
+  for (const pagina_scheda_incorporata& p : pagine_scheda()) {
+    fogli.push_back({p.intestazione, {}, p.nota});
+    for (const riga_scheda_incorporata& r : p.righe) fogli.back().righe.push_back(riga_tabella_scheda(r.celle));
+  }
+  return righe_scheda_documento(fogli, modulo_scheda());
 }
-// clang-format on
 
 }  // namespace
+
+const std::vector<pagina_scheda_incorporata>& pagine_scheda() {
+  static const std::vector<pagina_scheda_incorporata> pagine = {
+      pagina("SCHEDA  1/3", "MILANO", "PIACENZA", pagina_1, " Dalle ore 23.30 alle ore 4.30 velocit\xE0 massima 160 Km/h. "),
+      pagina("SCHEDA  2/3", "PIACENZA", "CASTELFRANCO E.", pagina_2, " Dalle ore 23.30 alle ore 4.30 velocit\xE0 massima 160 Km/h. "),
+      pagina("SCHEDA 3/3", "CASTELFRANCO E.", "PRATO", pagina_3, " Dalle ore 23.30 alle ore 4.30 velocit\xE0 massima 160 Km/h"),
+  };
+  return pagine;
+}
+
+intestazione_scheda modulo_scheda() {
+  // The blank form keeps its mass placeholder where the printed form has it.
+  return {"SCHEDA 4/4", "TRENO n.xxxxx", "xxxxxx", "xxxxxx", "Vxxx C", "xxx%", "xxx", "", "      xxxT"};
+}
+// clang-format on
 
 std::span<const std::string_view> righe_scheda() {
   // Laid out once, on first use, and kept for the run.

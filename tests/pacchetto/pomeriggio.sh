@@ -58,8 +58,9 @@ done
 grep -a -q '| PONTENURE                  |      14.02     |' corsa/Velstra_Ordoven_318_scheda_treno.txt ||
   fallisci "la scheda non mostra PONTENURE alle 14.02"
 grep -a -q '| CODOGNO C.LE ' corsa/Velstra_Ordoven_318_scheda_treno.txt || fallisci "la scheda non mostra CODOGNO C.LE"
-# The new slowdown first along the line, between the two stations around it,
-# after the post of km 69 (the count goes down there).
-grep -a -q "^ | 1 | VILLA CADE'-REGGIO EMILIA  |     69     |    60    |   300   |" \
+# The new slowdown second along the line (after the paper's slowdown of the
+# documents table), between the two stations around it, after the post of
+# km 69 (the count goes down there).
+grep -a -q "^ | 2 | VILLA CADE'-REGGIO EMILIA  |     69     |    60    |   300   |" \
   corsa/Velstra_Ordoven_318_rallentamenti.txt || fallisci "l'ordine non mostra il nuovo rallentamento"
 echo "pomeriggio: ok"

@@ -36,6 +36,7 @@ TEST(ComandoDocuments, ScriveITreDocumentiNellaCartella) {
   estrai(t.percorso);
   fs::remove(t.percorso / "Velstra_Ordoven_318_note.txt");
   fs::remove(t.percorso / "Velstra_Ordoven_318_scheda_treno.txt");
+  fs::remove(t.percorso / "Velstra_Ordoven_318_documenti.txt");  // the sources alone
   const uscita u = documenti({t.percorso.string(), "Velstra_Ordoven", "318"});
   EXPECT_EQ(u.stato, 0) << u.err;
   EXPECT_TRUE(contiene(u.err, "scritto Velstra_Ordoven_318_scheda_treno.txt"));
@@ -101,6 +102,27 @@ TEST(ComandoDocuments, UnNomeTagliatoESegnalatoEIDocumentiScritti) {
       << u.err;
   EXPECT_TRUE(
       contiene(leggi_tutto(t.percorso / "Velstra_Ordoven_318_rallentamenti.txt"), "|S.BENEDETTO VAL DI SAMBRO AL|"));
+}
+
+// Extract, then documents: the three documents the program writes, byte
+// for byte, through the table extract wrote beside the sources.
+TEST(ComandoDocuments, DopoExtractIDocumentiSonoQuelliDelProgramma) {
+  cartella_temporanea t;
+  estrai(t.percorso);
+  const char* const nomi[] = {"Velstra_Ordoven_318_scheda_treno.txt", "Velstra_Ordoven_318_rallentamenti.txt",
+                              "Velstra_Ordoven_318_note.txt"};
+  std::vector<std::string> del_programma;
+  for (const char* n : nomi) del_programma.push_back(leggi_tutto(t.percorso / n));
+  // The notes are the author's own text and stay; the sheet and the order
+  // are made anew.
+  fs::remove(t.percorso / nomi[0]);
+  fs::remove(t.percorso / nomi[1]);
+  const uscita u = documenti({t.percorso.string(), "Velstra_Ordoven", "318"});
+  ASSERT_EQ(u.stato, 0) << u.err;
+  for (std::size_t k = 0; k < std::size(nomi); ++k) {
+    ASSERT_TRUE(fs::exists(t.percorso / nomi[k])) << nomi[k];
+    EXPECT_TRUE(leggi_tutto(t.percorso / nomi[k]) == del_programma[k]) << nomi[k];
+  }
 }
 
 TEST(ComandoDocuments, SorgentiConErroriRifiutatiComeLiDaCheck) {

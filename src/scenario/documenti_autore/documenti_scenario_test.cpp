@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -232,6 +233,24 @@ TEST(DocumentiScenario, GliErroriDellaTabellaVengonoPerRiga) {
                                               "Velstra_Ordoven_318_note.txt:1"}));
   ASSERT_FALSE(e.errori.empty());
   EXPECT_EQ(e.errori[0].rfind(tabella + "1: a progressiva 71400", 0), 0u) << e.errori[0];
+}
+
+// What the paper adds must find its place: a row to leave out, a cell, a
+// page, a row of the order that the documents do not have is a fault at its
+// line, and nothing is written.
+TEST(DocumentiScenario, CioCheLaCartaAggiungeSenzaIlSuoPostoEUnErrore) {
+  cartella_memoria c;
+  metti_sorgenti(c);
+  c.sostituisci(file_tabella_documenti("Velstra_Ordoven", "318"),
+                "ometti, 71400\r\ncella_scheda, 71400, ORARIO, |13.00|\r\ncella_ordine, 259000, CIPPO, |9|\r\n"
+                "pagina, 7, SCHEDA 7/7, \r\nometti, 1100\r\n");
+  const esito_documenti e = documenti_da_sorgenti(c, nomi_incorporati());
+  std::vector<std::string> inizi;
+  for (const std::string& x : e.errori) inizi.push_back(x.substr(0, x.find(": ", x.find(':') + 1) + 2));
+  std::sort(inizi.begin(), inizi.end());
+  const std::string f = "Velstra_Ordoven_318_documenti.txt:";
+  EXPECT_EQ(inizi, (std::vector<std::string>{f + "1: ", f + "2: ", f + "3: ", f + "4: "}));
+  EXPECT_FALSE(e.ok());
 }
 
 // A slowdown written at 259175 starts in cell nearest(259175/50 + 1) = 5184,

@@ -43,6 +43,45 @@ constexpr campo_documenti campi_prescrizione[] = {
     {"LETTERA", "lettera", voce_documenti::testo, 2, "la lettera; vuota, la riga continua quella prima"},
     {"TESTO", "testo", voce_documenti::testo, 0, "il testo, virgole comprese"},
 };
+constexpr campo_documenti campi_pagina[] = {
+    {"PAGINA", "pagina", voce_documenti::numero, 99, "il numero della pagina della scheda, da 1"},
+    {"ETICHETTA", "etichetta", voce_documenti::testo, 25, "la scritta del riquadro in alto come stampata (`SCHEDA  1/3`); vale finch\xC3\xA9 dice `SCHEDA n/N` a meno "
+     "degli spazi"},
+    {"NOTA", "nota della pagina", voce_documenti::come_stampato, 84,
+     "la riga sotto la tabella di quella pagina come stampata, spazi compresi fra le due sbarre; vuota: quella di `nota`"},
+};
+constexpr campo_documenti campi_ometti[] = {
+    {"PROGR", "progressiva", voce_documenti::numero, 1000000,
+     "ogni riga che i sorgenti danno a PROGR (stazione, cambio di velocit\xC3\xA0, `SI COD`) resta fuori dalla scheda"},
+};
+constexpr campo_documenti campi_riga_stampata[] = {
+    {"PROGR", "progressiva", voce_documenti::numero, 1000000, "metri dall'inizio della linea, come nei sorgenti"},
+    {"LIM", "velocit\xC3\xA0 limite", voce_documenti::numero_o_vuoto, 999, "km/h come stampata; vuoto: la cella resta vuota"},
+    {"MARCIA", "velocit\xC3\xA0 di marcia", voce_documenti::numero_o_vuoto, 999, "km/h"},
+    {"KM", "chilometro", voce_documenti::chilometro, 0,
+     "il chilometro come stampato (`146.823`); vuoto: la cella resta vuota"},
+    {"NORS", "velocit\xC3\xA0 No Rs", voce_documenti::numero_o_vuoto, 999, "km/h"},
+    {"ARRIVO", "arrivo", voce_documenti::orario, 0, "l'ora di arrivo"},
+    {"ORARIO", "orario", voce_documenti::orario, 0,
+     "l'ora di partenza o di transito; in una stazione con orario nel file del treno vale quello del file"},
+    {"REC", "recupero", voce_documenti::testo, 3, "i minuti di recupero come si stampano (`1.5`)"},
+    {"NOME", "nome", voce_documenti::testo, 27, "il nome di una riga propria; vuoto per completare una riga dei sorgenti"},
+};
+constexpr campo_documenti campi_cella_scheda[] = {
+    {"PROGR", "progressiva", voce_documenti::numero, 1000000, "la prima riga della scheda a PROGR"},
+    {"COLONNA", "colonna", voce_documenti::colonna_scheda, 0, "LIM, MARCIA, KM, NORS, NOME, ORARIO o REC"},
+    {"CELLA", "cella", voce_documenti::come_stampato, 28,
+     "la cella come stampata, spazi compresi fra le due sbarre; vale dove la cella sarebbe vuota o dice lo stesso "
+     "a meno degli spazi, cos\xC3\xAC una modifica dei sorgenti si vede"},
+};
+constexpr campo_documenti campi_cella_ordine[] = {
+    {"PROGR", "progressiva", voce_documenti::numero, 1000000,
+     "dove inizia il rallentamento della riga (del file del treno o `rallentamento_su_carta`)"},
+    {"COLONNA", "colonna", voce_documenti::colonna_ordine, 0, "STAZIONI, CIPPO, VELOCITA, METRI o PRESCRIZIONI"},
+    {"CELLA", "cella", voce_documenti::come_stampato, 28,
+     "la cella come stampata, spazi compresi fra le due sbarre; vale dove la cella sarebbe vuota o dice lo stesso "
+     "a meno degli spazi, cos\xC3\xAC una modifica dei sorgenti si vede"},
+};
 
 constexpr record_documenti record[] = {
     {genere_documenti::classificazione, "classificazione", campi_classificazione,
@@ -69,7 +108,28 @@ constexpr record_documenti record[] = {
      "prescrizione, A, Da rispettare con tutto il treno (per i treni viaggiatori)\n"
      "prescrizione, C, Da rispettare dalle ore 07.30 alle ore 20.30 di tutti\n"
      "prescrizione, , i giorni esclusi i FESTIVI e i PREFESTIVI"},
+    {genere_documenti::pagina, "pagina", campi_pagina,
+     "l'etichetta e la nota di una pagina della scheda, dove la carta le scrive a modo suo",
+     "pagina, 1, SCHEDA  1/3, | Dalle ore 23.30 alle ore 4.30 velocit\xC3\xA0 massima 160 Km/h. |"},
+    {genere_documenti::ometti, "ometti", campi_ometti,
+     "lascia fuori dalla scheda le righe dei sorgenti a PROGR (una stazione che la carta non mostra, un cambio di "
+     "velocit\xC3\xA0 che scrive a modo suo); se non ce ne sono \xC3\xA8 un errore",
+     "ometti, 1100"},
+    {genere_documenti::riga_stampata, "riga_stampata", campi_riga_stampata,
+     "come `riga`, con la velocit\xC3\xA0 limite e il chilometro come stampati: vuoti, le celle restano vuote. "
+     "Senza NOME completa la riga che i sorgenti danno a PROGR; il nome di una stazione e l'orario che il file del "
+     "treno d\xC3\xA0 restano quelli dei sorgenti",
+     "riga_stampata, 71450, 90, 90, 146.823, 90, 13.55, , 1.0,\n"
+     "riga_stampata, 400, 90, 90, , 90, , , , Deviatoio di uscita"},
+    {genere_documenti::cella_scheda, "cella_scheda", campi_cella_scheda,
+     "una cella della scheda come la carta la impagina", "cella_scheda, 218300, ORARIO, | 15.24     15.28|"},
+    {genere_documenti::cella_ordine, "cella_ordine", campi_cella_ordine,
+     "una cella dell'ordine di rallentamento come la carta la impagina (centrata a mano)",
+     "cella_ordine, 259150, PRESCRIZIONI, |      E     |"},
 };
+
+constexpr std::string_view colonne_scheda[] = {"LIM", "MARCIA", "KM", "NORS", "NOME", "ORARIO", "REC"};
+constexpr std::string_view colonne_ordine[] = {"N", "STAZIONI", "CIPPO", "VELOCITA", "METRI", "PRESCRIZIONI"};
 // clang-format on
 
 // What a field accepts, for the manual.
@@ -83,6 +143,14 @@ std::string valori_ammessi(const campo_documenti& c) {
       return "intero da 0 a " + std::to_string(c.massimo) + ", o vuoto";
     case voce_documenti::orario:
       return "ore e minuti come `13.57`, o vuoto";
+    case voce_documenti::chilometro:
+      return "chilometri e metri come `146.823`, o vuoto";
+    case voce_documenti::come_stampato:
+      return "testo, al massimo " + std::to_string(c.massimo) + " caratteri, fra due `|` con i suoi spazi";
+    case voce_documenti::colonna_scheda:
+      return "`LIM`, `MARCIA`, `KM`, `NORS`, `NOME`, `ORARIO` o `REC`";
+    case voce_documenti::colonna_ordine:
+      return "`STAZIONI`, `CIPPO`, `VELOCITA`, `METRI` o `PRESCRIZIONI`";
   }
   return "";
 }
@@ -96,6 +164,14 @@ std::string nomi_dei_campi(const record_documenti& r) {
 }  // namespace
 
 std::span<const record_documenti> grammatica_documenti() { return record; }
+
+std::span<const std::string_view> colonne_scheda_documenti() { return colonne_scheda; }
+std::span<const std::string_view> colonne_ordine_documenti() { return colonne_ordine; }
+
+std::string testo_come_stampato(const std::string& campo) {
+  if (campo.size() >= 2 && campo.front() == '|' && campo.back() == '|') return campo.substr(1, campo.size() - 2);
+  return campo;
+}
 
 const record_documenti* record_documenti_di(std::string_view chiave) {
   const auto uguale = [&](std::string_view k) {
@@ -128,6 +204,12 @@ std::string manuale_tabella_documenti() {
       "campo fino alla fine della riga (virgole comprese); gli spazi intorno ai campi non contano; un campo che "
       "non serve resta vuoto;\n"
       "- le righe vuote e quelle che iniziano con `;` sono saltate;\n"
+      "- un campo scritto fra due `|` (la NOTA di `pagina`, la CELLA di `cella_scheda` e `cella_ordine`) tiene "
+      "i suoi spazi, come la carta li stampa;\n"
+      "- le righe della scheda seguono l'ordine della tabella fra quelle alla stessa progressiva; `ometti` vale "
+      "ovunque sia scritto;\n"
+      "- `scenario extract` scrive accanto ai sorgenti la tabella dello scenario incorporato: con essa i suoi "
+      "documenti tornano byte per byte;\n"
       "- un errore \xC3\xA8 segnalato come `FILE:RIGA: ...` e nessun documento \xC3\xA8 scritto.\n"
       "\n"
       "| record | campi | dove va |\n"

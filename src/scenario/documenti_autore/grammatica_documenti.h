@@ -19,6 +19,11 @@ enum class genere_documenti : std::uint8_t {
   rallentamento_su_carta,
   prescrizioni,
   prescrizione,
+  pagina,
+  ometti,
+  riga_stampata,
+  cella_scheda,
+  cella_ordine,
 };
 
 // How a field is written and checked.
@@ -27,7 +32,20 @@ enum class voce_documenti : std::uint8_t {
   numero,          // a whole number from 0 to massimo
   numero_o_vuoto,  // the same, or left empty
   orario,          // hours and minutes as 13.57, or left empty
+  chilometro,      // a kilometre as printed, 146.823, or left empty
+  come_stampato,   // a text as printed: between two bars |...| its blanks are kept
+  colonna_scheda,  // a column of the timetable sheet by its name
+  colonna_ordine,  // a column of the slowdown order by its name
 };
+
+// The columns a cella_scheda and a cella_ordine name, in the order of the
+// paper; the index is the column's.
+std::span<const std::string_view> colonne_scheda_documenti();
+std::span<const std::string_view> colonne_ordine_documenti();
+
+// The text of a come_stampato field: what stands between its bars, or the
+// field itself when it has none.
+std::string testo_come_stampato(const std::string& campo);
 
 struct campo_documenti {
   std::string_view nome;       // as the manual writes it: PROGR

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "documents/celle_testo.h"
 #include "documents/cornici_documenti.h"
@@ -32,7 +33,32 @@ std::string cippo_prima(const std::vector<serie_chilometrica>& serie, std::int64
   return std::to_string(static_cast<std::int64_t>(p.da_serie ? std::ceil(km) : std::floor(km)));
 }
 
+// Two progressives of one cell, as the compiler places a slowdown.
+bool stessa_cella(std::int64_t a, std::int64_t b) {
+  return cella_di_oggetto(static_cast<double>(a)) == cella_di_oggetto(static_cast<double>(b));
+}
+
+std::string senza_spazi(std::string s) {
+  s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
+  return s;
+}
+
+// ": il pi\xC3\xB9 vicino inizia a N", for a progressive that starts no
+// slowdown; empty when there is none.
+template <class T>
+std::string vicino(const std::vector<T>& v, std::int64_t progressiva) {
+  const T* migliore = nullptr;
+  for (const T& x : v)
+    if (!migliore || std::llabs(x.r.progressiva - progressiva) < std::llabs(migliore->r.progressiva - progressiva))
+      migliore = &x;
+  return migliore ? ": il pi\xC3\xB9 vicino inizia a " + std::to_string(migliore->r.progressiva) : "";
+}
+
 }  // namespace
+
+std::string cippo_dell_ordine(const Form1& f, std::int64_t progressiva) {
+  return cippo_prima(serie_chilometriche(f.stazioni), progressiva);
+}
 
 std::vector<riga_ordine> righe_dell_ordine(const Form1& f, const tabella_documenti& t, const std::string& file_tabella,
                                            std::vector<std::string>& errori) {
@@ -65,7 +91,7 @@ std::vector<riga_ordine> righe_dell_ordine(const Form1& f, const tabella_documen
     });
     if (r == v.end()) {
       errori.push_back(file_tabella + ":" + std::to_string(p.riga) + ": nessun rallentamento del file del treno " +
-                       "inizia a progressiva " + std::to_string(p.progressiva));
+                       "inizia a progressiva " + std::to_string(p.progressiva) + vicino(v, p.progressiva));
       continue;
     }
     r->r.prescrizioni = p.lettere;
@@ -84,6 +110,13 @@ std::vector<riga_ordine> righe_dell_ordine(const Form1& f, const tabella_documen
                    [](const trovato& a, const trovato& b) { return a.r.progressiva < b.r.progressiva; });
   std::vector<riga_ordine> righe;
   for (const trovato& x : v) righe.push_back(x.r);
+  // A cell as printed follows its slowdown: one moved in the train file is
+  // named, not dressed in another's cell.
+  for (const cella_stampata& c : t.celle_ordine)
+    if (std::none_of(righe.begin(), righe.end(),
+                     [&](const riga_ordine& r) { return stessa_cella(r.progressiva, c.chiave); }))
+      errori.push_back(file_tabella + ":" + std::to_string(c.riga) + ": nessun rallentamento dell'ordine inizia a " +
+                       "progressiva " + std::to_string(c.chiave) + vicino(v, c.chiave));
   return righe;
 }
 
@@ -94,8 +127,16 @@ std::string testo_ordine(const std::vector<riga_ordine>& righe, const std::strin
   documento_ordine d{linea, treno, {}, {}};
   for (std::size_t k = 0; k < righe.size(); ++k) {
     const riga_ordine& r = righe[k];
-    d.righe.push_back({al_centro(std::to_string(k + 1), 3), al_centro(r.stazioni, 28), al_centro(r.cippo, 12),
-                       al_centro(r.velocita, 10), al_centro(r.lunghezza, 9), al_centro(r.prescrizioni, 12)});
+    celle_ordine c = {al_centro(std::to_string(k + 1), 3), al_centro(r.stazioni, 28), al_centro(r.cippo, 12),
+                      al_centro(r.velocita, 10),           al_centro(r.lunghezza, 9), al_centro(r.prescrizioni, 12)};
+    // A cell as printed stands where the computed one is empty or says the
+    // same but for its blanks: an edit of the sources still shows.
+    for (const cella_stampata& x : t.celle_ordine) {
+      if (!stessa_cella(x.chiave, r.progressiva)) continue;
+      const std::string calcolata = senza_spazi(c[x.colonna]);
+      if (calcolata.empty() || calcolata == senza_spazi(x.testo)) c[x.colonna] = x.testo;
+    }
+    d.righe.push_back(c);
   }
   for (const voce_prescrizione& v : t.legenda)
     d.legenda.push_back(v.lettera.empty() ? "     " + v.testo : " " + v.lettera + " - " + v.testo);

@@ -20,6 +20,10 @@ struct riga_ordine {
 std::vector<riga_ordine> righe_dell_ordine(const Form1& f, const tabella_documenti& t, const std::string& file_tabella,
                                            std::vector<std::string>& errori);
 
+// The whole kilometre the driver passes last before progressiva, as the
+// order's "cippo" column writes it.
+std::string cippo_dell_ordine(const Form1& f, std::int64_t progressiva);
+
 // The whole order (Windows-1252, CR LF): at least 25 rows, then the key to
 // the prescriptions.
 std::string testo_ordine(const std::vector<riga_ordine>& righe, const std::string& treno, const Form1& f,

@@ -36,10 +36,22 @@ std::string cella_orario(const riga_scheda& r, bool prima, bool ultima) {
 
 std::string velocita_cella(const std::string& v) { return a_destra(v, 4) + " "; }
 
-std::string riga_tabella(const riga_scheda& r, bool prima, bool ultima) {
-  return riga_tabella_scheda({velocita_cella(r.limite), velocita_cella(r.marcia), a_destra(r.km, 8) + "  ",
-                              velocita_cella(r.no_rs), " " + r.nome, cella_orario(r, prima, ultima),
-                              r.recupero.empty() ? "" : " " + r.recupero});
+std::string senza_spazi(std::string s) {
+  s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
+  return s;
+}
+
+// A row's cells; a cell the table gives as printed stands where the
+// computed one would be empty or says the same but for its blanks, so an
+// edit of the sources still shows.
+std::string riga_tabella(const riga_scheda& r, bool prima, bool ultima,
+                         const std::vector<const cella_stampata*>& come) {
+  celle_scheda c = celle_della_riga(r, prima, ultima);
+  for (const cella_stampata* x : come) {
+    const std::string calcolata = senza_spazi(c[x->colonna]);
+    if (calcolata.empty() || calcolata == senza_spazi(x->testo)) c[x->colonna] = x->testo;
+  }
+  return riga_tabella_scheda(c);
 }
 
 // What every step of the sheet reads: the model, its kilometre series and
@@ -120,13 +132,23 @@ std::string completa_riga(std::vector<riga_scheda>& righe, const riga_della_tabe
     return "a progressiva " + std::to_string(d.progressiva) +
            " la scheda non ha una riga dai sorgenti (stazione, cambio di velocit\xC3\xA0, inizio dei codici): dai "
            "un nome alla riga";
-  if (!d.orario.empty() && !r->orario.empty() && d.orario != r->orario)
+  if (d.stampata) {
+    r->limite = d.limite;
+    r->km = d.km;
+    if (r->tipo == riga_scheda::genere::codici && !d.km.empty()) {
+      std::string km = d.km;
+      std::replace(km.begin(), km.end(), '.', ',');
+      r->nome = "SI COD Km " + km;
+      r->km.clear();
+    }
+  }
+  if (!d.stampata && !d.orario.empty() && !r->orario.empty() && d.orario != r->orario)
     return "orario " + d.orario + ": il file del treno d\xC3\xA0 " + r->orario + " a " + r->nome +
            "; lascia vuoto il campo";
   if (!d.marcia.empty()) r->marcia = d.marcia;
   if (!d.no_rs.empty()) r->no_rs = d.no_rs;
   if (!d.arrivo.empty()) r->arrivo = d.arrivo;
-  if (!d.orario.empty()) r->orario = d.orario;
+  if (!d.orario.empty() && !(d.stampata && !r->orario.empty())) r->orario = d.orario;
   if (!d.recupero.empty()) r->recupero = d.recupero;
   return "";
 }
@@ -140,7 +162,8 @@ std::string riga_propria(const corsa& c, std::vector<riga_scheda>& righe, const 
   riga_scheda r;
   r.progressiva = d.progressiva;
   r.tipo = riga_scheda::genere::autore;
-  r.km = km_di(c.serie, d.progressiva);
+  r.km = d.stampata ? d.km : km_di(c.serie, d.progressiva);
+  if (d.stampata) r.limite = d.limite;
   r.nome = d.nome;
   r.marcia = d.marcia;
   r.no_rs = d.no_rs;
@@ -177,6 +200,18 @@ std::vector<pagina_righe> pagine_della_scheda(const std::vector<riga_scheda>& ri
 
 }  // namespace
 
+celle_scheda celle_della_riga(const riga_scheda& r, bool prima, bool ultima) {
+  celle_scheda c = {velocita_cella(r.limite),
+                    velocita_cella(r.marcia),
+                    a_destra(r.km, 8) + "  ",
+                    velocita_cella(r.no_rs),
+                    " " + r.nome,
+                    cella_orario(r, prima, ultima),
+                    r.recupero.empty() ? "" : " " + r.recupero};
+  for (std::size_t k = 0; k < c.size(); ++k) c[k] = a_sinistra(c[k], k == 4 ? 28 : k == 2 ? 10 : k == 5 ? 16 : 5);
+  return c;
+}
+
 std::vector<const stazione*> stazioni_del_modello(const Form1& f) {
   // Stations fill the table from entry 1 up, below the sign texts.
   std::int32_t cartelli = 0;
@@ -201,12 +236,30 @@ std::vector<riga_scheda> righe_della_scheda(const Form1& f, const tabella_docume
   riga_codici(c, righe);
   righe_limite(c, righe);
   ordina(righe);
+  for (const riga_omessa& o : t.omesse) {
+    const auto via = std::remove_if(righe.begin(), righe.end(), [&](const riga_scheda& x) {
+      return x.progressiva == o.progressiva && x.tipo != riga_scheda::genere::autore;
+    });
+    if (via == righe.end())
+      errori.push_back(file_tabella + ":" + std::to_string(o.riga) + ": a progressiva " +
+                       std::to_string(o.progressiva) + " la scheda non ha una riga dai sorgenti da omettere");
+    righe.erase(via, righe.end());
+  }
   // The author's rows in the table's order, after the sources' rows are in
   // place: a row without a name finds its row whatever the table's order.
   for (const riga_della_tabella& d : t.righe) {
     const std::string perche = d.nome.empty() ? completa_riga(righe, d) : riga_propria(c, righe, d);
     if (!perche.empty()) errori.push_back(file_tabella + ":" + std::to_string(d.riga) + ": " + perche);
   }
+  for (const cella_stampata& x : t.celle_scheda)
+    if (std::none_of(righe.begin(), righe.end(), [&](const riga_scheda& r) { return r.progressiva == x.chiave; }))
+      errori.push_back(file_tabella + ":" + std::to_string(x.riga) + ": a progressiva " + std::to_string(x.chiave) +
+                       " la scheda non ha una riga");
+  const std::size_t n = pagine_della_scheda(righe).size();
+  for (const pagina_della_tabella& p : t.pagine)
+    if (p.numero == 0 || p.numero > n)
+      errori.push_back(file_tabella + ":" + std::to_string(p.riga) + ": la pagina " + std::to_string(p.numero) +
+                       " non c'\xC3\xA8: la scheda ne ha " + std::to_string(n));
   return righe;
 }
 
@@ -225,24 +278,32 @@ std::string testo_scheda(const std::vector<riga_scheda>& righe, const std::strin
   std::size_t ultima_stazione = 0;
   for (std::size_t k = 0; k < righe.size(); ++k)
     if (righe[k].tipo == riga_scheda::genere::stazione) ultima_stazione = k;
+  // The cells as printed of row k: those of the first row at its progressive.
+  const auto come_stampate = [&](std::size_t k) {
+    std::vector<const cella_stampata*> v;
+    const bool prima_a_progressiva = k == 0 || righe[k - 1].progressiva != righe[k].progressiva;
+    if (prima_a_progressiva)
+      for (const cella_stampata& x : t.celle_scheda)
+        if (x.chiave == righe[k].progressiva) v.push_back(&x);
+    return v;
+  };
   std::vector<pagina_scheda> fogli;
   for (std::size_t p = 0; p < n; ++p) {
     const pagina_righe& g = pagine[p];
     std::string da = stazione_prima(g.da + 1), a = stazione_prima(g.a);
     if (da.empty()) da = a;
-    pagina_scheda foglio{{"SCHEDA " + std::to_string(p + 1) + "/" + std::to_string(n),
-                          "TRENO n. " + treno,
-                          da,
-                          a,
-                          t.rango,
-                          percentuale,
-                          t.classificazione,
-                          massa,
-                          {}},
-                         {},
-                         t.nota.empty() ? "" : " " + t.nota};
+    std::string etichetta = "SCHEDA " + std::to_string(p + 1) + "/" + std::to_string(n);
+    std::string nota = t.nota.empty() ? "" : " " + t.nota;
+    for (const pagina_della_tabella& x : t.pagine) {
+      if (x.numero != p + 1) continue;
+      // The label as printed while it says the computed one but for its blanks.
+      if (senza_spazi(x.etichetta) == senza_spazi(etichetta)) etichetta = x.etichetta;
+      if (!x.nota.empty()) nota = x.nota;
+    }
+    pagina_scheda foglio{
+        {etichetta, "TRENO n. " + treno, da, a, t.rango, percentuale, t.classificazione, massa, {}}, {}, nota};
     for (std::size_t k = g.da; k < g.a; ++k)
-      foglio.righe.push_back(riga_tabella(righe[k], k == 0, k == ultima_stazione));
+      foglio.righe.push_back(riga_tabella(righe[k], k == 0, k == ultima_stazione, come_stampate(k)));
     fogli.push_back(std::move(foglio));
   }
   const std::string modulo = "SCHEDA " + std::to_string(n + 1) + "/" + std::to_string(n + 1);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "documents/cornici_documenti.h"
 #include "model/form1.h"
 #include "scenario/documenti_autore/tabella_documenti.h"
 
@@ -23,6 +24,10 @@ std::vector<const stazione*> stazioni_del_modello(const Form1& f);
 // value the table gives for no row is a fault in errori.
 std::vector<riga_scheda> righe_della_scheda(const Form1& f, const tabella_documenti& t, const std::string& file_tabella,
                                             std::vector<std::string>& errori);
+
+// The cells of a row as the sheet composes them: the first row of the run,
+// the last station.
+celle_scheda celle_della_riga(const riga_scheda& r, bool prima, bool ultima);
 
 // The whole document (Windows-1252, CR LF): pages of 29 rows, each page after
 // the first opening with the station that closed the one before, then the

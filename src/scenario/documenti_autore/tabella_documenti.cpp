@@ -35,6 +35,17 @@ bool cifre(const std::string& s) {
   return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// A column by its name in any case, counted from 1; 0 when none.
+std::size_t indice_colonna(std::span<const std::string_view> colonne, const std::string& nome) {
+  for (std::size_t k = 0; k < colonne.size(); ++k)
+    if (colonne[k].size() == nome.size() &&
+        std::equal(nome.begin(), nome.end(), colonne[k].begin(), [](char a, char b) {
+          return std::toupper(static_cast<unsigned char>(a)) == static_cast<unsigned char>(b);
+        }))
+      return k + 1;
+  return 0;
+}
+
 // The fields of one line checked against the grammar: each fault as
 // "FILE:RIGA: ..." in errori; a number that does not fit reads as 0.
 struct lettura {
@@ -63,6 +74,28 @@ struct lettura {
           rifiuta(nome + " '" + s + "': ore e minuti come 13.57");
         return;
       }
+      case voce_documenti::chilometro: {
+        if (s.empty()) return;
+        const std::size_t punto = s.find('.');
+        if (punto == std::string::npos || punto < 1 || punto > 4 || s.size() != punto + 4 ||
+            !cifre(s.substr(0, punto)) || !cifre(s.substr(punto + 1)))
+          rifiuta(nome + " '" + s + "': chilometri e metri come 146.823");
+        return;
+      }
+      case voce_documenti::come_stampato: {
+        const std::string t = testo_come_stampato(s);
+        if (t.size() > static_cast<std::size_t>(c.massimo))
+          rifiuta(nome + " '" + t + "': al massimo " + std::to_string(c.massimo) + " caratteri");
+        return;
+      }
+      case voce_documenti::colonna_scheda:
+        if (indice_colonna(colonne_scheda_documenti(), s) == 0)
+          rifiuta(nome + " '" + s + "': LIM, MARCIA, KM, NORS, NOME, ORARIO o REC");
+        return;
+      case voce_documenti::colonna_ordine:
+        if (indice_colonna(colonne_ordine_documenti(), s) <= 1)
+          rifiuta(nome + " '" + s + "': STAZIONI, CIPPO, VELOCITA, METRI o PRESCRIZIONI");
+        return;
       case voce_documenti::testo:
         if (c.massimo > 0 && s.size() > static_cast<std::size_t>(c.massimo))
           rifiuta(nome + " '" + s + "': al massimo " + std::to_string(c.massimo) + " caratteri");
@@ -89,9 +122,19 @@ void conserva(genere_documenti g, const std::vector<std::string>& c, std::size_t
     case genere_documenti::nota:
       t.nota = c[0];
       return;
-    case genere_documenti::riga:
-      t.righe.push_back({numero(c[0]), c[1], c[2], c[3], c[4], c[5], c[6], riga});
+    case genere_documenti::riga: {
+      riga_della_tabella r;
+      r.progressiva = numero(c[0]);
+      r.marcia = c[1];
+      r.no_rs = c[2];
+      r.arrivo = c[3];
+      r.orario = c[4];
+      r.recupero = c[5];
+      r.nome = c[6];
+      r.riga = riga;
+      t.righe.push_back(r);
       return;
+    }
     case genere_documenti::rallentamento_su_carta:
       t.su_carta.push_back({numero(c[0]), static_cast<int>(numero(c[1])), static_cast<int>(numero(c[2])), c[3], c[4]});
       return;
@@ -101,6 +144,36 @@ void conserva(genere_documenti g, const std::vector<std::string>& c, std::size_t
     case genere_documenti::prescrizione:
       t.legenda.push_back({c[0], c[1]});
       return;
+    case genere_documenti::pagina:
+      t.pagine.push_back({static_cast<std::size_t>(numero(c[0])), c[1], testo_come_stampato(c[2]), riga});
+      return;
+    case genere_documenti::ometti:
+      t.omesse.push_back({numero(c[0]), riga});
+      return;
+    case genere_documenti::riga_stampata: {
+      riga_della_tabella r;
+      r.progressiva = numero(c[0]);
+      r.limite = c[1];
+      r.marcia = c[2];
+      r.km = c[3];
+      r.no_rs = c[4];
+      r.arrivo = c[5];
+      r.orario = c[6];
+      r.recupero = c[7];
+      r.nome = c[8];
+      r.riga = riga;
+      r.stampata = true;
+      t.righe.push_back(r);
+      return;
+    }
+    case genere_documenti::cella_scheda:
+    case genere_documenti::cella_ordine: {
+      const bool scheda = g == genere_documenti::cella_scheda;
+      const std::size_t k = indice_colonna(scheda ? colonne_scheda_documenti() : colonne_ordine_documenti(), c[1]);
+      if (k == 0 || (!scheda && k == 1)) return;  // refused by its check
+      (scheda ? t.celle_scheda : t.celle_ordine).push_back({numero(c[0]), k - 1, testo_come_stampato(c[2]), riga});
+      return;
+    }
   }
 }
 

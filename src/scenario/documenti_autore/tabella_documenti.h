@@ -25,6 +25,33 @@ struct riga_della_tabella {
   std::string recupero;        // minutes as written: "1.5"
   std::string nome;
   std::size_t riga = 0;  // line in the table, for messages
+  // riga_stampata: the limit and the kilometre as printed, "" a blank cell.
+  bool stampata = false;
+  std::string limite, km;
+};
+
+// A page of the sheet whose label or note the paper writes its own way
+// ("" where the computed one stands).
+struct pagina_della_tabella {
+  std::size_t numero = 0;
+  std::string etichetta, nota;
+  std::size_t riga = 0;
+};
+
+// The rows of the sources at a progressive that the paper leaves out.
+struct riga_omessa {
+  std::int64_t progressiva = 0;
+  std::size_t riga = 0;
+};
+
+// A cell as the paper lays it out: of the first sheet row at a progressive,
+// or of the order's row of the slowdown starting there; colonna counts the
+// paper's columns from 0.
+struct cella_stampata {
+  std::int64_t chiave = 0;
+  std::size_t colonna = 0;
+  std::string testo;
+  std::size_t riga = 0;
 };
 
 // A slowdown that the order lists and the train file does not hold.
@@ -55,6 +82,9 @@ struct tabella_documenti {
   std::vector<rallentamento_su_carta> su_carta;
   std::vector<prescrizioni_rallentamento> prescrizioni;
   std::vector<voce_prescrizione> legenda;
+  std::vector<pagina_della_tabella> pagine;
+  std::vector<riga_omessa> omesse;
+  std::vector<cella_stampata> celle_scheda, celle_ordine;
 };
 
 // The table from the lines of its file; each fault as "FILE:RIGA: ..." in

@@ -45,9 +45,16 @@ TEST(TabellaDocumenti, OgniErroreHaLaSuaRiga) {
       {"riga, 1750, , , 13.55", "t.txt:1: 'riga' vuole 7 campi, qui ce ne sono 4"},
       {"massa, settecento", "t.txt:1: massa 'settecento': un numero intero da 0 a 99999"},
       {"rango, V200 C molto veloce", "t.txt:1: rango 'V200 C molto veloce': al massimo 14 caratteri"},
+      {"riga_stampata, 71450, 90, , 146.8, , , , ,", "t.txt:1: chilometro '146.8': chilometri e metri come 146.823"},
+      {"riga_stampata, 71450, 90, , 146.823, , , ,", "t.txt:1: 'riga_stampata' vuole 9 campi, qui ce ne sono 8"},
+      {"cella_scheda, 218300, ORA, |x|", "t.txt:1: colonna 'ORA': LIM, MARCIA, KM, NORS, NOME, ORARIO o REC"},
+      {"cella_ordine, 259150, N, |x|", "t.txt:1: colonna 'N': STAZIONI, CIPPO, VELOCITA, METRI o PRESCRIZIONI"},
+      {"cella_ordine, 259150, CIPPO, |" + std::string(29, ' ') + "|",
+       "t.txt:1: cella '" + std::string(29, ' ') + "': al massimo 28 caratteri"},
       {"velocita, 0, 30",
        "t.txt:1: record sconosciuto 'velocita': classificazione, massa, rango, nota, riga, "
-       "rallentamento_su_carta, prescrizioni o prescrizione"},
+       "rallentamento_su_carta, prescrizioni, prescrizione, pagina, ometti, riga_stampata, cella_scheda o "
+       "cella_ordine"},
   };
   for (const caso& c : casi) {
     std::vector<std::string> errori;
