@@ -95,7 +95,7 @@ void stampa_json(std::ostream& out, int codice, const Form1& f, const esito_comp
   out << "], \"file_completi\": " << (f.numero_errore == 0 && !e.errore ? "true" : "false");
   // The error itself (the last of voci when there is one), with its place.
   out << ", \"errore\": ";
-  if (!voci.empty() && !voci.back().avviso)
+  if (!voci.empty() && !voci.back().avviso && !voci.back().scivolone)
     stampa_diagnostica_json(out, voci.back());
   else
     out << "null";

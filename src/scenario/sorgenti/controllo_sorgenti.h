@@ -14,7 +14,7 @@
 // every error, each at its place in the author's file; note says why the
 // search stopped before the sources were clean, "" when it did not.
 struct esito_controllo {
-  std::vector<diagnostica> voci;  // warnings first, then errors in the order found
+  std::vector<diagnostica> voci;  // warnings (and slips) first, then errors in the order found
   std::size_t avvisi = 0, errori = 0;
   std::vector<std::string> note;
 };
