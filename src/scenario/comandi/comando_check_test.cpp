@@ -213,7 +213,7 @@ TEST(ComandoCheck, EachWarningComesOutAtItsPlace) {
 TEST(ComandoCheck, JsonListsErrorsAfterWarnings) {
   cartella_temporanea dir;
   const form_su_disco f(dir.percorso);
-  scrivi_tutto(*f.cartella, file_linea(f), con_riga(righe_linea(), 7, "sfondo due,    220000OO"));
+  scrivi_tutto(*f.cartella, file_linea(f), con_riga(righe_linea(), 7, "sfondo due,    220000KM"));
   scrivi_tutto(*f.cartella, file_treno(f), con_riga(righe_treno(), 282, "abbattimento,   10000,   270"));
   const esito j = controlla(dir.percorso, {"--json"});
   EXPECT_EQ(j.stato, 1);

@@ -104,7 +104,8 @@ void stampa_json(std::ostream& out, int codice, const Form1& f, const esito_comp
   out << "], \"file_completi\": " << (f.numero_errore == 0 && !e.errore ? "true" : "false");
   // The error itself (the one report of voci that is no warning), with its place.
   out << ", \"errore\": ";
-  const auto errore = std::find_if(voci.begin(), voci.end(), [](const diagnostica& d) { return !d.avviso; });
+  const auto errore =
+      std::find_if(voci.begin(), voci.end(), [](const diagnostica& d) { return !d.avviso && !d.scivolone; });
   if (errore != voci.end())
     stampa_diagnostica_json(out, *errore);
   else

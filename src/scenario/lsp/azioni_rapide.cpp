@@ -4,27 +4,9 @@
 #include <string_view>
 
 #include "model/misure.h"
+#include "scenario/sorgenti/scivoloni.h"
 
 namespace {
-// Digits and letters O only, with one digit at least and one O at least.
-bool o_per_zero(std::string_view t, std::string& corretto) {
-  std::size_t i = (!t.empty() && (t[0] == '-' || t[0] == '+')) ? 1 : 0;
-  bool cifra = false, o = false;
-  corretto = t.substr(0, i);
-  for (; i < t.size(); ++i) {
-    if (t[i] >= '0' && t[i] <= '9') {
-      cifra = true;
-      corretto += t[i];
-    } else if (t[i] == 'O' || t[i] == 'o') {
-      o = true;
-      corretto += '0';
-    } else {
-      return false;
-    }
-  }
-  return cifra && o;
-}
-
 bool solo_cifre(std::string_view t) {
   std::size_t i = (!t.empty() && t[0] == '-') ? 1 : 0;
   if (i == t.size()) return false;
@@ -37,6 +19,9 @@ bool solo_cifre(std::string_view t) {
 std::vector<correzione> correzioni(const std::string& byte, const struttura_sorgente& s, std::size_t da,
                                    std::size_t a) {
   std::vector<correzione> v;
+  for (const scivolone& x : scivoloni(byte, s))
+    if (x.correzione && x.correzione->fine >= da && x.correzione->inizio <= a)
+      v.push_back({x.correzione->titolo, x.correzione->inizio, x.correzione->fine, x.correzione->testo});
   for (const record_struttura& r : s.record) {
     if (r.inizio > a) break;
     for (std::size_t k = 0; k < r.campi.size(); ++k) {
@@ -44,11 +29,6 @@ std::vector<correzione> correzioni(const std::string& byte, const struttura_sorg
       const campo_record& c = r.forma->campi[k];
       if (x.fine < da || x.inizio > a || c.genere == genere_campo::testo) continue;
       const std::string_view t(byte.data() + x.inizio, x.fine - x.inizio);
-      std::string corretto;
-      if (o_per_zero(t, corretto)) {
-        v.push_back({"Scrivi " + corretto + ": la lettera O al posto dello zero", x.inizio, x.fine, corretto});
-        continue;
-      }
       if (!c.intervallo.starts_with("multiplo di 50") || !solo_cifre(t) || x.numero % metri_cella == 0) continue;
       const std::int64_t resto = ((std::int64_t{x.numero} % metri_cella) + metri_cella) % metri_cella;
       if (resto == metri_cella / 2) continue;  // two multiples as near: no certain fix

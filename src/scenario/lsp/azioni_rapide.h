@@ -5,9 +5,10 @@
 
 #include "scenario/sorgenti/struttura_sorgente.h"
 
-// The fixes that are certain, for the items that a range touches: a number
-// written with the letter O for a zero ("12O0", read as 12, becomes "1200");
-// a progressive that must be a multiple of 50 and is not (to the nearest
+// The fixes that are certain, for the items that a range touches: the edit
+// that mends an author's slip (scivoloni.h: "12O0", read as 12, becomes
+// "1200"; "13:57" becomes "13, 57"; "segnlae" becomes "segnale"); a
+// progressive that must be a multiple of 50 and is not (to the nearest
 // multiple; none when two are as near).
 struct correzione {
   std::string titolo;  // Italian, UTF-8

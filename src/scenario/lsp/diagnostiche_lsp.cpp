@@ -79,9 +79,9 @@ gravita_diagnostica gravita(const diagnostica& d) {
   return gravita_diagnostica::avviso;
 }
 
-// An error's number as the protocol's code; a warning keeps its name.
+// An error's number as the protocol's code; a warning or a slip keeps its name.
 nlohmann::json codice_json(const diagnostica& d) {
-  if (d.avviso) return d.codice;
+  if (d.avviso || d.scivolone) return d.codice;
   int numero = 0;
   for (char c : d.codice) numero = c >= '0' && c <= '9' && numero < 100000 ? numero * 10 + (c - '0') : numero;
   return numero;

@@ -182,11 +182,11 @@ TEST(ServerLsp, ChangesAreCheckedAtTheLastVersionAndAFixClearsThem) {
   EXPECT_EQ(p.at(uri_treno)["version"], 3);
   ASSERT_EQ(p.at(uri_treno)["diagnostics"].size(), 1u);
   const json& d = p.at(uri_treno)["diagnostics"][0];
-  EXPECT_EQ(d["code"], "caratteri-dopo-numero");
-  EXPECT_EQ(d["severity"], 2);
+  EXPECT_EQ(d["code"], "lettera-o");
+  EXPECT_EQ(d["severity"], 1);
   EXPECT_EQ(d["range"]["start"], posizione(r, 21));
   EXPECT_EQ(d["range"]["end"], posizione(r, 25));
-  EXPECT_TRUE(contiene(d["message"], "'12O0' è letto come 12"));
+  EXPECT_TRUE(contiene(d["message"], "'12O0' è letto come 12: la lettera O sta per uno zero"));
   // The whole text again: the fault is gone.
   e.notifica("textDocument/didChange",
              {{"textDocument", {{"uri", uri_treno}, {"version", 4}}}, {"contentChanges", {{{"text", treno}}}}});
@@ -227,7 +227,7 @@ TEST(ServerLsp, AFileWithoutItsPartnerGetsItsWarningsAndANote) {
   ASSERT_EQ(p.count(uri_treno), 1u);
   std::vector<std::string> codici;
   for (const json& d : p.at(uri_treno)["diagnostics"]) codici.push_back(d["code"].dump());
-  EXPECT_EQ(codici, (std::vector<std::string>{"\"caratteri-dopo-numero\"", "\"file-mancante\""}));
+  EXPECT_EQ(codici, (std::vector<std::string>{"\"lettera-o\"", "\"file-mancante\""}));
   EXPECT_TRUE(contiene(p.at(uri_treno)["diagnostics"][1]["message"], "Velstra_Ordoven_linea.txt"));
   // Closing clears what was published.
   e.notifica("textDocument/didClose", {{"textDocument", id_documento(uri_treno)}});

@@ -45,9 +45,9 @@ struct caso_avviso {
 };
 
 inline const caso_avviso casi[] = {
-    {"characters after the digits", false, 7, 7, "sfondo due,    220000OO", "sfondo due,    220000",
+    {"characters after the digits", false, 7, 7, "sfondo due,    220000KM", "sfondo due,    220000",
      "caratteri-dopo-numero", 7, 16},
-    {"a letter inside the digits", true, 281, 281, "abbattimento,   10000,   2O0", "abbattimento,   10000,   2",
+    {"a letter inside the digits", true, 281, 281, "abbattimento,   10000,   2B0", "abbattimento,   10000,   2",
      "caratteri-dopo-numero", 281, 26},
     {"thousands separator", false, 8, 8, "sfondo tre,    241.000", "sfondo tre,    241", "separatore-migliaia", 8, 16},
     {"a fraction", false, 6, 6, "sfondo uno,    1.4", "sfondo uno,    1", "frazione", 6, 16},
@@ -60,8 +60,8 @@ inline const caso_avviso casi[] = {
     {"a value more than the record takes", false, 286, 286, "montagna,   36900,  36950,  12,  5",
      "montagna,   36900,  36950,  12", "record-lungo", 286, 34},
     {"a decimal comma", true, 4, 4, "sabbia,    3,5", "sabbia,    3", "record-lungo", 4, 14},
-    {"an unknown keyword", false, 126, 125, "pendenze,  9850,   -3", "", "parola-sconosciuta", 126, 1},
-    {"a key in the wrong letter case", false, 9, 8, "Sfondo uno,    5", "", "parola-sconosciuta", 9, 1},
+    {"an unknown keyword", false, 126, 125, "salita,  9850,   -3", "", "parola-sconosciuta", 126, 1},
+    {"a key in the wrong letter case", false, 9, 8, "SFONDO UNO,    5", "", "parola-sconosciuta", 9, 1},
     {"a general key among the records", false, 11, 10, "sfondo uno,    5", "", "parola-sconosciuta", 11, 1},
     {"a keyword with a minus sign", true, 283, 283, "abbattimento-,   14200,   270", "", "separatore", 283, 1},
     {"a record before [generale]", false, 1, 0, "lunghezza percorso,    5000", "", "prima-di-generale", 1, 1},

@@ -7,6 +7,7 @@
 #include "base/stato.h"
 #include "compiler/confronto_voci.h"
 #include "compiler/grammatica.h"
+#include "scenario/sorgenti/scivoloni.h"
 #include "scenario/sorgenti/struttura_sorgente.h"
 #include "scenario/testo/da_1252.h"
 #include "scenario/testo/indice_righe.h"
@@ -38,22 +39,23 @@ std::string citata(std::string_view voce) {
 // The warnings of one file, over its one walk.
 class percorso_avvisi {
  public:
-  percorso_avvisi(const std::string& testo, const struttura_sorgente& s) : testo_(testo), s_(s) {}
+  percorso_avvisi(const std::string& testo, const struttura_sorgente& s)
+      : testo_(testo), s_(s), scivoloni_(scivoloni(testo, s)) {}
 
   const std::string& dati() const { return testo_; }
   const struttura_sorgente& struttura() const { return s_; }
   std::string testo(const voce_sorgente& v) const { return std::string(testo_voce(testo_, v)); }
 
   void aggiungi(std::size_t offset, std::string codice, std::string messaggio) {
-    if (avvisi_.size() >= massimo_avvisi) {
-      ++taciuti_;
+    // A slip there says more (the UTF-8 of its bytes is another matter).
+    if (codice != "utf8" && std::any_of(scivoloni_.begin(), scivoloni_.end(),
+                                        [&](const scivolone& x) { return offset >= x.copre_da && offset < x.copre_a; }))
       return;
-    }
-    const posizione_riga p = posizione_1(s_.righe, offset);
-    avvisi_.push_back({offset, p.riga, p.colonna, std::move(codice), std::move(messaggio)});
+    metti(offset, std::move(codice), std::move(messaggio), false);
   }
 
   std::vector<avviso> finisci() {
+    for (const scivolone& x : scivoloni_) metti(x.offset, x.codice, x.messaggio, x.errore);
     std::stable_sort(avvisi_.begin(), avvisi_.end(),
                      [](const avviso& a, const avviso& b) { return a.offset < b.offset; });
     if (taciuti_ > 0) aggiungi_in_coda();
@@ -161,8 +163,18 @@ class percorso_avvisi {
                        "altri " + std::to_string(taciuti_) + " avvisi in questo file non sono mostrati"});
   }
 
+  void metti(std::size_t offset, std::string codice, std::string messaggio, bool errore) {
+    if (avvisi_.size() >= massimo_avvisi) {
+      ++taciuti_;
+      return;
+    }
+    const posizione_riga p = posizione_1(s_.righe, offset);
+    avvisi_.push_back({offset, p.riga, p.colonna, std::move(codice), std::move(messaggio), errore});
+  }
+
   const std::string& testo_;
   const struttura_sorgente& s_;
+  std::vector<scivolone> scivoloni_;
   std::vector<avviso> avvisi_;
   std::size_t taciuti_ = 0;
 };
@@ -255,6 +267,8 @@ bool esamina(percorso_avvisi& p, contesto& c, const voce_sorgente& v, std::size_
     m += " ('" + std::string(r->nome) + "' è un record della linea, dopo la sezione [generale])";
   else if (in_tabella(forme_treno(), r))
     m += " ('" + std::string(r->nome) + "' è un record del file del treno)";
+  else if (const parola_vicina vicina = parola_piu_vicina(c.forme, voce); parola_da_proporre(vicina))
+    m += " (la parola chiave più vicina è '" + std::string(vicina.forma->nome) + "')";
   p.aggiungi(offset, "parola-sconosciuta", m);
   return true;
 }

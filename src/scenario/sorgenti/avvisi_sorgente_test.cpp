@@ -44,7 +44,7 @@ TEST(AvvisiSorgente, NumberItemsAgainstWhatTheCompilerReads) {
       {"241000", ""},
       {"-3", ""},
       {"+7", ""},
-      {"99OO", "caratteri-dopo-numero"},
+      {"99OO", "lettera-o"},  // an error of check: scivoloni_test.cpp
       {"1B0", "caratteri-dopo-numero"},
       {"12.5x", "caratteri-dopo-numero"},
       {"300.000", "separatore-migliaia"},

@@ -1,5 +1,6 @@
 #include "scenario/sorgenti/controllo_sorgenti.h"
 
+#include <algorithm>
 #include <numeric>
 #include <optional>
 
@@ -51,7 +52,10 @@ esito_controllo controlla_sorgenti(const cartella_file& cartella, const nomi_sce
   sorgente_privata linea = carica(cartella, file_linea(nomi)), treno = carica(cartella, file_treno(nomi));
   esito_controllo esito;
   esito.voci = avvisi_sorgenti(nomi, {linea.esiste, treno.esiste, linea.testo, treno.testo}, true);
-  esito.avvisi = esito.voci.size();
+  // The author's slips are errors of check among the warnings, counted after the compiler's.
+  const auto scivoloni =
+      std::count_if(esito.voci.begin(), esito.voci.end(), [](const diagnostica& d) { return !d.avviso; });
+  esito.avvisi = esito.voci.size() - static_cast<std::size_t>(scivoloni);
 
   while (esito.errori < massimo_errori) {
     // Each pass compiles fresh copies in memory of the texts as they stand.
@@ -90,6 +94,7 @@ esito_controllo controlla_sorgenti(const cartella_file& cartella, const nomi_sce
   }
   if (esito.errori >= massimo_errori)
     esito.note.push_back("ricerca fermata dopo " + std::to_string(massimo_errori) + " errori");
+  esito.errori += static_cast<std::size_t>(scivoloni);
   in_ordine_di_file(esito.voci, nomi);
   return esito;
 }

@@ -14,7 +14,7 @@
 // files, each at its place in the author's file; note says why the search
 // stopped before the sources were clean, "" when it did not.
 struct esito_controllo {
-  std::vector<diagnostica> voci;  // in file order (see in_ordine_di_file)
+  std::vector<diagnostica> voci;  // warnings, slips and errors in file order (see in_ordine_di_file)
   std::size_t avvisi = 0, errori = 0;
   std::vector<std::string> note;
 };

@@ -9,7 +9,8 @@
 diagnostica diagnostica_avviso(const avviso& a, const std::string& file, const std::string& dati,
                                const indice_righe& righe) {
   diagnostica d;
-  d.avviso = true;
+  d.avviso = !a.errore;
+  d.scivolone = a.errore;
   d.codice = a.codice;
   d.messaggio = a.messaggio;
   colloca(d, file, dati, righe, a.offset);

@@ -15,7 +15,10 @@
 struct diagnostica {
   bool con_posizione = false;
   bool avviso = false;
-  std::string codice;  // a warning's short code, or the error's number
+  // An error of check, not of the compiler: an author's slip (scivoloni.h),
+  // with a short code and no error number.
+  bool scivolone = false;
+  std::string codice;  // a warning's or a slip's short code, or the error's number
   std::string file;    // name of the source file, no folder
   std::size_t riga = 0, colonna = 0;
   std::string messaggio;           // errors: "Errore n. N (progressiva P): ..."

@@ -25,7 +25,8 @@ nlohmann::ordered_json json_diagnostica(const diagnostica& d) {
   j["riga"] = d.con_posizione ? nlohmann::ordered_json(d.riga) : nlohmann::ordered_json(nullptr);
   j["colonna"] = d.con_posizione ? nlohmann::ordered_json(d.colonna) : nlohmann::ordered_json(nullptr);
   j["codice"] = d.codice;
-  j["numero_errore"] = d.avviso ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(numero_di(d.codice));
+  j["numero_errore"] =
+      d.avviso || d.scivolone ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(numero_di(d.codice));
   j["messaggio"] = d.messaggio;
   if (d.nota.riga != 0)
     j["nota"] = {

@@ -6,7 +6,11 @@ void stampa_diagnostica(std::ostream& err, const diagnostica& d) {
     err << ' ' << d.messaggio << '\n';
     return;
   }
-  err << d.file << ':' << d.riga << ':' << d.colonna << ": " << (d.avviso ? "avviso: " : "") << d.messaggio << '\n';
+  err << d.file << ':' << d.riga << ':' << d.colonna << ": "
+      << (d.avviso      ? "avviso: "
+          : d.scivolone ? "errore: "
+                        : "")
+      << d.messaggio << '\n';
   err << "    " << d.testo_riga << '\n';
   err << "    " << d.rientro << "^\n";
   if (d.nota.riga != 0)

@@ -114,6 +114,7 @@ std::string_view testo_voce(const std::string& byte, const voce_sorgente& v) {
 struttura_sorgente leggi_struttura(const std::string& byte, bool treno, bool con_piano) {
   struttura_sorgente s;
   s.con_piano = con_piano;
+  s.treno = treno;
   s.righe = indice_righe(byte);
   intestazioni(byte, s);
   percorso_voci p(byte, s);

@@ -80,6 +80,7 @@ struct struttura_sorgente {
   // the file ending inside a record.
   bool rifiutata = false;
   bool con_piano = true;  // as read: curves were records
+  bool treno = false;     // the train file's walk (else the line file's)
 };
 
 // con_piano: the plan is built, so curves are records (otherwise their items
