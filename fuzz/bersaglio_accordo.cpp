@@ -67,7 +67,15 @@ void accordo_documenti(const scenario_generato& g) {
   c.sostituisci(file_treno(nomi), g.treno);
   c.sostituisci(file_tabella_documenti(nomi.nome_percorso, nomi.numero_treno), tabella);
   const esito_documenti e = documenti_da_sorgenti(c, nomi);
-  if (e.controllo.errori != 0) violato("check finds an error in sources that compile");
+  // An author's slip is an error of check in sources that compile (a
+  // keyword one edit off, a time that shifts its record): the documents are
+  // refused for it on purpose. An error of the compiler's own is not there.
+  bool scivoloni = false;
+  for (const diagnostica& d : e.controllo.voci) {
+    if (!d.avviso && !d.scivolone) violato("check finds a compiler error in sources that compile: " + d.messaggio);
+    scivoloni = scivoloni || d.scivolone;
+  }
+  if (scivoloni) return;
   if (!e.errori.empty()) violato("the documents miss a slowdown the compiler placed: " + e.errori[0]);
 }
 

@@ -276,7 +276,7 @@ TEST(ComandoCheck, ErrorsAndWarningsComeInFileOrder) {
   scrivi_tutto(*f.cartella, file_linea(f), cascata_di_prova::linea_con_avvisi());
   scrivi_tutto(*f.cartella, file_treno(f), cascata_di_prova::treno_con_avvisi());
   const std::vector<std::string> attesi = {
-      "Velstra_Ordoven_linea.txt:3 avviso", "Velstra_Ordoven_linea.txt:5 errore", "Velstra_Ordoven_linea.txt:6 avviso",
+      "Velstra_Ordoven_linea.txt:3 avviso", "Velstra_Ordoven_linea.txt:5 errore", "Velstra_Ordoven_linea.txt:6 errore",
       "Velstra_Ordoven_318-.txt:2 avviso",  "Velstra_Ordoven_318-.txt:8 errore",
   };
   const esito e = controlla(dir.percorso, {"--json"});

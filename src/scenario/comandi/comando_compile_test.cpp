@@ -427,7 +427,7 @@ TEST(ComandoCompile, AnErrorOfTheLineIsReportedAtTheLineWithTheCompilersStateKep
     dati.push_back(d["file"].get<std::string>() + ":" + d["riga"].dump() + " " + d["genere"].get<std::string>());
   EXPECT_EQ(dati,
             (std::vector<std::string>{"Velstra_Ordoven_linea.txt:3 avviso", "Velstra_Ordoven_linea.txt:5 errore",
-                                      "Velstra_Ordoven_linea.txt:6 avviso", "Velstra_Ordoven_318-.txt:2 avviso"}));
+                                      "Velstra_Ordoven_linea.txt:6 errore", "Velstra_Ordoven_318-.txt:2 avviso"}));
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ TEST(ComandoDocuments, UnDocumentoDiversoRestaComeBak) {
   uscita u = documenti(argomenti);
   ASSERT_EQ(u.stato, 0) << u.err;
   EXPECT_TRUE(non_contiene(u.err, ".bak")) << u.err;
-  EXPECT_EQ(std::distance(fs::directory_iterator(t.percorso), {}), 5);
+  EXPECT_EQ(std::distance(fs::directory_iterator(t.percorso), {}), 6);
 
   scrivi_tutto(t.percorso / scheda, scheda_scritta + "a mano\r\n");
   u = documenti(argomenti);
@@ -70,7 +70,7 @@ TEST(ComandoDocuments, UnDocumentoDiversoRestaComeBak) {
   EXPECT_EQ(leggi_tutto(t.percorso / scheda), scheda_scritta);
   EXPECT_TRUE(contiene(
       u.err, scheda + " era gi\xC3\xA0 nella cartella con un altro contenuto: conservato come " + scheda + ".bak"));
-  EXPECT_EQ(std::distance(fs::directory_iterator(t.percorso), {}), 6);
+  EXPECT_EQ(std::distance(fs::directory_iterator(t.percorso), {}), 7);
 
   // A station renamed in the train file: the sheet written before goes to
   // the next free name; the notes, the author's own text, stay as they are.
@@ -97,7 +97,7 @@ TEST(ComandoDocuments, UnNomeTagliatoESegnalatoEIDocumentiScritti) {
   const uscita u = documenti({t.percorso.string(), "Velstra_Ordoven", "318"});
   EXPECT_EQ(u.stato, 0) << u.err;
   EXPECT_TRUE(contiene(u.err,
-                       "Velstra_Ordoven_318_rallentamenti.txt:13: avviso: il nome 'S.BENEDETTO VAL DI "
+                       "Velstra_Ordoven_318_rallentamenti.txt:14: avviso: il nome 'S.BENEDETTO VAL DI "
                        "SAMBRO ALTO' non entra nella colonna delle stazioni"))
       << u.err;
   EXPECT_TRUE(

@@ -167,6 +167,7 @@ esito_ricerca cerca_nel_manuale(std::string_view parola) {
   esito_ricerca e;
   if (p.empty()) return e;
   std::vector<luogo_manuale> propri, altri;
+  std::size_t primo_per_chiave = std::string::npos;  // in altri: a record whose keyword the word is
   for (const voce_indice& v : indice_manuale()) {
     if (std::find(v.nomi_propri.begin(), v.nomi_propri.end(), p) != v.nomi_propri.end()) {
       luogo_manuale l = v.luogo;
@@ -185,7 +186,16 @@ esito_ricerca cerca_nel_manuale(std::string_view parola) {
       l.titolo = parola_uguale->second;
     else if (!v.record || !chiave_del_record(*v.record, p))
       continue;
+    else if (primo_per_chiave == std::string::npos)
+      primo_per_chiave = altri.size();
     altri.push_back(l);
+  }
+  // No page of that name: the record the reader would take the word for
+  // ("velocita_limite" is a speed record) is the word's page.
+  if (propri.empty() && primo_per_chiave != std::string::npos) {
+    propri.push_back(altri[primo_per_chiave]);
+    propri.back().di_nome = true;
+    altri.erase(altri.begin() + static_cast<std::ptrdiff_t>(primo_per_chiave));
   }
   e.luoghi = std::move(propri);
   e.luoghi.insert(e.luoghi.end(), altri.begin(), altri.end());
