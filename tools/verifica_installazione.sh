@@ -18,8 +18,7 @@ done
 # installs itself as the program does.
 "$prefisso/bin/scenario" extract "$prefisso/sorgenti" 2>/dev/null
 mkdir "$prefisso/corsa"
-# The extract's documents are the embedded paper, packed as they are.
-"$prefisso/bin/scenario" pack "$prefisso/sorgenti" Velstra_Ordoven 318 --out "$prefisso/corsa/p" --keep-documents 2>/dev/null ||
+"$prefisso/bin/scenario" pack "$prefisso/sorgenti" Velstra_Ordoven 318 --out "$prefisso/corsa/p" 2>/dev/null ||
   { echo "the installed scenario cannot pack" >&2; exit 1; }
 (cd "$prefisso/corsa" && ./p >/dev/null) || { echo "the packed program failed" >&2; exit 1; }
 cmp -s "$prefisso/sorgenti/Velstra_Ordoven_318_scheda_treno.txt" "$prefisso/corsa/Velstra_Ordoven_318_scheda_treno.txt" ||

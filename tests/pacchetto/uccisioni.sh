@@ -15,8 +15,7 @@ fallisci() { echo "uccisioni: $*" >&2; exit 1; }
 adesso() { date +%s%N; }
 
 "$scenario" extract "$lavoro/sorgenti" 2>/dev/null
-# The extract's documents are the embedded paper, packed as they are.
-"$scenario" pack "$lavoro/sorgenti" Velstra_Ordoven 318 --out "$lavoro/programma_impacchettato" --keep-documents 2>/dev/null
+"$scenario" pack "$lavoro/sorgenti" Velstra_Ordoven 318 --out "$lavoro/programma_impacchettato" 2>/dev/null
 sorgenti="Velstra_Ordoven_linea.txt Velstra_Ordoven_318-.txt"
 
 # Every file of dir is a complete one (equal to its file in rif, or to the

@@ -337,9 +337,9 @@ sezione "scenario pack --windows: the packed program"
 # The Linux tool packs the Windows program found beside it.
 cp "$win/Velstra_Ordoven_318.exe" "$linux/velstra_stub.exe"
 cp "$win/Velstra_Ordoven_318.exe" "$base/windows/"
-tool_linux pack "Sorgenti Niccolò Σ" Velstra_Ordoven 318 --out "pacchetto Σ.exe" --keep-documents --windows >/dev/null 2>&1 &&
+tool_linux pack "Sorgenti Niccolò Σ" Velstra_Ordoven 318 --out "pacchetto Σ.exe" --windows >/dev/null 2>&1 &&
   pass "the Linux tool packs the embedded sources for Windows" || fail "scenario pack --windows"
-tool_windows pack "Sorgenti Niccolò Σ" Velstra_Ordoven 318 --out "pacchetto Σ.exe" --keep-documents >/dev/null 2>&1 &&
+tool_windows pack "Sorgenti Niccolò Σ" Velstra_Ordoven 318 --out "pacchetto Σ.exe" >/dev/null 2>&1 &&
   cmp -s "$base/linux/pacchetto Σ.exe" "$base/windows/pacchetto Σ.exe" &&
   pass "scenario.exe pack writes the same program as the Linux tool" || fail "scenario.exe pack differs"
 cartella="$lavoro/Pacchetto Niccolò Σ"

@@ -47,8 +47,10 @@ std::set<std::string> elenco(const fs::path& dir) {
 
 TEST(ComandoPack, IlProgrammaDelloScenarioIncorporatoScriveIFileDelProgramma) {
   cartella_temporanea t;
+  // The extract with its documents table is in step with its documents:
+  // packed as it is, no option needed.
   ASSERT_EQ(strumento(t.percorso, "extract sorgenti").stato, 0);
-  const uscita u = strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out impacchettato --keep-documents");
+  const uscita u = strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out impacchettato");
   ASSERT_EQ(u.stato, 0) << u.err;
   EXPECT_TRUE((fs::status(t.percorso / "impacchettato").permissions() & fs::perms::owner_exec) != fs::perms::none);
 
@@ -70,7 +72,7 @@ TEST(ComandoPack, IlProgrammaDelloScenarioIncorporatoScriveIFileDelProgramma) {
 TEST(ComandoPack, UnCaricoConUnByteCambiatoNonScriveNullaEdEsceCon2) {
   cartella_temporanea t;
   ASSERT_EQ(strumento(t.percorso, "extract sorgenti").stato, 0);
-  ASSERT_EQ(strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out impacchettato --keep-documents").stato, 0);
+  ASSERT_EQ(strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out impacchettato").stato, 0);
   const std::string buono = leggi_tutto(t.percorso / "impacchettato");
   const std::size_t programma = leggi_tutto(VELSTRA_PROGRAM).size();
   ASSERT_GT(buono.size(), programma + 20);
@@ -219,7 +221,7 @@ TEST(ComandoPack, ANameThePackedProgramWouldRefuseIsAUsageError) {
 TEST(ComandoPack, ThePackedProgramCanBeReadAndRunAndIsNotPackedAgain) {
   cartella_temporanea t;
   ASSERT_EQ(strumento(t.percorso, "extract sorgenti").stato, 0);
-  ASSERT_EQ(strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out impacchettato --keep-documents").stato, 0);
+  ASSERT_EQ(strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out impacchettato").stato, 0);
   const fs::perms p = fs::status(t.percorso / "impacchettato").permissions();
   const auto ha = [&](fs::perms bit) { return (p & bit) != fs::perms::none; };
   EXPECT_TRUE(ha(fs::perms::owner_read) && ha(fs::perms::owner_write) && ha(fs::perms::owner_exec));
@@ -231,8 +233,8 @@ TEST(ComandoPack, ThePackedProgramCanBeReadAndRunAndIsNotPackedAgain) {
   fs::create_directories(strumenti);
   fs::copy_file(VELSTRA_TOOL, strumenti / "scenario");
   fs::copy_file(t.percorso / "impacchettato", strumenti / "Velstra_Ordoven_318");
-  const uscita u = esegui_in(t.percorso, "'" + (strumenti / "scenario").string() +
-                                             "' pack sorgenti Velstra_Ordoven 318 --out di_nuovo --keep-documents");
+  const uscita u = esegui_in(
+      t.percorso, "'" + (strumenti / "scenario").string() + "' pack sorgenti Velstra_Ordoven 318 --out di_nuovo");
   EXPECT_EQ(u.stato, 2);
   EXPECT_TRUE(contiene(u.err, "porta gi\xC3\xA0 uno scenario: serve il programma come \xC3\xA8 costruito")) << u.err;
   EXPECT_FALSE(fs::exists(t.percorso / "di_nuovo"));
@@ -243,7 +245,7 @@ TEST(ComandoPack, ThePackedProgramCanBeReadAndRunAndIsNotPackedAgain) {
 TEST(ComandoPack, ThePackedProgramKeepsAnEditedSourceAsBak) {
   cartella_temporanea t;
   ASSERT_EQ(strumento(t.percorso, "extract sorgenti").stato, 0);
-  ASSERT_EQ(strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out impacchettato --keep-documents").stato, 0);
+  ASSERT_EQ(strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out impacchettato").stato, 0);
   const fs::path corsa = t.percorso / "corsa";
   fs::create_directories(corsa);
   fs::copy_file(t.percorso / "impacchettato", corsa / "Velstra_Ordoven_318");
