@@ -109,7 +109,7 @@ class ricerca {
 
   std::vector<scivolone> trova() {
     for (const record_struttura& r : s_.record)
-      if (r.completo()) record(r);
+      if (r.completo() && !r.campi.empty()) record(r);
     parole();
     orari();
     std::stable_sort(v_.begin(), v_.end(), [](const scivolone& a, const scivolone& x) { return a.offset < x.offset; });
@@ -136,8 +136,8 @@ class ricerca {
     return true;
   }
 
-  bool coperto(std::size_t o) const {
-    return std::any_of(v_.begin(), v_.end(), [&](const scivolone& x) { return o >= x.copre_da && o < x.copre_a; });
+  bool spostato(const record_struttura& r) const {
+    return std::binary_search(spostati_.begin(), spostati_.end(), r.inizio);
   }
 
   // What the record became, from its field k on.
@@ -192,15 +192,14 @@ class ricerca {
     std::string_view rubato;
     if (preso && inizia_riga(r.campi[*preso].inizio)) {
       const std::string_view p = pezzo(r.campi[*preso].inizio);
-      const auto forme = forme_sezione(s_, false);
+      const auto forme = forme_sezione(s_, r.forma->sezione == sezione_grammatica::generale);
       if (intestazione_sezione(p) ||
           std::any_of(forme.begin(), forme.end(), [&](const forma_record& f) { return corrisponde(f, p); }))
         rubato = p;
     }
-    if (!spezzato && rubato.empty()) {
-      lettere_o(r);
-      return;
-    }
+    lettere_o(r);
+    if (!spezzato && rubato.empty()) return;
+    spostati_.push_back(r.inizio);
     const std::size_t primo = spezzato ? *spezzato : *preso;
     scivolone x;
     x.errore = true;
@@ -310,7 +309,7 @@ class ricerca {
     const record_struttura* prima = nullptr;
     for (const record_struttura& r : s_.record) {
       const auto o = campi_orario(*r.forma);
-      if (!o || !r.completo() || coperto(r.inizio)) continue;
+      if (!o || !r.completo() || spostato(r)) continue;
       const std::int64_t t = secondi_di(r, *o);
       if (t == 0) continue;  // 0 0 0: no time
       for (const auto& [k, nome] : {std::pair{o->minuti, "minuti"}, std::pair{o->secondi, "secondi"}})
@@ -341,6 +340,7 @@ class ricerca {
   const std::string& b_;
   const struttura_sorgente& s_;
   std::vector<scivolone> v_;
+  std::vector<std::size_t> spostati_;  // the keywords of the records that shift, in file order
 };
 
 }  // namespace
