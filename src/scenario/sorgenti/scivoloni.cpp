@@ -200,7 +200,7 @@ class ricerca {
     lettere_o(r);
     if (!spezzato && rubato.empty()) return;
     spostati_.push_back(r.inizio);
-    const std::size_t primo = spezzato ? *spezzato : *preso;
+    std::size_t primo = spezzato ? *spezzato : *preso;  // the first field read otherwise
     scivolone x;
     x.errore = true;
     x.codice = "record-spostato";
@@ -213,6 +213,7 @@ class ricerca {
       if (r.forma->campi[k].genere == genere_campo::testo || !due_in_uno(testo(r.campi[k]), separati)) continue;
       if (!riga_piana(r, r.campi[k].inizio, r.campi[k].fine, separati)) continue;
       x.offset = r.campi[k].inizio;
+      primo = k;
       x.messaggio = apici(testo(r.campi[k])) + " \xC3\xA8 un valore solo, letto come " +
                     std::to_string(r.campi[k].numero) + ": i valori che seguono scorrono di un posto e ";
       x.correzione = correzione_scivolone{r.campi[k].inizio, r.campi[k].fine, separati,
@@ -225,10 +226,10 @@ class ricerca {
           "' come sono scritti: " + (spezzato ? apici(pezzo(r.campi[*spezzato].inizio)) + " \xC3\xA8 diviso e " : "");
     x.messaggio += diventa(r, primo);
     if (!rubato.empty())
-      x.messaggio += "; il record prende la riga " + std::to_string(riga(r.campi[*preso].inizio) + 1) + " e " +
-                     (intestazione_sezione(rubato) ? "la sua intestazione " + apici(rubato)
-                                                   : "il record " + apici(rubato) + " che vi comincia") +
-                     " non \xC3\xA8 letto";
+      x.messaggio +=
+          "; il record prende la riga " + std::to_string(riga(r.campi[*preso].inizio) + 1) +
+          (intestazione_sezione(rubato) ? ", l'intestazione " + apici(rubato) + ", come valore"
+                                        : " e il record " + apici(rubato) + " che vi comincia non \xC3\xA8 letto");
     if (x.correzione) x.messaggio += "; si scrive '" + x.correzione->testo + "'";
     v_.push_back(std::move(x));
   }
