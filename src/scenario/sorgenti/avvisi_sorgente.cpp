@@ -41,7 +41,11 @@ class percorso_avvisi {
  public:
   percorso_avvisi(const std::string& testo, const struttura_sorgente& s)
       : testo_(testo), s_(s), scivoloni_(scivoloni(testo, s)) {
-    for (const scivolone& x : scivoloni_) coperture_.emplace_back(x.copre_da, x.copre_a);
+    // The slips first: past the cap the warnings are counted, never an error.
+    for (const scivolone& x : scivoloni_) {
+      metti(x.offset, x.codice, x.messaggio, x.errore);
+      coperture_.emplace_back(x.copre_da, x.copre_a);
+    }
     std::sort(coperture_.begin(), coperture_.end());
   }
 
@@ -56,7 +60,6 @@ class percorso_avvisi {
   }
 
   std::vector<avviso> finisci() {
-    for (const scivolone& x : scivoloni_) metti(x.offset, x.codice, x.messaggio, x.errore);
     std::stable_sort(avvisi_.begin(), avvisi_.end(),
                      [](const avviso& a, const avviso& b) { return a.offset < b.offset; });
     if (taciuti_ > 0) aggiungi_in_coda();
