@@ -106,7 +106,7 @@ def main():
                                                              "version": 1, "text": testo}})
         p = s.diagnostiche(uri, 1)
         codici = sorted(str(x["code"]) for x in p["diagnostics"])
-        verifica("didOpen: errors 16 and 8, the letter O", codici == ["16", "8", "lettera-o"], codici)
+        verifica("didOpen: errors 16 and 8, the letter O an error of check", codici == ["16", "8", "lettera-o"], codici)
         d16 = [x for x in p["diagnostics"] if x["code"] == 16]
         riga_segnale = riga_di(testo, "segnale,    2800,   2, 4, 1,  1, 0,    2,  2,1,1, 0\r\nsegnale,    2800") + 1
         verifica("error 16 at its field", d16 and d16[0]["range"]["start"] == {"line": riga_segnale, "character": 12}, d16)
@@ -143,7 +143,7 @@ def main():
         a = s.richiedi("textDocument/codeAction", {
             "textDocument": {"uri": uri},
             "range": {"start": {"line": riga_o, "character": 0}, "end": {"line": riga_o, "character": 30}},
-            "context": {"diagnostics": [x for x in p["diagnostics"] if x["code"] == "caratteri-dopo-numero"]}})
+            "context": {"diagnostics": [x for x in p["diagnostics"] if x["code"] == "lettera-o"]}})
         modifiche = [m for x in a["result"] for m in x["edit"]["changes"][uri]]
         verifica("codeAction: 12O0 becomes 1200", [m["newText"] for m in modifiche] == ["1200"], a)
         riga_st = riga_di(testo, "stazione,    5160,")

@@ -65,7 +65,7 @@ end
 vim.api.nvim_buf_set_text(buf, spostato, 12, spostato, 16, { '3450' })
 vim.wait(20000, function() return #errori(16) == 0 end, 50)
 verifica('the fix clears error 16', #errori(16) == 0, vim.diagnostic.get(buf))
-verifica('the slip of 12O0 stays', #errori('lettera-o') == 1, vim.diagnostic.get(buf))
+verifica('the error of 12O0 stays', #errori('lettera-o') == 1, vim.diagnostic.get(buf))
 
 -- Hover over a signal's fourth number.
 local segnale = riga_di('segnale,   26250,')
@@ -99,7 +99,7 @@ verifica('a quick fix is offered', applicata, azioni)
 local dopo = vim.api.nvim_buf_get_lines(buf, riga_o, riga_o + 1, false)[1]
 verifica('12O0 becomes 1200', dopo:find('velocita,    1250,   1200', 1, true) ~= nil, dopo)
 vim.wait(20000, function() return #errori('lettera-o') == 0 end, 50)
-verifica('and its slip goes', #errori('lettera-o') == 0, vim.diagnostic.get(buf))
+verifica('and its error goes', #errori('lettera-o') == 0, vim.diagnostic.get(buf))
 
 vim.lsp.stop_client(client)
 io.write(string.format('%d passed, %d failed\n', passati, falliti))

@@ -209,6 +209,31 @@ TEST(ComandoCheck, EachWarningComesOutAtItsPlace) {
   }
 }
 
+// An author's slip is an error of check: status 1, "errore:" at its line,
+// and in JSON an error with its code and no error number. The compiler's
+// own reading is unchanged (scivoloni_test.cpp holds the table of slips).
+TEST(ComandoCheck, ASlipIsAnErrorOfCheck) {
+  cartella_temporanea dir;
+  const form_su_disco f(dir.percorso);
+  scrivi_tutto(*f.cartella, file_linea(f), avvisi_di_prova::con_righe(righe_linea(), 1, 0, ""));
+  scrivi_tutto(
+      *f.cartella, file_treno(f),
+      con_riga(righe_treno(), 85, "stazione,   71450,  2,  700,  1, 1, 0,  4,1,1,  2,1,1,   60,  13:57, 0, PIACENZA"));
+  const esito e = controlla(dir.percorso);
+  EXPECT_EQ(e.stato, 1);
+  EXPECT_EQ(e.out, "1 errore, 0 avvisi\n");
+  EXPECT_EQ(e.err.rfind("Velstra_Ordoven_318-.txt:85:63: errore: '13:57' \xC3\xA8 un valore solo, letto come 13", 0),
+            0u)
+      << e.err;
+  const esito j = controlla(dir.percorso, {"--json"});
+  EXPECT_EQ(j.stato, 1);
+  EXPECT_NE(j.out.find("\"codice_uscita\": 1, \"errori\": 1, \"avvisi\": 0, "), std::string::npos) << j.out;
+  EXPECT_NE(j.out.find("{\"genere\": \"errore\", \"file\": \"Velstra_Ordoven_318-.txt\", \"riga\": 85, "
+                       "\"colonna\": 63, \"codice\": \"record-spostato\", \"numero_errore\": null, "),
+            std::string::npos)
+      << j.out;
+}
+
 // Errors and warnings together: errors set the status, both are listed.
 TEST(ComandoCheck, JsonListsErrorsAfterWarnings) {
   cartella_temporanea dir;

@@ -422,6 +422,52 @@ TEST(ServerLsp, QuickFixesOnlyWhereTheFixIsCertain) {
   EXPECT_EQ(azioni(riga_di(treno, "velocita,    2050,   O")).size(), 0u);
 }
 
+// The author's slips come as check says them, errors at the item at fault,
+// each with the one edit that mends it; the edit makes the file clean.
+TEST(ServerLsp, EachSlipGetsTheCheckDiagnosticAndItsFix) {
+  struct caso {
+    const char *da, *a;  // the embedded text, what the author typed
+    const char* codice;
+    const char* nuovo;  // the fix's text
+  };
+  const caso casi[] = {
+      {"  13,57, 0, PIACENZA", "  13:57, 0, PIACENZA", "record-spostato", "13, 57"},
+      {"  13,57, 0, PIACENZA", "  13.57, 0, PIACENZA", "record-spostato", "13, 57"},
+      {"segnale,   12050,", "segnlae,   12050,", "parola-vicina", "segnale"},
+      {"velocita,    6000,   145", "velocita,    60OO,   145", "lettera-o", "6000"},
+  };
+  for (const caso& c : casi) {
+    SCOPED_TRACE(c.a);
+    editor e;
+    e.inizia();
+    e.apri(uri_linea, linea_incorporata());
+    const std::string treno = con(treno_incorporato(), c.da, c.a);
+    e.apri(uri_treno, treno);
+    const auto p = e.controlla();
+    ASSERT_EQ(p.count(uri_treno), 1u);
+    const json& v = p.at(uri_treno)["diagnostics"];
+    ASSERT_EQ(v.size(), 1u) << v.dump(1);
+    EXPECT_EQ(v[0]["code"], c.codice);
+    EXPECT_EQ(v[0]["severity"], 1);
+    const std::size_t r = riga_di(treno, c.a);
+    EXPECT_EQ(v[0]["range"]["start"]["line"], r);
+    // The editor asks for the fixes of the line, with the diagnostic it shows.
+    const json azioni =
+        e.richiedi("textDocument/codeAction", {{"textDocument", id_documento(uri_treno)},
+                                               {"range", {{"start", posizione(r, 0)}, {"end", posizione(r, 200)}}},
+                                               {"context", {{"diagnostics", v}}}})["result"];
+    ASSERT_EQ(azioni.size(), 1u) << azioni.dump(1);
+    EXPECT_EQ(azioni[0]["diagnostics"], v);  // the fix answers that diagnostic
+    const json& modifica = azioni[0]["edit"]["changes"][uri_treno][0];
+    EXPECT_EQ(modifica["newText"], c.nuovo);
+    EXPECT_EQ(modifica["range"], v[0]["range"]);
+    // The edit applied, as the editor sends it: nothing is left to say.
+    e.notifica("textDocument/didChange", {{"textDocument", {{"uri", uri_treno}, {"version", 2}}},
+                                          {"contentChanges", {{{"range", modifica["range"]}, {"text", c.nuovo}}}}});
+    EXPECT_EQ(e.controlla().at(uri_treno)["diagnostics"].size(), 0u);
+  }
+}
+
 // A huge or binary file: a note, no check, and the server goes on.
 TEST(ServerLsp, HugeAndBinaryFilesGetANote) {
   editor e;

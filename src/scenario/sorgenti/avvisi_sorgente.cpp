@@ -40,7 +40,14 @@ std::string citata(std::string_view voce) {
 class percorso_avvisi {
  public:
   percorso_avvisi(const std::string& testo, const struttura_sorgente& s)
-      : testo_(testo), s_(s), scivoloni_(scivoloni(testo, s)) {}
+      : testo_(testo), s_(s), scivoloni_(scivoloni(testo, s)) {
+    // The slips first: past the cap the warnings are counted, never an error.
+    for (const scivolone& x : scivoloni_) {
+      metti(x.offset, x.codice, x.messaggio, x.errore);
+      coperture_.emplace_back(x.copre_da, x.copre_a);
+    }
+    std::sort(coperture_.begin(), coperture_.end());
+  }
 
   const std::string& dati() const { return testo_; }
   const struttura_sorgente& struttura() const { return s_; }
@@ -48,14 +55,11 @@ class percorso_avvisi {
 
   void aggiungi(std::size_t offset, std::string codice, std::string messaggio) {
     // A slip there says more (the UTF-8 of its bytes is another matter).
-    if (codice != "utf8" && std::any_of(scivoloni_.begin(), scivoloni_.end(),
-                                        [&](const scivolone& x) { return offset >= x.copre_da && offset < x.copre_a; }))
-      return;
+    if (codice != "utf8" && coperto(offset)) return;
     metti(offset, std::move(codice), std::move(messaggio), false);
   }
 
   std::vector<avviso> finisci() {
-    for (const scivolone& x : scivoloni_) metti(x.offset, x.codice, x.messaggio, x.errore);
     std::stable_sort(avvisi_.begin(), avvisi_.end(),
                      [](const avviso& a, const avviso& b) { return a.offset < b.offset; });
     if (taciuti_ > 0) aggiungi_in_coda();
@@ -163,6 +167,15 @@ class percorso_avvisi {
                        "altri " + std::to_string(taciuti_) + " avvisi in questo file non sono mostrati"});
   }
 
+  // Whether a slip's bytes hold offset (the slips' ranges hardly overlap:
+  // the two nearest before offset are looked at).
+  bool coperto(std::size_t offset) const {
+    auto dopo = std::upper_bound(coperture_.begin(), coperture_.end(), std::pair{offset, std::string::npos});
+    for (int passi = 0; passi < 2 && dopo != coperture_.begin(); ++passi)
+      if (offset < (--dopo)->second) return true;
+    return false;
+  }
+
   void metti(std::size_t offset, std::string codice, std::string messaggio, bool errore) {
     if (avvisi_.size() >= massimo_avvisi) {
       ++taciuti_;
@@ -175,6 +188,7 @@ class percorso_avvisi {
   const std::string& testo_;
   const struttura_sorgente& s_;
   std::vector<scivolone> scivoloni_;
+  std::vector<std::pair<std::size_t, std::size_t>> coperture_;  // the slips' [copre_da, copre_a), sorted
   std::vector<avviso> avvisi_;
   std::size_t taciuti_ = 0;
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "compiler/lettore_voci.h"
 #include "scenario/sorgenti/avvisi_di_prova.h"
 
@@ -135,6 +137,21 @@ TEST(AvvisiSorgente, ManyWarningsAreCapped) {
   ASSERT_EQ(v.size(), 201u);
   EXPECT_EQ(v.back().codice, "altri-avvisi");
   EXPECT_NE(v.back().messaggio.find("altri 800 avvisi"), std::string::npos) << v.back().messaggio;
+}
+
+// A slip is an error of check: past the cap it is still listed, so that
+// check never ends clean for want of room.
+TEST(AvvisiSorgente, ASlipIsListedPastTheCap) {
+  std::string treno = "[generale]\r\n";
+  for (int k = 0; k < 1000; ++k) treno += "sabbia, 3x\r\n";
+  treno += "sabbie, 300\r\n";
+  treno += "stazione,   71450,  2,  700,  1, 1, 0,  4,1,1,  2,1,1,   60,  13,57, 0, PIACENZA\r\n[fine]\r\n";
+  const std::vector<avviso> v = avvisi_treno(treno);
+  ASSERT_EQ(v.size(), 201u);
+  const auto errore = std::find_if(v.begin(), v.end(), [](const avviso& a) { return a.errore; });
+  ASSERT_NE(errore, v.end());
+  EXPECT_EQ(errore->codice, "parola-vicina");
+  EXPECT_EQ(errore->riga, 1002u);
 }
 
 // A comma after the last value is an empty item of its own.

@@ -109,7 +109,7 @@ class ricerca {
 
   std::vector<scivolone> trova() {
     for (const record_struttura& r : s_.record)
-      if (r.completo()) record(r);
+      if (r.completo() && !r.campi.empty()) record(r);
     parole();
     orari();
     std::stable_sort(v_.begin(), v_.end(), [](const scivolone& a, const scivolone& x) { return a.offset < x.offset; });
@@ -136,8 +136,8 @@ class ricerca {
     return true;
   }
 
-  bool coperto(std::size_t o) const {
-    return std::any_of(v_.begin(), v_.end(), [&](const scivolone& x) { return o >= x.copre_da && o < x.copre_a; });
+  bool spostato(const record_struttura& r) const {
+    return std::binary_search(spostati_.begin(), spostati_.end(), r.inizio);
   }
 
   // What the record became, from its field k on.
@@ -192,16 +192,15 @@ class ricerca {
     std::string_view rubato;
     if (preso && inizia_riga(r.campi[*preso].inizio)) {
       const std::string_view p = pezzo(r.campi[*preso].inizio);
-      const auto forme = forme_sezione(s_, false);
+      const auto forme = forme_sezione(s_, r.forma->sezione == sezione_grammatica::generale);
       if (intestazione_sezione(p) ||
           std::any_of(forme.begin(), forme.end(), [&](const forma_record& f) { return corrisponde(f, p); }))
         rubato = p;
     }
-    if (!spezzato && rubato.empty()) {
-      lettere_o(r);
-      return;
-    }
-    const std::size_t primo = spezzato ? *spezzato : *preso;
+    lettere_o(r);
+    if (!spezzato && rubato.empty()) return;
+    spostati_.push_back(r.inizio);
+    std::size_t primo = spezzato ? *spezzato : *preso;  // the first field read otherwise
     scivolone x;
     x.errore = true;
     x.codice = "record-spostato";
@@ -214,6 +213,7 @@ class ricerca {
       if (r.forma->campi[k].genere == genere_campo::testo || !due_in_uno(testo(r.campi[k]), separati)) continue;
       if (!riga_piana(r, r.campi[k].inizio, r.campi[k].fine, separati)) continue;
       x.offset = r.campi[k].inizio;
+      primo = k;
       x.messaggio = apici(testo(r.campi[k])) + " \xC3\xA8 un valore solo, letto come " +
                     std::to_string(r.campi[k].numero) + ": i valori che seguono scorrono di un posto e ";
       x.correzione = correzione_scivolone{r.campi[k].inizio, r.campi[k].fine, separati,
@@ -226,10 +226,10 @@ class ricerca {
           "' come sono scritti: " + (spezzato ? apici(pezzo(r.campi[*spezzato].inizio)) + " \xC3\xA8 diviso e " : "");
     x.messaggio += diventa(r, primo);
     if (!rubato.empty())
-      x.messaggio += "; il record prende la riga " + std::to_string(riga(r.campi[*preso].inizio) + 1) + " e " +
-                     (intestazione_sezione(rubato) ? "la sua intestazione " + apici(rubato)
-                                                   : "il record " + apici(rubato) + " che vi comincia") +
-                     " non \xC3\xA8 letto";
+      x.messaggio +=
+          "; il record prende la riga " + std::to_string(riga(r.campi[*preso].inizio) + 1) +
+          (intestazione_sezione(rubato) ? ", l'intestazione " + apici(rubato) + ", come valore"
+                                        : " e il record " + apici(rubato) + " che vi comincia non \xC3\xA8 letto");
     if (x.correzione) x.messaggio += "; si scrive '" + x.correzione->testo + "'";
     v_.push_back(std::move(x));
   }
@@ -310,7 +310,7 @@ class ricerca {
     const record_struttura* prima = nullptr;
     for (const record_struttura& r : s_.record) {
       const auto o = campi_orario(*r.forma);
-      if (!o || !r.completo() || coperto(r.inizio)) continue;
+      if (!o || !r.completo() || spostato(r)) continue;
       const std::int64_t t = secondi_di(r, *o);
       if (t == 0) continue;  // 0 0 0: no time
       for (const auto& [k, nome] : {std::pair{o->minuti, "minuti"}, std::pair{o->secondi, "secondi"}})
@@ -341,6 +341,7 @@ class ricerca {
   const std::string& b_;
   const struttura_sorgente& s_;
   std::vector<scivolone> v_;
+  std::vector<std::size_t> spostati_;  // the keywords of the records that shift, in file order
 };
 
 }  // namespace
