@@ -44,7 +44,9 @@ TEST(RicercaFormato, AWordFindsThePageOfItsNameThenTheOtherPlacesItNames) {
        "'orario' si trova in:\n",
        {"il capitolo \"Orari e fermate\"", "il campo ORARIO del record `riga`"}},
       {"fermata", 0, "## Orari e fermate\n", {}},
-      {"record-corto", 0, "## Avvisi\n", {}},
+      {"record-corto", 0, "## Avvisi e sviste\n", {}},
+      {"lettera-o", 0, "## Avvisi e sviste\n", {}},
+      {"sviste", 0, "## Avvisi e sviste\n", {}},
       // The documents' record of that name first, then the source record it is a keyword of.
       {"massa", 0, "## La tabella dei documenti", {"- il record `percentuale massa frenata`"}},
       // A word that names no page of its own: the list of the places.

@@ -59,6 +59,17 @@ std::vector<std::string_view> avvisi_di(const forma_record& r) {
   std::vector<std::string_view> a = {"record-corto", "record-lungo"};
   if (numeri) a.insert(a.end(), {"non-numero", "frazione", "separatore-migliaia", "caratteri-dopo-numero"});
   if (obbligatori) a.push_back("valore-vuoto");
+  if (r.genere == genere_record::stazione) a.insert(a.end(), {"orario-oltre-59", "orario-indietro"});
+  return a;
+}
+
+// The slips of the author that check counts as errors, where this record can
+// make them: the compiled record differs from what the line plainly says.
+std::vector<std::string_view> sviste_di(const forma_record& r) {
+  const bool numeri = std::any_of(r.campi.begin(), r.campi.end(),
+                                  [](const campo_record& c) { return c.genere != genere_campo::testo; });
+  std::vector<std::string_view> a = {"parola-vicina"};
+  if (numeri) a.insert(a.end(), {"lettera-o", "record-spostato"});
   return a;
 }
 
@@ -195,13 +206,31 @@ std::string capitolo_orari() {
 }
 
 constexpr std::string_view capitolo_avvisi =
-    "## Avvisi\n\n"
+    "## Avvisi e sviste\n\n"
     "- `record-corto`: la riga finisce prima dell'ultimo valore del record, che il compilatore legge dalla "
     "riga dopo.\n"
     "- `record-lungo`: la riga ha voci in pi\xC3\xB9 (o una virgola finale), lette come voci a s\xC3\xA9.\n"
     "- `non-numero`, `frazione`, `separatore-migliaia`, `caratteri-dopo-numero`: un numero scritto in un modo "
     "che il compilatore legge diversamente da come sembra.\n"
     "- `valore-vuoto`: un valore lasciato vuoto, letto come 0.\n"
+    "- `orario-oltre-59`: minuti o secondi di 60 o pi\xC3\xB9 in un orario di stazione: il compilatore li somma "
+    "(8, 75, 0 \xC3\xA8 09:15:00), e l'avviso dice l'orario che ne viene.\n"
+    "- `orario-indietro`: una stazione con orario prima della stazione con orario che la precede; nomina "
+    "entrambe. Un passo indietro di pi\xC3\xB9 di 12 ore \xC3\xA8 il giorno dopo e non \xC3\xA8 detto.\n"
+    "\n"
+    "Le sviste che `check` conta come errori (stato di uscita 1) anche se il compilatore le legge senza errore: "
+    "il record compilato \xC3\xA8 diverso da ci\xC3\xB2 che la riga dice. Il compilatore le legge come sempre "
+    "e i file compatti non cambiano; `documents` e `pack` rifiutano i sorgenti che le hanno. L'editor (`scenario "
+    "lsp`) propone la correzione dove basta una modifica.\n\n"
+    "- `record-spostato`: una voce si ferma prima del previsto e le voci che seguono scorrono di un posto: "
+    "un orario scritto `13:57` o `13.57` (\xC3\xA8 una voce sola: si scrive `13, 57`), una virgola mancante, un "
+    "nome di stazione preso in parte da un campo numerico. Il messaggio dice che cosa diventa il record (\"la "
+    "stazione si chiamer\xC3\xA0 'CENTRALE', orario 13:00:00\") e come si scrive.\n"
+    "- `lettera-o`: una lettera O dentro un numero (`60OO`): il compilatore si ferma alla O, e il messaggio dice "
+    "dove finisce il record (a 60 m invece che a 6000 m).\n"
+    "- `parola-vicina`: una parola chiave sconosciuta a una o due modifiche da una parola chiave del suo file e "
+    "della sua sezione (`segnlae`): la riga non \xC3\xA8 letta, e il messaggio propone la parola. Pi\xC3\xB9 "
+    "lontana resta l'avviso `parola-sconosciuta`, con la parola pi\xC3\xB9 vicina.\n"
     "- Per tutto il file: `prima-di-generale`, `dopo-fine`, `parola-sconosciuta`, `ultima-voce`, "
     "`senza-generale`, `senza-curve`, `senza-stazioni`, `treno-vuoto`, `separatore`.\n";
 
@@ -320,7 +349,9 @@ std::string pagina_record(const forma_record& r) {
   p += note_senza_significato(r);
   p += "Errori:\n\n";
   for (std::int32_t n : r.errori) p += "- n. " + std::to_string(n) + ": " + descrizione_errore(n) + "\n";
-  p += "\nAvvisi di `check`:";
+  p += "\nErrori di `check` (sviste dell'autore):";
+  for (std::string_view a : sviste_di(r)) p += " `" + std::string(a) + "`";
+  p += "\n\nAvvisi di `check`:";
   for (std::string_view a : avvisi_di(r)) p += " `" + std::string(a) + "`";
   p += "\n\n";
   return p;
@@ -332,7 +363,7 @@ std::vector<capitolo_manuale> capitoli_manuale() {
       {"necessari", "Che cosa serve a uno scenario", "necessario minimo mancante manca",
        std::string(capitolo_necessari)},
       {"orari", "Orari e fermate", "orario arrivo partenza fermata", capitolo_orari()},
-      {"avvisi", "Avvisi", "avviso", std::string(capitolo_avvisi)},
+      {"avvisi", "Avvisi e sviste", "avviso svista sviste", std::string(capitolo_avvisi)},
   };
 }
 
