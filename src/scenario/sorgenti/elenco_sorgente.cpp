@@ -1,8 +1,6 @@
 #include "scenario/sorgenti/elenco_sorgente.h"
 
 #include <algorithm>
-#include <set>
-#include <utility>
 #include <vector>
 
 #include "model/campi_cella.h"
@@ -137,25 +135,16 @@ std::string elenco_sorgente(const std::string& byte, bool treno, const compagno_
     return t;
   }
 
-  // The records, the section headers and the words no record has, in file order.
-  std::vector<std::pair<std::size_t, std::string>> righe;
-  std::set<std::size_t> letti;
-  for (const record_struttura& r : s.record) {
-    righe.emplace_back(r.inizio, riga_record(c, r));
-    letti.insert(r.inizio);
+  // The records in file order. The items the readers pass over where they
+  // look for a keyword (headers, the author's notes, blank lines) compile to
+  // nothing and do not show, as a comment would not.
+  for (const record_struttura& r : s.record) t += riga_record(c, r) + "\n";
+  if (s.record.empty()) {
+    const auto saltate = std::count_if(s.voci.begin(), s.voci.end(), [&](const voce_sorgente& v) {
+      return v.ruolo == ruolo_voce::chiave && !testo_voce(byte, v).empty();
+    });
+    t += "# nessun record: " + std::to_string(saltate) + " voci che il compilatore salta\n";
   }
-  for (const intestazione_struttura& h : s.intestazioni) {
-    if (h.inizio < s.inizio_generale || (s.interrotta != std::string::npos && h.inizio >= s.interrotta)) continue;
-    righe.emplace_back(h.inizio, "sezione " + utf8_da_1252(h.testo));
-    letti.insert(h.inizio);
-  }
-  for (const voce_sorgente& v : s.voci) {
-    if (v.ruolo != ruolo_voce::chiave || letti.count(v.inizio)) continue;
-    righe.emplace_back(v.inizio, "parola ignorata \"" + utf8_da_1252(testo_voce(byte, v)) + "\"");
-  }
-  std::stable_sort(righe.begin(), righe.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (const auto& [inizio, riga] : righe) t += riga + "\n";
-
   if (s.interrotta != std::string::npos) {
     t += "# il compilatore si ferma alla riga " + std::to_string(s.righe.riga(s.interrotta) + 1) +
          (s.rifiutata ? ": rifiuta la lettura" : ": il file finisce dentro un record") +

@@ -8,9 +8,10 @@
 // it compiles to with its kilometre post, then its fields by the grammar's
 // names, each as the compiler reads it. Comments, blank lines, line breaks
 // inside a record and the alignment of columns do not show, so a reflowed
-// file lists the same and a moved signal changes its one line. The file's
-// own names (section headers, words no record has) are said where they
-// stand; where the read stops before the end the rest is said, not listed.
+// file lists the same and a moved signal changes its one line. What the
+// compiler passes over (section headers, the author's notes, a word no
+// record has) compiles to nothing and is not listed; where the read stops
+// before the end, or no record is read, that is said.
 // Nothing in the listing names the file: git lists a temporary copy of one
 // side and the file itself on the other.
 
