@@ -12,6 +12,8 @@ command -v make >/dev/null || need+=(make)
 # The schema test validates the tool's JSON with Debian's validator.
 command -v python3 >/dev/null || need+=(python3)
 python3 -c 'import jsonschema' 2>/dev/null || need+=(python3-jsonschema)
+# The test of scenario testo as textconv runs Debian's git.
+command -v git >/dev/null || need+=(git)
 if [ ${#need[@]} -gt 0 ]; then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"

@@ -17,6 +17,7 @@
 #include "scenario/comandi/comando_nuovo.h"
 #include "scenario/comandi/comando_pack.h"
 #include "scenario/comandi/comando_plot.h"
+#include "scenario/comandi/comando_testo.h"
 #include "scenario/comandi/comando_view.h"
 #include "scenario/comandi/console_utf8.h"
 #include "scenario/comandi/prologo_comando.h"
@@ -28,7 +29,7 @@ namespace {
 // (regola_comando) says what its command reads and needs before it runs.
 const regola_comando* const comandi[] = {
     &regola_compile, &regola_check,     &regola_extract, &regola_nuovo,   &regola_inspect, &regola_plot,
-    &regola_view,    &regola_documents, &regola_pack,    &regola_formato, &regola_lsp,
+    &regola_view,    &regola_documents, &regola_pack,    &regola_formato, &regola_lsp,     &regola_testo,
 };
 
 void stampa_aiuto(std::ostream& out) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/chilometri.h"
+#include "scenario/sorgenti/serie_linea.h"
 #include "scenario/sorgenti/struttura_sorgente.h"
 
 // What the editor shows over the cursor (hover), in Markdown, UTF-8: on a
@@ -17,10 +18,6 @@ struct informazione {
   std::string testo;
   std::size_t inizio = 0, fine = 0;  // the bytes it is about
 };
-
-// The chainage series of a line file as the compiler leaves them, from its
-// "progressiva chilometrica" records.
-std::vector<serie_chilometrica> serie_della_linea(const struttura_sorgente& linea);
 
 std::optional<informazione> informazione_a(const struttura_sorgente& s, std::size_t offset,
                                            const std::vector<serie_chilometrica>& serie);
