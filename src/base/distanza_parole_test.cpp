@@ -11,11 +11,23 @@ TEST(DistanzaParole, CountsInsertionsRemovalsReplacementsAndSwaps) {
     std::string_view a, b;
     std::size_t edits;
   } casi[] = {
-      {"segnale", "segnale", 0},   {"segnlae", "segnale", 1}, {"segnal", "segnale", 1},
-      {"segnalle", "segnale", 1},  {"segmale", "segnale", 1}, {"sengale", "segnale", 1},
-      {"stazioni", "stazione", 1}, {"", "curva", 5},          {"curva", "", 5},
-      {"abcd", "badc", 2},         {"ca", "abc", 3},          {"pendnza", "pendenza", 1},
+      {"segnale", "segnale", 0},
+      {"segnlae", "segnale", 1},
+      {"segnal", "segnale", 1},
+      {"segnalle", "segnale", 1},
+      {"segmale", "segnale", 1},
+      {"sengale", "segnale", 1},
+      {"stazioni", "stazione", 1},
+      {"", "curva", 5},
+      {"curva", "", 5},
+      {"abcd", "badc", 2},
+      {"ca", "abc", 3},
+      {"pendnza", "pendenza", 1},
       {"semaforo", "segnale", 6},
+      {"segnele", "segnale", 1},
+      {"sgenlae", "segnale", 2},
+      {"pendenze", "pendenza", 1},
+      {"abbattimento", "sabbia", 9},
   };
   for (const auto& c : casi) {
     EXPECT_EQ(distanza_parole(c.a, c.b), c.edits) << c.a << " / " << c.b;

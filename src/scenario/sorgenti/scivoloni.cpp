@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "base/distanza_modifiche.h"
+#include "base/distanza_parole.h"
 #include "compiler/confronto_voci.h"
 #include "compiler/lettore_voci.h"
 #include "scenario/testo/da_1252.h"
@@ -354,7 +354,7 @@ parola_vicina parola_piu_vicina(std::span<const forma_record> forme, std::string
   parola_vicina migliore;
   for (const forma_record& f : forme) {
     const std::size_t d =
-        f.senza_maiuscole ? distanza_modifiche(minuscole(voce), minuscole(f.nome)) : distanza_modifiche(voce, f.nome);
+        f.senza_maiuscole ? distanza_parole(minuscole(voce), minuscole(f.nome)) : distanza_parole(voce, f.nome);
     if (!migliore.forma || d < migliore.distanza) migliore = {&f, d};
   }
   return migliore;
