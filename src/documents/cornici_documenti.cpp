@@ -18,21 +18,19 @@ constexpr std::string_view regola_scheda =
     " |_____|_____|__________|_____|____________________________|________________|_____|";
 constexpr std::string_view riga_vuota_scheda =
     " |     |     |          |     |                            |                |     |";
-constexpr std::size_t colonne_scheda[] = {5, 5, 10, 5, 28, 16, 5};
 
 constexpr std::string_view riga_vuota_ordine =
     " |   |                            |            |          |         |            |";
 constexpr std::string_view chiusura_ordine =
     " |___|____________________________|____________|__________|_________|____________|";
-constexpr std::size_t colonne_ordine[] = {3, 28, 12, 10, 9, 12};
 // clang-format on
 
 void aggiungi_intestazione(std::vector<std::string>& out, const intestazione_scheda& h, std::string_view titolo) {
   out.push_back("  ___________________                                               ______________");
   out.push_back(" |                   |                    " + a_sinistra(h.etichetta, 25) + "|              |");
-  out.push_back(" |" + al_centro(h.treno, 19) + "|                   da: " + a_sinistra(h.da, 22) + "|" +
-                al_centro(h.rango, 14) + "|");
-  out.push_back(" |___________________|                    a: " + a_sinistra(h.a, 22) + "|" +
+  out.push_back(" |" + al_centro(h.treno, 19) + "|                   da: " + a_sinistra(h.da, larghezza_da_a_scheda) +
+                "|" + al_centro(h.rango, 14) + "|");
+  out.push_back(" |___________________|                    a: " + a_sinistra(h.a, larghezza_da_a_scheda) + "|" +
                 al_centro(h.percentuale, 14) + "|");
   out.push_back("                                                                   |______________|");
   out.push_back("  ___________________                ___________________");
@@ -48,7 +46,7 @@ void aggiungi_intestazione(std::vector<std::string>& out, const intestazione_sch
 }
 
 template <std::size_t N>
-std::string riga_a_colonne(const std::array<std::string, N>& celle, const std::size_t (&colonne)[N]) {
+std::string riga_a_colonne(const std::array<std::string, N>& celle, const std::array<std::size_t, N>& colonne) {
   std::string r = " |";
   for (std::size_t k = 0; k < N; ++k) r += a_sinistra(celle[k], colonne[k]) + "|";
   return r;

@@ -34,6 +34,9 @@ struct intestazione_scheda {
 // limit and running speed (5), kilometre (10), No Rs speed (5), place (28),
 // times (16), recovery (5).
 using celle_scheda = std::array<std::string, 7>;
+inline constexpr std::array<std::size_t, 7> colonne_scheda = {5, 5, 10, 5, 28, 16, 5};
+inline constexpr std::size_t colonna_localita_scheda = 4;  // the place's column: a blank, then the name
+inline constexpr std::size_t larghezza_da_a_scheda = 22;   // a page's first and last station in its head
 std::string riga_tabella_scheda(const celle_scheda& celle);
 
 struct pagina_scheda {
@@ -56,6 +59,8 @@ inline constexpr std::size_t righe_minime_ordine = 25;  // rows the order's tabl
 // (12), speed (10), length (9), prescriptions (12), each cut or filled to its
 // column (left-aligned: centre them before when they should be).
 using celle_ordine = std::array<std::string, 6>;
+inline constexpr std::array<std::size_t, 6> colonne_ordine = {3, 28, 12, 10, 9, 12};
+inline constexpr std::size_t colonna_stazioni_ordine = 1;
 
 struct documento_ordine {
   std::string linea;  // "MILANO PRATO"

@@ -3,23 +3,25 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "documents/cornici_documenti.h"
 #include "scenario/testo/da_1252.h"
 
 namespace {
 
 // How the frames (documents/cornici_documenti) set a name, and what stands
-// round it: the sheet's place column is 28 wide and opens with a blank, a
-// page's head gives a station 22 after "da: " or "a: ", the order's stations
-// column is 28 wide (a name that fills it is not centred).
+// round it: the sheet's place column opens with a blank, a page's head gives
+// a station its width after "da: " or "a: ", a name that fills the order's
+// stations column is not centred.
 struct casella {
   std::size_t larghezza;
   std::string_view prima, dopo;
   std::string_view dove;  // said in the warning
 };
-constexpr casella riga_scheda = {27, "| ", "|", "nella colonna delle localit\xC3\xA0"};
-constexpr casella da_scheda = {22, " da: ", "|", "nell'intestazione della pagina dopo 'da:'"};
-constexpr casella a_scheda = {22, " a: ", "|", "nell'intestazione della pagina dopo 'a:'"};
-constexpr casella riga_ordine = {28, "|", "|", "nella colonna delle stazioni"};
+constexpr casella riga_scheda = {colonne_scheda[colonna_localita_scheda] - 1, "| ", "|",
+                                 "nella colonna delle localit\xC3\xA0"};
+constexpr casella da_scheda = {larghezza_da_a_scheda, " da: ", "|", "nell'intestazione della pagina dopo 'da:'"};
+constexpr casella a_scheda = {larghezza_da_a_scheda, " a: ", "|", "nell'intestazione della pagina dopo 'a:'"};
+constexpr casella riga_ordine = {colonne_ordine[colonna_stazioni_ordine], "|", "|", "nella colonna delle stazioni"};
 
 // The line (from 1) of a byte of the text.
 std::size_t riga_di(std::string_view testo, std::size_t posizione) {

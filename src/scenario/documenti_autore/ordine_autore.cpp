@@ -127,8 +127,8 @@ std::string testo_ordine(const std::vector<riga_ordine>& righe, const std::strin
   documento_ordine d{linea, treno, {}, {}};
   for (std::size_t k = 0; k < righe.size(); ++k) {
     const riga_ordine& r = righe[k];
-    celle_ordine c = {al_centro(std::to_string(k + 1), 3), al_centro(r.stazioni, 28), al_centro(r.cippo, 12),
-                      al_centro(r.velocita, 10),           al_centro(r.lunghezza, 9), al_centro(r.prescrizioni, 12)};
+    celle_ordine c = {std::to_string(k + 1), r.stazioni, r.cippo, r.velocita, r.lunghezza, r.prescrizioni};
+    for (std::size_t j = 0; j < c.size(); ++j) c[j] = al_centro(c[j], colonne_ordine[j]);
     // A cell as printed stands where the computed one is empty or says the
     // same but for its blanks: an edit of the sources still shows.
     for (const cella_stampata& x : t.celle_ordine) {

@@ -208,7 +208,7 @@ celle_scheda celle_della_riga(const riga_scheda& r, bool prima, bool ultima) {
                     " " + r.nome,
                     cella_orario(r, prima, ultima),
                     r.recupero.empty() ? "" : " " + r.recupero};
-  for (std::size_t k = 0; k < c.size(); ++k) c[k] = a_sinistra(c[k], k == 4 ? 28 : k == 2 ? 10 : k == 5 ? 16 : 5);
+  for (std::size_t k = 0; k < c.size(); ++k) c[k] = a_sinistra(c[k], colonne_scheda[k]);
   return c;
 }
 
