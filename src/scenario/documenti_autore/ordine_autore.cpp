@@ -120,6 +120,12 @@ std::vector<riga_ordine> righe_dell_ordine(const Form1& f, const tabella_documen
   return righe;
 }
 
+celle_ordine celle_calcolate(std::size_t k, const riga_ordine& r) {
+  celle_ordine c = {std::to_string(k + 1), r.stazioni, r.cippo, r.velocita, r.lunghezza, r.prescrizioni};
+  for (std::size_t j = 0; j < c.size(); ++j) c[j] = al_centro(c[j], colonne_ordine[j]);
+  return c;
+}
+
 std::string testo_ordine(const std::vector<riga_ordine>& righe, const std::string& treno, const Form1& f,
                          const tabella_documenti& t) {
   const std::vector<const stazione*> stazioni = stazioni_del_modello(f);
@@ -127,8 +133,7 @@ std::string testo_ordine(const std::vector<riga_ordine>& righe, const std::strin
   documento_ordine d{linea, treno, {}, {}};
   for (std::size_t k = 0; k < righe.size(); ++k) {
     const riga_ordine& r = righe[k];
-    celle_ordine c = {std::to_string(k + 1), r.stazioni, r.cippo, r.velocita, r.lunghezza, r.prescrizioni};
-    for (std::size_t j = 0; j < c.size(); ++j) c[j] = al_centro(c[j], colonne_ordine[j]);
+    celle_ordine c = celle_calcolate(k, r);
     // A cell as printed stands where the computed one is empty or says the
     // same but for its blanks: an edit of the sources still shows.
     for (const cella_stampata& x : t.celle_ordine) {

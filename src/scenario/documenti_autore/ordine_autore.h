@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "documents/cornici_documenti.h"
 #include "model/form1.h"
 #include "scenario/documenti_autore/tabella_documenti.h"
 
@@ -23,6 +24,10 @@ std::vector<riga_ordine> righe_dell_ordine(const Form1& f, const tabella_documen
 // The whole kilometre the driver passes last before progressiva, as the
 // order's "cippo" column writes it.
 std::string cippo_dell_ordine(const Form1& f, std::int64_t progressiva);
+
+// The cells of the k-th row (from 0) as the order computes them, each
+// centred in its column, before any cell the author's table gives as printed.
+celle_ordine celle_calcolate(std::size_t k, const riga_ordine& r);
 
 // The whole order (Windows-1252, CR LF): at least 25 rows, then the key to
 // the prescriptions.

@@ -25,12 +25,12 @@ std::string km_di(const std::vector<serie_chilometrica>& serie, std::int64_t pro
 // departure, the end as its arrival (the one the table gives, else the train
 // file's time), elsewhere a passing time.
 std::string cella_orario(const riga_scheda& r, bool prima, bool ultima) {
-  if (ultima && !r.arrivo.empty()) return a_sinistra(" " + r.arrivo, 16);
+  if (ultima && !r.arrivo.empty()) return a_sinistra(" " + r.arrivo, colonne_scheda[5]);
   if (!r.arrivo.empty() && !r.orario.empty()) return a_sinistra(" " + r.arrivo, 10) + a_destra(r.orario + " ", 6);
-  if (!r.arrivo.empty()) return a_sinistra(" " + r.arrivo, 16);
+  if (!r.arrivo.empty()) return a_sinistra(" " + r.arrivo, colonne_scheda[5]);
   if (r.orario.empty()) return std::string(16, ' ');
-  if (prima) return a_destra(r.orario + " ", 16);
-  if (ultima) return a_sinistra(" " + r.orario, 16);
+  if (prima) return a_destra(r.orario + " ", colonne_scheda[5]);
+  if (ultima) return a_sinistra(" " + r.orario, colonne_scheda[5]);
   return a_destra(r.orario, 11) + "     ";
 }
 

@@ -161,9 +161,7 @@ void righe_dell_ordine_incorporato(const Form1& f, std::vector<std::string>& out
       out.push_back(record({"rallentamento_su_carta", std::to_string(composta.progressiva), r.velocita, r.lunghezza,
                             r.prescrizioni, r.stazioni}));
     }
-    const celle_ordine composte = {al_centro(std::to_string(k + 1), 3), al_centro(composta.stazioni, 28),
-                                   al_centro(composta.cippo, 12),       al_centro(composta.velocita, 10),
-                                   al_centro(composta.lunghezza, 9),    al_centro(composta.prescrizioni, 12)};
+    const celle_ordine composte = celle_calcolate(k, composta);
     for (std::size_t j = 1; j < c.size(); ++j)
       if (composte[j] != c[j])
         celle.push_back(record({"cella_ordine", std::to_string(composta.progressiva),
