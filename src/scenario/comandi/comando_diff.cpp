@@ -1,0 +1,124 @@
+#include "scenario/comandi/comando_diff.h"
+
+#include "base/cartella.h"
+#include "base/codici_uscita.h"
+#include "scenario/comandi/contenuto_cartella.h"
+#include "scenario/comandi/documento_json.h"
+#include "scenario/comandi/prologo_comando.h"
+#include "scenario/confronto/confronto_scenari.h"
+#include "scenario/confronto/lato_confronto.h"
+#include "scenario/sorgenti/diagnostica.h"
+#include "scenario/testo/testo_json.h"
+
+const char* const aiuto_diff =
+    "uso: scenario diff A B ROUTE TRAIN [--json]\n"
+    "\n"
+    "Dice che cosa cambia dallo scenario ROUTE TRAIN della cartella A a quello della\n"
+    "cartella B, in termini ferroviari. Ogni cartella \xC3\xA8 compilata in memoria dai\n"
+    "suoi sorgenti (ROUTE_linea.txt e ROUTE_TRAIN-.txt) come farebbe il programma,\n"
+    "senza scrivervi nulla; se i sorgenti non ci sono si leggono i file compatti.\n"
+    "Le modifiche sono quelle dello scenario compilato: un record spostato nel file\n"
+    "o una riga riformattata che non cambia nulla non \xC3\xA8 una modifica.\n"
+    "\n"
+    "Ogni modifica dice il punto chilometrico, la progressiva e, con i sorgenti, la\n"
+    "riga in A e in B:\n"
+    "  - stazioni aggiunte, rimosse, rinominate, spostate, con tipo o area cambiati;\n"
+    "    uno spostamento degli orari lungo il treno \xC3\xA8 detto una volta sola;\n"
+    "  - segnali, rallentamenti, cartelli di velocit\xC3\xA0 massima, cartelli indicatori e\n"
+    "    codici aggiunti, rimossi, spostati (abbinati per record e per il posto pi\xC3\xB9\n"
+    "    vicino entro 500 m), i loro valori cambiati, con i nomi dei campi; ci\xC3\xB2 che il\n"
+    "    compilatore ne deriva (avviso, tavole, fine di un rallentamento, codici del\n"
+    "    controllo) fa parte della modifica dell'oggetto; oggetti vicini tutti\n"
+    "    spostati della stessa distanza sono una modifica sola;\n"
+    "  - pendenza e velocit\xC3\xA0 massima della linea come tratti, la lunghezza.\n"
+    "\n"
+    "  --json   un documento JSON su stdout, anche quando fallisce\n"
+    "\n"
+    "Stato di uscita: 0 nessuna differenza; 1 ci sono differenze; 2 non si \xC3\xA8\n"
+    "potuto confrontare (un file manca o \xC3\xA8 rifiutato, i sorgenti hanno errori:\n"
+    "elencati come da 'scenario check'); 64 un errore d'uso.\n";
+
+namespace {
+
+struct uscita_diff {
+  std::ostream& out;
+  std::ostream& err;
+  bool json;
+  int fallisce(std::string_view genere, const std::string& messaggio, const std::string& file,
+               const std::string& seguito = "") const {
+    err << "scenario diff: " << messaggio << '\n' << seguito;
+    if (json)
+      stampa_documento_guasto(out, "diff", uscita_errore, genere, messaggio + (seguito.empty() ? "" : "\n" + seguito),
+                              file);
+    return uscita_errore;
+  }
+};
+
+// A side that cannot be compared: why, with check's list when its sources have errors.
+int lato_non_pronto(const uscita_diff& u, const lato_confronto& l, const std::string& dir, const argomenti_comando& a) {
+  switch (l.esito) {
+    case esito_lato::manca:
+      return u.fallisce("non_trovato", l.messaggio, l.file, cosa_c_e(dir, a.nomi()));
+    case esito_lato::danneggiato:
+      return u.fallisce("danneggiato", l.messaggio, l.file);
+    default:
+      break;
+  }
+  for (const diagnostica& d : l.controllo.voci) stampa_diagnostica(u.err, d);
+  return u.fallisce("errore",
+                    "i sorgenti in " + dir + " hanno " + std::to_string(l.controllo.errori) +
+                        (l.controllo.errori == 1 ? " errore" : " errori") + ": nessun confronto",
+                    dir);
+}
+
+void stampa_luogo(std::ostream& out, const char* lato, const std::optional<luogo_modifica>& l) {
+  if (!l) return;
+  out << "    " << lato << ": " << testo_luogo(*l);
+  if (l->sorgente.riga) out << ", " << l->sorgente.file << " riga " << l->sorgente.riga;
+  out << '\n';
+}
+
+int confronta(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
+  const uscita_diff u{out, err, a.ha_flag("--json")};
+  const lato_confronto la = carica_lato(percorso_utf8(a.cartella), a.nomi());
+  if (la.esito != esito_lato::pronto) return lato_non_pronto(u, la, a.cartella, a);
+  const lato_confronto lb = carica_lato(percorso_utf8(a.altra_cartella), a.nomi());
+  if (lb.esito != esito_lato::pronto) return lato_non_pronto(u, lb, a.altra_cartella, a);
+
+  const std::vector<modifica> m =
+      confronta_scenari(prepara_confronto(la.s, la.ind), prepara_confronto(lb.s, lb.ind), la.s, lb.s);
+  const int codice = m.empty() ? uscita_ok : uscita_errore_registrato;
+  if (u.json) {
+    apri_documento_json(out, "diff", codice);
+    out << ", \"guasto\": null, \"a\": " << testo_json(a.cartella) << ", \"b\": " << testo_json(a.altra_cartella)
+        << ", \"sorgenti_a\": " << (la.da_sorgenti ? "true" : "false")
+        << ", \"sorgenti_b\": " << (lb.da_sorgenti ? "true" : "false") << ", \"modifiche\": ";
+    scrivi_json(out, nodo_modifiche(m));
+    out << "}\n";
+    return codice;
+  }
+  for (const modifica& x : m) {
+    out << x.descrizione << '\n';
+    stampa_luogo(out, "A", x.a);
+    stampa_luogo(out, "B", x.b);
+  }
+  if (!m.empty()) out << m.size() << (m.size() == 1 ? " modifica\n" : " modifiche\n");
+  return codice;
+}
+
+}  // namespace
+
+const regola_comando regola_diff = {
+    .nome = "diff",
+    .riassunto = "che cosa cambia tra due versioni di uno scenario",
+    .uso = "scenario diff A B ROUTE TRAIN [--json]",
+    .aiuto = aiuto_diff,
+    .posizionali = {posto::cartella, posto::cartella, posto::percorso, posto::treno},
+    .flag = {"--json"},
+    .json = true,
+    .esegui = confronta,
+};
+
+int comando_diff(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {
+  return esegui_comando(regola_diff, argomenti, out, err);
+}

@@ -1,0 +1,103 @@
+#include "scenario/confronto/confronto_scenari.h"
+
+#include <algorithm>
+
+#include "model/campi_cella.h"
+#include "model/form1.h"
+#include "scenario/confronto/confronto_oggetti.h"
+#include "scenario/confronto/confronto_stazioni.h"
+
+namespace {
+
+const std::string freccia = " \xE2\x86\x92 ";
+
+// A profile read from each cell, with its unit.
+struct profilo {
+  const char* chiave;
+  const char* nome;
+  const char* unita;
+  std::int32_t (*leggi)(const cella&);
+};
+const profilo profili[] = {
+    {"pendenza", "pendenza", "\xE2\x80\xB0", pendenza_per_mille},
+    {"velocita_massima", "velocit\xC3\xA0 massima", "km/h", velocita_km_h},
+};
+
+// The stretches where a profile differs, each a run of cells with the same
+// pair of values; compared over the cells both lines have.
+void confronta_profili(const scenario_confronto& ca, const scenario_confronto& cb, const scenario_compatto& a,
+                       const scenario_compatto& b, std::vector<modifica>& m) {
+  const std::size_t n = std::min(a.percorso.size(), b.percorso.size());
+  for (const profilo& p : profili) {
+    for (std::size_t i = 0; i < n;) {
+      const std::int32_t va = p.leggi(a.percorso[i]), vb = p.leggi(b.percorso[i]);
+      std::size_t fine = i + 1;
+      while (fine < n && p.leggi(a.percorso[fine]) == va && p.leggi(b.percorso[fine]) == vb) ++fine;
+      if (va != vb) {
+        const std::int64_t da = metri_di_cella(static_cast<std::int64_t>(i)),
+                           a_m = metri_di_cella(static_cast<std::int64_t>(fine));
+        modifica x{"profilo", p.chiave, "", luogo_in(ca, da), luogo_in(cb, da)};
+        x.descrizione = std::string(p.nome) + " " + std::to_string(va) + freccia + std::to_string(vb) + " " + p.unita +
+                        " tra " + x.a->punto + " e " + luogo_in(ca, a_m).punto;
+        m.push_back(std::move(x));
+      }
+      i = fine;
+    }
+  }
+}
+
+void confronta_generali(const scenario_compatto& a, const scenario_compatto& b, std::vector<modifica>& m) {
+  const std::int32_t la = a.stazioni[voce_treno_linea].fine, lb = b.stazioni[voce_treno_linea].fine;
+  if (la != lb)
+    m.push_back({"generale", "lunghezza_linea",
+                 "lunghezza della linea " + std::to_string(la) + freccia + std::to_string(lb) + " m", std::nullopt,
+                 std::nullopt});
+}
+
+nodo nodo_luogo(const std::optional<luogo_modifica>& l) {
+  if (!l) return nodo::nullo();
+  nodo n;
+  n.metti("progressiva_m", l->metri).metti("punto_chilometrico", l->punto);
+  if (l->sorgente.riga == 0)
+    n.metti("sorgente", nodo::nullo());
+  else
+    n.metti("sorgente",
+            nodo().metti("file", l->sorgente.file).metti("riga", static_cast<std::int64_t>(l->sorgente.riga)));
+  return n;
+}
+
+std::int64_t posto_di(const modifica& x) { return x.a ? x.a->metri : x.b ? x.b->metri : 0; }
+
+}  // namespace
+
+luogo_modifica luogo_in(const scenario_confronto& c, std::int64_t metri, const riga_di_sorgente& sorgente) {
+  return {metri, testo_punto(punto_di(c.serie, metri).metri), sorgente};
+}
+
+std::string testo_luogo(const luogo_modifica& l) { return l.punto + " (" + std::to_string(l.metri) + " m)"; }
+
+std::string metri_con_segno(std::int64_t m) { return (m > 0 ? "+" : "") + std::to_string(m) + " m"; }
+
+std::vector<modifica> confronta_scenari(const scenario_confronto& a, const scenario_confronto& b,
+                                        const scenario_compatto& sa, const scenario_compatto& sb) {
+  std::vector<modifica> m = confronta_stazioni(a, b);
+  std::vector<modifica> oggetti = confronta_oggetti(a, b);
+  std::stable_sort(oggetti.begin(), oggetti.end(),
+                   [](const modifica& x, const modifica& y) { return posto_di(x) < posto_di(y); });
+  m.insert(m.end(), oggetti.begin(), oggetti.end());
+  confronta_profili(a, b, sa, sb, m);
+  confronta_generali(sa, sb, m);
+  return m;
+}
+
+nodo nodo_modifiche(const std::vector<modifica>& m) {
+  nodo lista = nodo::lista();
+  for (const modifica& x : m)
+    lista.elementi.push_back(nodo()
+                                 .metti("genere", x.genere)
+                                 .metti("oggetto", x.oggetto)
+                                 .metti("descrizione", x.descrizione)
+                                 .metti("a", nodo_luogo(x.a))
+                                 .metti("b", nodo_luogo(x.b)));
+  return lista;
+}
