@@ -70,13 +70,17 @@ std::vector<modifica> confronta_stazioni(const scenario_confronto& a, const scen
     m.push_back(std::move(x));
   }
   // A shift of the times along the train is said once for each run of
-  // stations that share it.
-  for (std::size_t i = 0; i < coppie.size();) {
-    const std::int64_t scarto = std::int64_t{coppie[i].b->orario} - coppie[i].a->orario;
+  // stations that share it; a station without a time on either side (0 0 0)
+  // neither joins nor breaks a run.
+  std::vector<coppia> orari;
+  for (const coppia& c : coppie)
+    if (c.a->orario != 0 || c.b->orario != 0) orari.push_back(c);
+  for (std::size_t i = 0; i < orari.size();) {
+    const std::int64_t scarto = std::int64_t{orari[i].b->orario} - orari[i].a->orario;
     std::size_t fine = i + 1;
-    while (fine < coppie.size() && std::int64_t{coppie[fine].b->orario} - coppie[fine].a->orario == scarto) ++fine;
+    while (fine < orari.size() && std::int64_t{orari[fine].b->orario} - orari[fine].a->orario == scarto) ++fine;
     if (scarto != 0) {
-      const coppia& primo = coppie[i];
+      const coppia& primo = orari[i];
       modifica x{"orario", "stazione", "", {}, {}};
       if (fine - i == 1)
         x.descrizione = "orario di " + primo.b->nome + " " + ore_minuti_secondi(primo.a->orario) + " \xE2\x86\x92 " +
@@ -84,7 +88,7 @@ std::vector<modifica> confronta_stazioni(const scenario_confronto& a, const scen
       else
         x.descrizione = "orari spostati di " + std::string(scarto > 0 ? "+" : "-") +
                         ore_minuti_secondi(static_cast<std::int32_t>(std::llabs(scarto))) + " da " + primo.b->nome +
-                        " a " + coppie[fine - 1].b->nome + " (" + std::to_string(fine - i) + " stazioni)";
+                        " a " + orari[fine - 1].b->nome + " (" + std::to_string(fine - i) + " stazioni)";
       luoghi(x, primo.a, primo.b);
       m.push_back(std::move(x));
     }

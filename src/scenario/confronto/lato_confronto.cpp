@@ -5,6 +5,27 @@
 #include "scenario/sorgenti/compilazione_memoria.h"
 #include "scenario/sorgenti/diagnostica.h"
 
+lato_confronto compila_lato(const testi_sorgente& testi, const nomi_scenario& nomi) {
+  lato_confronto l;
+  const compilazione_memoria c =
+      compila_in_memoria(testi, nomi.nome_percorso, nomi.numero_treno, passi_compilazione::con_piano);
+  l.da_sorgenti = true;
+  if (c.fine || c.f->numero_errore != 0) {
+    l.esito = esito_lato::errori;
+    return l;
+  }
+  l.s.nome_percorso = nomi.nome_percorso;
+  l.s.numero_treno = nomi.numero_treno;
+  l.s.stazioni = c.f->stazioni;
+  l.s.percorso = c.f->percorso;
+  // The index of the very texts compiled.
+  l.ind = indicizza_testi(testi.linea_esiste ? &testi.linea : nullptr, testi.treno_esiste ? &testi.treno : nullptr);
+  l.ind.linea.nome = file_linea(nomi);
+  l.ind.treno.nome = file_treno(nomi);
+  l.esito = esito_lato::pronto;
+  return l;
+}
+
 lato_confronto carica_lato(const std::filesystem::path& cartella, const nomi_scenario& nomi) {
   lato_confronto l;
   const cartella_disco disco(cartella);
@@ -30,22 +51,7 @@ lato_confronto carica_lato(const std::filesystem::path& cartella, const nomi_sce
   testi_sorgente testi{true, true, {}, {}};
   verifica(disco.leggi(file_linea(nomi), testi.linea));
   verifica(disco.leggi(file_treno(nomi), testi.treno));
-  const compilazione_memoria c =
-      compila_in_memoria(testi, nomi.nome_percorso, nomi.numero_treno, passi_compilazione::con_piano);
-  l.da_sorgenti = true;
-  if (c.fine || c.f->numero_errore != 0) {
-    l.esito = esito_lato::errori;
-    l.controllo = controlla_sorgenti(disco, nomi);
-    return l;
-  }
-  l.s.nome_percorso = nomi.nome_percorso;
-  l.s.numero_treno = nomi.numero_treno;
-  l.s.stazioni = c.f->stazioni;
-  l.s.percorso = c.f->percorso;
-  // The index of the very texts compiled.
-  l.ind = indicizza_testi(&testi.linea, &testi.treno);
-  l.ind.linea.nome = file_linea(nomi);
-  l.ind.treno.nome = file_treno(nomi);
-  l.esito = esito_lato::pronto;
-  return l;
+  lato_confronto compilato = compila_lato(testi, nomi);
+  if (compilato.esito == esito_lato::errori) compilato.controllo = controlla_sorgenti(disco, nomi);
+  return compilato;
 }

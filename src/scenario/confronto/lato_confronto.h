@@ -5,6 +5,7 @@
 #include "base/nomi_scenario.h"
 #include "scenario/compatti/scenario_compatto.h"
 #include "scenario/sorgenti/controllo_sorgenti.h"
+#include "scenario/sorgenti/diagnostica.h"
 #include "scenario/sorgenti/indice_sorgenti.h"
 
 // One of the two scenarios diff compares, as its folder holds it.
@@ -23,6 +24,10 @@ struct lato_confronto {
   std::string messaggio, file;
   esito_controllo controllo;
 };
+
+// The scenario the two texts compile to in memory, with their index; errori
+// (controllo left empty) when they do not compile clean.
+lato_confronto compila_lato(const testi_sorgente& testi, const nomi_scenario& nomi);
 
 // The scenario of nomi in cartella: with both source files there, compiled in
 // memory as the program would (nothing is written into cartella, compact
