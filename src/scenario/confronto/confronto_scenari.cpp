@@ -6,6 +6,7 @@
 #include "model/form1.h"
 #include "scenario/confronto/confronto_oggetti.h"
 #include "scenario/confronto/confronto_stazioni.h"
+#include "scenario/rapporto/rapporto_scenario.h"
 
 namespace {
 
@@ -46,12 +47,53 @@ void confronta_profili(const scenario_confronto& ca, const scenario_confronto& c
   }
 }
 
+// The general values as the report shows them, each leaf under its path
+// ("treno.massa_frenata_percento", "serie_chilometriche[1].riferimento");
+// the report's explanations, made from the values, are left out.
+void foglie(const nodo& n, const std::string& via, std::vector<std::pair<std::string, std::string>>& v) {
+  switch (n.genere) {
+    case nodo::tipo::oggetto:
+      for (std::size_t k = 0; k < n.chiavi.size(); ++k)
+        if (n.chiavi[k] != "spiegazione") foglie(n.elementi[k], via.empty() ? n.chiavi[k] : via + "." + n.chiavi[k], v);
+      return;
+    case nodo::tipo::lista:
+      for (std::size_t k = 0; k < n.elementi.size(); ++k)
+        foglie(n.elementi[k], via + "[" + std::to_string(k + 1) + "]", v);
+      return;
+    case nodo::tipo::numero:
+      v.emplace_back(via, std::to_string(n.numero));
+      return;
+    case nodo::tipo::testo:
+      v.emplace_back(via, n.testo);
+      return;
+    case nodo::tipo::booleano:
+      v.emplace_back(via, n.numero ? "si" : "no");
+      return;
+    case nodo::tipo::nullo:
+      v.emplace_back(via, "-");
+      return;
+  }
+}
+
+std::vector<std::pair<std::string, std::string>> generali_di(const scenario_compatto& s) {
+  const nodo r = rapporto_scenario(s);
+  std::vector<std::pair<std::string, std::string>> v;
+  for (std::size_t k = 0; k < r.chiavi.size(); ++k)
+    if (r.chiavi[k] == "generali") foglie(r.elementi[k], "", v);
+  return v;
+}
+
 void confronta_generali(const scenario_compatto& a, const scenario_compatto& b, std::vector<modifica>& m) {
-  const std::int32_t la = a.stazioni[voce_treno_linea].fine, lb = b.stazioni[voce_treno_linea].fine;
-  if (la != lb)
-    m.push_back({"generale", "lunghezza_linea",
-                 "lunghezza della linea " + std::to_string(la) + freccia + std::to_string(lb) + " m", std::nullopt,
-                 std::nullopt});
+  const auto va = generali_di(a), vb = generali_di(b);
+  for (const auto& [via, testo_a] : va) {
+    const auto k = std::find_if(vb.begin(), vb.end(), [&](const auto& x) { return x.first == via; });
+    const std::string testo_b = k == vb.end() ? "-" : k->second;
+    if (testo_a != testo_b)
+      m.push_back({"generale", via, via + " " + testo_a + freccia + testo_b, std::nullopt, std::nullopt});
+  }
+  for (const auto& [via, testo_b] : vb)
+    if (std::none_of(va.begin(), va.end(), [&](const auto& x) { return x.first == via; }))
+      m.push_back({"generale", via, via + " -" + freccia + testo_b, std::nullopt, std::nullopt});
 }
 
 nodo nodo_luogo(const std::optional<luogo_modifica>& l) {

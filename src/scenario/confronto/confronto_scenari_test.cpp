@@ -128,6 +128,9 @@ TEST(ConfrontoScenari, EachEditOfTheEmbeddedScenarioGivesItsChanges) {
          t.treno = unisci(v);
        },
        {{"orario", "stazione", "orari spostati di +00:05:00 da MILANO a ", 72, 72}}},
+      {"the train's braked mass lowered",
+       [](testi_sorgente& t) { cambia_riga(t.treno, 3, "130", "120"); },
+       {{"generale", "treno.massa_frenata_percento", "treno.massa_frenata_percento 130 \xE2\x86\x92 120", 0, 0}}},
       {"a speed limit lowered",
        [](testi_sorgente& t) {
          const std::size_t k = t.treno.find("velocita,   14400,   200");
@@ -149,7 +152,7 @@ TEST(ConfrontoScenari, EachEditOfTheEmbeddedScenarioGivesItsChanges) {
       EXPECT_EQ(m[k].genere, c.attese[k].genere) << visto;
       EXPECT_EQ(m[k].oggetto, c.attese[k].oggetto) << visto;
       EXPECT_NE(m[k].descrizione.find(c.attese[k].descrizione), std::string::npos) << visto;
-      if (c.attese[k].genere != "profilo") {
+      if (c.attese[k].genere != "profilo") {  // a profile's stretch has no one line
         EXPECT_EQ(riga_di(m[k].a), c.attese[k].riga_a) << visto;
         EXPECT_EQ(riga_di(m[k].b), c.attese[k].riga_b) << visto;
       }
