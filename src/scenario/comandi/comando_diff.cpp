@@ -30,7 +30,10 @@ const char* const aiuto_diff =
     "    compilatore ne deriva (avviso, tavole, fine di un rallentamento, codici del\n"
     "    controllo) fa parte della modifica dell'oggetto; oggetti vicini tutti\n"
     "    spostati della stessa distanza sono una modifica sola;\n"
-    "  - pendenza e velocit\xC3\xA0 massima della linea come tratti, la lunghezza.\n"
+    "  - pendenza e velocit\xC3\xA0 massima della linea come tratti; i valori generali\n"
+    "    (lunghezza, serie chilometriche, treno, orologio, marchi e codici).\n"
+    "Un record riscritto nella stessa cella da 50 m \xC3\xA8 elencato a parte, in fondo:\n"
+    "non cambia lo scenario compilato.\n"
     "\n"
     "  --json   un documento JSON su stdout, anche quando fallisce\n"
     "\n"
@@ -87,22 +90,31 @@ int confronta(const argomenti_comando& a, std::ostream& out, std::ostream& err) 
 
   const std::vector<modifica> m =
       confronta_scenari(prepara_confronto(la.s, la.ind), prepara_confronto(lb.s, lb.ind), la.s, lb.s);
-  const int codice = m.empty() ? uscita_ok : uscita_errore_registrato;
+  std::vector<modifica> cambiamenti, senza_effetto;
+  for (const modifica& x : m) (cambia_lo_scenario(x) ? cambiamenti : senza_effetto).push_back(x);
+  const int codice = cambiamenti.empty() ? uscita_ok : uscita_errore_registrato;
   if (u.json) {
     apri_documento_json(out, "diff", codice);
     out << ", \"guasto\": null, \"a\": " << testo_json(a.cartella) << ", \"b\": " << testo_json(a.altra_cartella)
         << ", \"sorgenti_a\": " << (la.da_sorgenti ? "true" : "false")
         << ", \"sorgenti_b\": " << (lb.da_sorgenti ? "true" : "false") << ", \"modifiche\": ";
-    scrivi_json(out, nodo_modifiche(m));
+    scrivi_json(out, nodo_modifiche(cambiamenti));
+    out << ", \"senza_effetto\": ";
+    scrivi_json(out, nodo_modifiche(senza_effetto));
     out << "}\n";
     return codice;
   }
-  for (const modifica& x : m) {
+  auto stampa = [&](const modifica& x) {
     out << x.descrizione << '\n';
     stampa_luogo(out, "A", x.a);
     stampa_luogo(out, "B", x.b);
+  };
+  for (const modifica& x : cambiamenti) stampa(x);
+  if (!cambiamenti.empty()) out << cambiamenti.size() << (cambiamenti.size() == 1 ? " modifica\n" : " modifiche\n");
+  if (!senza_effetto.empty()) {
+    out << (cambiamenti.empty() ? "" : "\n") << "Modifiche dei sorgenti senza effetto sullo scenario compilato:\n";
+    for (const modifica& x : senza_effetto) stampa(x);
   }
-  if (!m.empty()) out << m.size() << (m.size() == 1 ? " modifica\n" : " modifiche\n");
   return codice;
 }
 

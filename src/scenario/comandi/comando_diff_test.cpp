@@ -74,6 +74,22 @@ TEST(ComandoDiff, AMovedSignalIsOneChangeWithBothPostsAndLines) {
   EXPECT_TRUE(contiene(j.out, "\"b\": {\"progressiva_m\": 3500, \"punto_chilometrico\": \"3+500\""));
 }
 
+// A record rewritten within its cell is listed apart and changes nothing compiled.
+TEST(ComandoDiff, AnEditWithinACellIsListedApartAndExitsZero) {
+  due_cartelle d;
+  d.sostituisci(treno, "segnale,    3450,", "segnale,    3460,");
+  const esito e = diff(d.a, d.b);
+  EXPECT_EQ(e.codice, 0) << e.err;
+  EXPECT_EQ(e.out,
+            "Modifiche dei sorgenti senza effetto sullo scenario compilato:\n"
+            "segnale scritto a 3+460 invece di 3+450, nella stessa cella: lo scenario compilato non cambia\n"
+            "    A: 3+450 (3450 m), Velstra_Ordoven_318-.txt riga 122\n"
+            "    B: 3+460 (3460 m), Velstra_Ordoven_318-.txt riga 122\n");
+  const esito j = diff(d.a, d.b, {"--json"});
+  EXPECT_EQ(j.codice, 0);
+  EXPECT_TRUE(contiene(j.out, "\"modifiche\": [], \"senza_effetto\": [{\"genere\": \"senza_effetto\""));
+}
+
 // Compact files compiled from the same sources compare equal to them: the
 // objects read from cells alone are gathered as the sources gather them.
 TEST(ComandoDiff, CompactFilesAloneCompareWithTheirSources) {

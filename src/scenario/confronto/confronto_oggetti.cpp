@@ -143,13 +143,22 @@ std::vector<modifica> confronta_oggetti(const scenario_confronto& a, const scena
   });
 
   // Objects the compiled scenario keeps alike say nothing, nor do they break a run.
-  std::erase_if(coppie, [](const coppia_oggetti& c) { return c.a->cella == c.b->cella && stessi_valori(*c.a, *c.b); });
-
-  std::vector<modifica> m;
   // A slowdown is named by its record, not by the cell of its start.
   auto nome = [](const oggetto_confronto& o) {
     return o.tipo == cella_inizio_rallentamento ? std::string("rallentamento") : nome_tipo_cella(o.tipo);
   };
+  std::vector<modifica> m;
+  // A progressive rewritten within the same cell changes the sources only.
+  for (const coppia_oggetti& c : coppie)
+    if (c.a->cella == c.b->cella && stessi_valori(*c.a, *c.b) && c.a->scritto && c.b->scritto &&
+        c.a->metri != c.b->metri) {
+      modifica x{"senza_effetto", c.a->chiave, "", luogo_in(a, c.a->metri, c.a->sorgente),
+                 luogo_in(b, c.b->metri, c.b->sorgente)};
+      x.descrizione = nome(*c.b) + " scritto a " + x.b->punto + " invece di " + x.a->punto +
+                      ", nella stessa cella: lo scenario compilato non cambia";
+      m.push_back(std::move(x));
+    }
+  std::erase_if(coppie, [](const coppia_oggetti& c) { return c.a->cella == c.b->cella && stessi_valori(*c.a, *c.b); });
   for (std::size_t i = 0; i < coppie.size();) {
     const oggetto_confronto &oa = *coppie[i].a, &ob = *coppie[i].b;
     const bool spostato = oa.cella != ob.cella;

@@ -16,8 +16,9 @@ struct luogo_modifica {
 
 // One change between scenario A and scenario B, in railway terms.
 struct modifica {
-  std::string genere;       // "aggiunto", "rimosso", "spostato", "valori", "spostati_insieme", "stazione", "orario",
-                            // "profilo", "generale"
+  // "aggiunto", "rimosso", "spostato", "valori", "spostati_insieme", "stazione", "orario", "profilo",
+  // "generale"; "senza_effetto" for an edit of the sources the compiled scenario does not show
+  std::string genere;
   std::string oggetto;      // "segnale", "rallentamento", "stazione", "pendenza"...
   std::string descrizione;  // one sentence (UTF-8)
   std::optional<luogo_modifica> a, b;
@@ -31,6 +32,10 @@ struct modifica {
 // distance is one change, and so is a time shift along the train.
 std::vector<modifica> confronta_scenari(const scenario_confronto& a, const scenario_confronto& b,
                                         const scenario_compatto& sa, const scenario_compatto& sb);
+
+// Whether a change is one of the compiled scenario; an edit of the sources
+// that compiles to the same ("senza_effetto") is not.
+inline bool cambia_lo_scenario(const modifica& m) { return m.genere != "senza_effetto"; }
 
 // The changes as a report tree: a list of {genere, oggetto, descrizione, a, b}.
 nodo nodo_modifiche(const std::vector<modifica>& m);
