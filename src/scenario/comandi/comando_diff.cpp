@@ -2,6 +2,7 @@
 
 #include "base/cartella.h"
 #include "base/codici_uscita.h"
+#include "base/nomi_scenario.h"
 #include "scenario/comandi/contenuto_cartella.h"
 #include "scenario/comandi/documento_json.h"
 #include "scenario/comandi/prologo_comando.h"
@@ -11,7 +12,7 @@
 #include "scenario/testo/testo_json.h"
 
 const char* const aiuto_diff =
-    "uso: scenario diff A B ROUTE TRAIN [--json]\n"
+    "uso: scenario diff A B ROUTE TRAIN [--treno-b TRAIN] [--json]\n"
     "\n"
     "Dice che cosa cambia dallo scenario ROUTE TRAIN della cartella A a quello della\n"
     "cartella B, in termini ferroviari. Ogni cartella \xC3\xA8 compilata in memoria dai\n"
@@ -35,7 +36,8 @@ const char* const aiuto_diff =
     "Un record riscritto nella stessa cella da 50 m \xC3\xA8 elencato a parte, in fondo:\n"
     "non cambia lo scenario compilato.\n"
     "\n"
-    "  --json   un documento JSON su stdout, anche quando fallisce\n"
+    "  --treno-b TRAIN  in B il treno TRAIN (ROUTE_TRAIN-.txt): due treni della linea\n"
+    "  --json           un documento JSON su stdout, anche quando fallisce\n"
     "\n"
     "Stato di uscita: 0 nessuna differenza; 1 ci sono differenze; 2 non si \xC3\xA8\n"
     "potuto confrontare (un file manca o \xC3\xA8 rifiutato, i sorgenti hanno errori:\n"
@@ -57,11 +59,14 @@ struct uscita_diff {
   }
 };
 
-// A side that cannot be compared: why, with check's list when its sources have errors.
-int lato_non_pronto(const uscita_diff& u, const lato_confronto& l, const std::string& dir, const argomenti_comando& a) {
+// A side that cannot be compared: why, with check's list when its sources
+// have errors; treno is B's own train when --treno-b names it.
+int lato_non_pronto(const uscita_diff& u, const lato_confronto& l, const std::string& dir, const argomenti_comando& a,
+                    const std::string* treno = nullptr) {
   switch (l.esito) {
     case esito_lato::manca:
-      return u.fallisce("non_trovato", l.messaggio, l.file, cosa_c_e(dir, a.nomi()));
+      return u.fallisce("non_trovato", l.messaggio, l.file,
+                        cosa_c_e(dir, nomi_scenario(a.percorso, treno ? *treno : a.treno)));
     case esito_lato::danneggiato:
       return u.fallisce("danneggiato", l.messaggio, l.file);
     default:
@@ -85,8 +90,10 @@ int confronta(const argomenti_comando& a, std::ostream& out, std::ostream& err) 
   const uscita_diff u{out, err, a.ha_flag("--json")};
   const lato_confronto la = carica_lato(percorso_utf8(a.cartella), a.nomi());
   if (la.esito != esito_lato::pronto) return lato_non_pronto(u, la, a.cartella, a);
-  const lato_confronto lb = carica_lato(percorso_utf8(a.altra_cartella), a.nomi());
-  if (lb.esito != esito_lato::pronto) return lato_non_pronto(u, lb, a.altra_cartella, a);
+  const std::string* treno_b = a.valore("--treno-b");
+  const lato_confronto lb =
+      carica_lato(percorso_utf8(a.altra_cartella), nomi_scenario(a.percorso, treno_b ? *treno_b : a.treno));
+  if (lb.esito != esito_lato::pronto) return lato_non_pronto(u, lb, a.altra_cartella, a, treno_b);
 
   const std::vector<modifica> m =
       confronta_scenari(prepara_confronto(la.s, la.ind), prepara_confronto(lb.s, lb.ind), la.s, lb.s);
@@ -118,16 +125,27 @@ int confronta(const argomenti_comando& a, std::ostream& out, std::ostream& err) 
   return codice;
 }
 
+// --treno-b names B's train: a name, as TRAIN is.
+stato controlla_treno_b(const argomenti_comando& a) {
+  const std::string* treno = a.valore("--treno-b");
+  if (!treno) return {};
+  if (const stato s = controlla_nome(*treno); !s.ok())
+    return stato::valore("--treno-b \xC3\xA8 un nome, non un percorso: '" + *treno + "' " + s.testo());
+  return {};
+}
+
 }  // namespace
 
 const regola_comando regola_diff = {
     .nome = "diff",
     .riassunto = "che cosa cambia tra due versioni di uno scenario",
-    .uso = "scenario diff A B ROUTE TRAIN [--json]",
+    .uso = "scenario diff A B ROUTE TRAIN [--treno-b TRAIN] [--json]",
     .aiuto = aiuto_diff,
     .posizionali = {posto::cartella, posto::cartella, posto::percorso, posto::treno},
     .flag = {"--json"},
+    .opzioni_con_valore = {"--treno-b"},
     .json = true,
+    .controlla = controlla_treno_b,
     .esegui = confronta,
 };
 

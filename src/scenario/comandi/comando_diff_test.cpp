@@ -145,6 +145,24 @@ TEST(ComandoDiff, ASideThatCannotBeComparedExitsTwo) {
   }
 }
 
+// Two trains of one line: B's train file is named by --treno-b; the train
+// number and the identification codes made from it are what changes.
+TEST(ComandoDiff, TwoTrainsOfOneLineWithTrenoB) {
+  due_cartelle d;
+  fs::rename(d.b / treno, d.b / "Velstra_Ordoven_319-.txt");
+  const esito e = diff(d.a, d.b, {"--treno-b", "319"});
+  EXPECT_EQ(e.codice, 1) << e.err;
+  EXPECT_EQ(e.out,
+            "treno.numero 318 \xE2\x86\x92 319\n"
+            "marchi_e_codici.codice_scenario 33330 \xE2\x86\x92 33333\n"
+            "marchi_e_codici.codice_cella_1 2473 \xE2\x86\x92 2474\n"
+            "3 modifiche\n");
+  const esito senza = diff(d.a, d.b);
+  EXPECT_EQ(senza.codice, 2);
+  EXPECT_TRUE(contiene(senza.err, "Velstra_Ordoven_318-.txt: file non trovato"));
+  EXPECT_EQ(diff(d.a, d.b, {"--treno-b", "a/b"}).codice, 64);
+}
+
 TEST(ComandoDiff, UsageFaultsExit64) {
   std::ostringstream out, err;
   const std::vector<std::string> tre{"A", "Velstra_Ordoven", "318"};

@@ -85,15 +85,15 @@ std::vector<std::pair<std::string, std::string>> generali_di(const scenario_comp
 
 void confronta_generali(const scenario_compatto& a, const scenario_compatto& b, std::vector<modifica>& m) {
   const auto va = generali_di(a), vb = generali_di(b);
-  for (const auto& [via, testo_a] : va) {
-    const auto k = std::find_if(vb.begin(), vb.end(), [&](const auto& x) { return x.first == via; });
+  for (const auto& x : va) {
+    const auto k = std::find_if(vb.begin(), vb.end(), [&](const auto& y) { return y.first == x.first; });
     const std::string testo_b = k == vb.end() ? "-" : k->second;
-    if (testo_a != testo_b)
-      m.push_back({"generale", via, via + " " + testo_a + freccia + testo_b, std::nullopt, std::nullopt});
+    if (x.second != testo_b)
+      m.push_back({"generale", x.first, x.first + " " + x.second + freccia + testo_b, std::nullopt, std::nullopt});
   }
-  for (const auto& [via, testo_b] : vb)
-    if (std::none_of(va.begin(), va.end(), [&](const auto& x) { return x.first == via; }))
-      m.push_back({"generale", via, via + " -" + freccia + testo_b, std::nullopt, std::nullopt});
+  for (const auto& y : vb)
+    if (std::none_of(va.begin(), va.end(), [&](const auto& x) { return x.first == y.first; }))
+      m.push_back({"generale", y.first, y.first + " -" + freccia + y.second, std::nullopt, std::nullopt});
 }
 
 nodo nodo_luogo(const std::optional<luogo_modifica>& l) {
