@@ -130,6 +130,12 @@ TEST(ConfrontoScenari, EachEditOfTheEmbeddedScenarioGivesItsChanges) {
          t.treno = unisci(v);
        },
        {{"orario", "stazione", "orari spostati di +00:05:00 da MILANO a ", 72, 72}}},
+      {"an adhesion lowered",
+       [](testi_sorgente& t) { cambia_riga(t.treno, 8, "95", "90"); },
+       {{"profilo", "aderenza", "aderenza 95 \xE2\x86\x92 90 tra 9+000 e ", 0, 0}}},
+      {"a mountain stretch of the line lengthened",
+       [](testi_sorgente& t) { cambia_riga(t.linea, 286, "36950", "37050"); },
+       {{"profilo", "montagna", "tratto di montagna 0 \xE2\x86\x92 2 tra 181+350 e 181+250", 0, 0}}},
       {"the train's braked mass lowered",
        [](testi_sorgente& t) { cambia_riga(t.treno, 3, "130", "120"); },
        {{"generale", "treno.massa_frenata_percento", "treno.massa_frenata_percento 130 \xE2\x86\x92 120", 0, 0}}},
