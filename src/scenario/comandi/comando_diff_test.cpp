@@ -63,7 +63,7 @@ TEST(ComandoDiff, AMovedSignalIsOneChangeWithBothPostsAndLines) {
   const esito e = diff(d.a, d.b);
   EXPECT_EQ(e.codice, 1) << e.err;
   EXPECT_EQ(e.out,
-            "segnale spostato di +50 m da 3+450 a 3+500\n"
+            "segnale spostato di +50 m verso MILANO ROGOREDO, da 3+450 a 3+500\n"
             "    A: 3+450 (3450 m), Velstra_Ordoven_318-.txt riga 122\n"
             "    B: 3+500 (3500 m), Velstra_Ordoven_318-.txt riga 122\n"
             "1 modifica\n");

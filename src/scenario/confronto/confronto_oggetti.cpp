@@ -76,6 +76,18 @@ std::int64_t spostamento(const oggetto_confronto& a, const oggetto_confronto& b)
   return (b.cella - a.cella) * metri_cella;
 }
 
+// " verso NAME": the first station of b past metri in the direction of a
+// move, "" when none lies that way.
+std::string verso(const scenario_confronto& b, std::int64_t metri, std::int64_t spostamento) {
+  const stazione_confronto* prossima = nullptr;
+  for (const stazione_confronto& s : b.stazioni) {
+    const bool oltre = spostamento > 0 ? s.progressiva > metri : s.progressiva < metri;
+    if (!oltre) continue;
+    if (!prossima || std::llabs(s.progressiva - metri) < std::llabs(prossima->progressiva - metri)) prossima = &s;
+  }
+  return prossima ? " verso " + prossima->nome : "";
+}
+
 struct abbinamento {
   std::size_t a, b;
 };
@@ -176,7 +188,8 @@ std::vector<modifica> confronta_oggetti(const scenario_confronto& a, const scena
       modifica x{"spostati_insieme", "oggetti", "", luogo_in(a, oa.metri, oa.sorgente),
                  luogo_in(b, ob.metri, ob.sorgente)};
       x.descrizione = std::to_string(fine - i) + " oggetti tra " + x.a->punto + " e " +
-                      luogo_in(a, ultimo.metri).punto + " spostati di " + metri_con_segno(spostamento(oa, ob));
+                      luogo_in(a, ultimo.metri).punto + " spostati di " + metri_con_segno(spostamento(oa, ob)) +
+                      verso(b, ob.metri, spostamento(oa, ob));
       m.push_back(std::move(x));
       i = fine;
       continue;
@@ -186,8 +199,8 @@ std::vector<modifica> confronta_oggetti(const scenario_confronto& a, const scena
     modifica x{spostato ? "spostato" : "valori", oa.chiave, "", luogo_in(a, oa.metri, oa.sorgente),
                luogo_in(b, ob.metri, ob.sorgente)};
     if (spostato)
-      x.descrizione =
-          nome(ob) + " spostato di " + metri_con_segno(spostamento(oa, ob)) + " da " + x.a->punto + " a " + x.b->punto;
+      x.descrizione = nome(ob) + " spostato di " + metri_con_segno(spostamento(oa, ob)) +
+                      verso(b, ob.metri, spostamento(oa, ob)) + ", da " + x.a->punto + " a " + x.b->punto;
     else
       x.descrizione = nome(ob) + " a " + x.b->punto;
     if (!valori.empty()) x.descrizione += ": " + valori;

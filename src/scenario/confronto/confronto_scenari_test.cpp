@@ -77,7 +77,7 @@ TEST(ConfrontoScenari, EachEditOfTheEmbeddedScenarioGivesItsChanges) {
   const caso casi[] = {
       {"a signal moved 50 m",
        [](testi_sorgente& t) { cambia_riga(t.treno, 122, "3450", "3500"); },
-       {{"spostato", "segnale", "segnale spostato di +50 m da 3+450 a 3+500", 122, 122}}},
+       {{"spostato", "segnale", "segnale spostato di +50 m verso MILANO ROGOREDO, da 3+450 a 3+500", 122, 122}}},
       {"a station renamed and a stop added",
        [](testi_sorgente& t) {
          cambia_riga(t.treno, 74, "MILANO ROGOREDO", "MILANO ROGO");
@@ -113,7 +113,8 @@ TEST(ConfrontoScenari, EachEditOfTheEmbeddedScenarioGivesItsChanges) {
          cambia_riga(t.treno, 123, "4550", "4600");
          cambia_riga(t.treno, 124, "5750", "5800");
        },
-       {{"spostati_insieme", "oggetti", "3 oggetti tra 3+450 e 5+750 spostati di +50 m", 122, 122}}},
+       {{"spostati_insieme", "oggetti", "3 oggetti tra 3+450 e 5+750 spostati di +50 m verso MILANO ROGOREDO", 122,
+         122}}},
       {"every time of the train five minutes later",
        [](testi_sorgente& t) {
          cambia_riga(t.treno, 72, "13,15,", "13,20,");
