@@ -17,16 +17,17 @@ std::int32_t montagna_di(const cella& c) { return c.montagna; }
 
 // A profile read from each cell, with its unit.
 struct profilo {
+  genere_record genere;
   const char* chiave;
   const char* nome;
   const char* unita;
   std::int32_t (*leggi)(const cella&);
 };
 const profilo profili[] = {
-    {"pendenza", "pendenza", "\xE2\x80\xB0", pendenza_per_mille},
-    {"velocita_massima", "velocit\xC3\xA0 massima", "km/h", velocita_km_h},
-    {"aderenza", "aderenza", "", aderenza_di},
-    {"montagna", "tratto di montagna", "", montagna_di},
+    {genere_record::pendenza, "pendenza", "pendenza", "\xE2\x80\xB0", pendenza_per_mille},
+    {genere_record::velocita, "velocita_massima", "velocit\xC3\xA0 massima", "km/h", velocita_km_h},
+    {genere_record::aderenza, "aderenza", "aderenza", "", aderenza_di},
+    {genere_record::montagna, "montagna", "tratto di montagna", "", montagna_di},
 };
 
 // The stretches where a profile differs, each a run of cells with the same
@@ -42,7 +43,8 @@ void confronta_profili(const scenario_confronto& ca, const scenario_confronto& c
       if (va != vb) {
         const std::int64_t da = metri_di_cella(static_cast<std::int64_t>(i)),
                            a_m = metri_di_cella(static_cast<std::int64_t>(fine));
-        modifica x{"profilo", p.chiave, "", luogo_in(ca, da), luogo_in(cb, da)};
+        modifica x{"profilo", p.chiave, "", luogo_in(ca, da, riga_del_profilo(ca, p.genere, da)),
+                   luogo_in(cb, da, riga_del_profilo(cb, p.genere, da))};
         x.descrizione = std::string(p.nome) + " " + std::to_string(va) + freccia + std::to_string(vb) +
                         (*p.unita ? " " : "") + p.unita + " tra " + x.a->punto + " e " + luogo_in(ca, a_m).punto;
         m.push_back(std::move(x));

@@ -223,5 +223,26 @@ scenario_confronto prepara_confronto(const scenario_compatto& s, const indice_so
   std::stable_sort(c.oggetti.begin(), c.oggetti.end(), [](const auto& a, const auto& b) { return a.cella < b.cella; });
   c.stazioni = stazioni_di(s, ind);
   c.serie = serie_chilometriche(s.stazioni);
+  for (const record_sorgente& r : ind.record) {
+    const bool profilo = r.genere == genere_record::pendenza || r.genere == genere_record::velocita ||
+                         r.genere == genere_record::aderenza || r.genere == genere_record::montagna;
+    if (!profilo || r.numeri.empty()) continue;
+    const std::int64_t fine = r.genere == genere_record::montagna && r.numeri.size() > 1 ? r.numeri[1] : -1;
+    c.profili.push_back({r.genere, r.numeri[0], fine, {file_di(r, ind), r.riga}});
+  }
   return c;
+}
+
+riga_di_sorgente riga_del_profilo(const scenario_confronto& c, genere_record genere, std::int64_t metri) {
+  riga_di_sorgente riga;
+  std::int64_t da_migliore = -1;
+  for (const record_profilo& r : c.profili) {
+    if (r.genere != genere || r.da > metri || (r.a >= 0 && metri > r.a)) continue;
+    // The record nearest before the place holds there.
+    if (r.da >= da_migliore) {
+      da_migliore = r.da;
+      riga = r.sorgente;
+    }
+  }
+  return riga;
 }

@@ -55,11 +55,24 @@ struct stazione_confronto {
   riga_di_sorgente sorgente;
 };
 
+// A record of a profile (gradient, speed, adhesion, mountain stretch): from
+// where it holds, to where when it says (a mountain stretch), and its line.
+struct record_profilo {
+  genere_record genere;
+  std::int64_t da = 0, a = -1;  // a < 0: up to the next record of its kind
+  riga_di_sorgente sorgente;
+};
+
 struct scenario_confronto {
   std::vector<oggetto_confronto> oggetti;  // by cell
   std::vector<stazione_confronto> stazioni;
   std::vector<serie_chilometrica> serie;
+  std::vector<record_profilo> profili;  // in file order; empty without sources
 };
+
+// The line of the record of genere that sets the profile at metri; riga 0
+// when none does (no sources, or a place no mountain stretch covers).
+riga_di_sorgente riga_del_profilo(const scenario_confronto& c, genere_record genere, std::int64_t metri);
 
 // The objects and stations of s; with the sources the cells one record fills
 // are one object, without them a slowdown's parts are gathered by where the
