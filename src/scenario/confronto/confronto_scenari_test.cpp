@@ -85,6 +85,9 @@ TEST(ConfrontoScenari, EachEditOfTheEmbeddedScenarioGivesItsChanges) {
        },
        {{"stazione", "stazione", "rinominata da MILANO ROGOREDO a MILANO ROGO", 74, 74},
         {"aggiunto", "stazione", "stazione NUOVA aggiunta", 0, 75}}},
+      {"a station made a place without end marker",
+       [](testi_sorgente& t) { cambia_riga(t.treno, 75, "8300, 12,", "8300, 26,"); },
+       {{"stazione", "stazione", "S.DONATO MILANESE: tipo 12 \xE2\x86\x92 26 (stazione \xE2\x86\x92 posto)", 75, 75}}},
       {"two signal lines swapped",
        [](testi_sorgente& t) {
          std::vector<std::string> v = righe(t.treno);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "scenario/compatti/tipi_cella.h"
 #include "scenario/rapporto/rapporto_scenario.h"
 
 namespace {
@@ -19,7 +20,12 @@ std::string differenze(const stazione_confronto& a, const stazione_confronto& b)
   if (a.nome != b.nome) aggiungi("rinominata da " + a.nome + " a " + b.nome);
   if (a.progressiva != b.progressiva)
     aggiungi("spostata di " + metri_con_segno(std::int64_t{b.progressiva} - a.progressiva));
-  if (a.tipo != b.tipo) aggiungi("tipo " + std::to_string(a.tipo) + " \xE2\x86\x92 " + std::to_string(b.tipo));
+  if (a.tipo != b.tipo) {
+    // Whether it has an end marker and approach marks is what the kind changes.
+    const std::string_view prima = chiave_tipo_stazione(a.tipo), dopo = chiave_tipo_stazione(b.tipo);
+    aggiungi("tipo " + std::to_string(a.tipo) + " \xE2\x86\x92 " + std::to_string(b.tipo) +
+             (prima == dopo ? "" : " (" + std::string(prima) + " \xE2\x86\x92 " + std::string(dopo) + ")"));
+  }
   if (a.inizio != b.inizio || a.fine != b.fine)
     aggiungi("area " + std::to_string(a.inizio) + "-" + std::to_string(a.fine) + " m \xE2\x86\x92 " +
              std::to_string(b.inizio) + "-" + std::to_string(b.fine) + " m");
