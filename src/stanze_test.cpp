@@ -31,6 +31,7 @@ const std::vector<std::string> ordine = {
     "scenario/documenti_autore",
     "scenario/lsp",
     "scenario/rapporto",
+    "scenario/confronto",
     "scenario/svg",
     "scenario/pagina",
     "scenario/comandi",
@@ -43,8 +44,8 @@ struct divieto {
   std::string da, a;
 };
 const std::vector<divieto> divieti = {
-    {"scenario/testo", "output"}, {"scenario/compatti", "output"}, {"scenario/rapporto", "output"},
-    {"scenario/svg", "output"},   {"scenario/pagina", "output"},
+    {"scenario/testo", "output"},     {"scenario/compatti", "output"}, {"scenario/rapporto", "output"},
+    {"scenario/confronto", "output"}, {"scenario/svg", "output"},      {"scenario/pagina", "output"},
 };
 
 // The room of a path under src/ ("scenario/svg/tela_svg.h" -> "scenario/svg"),

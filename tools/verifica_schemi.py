@@ -88,6 +88,22 @@ def main():
             testo = f.read()
         with open(linea, "wb") as f:
             f.write(testo.replace(b"lunghezza percorso,    300000", b"lunghezza percorso,    290000"))
+        # A signal moved 50 m: what diff compares with buona.
+        mossa = os.path.join(t, "mossa")
+        estrai(mossa)
+        treno_mosso = os.path.join(mossa, "Velstra_Ordoven_318-.txt")
+        with open(treno_mosso, "rb") as f:
+            testo = f.read()
+        with open(treno_mosso, "wb") as f:
+            f.write(testo.replace(b"segnale,    3450,", b"segnale,    3500,"))
+        # The same signal rewritten within its cell: listed apart, exit 0.
+        nella_cella = os.path.join(t, "nella_cella")
+        estrai(nella_cella)
+        treno_mosso = os.path.join(nella_cella, "Velstra_Ordoven_318-.txt")
+        with open(treno_mosso, "rb") as f:
+            testo = f.read()
+        with open(treno_mosso, "wb") as f:
+            f.write(testo.replace(b"segnale,    3450,", b"segnale,    3460,"))
         vuota = os.path.join(t, "vuota")
         os.mkdir(vuota)
         manca = os.path.join(t, "non_esiste")
@@ -117,6 +133,14 @@ def main():
             ("inspect", ["--json", "--strano", buona, *R], 64),
             ("inspect", ["--json", rotta, *R], 2),
             ("inspect", ["--json", buona, *R, "--csv-plan", os.path.join(manca, "piano.csv")], 2),
+            ("diff", ["--json", buona, buona, *R], 0),
+            ("diff", ["--json", buona, mossa, *R], 1),
+            ("diff", ["--json", buona, nella_cella, *R], 0),
+            ("diff", ["--json", rotta, mossa, *R], 2),
+            ("diff", ["--json", buona, guasta, *R], 2),
+            ("diff", ["--json", buona, vuota, *R], 2),
+            ("diff", ["--json", buona, manca, *R], 2),
+            ("diff", ["--json", buona, *R], 64),
         ]
         for comando, parole, atteso in casi:
             nome = "scenario %s %s" % (comando, " ".join(os.path.basename(p) for p in parole))

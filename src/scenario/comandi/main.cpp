@@ -9,6 +9,7 @@
 #include "base/stato.h"
 #include "scenario/comandi/comando_check.h"
 #include "scenario/comandi/comando_compile.h"
+#include "scenario/comandi/comando_diff.h"
 #include "scenario/comandi/comando_documents.h"
 #include "scenario/comandi/comando_extract.h"
 #include "scenario/comandi/comando_formato.h"
@@ -28,8 +29,8 @@ namespace {
 // The tool's commands: one row each, the whole of the dispatch. Each row
 // (regola_comando) says what its command reads and needs before it runs.
 const regola_comando* const comandi[] = {
-    &regola_compile, &regola_check,     &regola_extract, &regola_nuovo,   &regola_inspect, &regola_plot,
-    &regola_view,    &regola_documents, &regola_pack,    &regola_formato, &regola_lsp,     &regola_testo,
+    &regola_compile,   &regola_check, &regola_extract, &regola_nuovo, &regola_inspect, &regola_plot, &regola_view,
+    &regola_documents, &regola_pack,  &regola_formato, &regola_lsp,   &regola_testo,   &regola_diff,
 };
 
 void stampa_aiuto(std::ostream& out) {
