@@ -31,14 +31,18 @@ function scenario(...argomenti) {
 }
 
 // The data the tool writes into the page, for the embedded scenario compiled in a fresh folder.
-function dati(nome, soloCompatti) {
+function dati(nome, soloCompatti, cambia, altre = []) {
   const dir = path.join(temporanea, nome);
   fs.mkdirSync(dir);
   assert.equal(scenario('extract', dir).status, 0);
+  if (cambia) {
+    const file = path.join(dir, `${PERCORSO}_${TRENO}-.txt`);
+    fs.writeFileSync(file, cambia(fs.readFileSync(file, 'latin1')), 'latin1');
+  }
   assert.equal(scenario('compile', ...(soloCompatti ? ['--no-plan'] : []), dir, PERCORSO, TRENO).status, 0);
   if (soloCompatti) for (const f of fs.readdirSync(dir)) if (f.endsWith('.txt')) fs.rmSync(path.join(dir, f));
   const html = path.join(dir, 'vista.html');
-  const vista = scenario('view', dir, PERCORSO, TRENO, '--out', html);
+  const vista = scenario('view', dir, PERCORSO, TRENO, '--out', html, ...altre);
   assert.equal(vista.status, 0, vista.stderr);
   const m = /<script type="application\/json" id="dati-scenario">([\s\S]*?)<\/script>/.exec(fs.readFileSync(html, 'utf8'));
   assert.ok(m, 'the page holds its data');
@@ -55,6 +59,18 @@ test('the data of the embedded scenario and of its compact files alone follow th
   assert.equal(compatti.piano, undefined);
   assert.deepEqual(compatti.sorgenti, []);
   assert.equal(compatti.rapporto.sorgenti.treno.presente, false);
+});
+
+test('the data of a page made against an older version follow the schema', () => {
+  // A signal moved (a place on both sides) and one removed (none in this version).
+  const vecchia = path.join(temporanea, 'vecchia');
+  assert.equal(scenario('extract', vecchia).status, 0);
+  const d = dati('rispetto-a', false, (t) => t.replace('segnale,    3450,', 'segnale,    3500,').replace(/^segnale, +2800,.*\r\n/m, ''),
+    ['--rispetto-a', vecchia]);
+  assert.ok(valida(d), errori());
+  assert.deepEqual(d.modifiche.map((m) => m.genere).sort(), ['rimosso', 'spostato']);
+  assert.equal(d.modifiche.find((m) => m.genere === 'rimosso').b, null);
+  assert.equal(dati('senza-rispetto', false).modifiche, undefined);
 });
 
 test('a key gained, lost or of another shape breaks the schema', () => {

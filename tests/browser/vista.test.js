@@ -45,7 +45,7 @@ function pagina(nome, cambia, opzioni = {}) {
   const treno = fs.readFileSync(path.join(dir, FILE_TRENO), 'latin1');
   if (opzioni.senzaSorgenti) for (const f of fs.readdirSync(dir)) if (f.endsWith('.txt')) fs.rmSync(path.join(dir, f));
   const html = path.join(dir, 'vista.html');
-  const vista = scenario('view', dir, PERCORSO, TRENO, '--out', html);
+  const vista = scenario('view', dir, PERCORSO, TRENO, '--out', html, ...(opzioni.rispettoA ? ['--rispetto-a', opzioni.rispettoA] : []));
   assert.equal(vista.status, 0, vista.stderr);
   return { dir, html, treno };
 }
@@ -352,6 +352,49 @@ test("the search's example names the scenario's own stations", async () => {
   const [da, a] = await p.evaluate(() => window.vista.finestra());
   assert.ok(da < 71450 && a > 71450, `${pk} shows ${da}..${a}`);
   await p.close();
+});
+
+test('made against an older version, the page marks and lists a moved signal', async () => {
+  const vecchia = path.join(temporanea, 'versione-vecchia');
+  assert.equal(scenario('extract', vecchia).status, 0);
+  const { dir, html } = pagina('rispetto-a', (testo) => {
+    const mosso = testo.replace('segnale,    3450,', 'segnale,    3500,');
+    assert.notEqual(mosso, testo);
+    return mosso;
+  }, { rispettoA: vecchia });
+
+  const p = await apri(html);
+  const voci = await p.$$('#modifiche button');
+  assert.equal(voci.length, 1, 'one change listed');
+  assert.match(await p.evaluate((b) => b.innerText, voci[0]), /^Spostato \u00b7 pk 3\+500\n.*3\+450 a 3\+500/);
+  await voci[0].click();
+  const [da, a] = await p.evaluate(() => window.vista.finestra());
+  assert.ok(da <= 3500 && a >= 3500 && a - da <= 2500, `window ${da}..${a} holds 3500`);
+  const dettagli = await p.$eval('#dettagli', (e) => e.innerText);
+  assert.match(dettagli, /^Spostato: segnale/m);
+  assert.match(dettagli, /prima\s+pk 3\+450/);
+  assert.match(dettagli, /ora\s+pk 3\+500/);
+  assert.ok(dettagli.includes('segnale,    3500,'), 'the line of this version is shown');
+  // The move's mark is drawn where the signal now is, on both views.
+  await p.evaluate(() => window.vista.tempoDisegno(1));
+  const segni = await p.evaluate(() => window.vista.segniModifiche());
+  const xProfili = await p.evaluate(() => window.vista.xDiMetro(3500));
+  const [xMappa, yMappa] = await p.evaluate(() => window.vista.puntoMappa(3500));
+  assert.deepEqual(segni.profili.map((s) => [s.segno, s.metro]), [['spostato', 3500]]);
+  assert.ok(Math.abs(segni.profili[0].x - xProfili) < 1, `profile mark at ${segni.profili[0].x}, metre 3500 at ${xProfili}`);
+  assert.deepEqual(segni.mappa.map((s) => [s.segno, s.metro]), [['spostato', 3500]]);
+  assert.ok(Math.hypot(segni.mappa[0].x - xMappa, segni.mappa[0].y - yMappa) < 1, 'map mark at metre 3500');
+  await p.screenshot({ path: path.join(immagini, 'vista-modifiche.png') });
+  await p.close();
+
+  // Without the option the same folder's page has no panel and no marks.
+  const semplice = path.join(dir, 'semplice.html');
+  assert.equal(scenario('view', dir, PERCORSO, TRENO, '--out', semplice).status, 0);
+  const q = await apri(semplice);
+  assert.equal(await q.$('#pannello-modifiche'), null);
+  const nessuno = await q.evaluate(() => window.vista.segniModifiche());
+  assert.deepEqual([nessuno.mappa.length, nessuno.profili.length], [0, 0]);
+  await q.close();
 });
 
 test('the page fetched nothing and raised no script error', () => {

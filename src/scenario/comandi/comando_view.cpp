@@ -13,13 +13,16 @@
 #include "base/nomi_file.h"
 #include "scenario/comandi/contenuto_cartella.h"
 #include "scenario/comandi/prologo_comando.h"
+#include "scenario/confronto/confronto_scenari.h"
+#include "scenario/confronto/lato_confronto.h"
 #include "scenario/pagina/dati_view.h"
 #include "scenario/pagina/pagina_view.h"
+#include "scenario/sorgenti/diagnostica.h"
 
 namespace fs = std::filesystem;
 
 const char* const aiuto_view =
-    "uso: scenario view DIR ROUTE TRAIN --out FILE.html\n"
+    "uso: scenario view DIR ROUTE TRAIN --out FILE.html [--rispetto-a OLD]\n"
     "\n"
     "Scrive una sola pagina HTML completa (script, stile e dati dentro, nulla da\n"
     "scaricare) dello scenario compilato di DIR, da aprire in qualsiasi browser\n"
@@ -35,8 +38,15 @@ const char* const aiuto_view =
     "elenca e ciascuno porta al suo posto. I sorgenti sono facoltativi: bastano i\n"
     "file compatti.\n"
     "\n"
+    "  --rispetto-a OLD  la cartella OLD con una versione precedente dello stesso\n"
+    "                    scenario: la pagina segna sulla mappa e sui profili che\n"
+    "                    cosa \xC3\xA8 cambiato da OLD a DIR, come lo dice\n"
+    "                    'scenario diff OLD DIR', e lo elenca in un riquadro;\n"
+    "                    ogni modifica porta al suo posto\n"
+    "\n"
     "Stato di uscita: 0 scritto; 2 un file manca, \xC3\xA8 rifiutato o non si pu\xC3\xB2\n"
-    "scrivere; 64 un errore d'uso.\n";
+    "scrivere, o con --rispetto-a non si \xC3\xA8 potuto confrontare (i sorgenti hanno\n"
+    "errori: elencati come da 'scenario check'); 64 un errore d'uso.\n";
 
 namespace {
 std::optional<std::string> leggi_se_c_e(const cartella_file& cartella, const std::string& nome) {
@@ -60,6 +70,40 @@ stato controlla_uscita(const argomenti_comando& a) {
   return {};
 }
 
+// A side of --rispetto-a that cannot be compared, said as diff says it.
+int lato_non_pronto(std::ostream& err, const lato_confronto& l, const std::string& dir, const nomi_scenario& nomi) {
+  if (l.esito == esito_lato::errori) {
+    for (const diagnostica& d : l.controllo.voci) stampa_diagnostica(err, d);
+    err << "scenario view: i sorgenti in " << dir << " hanno " << l.controllo.errori
+        << (l.controllo.errori == 1 ? " errore" : " errori") << ": nessun confronto\n";
+    return uscita_errore;
+  }
+  err << "scenario view: " << l.messaggio << '\n';
+  if (l.esito == esito_lato::manca) err << cosa_c_e(dir, nomi);
+  return uscita_errore;
+}
+
+// The changes from OLD (A) to DIR (B), as diff lists them, of the compiled
+// scenario only; nullopt after saying why they could not be made.
+std::optional<nodo> modifiche_rispetto_a(const argomenti_comando& a, const std::string& vecchia, std::ostream& err,
+                                         int& codice) {
+  const lato_confronto la = carica_lato(percorso_utf8(vecchia), a.nomi());
+  if (la.esito != esito_lato::pronto) {
+    codice = lato_non_pronto(err, la, vecchia, a.nomi());
+    return std::nullopt;
+  }
+  const lato_confronto lb = carica_lato(percorso_utf8(a.cartella), a.nomi());
+  if (lb.esito != esito_lato::pronto) {
+    codice = lato_non_pronto(err, lb, a.cartella, a.nomi());
+    return std::nullopt;
+  }
+  std::vector<modifica> cambiamenti;
+  for (const modifica& x :
+       confronta_scenari(prepara_confronto(la.s, la.ind), prepara_confronto(lb.s, lb.ind), la.s, lb.s))
+    if (cambia_lo_scenario(x)) cambiamenti.push_back(x);
+  return nodo_modifiche(cambiamenti);
+}
+
 int scrivi_vista(const argomenti_comando& a, std::ostream&, std::ostream& err) {
   scenario_compatto s;
   std::string rifiuto;
@@ -75,9 +119,15 @@ int scrivi_vista(const argomenti_comando& a, std::ostream&, std::ostream& err) {
   indice_sorgenti indice = indicizza_testi(linea ? &*linea : nullptr, treno_testo ? &*treno_testo : nullptr);
   indice.linea.nome = file_linea(nomi);
   indice.treno.nome = file_treno(nomi);
+  std::optional<nodo> modifiche;
+  if (const std::string* vecchia = a.valore("--rispetto-a")) {
+    int codice = uscita_errore;
+    modifiche = modifiche_rispetto_a(a, *vecchia, err, codice);
+    if (!modifiche) return codice;
+  }
   const auto diagnostiche = diagnostiche_sorgenti(percorso_utf8(a.cartella), a.percorso, a.treno);
-  const std::string pagina =
-      pagina_view(a.percorso + " \xE2\x80\x94 treno " + a.treno, dati_view(s, indice, testi, diagnostiche));
+  const std::string pagina = pagina_view(a.percorso + " \xE2\x80\x94 treno " + a.treno,
+                                         dati_view(s, indice, testi, diagnostiche, modifiche ? &*modifiche : nullptr));
   verifica(sostituisci_file_disco(percorso_utf8(*a.valore("--out")), pagina));
   return uscita_ok;
 }
@@ -87,10 +137,10 @@ int scrivi_vista(const argomenti_comando& a, std::ostream&, std::ostream& err) {
 const regola_comando regola_view = {
     .nome = "view",
     .riassunto = "scrive una pagina HTML interattiva dello scenario e dei sorgenti",
-    .uso = "scenario view DIR ROUTE TRAIN --out FILE.html",
+    .uso = "scenario view DIR ROUTE TRAIN --out FILE.html [--rispetto-a OLD]",
     .aiuto = aiuto_view,
     .posizionali = {posto::cartella, posto::percorso, posto::treno},
-    .opzioni_con_valore = {"--out"},
+    .opzioni_con_valore = {"--out", "--rispetto-a"},
     .controlla = controlla_uscita,
     .esegui = scrivi_vista,
 };

@@ -7,8 +7,10 @@
 
 // scenario view DIR ROUTE TRAIN --out FILE.html: writes one self-contained
 // interactive page of the compiled scenario (map, profiles, objects with their
-// source lines, errors of the sources). Exit status 0, 2 when a file is
-// missing, refused or cannot be written, 64 a usage error.
+// source lines, errors of the sources); with --rispetto-a OLD also what
+// changed from OLD, as diff lists it. Exit status 0, 2 when a file is
+// missing, refused or cannot be written or OLD cannot be compared, 64 a
+// usage error.
 int comando_view(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err);
 
 extern const char* const aiuto_view;

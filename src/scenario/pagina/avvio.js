@@ -19,6 +19,14 @@ new ResizeObserver(() => { dimensiona(); ridisegna(); }).observe(document.queryS
   scelta: () => stato.scelta && { genere: stato.scelta.genere, metro: stato.scelta.metro },
   cursore: () => stato.cursore,
   nomiMappa: () => nomiMappa.slice(),
+  // The marks of the changes the last drawing drew, in page coordinates.
+  segniModifiche: () => {
+    const bm = cMappa.getBoundingClientRect(), bp = cProf.getBoundingClientRect();
+    return {
+      mappa: segniModifiche.mappa.map((s) => ({ ...s, x: bm.left + s.x, y: bm.top + s.y })),
+      profili: segniModifiche.profili.map((s) => ({ ...s, x: bp.left + s.x, y: bp.top + s.y })),
+    };
+  },
   mostra: (m, larghezza) => vaiA(m, larghezza),
   // Mean time of n full redraws of both views, in ms.
   tempoDisegno: (n) => {

@@ -233,7 +233,7 @@ nodo diagnostiche(const std::vector<diagnostica_view>& d, const indice_sorgenti&
 }  // namespace
 
 nodo dati_view(const scenario_compatto& s, const indice_sorgenti& ind, const testi_sorgente& t,
-               const std::vector<diagnostica_view>& d) {
+               const std::vector<diagnostica_view>& d, const nodo* modifiche) {
   const nodo rapporto = rapporto_scenario(s, ind);
   nodo n;
   n.metti("percorso", utf8_da_1252(s.nome_percorso)).metti("treno", utf8_da_1252(s.numero_treno));
@@ -260,6 +260,7 @@ nodo dati_view(const scenario_compatto& s, const indice_sorgenti& ind, const tes
   if (s.piano) n.metti("piano", piano(*s.piano));
   n.metti("sorgenti", sorgenti(ind, t));
   n.metti("diagnostiche", diagnostiche(d, ind, t));
+  if (modifiche) n.metti("modifiche", *modifiche);
   n.metti("rapporto", rapporto);
   return n;
 }

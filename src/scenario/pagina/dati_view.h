@@ -18,6 +18,8 @@ inline constexpr double tolleranza_piano_m = 0.05;
 // (file 0 is the first source file present), the plan thinned for every zoom
 // (coordinates in centimetres), the source texts and the diagnostics. ind is
 // the index of the texts t, with its file names. The shape of the tree is
-// docs/schema/view.schema.json.
+// docs/schema/view.schema.json. modifiche, when given, is the list of the
+// changes from an older version (as `diff` makes it, this scenario its B):
+// the page marks and lists them.
 nodo dati_view(const scenario_compatto& s, const indice_sorgenti& ind, const testi_sorgente& t,
-               const std::vector<diagnostica_view>& d);
+               const std::vector<diagnostica_view>& d, const nodo* modifiche = nullptr);

@@ -35,6 +35,8 @@ type DatiVista = {
   /** the source files present: the line file first */
   sorgenti: Array<FileSorgente>;
   diagnostiche: Array<Diagnostica>;
+  /** Only with --rispetto-a OLD: the changes of the compiled scenario from OLD to this one, as diff lists them (this scenario is its B): stations first, then objects along the line, profiles, general values. */
+  modifiche?: Array<Modifica>;
   rapporto: Rapporto;
 };
 
@@ -296,3 +298,29 @@ type ValoreSpiegato = {
   /** the same in one line */
   descrizione: string;
 };
+
+/** One change from the older version, in railway terms. */
+type Modifica = {
+  genere: "aggiunto" | "rimosso" | "spostato" | "valori" | "spostati_insieme" | "stazione" | "orario" | "profilo" | "generale";
+  /** what changes: the record that writes it (segnale, rallentamento...), stazione, oggetti, pendenza, velocita_massima, lunghezza_linea */
+  oggetto: string;
+  /** the change in one sentence */
+  descrizione: string;
+  /** its place in the older version; null when it is not there */
+  a: LuogoModifica;
+  /** its place in this scenario; null when it is not there */
+  b: LuogoModifica;
+};
+
+/** Where a change stands in one of the two versions. */
+type LuogoModifica = {
+  /** the progressive, metres */
+  progressiva_m: number;
+  /** the kilometre post, "55+700" */
+  punto_chilometrico: string;
+  /** the source line that writes it; null without sources or when no record writes it */
+  sorgente: {
+    file: string;
+    riga: number;
+  } | null;
+} | null;

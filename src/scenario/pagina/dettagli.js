@@ -20,7 +20,7 @@ function dire(testo) { eStato.textContent = testo; eStato.classList.remove('avvi
 
 function descrizioneBreve(o) {
   if (o.genere === 'stazione') return o.nome + ' (km ' + km(o.metro) + ', pk ' + pk(o.metro) + ')';
-  if (o.genere === 'diagnostica') return o.messaggio;
+  if (o.genere === 'diagnostica' || o.genere === 'modifica') return o.genere === 'modifica' ? o.descrizione : o.messaggio;
   if (o.genere === 'oggetto') return (o.dett.oggetto || 'oggetto') + ' \u2014 cella ' + o.cella + ' (km ' + km(o.cella * CELLA) + ')';
   return '';
 }

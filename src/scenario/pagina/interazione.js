@@ -42,6 +42,8 @@ function colpito(x, y) {
   const tolleranza = Math.max(7, pxCella() / 2);
   let meglio = null, dMin = tolleranza;
   for (const d of diagnostiche) if (d.metro >= 0 && y < ALTO + 16 && Math.abs(xDi(d.metro) - x) < 8) return d;
+  const modifica = modificaColpita(x, y);
+  if (modifica) return modifica;
   for (const o of perRiga[r.id] || []) { const d = Math.abs(xDi(o.metro) - x); if (d <= dMin) { dMin = d; meglio = o; } }
   if (meglio) return meglio;
   if (r.id === 'stazioni') {

@@ -1,5 +1,5 @@
 // The map: the plan of the line, its stations and marks, at any zoom.
-/* exported cMappa, adattaMappa, aSchermo, daSchermo, dalQuadro, nelQuadro, disegnaMappa, metroVicino, dimensioniMappa, nomiMappa */
+/* exported cMappa, adattaMappa, aSchermo, daSchermo, dalQuadro, nelQuadro, puntoSchermo, disegnaMappa, metroVicino, dimensioniMappa, nomiMappa */
 
 /** @type {HTMLCanvasElement} */
 const cMappa = /** @type {HTMLCanvasElement} */ (document.getElementById('mappa'));
@@ -181,6 +181,7 @@ function disegnaMappa() {
   for (const d of diagnostiche) if (d.metro >= 0) anello(g, d.metro, COLORI.rosso, 6);
   nomiMappa.length = 0;
   disegnaStazioniMappa(g);
+  disegnaModificheMappa(g);
   if (stato.segno !== null) anello(g, stato.segno, COLORI.blu, 9);
   if (stato.scelta && stato.scelta.metro >= 0) anello(g, stato.scelta.metro, COLORI.arancio, 8);
   if (stato.cursore !== null) disegnaCursoreMappa(g);

@@ -1,6 +1,6 @@
 // The profiles: rows of stations, gradient, speed, adhesion, mountain and the
 // objects of the cells, along a window of the line from stato.da to stato.a.
-/* exported cProf, RIGHE, riga, dimensioniProfili, xDi, metroDi, pxCella, disegnaProfili, MARGINE, DESTRA, ALTO */
+/* exported cProf, RIGHE, riga, dimensioniProfili, xDi, metroDi, pxCella, disegnaProfili, MARGINE, DESTRA, ALTO, lineaVerticale */
 
 /** @type {HTMLCanvasElement} */
 const cProf = /** @type {HTMLCanvasElement} */ (document.getElementById('profili'));
@@ -298,6 +298,7 @@ function disegnaProfili() {
   disegnaMontagna(g);
   disegnaOggetti(g);
   disegnaDiagnostiche(g);
+  disegnaModificheProfili(g);
   disegnaSegni(g);
   g.restore();
   disegnaAsseKm(g);
