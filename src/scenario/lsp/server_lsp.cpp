@@ -11,6 +11,7 @@
 #include "scenario/lsp/informazioni.h"
 #include "scenario/lsp/nomi_sorgente.h"
 #include "scenario/lsp/simboli.h"
+#include "scenario/lsp/suggerimenti.h"
 
 using json = nlohmann::json;
 
@@ -28,6 +29,7 @@ const metodo_lsp server_lsp::metodi_[] = {
     richiesta("textDocument/completion", &server_lsp::completa),
     richiesta("textDocument/documentSymbol", &server_lsp::simboli),
     richiesta("textDocument/codeAction", &server_lsp::azioni),
+    richiesta("textDocument/inlayHint", &server_lsp::suggerisci),
 };
 
 namespace {
@@ -116,7 +118,8 @@ json server_lsp::inizializza(const json& parametri) {
         {"hoverProvider", true},
         {"completionProvider", {{"triggerCharacters", json::array()}, {"resolveProvider", false}}},
         {"documentSymbolProvider", true},
-        {"codeActionProvider", {{"codeActionKinds", {correzione_rapida}}}}}},
+        {"codeActionProvider", {{"codeActionKinds", {correzione_rapida}}}},
+        {"inlayHintProvider", true}}},
       {"serverInfo", {{"name", "scenario"}, {"version", versione_}}}};
 }
 
@@ -423,4 +426,11 @@ json server_lsp::azioni(const json& parametri) {
                          {"edit", {{"changes", {{d.uri(), {modifica_testo(intervallo, c.testo)}}}}}}});
   }
   return risultato;
+}
+
+json server_lsp::suggerisci(const json& parametri) {
+  const documento& d = documento_di(parametri);
+  const intervallo_lsp r = intervallo_da_json(parametri.at("range"));
+  const std::size_t da = d.offset_di(r.inizio), a = d.offset_di(r.fine);
+  return suggerimenti_documento(d, struttura_di(d), serie_per(d), std::min(da, a), std::max(da, a));
 }
