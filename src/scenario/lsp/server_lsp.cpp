@@ -10,6 +10,7 @@
 #include "scenario/lsp/diagnostiche_lsp.h"
 #include "scenario/lsp/informazioni.h"
 #include "scenario/lsp/nomi_sorgente.h"
+#include "scenario/lsp/pieghe.h"
 #include "scenario/lsp/simboli.h"
 #include "scenario/lsp/suggerimenti.h"
 
@@ -30,6 +31,7 @@ const metodo_lsp server_lsp::metodi_[] = {
     richiesta("textDocument/documentSymbol", &server_lsp::simboli),
     richiesta("textDocument/codeAction", &server_lsp::azioni),
     richiesta("textDocument/inlayHint", &server_lsp::suggerisci),
+    richiesta("textDocument/foldingRange", &server_lsp::piega),
 };
 
 namespace {
@@ -119,7 +121,8 @@ json server_lsp::inizializza(const json& parametri) {
         {"completionProvider", {{"triggerCharacters", json::array()}, {"resolveProvider", false}}},
         {"documentSymbolProvider", true},
         {"codeActionProvider", {{"codeActionKinds", {correzione_rapida}}}},
-        {"inlayHintProvider", true}}},
+        {"inlayHintProvider", true},
+        {"foldingRangeProvider", true}}},
       {"serverInfo", {{"name", "scenario"}, {"version", versione_}}}};
 }
 
@@ -433,4 +436,9 @@ json server_lsp::suggerisci(const json& parametri) {
   const intervallo_lsp r = intervallo_da_json(parametri.at("range"));
   const std::size_t da = d.offset_di(r.inizio), a = d.offset_di(r.fine);
   return suggerimenti_documento(d, struttura_di(d), serie_per(d), std::min(da, a), std::max(da, a));
+}
+
+json server_lsp::piega(const json& parametri) {
+  const documento& d = documento_di(parametri);
+  return pieghe_documento(d, struttura_di(d));
 }

@@ -69,6 +69,7 @@ class server_lsp {
   nlohmann::json simboli(const nlohmann::json& parametri);
   nlohmann::json azioni(const nlohmann::json& parametri);
   nlohmann::json suggerisci(const nlohmann::json& parametri);
+  nlohmann::json piega(const nlohmann::json& parametri);
 
   const documento& documento_di(const nlohmann::json& parametri) const;
   const struttura_sorgente& struttura_di(const documento& d);
