@@ -32,6 +32,9 @@ const metodo_lsp server_lsp::metodi_[] = {
     richiesta("textDocument/codeAction", &server_lsp::azioni),
     richiesta("textDocument/inlayHint", &server_lsp::suggerisci),
     richiesta("textDocument/foldingRange", &server_lsp::piega),
+    richiesta("textDocument/definition", &server_lsp::definizione),
+    richiesta("textDocument/references", &server_lsp::riferimenti),
+    richiesta("workspace/symbol", &server_lsp::simboli_spazio),
 };
 
 namespace {
@@ -122,7 +125,10 @@ json server_lsp::inizializza(const json& parametri) {
         {"documentSymbolProvider", true},
         {"codeActionProvider", {{"codeActionKinds", {correzione_rapida}}}},
         {"inlayHintProvider", true},
-        {"foldingRangeProvider", true}}},
+        {"foldingRangeProvider", true},
+        {"definitionProvider", true},
+        {"referencesProvider", true},
+        {"workspaceSymbolProvider", true}}},
       {"serverInfo", {{"name", "scenario"}, {"version", versione_}}}};
 }
 
