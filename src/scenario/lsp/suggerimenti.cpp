@@ -1,5 +1,6 @@
 #include "scenario/lsp/suggerimenti.h"
 
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -64,7 +65,8 @@ nlohmann::json suggerimenti_documento(const documento& d, const struttura_sorgen
       const voce_record& secondi = r.campi[campo_ore + 2];
       const std::int64_t orario =
           (std::int64_t{r.campi[campo_ore].numero} * 60 + r.campi[campo_ore + 1].numero) * 60 + secondi.numero;
-      if (orario != 0 && secondi.fine >= da && secondi.fine <= a)
+      // A time the sheet cannot print (below zero, past what the scenario holds) gets none.
+      if (orario > 0 && orario <= std::numeric_limits<std::int32_t>::max() && secondi.fine >= da && secondi.fine <= a)
         v.push_back(suggerimento(d, secondi.fine, testo_orario(static_cast<std::int32_t>(orario))));
     }
   }
