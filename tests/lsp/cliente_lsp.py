@@ -154,8 +154,30 @@ def main():
         verifica("codeAction: 5160 becomes 5150", [m["newText"] for x in a["result"]
                                                    for m in x["edit"]["changes"][uri]] == ["5150"], a)
 
+        riga_pk = riga_di(testo, "stazione,  259500,")
+        h = s.richiedi("textDocument/inlayHint", {"textDocument": {"uri": uri}, "range": {
+            "start": {"line": riga_pk, "character": 0}, "end": {"line": riga_pk + 1, "character": 0}}})
+        etichette = [x["label"] for x in h["result"]]
+        verifica("inlayHint: pk 55+700 beside 259500", etichette == ["pk 55+700"], etichette)
+
+        # The line file is not open: the server reads it from the disk.
+        linea = (pathlib.Path(d) / f"{ROUTE}_linea.txt").read_bytes().decode("cp1252").split("\r\n")
         r = s.richiedi("textDocument/definition", {"textDocument": {"uri": uri},
-                                                   "position": {"line": 0, "character": 0}})
+                                                   "position": {"line": riga_segnale, "character": 2}})
+        trovati = [linea[x["range"]["start"]["line"]].split(",")[0] for x in r["result"]
+                   if x["uri"].endswith(f"/{ROUTE}_linea.txt")]
+        verifica("definition: the line's gradient, board and sign at the signal",
+                 len(trovati) == len(r["result"]) and "pendenza" in trovati and "indicatori_vmax" in trovati, r)
+
+        riga_m = riga_di(testo, "13,15, 0, MILANO")
+        r = s.richiedi("textDocument/references", {"textDocument": {"uri": uri}, "context": {"includeDeclaration": True},
+                                                   "position": {"line": riga_m, "character": 74}})
+        verifica("references: the station in its train file",
+                 {"uri": uri, "line": riga_m} in [{"uri": x["uri"], "line": x["range"]["start"]["line"]}
+                                                  for x in r["result"]], r)
+
+        r = s.richiedi("textDocument/typeDefinition", {"textDocument": {"uri": uri},
+                                                       "position": {"line": 0, "character": 0}})
         verifica("an unknown method is refused", r.get("error", {}).get("code") == -32601, r)
 
         verifica("shutdown", s.richiedi("shutdown", None).get("result", 0) is None)

@@ -10,7 +10,9 @@
 #include "scenario/lsp/diagnostiche_lsp.h"
 #include "scenario/lsp/informazioni.h"
 #include "scenario/lsp/nomi_sorgente.h"
+#include "scenario/lsp/pieghe.h"
 #include "scenario/lsp/simboli.h"
+#include "scenario/lsp/suggerimenti.h"
 
 using json = nlohmann::json;
 
@@ -28,6 +30,11 @@ const metodo_lsp server_lsp::metodi_[] = {
     richiesta("textDocument/completion", &server_lsp::completa),
     richiesta("textDocument/documentSymbol", &server_lsp::simboli),
     richiesta("textDocument/codeAction", &server_lsp::azioni),
+    richiesta("textDocument/inlayHint", &server_lsp::suggerisci),
+    richiesta("textDocument/foldingRange", &server_lsp::piega),
+    richiesta("textDocument/definition", &server_lsp::definizione),
+    richiesta("textDocument/references", &server_lsp::riferimenti),
+    richiesta("workspace/symbol", &server_lsp::simboli_spazio),
 };
 
 namespace {
@@ -116,7 +123,12 @@ json server_lsp::inizializza(const json& parametri) {
         {"hoverProvider", true},
         {"completionProvider", {{"triggerCharacters", json::array()}, {"resolveProvider", false}}},
         {"documentSymbolProvider", true},
-        {"codeActionProvider", {{"codeActionKinds", {correzione_rapida}}}}}},
+        {"codeActionProvider", {{"codeActionKinds", {correzione_rapida}}}},
+        {"inlayHintProvider", true},
+        {"foldingRangeProvider", true},
+        {"definitionProvider", true},
+        {"referencesProvider", true},
+        {"workspaceSymbolProvider", true}}},
       {"serverInfo", {{"name", "scenario"}, {"version", versione_}}}};
 }
 
@@ -423,4 +435,16 @@ json server_lsp::azioni(const json& parametri) {
                          {"edit", {{"changes", {{d.uri(), {modifica_testo(intervallo, c.testo)}}}}}}});
   }
   return risultato;
+}
+
+json server_lsp::suggerisci(const json& parametri) {
+  const documento& d = documento_di(parametri);
+  const intervallo_lsp r = intervallo_da_json(parametri.at("range"));
+  const std::size_t da = d.offset_di(r.inizio), a = d.offset_di(r.fine);
+  return suggerimenti_documento(d, struttura_di(d), serie_per(d), std::min(da, a), std::max(da, a));
+}
+
+json server_lsp::piega(const json& parametri) {
+  const documento& d = documento_di(parametri);
+  return pieghe_documento(d, struttura_di(d));
 }

@@ -68,6 +68,21 @@ class server_lsp {
   nlohmann::json completa(const nlohmann::json& parametri);
   nlohmann::json simboli(const nlohmann::json& parametri);
   nlohmann::json azioni(const nlohmann::json& parametri);
+  nlohmann::json suggerisci(const nlohmann::json& parametri);
+  nlohmann::json piega(const nlohmann::json& parametri);
+  // Between the files of a route, in server_luoghi.cpp.
+  nlohmann::json definizione(const nlohmann::json& parametri);
+  nlohmann::json riferimenti(const nlohmann::json& parametri);
+  nlohmann::json simboli_spazio(const nlohmann::json& parametri);
+  // A file of a folder as those read it: the open document and its walk,
+  // else the disk's bytes read now (treno: which walk; none for a table).
+  struct file_letto {
+    std::optional<documento> proprio;
+    struttura_sorgente propria;
+    const documento* d = nullptr;
+    const struttura_sorgente* s = nullptr;
+  };
+  bool leggi_file(const std::string& cartella, const std::string& nome, std::optional<bool> treno, file_letto& f);
 
   const documento& documento_di(const nlohmann::json& parametri) const;
   const struttura_sorgente& struttura_di(const documento& d);
