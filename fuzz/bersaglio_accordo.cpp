@@ -166,7 +166,7 @@ void accordo_diagnostiche(const scenario_generato& g) {
   std::vector<json> dell_editor;
   for (const diagnostica& d : lsp)
     if (d.codice != codice_ricerca_fermata && d.codice != codice_manca_compagno)
-      dell_editor.push_back(diagnostica_in_json(d, luogo));
+      dell_editor.push_back(diagnostica_in_json(d, luogo, true, {}));
   if (dell_editor.size() != check.voci.size()) violato("check and the language server count other reports");
   for (std::size_t k = 0; k < check.voci.size(); ++k) {
     const diagnostica& d = check.voci[k];

@@ -97,7 +97,11 @@ def main():
         uri = pathlib.Path(percorso).as_uri()
         s = Server(tool)
 
-        r = s.richiedi("initialize", {"processId": os.getpid(), "rootUri": None, "capabilities": {},
+        # A client that shows related information, expands snippets and reads Markdown.
+        capacita = {"textDocument": {"publishDiagnostics": {"relatedInformation": True},
+                                     "completion": {"completionItem": {"snippetSupport": True}},
+                                     "hover": {"contentFormat": ["markdown", "plaintext"]}}}
+        r = s.richiedi("initialize", {"processId": os.getpid(), "rootUri": None, "capabilities": capacita,
                                       "clientInfo": {"name": "cliente_lsp.py"}})
         verifica("initialize", r["result"]["capabilities"]["textDocumentSync"]["change"] == 2, r)
         s.notifica("initialized", {})

@@ -1,9 +1,19 @@
 #include "scenario/lsp/completamento.h"
 
+namespace {
+// The keyword as the example line writes it: "curvas1", "ripetizione
+// segnali 9 codici" are what the reader wants, not the record's name.
+std::string parola_chiave(const forma_record& f) { return std::string(f.esempio.substr(0, f.esempio.find(','))); }
+}  // namespace
+
+std::string etichetta_record(const forma_record& f) {
+  std::string t = parola_chiave(f);
+  for (const campo_record& c : f.campi) t += ", " + std::string(c.nome);
+  return t;
+}
+
 std::string frammento_record(const forma_record& f) {
-  // The keyword as the example line writes it: "curvas1", "ripetizione
-  // segnali 9 codici" are what the reader wants, not the record's name.
-  std::string t(f.esempio.substr(0, f.esempio.find(',')));
+  std::string t = parola_chiave(f);
   int n = 1;
   for (const campo_record& c : f.campi) t += ",  ${" + std::to_string(n++) + ":" + std::string(c.nome) + "}";
   return t;
@@ -19,12 +29,14 @@ completamento completa(const std::string& byte, const struttura_sorgente& s, boo
   while (c.inizio < offset && (byte[c.inizio] == ' ' || byte[c.inizio] == '\t')) ++c.inizio;
   // Before the general header: nothing is read but the header.
   if (s.inizio_generale == std::string::npos || offset <= s.inizio_generale) {
-    c.proposte.push_back({std::string(intestazione_generale), std::string(intestazione_generale), nullptr});
+    const std::string h(intestazione_generale);
+    c.proposte.push_back({h, h, h, h, nullptr});
     return c;
   }
   std::span<const forma_record> forme = forme_treno();
   if (!treno)
     forme = (s.fine_generale == std::string::npos || offset <= s.fine_generale) ? forme_generale() : forme_linea();
-  for (const forma_record& f : forme) c.proposte.push_back({std::string(f.nome), frammento_record(f), &f});
+  for (const forma_record& f : forme)
+    c.proposte.push_back({std::string(f.nome), frammento_record(f), parola_chiave(f) + ", ", etichetta_record(f), &f});
   return c;
 }

@@ -14,6 +14,9 @@
 struct proposta {
   std::string etichetta;  // the keyword
   std::string frammento;  // the snippet: the keyword and its fields as ${n:name}
+  // For an editor without snippets: the text inserted (the keyword and a
+  // comma), and a label that names the fields the author writes after it.
+  std::string semplice, etichetta_campi;
   const forma_record* forma = nullptr;
 };
 
@@ -27,3 +30,5 @@ completamento completa(const std::string& byte, const struttura_sorgente& s, boo
 // "segnale,  ${1:progressiva},  ${2:tipo_segnale}, ...": the keyword as the
 // record's example line writes it, then its fields.
 std::string frammento_record(const forma_record& f);
+// "segnale, progressiva, tipo_segnale, ...": the same, the fields plain.
+std::string etichetta_record(const forma_record& f);

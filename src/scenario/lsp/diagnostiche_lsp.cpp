@@ -88,10 +88,24 @@ nlohmann::json codice_json(const diagnostica& d) {
 }
 }  // namespace
 
-nlohmann::json diagnostica_in_json(const diagnostica& d, const trova_luogo& luogo) {
+std::string nota_nel_messaggio(const diagnostica& d, const std::string& parola) {
+  if (d.nota.riga == 0) return "";
+  const std::string dove =
+      "alla riga " + std::to_string(d.nota.riga) + (d.nota.file != d.file ? " di " + d.nota.file : std::string());
+  if (d.nota.cella)
+    return "; la cella \xC3\xA8 gi\xC3\xA0 presa " + (parola.empty() ? "dal record" : "da `" + parola + "`") + " " +
+           dove;
+  return "; " + dove + ": " + d.nota.messaggio;
+}
+
+nlohmann::json diagnostica_in_json(const diagnostica& d, const trova_luogo& luogo, bool collegate,
+                                   const trova_parola& parola) {
   intervallo_lsp r;
   if (d.con_posizione)
     if (auto l = luogo(d.file, d.riga, d.colonna)) r = l->second;
+  if (d.nota.riga != 0 && !collegate)
+    return diagnostica_json(r, gravita(d), codice_json(d),
+                            d.messaggio + nota_nel_messaggio(d, parola(d.nota.file, d.nota.riga)));
   nlohmann::json j = diagnostica_json(r, gravita(d), codice_json(d), d.messaggio);
   if (d.nota.riga != 0)
     if (auto l = luogo(d.nota.file, d.nota.riga, d.nota.colonna))

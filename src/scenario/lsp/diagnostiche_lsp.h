@@ -34,10 +34,20 @@ std::vector<diagnostica> controlla_coppia(const std::string& percorso, const std
 using trova_luogo = std::function<std::optional<std::pair<std::string, intervallo_lsp>>(
     const std::string& nome, std::size_t riga, std::size_t colonna)>;
 
+// The keyword of a file's line (1-based), "" when it cannot be told.
+using trova_parola = std::function<std::string(const std::string& nome, std::size_t riga)>;
+
+// The related record in words, after the message, for an editor that does
+// not show related information: "la cella è già presa da `segnale` alla
+// riga 280" (with the file's name when it is the other file); "" without one.
+std::string nota_nel_messaggio(const diagnostica& d, const std::string& parola);
+
 // A protocol Diagnostic: range of the field at fault, severity, code (the
 // error's number or the warning's name), source "scenario", the message and
-// the record that took the cell as related information.
-nlohmann::json diagnostica_in_json(const diagnostica& d, const trova_luogo& luogo);
+// the record that took the cell: as related information when the editor
+// shows it (collegate), else in the message, its keyword found by parola.
+nlohmann::json diagnostica_in_json(const diagnostica& d, const trova_luogo& luogo, bool collegate,
+                                   const trova_parola& parola);
 
 // The range of the item at line and column (1-based, bytes) of a document,
 // as the document's walk s read it (empty where no item stands).

@@ -8,11 +8,15 @@
 #include "scenario/sorgenti/serie_linea.h"
 #include "scenario/sorgenti/struttura_sorgente.h"
 
-// What the editor shows over the cursor (hover), in Markdown, UTF-8: on a
-// keyword the record's page of the manual; on a field its name, unit and
-// meaning from the grammar and the value as the compiler reads it, and for a
-// progressive its cell and kilometre post; on a station's name its time and
-// kilometre post.
+// What the editor shows over the cursor (hover), UTF-8, in Markdown or in
+// plain text, in lines of at most colonne_informazione characters: on a
+// keyword the record's short page (its fields one a line, its errors, where
+// the whole page is); on a field its name, unit and meaning from the grammar
+// and the value as the compiler reads it, for a progressive its cell and
+// kilometre post, then the record in a second section; on a station's name
+// its time and kilometre post.
+
+inline constexpr std::size_t colonne_informazione = 80;
 
 struct informazione {
   std::string testo;
@@ -20,7 +24,7 @@ struct informazione {
 };
 
 std::optional<informazione> informazione_a(const struttura_sorgente& s, std::size_t offset,
-                                           const std::vector<serie_chilometrica>& serie);
+                                           const std::vector<serie_chilometrica>& serie, bool markdown);
 
 // "13:57:00", or "" when the station has no time (0 0 0) or too few fields.
 std::string orario_stazione(const record_struttura& r);

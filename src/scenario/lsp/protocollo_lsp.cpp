@@ -74,6 +74,9 @@ intervallo_lsp intervallo_da_json(const json& j) {
 }
 
 json testo_markdown(std::string testo) { return {{"kind", formato_markdown}, {"value", std::move(testo)}}; }
+json testo_marcato(std::string testo, bool markdown) {
+  return {{"kind", markdown ? formato_markdown : formato_semplice}, {"value", std::move(testo)}};
+}
 
 json modifica_testo(json intervallo, std::string nuovo) {
   return {{"range", std::move(intervallo)}, {"newText", std::move(nuovo)}};

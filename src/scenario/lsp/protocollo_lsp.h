@@ -39,6 +39,7 @@ enum class sincronizzazione_testo : std::int32_t { nessuna = 0, intera = 1, incr
 enum class tipo_messaggio : std::int32_t { errore = 1, avviso = 2, informazione = 3, log = 4 };
 
 inline constexpr std::string_view formato_markdown = "markdown";       // MarkupKind
+inline constexpr std::string_view formato_semplice = "plaintext";      // MarkupKind
 inline constexpr std::string_view correzione_rapida = "quickfix";      // CodeActionKind
 inline constexpr std::string_view codifica_posizioni = "utf-16";       // PositionEncodingKind
 inline constexpr std::string_view sorgente_diagnostiche = "scenario";  // a Diagnostic's source
@@ -93,6 +94,8 @@ intervallo_lsp intervallo_da_json(const nlohmann::json& j);
 
 // MarkupContent in Markdown.
 nlohmann::json testo_markdown(std::string testo);
+// MarkupContent in Markdown or in plain text.
+nlohmann::json testo_marcato(std::string testo, bool markdown);
 // A TextEdit: the range's text becomes nuovo.
 nlohmann::json modifica_testo(nlohmann::json intervallo, std::string nuovo);
 // A Diagnostic of the server: codice is the error's number or the warning's name.

@@ -48,6 +48,16 @@ inline std::size_t riga_di(const std::string& t, const std::string& cercato) {
   return r;
 }
 
+// An editor's capabilities: snippets, related information, hover in
+// Markdown, each as asked.
+inline json capacita(bool frammenti, bool collegate, bool markdown) {
+  return {{"textDocument",
+           {{"completion", {{"completionItem", {{"snippetSupport", frammenti}}}}},
+            {"publishDiagnostics", {{"relatedInformation", collegate}}},
+            {"hover", {{"contentFormat", markdown ? json{"markdown", "plaintext"} : json{"plaintext"}}}}}}};
+}
+inline json capacita_complete() { return capacita(true, true, true); }
+
 class editor {
  public:
   // Bytes as they are, framed.
@@ -70,10 +80,10 @@ class editor {
   void notifica(const std::string& metodo, const json& parametri) {
     invia({{"jsonrpc", "2.0"}, {"method", metodo}, {"params", parametri}});
   }
-  json inizia(const std::string& nome_editor = "prova") {
-    const json r =
-        richiedi("initialize",
-                 {{"processId", nullptr}, {"clientInfo", {{"name", nome_editor}}}, {"capabilities", json::object()}});
+  // capacita: the editor's capabilities; by default it shows all the server sends.
+  json inizia(const std::string& nome_editor = "prova", const json& capacita = capacita_complete()) {
+    const json r = richiedi(
+        "initialize", {{"processId", nullptr}, {"clientInfo", {{"name", nome_editor}}}, {"capabilities", capacita}});
     notifica("initialized", json::object());
     return r;
   }

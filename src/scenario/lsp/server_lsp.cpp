@@ -13,6 +13,7 @@
 #include "scenario/lsp/pieghe.h"
 #include "scenario/lsp/simboli.h"
 #include "scenario/lsp/suggerimenti.h"
+#include "scenario/testo/da_1252.h"
 
 using json = nlohmann::json;
 
@@ -111,9 +112,7 @@ json server_lsp::inizializza(const json& parametri) {
   if (iniziato_) throw errore_lsp(codice_errore::richiesta_non_valida, "initialize \xC3\xA8 gi\xC3\xA0 stato ricevuto");
   if (!parametri.is_object())
     throw errore_lsp(codice_errore::parametri_non_validi, "parametri di initialize non validi");
-  if (parametri.contains("clientInfo") && parametri["clientInfo"].is_object() &&
-      parametri["clientInfo"].contains("name") && parametri["clientInfo"]["name"].is_string())
-    editor_ = parametri["clientInfo"]["name"].get<std::string>();
+  cliente_ = leggi_capacita(parametri);
   iniziato_ = true;
   return {
       {"capabilities",
@@ -240,10 +239,27 @@ void server_lsp::controlla_utf8_su_disco(const documento& d) {
   if (percorso.empty()) return;
   std::string disco;
   if (!cartella_disco(percorso_utf8(percorso)).leggi(u.nome, disco).ok()) return;
-  std::vector<avviso_codifica> v = avvisi_codifica(d, &disco, editor_);
+  std::vector<avviso_codifica> v = avvisi_codifica(d, &disco, cliente_.editor);
   std::erase_if(v, [](const avviso_codifica& a) { return a.codice != "utf8-su-disco"; });
   if (!v.empty()) utf8_su_disco_[d.uri()] = std::move(v);
 }
+
+namespace {
+// The first item of a line (1-based) of a file's bytes, in UTF-8: a record's keyword.
+std::string parola_della_riga(const std::string& byte, std::size_t riga) {
+  std::size_t i = 0;
+  for (std::size_t r = 1; r < riga && i != std::string::npos; ++r) {
+    i = byte.find('\n', i);
+    if (i != std::string::npos) ++i;
+  }
+  if (i == std::string::npos || i >= byte.size()) return "";
+  const std::size_t fine = std::min(byte.find_first_of(",\r\n", i), byte.size());
+  const std::size_t a = byte.find_first_not_of(" \t", i);
+  if (a >= fine) return "";
+  const std::size_t b = byte.find_last_not_of(" \t", fine - 1);
+  return utf8_da_1252(byte.substr(a, b + 1 - a));
+}
+}  // namespace
 
 // --- The checks.
 
@@ -338,15 +354,19 @@ void server_lsp::pubblica(const documento& d) {
     const std::size_t r = riga ? riga - 1 : 0, c = colonna ? colonna - 1 : 0;
     return std::make_pair(uri_di(u.cartella, nome), intervallo_lsp{{r, c}, {r, c}});
   };
+  const trova_parola parola = [&](const std::string& nome, std::size_t riga) {
+    std::string byte;
+    return testo_di(u.cartella, nome, byte) ? parola_della_riga(byte, riga) : std::string();
+  };
   json diagnostiche = json::array();
   if (n.r == nome_sorgente::ruolo::nessuno) {
     diagnostica x;
     x.avviso = true;
     x.codice = "nome-file";
     x.messaggio = "il nome del file non \xC3\xA8 ROUTE_linea.txt n\xC3\xA9 ROUTE_TRENO-.txt: nessun controllo";
-    diagnostiche.push_back(diagnostica_in_json(x, luogo));
+    diagnostiche.push_back(diagnostica_in_json(x, luogo, cliente_.informazioni_collegate, parola));
   }
-  std::vector<avviso_codifica> codifica = avvisi_codifica(d, nullptr, editor_);
+  std::vector<avviso_codifica> codifica = avvisi_codifica(d, nullptr, cliente_.editor);
   if (const auto it = utf8_su_disco_.find(d.uri()); it != utf8_su_disco_.end())
     codifica.insert(codifica.end(), it->second.begin(), it->second.end());
   for (const avviso_codifica& a : codifica) {
@@ -356,7 +376,7 @@ void server_lsp::pubblica(const documento& d) {
   }
   if (n.r != nome_sorgente::ruolo::nessuno)
     for (const diagnostica& x : diagnostiche_di({u.cartella, n.percorso}, u.nome))
-      diagnostiche.push_back(diagnostica_in_json(x, luogo));
+      diagnostiche.push_back(diagnostica_in_json(x, luogo, cliente_.informazioni_collegate, parola));
   invia(messaggio_diagnostiche(d.uri(), d.versione(), std::move(diagnostiche)));
 }
 
@@ -384,9 +404,10 @@ std::vector<serie_chilometrica> server_lsp::serie_per(const documento& d) {
 json server_lsp::hover(const json& parametri) {
   const documento& d = documento_di(parametri);
   const std::size_t offset = d.offset_di(posizione_da_json(parametri.at("position")));
-  const std::optional<informazione> i = informazione_a(struttura_di(d), offset, serie_per(d));
+  const std::optional<informazione> i = informazione_a(struttura_di(d), offset, serie_per(d), cliente_.hover_markdown);
   if (!i) return nullptr;
-  return {{"contents", testo_markdown(i->testo)}, {"range", intervallo_json(d, i->inizio, i->fine)}};
+  return {{"contents", testo_marcato(i->testo, cliente_.hover_markdown)},
+          {"range", intervallo_json(d, i->inizio, i->fine)}};
 }
 
 json server_lsp::completa(const json& parametri) {
@@ -397,10 +418,13 @@ json server_lsp::completa(const json& parametri) {
   if (n.r != nome_sorgente::ruolo::nessuno) {
     const completamento c = ::completa(d.byte(), struttura_di(d), n.r == nome_sorgente::ruolo::treno, offset);
     for (const proposta& p : c.proposte) {
-      json v = {{"label", p.etichetta},
+      // Without snippets the fields would go in as text: the label names them.
+      const bool f = cliente_.frammenti;
+      json v = {{"label", f ? p.etichetta : p.etichetta_campi},
+                {"filterText", p.etichetta},
                 {"kind", tipo_proposta::parola_chiave},
-                {"insertTextFormat", formato_inserimento::frammento},
-                {"textEdit", modifica_testo(intervallo_json(d, c.inizio, offset), p.frammento)}};
+                {"insertTextFormat", f ? formato_inserimento::frammento : formato_inserimento::testo},
+                {"textEdit", modifica_testo(intervallo_json(d, c.inizio, offset), f ? p.frammento : p.semplice)}};
       if (p.forma) {
         v["detail"] = std::string(p.forma->descrizione);
         v["documentation"] = testo_markdown("Esempio: `" + std::string(p.forma->esempio) + "`");

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/chilometri.h"
+#include "scenario/lsp/capacita_cliente.h"
 #include "scenario/lsp/codifica_editor.h"
 #include "scenario/lsp/coppie_sorgenti.h"
 #include "scenario/lsp/cornice.h"
@@ -114,7 +115,7 @@ class server_lsp {
   std::ostream& out_;
   std::string versione_;
   bool iniziato_ = false, chiuso_ = false, uscito_ = false;
-  std::string editor_;
+  capacita_cliente cliente_;                    // what the editor can show, from initialize
   std::map<std::string, documento> documenti_;  // by URI
   std::set<std::string> da_controllare_;
   std::map<coppia_sorgenti, std::vector<diagnostica>> esiti_;  // the reports of each pair checked

@@ -61,6 +61,7 @@ diagnostica::correlata chi_occupa(const Form1& f, const testi_sorgente& t, std::
   n.file = file_di(r, ind);
   n.riga = r.riga;
   n.colonna = 1;
+  n.cella = true;
   n.messaggio = "qui il record che ha messo " + tipo_cella_con_articolo(f.cella_n(static_cast<std::int32_t>(c)).tipo) +
                 " nella cella " + std::to_string(c);
   return n;

@@ -34,6 +34,7 @@ struct diagnostica {
     std::string file;
     std::size_t riga = 0, colonna = 0;
     std::string messaggio;
+    bool cella = false;  // the record that took the cell, not where the reading stopped
   } nota;
 };
 
