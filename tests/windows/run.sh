@@ -124,19 +124,42 @@ mkdir -p "$lavoro/linux"
 cp "$linux/Velstra_Ordoven_318" "$lavoro/linux/"
 (cd / && "$lavoro/linux/Velstra_Ordoven_318" >/dev/null) || fail "the Linux program failed"
 
+documenti=(Velstra_Ordoven_318_note.txt Velstra_Ordoven_318_rallentamenti.txt Velstra_Ordoven_318_scheda_treno.txt)
 for nome in "Scenari" "Niccolò Scenari àèìòù Σ"; do
   cartella=$lavoro/$nome
   mkdir -p "$cartella"
   cp dist-windows/Velstra_Ordoven_318.exe "$cartella/"
-  if [ "$nome" != "Scenari" ]; then
-    # An earlier run's files, longer than the new ones, are replaced whole.
+  atteso_qui=$atteso
+  if [ "$nome" = "Scenari" ]; then
+    (cd "$cartella" && timeout 120 wine ./Velstra_Ordoven_318.exe >/dev/null 2>&1)
+    esito=$?
+  else
+    # An earlier run's files, longer than the new ones, are replaced whole;
+    # the documents among them, which a player may have edited, are kept
+    # first as NAME.bak and the box says so.
     for f in "${finali[@]}"; do head -c 7000000 /dev/zero | tr '\0' 'x' >"$cartella/$f"; done
+    cp "$win/ispeziona_finestra.exe" "$cartella/"
+    (cd "$cartella" && exec timeout 120 wine ./Velstra_Ordoven_318.exe >/dev/null 2>&1) &
+    pid=$!
+    if rapporto=$(aspetta_finestra Velstra_Ordoven_318 "$cartella"); then
+      echo "$rapporto" | grep -q 'Velstra_Ordoven_318_scheda_treno.txt era già nella cartella con un altro contenuto: conservato come Velstra_Ordoven_318_scheda_treno.txt.bak' &&
+        pass "'$nome': the box names the documents kept as .bak" || fail "'$nome': the box says: $rapporto"
+      premi_ok Velstra_Ordoven_318 $pid "$cartella" || fail "the box did not close"
+    else
+      fail "'$nome': no box for the documents kept as .bak"
+    fi
+    wait $pid
+    esito=$?
+    rm -f "$cartella/ispeziona_finestra.exe"
+    for f in "${documenti[@]}"; do
+      [ "$(head -c 7000000 /dev/zero | tr '\0' 'x' | cmp -s - "$cartella/$f.bak" && echo uguale)" = uguale ] ||
+        fail "'$nome': $f.bak is not the earlier file"
+    done
+    atteso_qui=$( (printf '%s\n' "${finali[@]}"; printf '%s.bak\n' "${documenti[@]}") | sort | tr '\n' ' ')
   fi
-  (cd "$cartella" && timeout 120 wine ./Velstra_Ordoven_318.exe >/dev/null 2>&1)
-  esito=$?
   [ "$esito" -eq 0 ] && pass "run in '$nome' ends with 0" || fail "run in '$nome' ends with $esito"
   presenti=$(contenuto "$cartella")
-  [ "$presenti" = "$atteso" ] && pass "'$nome' holds exactly the six files, no source file" ||
+  [ "$presenti" = "$atteso_qui" ] && pass "'$nome' holds exactly the six files (and the kept documents), no source file" ||
     fail "'$nome' holds: $presenti"
   for f in "${finali[@]}"; do
     cmp -s "$lavoro/linux/$f" "$cartella/$f" && pass "'$nome'/$f same bytes as Linux" || fail "'$nome'/$f differs from Linux"
@@ -177,7 +200,7 @@ for f in $(cd "$base/linux/Sorgenti Niccolò Σ" && ls); do
   cmp -s "$base/linux/Sorgenti Niccolò Σ/$f" "$base/windows/Sorgenti Niccolò Σ/$f" && pass "extract: $f same bytes" ||
     fail "extract: $f differs"
 done
-[ "$(ls "$base/linux/Sorgenti Niccolò Σ" | wc -l)" -eq 5 ] || fail "the Linux tool extracted no five files"
+[ "$(ls "$base/linux/Sorgenti Niccolò Σ" | wc -l)" -eq 6 ] || fail "the Linux tool extracted no six files"
 
 tool_linux compile --json "Sorgenti Niccolò Σ" Velstra_Ordoven 318 >"$lavoro/json_linux" 2>/dev/null
 esito_linux=$?
@@ -237,8 +260,8 @@ confronta "inspect --json --csv-plan" inspect "Sorgenti Niccolò Σ" Velstra_Ord
 confronta "plot" plot "Sorgenti Niccolò Σ" Velstra_Ordoven 318 --out "Sorgenti Niccolò Σ/disegno è Σ.svg"
 confronta "a missing non-ASCII folder" extract "Manca Niccolò Σ"
 tool_windows extract "Nuova Niccolò Σ/più giù" >/dev/null 2>&1
-[ "$(ls "$base/windows/Nuova Niccolò Σ/più giù" 2>/dev/null | wc -l)" -eq 5 ] &&
-  pass "scenario.exe makes a missing non-ASCII folder and writes the five files there" ||
+[ "$(ls "$base/windows/Nuova Niccolò Σ/più giù" 2>/dev/null | wc -l)" -eq 6 ] &&
+  pass "scenario.exe makes a missing non-ASCII folder and writes the six files there" ||
   fail "scenario.exe extract did not make 'Nuova Niccolò Σ/più giù'"
 for f in "piano è Σ.csv" "disegno è Σ.svg"; do
   [ -s "$base/linux/Sorgenti Niccolò Σ/$f" ] && cmp -s "$base/linux/Sorgenti Niccolò Σ/$f" "$base/windows/Sorgenti Niccolò Σ/$f" &&
