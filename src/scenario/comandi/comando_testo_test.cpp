@@ -65,7 +65,7 @@ TEST(ComandoTesto, ExitStatus) {
   cartella_temporanea dir;
   const auto d = dir.percorso;
   scrivi_tutto(d / "R_linea.txt", testo_righe(righe_linea()));
-  scrivi_tutto(d / "rotto-.txt", std::string("\0\xFF[generale]\r\nsegnale, 1", 26));
+  scrivi_tutto(d / "rotto-.txt", std::string("\0\xFF[generale]\r\nsegnale, 1", 24));
   const std::string linea = (d / "R_linea.txt").string();
   struct caso {
     std::vector<std::string> argomenti;
