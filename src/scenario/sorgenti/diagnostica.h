@@ -51,7 +51,9 @@ struct testi_sorgente {
 // text form (diagnostica_testo.cpp), the JSON form (diagnostica_json).
 
 // The report of the error recorded in f (numero_errore non-zero), at the
-// field at fault and with its cause.
+// field at fault and with its cause; an error the line file left recorded,
+// recorded again where it stopped the train reader, at the line's record
+// (cascata_errore.h).
 diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t);
 
 // The report of a run ended through errore with the text a: the recorded
