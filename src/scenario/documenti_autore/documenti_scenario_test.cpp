@@ -253,6 +253,25 @@ TEST(DocumentiScenario, CioCheLaCartaAggiungeSenzaIlSuoPostoEUnErrore) {
   EXPECT_FALSE(e.ok());
 }
 
+// riga_stampata completes a row of the sources with the limit and the
+// kilometre as printed: blank where the paper leaves them blank, the
+// kilometre of SI COD in its name, as the sheet writes it.
+TEST(DocumentiScenario, LaRigaStampataDaLimiteEChilometroComeSullaCarta) {
+  cartella_memoria c;
+  metti_sorgenti(c);
+  c.sostituisci(file_tabella_documenti("Velstra_Ordoven", "318"),
+                "riga_stampata, 11000, 200, 150, 14.454, , , , ,\r\n"
+                "riga_stampata, 71450, , 90, 146.823, 90, 13.55, 13.57, 1.0,\r\n");
+  const esito_documenti e = documenti_da_sorgenti(c, nomi_incorporati());
+  ASSERT_TRUE(e.ok()) << (e.errori.empty() ? "errori nei sorgenti" : e.errori[0]);
+  const std::vector<std::string> righe = righe_di(e.documenti.scheda);
+  for (const char* attesa : {
+           " | 200 | 150 |          |     | SI COD Km 14,454           |                |     |",
+           " |     |  90 | 146.823  |  90 | PIACENZA                   | 13.55    13.57 | 1.0 |",
+       })
+    EXPECT_NE(std::find(righe.begin(), righe.end(), attesa), righe.end()) << attesa;
+}
+
 // A slowdown written at 259175 starts in cell nearest(259175/50 + 1) = 5184,
 // half to even as the compiler rounds: the table's row at the same
 // progressive finds it, and the row written at 259150 (the same cell) too.
