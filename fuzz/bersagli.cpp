@@ -71,6 +71,8 @@ const char linea_fissa[] =
 
 }  // namespace
 
+std::string linea_del_bersaglio_treno() { return {linea_fissa, sizeof linea_fissa - 1}; }
+
 void bersaglio_compilatore(const std::uint8_t* dati, std::size_t n) {
   auto m = std::make_unique<form_in_memoria>();
   Form1& f = m->f;

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // The bodies of the fuzz targets, shared by the libFuzzer entry points and by
@@ -33,3 +34,13 @@ void bersaglio_lsp(const std::uint8_t* dati, std::size_t n);
 // record and show each gradient as written. (fuzz/bersaglio_accordo.cpp: it
 // needs the tool's library.)
 void bersaglio_accordo(const std::uint8_t* dati, std::size_t n);
+// The layout of `scenario allinea` on a pair of sources cut at the first NUL
+// (a line file alone when there is none): the aligned pair compiles, with
+// and without the plan, to the same files, error and place (counted in
+// non-blank bytes) as the pair before, only blanks change, and aligning
+// again changes nothing. (fuzz/bersaglio_allinea.cpp: it needs the tool's
+// library.)
+void bersaglio_allinea(const std::uint8_t* dati, std::size_t n);
+void controlla_allineamento(const std::string& linea, const std::optional<std::string>& treno);
+// The line file the train target reads its input after.
+std::string linea_del_bersaglio_treno();

@@ -10,7 +10,11 @@
 #include <iterator>
 #include <string>
 
+#include "content/dati_linea.h"
+#include "content/dati_treno.h"
+#include "content/scrivi_righe.h"
 #include "scenari_generati.h"
+#include "scenario/sorgenti/allinea_sorgente.h"
 
 namespace {
 
@@ -56,6 +60,46 @@ TEST(FuzzRegressioni, Carico) { riproduci_bersaglio("carico", bersaglio_carico);
 TEST(FuzzRegressioni, Lsp) { riproduci_bersaglio("lsp", bersaglio_lsp); }
 
 TEST(FuzzRegressioni, Accordo) { riproduci_bersaglio("accordo", bersaglio_accordo); }
+
+TEST(FuzzRegressioni, Allinea) { riproduci_bersaglio("allinea", bersaglio_allinea); }
+
+std::string leggi_tutto(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The embedded sources are aligned where their columns were not, and still
+// compile to the program's bytes.
+TEST(Allinea, EmbeddedSourcesKeepTheirCompiledBytes) {
+  const std::string linea = testo_righe(righe_linea()), treno = testo_righe(righe_treno());
+  EXPECT_NE(allinea_sorgente(treno, true), treno);
+  controlla_allineamento(linea, treno);
+}
+
+// Every source of the other targets' corpora, as those targets read it: a
+// line file alone, a train file after the train target's line, a pair cut
+// at its first NUL.
+TEST(Allinea, FuzzCorporaKeepTheirCompiledBytes) {
+  const fs::path corpus = fs::path(VELSTRA_SOURCE_DIR) / "fuzz" / "corpus";
+  std::size_t letti = 0;
+  for (const auto& e : fs::directory_iterator(corpus / "linea")) {
+    SCOPED_TRACE(e.path().string());
+    controlla_allineamento(leggi_tutto(e.path()), std::nullopt);
+    ++letti;
+  }
+  for (const auto& e : fs::directory_iterator(corpus / "treno")) {
+    SCOPED_TRACE(e.path().string());
+    controlla_allineamento(linea_del_bersaglio_treno(), leggi_tutto(e.path()));
+    ++letti;
+  }
+  for (const auto& e : fs::directory_iterator(corpus / "compilatore")) {
+    SCOPED_TRACE(e.path().string());
+    const std::string dati = leggi_tutto(e.path());
+    bersaglio_allinea(reinterpret_cast<const std::uint8_t*>(dati.data()), dati.size());
+    ++letti;
+  }
+  EXPECT_GE(letti, 3u);
+}
 
 // Generated scenarios, beyond the corpus: the tool's readers agree with the
 // compiler on each that compiles, and most do (a generator whose scenarios

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 secondi=${1:-60}
 shift || true
 bersagli=("$@")
-[ ${#bersagli[@]} -gt 0 ] || bersagli=(compilatore linea treno decodifica carico lsp accordo)
+[ ${#bersagli[@]} -gt 0 ] || bersagli=(compilatore linea treno decodifica carico lsp accordo allinea)
 
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DVELSTRA_FUZZ=ON -DVELSTRA_TESTS=OFF \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -7,6 +7,7 @@
 
 #include "base/codici_uscita.h"
 #include "base/stato.h"
+#include "scenario/comandi/comando_allinea.h"
 #include "scenario/comandi/comando_check.h"
 #include "scenario/comandi/comando_compile.h"
 #include "scenario/comandi/comando_diff.h"
@@ -30,7 +31,7 @@ namespace {
 // (regola_comando) says what its command reads and needs before it runs.
 const regola_comando* const comandi[] = {
     &regola_compile,   &regola_check, &regola_extract, &regola_nuovo, &regola_inspect, &regola_plot, &regola_view,
-    &regola_documents, &regola_pack,  &regola_formato, &regola_lsp,   &regola_testo,   &regola_diff,
+    &regola_documents, &regola_pack,  &regola_formato, &regola_lsp,   &regola_testo,   &regola_diff, &regola_allinea,
 };
 
 void stampa_aiuto(std::ostream& out) {

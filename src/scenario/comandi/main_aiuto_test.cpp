@@ -30,7 +30,7 @@ TEST(ScenarioAiuto, EveryCommandHasItsHelpAndIsListed) {
   const uscita generale = esegui_tool({"--help"});
   EXPECT_EQ(generale.stato, 0);
   for (const std::string comando :
-       {"compile", "extract", "nuovo", "check", "inspect", "plot", "documents", "pack", "formato"}) {
+       {"compile", "extract", "nuovo", "check", "inspect", "plot", "documents", "pack", "formato", "allinea"}) {
     EXPECT_NE(generale.out.find("  " + comando + " "), std::string::npos) << comando;
     const uscita u = esegui_tool({comando, "--help"});
     EXPECT_EQ(u.stato, 0) << comando;
@@ -42,8 +42,8 @@ TEST(ScenarioAiuto, EveryCommandHasItsHelpAndIsListed) {
 // An 80-column console wraps a line of 80 characters or more: every line of
 // help fits in 79, counted in characters (the accents are two bytes each).
 TEST(ScenarioAiuto, EveryHelpLineFitsAnEightyColumnConsole) {
-  for (const std::string comando :
-       {"", "compile", "extract", "nuovo", "check", "inspect", "plot", "view", "documents", "pack", "formato"}) {
+  for (const std::string comando : {"", "compile", "extract", "nuovo", "check", "inspect", "plot", "view", "documents",
+                                    "pack", "formato", "allinea"}) {
     const uscita u =
         esegui_tool(comando.empty() ? std::vector<std::string>{"--help"} : std::vector<std::string>{comando, "--help"});
     std::size_t da = 0;

@@ -8,6 +8,7 @@
 #include "scenario/lsp/azioni_rapide.h"
 #include "scenario/lsp/completamento.h"
 #include "scenario/lsp/diagnostiche_lsp.h"
+#include "scenario/lsp/formattazione.h"
 #include "scenario/lsp/informazioni.h"
 #include "scenario/lsp/nomi_sorgente.h"
 #include "scenario/lsp/pieghe.h"
@@ -33,6 +34,7 @@ const metodo_lsp server_lsp::metodi_[] = {
     richiesta("textDocument/codeAction", &server_lsp::azioni),
     richiesta("textDocument/inlayHint", &server_lsp::suggerisci),
     richiesta("textDocument/foldingRange", &server_lsp::piega),
+    richiesta("textDocument/formatting", &server_lsp::formatta),
     richiesta("textDocument/definition", &server_lsp::definizione),
     richiesta("textDocument/references", &server_lsp::riferimenti),
     richiesta("workspace/symbol", &server_lsp::simboli_spazio),
@@ -125,6 +127,7 @@ json server_lsp::inizializza(const json& parametri) {
         {"codeActionProvider", {{"codeActionKinds", {correzione_rapida}}}},
         {"inlayHintProvider", true},
         {"foldingRangeProvider", true},
+        {"documentFormattingProvider", true},
         {"definitionProvider", true},
         {"referencesProvider", true},
         {"workspaceSymbolProvider", true}}},
@@ -471,4 +474,9 @@ json server_lsp::suggerisci(const json& parametri) {
 json server_lsp::piega(const json& parametri) {
   const documento& d = documento_di(parametri);
   return pieghe_documento(d, struttura_di(d));
+}
+
+json server_lsp::formatta(const json& parametri) {
+  const documento& d = documento_di(parametri);
+  return modifiche_allineamento(d, struttura_di(d));
 }

@@ -71,6 +71,7 @@ class server_lsp {
   nlohmann::json azioni(const nlohmann::json& parametri);
   nlohmann::json suggerisci(const nlohmann::json& parametri);
   nlohmann::json piega(const nlohmann::json& parametri);
+  nlohmann::json formatta(const nlohmann::json& parametri);
   // Between the files of a route, in server_luoghi.cpp.
   nlohmann::json definizione(const nlohmann::json& parametri);
   nlohmann::json riferimenti(const nlohmann::json& parametri);

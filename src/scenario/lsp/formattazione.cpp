@@ -1,0 +1,14 @@
+#include "scenario/lsp/formattazione.h"
+
+#include <string>
+
+#include "scenario/lsp/protocollo_lsp.h"
+#include "scenario/sorgenti/allinea_sorgente.h"
+
+nlohmann::json modifiche_allineamento(const documento& d, const struttura_sorgente& s) {
+  nlohmann::json v = nlohmann::json::array();
+  for (const riga_allineata& r : righe_allineate(d.byte(), s))
+    for (const bianchi_allineati& b : bianchi_cambiati(d.byte(), r))
+      v.push_back(modifica_testo(intervallo_json(d, b.inizio, b.fine), std::string(b.spazi, ' ')));
+  return v;
+}
