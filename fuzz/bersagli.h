@@ -36,9 +36,10 @@ void bersaglio_lsp(const std::uint8_t* dati, std::size_t n);
 void bersaglio_accordo(const std::uint8_t* dati, std::size_t n);
 // The layout of `scenario allinea` on a pair of sources cut at the first NUL
 // (a line file alone when there is none): the aligned pair compiles, with
-// and without the plan, to the same files, error and place (counted in
-// non-blank bytes) as the pair before, only blanks change, and aligning
-// again changes nothing. (fuzz/bersaglio_allinea.cpp: it needs the tool's
+// and without the plan, to the same files, error and place (counted in what
+// stands before it but blanks, a line end as a comma) as the pair before,
+// only blanks change and commas become line ends, and aligning again
+// changes nothing. (fuzz/bersaglio_allinea.cpp: it needs the tool's
 // library.)
 void bersaglio_allinea(const std::uint8_t* dati, std::size_t n);
 void controlla_allineamento(const std::string& linea, const std::optional<std::string>& treno);

@@ -1,11 +1,13 @@
 // The layout of `scenario allinea` held to the compiler: an aligned pair of
 // sources compiles to the bytes of the pair before, and aligning again
 // changes nothing.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "base/cartella.h"
 #include "base/nomi_file.h"
@@ -22,24 +24,26 @@ namespace {
   std::abort();
 }
 
-// The non-blank bytes before an offset: the same place in a text whose
-// blanks alone changed.
-std::size_t non_bianchi_prima(const std::string& byte, std::size_t offset) {
-  std::size_t n = 0;
-  for (std::size_t i = 0; i < offset && i < byte.size(); ++i) n += byte[i] != ' ' && byte[i] != '\t';
-  return n;
-}
-
-std::string senza_bianchi(const std::string& byte) {
+// The text as the items see it: blanks left out, a line end one comma. Two
+// texts whose layout alone differs are the same here.
+std::string in_fila(std::string_view byte) {
   std::string t;
-  for (char c : byte)
-    if (c != ' ' && c != '\t') t += c;
+  for (std::size_t i = 0; i < byte.size(); ++i) {
+    const char c = byte[i];
+    if (c == ' ' || c == '\t' || (c == '\n' && i > 0 && byte[i - 1] == '\r')) continue;
+    t += c == '\r' || c == '\n' ? ',' : c;
+  }
   return t;
 }
 
+// The same place in a text whose layout alone changed: what stands before
+// it, as the items see it.
+std::size_t luogo(const std::string& byte, std::size_t offset) {
+  return in_fila(std::string_view(byte).substr(0, std::min(offset, byte.size()))).size();
+}
+
 // What a compile leaves: every file of its folder, the error state (its
-// place counted in non-blank bytes of its file) and the text of an end
-// through errore.
+// place as luogo counts it) and the text of an end through errore.
 struct esito_compilazione {
   std::map<std::string, std::string> file;
   std::int32_t numero = 0, progressiva = 0;
@@ -68,8 +72,8 @@ esito_compilazione compila(const std::string& linea, const std::optional<std::st
   e.numero = f.numero_errore;
   e.progressiva = f.progressiva_errore;
   e.origine = f.origine.file;
-  if (f.origine.file == file_sorgente::linea) e.luogo = non_bianchi_prima(linea, f.origine.offset);
-  if (f.origine.file == file_sorgente::treno && treno) e.luogo = non_bianchi_prima(*treno, f.origine.offset);
+  if (f.origine.file == file_sorgente::linea) e.luogo = luogo(linea, f.origine.offset);
+  if (f.origine.file == file_sorgente::treno && treno) e.luogo = luogo(*treno, f.origine.offset);
   return e;
 }
 
@@ -79,9 +83,8 @@ void controlla_allineamento(const std::string& linea, const std::optional<std::s
   const std::string linea_allineata = allinea_sorgente(linea, false);
   std::optional<std::string> treno_allineato;
   if (treno) treno_allineato = allinea_sorgente(*treno, true);
-  if (senza_bianchi(linea_allineata) != senza_bianchi(linea) ||
-      (treno && senza_bianchi(*treno_allineato) != senza_bianchi(*treno)))
-    violato("aligning changed more than blanks");
+  if (in_fila(linea_allineata) != in_fila(linea) || (treno && in_fila(*treno_allineato) != in_fila(*treno)))
+    violato("aligning changed more than the layout");
   if (allinea_sorgente(linea_allineata, false) != linea_allineata ||
       (treno && allinea_sorgente(*treno_allineato, true) != *treno_allineato))
     violato("aligning an aligned source changed it");

@@ -8,7 +8,7 @@
 nlohmann::json modifiche_allineamento(const documento& d, const struttura_sorgente& s) {
   nlohmann::json v = nlohmann::json::array();
   for (const riga_allineata& r : righe_allineate(d.byte(), s))
-    for (const bianchi_allineati& b : bianchi_cambiati(d.byte(), r))
-      v.push_back(modifica_testo(intervallo_json(d, b.inizio, b.fine), std::string(b.spazi, ' ')));
+    for (const separatori_allineati& x : separatori_cambiati(d.byte(), r))
+      v.push_back(modifica_testo(intervallo_json(d, x.inizio, x.fine), x.testo));
   return v;
 }

@@ -37,7 +37,7 @@ json formatta(editor& e, const std::string& uri) {
 }
 
 // The embedded train file comes back as `scenario allinea` writes it; the
-// edits are blanks only, and the aligned text gets none.
+// edits are blanks and commas only, and the aligned text gets none.
 TEST(FormattazioneLsp, GivesTheLayoutOfAllineaAsBlanks) {
   editor e;
   EXPECT_EQ(e.inizia()["result"]["capabilities"]["documentFormattingProvider"], true);
@@ -47,7 +47,7 @@ TEST(FormattazioneLsp, GivesTheLayoutOfAllineaAsBlanks) {
   ASSERT_TRUE(modifiche.is_array());
   ASSERT_FALSE(modifiche.empty());
   for (const json& m : modifiche)
-    EXPECT_EQ(m["newText"].get<std::string>().find_first_not_of(' '), std::string::npos) << m.dump();
+    EXPECT_EQ(m["newText"].get<std::string>().find_first_not_of(", "), std::string::npos) << m.dump();
   const std::string allineato = applica(treno, modifiche);
   EXPECT_EQ(allineato, utf8_da_1252(allinea_sorgente(testo_righe(righe_treno()), true)));
   e.apri(uri_treno, allineato, 2);
@@ -55,19 +55,21 @@ TEST(FormattazioneLsp, GivesTheLayoutOfAllineaAsBlanks) {
 }
 
 // A character the bytes cannot hold (read as '?') and an accented one on a
-// line that is aligned: both stay as typed, the columns after them right.
+// line that is aligned: both stay as typed, the columns after them right;
+// a record after a station's name goes to its own line.
 TEST(FormattazioneLsp, KeepsWhatTheAuthorTyped) {
   editor e;
   e.inizia();
   const std::string treno =
       "[generale]\r\n"
       "stazione,  0, 8, 600, 1, 0, 0, 4, 1, 1, 2, 1, 1, 0, 13, 15, 0, MILANO \xE2\x86\x92 \xC3\x88ST\r\n"
-      "stazione,     1100, 26, 200, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, Cabina B\r\n";
+      "stazione,     1100, 26, 200, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, Cabina B, velocita, 0, 30\r\n";
   e.apri(uri_treno, treno);
   EXPECT_EQ(applica(treno, formatta(e, uri_treno)),
             "[generale]\r\n"
             "stazione,    0,  8, 600, 1, 0, 0, 4, 1, 1, 2, 1, 1, 0, 13, 15, 0, MILANO \xE2\x86\x92 \xC3\x88ST\r\n"
-            "stazione, 1100, 26, 200, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  0,  0, 0, Cabina B\r\n");
+            "stazione, 1100, 26, 200, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  0,  0, 0, Cabina B\r\n"
+            "velocita, 0, 30\r\n");
 }
 
 }  // namespace

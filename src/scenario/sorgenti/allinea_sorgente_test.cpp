@@ -33,11 +33,14 @@ const caso_allinea casi[] = {
      gen + "velocita,    0,  30\nvelocita, 1250, 100\rvelocita,    2,   3"},
     {"an empty field keeps its column", true, gen + "velocita, , 30\r\nvelocita, 1250,\r\n",
      gen + "velocita,     , 30\r\nvelocita, 1250,\r\n"},
-    // Kept as written: two records on a line, a record over two lines,
-    // numbers parted by blanks, a slip (the letter O), an empty last field
-    // at the end of the file.
-    {"two records on one line", true, gen + "velocita,  0,  30, velocita,  1250,  100\r\n",
-     gen + "velocita,  0,  30, velocita,  1250,  100\r\n"},
+    {"records sharing a line part at their commas, by the line's own end", true,
+     gen + "velocita,  0,  30, velocita,  1250,  100\naderenza, 0, 99 ,velocita, 5, 6\r\nvelocita, 7, 8",
+     gen + "velocita,    0,  30\nvelocita, 1250, 100\naderenza, 0, 99\r\nvelocita, 5, 6\r\nvelocita, 7, 8"},
+    // Kept as written: a record sharing its line with another item, a
+    // record over two lines, numbers parted by blanks, a slip (the letter
+    // O), an empty last field at the end of the file.
+    {"a record and another item on one line", true, gen + "velocita,  0,  30, 7, velocita,  1250,  100\r\n",
+     gen + "velocita,  0,  30, 7, velocita,  1250,  100\r\n"},
     {"a record over two lines", true, gen + "velocita,  0\r\n  30\r\nvelocita,  1,  2\r\n",
      gen + "velocita,  0\r\n  30\r\nvelocita, 1, 2\r\n"},
     {"numbers parted by blanks", true, gen + "orologio,    13              14            15 \r\n",
@@ -46,6 +49,7 @@ const caso_allinea casi[] = {
      gen + "velocita,  0,  30\r\nvelocita,  6OO0,  30\r\nvelocita,  1250,  100\r\n",
      gen + "velocita, 0, 30\r\nvelocita,  6OO0,  30\r\nvelocita, 1250, 100\r\n"},
     {"an empty last field at the end of the file", true, gen + "velocita,  0,  ", gen + "velocita,  0,  "},
+    {"a comma that ends the file", true, gen + "velocita,  0,  30,", gen + "velocita,  0,  30,"},
     // A number the compiler refuses stops it: the rest is as it was.
     {"from a refused read on", true, gen + "velocita,  0,  30\r\nvelocita,  99999999999,  30\r\nvelocita,  1,  2\r\n",
      gen + "velocita, 0, 30\r\nvelocita,  99999999999,  30\r\nvelocita,  1,  2\r\n"},
@@ -70,12 +74,12 @@ TEST(AllineaSorgente, GivesTheChangedLinesOnly) {
   EXPECT_EQ(t.substr(righe[0].inizio, righe[0].fine - righe[0].inizio), "velocita,  1,  2");
   EXPECT_EQ(righe[0].testo, "velocita, 1,  2");
   EXPECT_EQ(applica_righe(t, righe), gen + "velocita, 0, 30\r\nvelocita, 1,  2\r\n");
-  // Its blanks alone: the one after the first comma stays.
-  const std::vector<bianchi_allineati> b = bianchi_cambiati(t, righe[0]);
+  // What stands between its items alone: the blanks after the second comma stay.
+  const std::vector<separatori_allineati> b = separatori_cambiati(t, righe[0]);
   ASSERT_EQ(b.size(), 1u);
-  EXPECT_EQ(t.substr(b[0].inizio, b[0].fine - b[0].inizio), "  ");
-  EXPECT_EQ(b[0].inizio, t.find("  1"));
-  EXPECT_EQ(b[0].spazi, 1u);
+  EXPECT_EQ(t.substr(b[0].inizio, b[0].fine - b[0].inizio), ",  ");
+  EXPECT_EQ(b[0].inizio, t.find(",  1"));
+  EXPECT_EQ(b[0].testo, ", ");
 }
 
 }  // namespace
