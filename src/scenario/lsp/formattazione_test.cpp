@@ -38,7 +38,7 @@ json formatta(editor& e, const std::string& uri) {
 
 // The embedded train file comes back as `scenario allinea` writes it; the
 // edits are blanks and commas only, and the aligned text gets none.
-TEST(FormattazioneLsp, GivesTheLayoutOfAllineaAsBlanks) {
+TEST(FormattazioneLsp, GivesTheLayoutOfAllineaBetweenTheItems) {
   editor e;
   EXPECT_EQ(e.inizia()["result"]["capabilities"]["documentFormattingProvider"], true);
   const std::string treno = treno_incorporato();
