@@ -14,6 +14,6 @@ declare -A fuzz_soglia=([compilatore]=1000 [linea]=4000 [treno]=1000 [decodifica
 # UndefinedBehaviorSanitizer, libFuzzer).
 fuzz_costruisci() {
   cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DVELSTRA_FUZZ=ON -DVELSTRA_TESTS=OFF \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo $FUZZ_CMAKE_FLAGS >/dev/null
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo ${FUZZ_CMAKE_FLAGS:-} >/dev/null
   cmake --build build-fuzz -j "${JOBS:-$(nproc)}" --target $(printf 'fuzz_%s ' "$@") >/dev/null
 }
