@@ -47,6 +47,12 @@ bench: deps
 fuzz:
 	bash tools/fuzz.sh $(or $(FUZZ_SECONDS),60)
 
+# Each target for FUZZ_RUNS inputs or FUZZ_SECONDS seconds, JOBS at a time; what
+# they find merged into fuzz/corpus/ (tools/fuzz_campagna.sh).
+.PHONY: fuzz-campagna
+fuzz-campagna:
+	JOBS=$(JOBS) bash tools/fuzz_campagna.sh $(FUZZ_TARGETS)
+
 PREFIX ?= /usr/local
 # scenario in PREFIX/bin; the program, which writes its files beside itself,
 # in PREFIX/share/velstra_ordoven for the user to copy into the simulator's

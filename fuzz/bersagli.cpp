@@ -105,18 +105,33 @@ void bersaglio_compilatore(const std::uint8_t* dati, std::size_t n) {
   }
 }
 
-void bersaglio_linea(const std::uint8_t* dati, std::size_t n) {
+namespace {
+
+// The line reader alone on a fresh folder, the plan built or not; the
+// invariants of what it read. Returns the extended length it read (0 when it
+// read none).
+std::int32_t leggi_linea(const std::uint8_t* dati, std::size_t n, bool con_piano) {
   auto m = std::make_unique<form_in_memoria>();
   Form1& f = m->f;
-  f.con_planimetria = 1;
+  f.con_planimetria = con_piano ? 1 : 0;
   m->scrivi(file_linea(f), reinterpret_cast<const char*>(dati), n);
   memorizza_dati(f);
   controlla_sorgenti_eliminati(*m);
   if (!errore_noto(f.numero_errore)) violato("unknown error number");
   if (f.percorso_esiste() && f.numero_celle + 1 != static_cast<std::int32_t>(f.percorso.size()))
     violato("cell array size");
+  if (!con_piano && f.planimetria.esiste()) violato("plan built unasked");
   if (f.planimetria.esiste() && f.planimetria.ultimo_metro() != f.lunghezza_estesa) violato("plan size");
+  return f.lunghezza_estesa;
 }
+
+}  // namespace
+
+void bersaglio_linea(const std::uint8_t* dati, std::size_t n) {
+  if (leggi_linea(dati, n, false) <= lunghezza_estesa_con_piano) leggi_linea(dati, n, true);
+}
+
+void bersaglio_linea_lunga(const std::uint8_t* dati, std::size_t n) { leggi_linea(dati, n, true); }
 
 void bersaglio_treno(const std::uint8_t* dati, std::size_t n) {
   auto m = std::make_unique<form_in_memoria>();

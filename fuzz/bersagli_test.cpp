@@ -51,6 +51,7 @@ void riproduci_bersaglio(const std::string& nome, void (*bersaglio)(const std::u
 
 TEST(FuzzRegressioni, Compilatore) { riproduci_bersaglio("compilatore", bersaglio_compilatore); }
 TEST(FuzzRegressioni, Linea) { riproduci_bersaglio("linea", bersaglio_linea); }
+TEST(FuzzRegressioni, LineaLunga) { riproduci_bersaglio("linea_lunga", bersaglio_linea_lunga); }
 TEST(FuzzRegressioni, Treno) { riproduci_bersaglio("treno", bersaglio_treno); }
 
 TEST(FuzzRegressioni, Decodifica) { riproduci_bersaglio("decodifica", bersaglio_decodifica); }
@@ -60,6 +61,7 @@ TEST(FuzzRegressioni, Carico) { riproduci_bersaglio("carico", bersaglio_carico);
 TEST(FuzzRegressioni, Lsp) { riproduci_bersaglio("lsp", bersaglio_lsp); }
 
 TEST(FuzzRegressioni, Accordo) { riproduci_bersaglio("accordo", bersaglio_accordo); }
+TEST(FuzzRegressioni, AccordoEsteso) { riproduci_bersaglio("accordo_esteso", bersaglio_accordo_esteso); }
 
 TEST(FuzzRegressioni, Allinea) { riproduci_bersaglio("allinea", bersaglio_allinea); }
 
@@ -103,17 +105,26 @@ TEST(Allinea, FuzzCorporaKeepTheirCompiledBytes) {
 
 // Generated scenarios, beyond the corpus: the tool's readers agree with the
 // compiler on each that compiles, and most do (a generator whose scenarios
-// all failed would test nothing).
+// all failed would test nothing). The embedded line's and the short pair's.
 TEST(Accordo, GeneratedScenariosAreReadWhereTheCompilerPutThem) {
-  int compilati = 0;
-  for (std::uint64_t seme = 0; seme < 60; ++seme) {
-    SCOPED_TRACE(seme);
-    std::uint8_t dati[9] = {0};
-    for (int k = 0; k < 8; ++k) dati[k + 1] = static_cast<std::uint8_t>(seme >> (56 - 8 * k));
-    bersaglio_accordo(dati, sizeof dati);
-    compilati += compila_senza_errori(genera_scenario(seme));
+  const struct {
+    const char* nome;
+    scenario_generato (*genera)(std::uint64_t);
+    void (*bersaglio)(const std::uint8_t*, std::size_t);
+  } casi[] = {{"embedded", genera_scenario, bersaglio_accordo_esteso},
+              {"short", genera_scenario_breve, bersaglio_accordo}};
+  for (const auto& c : casi) {
+    SCOPED_TRACE(c.nome);
+    int compilati = 0;
+    for (std::uint64_t seme = 0; seme < 60; ++seme) {
+      SCOPED_TRACE(seme);
+      std::uint8_t dati[9] = {0};
+      for (int k = 0; k < 8; ++k) dati[k + 1] = static_cast<std::uint8_t>(seme >> (56 - 8 * k));
+      c.bersaglio(dati, sizeof dati);
+      compilati += compila_senza_errori(c.genera(seme));
+    }
+    EXPECT_GE(compilati, 40);
   }
-  EXPECT_GE(compilati, 40);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "base/nomi_file.h"
 #include "base/stato.h"
 #include "bersagli.h"
+#include "compiler/memorizza_dati.h"
 #include "model/campi_cella.h"
 #include "model/form1.h"
 #include "output/formati/file_scenario.h"
@@ -193,16 +194,45 @@ void verifica_accordo(const scenario_generato& g) {
   accordo_rapporto_e_pagina(g);
 }
 
-void bersaglio_accordo(const std::uint8_t* dati, std::size_t n) {
+namespace {
+
+// The extended length of the line the sources write (0 when none is read),
+// read without the plan.
+std::int32_t lunghezza_estesa_letta(const scenario_generato& g) {
+  cartella_memoria c;
+  Form1 f;
+  f.cartella = &c;
+  f.nome_percorso = "Ac";
+  f.numero_treno = "1";
+  c.sostituisci(file_linea(f), g.linea);
+  c.sostituisci(file_treno(f), g.treno);
+  memorizza_dati(f);
+  return f.lunghezza_estesa;
+}
+
+// limite: the longest extended line the sources of an input may write (0: no
+// bound). Each check compiles with the plan, a point a metre, several times.
+void accordo_da(const std::uint8_t* dati, std::size_t n, scenario_generato (*genera)(std::uint64_t),
+                std::int32_t limite) {
   if (n == 0) return;
   if (dati[0] % 2 == 0) {
     std::uint64_t seme = 0;
     for (std::size_t k = 1; k < n && k < 9; ++k) seme = seme << 8 | dati[k];
-    verifica_accordo(genera_scenario(seme));
+    verifica_accordo(genera(seme));
     return;
   }
   const std::string_view testo(reinterpret_cast<const char*>(dati) + 1, n - 1);
   const std::size_t taglio = std::min(testo.find('\0'), testo.size());
-  verifica_accordo({std::string(testo.substr(0, taglio)),
-                    taglio < testo.size() ? std::string(testo.substr(taglio + 1)) : std::string()});
+  const scenario_generato g{std::string(testo.substr(0, taglio)),
+                            taglio < testo.size() ? std::string(testo.substr(taglio + 1)) : std::string()};
+  if (limite != 0 && lunghezza_estesa_letta(g) > limite) return;
+  verifica_accordo(g);
 }
+
+}  // namespace
+
+void bersaglio_accordo(const std::uint8_t* dati, std::size_t n) {
+  accordo_da(dati, n, genera_scenario_breve, lunghezza_estesa_accordo);
+}
+
+void bersaglio_accordo_esteso(const std::uint8_t* dati, std::size_t n) { accordo_da(dati, n, genera_scenario, 0); }

@@ -13,6 +13,8 @@ struct scenario_generato {
   std::string linea, treno;  // Windows-1252, CR LF, as the embedded files
 };
 scenario_generato genera_scenario(std::uint64_t seme);
+// The same on a short pair of 4 km with two records of each kind.
+scenario_generato genera_scenario_breve(std::uint64_t seme);
 
 // True when the two sources compile without a recorded error.
 bool compila_senza_errori(const scenario_generato& g);

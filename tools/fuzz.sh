@@ -9,11 +9,9 @@ cd "$(dirname "$0")/.."
 secondi=${1:-60}
 shift || true
 bersagli=("$@")
-[ ${#bersagli[@]} -gt 0 ] || bersagli=(compilatore linea treno decodifica carico lsp accordo allinea)
-
-cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DVELSTRA_FUZZ=ON -DVELSTRA_TESTS=OFF \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz -j "$(nproc)" --target $(printf 'fuzz_%s ' "${bersagli[@]}") >/dev/null
+source tools/fuzz_comune.sh
+[ ${#bersagli[@]} -gt 0 ] || bersagli=("${fuzz_bersagli_tutti[@]}")
+fuzz_costruisci "${bersagli[@]}"
 
 lavoro=$(mktemp -d)
 trap 'rm -rf "$lavoro"' EXIT
