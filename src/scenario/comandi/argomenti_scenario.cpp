@@ -24,14 +24,22 @@ const char* segnaposto(posto p) {
       return "FILE";
     case posto::nome_facoltativo:
       return "NOME";
+    case posto::parola:
+    case posto::parola_facoltativa:
+      return "PAROLA";
     default:
       return "DIR";
   }
 }
 
 // Too many or too few words, said as the command's usage line names them.
-stato conto_sbagliato(const regola_comando& r, std::size_t dati, const std::string& primo) {
+stato conto_sbagliato(const regola_comando& r, std::size_t minimo, std::size_t dati, const std::string& primo) {
   if (r.posizionali.empty()) return stato::valore("argomento sconosciuto '" + primo + "'");
+  // Words passed by another program (git): how many, not their names.
+  if (r.posizionali.front() == posto::parola)
+    return stato::valore("servono " + std::to_string(minimo) +
+                         (minimo == r.posizionali.size() ? "" : " o " + std::to_string(r.posizionali.size())) +
+                         " parole, dati " + std::to_string(dati) + " argomenti");
   if (r.posizionali.size() == 1)
     return stato::valore(r.posizionali[0] == posto::nome_facoltativo
                              ? std::string("un solo NOME")
@@ -63,6 +71,10 @@ stato metti(posto p, const std::string& parola, argomenti_comando& a, int& carte
     case posto::nome_facoltativo:
       a.nome = parola;
       a.ha_nome = true;
+      return {};
+    case posto::parola:
+    case posto::parola_facoltativa:
+      a.parole.push_back(parola);
       return {};
   }
   return {};
@@ -96,10 +108,12 @@ stato leggi_argomenti(std::span<const std::string> parole, const regola_comando&
     }
   }
   if (a.aiuto) return {};
-  const bool facoltativo = !r.posizionali.empty() && r.posizionali.back() == posto::nome_facoltativo;
-  const std::size_t minimo = r.posizionali.size() - (facoltativo ? 1 : 0);
+  std::size_t minimo = r.posizionali.size();
+  while (minimo > 0 && (r.posizionali[minimo - 1] == posto::nome_facoltativo ||
+                        r.posizionali[minimo - 1] == posto::parola_facoltativa))
+    --minimo;
   if (posizionali.size() < minimo || posizionali.size() > r.posizionali.size())
-    return conto_sbagliato(r, posizionali.size(), posizionali.empty() ? "" : posizionali[0]);
+    return conto_sbagliato(r, minimo, posizionali.size(), posizionali.empty() ? "" : posizionali[0]);
   int cartelle = 0;
   for (std::size_t k = 0; k < posizionali.size(); ++k)
     if (stato s = metti(r.posizionali[k], posizionali[k], a, cartelle); !s.ok()) return s;

@@ -13,13 +13,15 @@
 // them. The reader checks each as it reads it; the prologue checks the folders
 // before the command runs.
 enum class posto {
-  cartella,          // DIR: a folder that must exist (exit 2 when it does not)
-  cartella_creata,   // DIR: made by the command when missing; not empty
-  cartella_nuova,    // DIR: a folder that must not exist yet (exit 2 when it does)
-  percorso,          // ROUTE: a route key, a name (base/nomi_scenario.h)
-  treno,             // TRAIN: a train number, a name
-  file,              // FILE: any path, not empty
-  nome_facoltativo,  // NAME: one word or none
+  cartella,            // DIR: a folder that must exist (exit 2 when it does not)
+  cartella_creata,     // DIR: made by the command when missing; not empty
+  cartella_nuova,      // DIR: a folder that must not exist yet (exit 2 when it does)
+  percorso,            // ROUTE: a route key, a name (base/nomi_scenario.h)
+  treno,               // TRAIN: a train number, a name
+  file,                // FILE: any path, not empty
+  nome_facoltativo,    // NAME: one word or none
+  parola,              // a word as given, into parole (git's words to a diff driver)
+  parola_facoltativa,  // the same, or none: only after every word that must be there
 };
 
 // The words of a command read into named fields. A second folder (two
@@ -30,6 +32,7 @@ struct argomenti_comando {
   std::string file;
   std::string nome;
   bool ha_nome = false;
+  std::vector<std::string> parole;
   std::vector<std::string> flag;
   std::vector<std::pair<std::string, std::string>> valori;
   bool aiuto = false;
@@ -57,6 +60,10 @@ struct regola_comando {
   // A usage fault the words alone cannot show (a missing --out...); ok else.
   stato (*controlla)(const argomenti_comando& a) = nullptr;
   int (*esegui)(const argomenti_comando& a, std::ostream& out, std::ostream& err) = nullptr;
+  // A command line whose first word is parola_variante is another form of the
+  // command (diff --git): the words are read and run by the row variante.
+  std::string_view parola_variante{};
+  const regola_comando* variante = nullptr;
 };
 
 // The words after the command's name read as the row says: flags, options

@@ -3,16 +3,20 @@
 #include "base/cartella.h"
 #include "base/codici_uscita.h"
 #include "base/nomi_scenario.h"
+#include "scenario/comandi/comando_diff_git.h"
 #include "scenario/comandi/contenuto_cartella.h"
 #include "scenario/comandi/documento_json.h"
 #include "scenario/comandi/prologo_comando.h"
 #include "scenario/confronto/confronto_scenari.h"
 #include "scenario/confronto/lato_confronto.h"
+#include "scenario/confronto/riscritture_sorgenti.h"
+#include "scenario/confronto/testo_modifiche.h"
 #include "scenario/sorgenti/diagnostica.h"
 #include "scenario/testo/testo_json.h"
 
 const char* const aiuto_diff =
     "uso: scenario diff A B ROUTE TRAIN [--treno-b TRAIN] [--json]\n"
+    "     scenario diff --git PATH OLD-FILE OLD-HEX OLD-MODE NEW-FILE NEW-HEX NEW-MODE\n"
     "\n"
     "Dice che cosa cambia dallo scenario ROUTE TRAIN della cartella A a quello della\n"
     "cartella B, in termini ferroviari. Ogni cartella \xC3\xA8 compilata in memoria dai\n"
@@ -33,8 +37,22 @@ const char* const aiuto_diff =
     "    spostati della stessa distanza sono una modifica sola;\n"
     "  - pendenza, velocit\xC3\xA0 massima, aderenza e tratti di montagna come tratti;\n"
     "    i valori generali (lunghezza, serie chilometriche, treno, orologio, codici).\n"
-    "Un record riscritto nella stessa cella da 50 m \xC3\xA8 elencato a parte, in fondo:\n"
-    "non cambia lo scenario compilato.\n"
+    "Un record riscritto nella stessa cella da 50 m, un file riformattato o con i\n"
+    "record in altro ordine sono elencati a parte, in fondo: non cambiano lo\n"
+    "scenario compilato.\n"
+    "I file compatti, quando qualcosa differisce: se sono identici byte per byte e\n"
+    "quali codici di identificazione cambiano.\n"
+    "\n"
+    "Con --git, il comando di confronto esterno di git per un file sorgente: le due\n"
+    "versioni sono compilate con l'altro sorgente accanto a PATH e le modifiche\n"
+    "dette come sopra; se una versione non si compila (file nuovo o tolto, nessun\n"
+    "altro sorgente accanto, errori) lo dice e confronta gli elenchi dei record\n"
+    "di 'scenario testo'. Esce con 0 ogni volta che ha confrontato. In\n"
+    ".gitattributes:\n"
+    "  *_linea.txt diff=scenario\n"
+    "  *-.txt diff=scenario\n"
+    "e una volta:\n"
+    "  git config diff.scenario.command \"scenario diff --git\"\n"
     "\n"
     "  --treno-b TRAIN  in B il treno TRAIN (ROUTE_TRAIN-.txt): due treni della linea\n"
     "  --json           un documento JSON su stdout, anche quando fallisce\n"
@@ -79,13 +97,6 @@ int lato_non_pronto(const uscita_diff& u, const lato_confronto& l, const std::st
                     dir);
 }
 
-void stampa_luogo(std::ostream& out, const char* lato, const std::optional<luogo_modifica>& l) {
-  if (!l) return;
-  out << "    " << lato << ": " << testo_luogo(*l);
-  if (l->sorgente.riga) out << ", " << l->sorgente.file << " riga " << l->sorgente.riga;
-  out << '\n';
-}
-
 int confronta(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
   const uscita_diff u{out, err, a.ha_flag("--json")};
   const lato_confronto la = carica_lato(percorso_utf8(a.cartella), a.nomi());
@@ -95,33 +106,25 @@ int confronta(const argomenti_comando& a, std::ostream& out, std::ostream& err) 
       carica_lato(percorso_utf8(a.altra_cartella), nomi_scenario(a.percorso, treno_b ? *treno_b : a.treno));
   if (lb.esito != esito_lato::pronto) return lato_non_pronto(u, lb, a.altra_cartella, a, treno_b);
 
-  const std::vector<modifica> m =
-      confronta_scenari(prepara_confronto(la.s, la.ind), prepara_confronto(lb.s, lb.ind), la.s, lb.s);
-  std::vector<modifica> cambiamenti, senza_effetto;
-  for (const modifica& x : m) (cambia_lo_scenario(x) ? cambiamenti : senza_effetto).push_back(x);
-  const int codice = cambiamenti.empty() ? uscita_ok : uscita_errore_registrato;
-  if (u.json) {
-    apri_documento_json(out, "diff", codice);
-    out << ", \"guasto\": null, \"a\": " << testo_json(a.cartella) << ", \"b\": " << testo_json(a.altra_cartella)
-        << ", \"sorgenti_a\": " << (la.da_sorgenti ? "true" : "false")
-        << ", \"sorgenti_b\": " << (lb.da_sorgenti ? "true" : "false") << ", \"modifiche\": ";
-    scrivi_json(out, nodo_modifiche(cambiamenti));
-    out << ", \"senza_effetto\": ";
-    scrivi_json(out, nodo_modifiche(senza_effetto));
-    out << "}\n";
+  const std::vector<modifica> m = confronta_lati(la, lb);
+  const confronto_compatti compatti = confronta_compatti(la, lb, m);
+  const int codice = ci_sono_differenze(m, compatti) ? uscita_errore_registrato : uscita_ok;
+  if (!u.json) {
+    stampa_modifiche(out, m, compatti);
     return codice;
   }
-  auto stampa = [&](const modifica& x) {
-    out << x.descrizione << '\n';
-    stampa_luogo(out, "A", x.a);
-    stampa_luogo(out, "B", x.b);
-  };
-  for (const modifica& x : cambiamenti) stampa(x);
-  if (!cambiamenti.empty()) out << cambiamenti.size() << (cambiamenti.size() == 1 ? " modifica\n" : " modifiche\n");
-  if (!senza_effetto.empty()) {
-    out << (cambiamenti.empty() ? "" : "\n") << "Modifiche dei sorgenti senza effetto sullo scenario compilato:\n";
-    for (const modifica& x : senza_effetto) stampa(x);
-  }
+  std::vector<modifica> cambiamenti, senza_effetto;
+  for (const modifica& x : m) (cambia_lo_scenario(x) ? cambiamenti : senza_effetto).push_back(x);
+  apri_documento_json(out, "diff", codice);
+  out << ", \"guasto\": null, \"a\": " << testo_json(a.cartella) << ", \"b\": " << testo_json(a.altra_cartella)
+      << ", \"sorgenti_a\": " << (la.da_sorgenti ? "true" : "false")
+      << ", \"sorgenti_b\": " << (lb.da_sorgenti ? "true" : "false") << ", \"modifiche\": ";
+  scrivi_json(out, nodo_modifiche(cambiamenti));
+  out << ", \"senza_effetto\": ";
+  scrivi_json(out, nodo_modifiche(senza_effetto));
+  out << ", \"file_compatti\": ";
+  scrivi_json(out, nodo_compatti(compatti));
+  out << "}\n";
   return codice;
 }
 
@@ -147,6 +150,8 @@ const regola_comando regola_diff = {
     .json = true,
     .controlla = controlla_treno_b,
     .esegui = confronta,
+    .parola_variante = "--git",
+    .variante = &regola_diff_git,
 };
 
 int comando_diff(std::span<const std::string> argomenti, std::ostream& out, std::ostream& err) {

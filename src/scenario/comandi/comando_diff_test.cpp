@@ -66,7 +66,8 @@ TEST(ComandoDiff, AMovedSignalIsOneChangeWithBothPostsAndLines) {
             "segnale spostato di +50 m verso MILANO ROGOREDO, da 3+450 a 3+500\n"
             "    A: 3+450 (3450 m), Velstra_Ordoven_318-.txt riga 122\n"
             "    B: 3+500 (3500 m), Velstra_Ordoven_318-.txt riga 122\n"
-            "1 modifica\n");
+            "1 modifica\n"
+            "file compatti: scenario identico, tracciato diverso, planimetria identica\n");
   const esito j = diff(d.a, d.b, {"--json"});
   EXPECT_EQ(j.codice, 1);
   EXPECT_TRUE(contiene(j.out, "\"comando\": \"diff\", \"codice_uscita\": 1"));
@@ -88,6 +89,53 @@ TEST(ComandoDiff, AnEditWithinACellIsListedApartAndExitsZero) {
   const esito j = diff(d.a, d.b, {"--json"});
   EXPECT_EQ(j.codice, 0);
   EXPECT_TRUE(contiene(j.out, "\"modifiche\": [], \"senza_effetto\": [{\"genere\": \"senza_effetto\""));
+}
+
+// Edits of the sources that compile the same: nothing changes (exit 0), and
+// a rewritten file is said once in the section apart, with its lines.
+TEST(ComandoDiff, EditsThatCompileTheSameAreListedApart) {
+  struct caso {
+    const char* nome;
+    void (*modifica_b)(due_cartelle&);
+    const char* atteso;  // the whole output
+  };
+  const caso casi[] = {
+      {"a line reflowed",
+       [](due_cartelle& d) { d.sostituisci(treno, "velocita,    1250,   100\r\n", "velocita,1250\r\n   100\r\n"); },
+       "Modifiche dei sorgenti senza effetto sullo scenario compilato:\n"
+       "Velstra_Ordoven_318-.txt: riformattato, stessi record (spazi, a capo, commenti), riga 24 in A, righe "
+       "24-25 in B\n"},
+      {"a blank line added to the line file", [](due_cartelle& d) { d.sostituisci(linea, "curvas4,", "\r\ncurvas4,"); },
+       "Modifiche dei sorgenti senza effetto sullo scenario compilato:\n"
+       "Velstra_Ordoven_linea.txt: riformattato, stessi record (spazi, a capo, commenti), nessuna riga in A, riga 12 "
+       "in B\n"},
+      {"two signal lines swapped",
+       [](due_cartelle& d) {
+         d.sostituisci(treno, "segnale,    3450,   2, 4, 1,  1, 0,    2,  2,1,1, 0\r\n", "");
+         d.sostituisci(treno, "segnale,    2800,",
+                       "segnale,    3450,   2, 4, 1,  1, 0,    2,  2,1,1, 0\r\nsegnale,    2800,");
+       },
+       "Modifiche dei sorgenti senza effetto sullo scenario compilato:\n"
+       "Velstra_Ordoven_318-.txt: stessi record in altro ordine, righe 121-122 in A, righe 121-122 in B\n"},
+      {"a change made and undone",
+       [](due_cartelle& d) {
+         d.sostituisci(treno, "segnale,    3450,", "segnale,    3500,");
+         d.sostituisci(treno, "segnale,    3500,", "segnale,    3450,");
+       },
+       ""},
+  };
+  for (const caso& c : casi) {
+    SCOPED_TRACE(c.nome);
+    due_cartelle d;
+    c.modifica_b(d);
+    const esito e = diff(d.a, d.b);
+    EXPECT_EQ(e.codice, 0) << e.err;
+    EXPECT_EQ(e.out, c.atteso);
+    const esito j = diff(d.a, d.b, {"--json"});
+    EXPECT_EQ(j.codice, 0);
+    EXPECT_TRUE(contiene(j.out, "\"modifiche\": [], ")) << j.out;
+    EXPECT_TRUE(contiene(j.out, "\"file_compatti\": {\"identici\": true,")) << j.out;
+  }
 }
 
 // Compact files compiled from the same sources compare equal to them: the
@@ -156,7 +204,16 @@ TEST(ComandoDiff, TwoTrainsOfOneLineWithTrenoB) {
             "treno.numero 318 \xE2\x86\x92 319\n"
             "marchi_e_codici.codice_scenario 33330 \xE2\x86\x92 33333\n"
             "marchi_e_codici.codice_cella_1 2473 \xE2\x86\x92 2474\n"
-            "3 modifiche\n");
+            "3 modifiche\n"
+            "file compatti: scenario diverso, tracciato diverso, planimetria identica; codici di identificazione "
+            "cambiati: codice_scenario, codice_cella_1\n");
+  const esito j = diff(d.a, d.b, {"--treno-b", "319", "--json"});
+  EXPECT_TRUE(contiene(j.out,
+                       "\"file_compatti\": {\"identici\": false, \"file\": [{\"ruolo\": \"scenario\", "
+                       "\"nome_a\": \"Velstra_Ordoven_318.sim\", \"nome_b\": \"Velstra_Ordoven_319.sim\", "
+                       "\"in_a\": true, \"in_b\": true, \"identico\": false}"))
+      << j.out;
+  EXPECT_TRUE(contiene(j.out, "\"codici_cambiati\": [\"codice_scenario\",")) << j.out;
   const esito senza = diff(d.a, d.b);
   EXPECT_EQ(senza.codice, 2);
   EXPECT_TRUE(contiene(senza.err, "Velstra_Ordoven_318-.txt: file non trovato"));

@@ -1,14 +1,13 @@
 #include "scenario/comandi/comando_testo.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <optional>
 
 #include "base/cartella.h"
 #include "base/codici_uscita.h"
 #include "base/file_disco.h"
-#include "base/nomi_scenario.h"
 #include "scenario/comandi/prologo_comando.h"
+#include "scenario/sorgenti/compagno_sorgente.h"
 #include "scenario/sorgenti/elenco_sorgente.h"
 
 namespace {
@@ -42,45 +41,6 @@ const char* const aiuto_testo =
     "\n"
     "Stato di uscita: 0 elencato; 2 un file non si legge; 64 un errore d'uso.\n";
 
-bool finisce_con(const std::string& nome, std::string_view coda) {
-  return nome.size() > coda.size() && nome.ends_with(coda);
-}
-
-std::optional<std::string> leggi(const fs::path& p) {
-  std::string byte;
-  if (!leggi_file_disco(p, byte).ok()) return std::nullopt;
-  return byte;
-}
-
-// The partner file beside a source: a train file's ROUTE_linea.txt, or the
-// one train file of a line file's route (none when the folder has several).
-std::optional<std::string> compagno_accanto(const fs::path& file, bool treno) {
-  const std::string nome = testo_utf8(file.filename());
-  const fs::path dir = file.has_parent_path() ? file.parent_path() : fs::path(".");
-  std::error_code ec;
-  if (!fs::is_directory(dir, ec)) return std::nullopt;
-  const std::vector<std::string> elenco = cartella_disco(dir).elenco();
-  if (treno) {
-    if (!finisce_con(nome, "-.txt")) return std::nullopt;
-    nomi_scenario n;
-    if (!leggi_nomi_treno(nome.substr(0, nome.size() - 5), percorsi_della_cartella(elenco), n).ok())
-      return std::nullopt;
-    return leggi(dir / percorso_utf8(n.nome_percorso + "_linea.txt"));
-  }
-  if (!finisce_con(nome, "_linea.txt")) return std::nullopt;
-  const std::string percorso = nome.substr(0, nome.size() - 10);
-  std::vector<std::string> treni;
-  for (const std::string& e : elenco) {
-    if (!finisce_con(e, "-.txt")) continue;
-    const std::vector<nomi_scenario> letture = letture_nome_treno(e.substr(0, e.size() - 5));
-    if (std::any_of(letture.begin(), letture.end(),
-                    [&](const nomi_scenario& l) { return l.nome_percorso == percorso; }))
-      treni.push_back(e);
-  }
-  if (treni.size() != 1) return std::nullopt;
-  return leggi(dir / percorso_utf8(treni.front()));
-}
-
 int elenca(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
   const fs::path file = percorso_utf8(a.file);
   std::string byte;
@@ -89,10 +49,7 @@ int elenca(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
     return uscita_errore;
   }
   // The name says which file it is; a name that does not, the bytes.
-  const std::string nome = testo_utf8(file.filename());
-  const bool treno = finisce_con(nome, "-.txt")        ? true
-                     : finisce_con(nome, "_linea.txt") ? false
-                                                       : sembra_file_treno(byte);
+  const bool treno = e_file_treno(testo_utf8(file.filename()), byte);
   const std::string* linea = a.valore("--linea");
   if (linea && !treno) {
     stampa_uso(regola_testo, err, "--linea vale per un file del treno: " + a.file + " \xC3\xA8 un file della linea");
@@ -106,7 +63,7 @@ int elenca(const argomenti_comando& a, std::ostream& out, std::ostream& err) {
       return uscita_errore;
     }
   } else if (!a.ha_flag("--solo")) {
-    compagno = compagno_accanto(file, treno);
+    if (std::optional<compagno_sorgente> accanto = compagno_accanto(file, treno)) compagno = std::move(accanto->byte);
   }
   std::optional<struttura_sorgente> struttura;
   compagno_elenco c;

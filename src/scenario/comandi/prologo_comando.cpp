@@ -47,6 +47,8 @@ int prepara_ed_esegui(const regola_comando& r, const argomenti_comando& a, std::
 }  // namespace
 
 int esegui_comando(const regola_comando& r, std::span<const std::string> parole, std::ostream& out, std::ostream& err) {
+  if (r.variante && !parole.empty() && parole.front() == r.parola_variante)
+    return esegui_comando(*r.variante, parole, out, err);
   argomenti_comando a;
   stato guasto = leggi_argomenti(parole, r, a);
   if (a.aiuto) {

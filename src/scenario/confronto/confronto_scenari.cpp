@@ -5,6 +5,7 @@
 #include "model/campi_cella.h"
 #include "model/form1.h"
 #include "scenario/confronto/confronto_oggetti.h"
+#include "scenario/confronto/confronto_piano.h"
 #include "scenario/confronto/confronto_stazioni.h"
 #include "scenario/rapporto/rapporto_scenario.h"
 
@@ -135,6 +136,7 @@ std::vector<modifica> confronta_scenari(const scenario_confronto& a, const scena
                    [](const modifica& x, const modifica& y) { return posto_di(x) < posto_di(y); });
   m.insert(m.end(), oggetti.begin(), oggetti.end());
   confronta_profili(a, b, sa, sb, m);
+  confronta_piano(a, b, sa, sb, m);
   confronta_generali(sa, sb, m);
   return m;
 }

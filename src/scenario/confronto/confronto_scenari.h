@@ -16,16 +16,17 @@ struct luogo_modifica {
 
 // One change between scenario A and scenario B, in railway terms.
 struct modifica {
-  // "aggiunto", "rimosso", "spostato", "valori", "spostati_insieme", "stazione", "orario", "profilo",
-  // "generale"; "senza_effetto" for an edit of the sources the compiled scenario does not show
+  // "aggiunto", "rimosso", "spostato", "valori", "spostati_insieme", "stazione", "orario", "profilo"
+  // (a curve too), "planimetria" (the drawn line), "generale"; "senza_effetto" for an edit of the sources the compiled
+  // scenario does not show
   std::string genere;
   std::string oggetto;      // "segnale", "rallentamento", "stazione", "pendenza"...
   std::string descrizione;  // one sentence (UTF-8)
   std::optional<luogo_modifica> a, b;
 };
 
-// What changed from a to b: stations first, then objects, profiles and the
-// general values, each along the line. Objects are matched by their record
+// What changed from a to b: stations first, then objects, profiles, the
+// curves and the drawn line, and the general values, each along the line. Objects are matched by their record
 // and the nearest place within 500 m (ties to the one with the same values),
 // so a move is one change; an object and what the compiler derives from it
 // change together; a run of objects side by side all moved by the same

@@ -2,14 +2,31 @@
 
 #include "base/cartella.h"
 #include "base/nomi_file.h"
+#include "output/formati/file_piano.h"
 #include "scenario/sorgenti/compilazione_memoria.h"
 #include "scenario/sorgenti/diagnostica.h"
+
+namespace {
+
+// The three compact files of nomi as cartella holds them.
+std::vector<file_compatto> leggi_compatti(const cartella_file& cartella, const nomi_scenario& nomi) {
+  std::vector<file_compatto> v;
+  for (const std::string& nome : {file_scenario(nomi), file_tracciato(nomi), file_piano(nomi)}) {
+    file_compatto f{nome, std::string()};
+    if (!cartella.leggi(nome, *f.byte).ok()) f.byte.reset();
+    v.push_back(std::move(f));
+  }
+  return v;
+}
+
+}  // namespace
 
 lato_confronto compila_lato(const testi_sorgente& testi, const nomi_scenario& nomi) {
   lato_confronto l;
   const compilazione_memoria c =
       compila_in_memoria(testi, nomi.nome_percorso, nomi.numero_treno, passi_compilazione::con_piano);
   l.da_sorgenti = true;
+  l.testi = testi;
   if (c.fine || c.f->numero_errore != 0) {
     l.esito = esito_lato::errori;
     return l;
@@ -18,6 +35,12 @@ lato_confronto compila_lato(const testi_sorgente& testi, const nomi_scenario& no
   l.s.numero_treno = nomi.numero_treno;
   l.s.stazioni = c.f->stazioni;
   l.s.percorso = c.f->percorso;
+  l.compatti = leggi_compatti(*c.cartella, nomi);
+  // The plan as the plan file has it, the same whether compiled or read.
+  if (const std::optional<std::string>& piano = l.compatti[2].byte) {
+    tabella_piano p;
+    if (decodifica_piano(*piano, p).valido) l.s.piano = std::move(p);
+  }
   // The index of the very texts compiled.
   l.ind = indicizza_testi(testi.linea_esiste ? &testi.linea : nullptr, testi.treno_esiste ? &testi.treno : nullptr);
   l.ind.linea.nome = file_linea(nomi);
@@ -45,6 +68,7 @@ lato_confronto carica_lato(const std::filesystem::path& cartella, const nomi_sce
       l.file = k == std::string::npos ? std::string() : guasto.substr(0, k);
       return l;
     }
+    l.compatti = leggi_compatti(disco, nomi);
     l.esito = esito_lato::pronto;
     return l;
   }

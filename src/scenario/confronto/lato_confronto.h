@@ -1,6 +1,8 @@
 #pragma once
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "base/nomi_scenario.h"
 #include "scenario/compatti/scenario_compatto.h"
@@ -16,13 +18,23 @@ enum class esito_lato {
   danneggiato,  // a compact file refused
 };
 
+// One compact file of a side: its name and its bytes, none when it is not there.
+struct file_compatto {
+  std::string nome;
+  std::optional<std::string> byte;
+};
+
 struct lato_confronto {
   esito_lato esito = esito_lato::manca;
   bool da_sorgenti = false;
   scenario_compatto s;
-  indice_sorgenti ind;  // empty without sources
+  indice_sorgenti ind;   // empty without sources
+  testi_sorgente testi;  // the texts compiled; none without sources
   std::string messaggio, file;
   esito_controllo controllo;
+  // The scenario file, the track file and the plan file: those the compile in
+  // memory wrote, or those read from the folder.
+  std::vector<file_compatto> compatti;
 };
 
 // The scenario the two texts compile to in memory, with their index; errori

@@ -225,9 +225,14 @@ scenario_confronto prepara_confronto(const scenario_compatto& s, const indice_so
   c.serie = serie_chilometriche(s.stazioni);
   for (const record_sorgente& r : ind.record) {
     const bool profilo = r.genere == genere_record::pendenza || r.genere == genere_record::velocita ||
-                         r.genere == genere_record::aderenza || r.genere == genere_record::montagna;
+                         r.genere == genere_record::aderenza || r.genere == genere_record::montagna ||
+                         r.genere == genere_record::curva;
     if (!profilo || r.numeri.empty()) continue;
-    const std::int64_t fine = r.genere == genere_record::montagna && r.numeri.size() > 1 ? r.numeri[1] : -1;
+    // A mountain stretch says where it ends, a curve how long it is.
+    const std::int64_t fine = r.numeri.size() < 2                   ? -1
+                              : r.genere == genere_record::montagna ? r.numeri[1]
+                              : r.genere == genere_record::curva    ? r.numeri[0] + r.numeri[1]
+                                                                    : -1;
     c.profili.push_back({r.genere, r.numeri[0], fine, {file_di(r, ind), r.riga}});
   }
   return c;

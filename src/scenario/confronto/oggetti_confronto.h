@@ -55,8 +55,9 @@ struct stazione_confronto {
   riga_di_sorgente sorgente;
 };
 
-// A record of a profile (gradient, speed, adhesion, mountain stretch): from
-// where it holds, to where when it says (a mountain stretch), and its line.
+// A record of a profile (gradient, speed, adhesion, mountain stretch, curve):
+// from where it holds, to where when it says (a mountain stretch, a curve),
+// and its line.
 struct record_profilo {
   genere_record genere;
   std::int64_t da = 0, a = -1;  // a < 0: up to the next record of its kind

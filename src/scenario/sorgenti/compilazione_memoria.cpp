@@ -12,7 +12,8 @@ compilazione_memoria compila_in_memoria(const testi_sorgente& t, const std::stri
   Form1& f = *c.f;
   f.nome_percorso = nome_percorso;
   f.numero_treno = numero_treno;
-  cartella_memoria copia;
+  c.cartella = std::make_unique<cartella_memoria>();
+  cartella_memoria& copia = *c.cartella;
   if (t.linea_esiste) verifica(copia.sostituisci(file_linea(f), t.linea));
   if (t.treno_esiste) verifica(copia.sostituisci(file_treno(f), t.treno));
   f.cartella = &copia;

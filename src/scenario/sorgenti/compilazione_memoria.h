@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "base/cartella.h"
 #include "base/stato.h"
 #include "model/form1.h"
 #include "scenario/sorgenti/diagnostica.h"
@@ -20,6 +21,8 @@ enum class passi_compilazione {
 struct compilazione_memoria {
   std::unique_ptr<Form1> f;
   std::optional<stato> fine;
+  // What the compiler left in its folder: the compact files it wrote.
+  std::unique_ptr<cartella_memoria> cartella;
 };
 
 // Compiles the texts of t that exist, as the source files of the route key

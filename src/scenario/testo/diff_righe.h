@@ -1,0 +1,10 @@
+#pragma once
+#include <string>
+
+// The lines of a and b compared as a unified diff (each '\n'-ended line a
+// line): "--- nome_a", "+++ nome_b", then each hunk of changed lines with
+// three lines around it. "" when the lines are the same. The middle that
+// differs is matched line by line (longest common subsequence) up to a size;
+// a larger one is shown removed and added whole.
+std::string diff_righe(const std::string& a, const std::string& b, const std::string& nome_a,
+                       const std::string& nome_b);
