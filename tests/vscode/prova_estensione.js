@@ -5,12 +5,14 @@
 // file opens, and the editor's providers are asked as the editor asks them:
 // diagnostics (error 16 with the record that took the cell), hover,
 // completion (VS Code expands snippets: the fields come as placeholders),
-// inlay hints. The package.json of the .vsix gives the language of both file
+// inlay hints, and formatting where the server offers it. The package.json of the .vsix gives the language of both file
 // names, the activation and the Windows-1252 encoding.
 //   node prova_estensione.js UNPACKED_EXTENSION_DIR SOURCES_DIR
 // (the sources of Velstra_Ordoven 318 with the faults run.sh puts in)
 'use strict';
 const fs = require('fs');
+const os = require('os');
+const { execFileSync } = require('child_process');
 const path = require('path');
 const Module = require('module');
 const { crea } = require('./vscode_finto.js');
@@ -28,7 +30,7 @@ let falliti = 0;
 const verifica = (cosa, ok, dettaglio) => {
   if (ok) passati++;
   else falliti++;
-  console.log((ok ? 'PASS ' : 'FAIL ') + cosa + (ok ? '' : ' ' + JSON.stringify(dettaglio)));
+  console.log((ok ? 'PASS ' : 'FAIL ') + cosa + (ok ? '' : ' ' + String(JSON.stringify(dettaglio)).slice(0, 600)));
 };
 const attendi = async (condizione, secondi) => {
   for (let t = 0; t < secondi * 20; t++) {
@@ -41,6 +43,32 @@ const attendi = async (condizione, secondi) => {
 const codice = (d) => String(d.code && typeof d.code === 'object' ? d.code.value : d.code);
 const rigaDi = (documento, cercato) => documento.getText().slice(0, documento.getText().indexOf(cercato)).split('\n').length - 1;
 const { Position, Range, SnippetString, MarkdownString, DiagnosticSeverity } = editor.vscode;
+
+// The editor's text edits applied to a text, the last first.
+function applica(testo, modifiche) {
+  const inizi = [0];
+  for (let i = 0; i < testo.length; i++) if (testo[i] === '\n') inizi.push(i + 1);
+  const scarto = (p) => Math.min(inizi[p.line] + p.character, p.line + 1 < inizi.length ? inizi[p.line + 1] : testo.length);
+  return modifiche
+    .map((m) => [scarto(m.range.start), scarto(m.range.end), m.newText])
+    .sort((a, b) => b[0] - a[0])
+    .reduce((t, [da, a, nuovo]) => t.slice(0, da) + nuovo + t.slice(a), testo);
+}
+
+// What the compiler reads in a train file's text: `scenario testo --solo`
+// on it written in Windows-1252.
+const alto = new TextDecoder('windows-1252').decode(Uint8Array.from({ length: 128 }, (_, i) => 128 + i));
+function elenco(testo) {
+  const byte = Buffer.from([...testo].map((c) => (c.charCodeAt(0) < 128 ? c.charCodeAt(0) : 128 + alto.indexOf(c))));
+  const cartellaTemporanea = fs.mkdtempSync(path.join(os.tmpdir(), 'elenco-'));
+  try {
+    const file = path.join(cartellaTemporanea, 'Velstra_Ordoven_318-.txt');
+    fs.writeFileSync(file, byte);
+    return execFileSync('scenario', ['testo', '--solo', file], { encoding: 'utf8' });
+  } finally {
+    fs.rmSync(cartellaTemporanea, { recursive: true, force: true });
+  }
+}
 
 async function main() {
   const lingua = pacchetto.contributes.languages[0].id;
@@ -129,6 +157,24 @@ async function main() {
   );
   const etichette = (suggerimenti || []).map((s) => (typeof s.label === 'string' ? s.label : s.label.map((p) => p.value).join('')));
   verifica('inlay hint pk 55+700 beside 259500', JSON.stringify(etichette) === '["pk 55+700"]', etichette);
+
+  // Formatting, where the server offers it (the client registers a provider
+  // only then), on a copy of the train file without faults and with a
+  // record written without its columns: the edits keep CR LF and what the
+  // compiler reads, and formatting the result again changes nothing.
+  const pulito = editor.apri(path.join(cartella, 'pulito', nomeTreno));
+  if (!editor.offerti('DocumentFormattingEditProvider', pulito).length) console.log('SKIP formatting: the server offers none');
+  else {
+    const opzioni = { tabSize: 4, insertSpaces: true };
+    const prima = pulito.getText();
+    const modifiche = await editor.chiedi('DocumentFormattingEditProvider', 'provideDocumentFormattingEdits', pulito, opzioni);
+    const dopo = applica(prima, modifiche || []);
+    verifica('formatting keeps CR LF', dopo.split('\n').slice(0, -1).every((r) => r.endsWith('\r')), modifiche);
+    verifica('formatting keeps what the compiler reads', elenco(dopo) === elenco(prima), modifiche);
+    pulito.sostituisci(dopo);
+    const ancora = await editor.chiedi('DocumentFormattingEditProvider', 'provideDocumentFormattingEdits', pulito, opzioni);
+    verifica('formatting twice changes nothing', applica(dopo, ancora || []) === dopo, ancora);
+  }
 
   const fine = await Promise.race([editor.chiudi().then(() => true), new Promise((r) => setTimeout(() => r(false), 10000))]);
   verifica('the client stops the server', fine === true);

@@ -26,5 +26,9 @@ sed -i 's/S.BENEDETTO SAMBRO/S.BENEDETTO SAMBRO CITT\xc0/' "$treno"
 sed -i 's/^curvas3,  9940,/curvas3,  9O40,/' "$linea"
 grep -q '12O0' "$treno" && grep -q $'CITT\xc0' "$treno" && grep -q '9O40' "$linea" ||
   { echo "the faults were not put in"; exit 1; }
+# For formatting, a copy without faults, one record written without its columns.
+"$tool" extract "$cartella/sorgenti/pulito" >/dev/null 2>&1
+sed -i 's/^stazione,   71450,  2,  700,/stazione,71450,2,700,/' "$cartella/sorgenti/pulito/Velstra_Ordoven_318-.txt"
+grep -q '^stazione,71450,2,700,' "$cartella/sorgenti/pulito/Velstra_Ordoven_318-.txt" || { echo "the record was not put in"; exit 1; }
 cd "$qui"
 PATH="$cartella/bin:$PATH" timeout 120 node prova_estensione.js "$cartella/vsix/extension" "$cartella/sorgenti"

@@ -374,8 +374,8 @@ function crea(pacchetto, estensione) {
   function apri(file) {
     const languageId = linguaDi(path.basename(file));
     const codifica = difettiDi(languageId)['files.encoding'] || 'utf8';
-    const testo = new TextDecoder(decodificatori[codifica] || codifica).decode(fs.readFileSync(file));
-    const righe = testo.split(/\r?\n/);
+    let testo = new TextDecoder(decodificatori[codifica] || codifica).decode(fs.readFileSync(file));
+    let righe = testo.split(/\r?\n/);
     const documento = {
       uri: Uri.file(file),
       fileName: file,
@@ -386,9 +386,24 @@ function crea(pacchetto, estensione) {
       isUntitled: false,
       encoding: codifica,
       eol: 2,
-      lineCount: righe.length,
+      get lineCount() {
+        return righe.length;
+      },
       getText: () => testo,
       lineAt: (n) => ({ text: righe[typeof n === 'number' ? n : n.line], lineNumber: n }),
+      // The whole text replaced, as an edit in the editor: a new version and its change event.
+      sostituisci(nuovo) {
+        const fine = new Position(righe.length - 1, righe[righe.length - 1].length);
+        const vecchio = testo;
+        testo = nuovo;
+        righe = testo.split(/\r?\n/);
+        this.version++;
+        eventi.cambia.fire({
+          document: this,
+          reason: undefined,
+          contentChanges: [{ range: new Range(new Position(0, 0), fine), rangeOffset: 0, rangeLength: vecchio.length, text: nuovo }],
+        });
+      },
     };
     textDocuments.push(documento);
     if (!attiva && attivazioni.has('onLanguage:' + languageId)) {
@@ -401,9 +416,12 @@ function crea(pacchetto, estensione) {
   // The editor asks each provider of a kind for the document.
   async function chiedi(tipo, metodo, documento, ...argomenti) {
     const token = new CancellationTokenSource().token;
-    const fornitori = (registrati[tipo] || []).filter((r) => corrisponde(r.selettore, documento));
+    const fornitori = offerti(tipo, documento);
     if (!fornitori.length) throw new Error('no ' + tipo + ' for ' + documento.fileName);
     return fornitori[0].fornitore[metodo](documento, ...argomenti, token);
+  }
+  function offerti(tipo, documento) {
+    return (registrati[tipo] || []).filter((r) => corrisponde(r.selettore, documento));
   }
 
   const diagnostiche = (documento) => {
@@ -422,7 +440,7 @@ function crea(pacchetto, estensione) {
       return o[nome];
     },
   });
-  return { vscode: modulo, mancanti, apri, chiedi, diagnostiche, chiudi, messaggi, linguaDi, difettiDi, attivazioni, attiva: () => attiva };
+  return { vscode: modulo, mancanti, apri, chiedi, offerti, diagnostiche, chiudi, messaggi, linguaDi, difettiDi, attivazioni, attiva: () => attiva };
 }
 
 module.exports = { crea, globbato };
