@@ -31,8 +31,9 @@ def verifica(cosa, condizione, dettaglio=""):
 
 
 class Server:
-    def __init__(self, tool):
-        self.p = subprocess.Popen([tool, "lsp"], stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+    def __init__(self, tool, comando=None, env=None):
+        # comando: the command line an editor's configuration gives, instead of TOOL lsp.
+        self.p = subprocess.Popen(comando or [tool, "lsp"], stdin=subprocess.PIPE, stdout=subprocess.PIPE, env=env)
         self.q = queue.Queue()
         self.id = 0
         threading.Thread(target=self._leggi, daemon=True).start()

@@ -3,8 +3,9 @@
 -- extracted scenario, with a signal moved onto a taken cell and a speed
 -- written "12O0". Checks the encoding the configuration sets, the
 -- diagnostics' line, column, code and message (the record that took the
--- cell named in it), that fixing the line clears them, K over a keyword and
--- a field (a hover in lines of at most 80 columns, no table), completion
+-- cell named in it), that fixing the line clears them, K over a keyword, a
+-- field and a progressive (a hover in lines of at most 80 columns, no table;
+-- the kilometre post of 259500, as 0.7 shows no inlay hints), completion
 -- through omnifunc (no field names inserted as text) and the quick fix of
 -- 12O0. Prints one PASS or FAIL a check and ends with the count; the exit
 -- status is the number of failures. env: CARTELLA (the folder with the sources).
@@ -68,26 +69,32 @@ vim.wait(20000, function() return #errori(16) == 0 end, 50)
 verifica('the fix clears error 16', #errori(16) == 0, vim.diagnostic.get(buf))
 verifica('the error of 12O0 stays', #errori('lettera-o') == 1, vim.diagnostic.get(buf))
 
--- K over a signal's keyword and over its fourth number: the float it opens.
+-- K over a signal's keyword and over its fourth number, and over a
+-- station's progressive (0.7 shows no inlay hints: the hover gives the
+-- kilometre post): the float it opens.
 local function finestra_mobile()
   for _, w in ipairs(vim.api.nvim_list_wins()) do
     if vim.api.nvim_win_get_config(w).relative ~= '' then return w end
   end
 end
-local segnale = riga_di('segnale,   26250,')
-for _, caso in ipairs({ { 3, 'Un segnale lungo la linea' }, { 26, 'decine_valore_2' } }) do
-  vim.api.nvim_win_set_cursor(0, { segnale + 1, caso[1] })
+for _, caso in ipairs({
+  { 'segnale,   26250,', 3, 'Un segnale lungo la linea' },
+  { 'segnale,   26250,', 26, 'decine_valore_2' },
+  { 'stazione,  259500,', 13, 'km 55+700' },
+}) do
+  local riga = riga_di(caso[1])
+  vim.api.nvim_win_set_cursor(0, { riga + 1, caso[2] })
   vim.cmd('normal K')
   vim.wait(10000, function() return finestra_mobile() ~= nil end, 50)
   local mobile = finestra_mobile()
-  verifica('K opens the hover at column ' .. caso[1], mobile ~= nil, vim.v.errmsg)
+  verifica('K opens the hover on ' .. caso[1] .. ' column ' .. caso[2], riga >= 0 and mobile ~= nil, vim.v.errmsg)
   if mobile then
     local righe = vim.api.nvim_buf_get_lines(vim.api.nvim_win_get_buf(mobile), 0, -1, false)
     local testo, larghe = table.concat(righe, '\n'), {}
     for _, l in ipairs(righe) do
       if vim.fn.strdisplaywidth(l) > 80 then table.insert(larghe, l) end
     end
-    verifica('the hover says ' .. caso[2], testo:find(caso[2], 1, true) ~= nil, righe)
+    verifica('the hover says ' .. caso[3], testo:find(caso[3], 1, true) ~= nil, righe)
     verifica('in lines of at most 80 columns', #larghe == 0, larghe)
     verifica('without the manual\'s table', testo:find('|---|', 1, true) == nil, righe)
     vim.api.nvim_win_close(mobile, true)
