@@ -302,7 +302,7 @@ type ValoreSpiegato = {
 /** One change from the older version, in railway terms. */
 type Modifica = {
   genere: "aggiunto" | "rimosso" | "spostato" | "valori" | "spostati_insieme" | "stazione" | "orario" | "profilo" | "planimetria" | "generale";
-  /** what changes: the record that writes it (segnale, rallentamento...), stazione, oggetti, pendenza, velocita_massima, lunghezza_linea */
+  /** what changes: the record that writes it (segnale, rallentamento...), stazione, oggetti, pendenza, velocita_massima, curva, planimetria, lunghezza_linea */
   oggetto: string;
   /** the change in one sentence */
   descrizione: string;
