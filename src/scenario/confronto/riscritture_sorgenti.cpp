@@ -3,20 +3,9 @@
 #include <algorithm>
 
 #include "scenario/sorgenti/elenco_sorgente.h"
+#include "scenario/testo/diff_righe.h"
 
 namespace {
-
-std::vector<std::string> righe_di(const std::string& t) {
-  std::vector<std::string> v;
-  std::size_t i = 0;
-  while (i < t.size()) {
-    const std::size_t k = t.find('\n', i);
-    v.push_back(t.substr(i, k == std::string::npos ? std::string::npos : k - i));
-    if (k == std::string::npos) break;
-    i = k + 1;
-  }
-  return v;
-}
 
 // "riga 122", "righe 121-122", "nessuna riga" (from and to 1-based, to < from: none).
 std::string testo_righe(std::size_t da, std::size_t a) {

@@ -10,18 +10,6 @@ namespace {
 constexpr std::size_t coppie_massime = 4'000'000;
 constexpr std::size_t contesto = 3;
 
-std::vector<std::string> righe_di(const std::string& t) {
-  std::vector<std::string> v;
-  std::size_t i = 0;
-  while (i < t.size()) {
-    const std::size_t k = t.find('\n', i);
-    v.push_back(t.substr(i, k == std::string::npos ? std::string::npos : k - i));
-    if (k == std::string::npos) break;
-    i = k + 1;
-  }
-  return v;
-}
-
 struct passo {
   char segno;        // ' ', '-', '+'
   std::size_t riga;  // in a for ' ' and '-', in b for '+'
@@ -102,4 +90,16 @@ std::string diff_righe(const std::string& ta, const std::string& tb, const std::
     k = a_k;
   }
   return out;
+}
+
+std::vector<std::string> righe_di(const std::string& t) {
+  std::vector<std::string> v;
+  std::size_t i = 0;
+  while (i < t.size()) {
+    const std::size_t k = t.find('\n', i);
+    v.push_back(t.substr(i, k == std::string::npos ? std::string::npos : k - i));
+    if (k == std::string::npos) break;
+    i = k + 1;
+  }
+  return v;
 }
