@@ -85,4 +85,4 @@ test-windows:
 	bash tests/windows/run.sh
 
 clean:
-	rm -rf $(BUILD) build-asan build-fuzz build-bench dist $(WINDOWS_BUILD) dist-windows
+	rm -rf $(BUILD) build-asan build-fuzz build-bench build-costo dist $(WINDOWS_BUILD) dist-windows
