@@ -13,24 +13,33 @@ deps:
 configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS) >/dev/null
 
-# The two programs alone: what `make run` needs, no test.
+# The two programs alone, no test (make install).
 programs: configure
 	cmake --build $(BUILD) -j $(JOBS) --target Velstra_Ordoven_318 scenario
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: programs
+# The program first: its target alone is built and run, and its files are
+# listed, before the tool's longer build starts.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target Velstra_Ordoven_318
 	@mkdir -p dist
-	@cp $(BUILD)/Velstra_Ordoven_318 $(BUILD)/scenario dist/
+	@cp $(BUILD)/Velstra_Ordoven_318 dist/
 	@cd dist && ./Velstra_Ordoven_318
 	@echo
 	@echo "The scenario is in $(CURDIR)/dist:"
 	@cd dist && for f in Velstra_Ordoven_linea.dat Velstra_Ordoven_318.sim Velstra_Ordoven_318.dat \
 	  Velstra_Ordoven_318_scheda_treno.txt Velstra_Ordoven_318_rallentamenti.txt Velstra_Ordoven_318_note.txt; do \
 	  printf '  %-40s %9s bytes\n' "$$f" "$$(wc -c < $$f)"; done
-	@echo "Next: copy dist/Velstra_Ordoven_318 into the simulator's scenario folder and"
-	@echo "run it there. To make a scenario of your own: dist/scenario extract work, then"
+	@echo "Copy dist/Velstra_Ordoven_318 into the simulator's scenario folder and run it there."
+	@echo
+	@echo "Now the tool for scenario authors, into dist/scenario:"
+	cmake --build $(BUILD) -j $(JOBS) --target scenario
+	@cp $(BUILD)/scenario dist/
+	@echo
+	@echo "The scenario is in dist/ (listed above) and the tool is dist/scenario."
+	@echo "To make a scenario of your own: dist/scenario extract work, then"
 	@echo "README.md, 'The tool in five minutes'."
 
 test: build
@@ -82,4 +91,4 @@ test-windows:
 	bash tests/windows/run.sh
 
 clean:
-	rm -rf $(BUILD) build-asan build-fuzz build-bench dist $(WINDOWS_BUILD) dist-windows
+	rm -rf $(BUILD) build-asan build-fuzz build-bench build-costo dist $(WINDOWS_BUILD) dist-windows

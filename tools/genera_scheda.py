@@ -298,9 +298,9 @@ namespace {{
 
 template <std::size_t N>
 pagina_scheda_incorporata pagina(std::string etichetta, std::string da, std::string a,
-                                 const riga_scheda_incorporata (&righe)[N], std::string nota) {{
+                                 const riga_scheda_incorporata (&righe_pagina)[N], std::string nota) {{
   return {{{{etichetta, "TRENO n. 318", da, a, "V200 C", "130%", "INTERCITY", "700T", {{}}}},
-          std::vector<riga_scheda_incorporata>(std::begin(righe), std::end(righe)), nota}};
+          std::vector<riga_scheda_incorporata>(std::begin(righe_pagina), std::end(righe_pagina)), nota}};
 }}
 
 std::vector<std::string> scheda_incorporata() {{

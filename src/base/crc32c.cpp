@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr std::array<std::uint32_t, 256> tabella = [] {
+constexpr std::array<std::uint32_t, 256> tabella_crc32c = [] {
   std::array<std::uint32_t, 256> t{};
   for (std::uint32_t i = 0; i < 256; ++i) {
     std::uint32_t c = i;
@@ -18,6 +18,6 @@ constexpr std::array<std::uint32_t, 256> tabella = [] {
 
 std::uint32_t crc32c(std::string_view byte, std::uint32_t crc) {
   crc = ~crc;
-  for (char b : byte) crc = tabella[(crc ^ static_cast<unsigned char>(b)) & 0xFFu] ^ (crc >> 8);
+  for (char b : byte) crc = tabella_crc32c[(crc ^ static_cast<unsigned char>(b)) & 0xFFu] ^ (crc >> 8);
   return ~crc;
 }

@@ -42,7 +42,7 @@ struct cammino {
   }
 };
 
-bool contiene(std::string_view testo, char c) { return testo.find(c) != std::string_view::npos; }
+bool contiene_carattere(std::string_view testo, char c) { return testo.find(c) != std::string_view::npos; }
 
 }  // namespace
 
@@ -61,8 +61,8 @@ std::optional<double> fattore_curva(std::string_view parola) {
     double k;
   } classi[] = {{'1', 0.0001}, {'2', 0.0002}, {'3', 0.0004}, {'4', 0.001}, {'5', 0.002}, {'6', 0.003}};
   for (const auto& c : classi) {
-    if (!contiene(parola, c.cifra)) continue;
-    bool sinistra = contiene(parola, 's') || contiene(parola, 'S');
+    if (!contiene_carattere(parola, c.cifra)) continue;
+    bool sinistra = contiene_carattere(parola, 's') || contiene_carattere(parola, 'S');
     return sinistra ? -c.k : c.k;
   }
   return std::nullopt;
