@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -52,7 +53,11 @@ void bersaglio_accordo(const std::uint8_t* dati, std::size_t n);
 // changes nothing. (fuzz/bersaglio_allinea.cpp: it needs the tool's
 // library.)
 void bersaglio_allinea(const std::uint8_t* dati, std::size_t n);
-void controlla_allineamento(const std::string& linea, const std::optional<std::string>& treno);
+// The target compiles with the plan only a line of at most
+// lunghezza_estesa_con_piano metres extended, as fuzz_linea does; the suite's
+// corpus and embedded cases compile every line with it.
+void controlla_allineamento(const std::string& linea, const std::optional<std::string>& treno,
+                            std::int32_t piano_fino_a = std::numeric_limits<std::int32_t>::max());
 // The line file the train target reads its input after.
 std::string linea_del_bersaglio_treno();
 // The same with the seed's scenario cut from the embedded 300 km line and
