@@ -7,8 +7,13 @@
 #include "compiler/memorizza_dati.h"
 #include "output/memorizza_percorso.h"
 
+std::optional<linea_gia_letta> compilazioni_successive::linea_letta(const testi_sorgente& t) const {
+  if (!t.linea_esiste || !linea_letta_ || *linea_letta_ != t.linea) return std::nullopt;
+  return linea_gia_letta{dopo_linea_, slot_cartello_};
+}
+
 compilazione_memoria compilazioni_successive::compila(const testi_sorgente& t) {
-  const bool stessa_linea = t.linea_esiste && linea_letta_ && *linea_letta_ == t.linea;
+  const bool stessa_linea = linea_letta(t).has_value();
   compilazione_memoria c;
   c.f = stessa_linea ? std::make_unique<Form1>(dopo_linea_) : std::make_unique<Form1>();
   Form1& f = *c.f;

@@ -19,6 +19,9 @@ class compilazioni_successive {
       : nome_percorso_(std::move(nome_percorso)), numero_treno_(std::move(numero_treno)) {}
 
   compilazione_memoria compila(const testi_sorgente& t);
+  // The line reader's run the compiles of t reuse, for its report
+  // (diagnostica_errore); nullopt when t's line was not read clean.
+  std::optional<linea_gia_letta> linea_letta(const testi_sorgente& t) const;
 
  private:
   std::string nome_percorso_, numero_treno_;

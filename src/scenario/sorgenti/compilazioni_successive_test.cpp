@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <vector>
 
 #include "base/nomi_file.h"
@@ -43,6 +44,13 @@ void stessa_compilazione(const compilazione_memoria& attesa, const compilazione_
   EXPECT_EQ(nel_file(c, file_tracciato(f)), nel_file(attesa, file_tracciato(a)));
 }
 
+// A report as check prints it, with the record it points at.
+std::string in_testo(const diagnostica& d) {
+  std::ostringstream out;
+  stampa_diagnostica(out, d);
+  return out.str() + " @" + std::to_string(static_cast<int>(d.origine.file)) + ":" + std::to_string(d.origine.offset);
+}
+
 // The line holding offset taken out, as check sets a record aside.
 std::string senza_riga(const std::string& testo, std::size_t offset) {
   const indice_righe righe(testo);
@@ -62,7 +70,12 @@ void come_il_compilatore(testi_sorgente t) {
     const compilazione_memoria c = compilazioni.compila(t);
     stessa_compilazione(attesa, c);
     const origine_errore o = attesa.f->origine;
-    if (attesa.fine || attesa.f->numero_errore == 0 || o.file == file_sorgente::nessuno) return;
+    if (attesa.fine || attesa.f->numero_errore == 0) return;
+    // Its report, the line's run reused where the line was read clean.
+    const std::optional<linea_gia_letta> letta = compilazioni.linea_letta(t);
+    EXPECT_EQ(in_testo(diagnostica_errore(*c.f, t, letta ? &*letta : nullptr)),
+              in_testo(diagnostica_errore(*attesa.f, t)));
+    if (o.file == file_sorgente::nessuno) return;
     std::string& testo = o.file == file_sorgente::linea ? t.linea : t.treno;
     if (o.offset >= testo.size()) return;
     testo = senza_riga(testo, o.offset);

@@ -69,7 +69,9 @@ esito_controllo controlla_sorgenti(const cartella_file& cartella, const nomi_sce
     if (c.fine) fine = c.fine->testo();
     if (!fine && f->numero_errore == 0) break;
     ++esito.errori;
-    diagnostica d = fine ? diagnostica_fine(*f, *fine, testi) : diagnostica_errore(*f, testi);
+    const std::optional<linea_gia_letta> letta = compilazioni.linea_letta(testi);
+    diagnostica d =
+        fine ? diagnostica_fine(*f, *fine, testi) : diagnostica_errore(*f, testi, letta ? &*letta : nullptr);
     sorgente_privata& s = d.origine.file == file_sorgente::linea ? linea : treno;
     if (d.con_posizione) {
       if (d.riga - 1 < s.righe_originali.size()) d.riga = s.righe_originali[d.riga - 1];
