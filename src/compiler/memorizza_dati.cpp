@@ -18,22 +18,37 @@ void fallimento_lettura(Form1& f) {
 }  // namespace
 
 void memorizza_dati(Form1& f) {
+  std::int32_t slot_cartello = primo_slot_cartello;
+  if (memorizza_linea(f, slot_cartello)) memorizza_treno(f, slot_cartello);
+}
+
+bool memorizza_linea(Form1& f, std::int32_t& slot_cartello) {
   f.stazioni[voce_sfondo].nome = f.nome_percorso;
   f.stazioni[voce_ripetizione].nome = f.numero_treno;
   try {
-    std::int32_t slot_cartello = primo_slot_cartello;
+    slot_cartello = primo_slot_cartello;
     esito_lettura esito = leggi_file_linea(f, slot_cartello);
     if (esito == esito_lettura::interrotta) {
       // The train file is not read after such an error, but no source file
       // outlives the run.
       elimina_sorgente(f, file_treno(f));
-      return;
+      return false;
     }
     // Records need the cell array: a line file that never sized it is unusable.
     if (!f.percorso_esiste()) {
       fallimento_lettura(f);
-      return;
+      return false;
     }
+    return true;
+  } catch (const interruzione& e) {
+    if (e.s.genere() != genere_stato::lettura) throw;
+    fallimento_lettura(f);
+    return false;
+  }
+}
+
+void memorizza_treno(Form1& f, std::int32_t slot_cartello) {
+  try {
     leggi_file_treno(f, slot_cartello);
   } catch (const interruzione& e) {
     if (e.s.genere() != genere_stato::lettura) throw;

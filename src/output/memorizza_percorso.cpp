@@ -30,6 +30,10 @@ void memorizza_percorso(Form1& f, std::int32_t j, std::vector<std::string>* scri
   f.numero_errore = 0;
   for (auto& s : f.stazioni) s = stazione{};
   memorizza_dati(f);
+  completa_dopo_lettura(f, scritti);
+}
+
+void completa_dopo_lettura(Form1& f, std::vector<std::string>* scritti) {
   // Without a cell array (cells 0 and 1 at least) there is nothing to check or write.
   if (!f.percorso_esiste() || f.percorso.size() < 2) errore(std::to_string(f.numero_errore));
   completa_e_scrivi(f, scritti);

@@ -14,6 +14,10 @@ struct Form1;
 // compact file is appended to it once written, in the order written.
 void memorizza_percorso(Form1& f, std::int32_t j, std::vector<std::string>* scritti = nullptr);
 
+// What memorizza_percorso does once both files are read: errore
+// "<recorded number>" when no cell array was built, else completa_e_scrivi.
+void completa_dopo_lettura(Form1& f, std::vector<std::string>* scritti = nullptr);
+
 // The part after reading, on a model that has its cell array (cells 0 and 1
 // at least): code check, marks 610 / 5121 (errore "1250" when a slot is
 // taken), identification codes (errore "1251"), then the plan file when

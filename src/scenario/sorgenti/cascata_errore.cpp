@@ -35,10 +35,19 @@ std::int32_t errore_al_record(const Form1& linea, std::int32_t slot_cartello, co
 
 }  // namespace
 
-std::optional<causa_nella_linea> errore_lasciato_dalla_linea(const Form1& f, const testi_sorgente& t) {
+std::optional<causa_nella_linea> errore_lasciato_dalla_linea(const Form1& f, const testi_sorgente& t,
+                                                             const linea_gia_letta* letta) {
   if (f.numero_errore == 0 || f.origine.file != file_sorgente::treno || !t.linea_esiste || !t.treno_esiste)
     return std::nullopt;
   causa_nella_linea c;
+  if (letta) {
+    if (letta->f.numero_errore == 0 || letta->f.origine.file != file_sorgente::linea || !letta->f.percorso_esiste())
+      return std::nullopt;
+    c.linea = std::make_unique<Form1>(letta->f);
+    c.linea->cartella = nullptr;
+    c.errore_proprio = errore_al_record(*c.linea, letta->slot_cartello, t, f.origine.offset);
+    return c;
+  }
   c.linea = std::make_unique<Form1>();
   Form1& linea = *c.linea;
   linea.nome_percorso = f.nome_percorso;

@@ -22,7 +22,9 @@ struct causa_nella_linea {
 // The line reader's own run on the line file of t, with or without the plan
 // as f's run, when f's error is recorded at a train record and the line
 // reader had already recorded one of its own; nullopt otherwise.
-std::optional<causa_nella_linea> errore_lasciato_dalla_linea(const Form1& f, const testi_sorgente& t);
+// letta, when given, is that run already made (the line is not read again).
+std::optional<causa_nella_linea> errore_lasciato_dalla_linea(const Form1& f, const testi_sorgente& t,
+                                                             const linea_gia_letta* letta = nullptr);
 
 // The note at the train record f's error is recorded at: the reading of the
 // train file stopped there, and why.

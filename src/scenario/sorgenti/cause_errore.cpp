@@ -196,9 +196,11 @@ std::string con_punto(std::string messaggio, const diagnostica& d) {
 
 }  // namespace
 
-diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) {
+diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t) { return diagnostica_errore(f, t, nullptr); }
+
+diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t, const linea_gia_letta* letta) {
   // A train record that only stopped the reading: the line's record is the error.
-  if (const std::optional<causa_nella_linea> causa = errore_lasciato_dalla_linea(f, t)) {
+  if (const std::optional<causa_nella_linea> causa = errore_lasciato_dalla_linea(f, t, letta)) {
     diagnostica d = diagnostica_errore(*causa->linea, t);
     d.nota = lettura_fermata(f, t, *causa);
     return d;

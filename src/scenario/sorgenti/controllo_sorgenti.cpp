@@ -8,6 +8,7 @@
 #include "base/nomi_file.h"
 #include "base/stato.h"
 #include "scenario/sorgenti/compilazione_memoria.h"
+#include "scenario/sorgenti/compilazioni_successive.h"
 #include "scenario/sorgenti/ordine_diagnostiche.h"
 #include "scenario/testo/indice_righe.h"
 
@@ -57,17 +58,20 @@ esito_controllo controlla_sorgenti(const cartella_file& cartella, const nomi_sce
       std::count_if(esito.voci.begin(), esito.voci.end(), [](const diagnostica& d) { return !d.avviso; });
   esito.avvisi = esito.voci.size() - static_cast<std::size_t>(scivoloni);
 
+  // Each pass compiles fresh copies in memory of the texts as they stand; the
+  // line is read again, with its plan, only when a pass set a record of it aside.
+  compilazioni_successive compilazioni(nomi.nome_percorso, nomi.numero_treno);
   while (esito.errori < massimo_errori) {
-    // Each pass compiles fresh copies in memory of the texts as they stand.
     const testi_sorgente testi{linea.esiste, treno.esiste, linea.testo, treno.testo};
-    const compilazione_memoria c =
-        compila_in_memoria(testi, nomi.nome_percorso, nomi.numero_treno, passi_compilazione::con_piano);
+    const compilazione_memoria c = compilazioni.compila(testi);
     const Form1* f = c.f.get();
     std::optional<std::string> fine;
     if (c.fine) fine = c.fine->testo();
     if (!fine && f->numero_errore == 0) break;
     ++esito.errori;
-    diagnostica d = fine ? diagnostica_fine(*f, *fine, testi) : diagnostica_errore(*f, testi);
+    const std::optional<linea_gia_letta> letta = compilazioni.linea_letta(testi);
+    diagnostica d =
+        fine ? diagnostica_fine(*f, *fine, testi) : diagnostica_errore(*f, testi, letta ? &*letta : nullptr);
     sorgente_privata& s = d.origine.file == file_sorgente::linea ? linea : treno;
     if (d.con_posizione) {
       if (d.riga - 1 < s.righe_originali.size()) d.riga = s.righe_originali[d.riga - 1];

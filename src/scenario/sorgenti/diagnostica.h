@@ -56,6 +56,16 @@ struct testi_sorgente {
 // (cascata_errore.h).
 diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t);
 
+// The line reader's run on t's line file, already made by the compile that
+// recorded the error: the model it left (its error state included; the plan
+// need not be there) and the first free sign slot. The report is the same;
+// the line is not read again for it.
+struct linea_gia_letta {
+  const Form1& f;
+  std::int32_t slot_cartello;
+};
+diagnostica diagnostica_errore(const Form1& f, const testi_sorgente& t, const linea_gia_letta* letta);
+
 // The report of a run ended through errore with the text a: the recorded
 // error when a is its number, else the number a with its explanation.
 diagnostica diagnostica_fine(const Form1& f, const std::string& a, const testi_sorgente& t);
