@@ -1,5 +1,7 @@
 // The tool's readings held against the compiler's on one scenario: what the
 // compiler placed, every reader of the tool finds where the compiler put it.
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -54,6 +56,19 @@ std::vector<std::string> progressive_scritte(std::string_view testo, std::string
   return v;
 }
 
+// The train reader passes over everything up to the first item holding
+// [generale] (in any case): a slowdown written before it is not read, so no
+// document has it.
+std::string_view dopo_generale(std::string_view treno) {
+  std::string minuscolo(treno);
+  std::transform(minuscolo.begin(), minuscolo.end(), minuscolo.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  const std::size_t p = minuscolo.find("[generale]");
+  if (p == std::string::npos) return {};
+  const std::size_t fine_riga = std::min(treno.find('\n', p), treno.size());
+  return treno.substr(fine_riga);
+}
+
 // The documents find every slowdown of the train file where the compiler
 // put it: a prescription given at the progressive the author wrote is taken.
 void accordo_documenti(const scenario_generato& g) {
@@ -62,7 +77,7 @@ void accordo_documenti(const scenario_generato& g) {
   nomi.nome_percorso = "Ac";
   nomi.numero_treno = "1";
   std::string tabella;
-  for (const std::string& p : progressive_scritte(g.treno, "rallentamento,"))
+  for (const std::string& p : progressive_scritte(dopo_generale(g.treno), "rallentamento,"))
     tabella += "prescrizioni, " + p + ", E\r\n";
   c.sostituisci(file_linea(nomi), g.linea);
   c.sostituisci(file_treno(nomi), g.treno);
