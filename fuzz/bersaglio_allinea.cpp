@@ -19,7 +19,7 @@
 
 namespace {
 
-[[noreturn]] void violato(const char* cosa) {
+[[noreturn]] void violato_bersaglio_allinea(const char* cosa) {
   std::fprintf(stderr, "invariant violated: %s\n", cosa);
   std::abort();
 }
@@ -44,16 +44,18 @@ std::size_t luogo(const std::string& byte, std::size_t offset) {
 
 // What a compile leaves: every file of its folder, the error state (its
 // place as luogo counts it) and the text of an end through errore.
-struct esito_compilazione {
+struct esito_compilazione_bersaglio_allinea {
   std::map<std::string, std::string> file;
   std::int32_t numero = 0, progressiva = 0;
   file_sorgente origine = file_sorgente::nessuno;
   std::size_t luogo = 0;
   std::optional<std::string> fine;
-  bool operator==(const esito_compilazione&) const = default;
+  bool operator==(const esito_compilazione_bersaglio_allinea&) const = default;
 };
 
-esito_compilazione compila(const std::string& linea, const std::optional<std::string>& treno, std::int32_t j) {
+esito_compilazione_bersaglio_allinea compila_bersaglio_allinea(const std::string& linea,
+                                                               const std::optional<std::string>& treno,
+                                                               std::int32_t j) {
   cartella_memoria cartella;
   Form1 f;
   f.cartella = &cartella;
@@ -61,7 +63,7 @@ esito_compilazione compila(const std::string& linea, const std::optional<std::st
   f.numero_treno = "1";
   cartella.sostituisci(file_linea(f), linea);
   if (treno) cartella.sostituisci(file_treno(f), *treno);
-  esito_compilazione e;
+  esito_compilazione_bersaglio_allinea e;
   try {
     memorizza_percorso(f, j);
   } catch (const interruzione& x) {
@@ -84,13 +86,13 @@ void controlla_allineamento(const std::string& linea, const std::optional<std::s
   std::optional<std::string> treno_allineato;
   if (treno) treno_allineato = allinea_sorgente(*treno, true);
   if (in_fila(linea_allineata) != in_fila(linea) || (treno && in_fila(*treno_allineato) != in_fila(*treno)))
-    violato("aligning changed more than the layout");
+    violato_bersaglio_allinea("aligning changed more than the layout");
   if (allinea_sorgente(linea_allineata, false) != linea_allineata ||
       (treno && allinea_sorgente(*treno_allineato, true) != *treno_allineato))
-    violato("aligning an aligned source changed it");
+    violato_bersaglio_allinea("aligning an aligned source changed it");
   for (std::int32_t j : {0, 1})
-    if (!(compila(linea, treno, j) == compila(linea_allineata, treno_allineato, j)))
-      violato("the aligned sources compile otherwise");
+    if (!(compila_bersaglio_allinea(linea, treno, j) == compila_bersaglio_allinea(linea_allineata, treno_allineato, j)))
+      violato_bersaglio_allinea("the aligned sources compile otherwise");
 }
 
 void bersaglio_allinea(const std::uint8_t* dati, std::size_t n) {

@@ -26,7 +26,7 @@ constexpr voce_tipo tipi[] = {
     {cella_cartello_indicatore, "cartello indicatore", "un ", "cartello_indicatore"},
 };
 
-const voce_tipo* trova(std::uint8_t tipo) {
+const voce_tipo* trova_tipo(std::uint8_t tipo) {
   for (const auto& t : tipi)
     if (t.tipo == tipo) return &t;
   return nullptr;
@@ -34,17 +34,17 @@ const voce_tipo* trova(std::uint8_t tipo) {
 }  // namespace
 
 std::string nome_tipo_cella(std::uint8_t tipo) {
-  const voce_tipo* t = trova(tipo);
+  const voce_tipo* t = trova_tipo(tipo);
   return t ? utf8_da_1252(t->nome) : "oggetto di tipo " + std::to_string(tipo);
 }
 
 std::string tipo_cella_con_articolo(std::uint8_t tipo) {
-  const voce_tipo* t = trova(tipo);
+  const voce_tipo* t = trova_tipo(tipo);
   return t ? std::string(t->articolo) + utf8_da_1252(t->nome) : "un oggetto di tipo " + std::to_string(tipo);
 }
 
 std::string_view chiave_tipo_cella(std::uint8_t tipo) {
-  const voce_tipo* t = trova(tipo);
+  const voce_tipo* t = trova_tipo(tipo);
   return t ? t->chiave : "altro";
 }
 
