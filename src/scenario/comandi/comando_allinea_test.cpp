@@ -25,7 +25,7 @@ const std::string linea_prima_allinea =
     "[generale]\r\nlunghezza percorso,    3000\r\n[pendenze]\r\npendenza,  0,  0\r\npendenza,  1500,  -3\r\n[fine]\r\n";
 const std::string linea_dopo =
     "[generale]\r\nlunghezza percorso, 3000\r\n[pendenze]\r\npendenza,    0,  0\r\npendenza, 1500, -3\r\n[fine]\r\n";
-const std::string treno_allineato = "[generale]\r\nvelocita,    0, 30\r\nvelocita, 1250, 90\r\n[fine]\r\n";
+const std::string treno_allineato_atteso = "[generale]\r\nvelocita,    0, 30\r\nvelocita, 1250, 90\r\n[fine]\r\n";
 
 // The line file changes and is kept as .bak byte for byte; the aligned
 // train file is not written. A second run changes nothing and keeps nothing.
@@ -33,14 +33,14 @@ TEST(ComandoAllinea, AlignsInPlaceAndKeepsTheFileBefore) {
   cartella_temporanea dir;
   const auto d = dir.percorso;
   scrivi_tutto(d / "R_linea.txt", linea_prima_allinea);
-  scrivi_tutto(d / "R_7-.txt", treno_allineato);
+  scrivi_tutto(d / "R_7-.txt", treno_allineato_atteso);
   const auto ora_treno = std::filesystem::last_write_time(d / "R_7-.txt");
   const esito e = allinea({d.string(), "R", "7"});
   EXPECT_EQ(e.stato, 0) << e.err;
   EXPECT_EQ(e.out, "");
   EXPECT_EQ(leggi_tutto(d / "R_linea.txt"), linea_dopo);
   EXPECT_EQ(leggi_tutto(d / "R_linea.txt.bak"), linea_prima_allinea);
-  EXPECT_EQ(leggi_tutto(d / "R_7-.txt"), treno_allineato);
+  EXPECT_EQ(leggi_tutto(d / "R_7-.txt"), treno_allineato_atteso);
   EXPECT_EQ(std::filesystem::last_write_time(d / "R_7-.txt"), ora_treno);
   EXPECT_FALSE(std::filesystem::exists(d / "R_7-.txt.bak"));
   EXPECT_TRUE(contiene(e.err, "conservato come R_linea.txt.bak"));
@@ -61,7 +61,7 @@ TEST(ComandoAllinea, AnEarlierBackupStays) {
   const auto d = dir.percorso;
   scrivi_tutto(d / "R_linea.txt", linea_prima_allinea);
   scrivi_tutto(d / "R_linea.txt.bak", "di ieri");
-  scrivi_tutto(d / "R_7-.txt", treno_allineato);
+  scrivi_tutto(d / "R_7-.txt", treno_allineato_atteso);
   EXPECT_EQ(allinea({d.string(), "R", "7"}).stato, 0);
   EXPECT_EQ(leggi_tutto(d / "R_linea.txt.bak"), "di ieri");
   EXPECT_EQ(leggi_tutto(d / "R_linea.txt.2.bak"), linea_prima_allinea);

@@ -11,7 +11,7 @@ struct voce_tipo {
   const char* chiave;    // the key of the kind for scripts
 };
 
-constexpr voce_tipo tipi[] = {
+constexpr voce_tipo voci_tipi[] = {
     {cella_vuota, "nessun oggetto", "", "vuota"},
     {cella_segnale, "segnale", "un ", "segnale"},
     {cella_fine_rallentamento, "fine del rallentamento", "la ", "fine_rallentamento"},
@@ -27,7 +27,7 @@ constexpr voce_tipo tipi[] = {
 };
 
 const voce_tipo* trova_tipo(std::uint8_t tipo) {
-  for (const auto& t : tipi)
+  for (const auto& t : voci_tipi)
     if (t.tipo == tipo) return &t;
   return nullptr;
 }

@@ -30,7 +30,7 @@ constexpr valore_di_cella valori_avviso[] = {
      "il campo 6 valore_2 del rallentamento quando non \xC3\xA8 0; altrimenti ci\xC3\xB2 che la cella aveva"},
 };
 
-constexpr valore_di_cella tavola[] = {
+constexpr valore_di_cella valori_tavola[] = {
     {"numero", "", "valore_1", L::campo,
      "numero della tavola: 1 accanto all'avviso, 4 la pi\xC3\xB9 lontana (campo 5 tavole del rallentamento)"},
     {"valore_2", "", "valore_2", L::campo,
@@ -38,7 +38,7 @@ constexpr valore_di_cella tavola[] = {
      "la cella aveva"},
 };
 
-constexpr valore_di_cella cartello_vmax[] = {
+constexpr valore_di_cella valori_cartello_vmax[] = {
     {"prima_velocita_1", "km/h", "valore_1", L::prima_velocita, "prima velocit\xC3\xA0 del rango 1 (campo 2)"},
     {"seconda_velocita_1", "km/h", "valore_1", L::seconda_velocita, "seconda velocit\xC3\xA0 del rango 1 (campo 6)"},
     {"prima_velocita_2", "km/h", "valore_2", L::prima_velocita, "prima velocit\xC3\xA0 del rango 2 (campo 3)"},
@@ -68,13 +68,13 @@ struct voce_tabella {
   std::span<const valore_di_cella> valori;
 };
 
-constexpr voce_tabella tabella[] = {
+constexpr voce_tabella tabella_valori[] = {
     {cella_segnale, genere_record::segnale, segnale},
     {cella_fine_rallentamento, genere_record::rallentamento, inizio_fine},
     {cella_inizio_rallentamento, genere_record::rallentamento, inizio_fine},
     {cella_avviso_rallentamento, genere_record::rallentamento, valori_avviso},
-    {cella_tavola_distanziometrica, genere_record::rallentamento, tavola},
-    {cella_indicatore_vmax, genere_record::indicatori_vmax, cartello_vmax},
+    {cella_tavola_distanziometrica, genere_record::rallentamento, valori_tavola},
+    {cella_indicatore_vmax, genere_record::indicatori_vmax, valori_cartello_vmax},
     {cella_fine_stazione, genere_record::stazione, fine_stazione},
     {cella_codice, genere_record::abbattimento, valori_codice},
     {cella_codice_senza_valore, genere_record::abbattimento, {}},
@@ -83,7 +83,7 @@ constexpr voce_tabella tabella[] = {
 };
 
 const voce_tabella* trova_valori(std::uint8_t tipo) {
-  for (const voce_tabella& v : tabella)
+  for (const voce_tabella& v : tabella_valori)
     if (v.tipo == tipo) return &v;
   return nullptr;
 }
