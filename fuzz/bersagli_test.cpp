@@ -65,7 +65,7 @@ TEST(FuzzRegressioni, AccordoEsteso) { riproduci_bersaglio("accordo_esteso", ber
 
 TEST(FuzzRegressioni, Allinea) { riproduci_bersaglio("allinea", bersaglio_allinea); }
 
-std::string leggi_tutto(const fs::path& p) {
+std::string leggi_tutto_bersagli(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
@@ -86,17 +86,17 @@ TEST(Allinea, FuzzCorporaKeepTheirCompiledBytes) {
   std::size_t letti = 0;
   for (const auto& e : fs::directory_iterator(corpus / "linea")) {
     SCOPED_TRACE(e.path().string());
-    controlla_allineamento(leggi_tutto(e.path()), std::nullopt);
+    controlla_allineamento(leggi_tutto_bersagli(e.path()), std::nullopt);
     ++letti;
   }
   for (const auto& e : fs::directory_iterator(corpus / "treno")) {
     SCOPED_TRACE(e.path().string());
-    controlla_allineamento(linea_del_bersaglio_treno(), leggi_tutto(e.path()));
+    controlla_allineamento(linea_del_bersaglio_treno(), leggi_tutto_bersagli(e.path()));
     ++letti;
   }
   for (const auto& e : fs::directory_iterator(corpus / "compilatore")) {
     SCOPED_TRACE(e.path().string());
-    const std::string dati = leggi_tutto(e.path());
+    const std::string dati = leggi_tutto_bersagli(e.path());
     bersaglio_allinea(reinterpret_cast<const std::uint8_t*>(dati.data()), dati.size());
     ++letti;
   }

@@ -34,7 +34,7 @@
 
 namespace {
 
-[[noreturn]] void violato(const std::string& cosa) {
+[[noreturn]] void violato_bersaglio_accordo(const std::string& cosa) {
   std::fprintf(stderr, "invariant violated: %s\n", cosa.c_str());
   std::abort();
 }
@@ -88,11 +88,12 @@ void accordo_documenti(const scenario_generato& g) {
   // refused for it on purpose. An error of the compiler's own is not there.
   bool scivoloni = false;
   for (const diagnostica& d : e.controllo.voci) {
-    if (!d.avviso && !d.scivolone) violato("check finds a compiler error in sources that compile: " + d.messaggio);
+    if (!d.avviso && !d.scivolone)
+      violato_bersaglio_accordo("check finds a compiler error in sources that compile: " + d.messaggio);
     scivoloni = scivoloni || d.scivolone;
   }
   if (scivoloni) return;
-  if (!e.errori.empty()) violato("the documents miss a slowdown the compiler placed: " + e.errori[0]);
+  if (!e.errori.empty()) violato_bersaglio_accordo("the documents miss a slowdown the compiler placed: " + e.errori[0]);
 }
 
 using json = nlohmann::json;
@@ -104,7 +105,7 @@ json in_json(const nodo& n) {
 }
 
 // The compact files of the sources as the tool loads them.
-bool compatti(const scenario_generato& g, scenario_compatto& s) {
+bool compatti_bersaglio_accordo(const scenario_generato& g, scenario_compatto& s) {
   cartella_memoria c;
   Form1 f;
   f.cartella = &c;
@@ -124,19 +125,20 @@ bool compatti(const scenario_generato& g, scenario_compatto& s) {
 // show each gradient the author wrote over the cells it fills.
 void accordo_rapporto_e_pagina(const scenario_generato& g) {
   scenario_compatto s;
-  if (!compatti(g, s)) violato("the compact files of sources that compile do not load");
+  if (!compatti_bersaglio_accordo(g, s))
+    violato_bersaglio_accordo("the compact files of sources that compile do not load");
   const indice_sorgenti ind = indicizza_testi(&g.linea, &g.treno);
   const json pagina = in_json(dati_view(s, ind, {true, true, g.linea, g.treno}, {}));
   const json& rapporto = pagina["rapporto"];
   if (rapporto["numero_discordanze"] != 0)
-    violato("the report places an object where the compiler did not: " +
-            rapporto["discordanze_con_le_sorgenti"][0].get<std::string>());
+    violato_bersaglio_accordo("the report places an object where the compiler did not: " +
+                              rapporto["discordanze_con_le_sorgenti"][0].get<std::string>());
   std::size_t oggetti = 0;
   for (const cella& c : s.percorso) oggetti += !cella_libera(c);
   if (rapporto["oggetti"].size() != oggetti || pagina["oggetti"].size() != oggetti)
-    violato("the report or the page leaves out an object of the cells");
+    violato_bersaglio_accordo("the report or the page leaves out an object of the cells");
   for (const json& st : rapporto["stazioni"])
-    if (st["sorgente"].is_null()) violato("the report ties a station to no record");
+    if (st["sorgente"].is_null()) violato_bersaglio_accordo("the report ties a station to no record");
   // The page's gradient runs: cell of each change, value from it on.
   const json& corse = pagina["profili"]["pendenza"];
   const auto pendenza_a = [&](std::int64_t i) {
@@ -152,7 +154,8 @@ void accordo_rapporto_e_pagina(const scenario_generato& g) {
     const std::int64_t da = cella_di_progressiva(pendenze[k]->numeri[0]);
     const std::int64_t a = cella_di_progressiva(pendenze[k + 1]->numeri[0]);
     if (a - 1 > da && a < static_cast<std::int64_t>(s.percorso.size()) && pendenza_a(a - 1) != pendenze[k]->numeri[1])
-      violato("the page shows another gradient than the author wrote, line " + std::to_string(pendenze[k]->riga));
+      violato_bersaglio_accordo("the page shows another gradient than the author wrote, line " +
+                                std::to_string(pendenze[k]->riga));
   }
 }
 
@@ -183,20 +186,22 @@ void accordo_diagnostiche(const scenario_generato& g) {
   for (const diagnostica& d : lsp)
     if (d.codice != codice_ricerca_fermata && d.codice != codice_manca_compagno)
       dell_editor.push_back(diagnostica_in_json(d, luogo, true, {}));
-  if (dell_editor.size() != check.voci.size()) violato("check and the language server count other reports");
+  if (dell_editor.size() != check.voci.size())
+    violato_bersaglio_accordo("check and the language server count other reports");
   for (std::size_t k = 0; k < check.voci.size(); ++k) {
     const diagnostica& d = check.voci[k];
     const json& e = dell_editor[k];
     if (e["code"].is_string() ? e["code"].get<std::string>() != d.codice
                               : std::to_string(e["code"].get<int>()) != d.codice)
-      violato("another code in the editor: " + d.codice);
-    if (e["severity"].get<int>() != (d.avviso ? 2 : 1)) violato("another severity in the editor: " + d.codice);
+      violato_bersaglio_accordo("another code in the editor: " + d.codice);
+    if (e["severity"].get<int>() != (d.avviso ? 2 : 1))
+      violato_bersaglio_accordo("another severity in the editor: " + d.codice);
     if (!d.con_posizione) continue;
     // Windows-1252 has one UTF-16 unit a byte: the editor's column is check's less one.
     const json& inizio = e["range"]["start"];
     if (inizio["line"].get<std::size_t>() + 1 != d.riga || inizio["character"].get<std::size_t>() + 1 != d.colonna)
-      violato("another place in the editor for " + d.codice + " at " + std::to_string(d.riga) + ":" +
-              std::to_string(d.colonna));
+      violato_bersaglio_accordo("another place in the editor for " + d.codice + " at " + std::to_string(d.riga) + ":" +
+                                std::to_string(d.colonna));
   }
 }
 

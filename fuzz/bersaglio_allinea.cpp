@@ -19,7 +19,7 @@
 
 namespace {
 
-[[noreturn]] void violato(const char* cosa) {
+[[noreturn]] void violato_bersaglio_allinea(const char* cosa) {
   std::fprintf(stderr, "invariant violated: %s\n", cosa);
   std::abort();
 }
@@ -44,17 +44,19 @@ std::size_t luogo(const std::string& byte, std::size_t offset) {
 
 // What a compile leaves: every file of its folder, the error state (its
 // place as luogo counts it) and the text of an end through errore.
-struct esito_compilazione {
+struct esito_compilazione_bersaglio_allinea {
   std::map<std::string, std::string> file;
   std::int32_t numero = 0, progressiva = 0;
   file_sorgente origine = file_sorgente::nessuno;
   std::size_t luogo = 0;
   std::optional<std::string> fine;
   std::int32_t lunghezza_estesa = 0;
-  bool operator==(const esito_compilazione&) const = default;
+  bool operator==(const esito_compilazione_bersaglio_allinea&) const = default;
 };
 
-esito_compilazione compila(const std::string& linea, const std::optional<std::string>& treno, std::int32_t j) {
+esito_compilazione_bersaglio_allinea compila_bersaglio_allinea(const std::string& linea,
+                                                               const std::optional<std::string>& treno,
+                                                               std::int32_t j) {
   cartella_memoria cartella;
   Form1 f;
   f.cartella = &cartella;
@@ -62,7 +64,7 @@ esito_compilazione compila(const std::string& linea, const std::optional<std::st
   f.numero_treno = "1";
   cartella.sostituisci(file_linea(f), linea);
   if (treno) cartella.sostituisci(file_treno(f), *treno);
-  esito_compilazione e;
+  esito_compilazione_bersaglio_allinea e;
   try {
     memorizza_percorso(f, j);
   } catch (const interruzione& x) {
@@ -87,15 +89,16 @@ void controlla_allineamento(const std::string& linea, const std::optional<std::s
   std::optional<std::string> treno_allineato;
   if (treno) treno_allineato = allinea_sorgente(*treno, true);
   if (in_fila(linea_allineata) != in_fila(linea) || (treno && in_fila(*treno_allineato) != in_fila(*treno)))
-    violato("aligning changed more than the layout");
+    violato_bersaglio_allinea("aligning changed more than the layout");
   if (allinea_sorgente(linea_allineata, false) != linea_allineata ||
       (treno && allinea_sorgente(*treno_allineato, true) != *treno_allineato))
-    violato("aligning an aligned source changed it");
-  const esito_compilazione prima = compila(linea, treno, 0);
-  if (!(prima == compila(linea_allineata, treno_allineato, 0))) violato("the aligned sources compile otherwise");
+    violato_bersaglio_allinea("aligning an aligned source changed it");
+  const esito_compilazione_bersaglio_allinea prima = compila_bersaglio_allinea(linea, treno, 0);
+  if (!(prima == compila_bersaglio_allinea(linea_allineata, treno_allineato, 0)))
+    violato_bersaglio_allinea("the aligned sources compile otherwise");
   if (prima.lunghezza_estesa > piano_fino_a) return;
-  if (!(compila(linea, treno, 1) == compila(linea_allineata, treno_allineato, 1)))
-    violato("the aligned sources compile otherwise with the plan");
+  if (!(compila_bersaglio_allinea(linea, treno, 1) == compila_bersaglio_allinea(linea_allineata, treno_allineato, 1)))
+    violato_bersaglio_allinea("the aligned sources compile otherwise with the plan");
 }
 
 void bersaglio_allinea(const std::uint8_t* dati, std::size_t n) {

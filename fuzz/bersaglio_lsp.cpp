@@ -13,13 +13,13 @@ namespace {
 
 using json = nlohmann::json;
 
-[[noreturn]] void violato(const char* cosa) {
+[[noreturn]] void violato_bersaglio_lsp(const char* cosa) {
   std::fprintf(stderr, "invariant violated: %s\n", cosa);
   std::abort();
 }
 
 // A short line: each check compiles it again for every error the input holds.
-const char linea[] =
+const char linea_bersaglio_lsp[] =
     "[generale]\r\n"
     "lunghezza percorso,    3000\r\n"
     "progressiva chilometrica uno,    1000,    20000,    1\r\n"
@@ -28,7 +28,7 @@ const char linea[] =
     "pendenza,  0,   0\r\n"
     "[fine]\r\n";
 
-const std::string cartella = "file:///cartella-fuzz-lsp";
+const std::string cartella_bersaglio_lsp = "file:///cartella-fuzz-lsp";
 
 void invia(server_lsp& s, const json& m) { s.ricevi(m.dump(-1, ' ', false, json::error_handler_t::replace)); }
 
@@ -37,10 +37,10 @@ void controlla_uscita(const std::string& uscita) {
   lettore_cornici c;
   c.aggiungi(uscita);
   while (const std::optional<cornice_letta> x = c.prossima()) {
-    if (!x->s.ok()) violato("a frame the server wrote is broken");
-    if (json::parse(x->corpo, nullptr, false).is_discarded()) violato("the server wrote invalid JSON");
+    if (!x->s.ok()) violato_bersaglio_lsp("a frame the server wrote is broken");
+    if (json::parse(x->corpo, nullptr, false).is_discarded()) violato_bersaglio_lsp("the server wrote invalid JSON");
   }
-  if (c.in_attesa() != 0) violato("a frame the server wrote is cut short");
+  if (c.in_attesa() != 0) violato_bersaglio_lsp("a frame the server wrote is cut short");
 }
 
 }  // namespace
@@ -55,7 +55,10 @@ void bersaglio_lsp(const std::uint8_t* dati, std::size_t n) {
               {"method", "textDocument/didOpen"},
               {"params",
                {{"textDocument",
-                 {{"uri", cartella + "/Fz_linea.txt"}, {"languageId", "x"}, {"version", 1}, {"text", linea}}}}}});
+                 {{"uri", cartella_bersaglio_lsp + "/Fz_linea.txt"},
+                  {"languageId", "x"},
+                  {"version", 1},
+                  {"text", linea_bersaglio_lsp}}}}}});
     // The input as a stream of frames, in a reader with a small cap.
     lettore_cornici cornici(1 << 16);
     cornici.aggiungi(byte);
@@ -66,7 +69,7 @@ void bersaglio_lsp(const std::uint8_t* dati, std::size_t n) {
       if (s.uscito()) break;
     }
     // The input as the text of a train file, asked about at places it picks.
-    const std::string uri = cartella + "/Fz_1-.txt";
+    const std::string uri = cartella_bersaglio_lsp + "/Fz_1-.txt";
     invia(s, {{"jsonrpc", "2.0"},
               {"method", "textDocument/didOpen"},
               {"params",

@@ -37,7 +37,7 @@ lettura_esempio leggi_esempio(const forma_record& r) {
 }
 
 // True when the line reader reads the file without error 25.
-bool linea_letta(const std::string& prima, const std::string& record, std::int32_t con_piano) {
+bool linea_letta_grammatica(const std::string& prima, const std::string& record, std::int32_t con_piano) {
   linea_di_prova l(con_piano);
   l.scrivi({"[generale]", prima, record});
   try {
@@ -71,8 +71,8 @@ TEST(Grammatica, EachShapeTakesAsManyItemsAsItsReader) {
       const std::string lunghezza = r.nome == "lunghezza percorso" ? "" : "lunghezza percorso, 300000";
       auto letto = [&](const std::string& record) {
         if (t.file == 2) return treno_letto(record);
-        return linea_letta(t.file == 0 ? lunghezza : "lunghezza percorso, 300000",
-                           t.file == 0 ? record : "[curve]\r\n" + record, r.solo_con_piano ? 1 : 0);
+        return linea_letta_grammatica(t.file == 0 ? lunghezza : "lunghezza percorso, 300000",
+                                      t.file == 0 ? record : "[curve]\r\n" + record, r.solo_con_piano ? 1 : 0);
       };
       EXPECT_TRUE(letto(intero)) << r.esempio;
       if (r.campi.size() > 1) {

@@ -12,13 +12,13 @@
 
 namespace {
 
-std::string righe(const std::vector<std::string>& r) {
+std::string righe_lettore_treno(const std::vector<std::string>& r) {
   std::string testo;
   for (const std::string& x : r) testo += x + "\r\n";
   return testo;
 }
 
-void scrivi_testo(treno_di_prova& t, const std::string& testo) {
+void scrivi_testo_lettore_treno(treno_di_prova& t, const std::string& testo) {
   t.testo = testo;
   scrivi_tutto(*t.f.cartella, file_treno(t.f), testo);
 }
@@ -73,7 +73,7 @@ TEST(LettoreTreno, OneOrTwoHyphenatedFieldsInARowArePassedOver) {
   };
   for (const caso& k : casi) {
     treno_di_prova t;
-    scrivi_testo(t, "[generale]\r\n" + righe(k.righe) + "[fine]\r\n");
+    scrivi_testo_lettore_treno(t, "[generale]\r\n" + righe_lettore_treno(k.righe) + "[fine]\r\n");
     ASSERT_TRUE(t.leggi()) << k.righe.back();
     EXPECT_EQ(t.f.stazioni[84].progressiva, k.vetture) << k.righe.back();
   }
@@ -92,13 +92,13 @@ TEST(LettoreTreno, FileWithoutGeneralHeaderStoresNothingAndRecordsNoError) {
     const char* nome;
     std::string testo;
   } casi[] = {
-      {"records only", righe({"numero vetture, 14", "velocita, 1000, 100", "[fine]"})},
+      {"records only", righe_lettore_treno({"numero vetture, 14", "velocita, 1000, 100", "[fine]"})},
       {"empty file", ""},
-      {"header as the last field", righe({"numero vetture, 14", "[generale]"})},
+      {"header as the last field", righe_lettore_treno({"numero vetture, 14", "[generale]"})},
   };
   for (const caso& k : casi) {
     treno_di_prova t;
-    scrivi_testo(t, k.testo);
+    scrivi_testo_lettore_treno(t, k.testo);
     ASSERT_TRUE(t.leggi()) << k.nome;
     EXPECT_EQ(t.f.numero_errore, 0) << k.nome;
     EXPECT_EQ(t.f.stazioni[84].progressiva, 0) << k.nome;
@@ -139,7 +139,7 @@ TEST(LettoreTreno, TheFileEndsWhenNothingFollowsAnItemAndItsSeparator) {
   };
   for (const auto& c : casi) {
     treno_di_prova t;
-    scrivi_testo(t, std::string("[generale]\r\n") + c.coda);
+    scrivi_testo_lettore_treno(t, std::string("[generale]\r\n") + c.coda);
     EXPECT_EQ(t.leggi(), c.letto) << c.coda;
     EXPECT_EQ(t.f.stazioni[86].campo_7, c.sabbia) << c.coda;
     EXPECT_EQ(t.f.numero_errore, 0) << c.coda;
@@ -157,7 +157,7 @@ TEST(LettoreTreno, ReadFailuresAreError25AtTheFieldAtFault) {
   };
   for (const caso& k : casi) {
     treno_di_prova t;
-    scrivi_testo(t, "[generale]\r\n" + righe(k.righe));
+    scrivi_testo_lettore_treno(t, "[generale]\r\n" + righe_lettore_treno(k.righe));
     EXPECT_FALSE(t.leggi()) << k.righe[0];
     EXPECT_EQ(t.f.origine.file, file_sorgente::treno);
     EXPECT_EQ(t.f.origine.offset, k.campo ? t.offset_di(k.campo) : t.testo.size()) << k.righe[0];

@@ -6,7 +6,7 @@
 
 namespace {
 
-Form1 piano_di(std::int32_t lunghezza_estesa) {
+Form1 piano_di_piano_linea(std::int32_t lunghezza_estesa) {
   Form1 f;
   f.lunghezza_estesa = lunghezza_estesa;
   f.planimetria.crea(lunghezza_estesa);
@@ -22,7 +22,7 @@ void atteso_reale(const Form1& f, std::int32_t m, double x, double y) {
 }
 
 TEST(PianoLinea, SeedsAreIntegersAndAPlanWithoutCurvesIsStraight) {
-  Form1 f = piano_di(400);
+  Form1 f = piano_di_piano_linea(400);
   std::int32_t cursore = -5;
   semina_piano(f, cursore);
   EXPECT_EQ(cursore, 2);
@@ -40,7 +40,7 @@ TEST(PianoLinea, SeedsAreIntegersAndAPlanWithoutCurvesIsStraight) {
 }
 
 TEST(PianoLinea, CurveTurnsByItsFactorWithTheNewStepFormedFirst) {
-  Form1 f = piano_di(2000);
+  Form1 f = piano_di_piano_linea(2000);
   std::int32_t cursore = 0;
   semina_piano(f, cursore);
   ASSERT_EQ(aggiungi_curva(f, cursore, 1000, 300, "curvad6"), esito_curva::fatta);
@@ -94,7 +94,7 @@ TEST(PianoLinea, ClassDigitAndSideOfTheKeyword) {
 }
 
 TEST(PianoLinea, RefusedCurvesComputeNoPoint) {
-  Form1 f = piano_di(1000);
+  Form1 f = piano_di_piano_linea(1000);
   std::int32_t cursore = 0;
   semina_piano(f, cursore);
   EXPECT_EQ(aggiungi_curva(f, cursore, 10, 20, "curvad7"), esito_curva::senza_classe);
@@ -108,8 +108,8 @@ TEST(PianoLinea, RefusedCurvesComputeNoPoint) {
 }
 
 TEST(PianoLinea, CurveStartingBehindTheCursorIsCurvedFromTheCursorOn) {
-  Form1 f = piano_di(1000);
-  Form1 g = piano_di(1000);
+  Form1 f = piano_di_piano_linea(1000);
+  Form1 g = piano_di_piano_linea(1000);
   std::int32_t cf = 0, cg = 0;
   semina_piano(f, cf);
   semina_piano(g, cg);
@@ -130,7 +130,7 @@ TEST(PianoLinea, CurveStartingBehindTheCursorIsCurvedFromTheCursorOn) {
 }
 
 TEST(PianoLinea, CurvesStopWhenTheCursorPassesTheLimit) {
-  Form1 f = piano_di(ultimo_metro_curve + 500);
+  Form1 f = piano_di_piano_linea(ultimo_metro_curve + 500);
   std::int32_t cursore = 0;
   semina_piano(f, cursore);
   EXPECT_EQ(aggiungi_curva(f, cursore, ultimo_metro_curve - 10, 100, "curvad1"), esito_curva::oltre_il_limite);
@@ -138,7 +138,7 @@ TEST(PianoLinea, CurvesStopWhenTheCursorPassesTheLimit) {
   EXPECT_EQ(f.planimetria(ultimo_metro_curve, 0).tag, tag_piano::reale);
   EXPECT_EQ(f.planimetria(ultimo_metro_curve + 1, 0).tag, tag_piano::vuoto);
   // The straight run before a curve is held to the same limit.
-  Form1 g = piano_di(ultimo_metro_curve + 500);
+  Form1 g = piano_di_piano_linea(ultimo_metro_curve + 500);
   semina_piano(g, cursore);
   EXPECT_EQ(aggiungi_curva(g, cursore, ultimo_metro_curve + 10, 5, "curvad1"), esito_curva::oltre_il_limite);
   EXPECT_EQ(cursore, ultimo_metro_curve + 1);

@@ -24,7 +24,7 @@ void poni(Form1& f, const std::array<terna, 3>& t) {
   }
 }
 
-std::array<terna, 3> leggi(const Form1& f) {
+std::array<terna, 3> leggi_progressive_ordina(const Form1& f) {
   std::array<terna, 3> t{};
   for (int i = 0; i < 3; ++i) {
     const stazione& s = f.stazioni[static_cast<std::size_t>(81 + i)];
@@ -33,7 +33,7 @@ std::array<terna, 3> leggi(const Form1& f) {
   return t;
 }
 
-std::string testo(const std::array<terna, 3>& t) {
+std::string testo_progressive_ordina(const std::array<terna, 3>& t) {
   std::string r;
   for (const terna& x : t)
     r += "(" + std::to_string(x.inizio) + "," + std::to_string(x.riferimento) + "," + std::to_string(x.flag) + ")";
@@ -76,7 +76,8 @@ TEST(ProgressiveOrdina, SortsByStartAndAddsOneHundredToFlaggedReferences) {
     Form1 f;
     poni(f, c.in);
     progressive_ordina(f);
-    EXPECT_EQ(leggi(f), c.atteso) << testo(c.in) << " gave " << testo(leggi(f));
+    EXPECT_EQ(leggi_progressive_ordina(f), c.atteso)
+        << testo_progressive_ordina(c.in) << " gave " << testo_progressive_ordina(leggi_progressive_ordina(f));
   }
 }
 
@@ -86,7 +87,7 @@ TEST(ProgressiveOrdina, ReferenceThatWouldOverflowFailsAndLaterOnesStay) {
   poni(f, {terna{300, 1, 1}, terna{200, massimo - 99, 1}, terna{100, 3, 1}});
   EXPECT_THROW(progressive_ordina(f), interruzione);
   const std::array<terna, 3> atteso = {terna{300, 101, 1}, terna{200, massimo - 99, 1}, terna{100, 3, 1}};
-  EXPECT_EQ(leggi(f), atteso) << testo(leggi(f));
+  EXPECT_EQ(leggi_progressive_ordina(f), atteso) << testo_progressive_ordina(leggi_progressive_ordina(f));
 
   Form1 g;
   poni(g, {terna{300, massimo - 100, 1}, terna{0, 0, 0}, terna{0, 0, 0}});

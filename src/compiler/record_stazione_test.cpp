@@ -21,13 +21,14 @@ void scrivi_righe_treno(treno_di_prova& t, const std::vector<std::string>& righe
   scrivi_tutto(*t.f.cartella, file_treno(t.f), t.testo);
 }
 
-const char* const piacenza = "stazione,   71450,  2,  700,  1, 1, 0,  4,1,1,  2,1,1,   60,  13,57, 0, PIACENZA";
+const char* const piacenza_record_stazione =
+    "stazione,   71450,  2,  700,  1, 1, 0,  4,1,1,  2,1,1,   60,  13,57, 0, PIACENZA";
 
 TEST(RecordStazione, PiacenzaAsFourteenthStation) {
   treno_di_prova t;
   std::vector<std::string> righe;
   for (int j = 1; j <= 13; ++j) righe.push_back(stazione_muta(5000 * j, "S" + std::to_string(j)));
-  righe.push_back(piacenza);
+  righe.push_back(piacenza_record_stazione);
   scrivi_righe_treno(t, righe);
   ASSERT_TRUE(t.leggi());
   EXPECT_EQ(t.f.numero_errore, 0);
@@ -150,7 +151,7 @@ TEST(RecordStazione, EndMarkerTakesItsCellWhateverItHeld) {
   t.c(1435).tipo = cella_segnale;
   t.c(1435).valore_1 = 42;
   t.c(1434).tipo = cella_indicatore_vmax;
-  scrivi_righe_treno(t, {piacenza});
+  scrivi_righe_treno(t, {piacenza_record_stazione});
   ASSERT_TRUE(t.leggi());
   EXPECT_EQ(t.f.numero_errore, 0);
   EXPECT_EQ(t.c(1435).tipo, cella_fine_stazione);

@@ -41,13 +41,13 @@ std::vector<std::string> dividi(const std::string& testo, const std::string& sep
   }
 }
 
-std::string senza_blank(const std::string& s) {
+std::string senza_blank_campo_linea(const std::string& s) {
   const auto a = s.find_first_not_of(' ');
   if (a == std::string::npos) return "";
   return s.substr(a, s.find_last_not_of(' ') - a + 1);
 }
 
-std::int32_t numero(const std::string& campo) { return std::stoi(senza_blank(campo)); }
+std::int32_t numero_del_campo_linea(const std::string& campo) { return std::stoi(senza_blank_campo_linea(campo)); }
 
 struct file_linea_scritto : form_di_prova {
   std::string byte;
@@ -148,8 +148,8 @@ TEST(RigheLinea, SectionsHaveTheirCountsOrderAndSpacing) {
     SCOPED_TRACE(a.intestazione);
     const auto& record = l.di(a.intestazione);
     ASSERT_EQ(record.size(), a.record);
-    EXPECT_EQ(numero(record.front().campi[1]), a.primo);
-    EXPECT_EQ(numero(record.back().campi[1]), a.ultimo);
+    EXPECT_EQ(numero_del_campo_linea(record.front().campi[1]), a.primo);
+    EXPECT_EQ(numero_del_campo_linea(record.back().campi[1]), a.ultimo);
     std::optional<std::int32_t> precedente;
     for (const auto& r : record) {
       EXPECT_EQ(r.testo.rfind(a.parola, 0), 0u) << r.testo;
@@ -159,7 +159,7 @@ TEST(RigheLinea, SectionsHaveTheirCountsOrderAndSpacing) {
         const std::size_t blank = std::min(campo.find_first_not_of(' '), campo.size());
         EXPECT_EQ(blank, a.blank[i]) << r.testo;
       }
-      const std::int32_t p = numero(r.campi[1]);
+      const std::int32_t p = numero_del_campo_linea(r.campi[1]);
       if (precedente) {
         EXPECT_LT(*precedente, p) << r.testo;
       }
@@ -204,7 +204,7 @@ TEST(RigheLinea, CurvesHaveTheirClassesAndDoNotOverlap) {
   int lunghe = 0;
   for (const auto& r : l.di("[curve]")) {
     ++classi[r.campi[0]];
-    const std::int32_t p = numero(r.campi[1]), n = numero(r.campi[2]);
+    const std::int32_t p = numero_del_campo_linea(r.campi[1]), n = numero_del_campo_linea(r.campi[2]);
     EXPECT_GT(n, 0) << r.testo;
     EXPECT_LE(fine_precedente, p) << r.testo;
     fine_precedente = std::int64_t{p} + n;
@@ -219,10 +219,10 @@ TEST(RigheLinea, GradientsRunFromSteepestFallToSteepestRise) {
   std::vector<std::int32_t> valori;
   std::int64_t cella_precedente = -1;
   for (const auto& r : l.di("[pendenze]")) {
-    valori.push_back(numero(r.campi[2]));
+    valori.push_back(numero_del_campo_linea(r.campi[2]));
     // each record starts in a cell of its own, so the gradient cursor stands
     // at the last record's cell
-    const auto t = static_cast<std::int64_t>(std::nearbyint(numero(r.campi[1]) / 50.0));
+    const auto t = static_cast<std::int64_t>(std::nearbyint(numero_del_campo_linea(r.campi[1]) / 50.0));
     EXPECT_GT(t, cella_precedente) << r.testo;
     cella_precedente = t;
   }
@@ -238,9 +238,10 @@ TEST(RigheLinea, MountainStretchesHaveTheirValuesAndThreeClosePairs) {
   std::map<std::int32_t, int> ultimi;
   int coppie = 0;
   for (std::size_t i = 0; i < record.size(); ++i) {
-    ++ultimi[numero(record[i].campi[3])];
+    ++ultimi[numero_del_campo_linea(record[i].campi[3])];
     if (i > 0) {
-      const std::int32_t distanza = numero(record[i].campi[1]) - numero(record[i - 1].campi[2]);
+      const std::int32_t distanza =
+          numero_del_campo_linea(record[i].campi[1]) - numero_del_campo_linea(record[i - 1].campi[2]);
       EXPECT_TRUE(distanza == 100 || distanza > 150) << record[i].testo;
       if (distanza == 100) ++coppie;
     }
@@ -258,16 +259,16 @@ TEST(RigheLinea, BoardsComeAloneOrInRunsOfThree) {
     const auto& c = record[i].campi;
     // fields: keyword, p, s1 s2 s3, c1, t1 t2 t3, c2
     for (std::size_t j : {2u, 3u, 4u, 6u, 7u, 8u}) {
-      if (senza_blank(c[j]).empty()) continue;
-      const std::int32_t v = numero(c[j]);
+      if (senza_blank_campo_linea(c[j]).empty()) continue;
+      const std::int32_t v = numero_del_campo_linea(c[j]);
       EXPECT_TRUE(v > 0 && v <= 200 && v % 5 == 0) << record[i].testo;
     }
-    if (senza_blank(c[6]).empty()) {
-      EXPECT_TRUE(senza_blank(c[7]).empty() && senza_blank(c[8]).empty()) << record[i].testo;
-      vuoti.push_back(numero(c[1]));
+    if (senza_blank_campo_linea(c[6]).empty()) {
+      EXPECT_TRUE(senza_blank_campo_linea(c[7]).empty() && senza_blank_campo_linea(c[8]).empty()) << record[i].testo;
+      vuoti.push_back(numero_del_campo_linea(c[1]));
     }
-    if (numero(c[5]) == 0) {
-      EXPECT_EQ(numero(c[9]), 0) << record[i].testo;
+    if (numero_del_campo_linea(c[5]) == 0) {
+      EXPECT_EQ(numero_del_campo_linea(c[9]), 0) << record[i].testo;
       ++soli;
       ++i;
       continue;
@@ -275,12 +276,12 @@ TEST(RigheLinea, BoardsComeAloneOrInRunsOfThree) {
     ASSERT_LE(i + 3, record.size());
     for (std::size_t k = 0; k < 3; ++k) {
       const auto& ck = record[i + k].campi;
-      EXPECT_EQ(numero(ck[5]), 2 - static_cast<int>(k)) << record[i + k].testo;
-      EXPECT_EQ(numero(ck[9]), 2 - static_cast<int>(k)) << record[i + k].testo;
+      EXPECT_EQ(numero_del_campo_linea(ck[5]), 2 - static_cast<int>(k)) << record[i + k].testo;
+      EXPECT_EQ(numero_del_campo_linea(ck[9]), 2 - static_cast<int>(k)) << record[i + k].testo;
       for (std::size_t j : {2u, 3u, 4u, 6u, 7u, 8u})
-        EXPECT_EQ(senza_blank(ck[j]), senza_blank(c[j])) << record[i + k].testo;
+        EXPECT_EQ(senza_blank_campo_linea(ck[j]), senza_blank_campo_linea(c[j])) << record[i + k].testo;
       if (k > 0) {
-        const std::int32_t passo = numero(ck[1]) - numero(record[i + k - 1].campi[1]);
+        const std::int32_t passo = numero_del_campo_linea(ck[1]) - numero_del_campo_linea(record[i + k - 1].campi[1]);
         EXPECT_TRUE(passo >= 400 && passo <= 550) << record[i + k].testo;
       }
     }
@@ -299,13 +300,13 @@ TEST(RigheLinea, SignTextsAreGroupsAndReadTheChainage) {
   std::vector<std::size_t> lunghezze;
   int letture = 0;
   for (const auto& r : l.di("[indicazioni]")) {
-    const std::string testo = senza_blank(r.campi[2]);
+    const std::string testo = senza_blank_campo_linea(r.campi[2]);
     lunghezze.push_back(testo.size());
     EXPECT_TRUE(std::regex_match(testo, gruppi)) << r.testo;
     std::smatch m;
     if (testo.find("Km") != std::string::npos && std::regex_search(testo, m, chilometri)) {
       // reading = reference of the series the sign lies on minus its progressive
-      const std::int32_t p = numero(r.campi[1]);
+      const std::int32_t p = numero_del_campo_linea(r.campi[1]);
       const std::int32_t riferimento = p < 218300 ? 218300 : 315200;
       const std::int32_t lettura = std::stoi(m[1]) * 1000 + std::stoi(m[2]);
       EXPECT_LE(std::abs(riferimento - p - lettura), 50) << r.testo;
@@ -363,8 +364,8 @@ TEST(RigheLinea, SignTextsFillStazioniFromEightyDown) {
   ASSERT_EQ(record.size(), 26u);
   for (std::size_t i = 0; i < record.size(); ++i) {
     const int voce = 80 - static_cast<int>(i);
-    EXPECT_EQ(f.stazioni[static_cast<std::size_t>(voce)].nome, senza_blank(record[i].campi[2])) << voce;
-    const cella& c = f.cella_n(static_cast<std::int32_t>(cella_punto(numero(record[i].campi[1]))));
+    EXPECT_EQ(f.stazioni[static_cast<std::size_t>(voce)].nome, senza_blank_campo_linea(record[i].campi[2])) << voce;
+    const cella& c = f.cella_n(static_cast<std::int32_t>(cella_punto(numero_del_campo_linea(record[i].campi[1]))));
     EXPECT_EQ(c.tipo, cella_cartello_indicatore) << record[i].testo;
     EXPECT_EQ(c.valore_1, voce) << record[i].testo;
   }
@@ -397,7 +398,7 @@ TEST(RigheLinea, GradientCursorStoodAtTheLastRecordBeforeTheTail) {
   linea_letta r;
   const Form1& f = r.l.f;
   const auto& record = r.l.di("[pendenze]");
-  const std::int32_t penultimo = numero(record[record.size() - 2].campi[2]);
+  const std::int32_t penultimo = numero_del_campo_linea(record[record.size() - 2].campi[2]);
   ASSERT_NE(penultimo, 0);
   // the records wrote up to cell 5961; the tail wrote the last value (0) from
   // 5962 up to numero_celle - 3
@@ -446,7 +447,8 @@ TEST(RigheLinea, PlanCursorAfterTheLastCurve) {
   std::int32_t cursore = 0;
   semina_piano(f, cursore);
   for (const auto& r : l.di("[curve]"))
-    ASSERT_EQ(aggiungi_curva(f, cursore, numero(r.campi[1]), numero(r.campi[2]), senza_blank(r.campi[0])),
+    ASSERT_EQ(aggiungi_curva(f, cursore, numero_del_campo_linea(r.campi[1]), numero_del_campo_linea(r.campi[2]),
+                             senza_blank_campo_linea(r.campi[0])),
               esito_curva::fatta)
         << r.testo;
   EXPECT_EQ(cursore, 300151);

@@ -29,7 +29,7 @@ std::string file_treno_scritto() {
 }
 
 // Lines without their CR LF; a bare CR or LF stays inside a line.
-std::vector<std::string> righe_di(const std::string& testo) {
+std::vector<std::string> righe_del_testo_treno(const std::string& testo) {
   std::vector<std::string> righe;
   std::size_t da = 0;
   for (std::size_t a = testo.find("\r\n"); a != std::string::npos; a = testo.find("\r\n", da)) {
@@ -51,15 +51,15 @@ std::vector<std::string> campi_di(const std::string& riga) {
   return campi;
 }
 
-std::string senza_blank(const std::string& s) {
+std::string senza_blank_campo_treno(const std::string& s) {
   const auto a = s.find_first_not_of(' ');
   if (a == std::string::npos) return "";
   return s.substr(a, s.find_last_not_of(' ') - a + 1);
 }
 
 // A whole number field; -1 when the field is not one.
-long numero(const std::string& campo) {
-  const std::string t = senza_blank(campo);
+long numero_del_campo(const std::string& campo) {
+  const std::string t = senza_blank_campo_treno(campo);
   long n = -1;
   const auto r = std::from_chars(t.data(), t.data() + t.size(), n);
   return (r.ec == std::errc{} && r.ptr == t.data() + t.size() && !t.empty()) ? n : -1;
@@ -77,7 +77,7 @@ class FileTreno : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     testo = new std::string(file_treno_scritto());
-    righe = new std::vector<std::string>(righe_di(*testo));
+    righe = new std::vector<std::string>(righe_del_testo_treno(*testo));
   }
   static void TearDownTestSuite() {
     delete testo;
@@ -129,7 +129,7 @@ TEST_F(FileTreno, SectionsInOrderWithIncreasingProgressives) {
     std::vector<long> progressive;
     for (++i; i < righe->size() && (*righe)[i].front() != '['; ++i) {
       ASSERT_EQ((*righe)[i].rfind(s.chiave + ",", 0), 0u) << (*righe)[i];
-      progressive.push_back(numero(campi_di((*righe)[i])[1]));
+      progressive.push_back(numero_del_campo(campi_di((*righe)[i])[1]));
     }
     ASSERT_EQ(progressive.size(), s.quanti);
     EXPECT_EQ(progressive.front(), s.prima);
@@ -167,8 +167,8 @@ TEST_F(FileTreno, EveryRecordInTheFixedColumnsOfItsType) {
         const std::string& c = campi[k + 1];
         if (t.chiave == "abbattimento" && k == 1 && c == "   AC") continue;
         ASSERT_EQ(c.size(), larghezza) << "field " << k + 1 << " '" << c << "'";
-        ASSERT_GE(numero(c), 0) << "field " << k + 1 << " '" << c << "'";
-        const std::string cifre = std::to_string(numero(c));
+        ASSERT_GE(numero_del_campo(c), 0) << "field " << k + 1 << " '" << c << "'";
+        const std::string cifre = std::to_string(numero_del_campo(c));
         EXPECT_EQ(c, std::string(larghezza - std::min(larghezza, cifre.size()), ' ') + cifre);
       }
       if (t.coda) {
@@ -176,7 +176,7 @@ TEST_F(FileTreno, EveryRecordInTheFixedColumnsOfItsType) {
         EXPECT_EQ(campi.back()[0], ' ');
         EXPECT_NE(campi.back()[1], ' ');
         if (t.chiave == "segnale") {
-          EXPECT_EQ(campi.back(), " " + std::to_string(numero(campi.back())));
+          EXPECT_EQ(campi.back(), " " + std::to_string(numero_del_campo(campi.back())));
         }
       }
     }
@@ -211,7 +211,7 @@ TEST_F(FileTreno, QuotedRowsStandExactlyOnce) {
 
 std::vector<long> colonna(const std::vector<std::vector<std::string>>& lista, std::size_t k) {
   std::vector<long> v;
-  for (const auto& campi : lista) v.push_back(numero(campi.at(k)));
+  for (const auto& campi : lista) v.push_back(numero_del_campo(campi.at(k)));
   return v;
 }
 
@@ -238,7 +238,7 @@ TEST_F(FileTreno, StationTypesTimesAndNames) {
   for (const auto t : colonna(stazioni, 2)) ++per_tipo[t];
   EXPECT_EQ(per_tipo,
             (std::map<long, int>{{12, 13}, {4, 7}, {22, 6}, {2, 5}, {26, 4}, {28, 4}, {11, 3}, {25, 2}, {8, 1}}));
-  EXPECT_EQ(numero(stazioni.front()[2]), 8);
+  EXPECT_EQ(numero_del_campo(stazioni.front()[2]), 8);
   // Rows with a time: name, thirteenth field, hour, minute.
   struct orario {
     std::string nome;
@@ -250,9 +250,9 @@ TEST_F(FileTreno, StationTypesTimesAndNames) {
   for (const auto& s : stazioni) {
     const std::string nome = s.back().substr(1);
     SCOPED_TRACE(nome);
-    EXPECT_EQ(numero(s[16]), 0);
-    if (numero(s[14]) != 0 || numero(s[15]) != 0)
-      con_orario.push_back({nome, numero(s[13]), numero(s[14]), numero(s[15])});
+    EXPECT_EQ(numero_del_campo(s[16]), 0);
+    if (numero_del_campo(s[14]) != 0 || numero_del_campo(s[15]) != 0)
+      con_orario.push_back({nome, numero_del_campo(s[13]), numero_del_campo(s[14]), numero_del_campo(s[15])});
     if (nome != "Cabina B") {
       EXPECT_TRUE(nomi.insert(nome).second) << "name used twice";
       EXPECT_EQ(nome.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ .'-"), std::string::npos);
@@ -271,9 +271,10 @@ TEST_F(FileTreno, StationTypesTimesAndNames) {
   // The two "Cabina B" rows are points without a stop: every value 0.
   for (const auto& s : stazioni) {
     if (s.back() != " Cabina B") continue;
-    EXPECT_EQ(numero(s[2]), 26);
-    EXPECT_EQ(numero(s[3]), 200);
-    for (std::size_t k = 4; k <= 16; ++k) EXPECT_EQ(numero(s[k]), 0) << numero(s[1]) << " field " << k;
+    EXPECT_EQ(numero_del_campo(s[2]), 26);
+    EXPECT_EQ(numero_del_campo(s[3]), 200);
+    for (std::size_t k = 4; k <= 16; ++k)
+      EXPECT_EQ(numero_del_campo(s[k]), 0) << numero_del_campo(s[1]) << " field " << k;
   }
   EXPECT_EQ(stazioni.back()[1], "  298800");
 }
@@ -283,8 +284,8 @@ TEST_F(FileTreno, SignalKindsAndLastFields) {
   std::map<long, int> per_tipo;
   std::map<long, long> ultimo_non_zero;
   for (const auto& s : segnali) {
-    ++per_tipo[numero(s[2])];
-    if (numero(s.back()) != 0) ultimo_non_zero[numero(s[1])] = numero(s.back());
+    ++per_tipo[numero_del_campo(s[2])];
+    if (numero_del_campo(s.back()) != 0) ultimo_non_zero[numero_del_campo(s[1])] = numero_del_campo(s.back());
   }
   EXPECT_EQ(per_tipo, (std::map<long, int>{{1, 16}, {2, 144}}));
   EXPECT_EQ(ultimo_non_zero,
@@ -298,11 +299,11 @@ TEST_F(FileTreno, CodeCountsPlacesAndRuns) {
   int serie = 0;
   std::string prima;
   for (const auto& c : codici) {
-    const std::string codice = senza_blank(c[2]);
+    const std::string codice = senza_blank_campo_treno(c[2]);
     ++per_codice[codice];
-    if (codice == "AC") ac.push_back(numero(c[1]));
+    if (codice == "AC") ac.push_back(numero_del_campo(c[1]));
     if (codice == "180") {
-      EXPECT_EQ(numero(c[1]), 230500);
+      EXPECT_EQ(numero_del_campo(c[1]), 230500);
     }
     if (codice != prima) ++serie;
     prima = codice;

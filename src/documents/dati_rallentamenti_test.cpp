@@ -30,10 +30,11 @@ TEST(DatiRallentamenti, ReplacesAnOlderLongerOrderWithExactly46CrLfLines) {
   EXPECT_EQ(byte.find("riferimento fine del file"), std::string::npos);
 }
 
-const std::string riga_vuota = " |   |                            |            |          |         |            |";
+const std::string riga_vuota_rallentamenti =
+    " |   |                            |            |          |         |            |";
 const std::string chiusura = " |___|____________________________|____________|__________|_________|____________|";
 
-struct riga_attesa {
+struct riga_attesa_dati_rallentamenti {
   std::size_t numero;  // from 1
   std::string testo;
 };
@@ -42,7 +43,7 @@ TEST(DatiRallentamenti, EveryLineStandsAtItsNumber) {
   cartella_memoria dir;
   const auto righe = dividi_righe(scrivi_ordine(dir)).righe;
   ASSERT_EQ(righe.size(), 46u);
-  const riga_attesa attese[] = {
+  const riga_attesa_dati_rallentamenti attese[] = {
       {1, ""},
       {2, std::string(32, ' ') + "Modulo M. 3"},
       {3, std::string(27, ' ') + "ORDINE DI RALLENTAMENTO"},
@@ -68,7 +69,7 @@ TEST(DatiRallentamenti, EveryLineStandsAtItsNumber) {
       {46, " E - Segnale di avviso non preceduto da tavole distanziometriche"},
   };
   for (const auto& a : attese) EXPECT_EQ(righe[a.numero - 1], a.testo) << "line " << a.numero;
-  for (std::size_t n = 15; n <= 37; ++n) EXPECT_EQ(righe[n - 1], riga_vuota) << "line " << n;
+  for (std::size_t n = 15; n <= 37; ++n) EXPECT_EQ(righe[n - 1], riga_vuota_rallentamenti) << "line " << n;
 }
 
 TEST(DatiRallentamenti, TableLinesHaveTheirBarsAtTheSameColumns) {

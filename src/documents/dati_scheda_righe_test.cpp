@@ -18,15 +18,16 @@ namespace {
 
 using namespace prova_documenti;
 
-struct cella {
+struct cella_dati_scheda_righe {
   std::size_t inizio, larghezza;
 };
-const cella vel_lim{2, 5}, vel_marc{8, 5}, progr{14, 10}, rs{25, 5}, localita{31, 28}, orario{60, 16}, rec{77, 5};
+const cella_dati_scheda_righe vel_lim{2, 5}, vel_marc{8, 5}, progr{14, 10}, rs{25, 5}, localita{31, 28},
+    cella_orario{60, 16}, rec{77, 5};
 
-std::string di(const std::string& riga, cella c) { return riga.substr(c.inizio, c.larghezza); }
+std::string di(const std::string& riga, cella_dati_scheda_righe c) { return riga.substr(c.inizio, c.larghezza); }
 bool vuota(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
 bool cifre(const std::string& s) { return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos; }
-std::string senza_blank(const std::string& s) {
+std::string senza_blank_dati_scheda_righe(const std::string& s) {
   const auto a = s.find_first_not_of(' ');
   return a == std::string::npos ? "" : s.substr(a, s.find_last_not_of(' ') - a + 1);
 }
@@ -44,7 +45,7 @@ bool velocita_valida(const std::string& s) {
 // A kilometre cell: three decimals right-aligned in eight characters, two blanks.
 bool chilometro_valido(const std::string& s) {
   if (vuota(s)) return true;
-  const std::string n = senza_blank(s);
+  const std::string n = senza_blank_dati_scheda_righe(s);
   const auto punto = n.find('.');
   return s.substr(8) == "  " && s[7] != ' ' && punto != std::string::npos && n.size() - punto == 4 &&
          cifre(n.substr(0, punto)) && cifre(n.substr(punto + 1));
@@ -79,7 +80,7 @@ TEST(DatiScheda, RowsFillTheirCellsInTheGivenForms) {
       EXPECT_TRUE(velocita_valida(di(r, rs))) << r;
       EXPECT_TRUE(chilometro_valido(di(r, progr))) << r;
       EXPECT_TRUE(vuota(di(r, localita)) || (r[localita.inizio] == ' ' && r[localita.inizio + 1] != ' ')) << r;
-      EXPECT_NE(forma(di(r, orario)), forma_ora::non_valida) << r;
+      EXPECT_NE(forma(di(r, cella_orario)), forma_ora::non_valida) << r;
       const std::string recupero = di(r, rec);
       const bool rec_valido = vuota(recupero) || recupero == " 0.5 " || recupero == " 1.0 " || recupero == " 1.5 " ||
                               recupero == " 2.0 " || recupero == " 2.5 ";
@@ -113,7 +114,7 @@ TEST(DatiScheda, PagesHoldTheirCountsOfFilledRowsAndTimes) {
         ++piene;
         EXPECT_LT(k, attesi[i].piene) << "empty row before a filled one on page " << i + 1;
       }
-      if (forma(di(t[k], orario)) != forma_ora::nessuna) ++orari;
+      if (forma(di(t[k], cella_orario)) != forma_ora::nessuna) ++orari;
     }
     EXPECT_EQ(piene, attesi[i].piene) << "page " << i + 1;
     EXPECT_EQ(orari, attesi[i].orari) << "page " << i + 1;
@@ -135,7 +136,7 @@ TEST(DatiScheda, QuotedRowsAreWrittenAsTheyStand) {
   // The station ending a page opens the next one with the same row.
   EXPECT_EQ(righe_tabella(righe, pagine[0]).back(), righe_tabella(righe, pagine[1]).front());
   EXPECT_EQ(righe_tabella(righe, pagine[1]).back(), righe_tabella(righe, pagine[2]).front());
-  EXPECT_EQ(senza_blank(di(righe_tabella(righe, pagine[1]).back(), localita)), "CASTELFRANCO E.");
+  EXPECT_EQ(senza_blank_dati_scheda_righe(di(righe_tabella(righe, pagine[1]).back(), localita)), "CASTELFRANCO E.");
 }
 
 // Rows of pages 1 to 3 in running order, the repeated page-boundary rows once.
@@ -157,10 +158,10 @@ struct fermata_attesa {
 TEST(DatiScheda, TheEightTimedStationsKeepTheTimesOfTheTrain) {
   const auto righe = corsa(righe_della_scheda());
   ASSERT_FALSE(righe.empty());
-  EXPECT_EQ(senza_blank(di(righe.front(), localita)), "MILANO");
-  EXPECT_EQ(di(righe.front(), orario), "          13.15 ");
-  EXPECT_EQ(senza_blank(di(righe.back(), localita)), "PRATO");
-  EXPECT_EQ(di(righe.back(), orario), " 16.12          ");
+  EXPECT_EQ(senza_blank_dati_scheda_righe(di(righe.front(), localita)), "MILANO");
+  EXPECT_EQ(di(righe.front(), cella_orario), "          13.15 ");
+  EXPECT_EQ(senza_blank_dati_scheda_righe(di(righe.back(), localita)), "PRATO");
+  EXPECT_EQ(di(righe.back(), cella_orario), " 16.12          ");
   const fermata_attesa fermate[] = {
       {"PIACENZA", " 13.55    13.57 "}, {"FIDENZA", "14.14 "}, {"PARMA", "14.27 "},
       {"REGGIO EMILIA", "14.43 "},      {"MODENA", "14.58 "},  {"BOLOGNA C.LE", " 15.24     15.28"},
@@ -168,16 +169,16 @@ TEST(DatiScheda, TheEightTimedStationsKeepTheTimesOfTheTrain) {
   for (const auto& f : fermate) {
     std::size_t trovate = 0;
     for (const auto& r : righe)
-      if (senza_blank(di(r, localita)) == f.nome) {
+      if (senza_blank_dati_scheda_righe(di(r, localita)) == f.nome) {
         ++trovate;
-        EXPECT_EQ(forma(di(r, orario)), forma_ora::fermata) << r;
-        EXPECT_TRUE(di(r, orario).ends_with(f.orario)) << r;
+        EXPECT_EQ(forma(di(r, cella_orario)), forma_ora::fermata) << r;
+        EXPECT_TRUE(di(r, cella_orario).ends_with(f.orario)) << r;
       }
     EXPECT_EQ(trovate, 1u) << f.nome;
   }
   // Only these six rows are stops.
   std::size_t fermate_scritte = 0;
-  for (const auto& r : righe) fermate_scritte += forma(di(r, orario)) == forma_ora::fermata ? 1 : 0;
+  for (const auto& r : righe) fermate_scritte += forma(di(r, cella_orario)) == forma_ora::fermata ? 1 : 0;
   EXPECT_EQ(fermate_scritte, 6u);
 }
 
@@ -187,11 +188,11 @@ TEST(DatiScheda, TimesNeverGoBackAndStopsLastAtLeastAMinute) {
   const auto righe = corsa(righe_della_scheda());
   int ultimo = 0;
   for (const auto& r : righe) {
-    const std::string o = di(r, orario);
+    const std::string o = di(r, cella_orario);
     const auto f = forma(o);
     if (f == forma_ora::nessuna) continue;
-    const int primo = minuti(senza_blank(o).substr(0, 5));
-    const int secondo = minuti(senza_blank(o).substr(senza_blank(o).size() - 5));
+    const int primo = minuti(senza_blank_dati_scheda_righe(o).substr(0, 5));
+    const int secondo = minuti(senza_blank_dati_scheda_righe(o).substr(senza_blank_dati_scheda_righe(o).size() - 5));
     EXPECT_GE(primo, ultimo) << r;
     if (f == forma_ora::fermata) {
       EXPECT_GT(secondo, primo) << r;
@@ -201,7 +202,7 @@ TEST(DatiScheda, TimesNeverGoBackAndStopsLastAtLeastAMinute) {
   EXPECT_EQ(ultimo, minuti("16.12"));
 }
 
-double km_di(const std::string& riga) { return std::stod(senza_blank(di(riga, progr))); }
+double km_di(const std::string& riga) { return std::stod(senza_blank_dati_scheda_righe(di(riga, progr))); }
 
 // The line's kilometre posts: counted up from MILANO, down towards BOLOGNA
 // C.LE from progressive 23450, and down again from 93.461 after it.
@@ -231,7 +232,8 @@ std::vector<stazione_del_treno> stazioni_del_treno() {
       ADD_FAILURE() << riga;
       continue;
     }
-    v.push_back({senza_blank(campi[17]), std::stoi(campi[1]), std::stoi(campi[14]), std::stoi(campi[15])});
+    v.push_back(
+        {senza_blank_dati_scheda_righe(campi[17]), std::stoi(campi[1]), std::stoi(campi[14]), std::stoi(campi[15])});
   }
   return v;
 }
@@ -246,7 +248,7 @@ TEST(DatiScheda, KilometresFollowTheLinesPosts) {
   ASSERT_EQ(stazioni.size(), 45u);
   std::size_t confrontate = 0;
   for (const auto& r : righe) {
-    const std::string nome = senza_blank(di(r, localita));
+    const std::string nome = senza_blank_dati_scheda_righe(di(r, localita));
     const auto s = std::find_if(stazioni.begin(), stazioni.end(), [&](const auto& x) { return x.nome == nome; });
     if (s == stazioni.end()) continue;
     ++confrontate;
@@ -281,25 +283,26 @@ TEST(DatiScheda, AgreesWithTheStationsOfTheTrainFile) {
   const auto stazioni = stazioni_del_treno();
   ASSERT_FALSE(righe.empty());
   ASSERT_FALSE(stazioni.empty());
-  EXPECT_EQ(senza_blank(di(righe.front(), localita)), stazioni.front().nome);
-  EXPECT_EQ(senza_blank(di(righe.back(), localita)), stazioni.back().nome);
+  EXPECT_EQ(senza_blank_dati_scheda_righe(di(righe.front(), localita)), stazioni.front().nome);
+  EXPECT_EQ(senza_blank_dati_scheda_righe(di(righe.back(), localita)), stazioni.back().nome);
   std::size_t orari = 0;
   for (const auto& s : stazioni) {
     if (s.ora == 0) continue;
     ++orari;
     char ora[8];
     std::snprintf(ora, sizeof ora, "%02d.%02d", s.ora, s.minuto);
-    const auto r = std::find_if(righe.begin(), righe.end(),
-                                [&](const std::string& x) { return senza_blank(di(x, localita)) == s.nome; });
+    const auto r = std::find_if(righe.begin(), righe.end(), [&](const std::string& x) {
+      return senza_blank_dati_scheda_righe(di(x, localita)) == s.nome;
+    });
     ASSERT_NE(r, righe.end()) << s.nome;
-    const std::string o = senza_blank(di(*r, orario));
+    const std::string o = senza_blank_dati_scheda_righe(di(*r, cella_orario));
     EXPECT_EQ(o.substr(o.size() - 5), ora) << *r;
   }
   EXPECT_EQ(orari, 8u);
   // Every station of the sheet is one of the train's stations.
   for (const auto& r : righe) {
-    const std::string nome = senza_blank(di(r, localita));
-    if (forma(di(r, orario)) == forma_ora::nessuna || nome.starts_with("P.B.A.")) continue;
+    const std::string nome = senza_blank_dati_scheda_righe(di(r, localita));
+    if (forma(di(r, cella_orario)) == forma_ora::nessuna || nome.starts_with("P.B.A.")) continue;
     EXPECT_TRUE(std::any_of(stazioni.begin(), stazioni.end(), [&](const auto& s) { return s.nome == nome; })) << r;
   }
 }

@@ -31,7 +31,7 @@ TEST(DatiScheda, ReplacesAnOlderLongerSheetWith202CrLfLines) {
   EXPECT_EQ(byte.find("riferimento fine del file"), std::string::npos);
 }
 
-struct riga_attesa {
+struct riga_attesa_dati_scheda {
   std::size_t numero;  // from 1
   std::string testo;
 };
@@ -42,7 +42,7 @@ TEST(DatiScheda, BlankLinesAndSeparatorsFrameThePages) {
   ASSERT_EQ(righe.size(), 202u);
   const std::size_t vuote[] = {1, 2, 3, 49, 50, 52, 53, 99, 100, 101, 103, 104, 150, 151, 152, 154, 201, 202};
   for (const auto n : vuote) EXPECT_EQ(righe[n - 1], "") << "line " << n;
-  const riga_attesa separatori[] = {
+  const riga_attesa_dati_scheda separatori[] = {
       {51, std::string(81, '.')}, {102, std::string(72, '.')}, {153, std::string(72, '.')}};
   for (const auto& s : separatori) EXPECT_EQ(righe[s.numero - 1], s.testo) << "line " << s.numero;
 }
@@ -91,7 +91,7 @@ TEST(DatiScheda, EachPageHasItsHeaderBoxesHeadingsAndNote) {
 TEST(DatiScheda, HeaderLinesOfPagesTwoAndFourAreExact) {
   const auto righe = righe_della_scheda();
   ASSERT_EQ(righe.size(), 202u);
-  const riga_attesa attese[] = {
+  const riga_attesa_dati_scheda attese[] = {
       {55, " |                   |                    SCHEDA  2/3              |              |"},
       {56, " |   TRENO n. 318    |                   da: PIACENZA              |    V200 C    |"},
       {57, " |___________________|                    a: CASTELFRANCO E.       |     130%     |"},

@@ -10,16 +10,16 @@
 
 namespace {
 
-struct codici {
+struct codici_codici_gara {
   std::int16_t og;
   std::int32_t st;
   std::string nomi;  // the train number and route key they come from, for the failure message only
-  bool operator==(const codici& b) const { return og == b.og && st == b.st; }
+  bool operator==(const codici_codici_gara& b) const { return og == b.og && st == b.st; }
 };
 
 // A failure shows the two codes as numbers and the names as text (bytes past
 // ASCII as \xNN), not the bytes of the object.
-void PrintTo(const codici& c, std::ostream* os) {
+void PrintTo(const codici_codici_gara& c, std::ostream* os) {
   *os << "og " << c.og << ", st " << c.st;
   if (c.nomi.empty()) return;
   *os << " (";
@@ -34,7 +34,7 @@ void PrintTo(const codici& c, std::ostream* os) {
   *os << ")";
 }
 
-codici codici_di(const std::string& treno, const std::string& percorso) {
+codici_codici_gara codici_di(const std::string& treno, const std::string& percorso) {
   auto f = std::make_unique<Form1>();
   f->stazioni[voce_ripetizione].nome = treno;
   f->stazioni[voce_sfondo].nome = percorso;
@@ -42,8 +42,8 @@ codici codici_di(const std::string& treno, const std::string& percorso) {
 }
 
 TEST(CodiciGara, WorkedExamples) {
-  EXPECT_EQ(codici_di("1", "ab"), (codici{2496, 33703, {}}));
-  EXPECT_EQ(codici_di("", ""), (codici{2583, 34355, {}}));
+  EXPECT_EQ(codici_di("1", "ab"), (codici_codici_gara{2496, 33703, {}}));
+  EXPECT_EQ(codici_di("", ""), (codici_codici_gara{2583, 34355, {}}));
 }
 
 TEST(CodiciGara, ReadsTheNamesFromEntries86And85NotFromTheRunsNames) {
@@ -98,15 +98,15 @@ TEST(CodiciGara, OnlyTheFirst25BytesCount) {
 }
 
 TEST(CodiciGara, TrainNumberComesFirst) {
-  const codici diritto = codici_di("318", "Velstra_Ordoven");
-  const codici rovescio = codici_di("Velstra_Ordoven", "318");
+  const codici_codici_gara diritto = codici_di("318", "Velstra_Ordoven");
+  const codici_codici_gara rovescio = codici_di("Velstra_Ordoven", "318");
   EXPECT_EQ(diritto.og, rovescio.og);  // a plain sum does not see the order
   EXPECT_NE(diritto.st, rovescio.st);
 }
 
 TEST(CodiciGara, HighestBytesStayInRange) {
   const std::string alti(30, '\xFF');
-  EXPECT_EQ(codici_di(alti, ""), (codici{static_cast<std::int16_t>(25 * 255), 255 * 325, {}}));
+  EXPECT_EQ(codici_di(alti, ""), (codici_codici_gara{static_cast<std::int16_t>(25 * 255), 255 * 325, {}}));
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ std::vector<std::int32_t> celle_con_codice(const Form1& f) {
   return r;
 }
 
-using celle = std::vector<std::int32_t>;
+using celle_controllo_codici = std::vector<std::int32_t>;
 
 TEST(Minimo, GivesTheSmallerAndXWhenEqual) {
   EXPECT_EQ(minimo(180, std::int16_t{270}), 180);
@@ -68,9 +68,9 @@ TEST(ControlloCodici, CodeInFrontOfSignalBeforeWarningIsLoweredTo180) {
 TEST(ControlloCodici, SignalBeforeWarningTakesTheFirstCaseThatHolds) {
   struct caso {
     const char* nome;
-    std::uint8_t prima;    // tipo of cell 26, just before the signal (a code point holds 270)
-    std::uint8_t seconda;  // tipo of cell 25, two before it
-    celle codici;          // cells holding a code point after the check
+    std::uint8_t prima;             // tipo of cell 26, just before the signal (a code point holds 270)
+    std::uint8_t seconda;           // tipo of cell 25, two before it
+    celle_controllo_codici codici;  // cells holding a code point after the check
     std::int16_t valore_26, valore_25;
     std::int32_t errore;
   };
@@ -108,7 +108,7 @@ TEST(ControlloCodici, EverySignalWithinTwentyCellsBeforeAWarningIsTreated) {
   metti(*f, 30, cella_segnale);  // i - 20: the cell before it is a signal too
   metti(*f, 29, cella_segnale);  // i - 21: out of reach
   controllo_codici(*f);
-  EXPECT_EQ(celle_con_codice(*f), (celle{28, 40, 45}));
+  EXPECT_EQ(celle_con_codice(*f), (celle_controllo_codici{28, 40, 45}));
   for (std::int32_t c : celle_con_codice(*f)) EXPECT_TRUE(codice_180(*f, c)) << c;
   EXPECT_EQ(f->numero_errore, 0);
 }
@@ -118,7 +118,7 @@ TEST(ControlloCodici, EverySignalWithinTwentyCellsBeforeAWarningIsTreated) {
 TEST(ControlloCodici, LookBackBeforeAWarningStopsBelowCellThree) {
   struct caso {
     std::int32_t segnale;
-    celle codici;
+    celle_controllo_codici codici;
   };
   for (const caso& c : {caso{3, {2}}, caso{2, {}}, caso{6, {5}}}) {
     auto f = std::make_unique<Form1>(modello_celle_vuote(40));
@@ -136,7 +136,7 @@ TEST(ControlloCodici, WindowsBeforeASlowdownStart) {
     const char* nome;
     std::int32_t inizio;
     std::vector<std::pair<std::int32_t, std::uint8_t>> occupate;
-    celle codici;
+    celle_controllo_codici codici;
     std::int32_t errore;
   };
   const caso casi[] = {
@@ -169,9 +169,9 @@ TEST(ControlloCodici, CodePointsInsideASlowSlowdown) {
   struct caso {
     const char* nome;
     std::int16_t velocita;
-    std::int32_t lunghezza;  // end cell - start cell
-    celle occupate;          // cells after the start holding a board
-    celle codici;            // cells after the start holding a code point
+    std::int32_t lunghezza;           // end cell - start cell
+    celle_controllo_codici occupate;  // cells after the start holding a board
+    celle_controllo_codici codici;    // cells after the start holding a code point
     std::int32_t errore;
     std::int32_t cella_errore;  // after the start
   };
@@ -192,7 +192,7 @@ TEST(ControlloCodici, CodePointsInsideASlowSlowdown) {
     rallentamento(*f, i, i + c.lunghezza, c.velocita);
     for (std::int32_t d : c.occupate) metti(*f, i + d, cella_indicatore_vmax, 1);
     controllo_codici(*f);
-    celle dentro;
+    celle_controllo_codici dentro;
     for (std::int32_t x : celle_con_codice(*f))
       if (x > i) dentro.push_back(x - i);
     EXPECT_EQ(dentro, c.codici) << c.nome;
@@ -206,9 +206,9 @@ TEST(ControlloCodici, CodePointsInsideASlowSlowdown) {
 TEST(ControlloCodici, SignalAfterASlowSlowdown) {
   struct caso {
     const char* nome;
-    std::int32_t segnale;  // after the end cell
-    celle occupate;        // after the end cell
-    celle codici;          // after the end cell
+    std::int32_t segnale;             // after the end cell
+    celle_controllo_codici occupate;  // after the end cell
+    celle_controllo_codici codici;    // after the end cell
     std::int32_t errore;
   };
   const caso casi[] = {
@@ -224,7 +224,7 @@ TEST(ControlloCodici, SignalAfterASlowSlowdown) {
     metti(*f, e + c.segnale, cella_segnale);
     for (std::int32_t d : c.occupate) metti(*f, e + d, cella_indicatore_vmax, 1);
     controllo_codici(*f);
-    celle dopo;
+    celle_controllo_codici dopo;
     for (std::int32_t x : celle_con_codice(*f))
       if (x > e) dopo.push_back(x - e);
     EXPECT_EQ(dopo, c.codici) << c.nome;
@@ -310,7 +310,7 @@ TEST(ControlloCodici, LaterCellsSeeEarlierChangesAndErrorsDoNotStopThePass) {
   // Warning 30: signal 27 has no room (error 11), 26 gets 24, 25 then gets 23.
   // Start 60: 55, 49, 42. Start 62: 57 and 56 are signals, 55 now a code
   // point (error 12), then 51 and 44.
-  EXPECT_EQ(celle_con_codice(*f), (celle{23, 24, 42, 44, 49, 51, 55}));
+  EXPECT_EQ(celle_con_codice(*f), (celle_controllo_codici{23, 24, 42, 44, 49, 51, 55}));
   EXPECT_EQ(f->numero_errore, 12);
   EXPECT_EQ(f->progressiva_errore, 62 * 50);
   EXPECT_EQ(f->origine.file, file_sorgente::nessuno) << "the last error comes from no source file";

@@ -16,12 +16,12 @@ namespace {
 using namespace errori_di_prova;
 namespace fs = std::filesystem;
 
-struct esito {
+struct esito_comando_check {
   int stato;
   std::string out, err;
 };
 
-esito controlla(const fs::path& dir, const std::vector<std::string>& opzioni = {}) {
+esito_comando_check controlla_comando_check(const fs::path& dir, const std::vector<std::string>& opzioni = {}) {
   std::ostringstream out, err;
   std::vector<std::string> argomenti = opzioni;
   argomenti.insert(argomenti.end(), {dir.string(), "Velstra_Ordoven", "318"});
@@ -38,7 +38,7 @@ TEST(ComandoCheck, EachErrorComesOutAtItsPlace) {
     cartella_temporanea dir;
     const form_su_disco f(dir.percorso);
     const std::string nome = scrivi_caso(f, c);
-    const esito e = controlla(dir.percorso);
+    const esito_comando_check e = controlla_comando_check(dir.percorso);
     EXPECT_EQ(e.stato, 1) << c.testo;
     EXPECT_EQ(e.out, "1 errore, 0 avvisi\n") << c.testo << "\n" << e.err;
     const std::string inizio = nome + ":" + std::to_string(c.riga) + ":" + std::to_string(c.testo.find(c.campo) + 1) +
@@ -56,7 +56,7 @@ TEST(ComandoCheck, EachErrorComesOutAtTheSamePlaceWhateverTheLineEnds) {
     cartella_temporanea dir;
     const form_su_disco f(dir.percorso);
     scrivi_caso(f, c);
-    const esito crlf = controlla(dir.percorso);
+    const esito_comando_check crlf = controlla_comando_check(dir.percorso);
     for (const std::string fine : {"\n", "\r"}) {
       for (const std::string& nome : {file_linea(f), file_treno(f)}) {
         std::string testo = leggi_tutto(*f.cartella, nome), altro;
@@ -70,7 +70,7 @@ TEST(ComandoCheck, EachErrorComesOutAtTheSamePlaceWhateverTheLineEnds) {
         }
         scrivi_tutto(*f.cartella, nome, altro);
       }
-      const esito e = controlla(dir.percorso);
+      const esito_comando_check e = controlla_comando_check(dir.percorso);
       EXPECT_EQ(e.err, crlf.err) << c.testo << (fine == "\n" ? " with LF" : " with CR");
       EXPECT_EQ(e.stato, crlf.stato) << c.testo;
       scrivi_caso(f, c);
@@ -102,7 +102,7 @@ TEST(ComandoCheck, SeveralIndependentFaultsAreEachReportedWithTheAuthorsLines) {
   const std::string linea_prima = leggi_tutto(*f.cartella, file_linea(f)),
                     treno_prima = leggi_tutto(*f.cartella, file_treno(f));
 
-  const esito e = controlla(dir.percorso);
+  const esito_comando_check e = controlla_comando_check(dir.percorso);
   EXPECT_EQ(e.stato, 1);
   EXPECT_EQ(e.out, "4 errori, 0 avvisi\n") << e.err;
   // Each at its progressive.
@@ -139,7 +139,7 @@ TEST(ComandoCheck, TooManySignTextsIsReportedOnce) {
     (linea += r) += "\r\n";
   }
   scrivi_tutto(*f.cartella, file_linea(f), linea);
-  const esito e = controlla(dir.percorso);
+  const esito_comando_check e = controlla_comando_check(dir.percorso);
   EXPECT_EQ(e.stato, 1);
   std::size_t dieci = 0, ventisette = 0;
   for (std::size_t i = e.err.find("Errore n. 10:"); i != std::string::npos; i = e.err.find("Errore n. 10:", i + 1))
@@ -163,14 +163,14 @@ TEST(ComandoCheck, CleanSourcesAndMissingFiles) {
   const form_su_disco f(pulita.percorso);
   dati_linea(f);
   dati_treno(f);
-  const esito e = controlla(pulita.percorso);
+  const esito_comando_check e = controlla_comando_check(pulita.percorso);
   EXPECT_EQ(e.stato, 0) << e.err;
   EXPECT_EQ(e.out, "0 errori, 0 avvisi\n");
   EXPECT_EQ(e.err, "");
   EXPECT_EQ(file_in(pulita.percorso), 2u);
 
   // A typo in ROUTE or TRAIN names the file that is not there.
-  const esito senza = controlla(vuota.percorso);
+  const esito_comando_check senza = controlla_comando_check(vuota.percorso);
   EXPECT_EQ(senza.stato, 2);
   EXPECT_EQ(senza.out, "");
   EXPECT_EQ(senza.err,
@@ -189,14 +189,14 @@ TEST(ComandoCheck, EachWarningComesOutAtItsPlace) {
     scrivi_tutto(*f.cartella, file_linea(f), avvisi_di_prova::linea_di(c));
     scrivi_tutto(*f.cartella, file_treno(f), avvisi_di_prova::treno_di(c));
     const std::string nome = c.nel_treno ? file_treno(f) : file_linea(f);
-    const esito e = controlla(dir.percorso);
+    const esito_comando_check e = controlla_comando_check(dir.percorso);
     const std::string inizio = nome + ":" + std::to_string(c.riga) + ":" + std::to_string(c.colonna) + ": avviso: ";
     EXPECT_EQ(e.err.rfind(inizio, 0), 0u) << c.nome << "\n" << e.err << "\nexpected " << inizio;
     EXPECT_EQ(e.out, "0 errori, 1 avviso\n") << c.nome << "\n" << e.err;
     EXPECT_EQ(e.stato, 0) << c.nome;
-    EXPECT_EQ(controlla(dir.percorso, {"--strict"}).stato, 1) << c.nome;
+    EXPECT_EQ(controlla_comando_check(dir.percorso, {"--strict"}).stato, 1) << c.nome;
 
-    const esito j = controlla(dir.percorso, {"--json"});
+    const esito_comando_check j = controlla_comando_check(dir.percorso, {"--json"});
     const std::string voce =
         "{\"versione\": 1, \"comando\": \"check\", \"codice_uscita\": 0, \"errori\": 0, "
         "\"avvisi\": 1, \"interrotto\": false, \"note\": [], \"diagnostiche\": [{\"genere\": "
@@ -219,13 +219,13 @@ TEST(ComandoCheck, ASlipIsAnErrorOfCheck) {
   scrivi_tutto(
       *f.cartella, file_treno(f),
       con_riga(righe_treno(), 85, "stazione,   71450,  2,  700,  1, 1, 0,  4,1,1,  2,1,1,   60,  13:57, 0, PIACENZA"));
-  const esito e = controlla(dir.percorso);
+  const esito_comando_check e = controlla_comando_check(dir.percorso);
   EXPECT_EQ(e.stato, 1);
   EXPECT_EQ(e.out, "1 errore, 0 avvisi\n");
   EXPECT_EQ(e.err.rfind("Velstra_Ordoven_318-.txt:85:63: errore: '13:57' \xC3\xA8 un valore solo, letto come 13", 0),
             0u)
       << e.err;
-  const esito j = controlla(dir.percorso, {"--json"});
+  const esito_comando_check j = controlla_comando_check(dir.percorso, {"--json"});
   EXPECT_EQ(j.stato, 1);
   EXPECT_NE(j.out.find("\"codice_uscita\": 1, \"errori\": 1, \"avvisi\": 0, "), std::string::npos) << j.out;
   EXPECT_NE(j.out.find("{\"genere\": \"errore\", \"file\": \"Velstra_Ordoven_318-.txt\", \"riga\": 85, "
@@ -240,7 +240,7 @@ TEST(ComandoCheck, JsonListsErrorsAfterWarnings) {
   const form_su_disco f(dir.percorso);
   scrivi_tutto(*f.cartella, file_linea(f), con_riga(righe_linea(), 7, "sfondo due,    220000KM"));
   scrivi_tutto(*f.cartella, file_treno(f), con_riga(righe_treno(), 282, "abbattimento,   10000,   270"));
-  const esito j = controlla(dir.percorso, {"--json"});
+  const esito_comando_check j = controlla_comando_check(dir.percorso, {"--json"});
   EXPECT_EQ(j.stato, 1);
   EXPECT_EQ(j.out.rfind("{\"versione\": 1, \"comando\": \"check\", \"codice_uscita\": 1, \"errori\": 1, \"avvisi\": 1, "
                         "\"interrotto\": false, \"note\": [], \"diagnostiche\": [{\"genere\": \"avviso\"",
@@ -263,7 +263,7 @@ TEST(ComandoCheck, AnErrorOfTheLineIsNotReportedAtTheTrainRecordItStopped) {
   const form_su_disco f(dir.percorso);
   scrivi_tutto(*f.cartella, file_linea(f), cascata_di_prova::linea());
   scrivi_tutto(*f.cartella, file_treno(f), cascata_di_prova::treno());
-  const esito e = controlla(dir.percorso);
+  const esito_comando_check e = controlla_comando_check(dir.percorso);
   EXPECT_EQ(e.stato, 1);
   EXPECT_EQ(e.out, "1 errore, 1 avviso\n");
   const std::string errore =
@@ -279,7 +279,7 @@ TEST(ComandoCheck, AnErrorOfTheLineIsNotReportedAtTheTrainRecordItStopped) {
   EXPECT_TRUE(non_contiene(e.err, "(progressiva 2000): record oltre"));
   EXPECT_TRUE(non_contiene(e.err, "(progressiva 3000)"));
 
-  const nlohmann::json j = nlohmann::json::parse(controlla(dir.percorso, {"--json"}).out);
+  const nlohmann::json j = nlohmann::json::parse(controlla_comando_check(dir.percorso, {"--json"}).out);
   EXPECT_EQ(j["errori"], 1);
   ASSERT_EQ(j["diagnostiche"].size(), 2u);
   const nlohmann::json& d = j["diagnostiche"][1];
@@ -304,14 +304,14 @@ TEST(ComandoCheck, ErrorsAndWarningsComeInFileOrder) {
       "Velstra_Ordoven_linea.txt:3 avviso", "Velstra_Ordoven_linea.txt:5 errore", "Velstra_Ordoven_linea.txt:6 errore",
       "Velstra_Ordoven_318-.txt:2 avviso",  "Velstra_Ordoven_318-.txt:8 errore",
   };
-  const esito e = controlla(dir.percorso, {"--json"});
+  const esito_comando_check e = controlla_comando_check(dir.percorso, {"--json"});
   std::vector<std::string> dati;
   const nlohmann::json j = nlohmann::json::parse(e.out);
   for (const nlohmann::json& d : j["diagnostiche"])
     dati.push_back(d["file"].get<std::string>() + ":" + d["riga"].dump() + " " + d["genere"].get<std::string>());
   EXPECT_EQ(dati, attesi) << e.out;
   // The text says the same in the same order.
-  const esito t = controlla(dir.percorso);
+  const esito_comando_check t = controlla_comando_check(dir.percorso);
   std::size_t dopo = 0;
   for (const std::string& a : attesi) {
     const std::string inizio = "\n" + a.substr(0, a.find(' ')) + ":";

@@ -38,7 +38,7 @@ std::string tra_apici(const std::string& s) { return "'" + s + "'"; }
 
 // Runs a built executable with its arguments; stdout and stderr go through
 // files of a folder of their own.
-uscita esegui(const std::string& programma, const std::vector<std::string>& argomenti) {
+uscita esegui_comando_compile(const std::string& programma, const std::vector<std::string>& argomenti) {
   cartella_temporanea log;
   std::string riga = tra_apici(programma);
   for (const auto& a : argomenti) riga += " " + tra_apici(a);
@@ -108,14 +108,14 @@ TEST(ComandoCompile, HelpExplainsTheCommand) {
 }
 
 TEST(ScenarioTool, HelpListsTheCommandsAndUnknownWordsAreUsageErrors) {
-  const uscita aiuto = esegui(VELSTRA_TOOL, {"--help"});
+  const uscita aiuto = esegui_comando_compile(VELSTRA_TOOL, {"--help"});
   EXPECT_EQ(aiuto.stato, 0);
   EXPECT_NE(aiuto.out.find("compile"), std::string::npos) << aiuto.out;
-  const uscita aiuto_compile_bin = esegui(VELSTRA_TOOL, {"compile", "--help"});
+  const uscita aiuto_compile_bin = esegui_comando_compile(VELSTRA_TOOL, {"compile", "--help"});
   EXPECT_EQ(aiuto_compile_bin.stato, 0);
   EXPECT_EQ(aiuto_compile_bin.out, aiuto_compile);
   for (const std::vector<std::string>& parole : {std::vector<std::string>{}, {"compiler"}, {"compile"}}) {
-    const uscita u = esegui(VELSTRA_TOOL, parole);
+    const uscita u = esegui_comando_compile(VELSTRA_TOOL, parole);
     EXPECT_EQ(u.stato, 64) << (parole.empty() ? "" : parole[0]);
     EXPECT_NE(u.err.find("uso: scenario"), std::string::npos) << u.err;
   }
@@ -126,7 +126,7 @@ TEST(ScenarioTool, HelpListsTheCommandsAndUnknownWordsAreUsageErrors) {
 TEST(ScenarioTool, CompilesTheEmbeddedScenarioAsTheProgramDoes) {
   cartella_temporanea programma, autore;
   fs::copy_file(VELSTRA_PROGRAM, programma.percorso / "Velstra_Ordoven_318");
-  const uscita run = esegui((programma.percorso / "Velstra_Ordoven_318").string(), {});
+  const uscita run = esegui_comando_compile((programma.percorso / "Velstra_Ordoven_318").string(), {});
   ASSERT_TRUE(run.stato == 0 || run.stato == 1) << run.err;
 
   auto f = modello_in(autore.percorso);
@@ -134,7 +134,8 @@ TEST(ScenarioTool, CompilesTheEmbeddedScenarioAsTheProgramDoes) {
   dati_treno(*f);
   const std::string linea = leggi_tutto(*f->cartella, file_linea(*f)),
                     treno = leggi_tutto(*f->cartella, file_treno(*f));
-  const uscita tool = esegui(VELSTRA_TOOL, {"compile", autore.percorso.string(), "Velstra_Ordoven", "318"});
+  const uscita tool =
+      esegui_comando_compile(VELSTRA_TOOL, {"compile", autore.percorso.string(), "Velstra_Ordoven", "318"});
   EXPECT_EQ(tool.stato, run.stato) << tool.err;
   EXPECT_EQ(tool.err, run.err);
   // Success says in one line what was written and where.
@@ -151,13 +152,13 @@ TEST(ScenarioTool, CompilesTheEmbeddedScenarioAsTheProgramDoes) {
 
 // Source pairs for the tool, each compared with the compiler entry run in
 // this process on a copy of the same files.
-struct coppia_sorgenti {
+struct coppia_sorgenti_comando_compile {
   const char* nome;
   std::optional<std::string> linea, treno;
   const char* fine = nullptr;  // where known, the text the run ends with through errore
 };
 
-std::string righe(std::initializer_list<std::string_view> r) {
+std::string righe_comando_compile(std::initializer_list<std::string_view> r) {
   std::string s;
   for (auto x : r) (s += x) += "\r\n";
   return s;
@@ -180,7 +181,7 @@ std::string file_embedded(void (*scrivi)(const Form1&), std::string (*nome)(cons
   return leggi_tutto(*f->cartella, nome(*f));
 }
 
-std::vector<coppia_sorgenti> coppie() {
+std::vector<coppia_sorgenti_comando_compile> coppie() {
   const std::string linea = file_embedded(dati_linea, file_linea<Form1>);
   const std::string treno = file_embedded(dati_treno, file_treno<Form1>);
   // A signal at progressive 0 lands in cell 1 with valore_1 0 and valore_2 11.
@@ -190,14 +191,15 @@ std::vector<coppia_sorgenti> coppie() {
     treno_segnale_in_1.insert(segnali + 11, "segnale,    0,   2, 0, 1,  1, 0,    0,  0,1,1, 0\r\n");
   return {
       {"both embedded files", linea, treno},
-      {"no general section", righe({"solo testo"}), treno, "102"},
+      {"no general section", righe_comando_compile({"solo testo"}), treno, "102"},
       {"line file cut in half", linea.substr(0, linea.size() / 2), treno},
       {"train file cut in half", linea, treno.substr(0, treno.size() / 2)},
-      {"gradient beyond the last cell", linea_senza_fine() + righe({"[pendenze]", "pendenza,  999000,  3", "[fine]"}),
-       treno},
+      {"gradient beyond the last cell",
+       linea_senza_fine() + righe_comando_compile({"[pendenze]", "pendenza,  999000,  3", "[fine]"}), treno},
       {"speed board in cell 1",
        linea_senza_fine() +
-           righe({"[cartelli]", "indicatori_vmax,  0,  140,  160,  160,  2,  140,  160,  160,  2", "[fine]"}),
+           righe_comando_compile(
+               {"[cartelli]", "indicatori_vmax,  0,  140,  160,  160,  2,  140,  160,  160,  2", "[fine]"}),
        treno, "1250"},
       {"signal in cell 1", linea, treno_segnale_in_1, "1251"},
   };
@@ -216,7 +218,7 @@ std::string json_atteso(const Form1& f, const std::optional<std::string>& errore
   return s + "], \"file_completi\": " + (f.numero_errore == 0 && !errore ? "true" : "false");
 }
 
-void metti_sorgenti(const Form1& f, const coppia_sorgenti& c) {
+void metti_sorgenti_compile(const Form1& f, const coppia_sorgenti_comando_compile& c) {
   if (c.linea) scrivi_tutto(*f.cartella, file_linea(f), *c.linea);
   if (c.treno) scrivi_tutto(*f.cartella, file_treno(f), *c.treno);
 }
@@ -228,7 +230,7 @@ TEST(ScenarioTool, GivesTheCompilersFilesAndErrorStateForAnySourcePair) {
       // The compiler entry, in place.
       cartella_temporanea riferimento;
       auto f = modello_in(riferimento.percorso);
-      metti_sorgenti(*f, c);
+      metti_sorgenti_compile(*f, c);
       std::optional<std::string> errore;
       std::vector<std::string> scritti;
       try {
@@ -244,13 +246,13 @@ TEST(ScenarioTool, GivesTheCompilersFilesAndErrorStateForAnySourcePair) {
       // The tool, on a folder that also holds older, longer compact files.
       cartella_temporanea autore;
       auto g = modello_in(autore.percorso);
-      metti_sorgenti(*g, c);
+      metti_sorgenti_compile(*g, c);
       const std::string vecchio(400000, 'v');
       for (const std::string& file : compatti(*g)) scrivi_tutto(*g->cartella, file, vecchio);
       std::vector<std::string> argomenti{"compile"};
       if (senza_piano) argomenti.push_back("--no-plan");
       argomenti.insert(argomenti.end(), {"--json", autore.percorso.string(), "Velstra_Ordoven", "318"});
-      const uscita u = esegui(VELSTRA_TOOL, argomenti);
+      const uscita u = esegui_comando_compile(VELSTRA_TOOL, argomenti);
 
       EXPECT_EQ(u.stato, stato_atteso) << u.err;
       const std::string apertura = json_atteso(*f, errore, scritti, stato_atteso);
@@ -296,7 +298,7 @@ TEST(ScenarioTool, AMissingSourceFileIsRefusedBeforeAnythingIsWritten) {
       std::vector<std::string> argomenti{"compile"};
       if (json) argomenti.push_back("--json");
       argomenti.insert(argomenti.end(), {autore.percorso.string(), "Velstra_Ordoven", "318"});
-      const uscita u = esegui(VELSTRA_TOOL, argomenti);
+      const uscita u = esegui_comando_compile(VELSTRA_TOOL, argomenti);
       EXPECT_EQ(u.stato, 2) << c.nome;
       EXPECT_EQ(u.err.rfind("scenario compile: " + (autore.percorso / c.manca).string() + ": file non trovato\nIn " +
                                 autore.percorso.string() + " ci sono:\n  Velstra_Ordoven 318 (",
@@ -329,7 +331,8 @@ TEST(ScenarioTool, WithoutPlanNoPlanFileIsCreated) {
   auto f = modello_in(autore.percorso, "Rotta", "7");
   dati_linea(*f);
   dati_treno(*f);
-  const uscita u = esegui(VELSTRA_TOOL, {"compile", "--no-plan", autore.percorso.string(), "Rotta", "7"});
+  const uscita u =
+      esegui_comando_compile(VELSTRA_TOOL, {"compile", "--no-plan", autore.percorso.string(), "Rotta", "7"});
   EXPECT_TRUE(u.stato == 0 || u.stato == 1) << u.err;
   EXPECT_FALSE(f->cartella->esiste(file_piano(*f)));
   EXPECT_TRUE(f->cartella->esiste(file_scenario(*f)));
@@ -356,7 +359,7 @@ TEST(ComandoCompile, WarningsNeverChangeTheCompiledBytes) {
     for (const std::string& file : compatti(*f)) c.byte.push_back(leggi_tutto(*f->cartella, file));
     return c;
   };
-  for (const caso_avviso& c : casi) {
+  for (const caso_avviso& c : avvisi_di_prova::casi) {
     SCOPED_TRACE(c.nome);
     const std::string linea = linea_di(c), treno = treno_di(c);
     const compilato tool = compila(linea, treno);

@@ -14,15 +14,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string treno = "Velstra_Ordoven_318-.txt", linea = "Velstra_Ordoven_linea.txt";
+const std::string treno_comando_diff_git = "Velstra_Ordoven_318-.txt",
+                  linea_comando_diff_git = "Velstra_Ordoven_linea.txt";
 
-struct esito {
+struct esito_comando_diff_git {
   int codice;
   std::string out, err;
 };
 
 // The words git passes for one file, through diff's own entry.
-esito diff_git(const std::string& percorso, const std::string& vecchio, const std::string& nuovo) {
+esito_comando_diff_git diff_git(const std::string& percorso, const std::string& vecchio, const std::string& nuovo) {
   const std::vector<std::string> parole{"--git", percorso, vecchio, "1111111", "100644", nuovo, "2222222", "100644"};
   std::ostringstream out, err;
   const int codice = comando_diff(parole, out, err);
@@ -39,12 +40,12 @@ struct lavoro {
     const std::vector<std::string> parole{albero.string()};
     EXPECT_EQ(comando_extract(parole, out, err), 0) << err.str();
     fs::create_directory(copie);
-    fs::copy(albero / treno, copie / "vecchio_treno.txt");
-    fs::copy(albero / linea, copie / "vecchio_linea.txt");
+    fs::copy(albero / treno_comando_diff_git, copie / "vecchio_treno.txt");
+    fs::copy(albero / linea_comando_diff_git, copie / "vecchio_linea.txt");
   }
   std::string nel_lavoro(const std::string& file) const { return (albero / file).string(); }
   std::string vecchio(const std::string& file) const {
-    return (copie / (file == treno ? "vecchio_treno.txt" : "vecchio_linea.txt")).string();
+    return (copie / (file == treno_comando_diff_git ? "vecchio_treno.txt" : "vecchio_linea.txt")).string();
   }
   void sostituisci(const std::string& file, const std::string& da, const std::string& con) {
     std::string t = leggi_tutto(albero / file);
@@ -68,8 +69,8 @@ TEST(ComandoDiffGit, ComparesInRailwayTermsOrFallsBackToTheListings) {
   };
   const caso casi[] = {
       {"a signal moved",
-       treno,
-       [](lavoro& l) { l.sostituisci(treno, "segnale,    3450,", "segnale,    3500,"); },
+       treno_comando_diff_git,
+       [](lavoro& l) { l.sostituisci(treno_comando_diff_git, "segnale,    3450,", "segnale,    3500,"); },
        false,
        false,
        {"segnale spostato di +50 m verso MILANO ROGOREDO, da 3+450 a 3+500\n"
@@ -78,29 +79,31 @@ TEST(ComandoDiffGit, ComparesInRailwayTermsOrFallsBackToTheListings) {
         "file compatti: scenario identico, tracciato diverso, planimetria identica\n"},
        {"confronto dei record"}},
       {"a mountain stretch of the line file lengthened, the train file beside it",
-       linea,
-       [](lavoro& l) { l.sostituisci(linea, "montagna,   36900,  36950,", "montagna,   36900,  37050,"); },
+       linea_comando_diff_git,
+       [](lavoro& l) {
+         l.sostituisci(linea_comando_diff_git, "montagna,   36900,  36950,", "montagna,   36900,  37050,");
+       },
        false,
        false,
        {"tratto di montagna 0 \xE2\x86\x92 2 tra 181+350 e 181+250"},
        {"confronto dei record"}},
       {"the file reformatted",
-       treno,
-       [](lavoro& l) { l.sostituisci(treno, "segnale,    3450,", "segnale,3450 ,"); },
+       treno_comando_diff_git,
+       [](lavoro& l) { l.sostituisci(treno_comando_diff_git, "segnale,    3450,", "segnale,3450 ,"); },
        false,
        false,
        {"Modifiche dei sorgenti senza effetto sullo scenario compilato:\nVelstra_Ordoven_318-.txt: riformattato, "
         "stessi record"},
        {"modifica\n", "file compatti", "nessuna modifica"}},
       {"a new file",
-       treno,
+       treno_comando_diff_git,
        [](lavoro&) {},
        false,
        true,
        {"file nuovo: confronto dei record del file\n--- /dev/null\n+++ b/", "\n+segnale 3450 (cella 70, pk 3+450): "},
        {"\n-segnale"}},
       {"a file deleted",
-       treno,
+       treno_comando_diff_git,
        [](lavoro&) {},
        true,
        false,
@@ -108,18 +111,18 @@ TEST(ComandoDiffGit, ComparesInRailwayTermsOrFallsBackToTheListings) {
         "\n-segnale 3450 (cella 70, pk 3+450): "},
        {"\n+segnale"}},
       {"the new version does not compile",
-       treno,
-       [](lavoro& l) { l.sostituisci(treno, "segnale,    3450,", "segnale,    2800,"); },
+       treno_comando_diff_git,
+       [](lavoro& l) { l.sostituisci(treno_comando_diff_git, "segnale,    3450,", "segnale,    2800,"); },
        false,
        false,
        {"la versione B non si compila",
         "\n-segnale 3450 (cella 70, pk 3+450): ", "\n+segnale 2800 (cella 57, pk 2+800): "},
        {"spostato"}},
       {"no line file beside the train file",
-       treno,
+       treno_comando_diff_git,
        [](lavoro& l) {
-         l.sostituisci(treno, "segnale,    3450,", "segnale,    3500,");
-         fs::remove(l.albero / linea);
+         l.sostituisci(treno_comando_diff_git, "segnale,    3450,", "segnale,    3500,");
+         fs::remove(l.albero / linea_comando_diff_git);
        },
        false,
        false,
@@ -132,8 +135,9 @@ TEST(ComandoDiffGit, ComparesInRailwayTermsOrFallsBackToTheListings) {
     lavoro l;
     c.prepara(l);
     // PATH is the file in the working tree: the partner is looked for beside it.
-    const esito nel_lavoro = diff_git(l.nel_lavoro(c.file), c.vecchio_assente ? "/dev/null" : l.vecchio(c.file),
-                                      c.nuovo_assente ? "/dev/null" : l.nel_lavoro(c.file));
+    const esito_comando_diff_git nel_lavoro =
+        diff_git(l.nel_lavoro(c.file), c.vecchio_assente ? "/dev/null" : l.vecchio(c.file),
+                 c.nuovo_assente ? "/dev/null" : l.nel_lavoro(c.file));
     EXPECT_EQ(nel_lavoro.codice, 0) << nel_lavoro.err;
     EXPECT_EQ(nel_lavoro.err, "");
     EXPECT_TRUE(nel_lavoro.out.starts_with("scenario diff a/" + l.nel_lavoro(c.file))) << nel_lavoro.out;
@@ -144,14 +148,15 @@ TEST(ComandoDiffGit, ComparesInRailwayTermsOrFallsBackToTheListings) {
 
 TEST(ComandoDiffGit, UsageAndUnreadableFiles) {
   lavoro l;
-  const esito illeggibile = diff_git(l.nel_lavoro(treno), (l.copie / "non_c_e.txt").string(), l.nel_lavoro(treno));
+  const esito_comando_diff_git illeggibile = diff_git(
+      l.nel_lavoro(treno_comando_diff_git), (l.copie / "non_c_e.txt").string(), l.nel_lavoro(treno_comando_diff_git));
   EXPECT_EQ(illeggibile.codice, 2);
   EXPECT_TRUE(contiene(illeggibile.err, "non_c_e.txt"));
   struct caso {
     std::vector<std::string> parole;
     int codice;
   };
-  const std::string f = l.nel_lavoro(treno);
+  const std::string f = l.nel_lavoro(treno_comando_diff_git);
   const caso casi[] = {
       {{"--git", f, f, "1", "100644", f, "2"}, 64},
       {{"--git", f, f, "1", "100644", f, "2", "100644", "altro"}, 64},

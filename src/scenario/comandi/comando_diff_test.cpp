@@ -14,14 +14,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string treno = "Velstra_Ordoven_318-.txt", linea = "Velstra_Ordoven_linea.txt";
+const std::string treno_comando_diff = "Velstra_Ordoven_318-.txt", linea_comando_diff = "Velstra_Ordoven_linea.txt";
 
-struct esito {
+struct esito_comando_diff {
   int codice;
   std::string out, err;
 };
 
-esito diff(const fs::path& a, const fs::path& b, const std::vector<std::string>& altre = {}) {
+esito_comando_diff diff(const fs::path& a, const fs::path& b, const std::vector<std::string>& altre = {}) {
   std::vector<std::string> parole{a.string(), b.string(), "Velstra_Ordoven", "318"};
   parole.insert(parole.end(), altre.begin(), altre.end());
   std::ostringstream out, err;
@@ -50,7 +50,7 @@ struct due_cartelle {
 
 TEST(ComandoDiff, TheSameScenarioSaysNothingAndExitsZero) {
   due_cartelle d;
-  const esito e = diff(d.a, d.a);
+  const esito_comando_diff e = diff(d.a, d.a);
   EXPECT_EQ(e.codice, 0) << e.err;
   EXPECT_EQ(e.out, "");
   EXPECT_EQ(e.err, "");
@@ -59,8 +59,8 @@ TEST(ComandoDiff, TheSameScenarioSaysNothingAndExitsZero) {
 // A signal moved 50 m: one move, with both posts and both lines.
 TEST(ComandoDiff, AMovedSignalIsOneChangeWithBothPostsAndLines) {
   due_cartelle d;
-  d.sostituisci(treno, "segnale,    3450,", "segnale,    3500,");
-  const esito e = diff(d.a, d.b);
+  d.sostituisci(treno_comando_diff, "segnale,    3450,", "segnale,    3500,");
+  const esito_comando_diff e = diff(d.a, d.b);
   EXPECT_EQ(e.codice, 1) << e.err;
   EXPECT_EQ(e.out,
             "segnale spostato di +50 m verso MILANO ROGOREDO, da 3+450 a 3+500\n"
@@ -68,7 +68,7 @@ TEST(ComandoDiff, AMovedSignalIsOneChangeWithBothPostsAndLines) {
             "    B: 3+500 (3500 m), Velstra_Ordoven_318-.txt riga 122\n"
             "1 modifica\n"
             "file compatti: scenario identico, tracciato diverso, planimetria identica\n");
-  const esito j = diff(d.a, d.b, {"--json"});
+  const esito_comando_diff j = diff(d.a, d.b, {"--json"});
   EXPECT_EQ(j.codice, 1);
   EXPECT_TRUE(contiene(j.out, "\"comando\": \"diff\", \"codice_uscita\": 1"));
   EXPECT_TRUE(contiene(j.out, "\"genere\": \"spostato\", \"oggetto\": \"segnale\""));
@@ -78,15 +78,15 @@ TEST(ComandoDiff, AMovedSignalIsOneChangeWithBothPostsAndLines) {
 // A record rewritten within its cell is listed apart and changes nothing compiled.
 TEST(ComandoDiff, AnEditWithinACellIsListedApartAndExitsZero) {
   due_cartelle d;
-  d.sostituisci(treno, "segnale,    3450,", "segnale,    3460,");
-  const esito e = diff(d.a, d.b);
+  d.sostituisci(treno_comando_diff, "segnale,    3450,", "segnale,    3460,");
+  const esito_comando_diff e = diff(d.a, d.b);
   EXPECT_EQ(e.codice, 0) << e.err;
   EXPECT_EQ(e.out,
             "Modifiche dei sorgenti senza effetto sullo scenario compilato:\n"
             "segnale scritto a 3+460 invece di 3+450, nella stessa cella: lo scenario compilato non cambia\n"
             "    A: 3+450 (3450 m), Velstra_Ordoven_318-.txt riga 122\n"
             "    B: 3+460 (3460 m), Velstra_Ordoven_318-.txt riga 122\n");
-  const esito j = diff(d.a, d.b, {"--json"});
+  const esito_comando_diff j = diff(d.a, d.b, {"--json"});
   EXPECT_EQ(j.codice, 0);
   EXPECT_TRUE(contiene(j.out, "\"modifiche\": [], \"senza_effetto\": [{\"genere\": \"senza_effetto\""));
 }
@@ -101,26 +101,29 @@ TEST(ComandoDiff, EditsThatCompileTheSameAreListedApart) {
   };
   const caso casi[] = {
       {"a line reflowed",
-       [](due_cartelle& d) { d.sostituisci(treno, "velocita,    1250,   100\r\n", "velocita,1250\r\n   100\r\n"); },
+       [](due_cartelle& d) {
+         d.sostituisci(treno_comando_diff, "velocita,    1250,   100\r\n", "velocita,1250\r\n   100\r\n");
+       },
        "Modifiche dei sorgenti senza effetto sullo scenario compilato:\n"
        "Velstra_Ordoven_318-.txt: riformattato, stessi record (spazi, a capo, commenti), riga 24 in A, righe "
        "24-25 in B\n"},
-      {"a blank line added to the line file", [](due_cartelle& d) { d.sostituisci(linea, "curvas4,", "\r\ncurvas4,"); },
+      {"a blank line added to the line file",
+       [](due_cartelle& d) { d.sostituisci(linea_comando_diff, "curvas4,", "\r\ncurvas4,"); },
        "Modifiche dei sorgenti senza effetto sullo scenario compilato:\n"
        "Velstra_Ordoven_linea.txt: riformattato, stessi record (spazi, a capo, commenti), nessuna riga in A, riga 12 "
        "in B\n"},
       {"two signal lines swapped",
        [](due_cartelle& d) {
-         d.sostituisci(treno, "segnale,    3450,   2, 4, 1,  1, 0,    2,  2,1,1, 0\r\n", "");
-         d.sostituisci(treno, "segnale,    2800,",
+         d.sostituisci(treno_comando_diff, "segnale,    3450,   2, 4, 1,  1, 0,    2,  2,1,1, 0\r\n", "");
+         d.sostituisci(treno_comando_diff, "segnale,    2800,",
                        "segnale,    3450,   2, 4, 1,  1, 0,    2,  2,1,1, 0\r\nsegnale,    2800,");
        },
        "Modifiche dei sorgenti senza effetto sullo scenario compilato:\n"
        "Velstra_Ordoven_318-.txt: stessi record in altro ordine, righe 121-122 in A, righe 121-122 in B\n"},
       {"a change made and undone",
        [](due_cartelle& d) {
-         d.sostituisci(treno, "segnale,    3450,", "segnale,    3500,");
-         d.sostituisci(treno, "segnale,    3500,", "segnale,    3450,");
+         d.sostituisci(treno_comando_diff, "segnale,    3450,", "segnale,    3500,");
+         d.sostituisci(treno_comando_diff, "segnale,    3500,", "segnale,    3450,");
        },
        ""},
   };
@@ -128,10 +131,10 @@ TEST(ComandoDiff, EditsThatCompileTheSameAreListedApart) {
     SCOPED_TRACE(c.nome);
     due_cartelle d;
     c.modifica_b(d);
-    const esito e = diff(d.a, d.b);
+    const esito_comando_diff e = diff(d.a, d.b);
     EXPECT_EQ(e.codice, 0) << e.err;
     EXPECT_EQ(e.out, c.atteso);
-    const esito j = diff(d.a, d.b, {"--json"});
+    const esito_comando_diff j = diff(d.a, d.b, {"--json"});
     EXPECT_EQ(j.codice, 0);
     EXPECT_TRUE(contiene(j.out, "\"modifiche\": [], ")) << j.out;
     EXPECT_TRUE(contiene(j.out, "\"file_compatti\": {\"identici\": true,")) << j.out;
@@ -145,9 +148,9 @@ TEST(ComandoDiff, CompactFilesAloneCompareWithTheirSources) {
   std::ostringstream out, err;
   const std::vector<std::string> parole{d.b.string(), "Velstra_Ordoven", "318"};
   ASSERT_EQ(comando_compile(parole, out, err), 0) << err.str();
-  fs::remove(d.b / treno);
-  fs::remove(d.b / linea);
-  const esito e = diff(d.a, d.b);
+  fs::remove(d.b / treno_comando_diff);
+  fs::remove(d.b / linea_comando_diff);
+  const esito_comando_diff e = diff(d.a, d.b);
   EXPECT_EQ(e.codice, 0) << e.out << e.err;
   EXPECT_EQ(e.out, "");
 }
@@ -161,19 +164,20 @@ TEST(ComandoDiff, ASideThatCannotBeComparedExitsTwo) {
     const char* atteso;
   };
   const caso casi[] = {
-      {"an error in B", [](due_cartelle& d) { d.sostituisci(treno, "segnale,    3450,", "segnale,    2800,"); },
+      {"an error in B",
+       [](due_cartelle& d) { d.sostituisci(treno_comando_diff, "segnale,    3450,", "segnale,    2800,"); },
        "Errore n. 16"},
-      {"B without its line file", [](due_cartelle& d) { fs::remove(d.b / linea); }, "file non trovato"},
+      {"B without its line file", [](due_cartelle& d) { fs::remove(d.b / linea_comando_diff); }, "file non trovato"},
       {"B with neither sources nor compact files",
        [](due_cartelle& d) {
-         fs::remove(d.b / linea);
-         fs::remove(d.b / treno);
+         fs::remove(d.b / linea_comando_diff);
+         fs::remove(d.b / treno_comando_diff);
        },
        "file non trovato"},
       {"a damaged compact file",
        [](due_cartelle& d) {
-         fs::remove(d.b / linea);
-         fs::remove(d.b / treno);
+         fs::remove(d.b / linea_comando_diff);
+         fs::remove(d.b / treno_comando_diff);
          scrivi_tutto(d.b / "Velstra_Ordoven_318.sim", "xx");
          scrivi_tutto(d.b / "Velstra_Ordoven_318.dat", "xx");
        },
@@ -183,11 +187,11 @@ TEST(ComandoDiff, ASideThatCannotBeComparedExitsTwo) {
     SCOPED_TRACE(c.nome);
     due_cartelle d;
     c.prepara(d);
-    const esito e = diff(d.a, d.b);
+    const esito_comando_diff e = diff(d.a, d.b);
     EXPECT_EQ(e.codice, 2);
     EXPECT_TRUE(contiene(e.err, c.atteso));
     EXPECT_EQ(e.out, "");
-    const esito j = diff(d.a, d.b, {"--json"});
+    const esito_comando_diff j = diff(d.a, d.b, {"--json"});
     EXPECT_EQ(j.codice, 2);
     EXPECT_TRUE(contiene(j.out, "\"codice_uscita\": 2"));
   }
@@ -197,8 +201,8 @@ TEST(ComandoDiff, ASideThatCannotBeComparedExitsTwo) {
 // number and the identification codes made from it are what changes.
 TEST(ComandoDiff, TwoTrainsOfOneLineWithTrenoB) {
   due_cartelle d;
-  fs::rename(d.b / treno, d.b / "Velstra_Ordoven_319-.txt");
-  const esito e = diff(d.a, d.b, {"--treno-b", "319"});
+  fs::rename(d.b / treno_comando_diff, d.b / "Velstra_Ordoven_319-.txt");
+  const esito_comando_diff e = diff(d.a, d.b, {"--treno-b", "319"});
   EXPECT_EQ(e.codice, 1) << e.err;
   EXPECT_EQ(e.out,
             "treno.numero 318 \xE2\x86\x92 319\n"
@@ -207,14 +211,14 @@ TEST(ComandoDiff, TwoTrainsOfOneLineWithTrenoB) {
             "3 modifiche\n"
             "file compatti: scenario diverso, tracciato diverso, planimetria identica; codici di identificazione "
             "cambiati: codice_scenario, codice_cella_1\n");
-  const esito j = diff(d.a, d.b, {"--treno-b", "319", "--json"});
+  const esito_comando_diff j = diff(d.a, d.b, {"--treno-b", "319", "--json"});
   EXPECT_TRUE(contiene(j.out,
                        "\"file_compatti\": {\"identici\": false, \"file\": [{\"ruolo\": \"scenario\", "
                        "\"nome_a\": \"Velstra_Ordoven_318.sim\", \"nome_b\": \"Velstra_Ordoven_319.sim\", "
                        "\"in_a\": true, \"in_b\": true, \"identico\": false}"))
       << j.out;
   EXPECT_TRUE(contiene(j.out, "\"codici_cambiati\": [\"codice_scenario\",")) << j.out;
-  const esito senza = diff(d.a, d.b);
+  const esito_comando_diff senza = diff(d.a, d.b);
   EXPECT_EQ(senza.codice, 2);
   EXPECT_TRUE(contiene(senza.err, "Velstra_Ordoven_318-.txt: file non trovato"));
   EXPECT_EQ(diff(d.a, d.b, {"--treno-b", "a/b"}).codice, 64);

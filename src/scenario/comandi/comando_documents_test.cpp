@@ -12,14 +12,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct uscita {
+struct uscita_comando_documents {
   int stato = -1;
   std::string out, err;
 };
 
-uscita documenti(const std::vector<std::string>& argomenti) {
+uscita_comando_documents documenti(const std::vector<std::string>& argomenti) {
   std::ostringstream out, err;
-  uscita u;
+  uscita_comando_documents u;
   u.stato = comando_documents(argomenti, out, err);
   u.out = out.str();
   u.err = err.str();
@@ -37,7 +37,7 @@ TEST(ComandoDocuments, ScriveITreDocumentiNellaCartella) {
   fs::remove(t.percorso / "Velstra_Ordoven_318_note.txt");
   fs::remove(t.percorso / "Velstra_Ordoven_318_scheda_treno.txt");
   fs::remove(t.percorso / "Velstra_Ordoven_318_documenti.txt");  // the sources alone
-  const uscita u = documenti({t.percorso.string(), "Velstra_Ordoven", "318"});
+  const uscita_comando_documents u = documenti({t.percorso.string(), "Velstra_Ordoven", "318"});
   EXPECT_EQ(u.stato, 0) << u.err;
   EXPECT_TRUE(contiene(u.err, "scritto Velstra_Ordoven_318_scheda_treno.txt"));
   EXPECT_TRUE(contiene(leggi_tutto(t.percorso / "Velstra_Ordoven_318_scheda_treno.txt"),
@@ -64,7 +64,7 @@ TEST(ComandoDocuments, UnDocumentoDiversoRestaComeBak) {
   const std::string scheda = "Velstra_Ordoven_318_scheda_treno.txt", note = "Velstra_Ordoven_318_note.txt";
   const std::string scheda_scritta = leggi_tutto(t.percorso / scheda);
 
-  uscita u = documenti(argomenti);
+  uscita_comando_documents u = documenti(argomenti);
   ASSERT_EQ(u.stato, 0) << u.err;
   EXPECT_TRUE(non_contiene(u.err, ".bak")) << u.err;
   EXPECT_EQ(copie_bak(t.percorso), 0u);
@@ -100,7 +100,7 @@ TEST(ComandoDocuments, UnNomeTagliatoESegnalatoEIDocumentiScritti) {
   std::string testo = leggi_tutto(treno);
   testo.replace(testo.find(", S.BENEDETTO SAMBRO\r\n"), 22, ", S.BENEDETTO VAL DI SAMBRO ALTO\r\n");
   scrivi_tutto(treno, testo);
-  const uscita u = documenti({t.percorso.string(), "Velstra_Ordoven", "318"});
+  const uscita_comando_documents u = documenti({t.percorso.string(), "Velstra_Ordoven", "318"});
   EXPECT_EQ(u.stato, 0) << u.err;
   EXPECT_TRUE(contiene(u.err, "Velstra_Ordoven_318_rallentamenti.txt:")) << u.err;
   EXPECT_TRUE(contiene(u.err,
@@ -124,7 +124,7 @@ TEST(ComandoDocuments, DopoExtractIDocumentiSonoQuelliDelProgramma) {
   // are made anew.
   fs::remove(t.percorso / nomi[0]);
   fs::remove(t.percorso / nomi[1]);
-  const uscita u = documenti({t.percorso.string(), "Velstra_Ordoven", "318"});
+  const uscita_comando_documents u = documenti({t.percorso.string(), "Velstra_Ordoven", "318"});
   ASSERT_EQ(u.stato, 0) << u.err;
   for (std::size_t k = 0; k < std::size(nomi); ++k) {
     ASSERT_TRUE(fs::exists(t.percorso / nomi[k])) << nomi[k];
@@ -140,7 +140,7 @@ TEST(ComandoDocuments, SorgentiConErroriRifiutatiComeLiDaCheck) {
   testo.replace(testo.find("stazione,   71450,"), 18, "stazione,   71470,");
   scrivi_tutto(treno, testo);
   const std::string prima = leggi_tutto(t.percorso / "Velstra_Ordoven_318_scheda_treno.txt");
-  const uscita u = documenti({t.percorso.string(), "Velstra_Ordoven", "318"});
+  const uscita_comando_documents u = documenti({t.percorso.string(), "Velstra_Ordoven", "318"});
   EXPECT_EQ(u.stato, 1);
   EXPECT_TRUE(contiene(u.err, "Velstra_Ordoven_318-.txt:"));
   EXPECT_TRUE(contiene(u.err, "Errore n. 8"));
@@ -150,7 +150,7 @@ TEST(ComandoDocuments, SorgentiConErroriRifiutatiComeLiDaCheck) {
 
 TEST(ComandoDocuments, SenzaSorgentiEsceCon2ESenzaArgomentiCon64) {
   cartella_temporanea t;
-  uscita u = documenti({t.percorso.string(), "Velstra_Ordoven", "318"});
+  uscita_comando_documents u = documenti({t.percorso.string(), "Velstra_Ordoven", "318"});
   EXPECT_EQ(u.stato, 2);
   EXPECT_TRUE(contiene(u.err, "file non trovato"));
   u = documenti({t.percorso.string()});

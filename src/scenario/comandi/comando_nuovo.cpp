@@ -28,7 +28,7 @@ const char* const aiuto_nuovo =
     "o un file non si pu\xC3\xB2 scrivere; 64 un errore d'uso.\n";
 
 // The files of docs/primo_scenario.md, line for line (a test compares them).
-constexpr std::string_view linea[] = {
+constexpr std::string_view testo_linea_nuova[] = {
     "[generale]",
     "lunghezza percorso,    20000",
     "progressiva chilometrica uno,    0,    20000,    0",
@@ -48,7 +48,7 @@ constexpr std::string_view linea[] = {
     "[fine]",
     fine_tabella,
 };
-constexpr std::string_view treno[] = {
+constexpr std::string_view testo_treno_nuovo[] = {
     "[generale]",
     "numero vetture,    6",
     "percentuale massa frenata,    120",
@@ -91,8 +91,8 @@ int scrivi_nuovo(const argomenti_comando& a, std::ostream&, std::ostream& err) {
           << ": non lo sostituisco (scegli un'altra cartella o altri nomi)\n";
       return uscita_errore;
     }
-  scrivi_righe(cartella, file_linea(nomi), linea);
-  scrivi_righe(cartella, file_treno(nomi), treno);
+  scrivi_righe(cartella, file_linea(nomi), testo_linea_nuova);
+  scrivi_righe(cartella, file_treno(nomi), testo_treno_nuovo);
   err << "scritto " << file_linea(nomi) << "\nscritto " << file_treno(nomi) << "\nora: scenario check " << a.cartella
       << ' ' << a.percorso << ' ' << a.treno << '\n';
   return uscita_ok;
@@ -100,8 +100,8 @@ int scrivi_nuovo(const argomenti_comando& a, std::ostream&, std::ostream& err) {
 
 }  // namespace
 
-std::span<const std::string_view> righe_linea_nuova() { return linea; }
-std::span<const std::string_view> righe_treno_nuovo() { return treno; }
+std::span<const std::string_view> righe_linea_nuova() { return testo_linea_nuova; }
+std::span<const std::string_view> righe_treno_nuovo() { return testo_treno_nuovo; }
 
 const regola_comando regola_nuovo = {
     .nome = "nuovo",

@@ -15,13 +15,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct esito {
+struct esito_comando_nuovo {
   int stato;
   std::string out, err;
 };
 
-esito esegui(int (*comando)(std::span<const std::string>, std::ostream&, std::ostream&),
-             const std::vector<std::string>& argomenti) {
+esito_comando_nuovo esegui_comando_nuovo(int (*comando)(std::span<const std::string>, std::ostream&, std::ostream&),
+                                         const std::vector<std::string>& argomenti) {
   std::ostringstream out, err;
   const int stato = comando(argomenti, out, err);
   return {stato, out.str(), err.str()};
@@ -33,7 +33,7 @@ TEST(ComandoNuovo, WritesTwoSourcesThatCheckCleanAndCompile) {
   cartella_temporanea radice;
   const fs::path dir = radice.percorso / "mio" / "scenario";
   const std::vector<std::string> argomenti = {dir.string(), "Linea_Nord", "2041"};
-  const esito nuovo = esegui(comando_nuovo, argomenti);
+  const esito_comando_nuovo nuovo = esegui_comando_nuovo(comando_nuovo, argomenti);
   ASSERT_EQ(nuovo.stato, uscita_ok) << nuovo.err;
   EXPECT_TRUE(contiene(nuovo.err, "scritto Linea_Nord_linea.txt\nscritto Linea_Nord_2041-.txt\n"));
   const std::string linea = leggi_tutto(dir / "Linea_Nord_linea.txt");
@@ -42,10 +42,10 @@ TEST(ComandoNuovo, WritesTwoSourcesThatCheckCleanAndCompile) {
   EXPECT_FALSE(leggi_tutto(dir / "Linea_Nord_2041-.txt").empty());
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 2);
 
-  const esito check = esegui(comando_check, argomenti);
+  const esito_comando_nuovo check = esegui_comando_nuovo(comando_check, argomenti);
   EXPECT_EQ(check.stato, uscita_ok) << check.err;
   EXPECT_EQ(check.out, "0 errori, 0 avvisi\n");
-  EXPECT_EQ(esegui(comando_compile, argomenti).stato, uscita_ok);
+  EXPECT_EQ(esegui_comando_nuovo(comando_compile, argomenti).stato, uscita_ok);
 }
 
 // An author's source already there is kept byte for byte and nothing is
@@ -54,7 +54,7 @@ TEST(ComandoNuovo, NeverReplacesASourceAlreadyThere) {
   for (const char* esistente : {"Prova_linea.txt", "Prova_1-.txt"}) {
     cartella_temporanea dir;
     scrivi_tutto(dir.percorso / esistente, "il mio lavoro\r\n");
-    const esito e = esegui(comando_nuovo, {dir.percorso.string(), "Prova", "1"});
+    const esito_comando_nuovo e = esegui_comando_nuovo(comando_nuovo, {dir.percorso.string(), "Prova", "1"});
     EXPECT_EQ(e.stato, uscita_errore) << esistente;
     EXPECT_TRUE(contiene(e.err, std::string("c'\xC3\xA8 gi\xC3\xA0 ") + esistente));
     EXPECT_EQ(leggi_tutto(dir.percorso / esistente), "il mio lavoro\r\n");
@@ -66,7 +66,7 @@ TEST(ComandoNuovo, ABadCommandLineIsAUsageError) {
   cartella_temporanea dir;
   for (const std::vector<std::string>& a : {std::vector<std::string>{dir.percorso.string(), "Prova"},
                                             std::vector<std::string>{dir.percorso.string(), "Pro/va", "1"}}) {
-    const esito e = esegui(comando_nuovo, a);
+    const esito_comando_nuovo e = esegui_comando_nuovo(comando_nuovo, a);
     EXPECT_EQ(e.stato, uscita_uso) << e.err;
     EXPECT_TRUE(contiene(e.err, "uso: scenario nuovo DIR ROUTE TRAIN"));
   }

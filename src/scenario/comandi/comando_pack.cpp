@@ -218,7 +218,7 @@ int impacchetta(const argomenti_comando& a, std::ostream&, std::ostream& err) {
   return uscita_ok;
 }
 
-stato controlla_uscita(const argomenti_comando& a) {
+stato controlla_uscita_pacchetto(const argomenti_comando& a) {
   if (!a.valore("--out")) return stato::valore("manca --out FILE");
   return {};
 }
@@ -234,7 +234,7 @@ const regola_comando regola_pack = {
     .flag = {"--windows", "--keep-documents"},
     .opzioni_con_valore = {"--out"},
     .sorgenti = true,
-    .controlla = controlla_uscita,
+    .controlla = controlla_uscita_pacchetto,
     .esegui = impacchetta,
 };
 

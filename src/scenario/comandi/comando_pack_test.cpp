@@ -21,25 +21,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct uscita {
+struct uscita_comando_pack {
   int stato = -1;
   std::string err;
 };
 
 // Runs a command line from inside dir; stderr kept.
-uscita esegui_in(const fs::path& dir, const std::string& riga) {
+uscita_comando_pack esegui_in(const fs::path& dir, const std::string& riga) {
   const fs::path log = dir / ".." / (dir.filename().string() + ".err");
   const int r = std::system(("cd '" + dir.string() + "' && " + riga + " >/dev/null 2>'" + log.string() + "'").c_str());
-  uscita u{WIFEXITED(r) ? WEXITSTATUS(r) : -1, leggi_tutto(log)};
+  uscita_comando_pack u{WIFEXITED(r) ? WEXITSTATUS(r) : -1, leggi_tutto(log)};
   fs::remove(log);
   return u;
 }
 
-uscita strumento(const fs::path& dir, const std::string& argomenti) {
+uscita_comando_pack strumento(const fs::path& dir, const std::string& argomenti) {
   return esegui_in(dir, std::string("'") + VELSTRA_TOOL + "' " + argomenti);
 }
 
-std::set<std::string> elenco(const fs::path& dir) {
+std::set<std::string> elenco_comando_pack(const fs::path& dir) {
   std::set<std::string> s;
   for (const auto& e : fs::directory_iterator(dir)) s.insert(e.path().filename().string());
   return s;
@@ -50,7 +50,7 @@ TEST(ComandoPack, IlProgrammaDelloScenarioIncorporatoScriveIFileDelProgramma) {
   // The extract with its documents table is in step with its documents:
   // packed as it is, no option needed.
   ASSERT_EQ(strumento(t.percorso, "extract sorgenti").stato, 0);
-  const uscita u = strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out impacchettato");
+  const uscita_comando_pack u = strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out impacchettato");
   ASSERT_EQ(u.stato, 0) << u.err;
   EXPECT_TRUE((fs::status(t.percorso / "impacchettato").permissions() & fs::perms::owner_exec) != fs::perms::none);
 
@@ -60,9 +60,9 @@ TEST(ComandoPack, IlProgrammaDelloScenarioIncorporatoScriveIFileDelProgramma) {
   fs::copy_file(t.percorso / "impacchettato", t.percorso / "pacchetto" / "Velstra_Ordoven_318");
   ASSERT_EQ(esegui_in(t.percorso / "incorporato", "./Velstra_Ordoven_318").stato, 0);
   ASSERT_EQ(esegui_in(t.percorso / "pacchetto", "./Velstra_Ordoven_318").stato, 0);
-  const std::set<std::string> file = elenco(t.percorso / "incorporato");
+  const std::set<std::string> file = elenco_comando_pack(t.percorso / "incorporato");
   EXPECT_EQ(file.size(), 7u);
-  EXPECT_EQ(elenco(t.percorso / "pacchetto"), file);
+  EXPECT_EQ(elenco_comando_pack(t.percorso / "pacchetto"), file);
   for (const std::string& f : file) {
     if (f == "Velstra_Ordoven_318") continue;
     EXPECT_EQ(leggi_tutto(t.percorso / "pacchetto" / f), leggi_tutto(t.percorso / "incorporato" / f)) << f;
@@ -85,7 +85,7 @@ TEST(ComandoPack, UnCaricoConUnByteCambiatoNonScriveNullaEdEsceCon2) {
     guasto[dove] = static_cast<char>(guasto[dove] ^ 0x20);
     scrivi_tutto(dir / "Velstra_Ordoven_318", guasto);
     fs::permissions(dir / "Velstra_Ordoven_318", fs::perms::owner_all);
-    const uscita u = esegui_in(dir, "./Velstra_Ordoven_318");
+    const uscita_comando_pack u = esegui_in(dir, "./Velstra_Ordoven_318");
     EXPECT_EQ(u.stato, 2);
     // Words for a player on the first line; the check's numbers after it.
     const std::string prima = u.err.substr(0, u.err.find('\n'));
@@ -93,7 +93,7 @@ TEST(ComandoPack, UnCaricoConUnByteCambiatoNonScriveNullaEdEsceCon2) {
     EXPECT_TRUE(contiene(prima, "Nessun file \xC3\xA8 stato scritto")) << u.err;
     EXPECT_FALSE(contiene(prima, "0x")) << u.err;
     EXPECT_TRUE(contiene(u.err, "\nDettagli: carico dello scenario danneggiato: ")) << u.err;
-    EXPECT_EQ(elenco(dir), std::set<std::string>{"Velstra_Ordoven_318"});
+    EXPECT_EQ(elenco_comando_pack(dir), std::set<std::string>{"Velstra_Ordoven_318"});
   }
 }
 
@@ -101,7 +101,7 @@ TEST(ComandoPack, RifiutaDocumentiMancantiESorgentiConErrori) {
   cartella_temporanea t;
   ASSERT_EQ(strumento(t.percorso, "extract sorgenti").stato, 0);
   fs::remove(t.percorso / "sorgenti" / "Velstra_Ordoven_318_note.txt");
-  uscita u = strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out p");
+  uscita_comando_pack u = strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out p");
   EXPECT_EQ(u.stato, 2);
   EXPECT_TRUE(contiene(u.err, "Velstra_Ordoven_318_note.txt: file non trovato"));
   EXPECT_TRUE(contiene(u.err, "'scenario documents sorgenti Velstra_Ordoven 318'"));
@@ -209,7 +209,7 @@ TEST(ComandoPack, ANameThePackedProgramWouldRefuseIsAUsageError) {
        {"_linea.txt", "_318-.txt", "_318_scheda_treno.txt", "_318_rallentamenti.txt", "_318_note.txt"})
     fs::copy_file(t.percorso / "g" / (std::string("Velstra_Ordoven") + suffisso),
                   t.percorso / "g" / (std::string("Ve:x") + suffisso));
-  const uscita u = strumento(t.percorso, "pack g 'Ve:x' 318 --out p");
+  const uscita_comando_pack u = strumento(t.percorso, "pack g 'Ve:x' 318 --out p");
   EXPECT_EQ(u.stato, 64) << u.err;
   EXPECT_TRUE(contiene(u.err, "ROUTE \xC3\xA8 un nome, non un percorso: 'Ve:x' contiene ':'")) << u.err;
   EXPECT_FALSE(fs::exists(t.percorso / "p"));
@@ -233,7 +233,7 @@ TEST(ComandoPack, ThePackedProgramCanBeReadAndRunAndIsNotPackedAgain) {
   fs::create_directories(strumenti);
   fs::copy_file(VELSTRA_TOOL, strumenti / "scenario");
   fs::copy_file(t.percorso / "impacchettato", strumenti / "Velstra_Ordoven_318");
-  const uscita u = esegui_in(
+  const uscita_comando_pack u = esegui_in(
       t.percorso, "'" + (strumenti / "scenario").string() + "' pack sorgenti Velstra_Ordoven 318 --out di_nuovo");
   EXPECT_EQ(u.stato, 2);
   EXPECT_TRUE(contiene(u.err, "porta gi\xC3\xA0 uno scenario: serve il programma come \xC3\xA8 costruito")) << u.err;
@@ -256,7 +256,7 @@ TEST(ComandoPack, ThePackedProgramKeepsAnEditedSourceAsBak) {
   const std::string scheda = "Velstra_Ordoven_318_scheda_treno.txt", ordine = "Velstra_Ordoven_318_rallentamenti.txt";
   scrivi_tutto(corsa / scheda, "la mia scheda\r\n");
   fs::copy_file(t.percorso / "sorgenti" / ordine, corsa / ordine);
-  const uscita u = esegui_in(corsa, "./Velstra_Ordoven_318");
+  const uscita_comando_pack u = esegui_in(corsa, "./Velstra_Ordoven_318");
   ASSERT_EQ(u.stato, 0) << u.err;
   EXPECT_EQ(leggi_tutto(corsa / "Velstra_Ordoven_318-.txt.bak"), modificato);
   EXPECT_EQ(leggi_tutto(corsa / (scheda + ".bak")), "la mia scheda\r\n");
@@ -329,12 +329,13 @@ TEST(ComandoPack, RifiutaDocumentiNonAggiornatiConLeRigheDiverse) {
       }
       scrivi_tutto(dir / c.file, testo);
     }
-    const uscita u = strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out p");
+    const uscita_comando_pack u = strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out p");
     EXPECT_EQ(u.stato, c.stato) << u.err;
     for (const std::string& parole : c.nel_messaggio) EXPECT_TRUE(contiene(u.err, parole)) << u.err;
     if (c.stato != 0) {
       EXPECT_FALSE(fs::exists(t.percorso / "p"));
-      const uscita come_sono = strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out p --keep-documents");
+      const uscita_comando_pack come_sono =
+          strumento(t.percorso, "pack sorgenti Velstra_Ordoven 318 --out p --keep-documents");
       ASSERT_EQ(come_sono.stato, 0) << come_sono.err;
       // The packed program carries the documents of DIR as they are.
       const std::string programma = leggi_tutto(t.percorso / "p");

@@ -12,12 +12,12 @@
 
 namespace {
 
-struct esito {
+struct esito_comando_testo {
   int stato = 0;
   std::string out, err;
 };
 
-esito testo(const std::vector<std::string>& argomenti) {
+esito_comando_testo testo_comando_testo(const std::vector<std::string>& argomenti) {
   std::ostringstream out, err;
   const int s = comando_testo(argomenti, out, err);
   return {s, out.str(), err.str()};
@@ -50,15 +50,15 @@ TEST(ComandoTesto, FindsThePartnerBesideTheFileOrWhereNamed) {
       {{linea, "--solo"}, senza_treno},
   };
   for (const caso& c : casi) {
-    const esito e = testo(c.argomenti);
+    const esito_comando_testo e = testo_comando_testo(c.argomenti);
     EXPECT_EQ(e.stato, 0) << c.argomenti[0] << e.err;
     EXPECT_TRUE(contiene(e.out, c.atteso)) << c.argomenti[0];
   }
-  EXPECT_TRUE(contiene(testo({treno}).out, "\nsegnale 2800 (cella 57, pk 2+800): tipo_segnale=2 "));
-  EXPECT_TRUE(contiene(testo({treno, "--solo"}).out, "\nsegnale 2800 (cella 57): tipo_segnale=2 "));
+  EXPECT_TRUE(contiene(testo_comando_testo({treno}).out, "\nsegnale 2800 (cella 57, pk 2+800): tipo_segnale=2 "));
+  EXPECT_TRUE(contiene(testo_comando_testo({treno, "--solo"}).out, "\nsegnale 2800 (cella 57): tipo_segnale=2 "));
   // Two trains of the route beside the line file: neither names its places.
   scrivi_tutto(d / "A_B_8-.txt", testo_righe(righe_treno()));
-  EXPECT_TRUE(contiene(testo({linea}).out, senza_treno));
+  EXPECT_TRUE(contiene(testo_comando_testo({linea}).out, senza_treno));
 }
 
 TEST(ComandoTesto, ExitStatus) {
@@ -82,7 +82,7 @@ TEST(ComandoTesto, ExitStatus) {
       {{linea, "--json"}, 64, "--json"},
   };
   for (const caso& c : casi) {
-    const esito e = testo(c.argomenti);
+    const esito_comando_testo e = testo_comando_testo(c.argomenti);
     EXPECT_EQ(e.stato, c.stato) << c.messaggio << e.err;
     EXPECT_TRUE(contiene(c.stato == 0 ? e.out : e.err, c.messaggio)) << e.out << e.err;
     if (c.stato != 0) {

@@ -62,7 +62,7 @@ bool estensione_html(const std::string& file) {
   for (char& c : e) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return e == ".html" || e == ".htm";
 }
-stato controlla_uscita(const argomenti_comando& a) {
+stato controlla_uscita_view(const argomenti_comando& a) {
   if (!a.valore("--out")) return stato::valore("serve --out FILE.html");
   if (!estensione_html(*a.valore("--out")))
     return stato::valore("--out '" + *a.valore("--out") +
@@ -141,7 +141,7 @@ const regola_comando regola_view = {
     .aiuto = aiuto_view,
     .posizionali = {posto::cartella, posto::percorso, posto::treno},
     .opzioni_con_valore = {"--out", "--rispetto-a"},
-    .controlla = controlla_uscita,
+    .controlla = controlla_uscita_view,
     .esegui = scrivi_vista,
 };
 

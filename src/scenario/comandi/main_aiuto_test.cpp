@@ -12,12 +12,12 @@
 
 namespace {
 
-struct uscita {
+struct uscita_main_aiuto {
   int stato = -1;
   std::string out, err;
 };
 
-uscita esegui_tool(const std::vector<std::string>& argomenti) {
+uscita_main_aiuto esegui_tool(const std::vector<std::string>& argomenti) {
   cartella_temporanea log;
   std::string riga = std::string("'") + VELSTRA_TOOL + "'";
   for (const auto& a : argomenti) riga += " '" + a + "'";
@@ -27,12 +27,12 @@ uscita esegui_tool(const std::vector<std::string>& argomenti) {
 }
 
 TEST(ScenarioAiuto, EveryCommandHasItsHelpAndIsListed) {
-  const uscita generale = esegui_tool({"--help"});
+  const uscita_main_aiuto generale = esegui_tool({"--help"});
   EXPECT_EQ(generale.stato, 0);
   for (const std::string comando :
        {"compile", "extract", "nuovo", "check", "inspect", "plot", "documents", "pack", "formato", "allinea"}) {
     EXPECT_NE(generale.out.find("  " + comando + " "), std::string::npos) << comando;
-    const uscita u = esegui_tool({comando, "--help"});
+    const uscita_main_aiuto u = esegui_tool({comando, "--help"});
     EXPECT_EQ(u.stato, 0) << comando;
     EXPECT_EQ(u.out.rfind("uso: scenario " + comando, 0), 0u) << u.out;
     EXPECT_EQ(u.err, "");
@@ -44,7 +44,7 @@ TEST(ScenarioAiuto, EveryCommandHasItsHelpAndIsListed) {
 TEST(ScenarioAiuto, EveryHelpLineFitsAnEightyColumnConsole) {
   for (const std::string comando : {"", "compile", "extract", "nuovo", "check", "inspect", "plot", "view", "documents",
                                     "pack", "formato", "allinea"}) {
-    const uscita u =
+    const uscita_main_aiuto u =
         esegui_tool(comando.empty() ? std::vector<std::string>{"--help"} : std::vector<std::string>{comando, "--help"});
     std::size_t da = 0;
     while (da < u.out.size()) {
@@ -63,7 +63,7 @@ TEST(ScenarioAiuto, BadCommandLinesAreUsageErrorsOnStderr) {
   const std::vector<std::vector<std::string>> casi = {
       {}, {"unknown"}, {"inspect", "/"}, {"check", "/", "a/b", "1"}, {"plot", "/", "R", "1"}, {"extract"}};
   for (const auto& argomenti : casi) {
-    const uscita u = esegui_tool(argomenti);
+    const uscita_main_aiuto u = esegui_tool(argomenti);
     EXPECT_EQ(u.stato, 64) << (argomenti.empty() ? "" : argomenti[0]);
     EXPECT_EQ(u.out, "");
     EXPECT_NE(u.err.find("uso: scenario"), std::string::npos) << u.err;
@@ -71,7 +71,7 @@ TEST(ScenarioAiuto, BadCommandLinesAreUsageErrorsOnStderr) {
 }
 
 TEST(ScenarioAiuto, VersionNamesTheToolAndItsVersion) {
-  const uscita u = esegui_tool({"--version"});
+  const uscita_main_aiuto u = esegui_tool({"--version"});
   EXPECT_EQ(u.stato, 0);
   EXPECT_EQ(u.out, std::string("scenario ") + SCENARIO_VERSIONE + "\n");
   EXPECT_NE(std::string(SCENARIO_VERSIONE).find('.'), std::string::npos);

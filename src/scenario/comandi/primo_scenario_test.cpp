@@ -40,13 +40,13 @@ std::map<std::string, std::string> file_della_pagina(const std::string& pagina) 
   return file;
 }
 
-struct esito {
+struct esito_primo_scenario {
   int stato;
   std::string out, err;
 };
 
 template <class C>
-esito esegui(C comando, const std::vector<std::string>& argomenti) {
+esito_primo_scenario esegui(C comando, const std::vector<std::string>& argomenti) {
   std::ostringstream out, err;
   const int stato = comando(argomenti, out, err);
   return {stato, out.str(), err.str()};
@@ -68,16 +68,16 @@ TEST(PrimoScenario, ThePagesFilesCheckCleanCompileAndMakeTheirDocuments) {
   for (const auto& [nome, testo] : file) scrivi_tutto(dir.percorso / nome, testo);
   const std::vector<std::string> argomenti = {dir.percorso.string(), "Prova", "1"};
 
-  const esito check = esegui(comando_check, argomenti);
+  const esito_primo_scenario check = esegui(comando_check, argomenti);
   EXPECT_EQ(check.stato, 0) << check.err;
   EXPECT_EQ(check.out, "0 errori, 0 avvisi\n") << check.err;
-  const esito compile = esegui(comando_compile, argomenti);
+  const esito_primo_scenario compile = esegui(comando_compile, argomenti);
   EXPECT_EQ(compile.stato, 0) << compile.err;
   for (const char* compatto : {"Prova_linea.dat", "Prova_1.sim", "Prova_1.dat"})
     EXPECT_FALSE(leggi_tutto(dir.percorso / compatto).empty()) << compatto;
 
   // The page says how BETA prints once the table gives its arrival.
-  const esito documents = esegui(comando_documents, argomenti);
+  const esito_primo_scenario documents = esegui(comando_documents, argomenti);
   EXPECT_EQ(documents.stato, 0) << documents.err;
   const std::string scheda = leggi_tutto(dir.percorso / "Prova_1_scheda_treno.txt");
   const std::string beta = "| BETA                       | 8.08      8.10 |";

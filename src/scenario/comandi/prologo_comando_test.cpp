@@ -17,12 +17,12 @@ namespace {
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-struct esito {
+struct esito_prologo_comando {
   int stato;
   std::string out, err;
 };
 
-esito esegui(const regola_comando& r, const std::vector<std::string>& parole) {
+esito_prologo_comando esegui_prologo_comando(const regola_comando& r, const std::vector<std::string>& parole) {
   std::ostringstream out, err;
   const int stato = esegui_comando(r, parole, out, err);
   return {stato, out.str(), err.str()};
@@ -30,10 +30,10 @@ esito esegui(const regola_comando& r, const std::vector<std::string>& parole) {
 
 // What the command's run saw, or that it did not run.
 argomenti_comando visti;
-int eseguiti = 0;
+int eseguiti_prologo = 0;
 int registra(const argomenti_comando& a, std::ostream&, std::ostream&) {
   visti = a;
-  ++eseguiti;
+  ++eseguiti_prologo;
   return uscita_ok;
 }
 
@@ -82,25 +82,25 @@ TEST(PrologoComando, TheFoldersAreCheckedBeforeTheCommandRuns) {
                          .posizionali = {posto::cartella, posto::cartella_nuova},
                          .esegui = registra};
   const std::string a = (t.percorso / "a").string(), b = (t.percorso / "b").string();
-  eseguiti = 0;
-  esito e = esegui(r, {a, b});
+  eseguiti_prologo = 0;
+  esito_prologo_comando e = esegui_prologo_comando(r, {a, b});
   EXPECT_EQ(e.stato, uscita_ok) << e.err;
-  EXPECT_EQ(eseguiti, 1);
+  EXPECT_EQ(eseguiti_prologo, 1);
   EXPECT_EQ(visti.cartella, a);
   EXPECT_EQ(visti.altra_cartella, b);
 
-  e = esegui(r, {a, a});
+  e = esegui_prologo_comando(r, {a, a});
   EXPECT_EQ(e.stato, uscita_errore);
   EXPECT_EQ(e.err, "scenario prova: DIR '" + a + "' c'\xC3\xA8 gi\xC3\xA0: serve una cartella nuova\n");
-  e = esegui(r, {b, b});
+  e = esegui_prologo_comando(r, {b, b});
   EXPECT_EQ(e.stato, uscita_errore);
   EXPECT_EQ(e.err, "scenario prova: DIR '" + b + "': cartella non trovata\n");
-  e = esegui(r, {a});
+  e = esegui_prologo_comando(r, {a});
   EXPECT_EQ(e.stato, uscita_uso);
   EXPECT_EQ(e.err,
             "scenario prova: servono DIR DIR, dati 1 argomenti\nuso: scenario prova A NUOVA\n"
             "Vedi 'scenario prova --help'.\n");
-  EXPECT_EQ(eseguiti, 1);
+  EXPECT_EQ(eseguiti_prologo, 1);
 }
 
 // With --json every failure before the run is still one document on stdout,
@@ -122,7 +122,7 @@ TEST(PrologoComando, AFailureBeforeTheRunIsAJsonDocumentWithItsFileOrNull) {
         {{"--json", manca, "R", "1"}, uscita_errore, "cartella", manca},
     };
     for (const auto& c : casi) {
-      const esito e = esegui(*r, c.parole);
+      const esito_prologo_comando e = esegui_prologo_comando(*r, c.parole);
       EXPECT_EQ(e.stato, c.stato) << e.err;
       const json d = json::parse(e.out);
       EXPECT_EQ(d["comando"], r->nome);
@@ -134,7 +134,7 @@ TEST(PrologoComando, AFailureBeforeTheRunIsAJsonDocumentWithItsFileOrNull) {
   }
   // A missing source names the file it looked for.
   for (const regola_comando* r : {&regola_check, &regola_compile}) {
-    const esito e = esegui(*r, {"--json", dir, "R", "1"});
+    const esito_prologo_comando e = esegui_prologo_comando(*r, {"--json", dir, "R", "1"});
     EXPECT_EQ(e.stato, uscita_errore);
     const json d = json::parse(e.out);
     EXPECT_EQ(d["guasto"]["genere"], "non_trovato");

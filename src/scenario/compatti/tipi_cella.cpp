@@ -11,7 +11,7 @@ struct voce_tipo {
   const char* chiave;    // the key of the kind for scripts
 };
 
-constexpr voce_tipo tipi[] = {
+constexpr voce_tipo voci_tipi[] = {
     {cella_vuota, "nessun oggetto", "", "vuota"},
     {cella_segnale, "segnale", "un ", "segnale"},
     {cella_fine_rallentamento, "fine del rallentamento", "la ", "fine_rallentamento"},
@@ -26,25 +26,25 @@ constexpr voce_tipo tipi[] = {
     {cella_cartello_indicatore, "cartello indicatore", "un ", "cartello_indicatore"},
 };
 
-const voce_tipo* trova(std::uint8_t tipo) {
-  for (const auto& t : tipi)
+const voce_tipo* trova_tipo(std::uint8_t tipo) {
+  for (const auto& t : voci_tipi)
     if (t.tipo == tipo) return &t;
   return nullptr;
 }
 }  // namespace
 
 std::string nome_tipo_cella(std::uint8_t tipo) {
-  const voce_tipo* t = trova(tipo);
+  const voce_tipo* t = trova_tipo(tipo);
   return t ? utf8_da_1252(t->nome) : "oggetto di tipo " + std::to_string(tipo);
 }
 
 std::string tipo_cella_con_articolo(std::uint8_t tipo) {
-  const voce_tipo* t = trova(tipo);
+  const voce_tipo* t = trova_tipo(tipo);
   return t ? std::string(t->articolo) + utf8_da_1252(t->nome) : "un oggetto di tipo " + std::to_string(tipo);
 }
 
 std::string_view chiave_tipo_cella(std::uint8_t tipo) {
-  const voce_tipo* t = trova(tipo);
+  const voce_tipo* t = trova_tipo(tipo);
   return t ? t->chiave : "altro";
 }
 

@@ -24,13 +24,13 @@ constexpr valore_di_cella inizio_fine[] = {
     {"valore_3", "", "valore_3", L::campo, "il campo 4 valore_3 del rallentamento"},
 };
 
-constexpr valore_di_cella avviso[] = {
+constexpr valore_di_cella valori_avviso[] = {
     {"velocita", "km/h", "valore_1", L::campo, "velocit\xC3\xA0 del rallentamento (campo 2 velocita)"},
     {"valore_2", "", "valore_2", L::campo,
      "il campo 6 valore_2 del rallentamento quando non \xC3\xA8 0; altrimenti ci\xC3\xB2 che la cella aveva"},
 };
 
-constexpr valore_di_cella tavola[] = {
+constexpr valore_di_cella valori_tavola[] = {
     {"numero", "", "valore_1", L::campo,
      "numero della tavola: 1 accanto all'avviso, 4 la pi\xC3\xB9 lontana (campo 5 tavole del rallentamento)"},
     {"valore_2", "", "valore_2", L::campo,
@@ -38,7 +38,7 @@ constexpr valore_di_cella tavola[] = {
      "la cella aveva"},
 };
 
-constexpr valore_di_cella cartello_vmax[] = {
+constexpr valore_di_cella valori_cartello_vmax[] = {
     {"prima_velocita_1", "km/h", "valore_1", L::prima_velocita, "prima velocit\xC3\xA0 del rango 1 (campo 2)"},
     {"seconda_velocita_1", "km/h", "valore_1", L::seconda_velocita, "seconda velocit\xC3\xA0 del rango 1 (campo 6)"},
     {"prima_velocita_2", "km/h", "valore_2", L::prima_velocita, "prima velocit\xC3\xA0 del rango 2 (campo 3)"},
@@ -53,7 +53,7 @@ constexpr valore_di_cella fine_stazione[] = {
     {"stazione", "", "valore_1", L::campo, "numero della stazione: la sua voce nella tabella delle stazioni"},
 };
 
-constexpr valore_di_cella codice[] = {
+constexpr valore_di_cella valori_codice[] = {
     {"codice", "", "valore_1", L::campo,
      "codice di ripetizione in cabina (campo 2 dell'abbattimento); 180 se posto dal controllo dei codici"},
 };
@@ -68,22 +68,22 @@ struct voce_tabella {
   std::span<const valore_di_cella> valori;
 };
 
-constexpr voce_tabella tabella[] = {
+constexpr voce_tabella tabella_valori[] = {
     {cella_segnale, genere_record::segnale, segnale},
     {cella_fine_rallentamento, genere_record::rallentamento, inizio_fine},
     {cella_inizio_rallentamento, genere_record::rallentamento, inizio_fine},
-    {cella_avviso_rallentamento, genere_record::rallentamento, avviso},
-    {cella_tavola_distanziometrica, genere_record::rallentamento, tavola},
-    {cella_indicatore_vmax, genere_record::indicatori_vmax, cartello_vmax},
+    {cella_avviso_rallentamento, genere_record::rallentamento, valori_avviso},
+    {cella_tavola_distanziometrica, genere_record::rallentamento, valori_tavola},
+    {cella_indicatore_vmax, genere_record::indicatori_vmax, valori_cartello_vmax},
     {cella_fine_stazione, genere_record::stazione, fine_stazione},
-    {cella_codice, genere_record::abbattimento, codice},
+    {cella_codice, genere_record::abbattimento, valori_codice},
     {cella_codice_senza_valore, genere_record::abbattimento, {}},
     {cella_cartello_indicatore, genere_record::cartello_indicatore, cartello_indicatore},
     {cella_segno_montagna, genere_record::montagna, {}},
 };
 
-const voce_tabella* trova(std::uint8_t tipo) {
-  for (const voce_tabella& v : tabella)
+const voce_tabella* trova_valori(std::uint8_t tipo) {
+  for (const voce_tabella& v : tabella_valori)
     if (v.tipo == tipo) return &v;
   return nullptr;
 }
@@ -99,12 +99,12 @@ std::int64_t campo_di(const cella& c, std::string_view campo) {
 }  // namespace
 
 std::span<const valore_di_cella> valori_di_cella(std::uint8_t tipo) {
-  const voce_tabella* v = trova(tipo);
+  const voce_tabella* v = trova_valori(tipo);
   return v ? v->valori : std::span<const valore_di_cella>{};
 }
 
 std::string_view record_di_cella(std::uint8_t tipo) {
-  const voce_tabella* v = trova(tipo);
+  const voce_tabella* v = trova_valori(tipo);
   return v ? forma_di_genere(v->record).nome : std::string_view{};
 }
 

@@ -11,13 +11,13 @@
 
 namespace {
 
-constexpr std::int64_t raggio_abbinamento = 500;
+constexpr std::int64_t raggio_abbinamento_oggetti = 500;
 // Objects side by side all moved by the same distance: from this many on, one change.
 constexpr std::size_t spostati_insieme = 2;
 // ... each within this of the one before it.
 constexpr std::int64_t distanza_nella_serie = 2000;
 
-const std::string freccia = " \xE2\x86\x92 ";
+const std::string freccia_oggetti = " \xE2\x86\x92 ";
 
 // Everything the compiled scenario keeps of an object: its cell, values and parts.
 std::string impronta(const oggetto_confronto& o, bool con_cella) {
@@ -51,17 +51,17 @@ std::string testo_parte(const parte_derivata& p) {
 std::string differenze_valori(const oggetto_confronto& a, const oggetto_confronto& b) {
   std::string d;
   auto aggiungi = [&](const std::string& x) { d += (d.empty() ? "" : ", ") + x; };
-  if (a.tipo != b.tipo) aggiungi(nome_tipo_cella(a.tipo) + freccia + nome_tipo_cella(b.tipo));
+  if (a.tipo != b.tipo) aggiungi(nome_tipo_cella(a.tipo) + freccia_oggetti + nome_tipo_cella(b.tipo));
   for (const valore_letto& va : a.valori) {
     const auto vb = std::find_if(b.valori.begin(), b.valori.end(), [&](const auto& x) { return x.nome == va.nome; });
     if (vb == b.valori.end())
-      aggiungi(va.nome + " " + va.testo + freccia + "-");
+      aggiungi(va.nome + " " + va.testo + freccia_oggetti + "-");
     else if (vb->testo != va.testo)
-      aggiungi(va.nome + " " + va.testo + freccia + vb->testo);
+      aggiungi(va.nome + " " + va.testo + freccia_oggetti + vb->testo);
   }
   for (const valore_letto& vb : b.valori)
     if (std::none_of(a.valori.begin(), a.valori.end(), [&](const auto& x) { return x.nome == vb.nome; }))
-      aggiungi(vb.nome + " -" + freccia + vb.testo);
+      aggiungi(vb.nome + " -" + freccia_oggetti + vb.testo);
   for (const parte_derivata& p : a.parti)
     if (std::find(b.parti.begin(), b.parti.end(), p) == b.parti.end()) aggiungi("senza " + testo_parte(p));
   for (const parte_derivata& p : b.parti)
@@ -114,7 +114,7 @@ std::vector<abbinamento> abbina(const std::vector<const oggetto_confronto*>& a,
     for (std::size_t j = 0; j < b.size(); ++j) {
       if (preso_b[j]) continue;
       const std::int64_t d = std::llabs(b[j]->metri - a[i]->metri);
-      if (d <= raggio_abbinamento) candidati.emplace_back(d, stessi_valori(*a[i], *b[j]) ? 0 : 1, i, j);
+      if (d <= raggio_abbinamento_oggetti) candidati.emplace_back(d, stessi_valori(*a[i], *b[j]) ? 0 : 1, i, j);
     }
   }
   std::sort(candidati.begin(), candidati.end());

@@ -14,7 +14,7 @@ constexpr std::int32_t distanza_tra_tratti = 100;
 // Turns at a metre closer than this, in radians, are the same curve.
 constexpr double tolleranza_svolta = 1e-6;
 
-const std::string freccia = " \xE2\x86\x92 ";
+const std::string freccia_piano = " \xE2\x86\x92 ";
 
 bool pieno(const tabella_piano& p, std::int32_t m) {
   return m >= 0 && m <= p.ultimo_metro() && p(m, 0).tag != tag_piano::vuoto && p(m, 1).tag != tag_piano::vuoto;
@@ -62,10 +62,10 @@ void confronta_piano(const scenario_confronto& ca, const scenario_confronto& cb,
                      const scenario_compatto& b, std::vector<modifica>& m) {
   const bool in_a = a.piano && a.piano->esiste(), in_b = b.piano && b.piano->esiste();
   if (in_a != in_b) {
-    m.push_back(
-        {"generale", "planimetria",
-         std::string("planimetria ") + (in_a ? "presente" : "assente") + freccia + (in_b ? "presente" : "assente"),
-         std::nullopt, std::nullopt});
+    m.push_back({"generale", "planimetria",
+                 std::string("planimetria ") + (in_a ? "presente" : "assente") + freccia_piano +
+                     (in_b ? "presente" : "assente"),
+                 std::nullopt, std::nullopt});
     return;
   }
   if (!in_a) return;
@@ -83,7 +83,7 @@ void confronta_piano(const scenario_confronto& ca, const scenario_confronto& cb,
        })) {
     modifica x{"profilo", "curva", "", luogo_in(ca, da, riga_del_profilo(ca, genere_record::curva, da)),
                luogo_in(cb, da, riga_del_profilo(cb, genere_record::curva, da))};
-    x.descrizione = "curva " + testo_curva(svolta(pa, da)) + freccia + testo_curva(svolta(pb, da)) + " tra " +
+    x.descrizione = "curva " + testo_curva(svolta(pa, da)) + freccia_piano + testo_curva(svolta(pb, da)) + " tra " +
                     x.a->punto + " e " + luogo_in(ca, fino).punto;
     m.push_back(std::move(x));
   }

@@ -21,7 +21,7 @@ void sposta(tabella_piano& p, std::int32_t da, std::int32_t a, double d) {
   for (std::int32_t m = da; m <= a; ++m) p.metti_reale(m, 0, p.numero(m, 0) + d);
 }
 
-std::vector<modifica> confronta(const scenario_compatto& sb) {
+std::vector<modifica> confronta_confronto_piano(const scenario_compatto& sb) {
   const lato_confronto& l = incorporato();
   const scenario_confronto c = prepara_confronto(l.s, l.ind);
   std::vector<modifica> m;
@@ -33,13 +33,13 @@ std::vector<modifica> confronta(const scenario_compatto& sb) {
 // tolerance, as stretches with how far; a bend within it is no change.
 TEST(ConfrontoPiano, StretchesFartherApartThanTheTolerance) {
   ASSERT_TRUE(incorporato().s.piano && incorporato().s.piano->esiste());
-  EXPECT_TRUE(confronta(incorporato().s).empty());
+  EXPECT_TRUE(confronta_confronto_piano(incorporato().s).empty());
 
   scenario_compatto b = incorporato().s;
   sposta(*b.piano, 20000, 20999, 0.4);  // within the tolerance
   sposta(*b.piano, 50000, 50999, 2.0);
   sposta(*b.piano, 51050, 51099, 3.0);  // 50 m on: the same stretch
-  const std::vector<modifica> m = confronta(b);
+  const std::vector<modifica> m = confronta_confronto_piano(b);
   std::string visto;
   for (const modifica& x : m) visto += x.genere + " " + x.oggetto + ": " + x.descrizione + "\n";
   // The moved stretches turn at their ends: a curve where none was.
@@ -64,13 +64,13 @@ TEST(ConfrontoPiano, StretchesFartherApartThanTheTolerance) {
 TEST(ConfrontoPiano, PointsOrAPlanOnOneSideOnly) {
   scenario_compatto b = incorporato().s;
   b.piano->metti(1000, 0, valore_piano{});
-  std::vector<modifica> m = confronta(b);
+  std::vector<modifica> m = confronta_confronto_piano(b);
   ASSERT_FALSE(m.empty());
   EXPECT_EQ(m.back().genere, "planimetria");
   EXPECT_NE(m.back().descrizione.find("con punti su un lato solo"), std::string::npos) << m.back().descrizione;
 
   b.piano.reset();
-  m = confronta(b);
+  m = confronta_confronto_piano(b);
   ASSERT_EQ(m.size(), 1u);
   EXPECT_EQ(m[0].genere, "generale");
   EXPECT_EQ(m[0].descrizione, "planimetria presente \xE2\x86\x92 assente");

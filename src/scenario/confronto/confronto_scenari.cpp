@@ -11,23 +11,23 @@
 
 namespace {
 
-const std::string freccia = " \xE2\x86\x92 ";
+const std::string freccia_scenari = " \xE2\x86\x92 ";
 
-std::int32_t aderenza_di(const cella& c) { return c.aderenza; }
+std::int32_t aderenza_confronto(const cella& c) { return c.aderenza; }
 std::int32_t montagna_di(const cella& c) { return c.montagna; }
 
 // A profile read from each cell, with its unit.
-struct profilo {
+struct profilo_confronto {
   genere_record genere;
   const char* chiave;
   const char* nome;
   const char* unita;
   std::int32_t (*leggi)(const cella&);
 };
-const profilo profili[] = {
+const profilo_confronto profili_confronto[] = {
     {genere_record::pendenza, "pendenza", "pendenza", "\xE2\x80\xB0", pendenza_per_mille},
     {genere_record::velocita, "velocita_massima", "velocit\xC3\xA0 massima", "km/h", velocita_km_h},
-    {genere_record::aderenza, "aderenza", "aderenza", "", aderenza_di},
+    {genere_record::aderenza, "aderenza", "aderenza", "", aderenza_confronto},
     {genere_record::montagna, "montagna", "tratto di montagna", "", montagna_di},
 };
 
@@ -36,7 +36,7 @@ const profilo profili[] = {
 void confronta_profili(const scenario_confronto& ca, const scenario_confronto& cb, const scenario_compatto& a,
                        const scenario_compatto& b, std::vector<modifica>& m) {
   const std::size_t n = std::min(a.percorso.size(), b.percorso.size());
-  for (const profilo& p : profili) {
+  for (const profilo_confronto& p : profili_confronto) {
     for (std::size_t i = 0; i < n;) {
       const std::int32_t va = p.leggi(a.percorso[i]), vb = p.leggi(b.percorso[i]);
       std::size_t fine = i + 1;
@@ -46,7 +46,7 @@ void confronta_profili(const scenario_confronto& ca, const scenario_confronto& c
                            a_m = metri_di_cella(static_cast<std::int64_t>(fine));
         modifica x{"profilo", p.chiave, "", luogo_in(ca, da, riga_del_profilo(ca, p.genere, da)),
                    luogo_in(cb, da, riga_del_profilo(cb, p.genere, da))};
-        x.descrizione = std::string(p.nome) + " " + std::to_string(va) + freccia + std::to_string(vb) +
+        x.descrizione = std::string(p.nome) + " " + std::to_string(va) + freccia_scenari + std::to_string(vb) +
                         (*p.unita ? " " : "") + p.unita + " tra " + x.a->punto + " e " + luogo_in(ca, a_m).punto;
         m.push_back(std::move(x));
       }
@@ -97,11 +97,12 @@ void confronta_generali(const scenario_compatto& a, const scenario_compatto& b, 
     const auto k = std::find_if(vb.begin(), vb.end(), [&](const auto& y) { return y.first == x.first; });
     const std::string testo_b = k == vb.end() ? "-" : k->second;
     if (x.second != testo_b)
-      m.push_back({"generale", x.first, x.first + " " + x.second + freccia + testo_b, std::nullopt, std::nullopt});
+      m.push_back(
+          {"generale", x.first, x.first + " " + x.second + freccia_scenari + testo_b, std::nullopt, std::nullopt});
   }
   for (const auto& y : vb)
     if (std::none_of(va.begin(), va.end(), [&](const auto& x) { return x.first == y.first; }))
-      m.push_back({"generale", y.first, y.first + " -" + freccia + y.second, std::nullopt, std::nullopt});
+      m.push_back({"generale", y.first, y.first + " -" + freccia_scenari + y.second, std::nullopt, std::nullopt});
 }
 
 nodo nodo_luogo(const std::optional<luogo_modifica>& l) {

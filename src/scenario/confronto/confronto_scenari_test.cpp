@@ -12,24 +12,26 @@
 
 namespace {
 
-const nomi_scenario nomi{"Velstra_Ordoven", "318"};
+const nomi_scenario nomi_confronto_scenari{"Velstra_Ordoven", "318"};
 
 // The embedded scenario's sources, as extract writes them.
-testi_sorgente incorporato() { return {true, true, testo_righe(righe_linea()), testo_righe(righe_treno())}; }
+testi_sorgente incorporato_confronto_scenari() {
+  return {true, true, testo_righe(righe_linea()), testo_righe(righe_treno())};
+}
 
-lato_confronto compilato(const testi_sorgente& t) {
-  lato_confronto l = compila_lato(t, nomi);
+lato_confronto compilato_confronto_scenari(const testi_sorgente& t) {
+  lato_confronto l = compila_lato(t, nomi_confronto_scenari);
   EXPECT_EQ(l.esito, esito_lato::pronto);
   return l;
 }
 
 std::vector<modifica> confronta_testi(const testi_sorgente& a, const testi_sorgente& b) {
-  const lato_confronto la = compilato(a), lb = compilato(b);
+  const lato_confronto la = compilato_confronto_scenari(a), lb = compilato_confronto_scenari(b);
   return confronta_scenari(prepara_confronto(la.s, la.ind), prepara_confronto(lb.s, lb.ind), la.s, lb.s);
 }
 
 // The lines of a text (CR LF), to edit by number (1-based) and join again.
-std::vector<std::string> righe(const std::string& t) {
+std::vector<std::string> righe_confronto_scenari(const std::string& t) {
   std::vector<std::string> v;
   for (std::size_t i = 0; i <= t.size();) {
     const std::size_t k = t.find("\r\n", i);
@@ -46,35 +48,35 @@ std::string unisci(const std::vector<std::string>& v) {
 }
 // Replaces the first occurrence of da in line n with a; the line must hold it.
 void cambia_riga(std::string& testo, std::size_t n, const std::string& da, const std::string& a) {
-  std::vector<std::string> v = righe(testo);
+  std::vector<std::string> v = righe_confronto_scenari(testo);
   const std::size_t k = v.at(n - 1).find(da);
   ASSERT_NE(k, std::string::npos) << v[n - 1];
   v[n - 1].replace(k, da.size(), a);
   testo = unisci(v);
 }
 void inserisci_riga(std::string& testo, std::size_t n, const std::string& riga) {
-  std::vector<std::string> v = righe(testo);
+  std::vector<std::string> v = righe_confronto_scenari(testo);
   v.insert(v.begin() + static_cast<std::ptrdiff_t>(n - 1), riga);
   testo = unisci(v);
 }
 
-struct attesa {
+struct attesa_confronto_scenari {
   std::string genere, oggetto, descrizione;  // descrizione: a part of it
   std::size_t riga_a = 0, riga_b = 0;        // 0: no place on that side
 };
 
-struct caso {
+struct caso_confronto_scenari {
   const char* nome;
   std::function<void(testi_sorgente&)> modifica_b;
-  std::vector<attesa> attese;
+  std::vector<attesa_confronto_scenari> attese;
 };
 
-std::size_t riga_di(const std::optional<luogo_modifica>& l) { return l ? l->sorgente.riga : 0; }
+std::size_t riga_della_modifica(const std::optional<luogo_modifica>& l) { return l ? l->sorgente.riga : 0; }
 
 // Each edit of the embedded train file gives exactly the changes listed,
 // each with its line in A and in B.
 TEST(ConfrontoScenari, EachEditOfTheEmbeddedScenarioGivesItsChanges) {
-  const caso casi[] = {
+  const caso_confronto_scenari casi[] = {
       {"a signal moved 50 m",
        [](testi_sorgente& t) { cambia_riga(t.treno, 122, "3450", "3500"); },
        {{"spostato", "segnale", "segnale spostato di +50 m verso MILANO ROGOREDO, da 3+450 a 3+500", 122, 122}}},
@@ -90,7 +92,7 @@ TEST(ConfrontoScenari, EachEditOfTheEmbeddedScenarioGivesItsChanges) {
        {{"stazione", "stazione", "S.DONATO MILANESE: tipo 12 \xE2\x86\x92 26 (stazione \xE2\x86\x92 posto)", 75, 75}}},
       {"two signal lines swapped",
        [](testi_sorgente& t) {
-         std::vector<std::string> v = righe(t.treno);
+         std::vector<std::string> v = righe_confronto_scenari(t.treno);
          std::swap(v[120], v[121]);
          t.treno = unisci(v);
        },
@@ -121,7 +123,7 @@ TEST(ConfrontoScenari, EachEditOfTheEmbeddedScenarioGivesItsChanges) {
       {"every time of the train five minutes later",
        [](testi_sorgente& t) {
          cambia_riga(t.treno, 72, "13,15,", "13,20,");
-         std::vector<std::string> v = righe(t.treno);
+         std::vector<std::string> v = righe_confronto_scenari(t.treno);
          for (std::size_t n = 73; n <= 116; ++n) {
            std::smatch m;
            // hours, minutes, seconds before the name; 0 0 0 is no time.
@@ -156,8 +158,8 @@ TEST(ConfrontoScenari, EachEditOfTheEmbeddedScenarioGivesItsChanges) {
        },
        {{"profilo", "velocita_massima", "velocit\xC3\xA0 massima 200 \xE2\x86\x92 190 km/h tra 14+400", 28, 28}}},
   };
-  const testi_sorgente a = incorporato();
-  for (const caso& c : casi) {
+  const testi_sorgente a = incorporato_confronto_scenari();
+  for (const caso_confronto_scenari& c : casi) {
     SCOPED_TRACE(c.nome);
     testi_sorgente b = a;
     c.modifica_b(b);
@@ -169,15 +171,15 @@ TEST(ConfrontoScenari, EachEditOfTheEmbeddedScenarioGivesItsChanges) {
       EXPECT_EQ(m[k].genere, c.attese[k].genere) << visto;
       EXPECT_EQ(m[k].oggetto, c.attese[k].oggetto) << visto;
       EXPECT_NE(m[k].descrizione.find(c.attese[k].descrizione), std::string::npos) << visto;
-      EXPECT_EQ(riga_di(m[k].a), c.attese[k].riga_a) << visto;
-      EXPECT_EQ(riga_di(m[k].b), c.attese[k].riga_b) << visto;
+      EXPECT_EQ(riga_della_modifica(m[k].a), c.attese[k].riga_a) << visto;
+      EXPECT_EQ(riga_della_modifica(m[k].b), c.attese[k].riga_b) << visto;
     }
   }
 }
 
 // A moved signal is told at both its places, each with its kilometre post.
 TEST(ConfrontoScenari, AMoveGivesBothPostsAndProgressives) {
-  const testi_sorgente a = incorporato();
+  const testi_sorgente a = incorporato_confronto_scenari();
   testi_sorgente b = a;
   cambia_riga(b.treno, 122, "3450", "3500");
   const std::vector<modifica> m = confronta_testi(a, b);
@@ -195,7 +197,7 @@ TEST(ConfrontoScenari, AMoveGivesBothPostsAndProgressives) {
 // with the warning, boards and the code check's code points the compiler
 // put around it.
 TEST(ConfrontoScenari, TheCellsAloneGatherTheSameObjectsAsTheSources) {
-  const lato_confronto l = compilato(incorporato());
+  const lato_confronto l = compilato_confronto_scenari(incorporato_confronto_scenari());
   const scenario_confronto con = prepara_confronto(l.s, l.ind), senza = prepara_confronto(l.s, {});
   EXPECT_TRUE(confronta_scenari(con, senza, l.s, l.s).empty());
   ASSERT_EQ(con.oggetti.size(), senza.oggetti.size());

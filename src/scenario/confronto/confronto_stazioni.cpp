@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr std::int64_t raggio_abbinamento = 500;
+constexpr std::int64_t raggio_abbinamento_stazioni = 500;
 
 struct coppia {
   const stazione_confronto *a, *b;
@@ -49,7 +49,7 @@ std::vector<modifica> confronta_stazioni(const scenario_confronto& a, const scen
   for (std::size_t i = 0; i < a.stazioni.size(); ++i) {
     if (presa_a[i]) continue;
     std::size_t migliore = b.stazioni.size();
-    std::int64_t distanza = raggio_abbinamento + 1;
+    std::int64_t distanza = raggio_abbinamento_stazioni + 1;
     for (std::size_t j = 0; j < b.stazioni.size(); ++j) {
       const std::int64_t d = std::llabs(std::int64_t{b.stazioni[j].progressiva} - a.stazioni[i].progressiva);
       if (!presa_b[j] && d < distanza) {

@@ -36,7 +36,7 @@ bool parte_di_rallentamento(std::uint8_t tipo) {
 }
 
 // The code check places code 180 in front of slowdowns: no record writes it.
-bool codice_del_controllo(const cella& c) { return c.tipo == cella_codice && c.valore_1 == 180; }
+bool codice_del_controllo_confronto(const cella& c) { return c.tipo == cella_codice && c.valore_1 == 180; }
 
 // The values of a cell as the report names them; a sign's entry in the
 // stations table is a slot that moves with the other signs, so its text
@@ -138,8 +138,9 @@ std::vector<oggetto_confronto> oggetti_da_sorgenti(const scenario_compatto& s, c
   }
   std::sort(oggetti.begin(), oggetti.end(), [](const auto& a, const auto& b) { return a.cella < b.cella; });
   for (std::size_t i : senza_record) {
-    oggetto_confronto* ral =
-        codice_del_controllo(s.percorso[i]) ? rallentamento_intorno(oggetti, static_cast<std::int64_t>(i)) : nullptr;
+    oggetto_confronto* ral = codice_del_controllo_confronto(s.percorso[i])
+                                 ? rallentamento_intorno(oggetti, static_cast<std::int64_t>(i))
+                                 : nullptr;
     if (ral)
       aggiungi_parte(*ral, s, i);
     else
@@ -160,7 +161,7 @@ std::vector<oggetto_confronto> oggetti_da_celle(const scenario_compatto& s) {
   for (std::int64_t i = 0; i < n; ++i) {
     const std::uint8_t tipo = tipo_in(i);
     if (!cella_propria(tipo)) continue;
-    if (codice_del_controllo(s.percorso[static_cast<std::size_t>(i)])) {
+    if (codice_del_controllo_confronto(s.percorso[static_cast<std::size_t>(i)])) {
       del_controllo.push_back(static_cast<std::size_t>(i));
       continue;
     }

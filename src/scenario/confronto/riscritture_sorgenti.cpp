@@ -8,7 +8,7 @@
 namespace {
 
 // "riga 122", "righe 121-122", "nessuna riga" (from and to 1-based, to < from: none).
-std::string testo_righe(std::size_t da, std::size_t a) {
+std::string testo_intervallo_righe(std::size_t da, std::size_t a) {
   if (a < da) return "nessuna riga";
   if (a == da) return "riga " + std::to_string(da);
   return "righe " + std::to_string(da) + "-" + std::to_string(a);
@@ -22,7 +22,8 @@ std::string righe_diverse(const std::string& ta, const std::string& tb) {
   std::size_t coda = 0;
   while (coda < a.size() - inizio && coda < b.size() - inizio && a[a.size() - 1 - coda] == b[b.size() - 1 - coda])
     ++coda;
-  return testo_righe(inizio + 1, a.size() - coda) + " in A, " + testo_righe(inizio + 1, b.size() - coda) + " in B";
+  return testo_intervallo_righe(inizio + 1, a.size() - coda) + " in A, " +
+         testo_intervallo_righe(inizio + 1, b.size() - coda) + " in B";
 }
 
 bool nomina(const std::optional<luogo_modifica>& l, const std::string& file) {

@@ -28,20 +28,20 @@ std::string_view senza_fine(std::string_view r) {
 // document, or a huge one) the rows are paired in order instead.
 constexpr std::size_t celle_massime = 4'000'000;
 
-enum class passo { uguale, solo_presente, solo_atteso };
+enum class passo_confronto { uguale, solo_presente, solo_atteso };
 
 // The steps from a to b along their longest common run of rows.
-std::vector<passo> passi(const std::vector<std::string_view>& a, const std::vector<std::string_view>& b) {
+std::vector<passo_confronto> passi(const std::vector<std::string_view>& a, const std::vector<std::string_view>& b) {
   const std::size_t n = a.size(), m = b.size();
-  std::vector<passo> v;
+  std::vector<passo_confronto> v;
   if (n * m > celle_massime) {
     for (std::size_t k = 0; k < std::max(n, m); ++k) {
       if (k < n && k < m && a[k] == b[k]) {
-        v.push_back(passo::uguale);
+        v.push_back(passo_confronto::uguale);
         continue;
       }
-      if (k < n) v.push_back(passo::solo_presente);
-      if (k < m) v.push_back(passo::solo_atteso);
+      if (k < n) v.push_back(passo_confronto::solo_presente);
+      if (k < m) v.push_back(passo_confronto::solo_atteso);
     }
     return v;
   }
@@ -53,13 +53,13 @@ std::vector<passo> passi(const std::vector<std::string_view>& a, const std::vect
   std::size_t i = 0, j = 0;
   while (i < n || j < m) {
     if (i < n && j < m && a[i] == b[j]) {
-      v.push_back(passo::uguale);
+      v.push_back(passo_confronto::uguale);
       ++i, ++j;
     } else if (j == m || (i < n && l(i + 1, j) >= l(i, j + 1))) {
-      v.push_back(passo::solo_presente);
+      v.push_back(passo_confronto::solo_presente);
       ++i;
     } else {
-      v.push_back(passo::solo_atteso);
+      v.push_back(passo_confronto::solo_atteso);
       ++j;
     }
   }
@@ -82,19 +82,19 @@ std::vector<riga_diversa> righe_diverse(std::string_view presente, std::string_v
                                          a.end() - static_cast<std::ptrdiff_t>(dopo));
   const std::vector<std::string_view> mb(b.begin() + static_cast<std::ptrdiff_t>(prima),
                                          b.end() - static_cast<std::ptrdiff_t>(dopo));
-  const std::vector<passo> v = passi(ma, mb);
+  const std::vector<passo_confronto> v = passi(ma, mb);
   // Each run of steps between two equal rows: its rows of the folder paired
   // in order with the sources' rows, the rest of either side alone.
   std::size_t i = 0, j = 0;
   for (std::size_t k = 0; k < v.size();) {
-    if (v[k] == passo::uguale) {
+    if (v[k] == passo_confronto::uguale) {
       ++i, ++j, ++k;
       continue;
     }
     std::vector<std::string_view> solo_a, solo_b;
     const std::size_t riga = prima + i + 1;
-    for (; k < v.size() && v[k] != passo::uguale; ++k) {
-      if (v[k] == passo::solo_presente)
+    for (; k < v.size() && v[k] != passo_confronto::uguale; ++k) {
+      if (v[k] == passo_confronto::solo_presente)
         solo_a.push_back(ma[i++]);
       else
         solo_b.push_back(mb[j++]);

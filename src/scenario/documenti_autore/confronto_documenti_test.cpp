@@ -10,21 +10,21 @@ namespace {
 
 // The rows as the author would read them: line, folder's row, sources' row,
 // only the line end differing.
-struct atteso {
+struct atteso_confronto_documenti {
   std::size_t riga;
   std::optional<std::string> presente, attesa;
   bool fine_diversa = false;
 };
 
-struct caso {
+struct caso_confronto_documenti {
   const char* descrizione;
   std::string presente, atteso_dai_sorgenti;
-  std::vector<atteso> righe;
+  std::vector<atteso_confronto_documenti> righe;
 };
 
 TEST(ConfrontoDocumenti, OgniRigaDiversaConLaSuaRigaEIDueLati) {
   const std::string sei = "uno\r\ndue\r\ntre\r\nquattro\r\ncinque\r\nsei\r\n";
-  const caso casi[] = {
+  const caso_confronto_documenti casi[] = {
       {"the same bytes", sei, sei, {}},
       {"a row changed in place", sei, "uno\r\ndue\r\nTRE\r\nquattro\r\ncinque\r\nsei\r\n", {{3, "tre", "TRE"}}},
       {"a row the sources add: one row, not a shift of the rest",
@@ -47,7 +47,7 @@ TEST(ConfrontoDocumenti, OgniRigaDiversaConLaSuaRigaEIDueLati) {
       {"a last line without its end", "uno\r\ndue", "uno\r\ndue\r\n", {{2, "due", "due", true}}},
       {"an empty file in the folder", "", "uno\r\ndue\r\n", {{1, std::nullopt, "uno"}, {1, std::nullopt, "due"}}},
   };
-  for (const caso& c : casi) {
+  for (const caso_confronto_documenti& c : casi) {
     SCOPED_TRACE(c.descrizione);
     const std::vector<riga_diversa> v = righe_diverse(c.presente, c.atteso_dai_sorgenti);
     ASSERT_EQ(v.size(), c.righe.size());

@@ -83,7 +83,7 @@ constexpr campo_documenti campi_cella_ordine[] = {
      "a meno degli spazi, cos\xC3\xAC una modifica dei sorgenti si vede"},
 };
 
-constexpr record_documenti record[] = {
+constexpr record_documenti record_della_grammatica[] = {
     {genere_documenti::classificazione, "classificazione", campi_classificazione,
      "il riquadro CLASSIFICAZIONE di ogni pagina della scheda", "classificazione, INTERCITY"},
     {genere_documenti::massa, "massa", campi_massa, "il riquadro MASSA BLOCCATA di ogni pagina della scheda (`700T`)",
@@ -128,8 +128,8 @@ constexpr record_documenti record[] = {
      "cella_ordine, 259150, PRESCRIZIONI, |      E     |"},
 };
 
-constexpr std::string_view colonne_scheda[] = {"LIM", "MARCIA", "KM", "NORS", "NOME", "ORARIO", "REC"};
-constexpr std::string_view colonne_ordine[] = {"N", "STAZIONI", "CIPPO", "VELOCITA", "METRI", "PRESCRIZIONI"};
+constexpr std::string_view nomi_colonne_scheda[] = {"LIM", "MARCIA", "KM", "NORS", "NOME", "ORARIO", "REC"};
+constexpr std::string_view nomi_colonne_ordine[] = {"N", "STAZIONI", "CIPPO", "VELOCITA", "METRI", "PRESCRIZIONI"};
 // clang-format on
 
 // What a field accepts, for the manual.
@@ -163,10 +163,10 @@ std::string nomi_dei_campi(const record_documenti& r) {
 
 }  // namespace
 
-std::span<const record_documenti> grammatica_documenti() { return record; }
+std::span<const record_documenti> grammatica_documenti() { return record_della_grammatica; }
 
-std::span<const std::string_view> colonne_scheda_documenti() { return colonne_scheda; }
-std::span<const std::string_view> colonne_ordine_documenti() { return colonne_ordine; }
+std::span<const std::string_view> colonne_scheda_documenti() { return nomi_colonne_scheda; }
+std::span<const std::string_view> colonne_ordine_documenti() { return nomi_colonne_ordine; }
 
 std::string testo_come_stampato(const std::string& campo) {
   if (campo.size() >= 2 && campo.front() == '|' && campo.back() == '|') return campo.substr(1, campo.size() - 2);
@@ -179,15 +179,16 @@ const record_documenti* record_documenti_di(std::string_view chiave) {
              return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
            });
   };
-  for (const record_documenti& r : record)
+  for (const record_documenti& r : record_della_grammatica)
     if (uguale(r.chiave)) return &r;
   return nullptr;
 }
 
 std::string chiavi_documenti() {
   std::string s;
-  const std::size_t n = std::size(record);
-  for (std::size_t k = 0; k < n; ++k) s += (k == 0 ? "" : k + 1 == n ? " o " : ", ") + std::string(record[k].chiave);
+  const std::size_t n = std::size(record_della_grammatica);
+  for (std::size_t k = 0; k < n; ++k)
+    s += (k == 0 ? "" : k + 1 == n ? " o " : ", ") + std::string(record_della_grammatica[k].chiave);
   return s;
 }
 
@@ -214,15 +215,15 @@ std::string manuale_tabella_documenti() {
       "\n"
       "| record | campi | dove va |\n"
       "|---|---|---|\n";
-  for (const record_documenti& r : record)
+  for (const record_documenti& r : record_della_grammatica)
     m += "| `" + std::string(r.chiave) + "` | " + nomi_dei_campi(r) + " | " + std::string(r.uso) + " |\n";
   m += "\n| record | campo | valori ammessi | significato |\n|---|---|---|---|\n";
-  for (const record_documenti& r : record)
+  for (const record_documenti& r : record_della_grammatica)
     for (const campo_documenti& c : r.campi)
       m += "| `" + std::string(r.chiave) + "` | " + std::string(c.nome) + " | " + valori_ammessi(c) + " | " +
            std::string(c.significato) + " |\n";
   m += "\nEsempio (i valori dei documenti incorporati):\n\n";
-  for (const record_documenti& r : record) {
+  for (const record_documenti& r : record_della_grammatica) {
     std::string_view e = r.esempio;
     while (!e.empty()) {
       const std::size_t a_capo = std::min(e.find('\n'), e.size());

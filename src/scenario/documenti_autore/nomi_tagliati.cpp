@@ -17,11 +17,13 @@ struct casella {
   std::string_view prima, dopo;
   std::string_view dove;  // said in the warning
 };
-constexpr casella riga_scheda = {colonne_scheda[colonna_localita_scheda] - 1, "| ", "|",
-                                 "nella colonna delle localit\xC3\xA0"};
-constexpr casella da_scheda = {larghezza_da_a_scheda, " da: ", "|", "nell'intestazione della pagina dopo 'da:'"};
-constexpr casella a_scheda = {larghezza_da_a_scheda, " a: ", "|", "nell'intestazione della pagina dopo 'a:'"};
-constexpr casella riga_ordine = {colonne_ordine[colonna_stazioni_ordine], "|", "|", "nella colonna delle stazioni"};
+constexpr casella casella_localita_scheda = {colonne_scheda[colonna_localita_scheda] - 1, "| ", "|",
+                                             "nella colonna delle localit\xC3\xA0"};
+constexpr casella casella_da_scheda = {larghezza_da_a_scheda, " da: ", "|",
+                                       "nell'intestazione della pagina dopo 'da:'"};
+constexpr casella casella_a_scheda = {larghezza_da_a_scheda, " a: ", "|", "nell'intestazione della pagina dopo 'a:'"};
+constexpr casella casella_stazioni_ordine = {colonne_ordine[colonna_stazioni_ordine], "|", "|",
+                                             "nella colonna delle stazioni"};
 
 // The line (from 1) of a byte of the text.
 std::size_t riga_di(std::string_view testo, std::size_t posizione) {
@@ -60,7 +62,8 @@ std::vector<std::string> una_volta(const std::vector<std::string>& nomi) {
 std::vector<std::string> avvisi_nomi_tagliati(const nomi_di_un_documento& scheda, const nomi_di_un_documento& ordine) {
   std::vector<std::string> avvisi;
   for (const std::string& nome : una_volta(scheda.nomi))
-    for (const casella* c : {&riga_scheda, &da_scheda, &a_scheda}) cerca_tagli(scheda, nome, *c, avvisi);
-  for (const std::string& nome : una_volta(ordine.nomi)) cerca_tagli(ordine, nome, riga_ordine, avvisi);
+    for (const casella* c : {&casella_localita_scheda, &casella_da_scheda, &casella_a_scheda})
+      cerca_tagli(scheda, nome, *c, avvisi);
+  for (const std::string& nome : una_volta(ordine.nomi)) cerca_tagli(ordine, nome, casella_stazioni_ordine, avvisi);
   return avvisi;
 }

@@ -38,7 +38,7 @@ bool stessa_cella(std::int64_t a, std::int64_t b) {
   return cella_di_oggetto(static_cast<double>(a)) == cella_di_oggetto(static_cast<double>(b));
 }
 
-std::string senza_spazi(std::string s) {
+std::string senza_spazi_ordine(std::string s) {
   s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
   return s;
 }
@@ -138,8 +138,8 @@ std::string testo_ordine(const std::vector<riga_ordine>& righe, const std::strin
     // same but for its blanks: an edit of the sources still shows.
     for (const cella_stampata& x : t.celle_ordine) {
       if (!stessa_cella(x.chiave, r.progressiva)) continue;
-      const std::string calcolata = senza_spazi(c[x.colonna]);
-      if (calcolata.empty() || calcolata == senza_spazi(x.testo)) c[x.colonna] = x.testo;
+      const std::string calcolata = senza_spazi_ordine(c[x.colonna]);
+      if (calcolata.empty() || calcolata == senza_spazi_ordine(x.testo)) c[x.colonna] = x.testo;
     }
     d.righe.push_back(c);
   }

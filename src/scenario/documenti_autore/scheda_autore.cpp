@@ -36,7 +36,7 @@ std::string cella_orario(const riga_scheda& r, bool prima, bool ultima) {
 
 std::string velocita_cella(const std::string& v) { return a_destra(v, 4) + " "; }
 
-std::string senza_spazi(std::string s) {
+std::string senza_spazi_scheda(std::string s) {
   s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
   return s;
 }
@@ -48,8 +48,8 @@ std::string riga_tabella(const riga_scheda& r, bool prima, bool ultima,
                          const std::vector<const cella_stampata*>& come) {
   celle_scheda c = celle_della_riga(r, prima, ultima);
   for (const cella_stampata* x : come) {
-    const std::string calcolata = senza_spazi(c[x->colonna]);
-    if (calcolata.empty() || calcolata == senza_spazi(x->testo)) c[x->colonna] = x->testo;
+    const std::string calcolata = senza_spazi_scheda(c[x->colonna]);
+    if (calcolata.empty() || calcolata == senza_spazi_scheda(x->testo)) c[x->colonna] = x->testo;
   }
   return riga_tabella_scheda(c);
 }
@@ -297,7 +297,7 @@ std::string testo_scheda(const std::vector<riga_scheda>& righe, const std::strin
     for (const pagina_della_tabella& x : t.pagine) {
       if (x.numero != p + 1) continue;
       // The label as printed while it says the computed one but for its blanks.
-      if (senza_spazi(x.etichetta) == senza_spazi(etichetta)) etichetta = x.etichetta;
+      if (senza_spazi_scheda(x.etichetta) == senza_spazi_scheda(etichetta)) etichetta = x.etichetta;
       if (!x.nota.empty()) nota = x.nota;
     }
     pagina_scheda foglio{

@@ -11,7 +11,7 @@ std::string file_tabella_documenti(const std::string& percorso, const std::strin
 
 namespace {
 
-std::string senza_blank(std::string_view s) {
+std::string senza_blank_tabella(std::string_view s) {
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
   while (!s.empty() && blank(s.front())) s.remove_prefix(1);
   while (!s.empty() && blank(s.back())) s.remove_suffix(1);
@@ -24,10 +24,10 @@ std::vector<std::string> campi(std::string_view riga, std::size_t n) {
   while (c.size() + 1 < n) {
     const std::size_t virgola = riga.find(',');
     if (virgola == std::string_view::npos) break;
-    c.push_back(senza_blank(riga.substr(0, virgola)));
+    c.push_back(senza_blank_tabella(riga.substr(0, virgola)));
     riga.remove_prefix(virgola + 1);
   }
-  c.push_back(senza_blank(riga));
+  c.push_back(senza_blank_tabella(riga));
   return c;
 }
 
@@ -183,7 +183,7 @@ tabella_documenti leggi_tabella_documenti(const std::vector<std::string>& righe,
                                           std::vector<std::string>& errori) {
   tabella_documenti t;
   for (std::size_t i = 0; i < righe.size(); ++i) {
-    const std::string riga = senza_blank(righe[i]);
+    const std::string riga = senza_blank_tabella(righe[i]);
     if (riga.empty() || riga[0] == ';') continue;
     lettura l{file, i + 1, errori};
     std::string chiave = campi(riga, 2)[0];

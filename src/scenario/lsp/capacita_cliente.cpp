@@ -1,7 +1,8 @@
 #include "scenario/lsp/capacita_cliente.h"
 
-namespace {
 using json = nlohmann::json;
+
+namespace {
 
 // The value at the path of keys, nullptr when some key is missing or no object holds it.
 const json* a(const json& j, std::initializer_list<const char*> chiavi) {

@@ -20,7 +20,7 @@ struct coda_messaggi {
   bool finita = false;
 };
 
-void leggi(std::shared_ptr<coda_messaggi> q) {
+void leggi_messaggi(std::shared_ptr<coda_messaggi> q) {
   lettore_cornici cornici;
   std::string buffer(1 << 16, '\0');
   for (;;) {
@@ -42,7 +42,7 @@ void leggi(std::shared_ptr<coda_messaggi> q) {
 int esegui_server_lsp(std::ostream& out, const std::string& versione) {
   flussi_binari();
   auto q = std::make_shared<coda_messaggi>();
-  std::thread(leggi, q).detach();
+  std::thread(leggi_messaggi, q).detach();
   server_lsp server(out, versione);
   for (;;) {
     cornice_letta c;

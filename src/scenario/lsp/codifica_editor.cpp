@@ -4,17 +4,11 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "compiler/confronto_voci.h"
 #include "scenario/testo/a_1252.h"
 #include "scenario/testo/da_1252.h"
 
 namespace {
-bool contiene_senza_maiuscole(std::string_view t, std::string_view p) {
-  return std::search(t.begin(), t.end(), p.begin(), p.end(), [](char a, char b) {
-           auto m = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-           return m(a) == m(b);
-         }) != t.end();
-}
-
 // Valid UTF-8 with at least one sequence of more than one byte.
 bool utf8_con_accenti(std::string_view t) {
   bool lunghi = false;

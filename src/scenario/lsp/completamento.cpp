@@ -3,17 +3,19 @@
 namespace {
 // The keyword as the example line writes it: "curvas1", "ripetizione
 // segnali 9 codici" are what the reader wants, not the record's name.
-std::string parola_chiave(const forma_record& f) { return std::string(f.esempio.substr(0, f.esempio.find(','))); }
+std::string parola_chiave_completamento(const forma_record& f) {
+  return std::string(f.esempio.substr(0, f.esempio.find(',')));
+}
 }  // namespace
 
 std::string etichetta_record(const forma_record& f) {
-  std::string t = parola_chiave(f);
+  std::string t = parola_chiave_completamento(f);
   for (const campo_record& c : f.campi) t += ", " + std::string(c.nome);
   return t;
 }
 
 std::string frammento_record(const forma_record& f) {
-  std::string t = parola_chiave(f);
+  std::string t = parola_chiave_completamento(f);
   int n = 1;
   for (const campo_record& c : f.campi) t += ",  ${" + std::to_string(n++) + ":" + std::string(c.nome) + "}";
   return t;
@@ -37,6 +39,7 @@ completamento completa(const std::string& byte, const struttura_sorgente& s, boo
   if (!treno)
     forme = (s.fine_generale == std::string::npos || offset <= s.fine_generale) ? forme_generale() : forme_linea();
   for (const forma_record& f : forme)
-    c.proposte.push_back({std::string(f.nome), frammento_record(f), parola_chiave(f) + ", ", etichetta_record(f), &f});
+    c.proposte.push_back(
+        {std::string(f.nome), frammento_record(f), parola_chiave_completamento(f) + ", ", etichetta_record(f), &f});
   return c;
 }

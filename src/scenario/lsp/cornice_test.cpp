@@ -11,7 +11,7 @@ struct letto {
   std::vector<std::string> messaggi, guasti;
 };
 
-letto leggi_tutto(lettore_cornici& c) {
+letto leggi_tutte_le_cornici(lettore_cornici& c) {
   letto l;
   while (const std::optional<cornice_letta> x = c.prossima()) {
     if (x->s.ok())
@@ -33,7 +33,7 @@ TEST(Cornice, MessagesComeWholeHoweverTheBytesArrive) {
     letto l;
     for (std::size_t i = 0; i < flusso.size(); i += passo) {
       c.aggiungi(std::string_view(flusso).substr(i, passo));
-      letto parte = leggi_tutto(c);
+      letto parte = leggi_tutte_le_cornici(c);
       l.messaggi.insert(l.messaggi.end(), parte.messaggi.begin(), parte.messaggi.end());
       l.guasti.insert(l.guasti.end(), parte.guasti.begin(), parte.guasti.end());
     }
@@ -59,9 +59,9 @@ TEST(Cornice, ABadHeaderOrAnOversizeBodyIsReportedAndTheNextMessageRead) {
     SCOPED_TRACE(k.guasto);
     lettore_cornici c(32);
     c.aggiungi(k.prima);
-    letto l = leggi_tutto(c);
+    letto l = leggi_tutte_le_cornici(c);
     c.aggiungi("\r\n\r\nContent-Length: 2\r\n\r\n{}");
-    const letto dopo = leggi_tutto(c);
+    const letto dopo = leggi_tutte_le_cornici(c);
     l.guasti.insert(l.guasti.end(), dopo.guasti.begin(), dopo.guasti.end());
     l.messaggi.insert(l.messaggi.end(), dopo.messaggi.begin(), dopo.messaggi.end());
     ASSERT_FALSE(l.guasti.empty());
@@ -74,9 +74,9 @@ TEST(Cornice, ABadHeaderOrAnOversizeBodyIsReportedAndTheNextMessageRead) {
 TEST(Cornice, AnOversizeBodyIsSkippedEvenWhenItComesLater) {
   lettore_cornici c(10);
   c.aggiungi("Content-Length: 100\r\n\r\n" + std::string(30, 'a'));
-  EXPECT_EQ(leggi_tutto(c).guasti.size(), 1u);
+  EXPECT_EQ(leggi_tutte_le_cornici(c).guasti.size(), 1u);
   c.aggiungi(std::string(70, 'b') + "Content-Length: 2\r\n\r\n[]");
-  const letto l = leggi_tutto(c);
+  const letto l = leggi_tutte_le_cornici(c);
   EXPECT_EQ(l.messaggi, std::vector<std::string>{"[]"});
   EXPECT_LE(c.in_attesa(), 0u);
 }

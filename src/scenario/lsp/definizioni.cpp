@@ -4,7 +4,7 @@
 #include <cctype>
 
 namespace {
-constexpr std::size_t campo_nome = 16;  // of a station record
+constexpr std::size_t campo_nome_definizione = 16;  // of a station record
 
 bool blank(char c) { return c == ' ' || c == '\t'; }
 
@@ -65,7 +65,9 @@ std::vector<const record_struttura*> record_in_vigore(const struttura_sorgente& 
 }
 
 std::string nome_stazione(const record_struttura& r) {
-  return r.forma->genere == genere_record::stazione && r.campi.size() > campo_nome ? r.campi[campo_nome].testo : "";
+  return r.forma->genere == genere_record::stazione && r.campi.size() > campo_nome_definizione
+             ? r.campi[campo_nome_definizione].testo
+             : "";
 }
 
 bool nomina(std::string_view testo, std::string_view nome) {

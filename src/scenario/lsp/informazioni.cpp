@@ -8,9 +8,9 @@
 #include "scenario/testo/da_1252.h"
 
 namespace {
-constexpr std::size_t campo_ore = 13, campo_nome = 16;  // of a station record
+constexpr std::size_t campo_ore_informazione = 13, campo_nome_informazione = 16;  // of a station record
 
-bool e_progressiva(const forma_record& f, const campo_record& c) {
+bool e_progressiva_informazione(const forma_record& f, const campo_record& c) {
   return c.unita == "m" && f.sezione != sezione_grammatica::generale &&
          (c.nome == "progressiva" || c.nome == "inizio" || c.nome == "fine");
 }
@@ -34,9 +34,9 @@ std::string chilometro(const std::vector<serie_chilometrica>& serie, std::int64_
 }
 
 std::string orario_stazione(const record_struttura& r) {
-  if (r.campi.size() < campo_ore + 3) return "";
-  const std::int32_t h = r.campi[campo_ore].numero, m = r.campi[campo_ore + 1].numero,
-                     s = r.campi[campo_ore + 2].numero;
+  if (r.campi.size() < campo_ore_informazione + 3) return "";
+  const std::int32_t h = r.campi[campo_ore_informazione].numero, m = r.campi[campo_ore_informazione + 1].numero,
+                     s = r.campi[campo_ore_informazione + 2].numero;
   if (h == 0 && m == 0 && s == 0) return "";
   char testo[48];
   std::snprintf(testo, sizeof testo, "%02d:%02d:%02d", static_cast<int>(h), static_cast<int>(m), static_cast<int>(s));
@@ -137,7 +137,7 @@ std::optional<informazione> informazione_a(const struttura_sorgente& s, std::siz
   if (k < 0) return informazione{a_capo(pagina_breve(f, w), colonne_informazione), r->inizio, r->fine};
   const campo_record& c = f.campi[static_cast<std::size_t>(k)];
   const voce_record& v = r->campi[static_cast<std::size_t>(k)];
-  if (f.genere == genere_record::stazione && static_cast<std::size_t>(k) == campo_nome) {
+  if (f.genere == genere_record::stazione && static_cast<std::size_t>(k) == campo_nome_informazione) {
     std::string t = w.forte(utf8_da_1252(v.testo)) + ", stazione\n\n";
     const std::string orario = orario_stazione(*r);
     t += "- orario: " + (orario.empty() ? std::string("nessuno (0 0 0)") : orario) + "\n";
@@ -157,7 +157,7 @@ std::optional<informazione> informazione_a(const struttura_sorgente& s, std::siz
   }
   if (!c.intervallo.empty()) t += "- valori ammessi: " + std::string(c.intervallo) + "\n";
   if (!c.trattamento.empty()) t += "- il compilatore: " + std::string(c.trattamento) + "\n";
-  if (c.genere != genere_campo::testo && e_progressiva(f, c)) {
+  if (c.genere != genere_campo::testo && e_progressiva_informazione(f, c)) {
     const std::int32_t p = v.numero;
     t += "- progressiva/50: " + testo_cella(cella_di_progressiva(p));
     if (k == 0 && oggetto_in_cella(f.genere)) t += "; l'oggetto va nella " + testo_cella(cella_di_oggetto(p));

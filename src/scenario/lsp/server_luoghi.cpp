@@ -15,7 +15,7 @@
 using json = nlohmann::json;
 
 namespace {
-constexpr std::size_t campo_nome = 16;  // of a station record
+constexpr std::size_t campo_nome_luogo = 16;  // of a station record
 
 std::string maiuscolo(std::string s) {
   for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -70,7 +70,7 @@ json server_lsp::riferimenti(const json& parametri) {
   if (n.r != nome_sorgente::ruolo::treno) return v;
   int k = -1;
   const record_struttura* r = record_a(struttura_di(d), d.offset_di(posizione_da_json(parametri.at("position"))), k);
-  if (!r || k != static_cast<int>(campo_nome)) return v;
+  if (!r || k != static_cast<int>(campo_nome_luogo)) return v;
   const std::string nome = nome_stazione(*r);
   if (nome.empty()) return v;
   const gruppo_sorgenti g{u.cartella, n.percorso};
@@ -88,7 +88,7 @@ json server_lsp::riferimenti(const json& parametri) {
     if (file_letto treno; leggi_file(g.cartella, file_treno(nomi), true, treno))
       for (const record_struttura& x : treno.s->record)
         if (nomina(nome_stazione(x), nome))
-          v.push_back(luogo(*treno.d, x.campi[campo_nome].inizio, x.campi[campo_nome].fine));
+          v.push_back(luogo(*treno.d, x.campi[campo_nome_luogo].inizio, x.campi[campo_nome_luogo].fine));
     if (file_letto tabella; leggi_file(g.cartella, file_tabella_documenti(g.percorso, t), std::nullopt, tabella))
       for (const auto& [da, a] : nomi_in_tabella(tabella.d->byte(), nome)) v.push_back(luogo(*tabella.d, da, a));
   }
@@ -120,9 +120,9 @@ json server_lsp::simboli_spazio(const json& parametri) {
       file_letto treno;
       if (t.empty() || !leggi_file(g.cartella, file_treno(nomi), true, treno)) continue;
       for (const record_struttura& r : treno.s->record) {
-        if (r.forma->genere == genere_record::stazione && r.campi.size() > campo_nome)
-          aggiungi(utf8_da_1252(nome_stazione(r)), tipo_simbolo::oggetto, *treno.d, r.campi[campo_nome].inizio,
-                   r.campi[campo_nome].fine);
+        if (r.forma->genere == genere_record::stazione && r.campi.size() > campo_nome_luogo)
+          aggiungi(utf8_da_1252(nome_stazione(r)), tipo_simbolo::oggetto, *treno.d, r.campi[campo_nome_luogo].inizio,
+                   r.campi[campo_nome_luogo].fine);
         else if (r.forma->genere == genere_record::segnale && !r.campi.empty())
           aggiungi("segnale " + chilometro(serie, r.campi[0].numero, false), tipo_simbolo::evento, *treno.d, r.inizio,
                    fine_record(r));

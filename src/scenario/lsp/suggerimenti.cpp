@@ -11,9 +11,9 @@
 #include "scenario/lsp/protocollo_lsp.h"
 
 namespace {
-constexpr std::size_t campo_ore = 13;  // of a station record: ore, minuti, secondi
+constexpr std::size_t campo_ore_suggerimento = 13;  // of a station record: ore, minuti, secondi
 
-bool e_progressiva(const forma_record& f, const campo_record& c) {
+bool e_progressiva_suggerimento(const forma_record& f, const campo_record& c) {
   return c.unita == "m" && c.genere != genere_campo::testo && f.sezione != sezione_grammatica::generale &&
          (c.nome == "progressiva" || c.nome == "inizio" || c.nome == "fine");
 }
@@ -53,7 +53,7 @@ nlohmann::json suggerimenti_documento(const documento& d, const struttura_sorgen
     const forma_record& f = *r.forma;
     for (std::size_t k = 0; k < r.campi.size(); ++k) {
       const voce_record& c = r.campi[k];
-      if (c.fine < da || c.fine > a || !e_progressiva(f, f.campi[k])) continue;
+      if (c.fine < da || c.fine > a || !e_progressiva_suggerimento(f, f.campi[k])) continue;
       std::string t = "pk " + testo_punto(punto_di(serie, c.numero).metri);
       if (const std::optional<std::int64_t> cella = cella_del_campo(f.genere, k, c.numero);
           cella && metri_di_cella(*cella) != c.numero)
@@ -61,10 +61,12 @@ nlohmann::json suggerimenti_documento(const documento& d, const struttura_sorgen
       v.push_back(suggerimento(d, c.fine, std::move(t)));
     }
     // The time beside its seconds, as the sheet prints it.
-    if (f.genere == genere_record::stazione && r.campi.size() > campo_ore + 2) {
-      const voce_record& secondi = r.campi[campo_ore + 2];
+    if (f.genere == genere_record::stazione && r.campi.size() > campo_ore_suggerimento + 2) {
+      const voce_record& secondi = r.campi[campo_ore_suggerimento + 2];
       const std::int64_t orario =
-          (std::int64_t{r.campi[campo_ore].numero} * 60 + r.campi[campo_ore + 1].numero) * 60 + secondi.numero;
+          (std::int64_t{r.campi[campo_ore_suggerimento].numero} * 60 + r.campi[campo_ore_suggerimento + 1].numero) *
+              60 +
+          secondi.numero;
       // A time the sheet cannot print (below zero, past what the scenario holds) gets none.
       if (orario > 0 && orario <= std::numeric_limits<std::int32_t>::max() && secondi.fine >= da && secondi.fine <= a)
         v.push_back(suggerimento(d, secondi.fine, testo_orario(static_cast<std::int32_t>(orario))));

@@ -184,7 +184,7 @@ nodo piano(const tabella_piano& p) {
 
 // The lines of a text as the compiler counts them, without the empty line
 // after a last line end.
-std::vector<std::string> righe_di(const std::string& testo) {
+std::vector<std::string> righe_come_il_compilatore(const std::string& testo) {
   const indice_righe indice(testo);
   std::vector<std::string> righe;
   for (std::size_t r = 0; r < indice.righe() && indice.inizio(r) < testo.size(); ++r)
@@ -194,7 +194,8 @@ std::vector<std::string> righe_di(const std::string& testo) {
 
 nodo righe_utf8(const std::string& testo) {
   nodo righe = nodo::lista();
-  for (const std::string& r : righe_di(testo)) righe.elementi.push_back(nodo::di_testo(utf8_da_1252(r)));
+  for (const std::string& r : righe_come_il_compilatore(testo))
+    righe.elementi.push_back(nodo::di_testo(utf8_da_1252(r)));
   return righe;
 }
 

@@ -12,7 +12,7 @@
 
 namespace {
 
-std::string json(const nodo& n) {
+std::string json_dati_view(const nodo& n) {
   std::ostringstream o;
   scrivi_json(o, n);
   return o.str();
@@ -81,9 +81,9 @@ TEST(DatiView, ObjectsFindTheirLinesProfilesRunAndErrorsFindTheirPlace) {
   EXPECT_EQ(figlio(errori.elementi[0], "file").numero, 0);
   EXPECT_EQ(figlio(errori.elementi[1], "progressiva").numero, -1);
   EXPECT_EQ(figlio(errori.elementi[1], "file").numero, -1);
-  EXPECT_EQ(
-      json(figlio(dati, "sorgenti")).rfind("[{\"file\": \"R_1-.txt\", \"righe\": [\"[generale]\",\n \"segnale,", 0),
-      0u);
+  EXPECT_EQ(json_dati_view(figlio(dati, "sorgenti"))
+                .rfind("[{\"file\": \"R_1-.txt\", \"righe\": [\"[generale]\",\n \"segnale,", 0),
+            0u);
   EXPECT_THROW(figlio(dati, "piano"), std::out_of_range) << "no plan file, no plan";
 }
 

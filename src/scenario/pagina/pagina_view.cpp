@@ -38,12 +38,12 @@ std::string componi(std::string_view modello, std::vector<pezzo> pezzi) {
 }  // namespace
 
 std::string pagina_view(const std::string& titolo, const nodo& dati) {
-  std::ostringstream json;
-  scrivi_json(json, dati);
+  std::ostringstream uscita_json;
+  scrivi_json(uscita_json, dati);
   // Inside a script element no "</script" or "<!--" may appear: every '<'
   // of the JSON (only ever inside a string) becomes its escape.
   std::string dati_json;
-  for (char c : json.str()) {
+  for (char c : uscita_json.str()) {
     if (c == '<')
       dati_json += "\\u003c";
     else

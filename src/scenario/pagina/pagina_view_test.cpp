@@ -40,7 +40,7 @@ TEST(PaginaView, TheTemplateTakesInEveryModuleOfTheFolder) {
   }
 }
 
-std::size_t quante(const std::string& testo, const std::string& cosa) {
+std::size_t quante_pagina_view(const std::string& testo, const std::string& cosa) {
   std::size_t n = 0;
   for (std::size_t i = testo.find(cosa); i != std::string::npos; i = testo.find(cosa, i + 1)) ++n;
   return n;
@@ -74,8 +74,8 @@ TEST(PaginaView, ThePageOfTheEmbeddedScenarioIsSelfContainedAndSmall) {
   for (const char* esterno : {"://", "src=", "href=", "url(", "@import", "fetch(", "XMLHttpRequest", "import("})
     EXPECT_EQ(pagina.find(esterno), std::string::npos) << esterno;
   EXPECT_NE(pagina.find("default-src 'none'"), std::string::npos);
-  EXPECT_EQ(quante(pagina, "<script"), 2u);
-  EXPECT_EQ(quante(pagina, "</script>"), 2u);
+  EXPECT_EQ(quante_pagina_view(pagina, "<script"), 2u);
+  EXPECT_EQ(quante_pagina_view(pagina, "</script>"), 2u);
   EXPECT_EQ(pagina.find("/*@"), std::string::npos) << "every marker of the template is filled";
   EXPECT_NE(pagina.find("<title>Velstra_Ordoven \xE2\x80\x94 treno 318</title>"), std::string::npos);
   // Every station's name and its source line travel in the data.
@@ -99,7 +99,7 @@ TEST(PaginaView, TextsOfTheDataCannotCloseTheScriptOrTheTitle) {
   nodo dati;
   dati.metti("nome", std::string("</script><script>alert(1)</script><!--"));
   const std::string pagina = pagina_view("a<b>&\"c\"'", dati);
-  EXPECT_EQ(quante(pagina, "</script>"), 2u);
+  EXPECT_EQ(quante_pagina_view(pagina, "</script>"), 2u);
   EXPECT_EQ(pagina.find("<!--\""), std::string::npos);
   EXPECT_NE(pagina.find("\\u003c/script>\\u003cscript>alert(1)\\u003c/script>\\u003c!--"), std::string::npos);
   EXPECT_NE(pagina.find("<title>a&lt;b&gt;&amp;&quot;c&quot;&apos;</title>"), std::string::npos);

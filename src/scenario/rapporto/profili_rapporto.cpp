@@ -12,9 +12,9 @@ namespace {
 using valore_cella = std::int64_t (*)(const cella&);
 std::int64_t velocita_di(const cella& c) { return velocita_km_h(c); }
 std::int64_t pendenza_di(const cella& c) { return pendenza_per_mille(c); }
-std::int64_t aderenza_di(const cella& c) { return c.aderenza; }
+std::int64_t aderenza_profilo(const cella& c) { return c.aderenza; }
 
-nodo tratto(std::int64_t da, std::int64_t a, std::int64_t valore) {
+nodo nodo_tratto(std::int64_t da, std::int64_t a, std::int64_t valore) {
   return nodo().metti("da_m", da).metti("a_m", a).metti("valore", valore);
 }
 
@@ -31,7 +31,7 @@ nodo profilo_scritto(const scenario_compatto& s, const indice_sorgenti& ind, gen
   for (std::size_t k = 0; k < rr.size(); ++k) {
     const std::int32_t da = rr[k]->numeri[0];
     const std::int32_t a = k + 1 < rr.size() ? rr[k + 1]->numeri[0] : lunghezza;
-    nodo t = tratto(da, a, rr[k]->numeri[1]);
+    nodo t = nodo_tratto(da, a, rr[k]->numeri[1]);
     const std::int64_t i = cella_di_progressiva(da);
     if (i >= 0 && i < static_cast<std::int64_t>(s.percorso.size())) {
       const std::int64_t v = in_cella(s.percorso[static_cast<std::size_t>(i)]);
@@ -52,8 +52,8 @@ nodo profilo_celle(const scenario_compatto& s, valore_cella in_cella, std::int32
   std::size_t inizio = 0;
   for (std::size_t i = 1; i <= celle; ++i) {
     if (i < celle && in_cella(s.percorso[i]) == in_cella(s.percorso[inizio])) continue;
-    tratti.elementi.push_back(tratto(metri_di_cella(static_cast<std::int64_t>(inizio)),
-                                     metri_di_cella(static_cast<std::int64_t>(i)), in_cella(s.percorso[inizio])));
+    tratti.elementi.push_back(nodo_tratto(metri_di_cella(static_cast<std::int64_t>(inizio)),
+                                          metri_di_cella(static_cast<std::int64_t>(i)), in_cella(s.percorso[inizio])));
     inizio = i;
   }
   return tratti;
@@ -72,7 +72,7 @@ nodo profili(const scenario_compatto& s, const indice_sorgenti& ind, std::int32_
   const voce voci[] = {
       {"velocita", "km/h", genere_record::velocita, true, velocita_di},
       {"pendenza", "per mille", genere_record::pendenza, false, pendenza_di},
-      {"aderenza", "valore di aderenza", genere_record::aderenza, true, aderenza_di},
+      {"aderenza", "valore di aderenza", genere_record::aderenza, true, aderenza_profilo},
   };
   nodo p;
   for (const voce& v : voci) {

@@ -63,7 +63,7 @@ std::string cosa_scritto(const cella& c, const origine_cella& o, const scenario_
 
 // The code check of the compiler places code points of its own, with code
 // 180, in front of slowdowns: no record writes them.
-bool codice_del_controllo(const cella& c) { return c.tipo == cella_codice && c.valore_1 == 180; }
+bool codice_del_controllo_rapporto(const cella& c) { return c.tipo == cella_codice && c.valore_1 == 180; }
 
 // A board packs each speed pair in one word that reads back as written only
 // for speeds in steps of 5 below 500 km/h: "" when it does, else what the
@@ -268,7 +268,7 @@ nodo rapporto_scenario(const scenario_compatto& s, const indice_sorgenti& ind) {
       for (std::int32_t v : o.r->numeri) numeri.elementi.push_back(nodo::di_numero(v));
       n.metti("numeri_scritti", numeri);
       descrizione += cosa_scritto(c, o, s) + " (" + file_di(*o.r, ind) + " riga " + std::to_string(o.r->riga) + ")";
-    } else if (!o.r && !ind.vuoto() && codice_del_controllo(c)) {
+    } else if (!o.r && !ind.vuoto() && codice_del_controllo_rapporto(c)) {
       n.metti("messo_da", std::string("controllo dei codici"));
       descrizione += nome_tipo_cella(c.tipo) +
                      " messo dal controllo dei codici davanti a un rallentamento (nessun record lo scrive)";

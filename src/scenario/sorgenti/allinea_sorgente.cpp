@@ -8,12 +8,12 @@
 
 namespace {
 
-bool bianco(char c) { return c == ' ' || c == '\t'; }
-bool fine_riga(char c) { return c == '\r' || c == '\n'; }
+bool bianco_allinea(char c) { return c == ' ' || c == '\t'; }
+bool fine_riga_allinea(char c) { return c == '\r' || c == '\n'; }
 // What stands between two items: blanks, a comma, a line end.
-bool tra_voci(char c) { return bianco(c) || c == ',' || fine_riga(c); }
+bool tra_voci(char c) { return bianco_allinea(c) || c == ',' || fine_riga_allinea(c); }
 
-std::string_view pezzo(const std::string& byte, std::size_t inizio, std::size_t fine) {
+std::string_view pezzo_di_testo(const std::string& byte, std::size_t inizio, std::size_t fine) {
   return std::string_view(byte).substr(inizio, fine - inizio);
 }
 
@@ -41,7 +41,7 @@ std::vector<const record_struttura*> record_della_riga(const std::string& byte, 
                                                        std::size_t i) {
   const std::size_t riga = s.righe.riga(s.record[i].inizio);
   for (std::size_t a = s.righe.inizio(riga); a < s.record[i].inizio; ++a)
-    if (!bianco(byte[a])) return {};
+    if (!bianco_allinea(byte[a])) return {};
   std::vector<const record_struttura*> v;
   for (std::size_t k = i; k < s.record.size(); ++k) {
     const record_struttura& r = s.record[k];
@@ -49,17 +49,18 @@ std::vector<const record_struttura*> record_della_riga(const std::string& byte, 
     v.push_back(&r);
     const std::size_t dopo = r.campi.empty() ? r.dopo : r.campi.back().dopo;
     const bool vuoto = !r.campi.empty() && r.campi.back().inizio == r.campi.back().fine;
-    if (dopo == byte.size() && (dopo == 0 || (!fine_riga(byte[dopo - 1]) && byte[dopo - 1] != ',')))
+    if (dopo == byte.size() && (dopo == 0 || (!fine_riga_allinea(byte[dopo - 1]) && byte[dopo - 1] != ',')))
       return vuoto ? decltype(v){} : v;
-    if (fine_riga(byte[dopo - 1])) return s.righe.riga(dopo - 1) == riga ? v : decltype(v){};
+    if (fine_riga_allinea(byte[dopo - 1])) return s.righe.riga(dopo - 1) == riga ? v : decltype(v){};
     // A comma: the next item must be the next record's keyword, on this
     // line, and no header once it begins a line of its own.
     if (byte[dopo - 1] != ',' || k + 1 >= s.record.size()) return {};
     const record_struttura& prossimo = s.record[k + 1];
-    if (s.righe.riga(prossimo.inizio) != riga || intestazione_sezione(pezzo(byte, prossimo.inizio, prossimo.fine)))
+    if (s.righe.riga(prossimo.inizio) != riga ||
+        intestazione_sezione(pezzo_di_testo(byte, prossimo.inizio, prossimo.fine)))
       return {};
     for (std::size_t a = dopo; a < prossimo.inizio; ++a)
-      if (!bianco(byte[a])) return {};
+      if (!bianco_allinea(byte[a])) return {};
   }
   return {};
 }
@@ -103,14 +104,15 @@ std::vector<std::string> allinea_serie(const std::string& byte, const std::vecto
   for (const record_struttura* r : serie) {
     // The keyword's comma stands right after it; the fields' columns begin
     // one blank after the widest keyword's comma.
-    std::string testo(pezzo(byte, r->inizio, r->fine));
+    std::string testo(pezzo_di_testo(byte, r->inizio, r->fine));
     if (!r->campi.empty()) testo += ',' + std::string(chiave - (r->fine - r->inizio), ' ');
     for (std::size_t k = 0; k < r->campi.size(); ++k) {
       testo += ' ';
       const voce_record& v = r->campi[k];
       const bool ultimo = k + 1 == r->campi.size();
       const bool a_sinistra = forma.campi[k].genere == genere_campo::testo;
-      aggiungi_allineato(testo, pezzo(byte, v.inizio, v.fine), ultimo && a_sinistra ? 0 : larghezze[k], a_sinistra);
+      aggiungi_allineato(testo, pezzo_di_testo(byte, v.inizio, v.fine), ultimo && a_sinistra ? 0 : larghezze[k],
+                         a_sinistra);
       if (!ultimo) testo += ',';
     }
     while (!testo.empty() && testo.back() == ' ') testo.pop_back();
@@ -159,7 +161,7 @@ std::vector<riga_allineata> righe_allineate(const std::string& byte, const strut
       if (!testo.empty()) testo += a_capo;
       testo += testi[static_cast<std::size_t>(r - s.record.data())];
     }
-    if (pezzo(byte, inizio, fine) != testo) uscita.push_back({riga, inizio, fine, std::move(testo)});
+    if (pezzo_di_testo(byte, inizio, fine) != testo) uscita.push_back({riga, inizio, fine, std::move(testo)});
   }
   return uscita;
 }

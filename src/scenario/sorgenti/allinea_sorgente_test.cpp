@@ -15,7 +15,7 @@ struct caso_allinea {
 const std::string gen = "[generale]\r\n";
 
 // What an author writes and what the layout makes of it.
-const caso_allinea casi[] = {
+const caso_allinea casi_allinea[] = {
     {"a run's columns: numbers to the right", true,
      gen + "velocita,   0,    30\r\nvelocita,    1250,   100\r\n[fine]\r\n",
      gen + "velocita,    0,  30\r\nvelocita, 1250, 100\r\n[fine]\r\n"},
@@ -57,7 +57,7 @@ const caso_allinea casi[] = {
 };
 
 TEST(AllineaSorgente, LaysOutEachCase) {
-  for (const caso_allinea& c : casi) {
+  for (const caso_allinea& c : casi_allinea) {
     SCOPED_TRACE(c.nome);
     EXPECT_EQ(allinea_sorgente(c.prima, c.treno), c.dopo);
     EXPECT_EQ(allinea_sorgente(c.dopo, c.treno), c.dopo);

@@ -16,7 +16,7 @@ namespace {
 
 constexpr std::size_t massimo_avvisi = 200;  // per file; the rest are counted
 
-bool bianco(char c) { return c == ' ' || c == '\t'; }
+bool bianco_avvisi(char c) { return c == ' ' || c == '\t'; }
 
 // An item as a warning quotes it: at most about 60 characters, so that a
 // huge item (a whole file without commas) gives one short line, not the item.
@@ -100,7 +100,7 @@ class percorso_avvisi {
       // The separator after the last item: a comma or blanks keep the line going.
       if (riga(separato) == riga(fine)) {
         std::size_t dopo = separato;
-        while (dopo < dati().size() && bianco(dati()[dopo])) ++dopo;
+        while (dopo < dati().size() && bianco_avvisi(dati()[dopo])) ++dopo;
         if (dopo == fine_riga(dopo))
           aggiungi(dopo, "record-lungo", "virgola in più alla fine della riga: il compilatore vi legge una voce vuota");
         else
@@ -237,7 +237,7 @@ struct prima_di_generale {
 // A keyword item met in a loop of a reader: its records, or the warning that
 // the compiler passes it over. Items that do not begin their line are what
 // is left of a record already warned about.
-struct contesto {
+struct contesto_avvisi {
   std::span<const forma_record> forme;
   const char* dove;  // "della sezione [generale]", ...
   bool con_piano = true;
@@ -253,7 +253,7 @@ struct contesto {
 
 // The item's records are the walk's from `record` on (advanced past them).
 // False when the file ends inside one, or a read in it is refused.
-bool esamina(percorso_avvisi& p, contesto& c, const voce_sorgente& v, std::size_t& record) {
+bool esamina(percorso_avvisi& p, contesto_avvisi& c, const voce_sorgente& v, std::size_t& record) {
   const std::string voce = p.testo(v);
   const std::size_t offset = v.inizio;
   const std::vector<record_struttura>& letti = p.struttura().record;
@@ -288,7 +288,7 @@ bool esamina(percorso_avvisi& p, contesto& c, const voce_sorgente& v, std::size_
 }
 
 // The file's last item is dropped unread: worth a word when it is a keyword.
-void ultima_voce(percorso_avvisi& p, const contesto& c, const voce_sorgente& v) {
+void ultima_voce(percorso_avvisi& p, const contesto_avvisi& c, const voce_sorgente& v) {
   const std::string voce = p.testo(v);
   const forma_record* r = forma_di(c.forme, voce);
   if (r && !(r->solo_con_piano && !c.con_piano))
@@ -297,7 +297,7 @@ void ultima_voce(percorso_avvisi& p, const contesto& c, const voce_sorgente& v) 
 
 // A run of bytes that is valid UTF-8 of more than one byte: text written as
 // UTF-8, which the compiler reads byte by byte as Windows-1252.
-std::size_t sequenza_utf8(std::string_view t, std::size_t i) {
+std::size_t sequenza_utf8_avvisi(std::string_view t, std::size_t i) {
   auto b = [&](std::size_t k) { return k < t.size() ? static_cast<unsigned char>(t[k]) : 0u; };
   auto segue = [&](std::size_t k) { return (b(k) & 0xC0) == 0x80; };
   const unsigned c = b(i);
@@ -320,7 +320,7 @@ void avvisi_utf8(percorso_avvisi& p) {
   const std::string& t = p.dati();
   std::size_t riga_segnalata = std::string::npos;
   for (std::size_t i = 0; i < t.size(); ++i) {
-    const std::size_t n = sequenza_utf8(t, i);
+    const std::size_t n = sequenza_utf8_avvisi(t, i);
     if (n == 0) continue;
     const std::size_t r = p.riga(i);
     if (r != riga_segnalata) {
@@ -343,7 +343,7 @@ void avvisi_utf8(percorso_avvisi& p) {
 }
 
 // A keyword with a minus sign in it is taken for a separator and skipped.
-void separatore_con_parola(percorso_avvisi& p, const contesto& c, const voce_sorgente& v) {
+void separatore_con_parola(percorso_avvisi& p, const contesto_avvisi& c, const voce_sorgente& v) {
   const std::string voce = p.testo(v);
   const forma_record* r = forma_di(c.forme, voce);
   if (r && v.inizio_riga)
@@ -368,12 +368,12 @@ void avvisi_prima_di_generale(percorso_avvisi& p) {
 // part (record) to the end of the file. Where the last item of the record
 // part holding intestazione stands is kept in offset_intestazione (first
 // the general section's closing header).
-void avvisi_voci(percorso_avvisi& p, contesto* generale, contesto& record, std::string_view intestazione,
+void avvisi_voci(percorso_avvisi& p, contesto_avvisi* generale, contesto_avvisi& record, std::string_view intestazione,
                  std::size_t& offset_intestazione) {
   std::size_t prossimo_record = 0;
   for (const voce_sorgente& v : p.struttura().voci) {
     if (v.ruolo == ruolo_voce::prima || v.ruolo == ruolo_voce::campo) continue;
-    contesto& c = v.generale && generale ? *generale : record;
+    contesto_avvisi& c = v.generale && generale ? *generale : record;
     if (v.ruolo == ruolo_voce::separatore) {
       separatore_con_parola(p, c, v);
     } else if (v.ruolo == ruolo_voce::ultima) {
@@ -404,8 +404,8 @@ std::vector<avviso> avvisi_linea(const std::string& testo, const struttura_sorge
       std::find_if(s.voci.begin(), s.voci.end(), [&](const voce_sorgente& v) { return v.inizio == s.inizio_generale; });
   if (generale == s.voci.end() || generale->dopo >= testo.size()) return p.finisci();
   avvisi_prima_di_generale(p);
-  contesto sezione{forme_generale(), "della sezione [generale]"};
-  contesto record{forme_linea(), "del file della linea", con_piano};
+  contesto_avvisi sezione{forme_generale(), "della sezione [generale]"};
+  contesto_avvisi record{forme_linea(), "del file della linea", con_piano};
   std::size_t offset_curve = 0;
   avvisi_voci(p, &sezione, record, "[curve]", offset_curve);
   // A refused read stops the compiler (error 25), a file ending in the general section too.
@@ -430,7 +430,7 @@ std::vector<avviso> avvisi_treno(const std::string& testo, const struttura_sorge
     return p.finisci();
   }
   avvisi_prima_di_generale(p);
-  contesto record{forme_treno(), "del file del treno"};
+  contesto_avvisi record{forme_treno(), "del file del treno"};
   std::size_t offset_stazioni = 0;
   avvisi_voci(p, nullptr, record, "[stazioni]", offset_stazioni);
   if (s.rifiutata) return p.finisci();

@@ -26,7 +26,7 @@ TEST(AvvisiSorgente, TheEmbeddedSourcesGiveNone) {
 }
 
 TEST(AvvisiSorgente, EachCaseIsWarnedAtItsLineAndColumn) {
-  for (const caso_avviso& c : casi) {
+  for (const caso_avviso& c : avvisi_di_prova::casi) {
     const std::string testo = c.nel_treno ? treno_di(c) : linea_di(c);
     const std::vector<avviso> v = c.nel_treno ? avvisi_treno(testo) : avvisi_linea(testo, true);
     ASSERT_EQ(v.size(), 1u) << c.nome << "\n" << codici(v);

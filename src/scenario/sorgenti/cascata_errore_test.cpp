@@ -12,7 +12,7 @@ using namespace cascata_di_prova;
 
 const std::string segnale_oltre = "segnale,    20000,   2, 4, 1,  1, 0,    0,  0,0,0, 0";
 
-struct caso {
+struct caso_cascata_errore {
   const char* nome;
   std::string linea, treno;
   // The report: its file, line, column and progressive.
@@ -24,7 +24,7 @@ struct caso {
   std::string detto;
 };
 
-const caso casi[] = {
+const caso_cascata_errore casi_cascata_errore[] = {
     {"a signal within the line only stopped the reading", linea(), treno(), "L_linea.txt", 5, 12, 16000, 7,
      "perch\xC3\xA9 l'errore n. 15 del file della linea era ancora registrato: il compilatore lo registra a questo "
      "record (progressiva 2000), che ha solo fermato la lettura"},
@@ -38,7 +38,7 @@ const caso casi[] = {
 };
 
 TEST(CascataErrore, TheLineRecordIsTheErrorAndTheTrainRecordWhereTheReadingStopped) {
-  for (const caso& c : casi)
+  for (const caso_cascata_errore& c : casi_cascata_errore)
     for (passi_compilazione p : {passi_compilazione::senza_piano, passi_compilazione::con_piano}) {
       SCOPED_TRACE(c.nome);
       const testi_sorgente t{true, true, c.linea, c.treno};

@@ -23,7 +23,7 @@ using namespace errori_di_prova;
 // (its own test is below).
 constexpr std::string_view incompleti = "scenario compile: i file compatti scritti sono incompleti";
 
-std::vector<std::string> righe_di(const std::string& testo) {
+std::vector<std::string> righe_di_cause_errore(const std::string& testo) {
   std::vector<std::string> v;
   std::istringstream in(testo);
   for (std::string r; std::getline(in, r);)
@@ -32,7 +32,7 @@ std::vector<std::string> righe_di(const std::string& testo) {
 }
 
 TEST(CauseErrore, CompilePointsAtTheFaultyFieldOfEachSource) {
-  for (const auto& c : casi) {
+  for (const auto& c : errori_di_prova::casi) {
     cartella_temporanea dir;
     form_su_disco f(dir.percorso);
     const std::string nome = scrivi_caso(f, c);
@@ -41,7 +41,7 @@ TEST(CauseErrore, CompilePointsAtTheFaultyFieldOfEachSource) {
     std::ostringstream out, err;
     const std::vector<std::string> argomenti{dir.percorso.string(), "Velstra_Ordoven", "318"};
     EXPECT_EQ(comando_compile(argomenti, out, err), 1) << c.testo;
-    const auto righe = righe_di(err.str());
+    const auto righe = righe_di_cause_errore(err.str());
     // A fourth line notes the record that took the cell, for the errors of a taken cell.
     ASSERT_GE(righe.size(), 3u) << err.str();
     ASSERT_LE(righe.size(), 4u) << err.str();
@@ -82,7 +82,7 @@ TEST(CauseErrore, ATakenCellIsTracedToTheRecordThatTookIt) {
                con_riga(righe_treno(), primo + 3, "segnale,    2800,   2, 4, 1,  1, 0,    2,  2,1,1, 0"));
   std::ostringstream out, err;
   EXPECT_EQ(comando_compile(std::vector<std::string>{dir.percorso.string(), "Velstra_Ordoven", "318"}, out, err), 1);
-  const auto righe = righe_di(err.str());
+  const auto righe = righe_di_cause_errore(err.str());
   ASSERT_EQ(righe.size(), 4u) << err.str();
   EXPECT_EQ(righe[0].rfind("Velstra_Ordoven_318-.txt:" + std::to_string(primo + 3) + ":13: Errore n. 16", 0), 0u)
       << righe[0];
@@ -123,7 +123,7 @@ TEST(CauseErrore, TheEightyFirstMountainStretchIsNamedAtItsLine) {
   std::ostringstream out, err;
   const std::vector<std::string> argomenti{dir.percorso.string(), "Velstra_Ordoven", "318"};
   EXPECT_EQ(comando_compile(argomenti, out, err), 1);
-  const auto righe = righe_di(err.str());
+  const auto righe = righe_di_cause_errore(err.str());
   ASSERT_EQ(righe.size(), 3u) << err.str();
   EXPECT_EQ(righe[0].rfind("Velstra_Ordoven_linea.txt:" + std::to_string(riga_cartelli + 62) +
                                ":13: Errore n. 26 (progressiva 124800, pk 93+500): troppi tratti di montagna",
@@ -208,7 +208,7 @@ TEST(CauseErrore, ReadErrorsAndRunsEndedByAnErrorArePlacedAndExplained) {
     std::ostringstream out, err;
     const std::vector<std::string> argomenti{dir.percorso.string(), "Velstra_Ordoven", "318"};
     EXPECT_EQ(comando_compile(argomenti, out, err), c.stato) << c.linea;
-    const auto righe = righe_di(err.str());
+    const auto righe = righe_di_cause_errore(err.str());
     ASSERT_GE(righe.size(), 3u) << err.str();
     EXPECT_EQ(righe[righe.size() - 3].rfind(c.inizio, 0), 0u) << err.str() << "\nexpected " << c.inizio;
     EXPECT_NE(righe[righe.size() - 2], "    ") << "the line at fault is shown";

@@ -69,14 +69,14 @@ std::string tra_stazioni(const std::vector<stazione_elenco>& stazioni, std::int3
   return "";
 }
 
-struct contesto {
+struct contesto_elenco {
   const std::string& byte;
   bool con_punti = false;
   std::vector<serie_chilometrica> serie;
   std::vector<stazione_elenco> stazioni;
 };
 
-std::string riga_record(const contesto& c, const record_struttura& r) {
+std::string riga_record(const contesto_elenco& c, const record_struttura& r) {
   const forma_record& f = *r.forma;
   std::string t(f.nome_genere);
   const posto_record dove = posto_di(f);
@@ -117,7 +117,7 @@ bool sembra_file_treno(const std::string& byte) {
 
 std::string elenco_sorgente(const std::string& byte, bool treno, const compagno_elenco& compagno) {
   const struttura_sorgente s = leggi_struttura(byte, treno);
-  contesto c{byte, false, {}, {}};
+  contesto_elenco c{byte, false, {}, {}};
   std::string t = treno ? "# file del treno\n" : "# file della linea\n";
   if (treno) {
     c.con_punti = compagno.linea != nullptr;

@@ -12,7 +12,7 @@
 
 namespace {
 
-std::vector<std::string> righe_di(const std::string& t) {
+std::vector<std::string> righe_di_elenco_sorgente(const std::string& t) {
   std::vector<std::string> v;
   std::istringstream in(t);
   for (std::string r; std::getline(in, r);) v.push_back(r);
@@ -103,7 +103,8 @@ TEST(ElencoSorgente, AReflowChangesNothingAMovedSignalOneLine) {
 
   std::string spostato = treno;
   sostituisci(spostato, "segnale,    2800,", "segnale,    3000,");
-  const std::vector<std::string> a = righe_di(prima), b = righe_di(elenco_sorgente(spostato, true));
+  const std::vector<std::string> a = righe_di_elenco_sorgente(prima),
+                                 b = righe_di_elenco_sorgente(elenco_sorgente(spostato, true));
   ASSERT_EQ(a.size(), b.size());
   std::vector<std::size_t> diverse;
   for (std::size_t k = 0; k < a.size(); ++k)

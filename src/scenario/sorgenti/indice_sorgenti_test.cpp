@@ -11,7 +11,7 @@
 
 namespace {
 
-struct atteso {
+struct atteso_indice_sorgenti {
   genere_record genere;
   bool nel_treno;
   std::size_t riga;
@@ -19,7 +19,7 @@ struct atteso {
   std::string testo;
 };
 
-void confronta(const indice_sorgenti& ind, const std::vector<atteso>& attesi) {
+void confronta(const indice_sorgenti& ind, const std::vector<atteso_indice_sorgenti>& attesi) {
   ASSERT_EQ(ind.record.size(), attesi.size());
   for (std::size_t k = 0; k < attesi.size(); ++k) {
     const record_sorgente& r = ind.record[k];

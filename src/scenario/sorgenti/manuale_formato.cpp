@@ -25,7 +25,7 @@ std::vector<std::string> valori_esempio(const forma_record& r) {
   return v;
 }
 
-std::string parola_chiave(const forma_record& r) {
+std::string parola_chiave_manuale(const forma_record& r) {
   std::string s = "la voce contiene \"" + std::string(r.parola_1) + "\"";
   if (!r.parola_2.empty()) s += " e \"" + std::string(r.parola_2) + "\"";
   s += r.senza_maiuscole ? ", maiuscole o minuscole" : ", proprio in minuscolo";
@@ -74,7 +74,7 @@ std::vector<std::string_view> sviste_di(const forma_record& r) {
 }
 
 // A table cell: no line break, no bar.
-std::string cella(std::string_view t) {
+std::string cella_manuale(std::string_view t) {
   std::string s;
   for (char c : t) s += c == '|' ? std::string("\\|") : std::string(1, c);
   return s.empty() ? "" : s;
@@ -330,7 +330,7 @@ std::string note_cartello(const forma_record& r) {
 std::string pagina_record(const forma_record& r) {
   std::string p = "### `" + std::string(r.nome) + "`\n\n";
   p += std::string(r.descrizione) + "\n\n";
-  p += "- Parola chiave: " + parola_chiave(r) + ".\n";
+  p += "- Parola chiave: " + parola_chiave_manuale(r) + ".\n";
   p += "- Nome: `" + std::string(r.nome_genere) + "`.\n";
   p += "- Esempio dai sorgenti incorporati: `" + std::string(r.esempio) + "`\n\n";
   const std::vector<std::string> esempio = valori_esempio(r);
@@ -339,9 +339,9 @@ std::string pagina_record(const forma_record& r) {
   for (std::size_t k = 0; k < r.campi.size(); ++k) {
     const campo_record& c = r.campi[k];
     p += "| " + std::to_string(k + 1) + " | `" + std::string(c.nome) + "` | " + genere_voce(c.genere) + " | " +
-         cella(c.unita) + " | " + cella(c.significato) + " | " + cella(c.intervallo) + " | " +
-         cella(c.trattamento.empty() ? "conservato com'\xC3\xA8" : c.trattamento) + " | " +
-         (k < esempio.size() ? cella(esempio[k]) : "") + " |\n";
+         cella_manuale(c.unita) + " | " + cella_manuale(c.significato) + " | " + cella_manuale(c.intervallo) + " | " +
+         cella_manuale(c.trattamento.empty() ? "conservato com'\xC3\xA8" : c.trattamento) + " | " +
+         (k < esempio.size() ? cella_manuale(esempio[k]) : "") + " |\n";
   }
   p += "\n";
   if (r.genere == genere_record::curva) p += note_curve(r);

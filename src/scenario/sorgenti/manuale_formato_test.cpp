@@ -129,7 +129,7 @@ std::string senza_righe(const char* const (&righe)[N], std::string_view senza) {
   return t;
 }
 
-std::string codici(const std::vector<avviso>& a) {
+std::string codici_manuale_formato(const std::vector<avviso>& a) {
   std::string t;
   for (const avviso& x : a) t += (t.empty() ? "" : " ") + x.codice;
   return t;
@@ -201,7 +201,9 @@ TEST(ManualeFormato, WhatAScenarioIsWithoutEachRecordIsWhatTheManualSays) {
     const compilazione_memoria m = compila_in_memoria(t, "Prova", "1", passi_compilazione::con_piano);
     EXPECT_EQ(m.f->numero_errore, c.errore) << caso;
     if (c.errore == 0) {
-      EXPECT_EQ(codici(avvisi_linea(t.linea, true)) + codici(avvisi_treno(t.treno)), c.avvisi) << caso;
+      EXPECT_EQ(codici_manuale_formato(avvisi_linea(t.linea, true)) + codici_manuale_formato(avvisi_treno(t.treno)),
+                c.avvisi)
+          << caso;
     }
     if (c.modello) {
       EXPECT_TRUE(c.modello(*m.f)) << caso;

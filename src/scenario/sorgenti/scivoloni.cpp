@@ -10,9 +10,9 @@
 
 namespace {
 
-bool bianco(char c) { return c == ' ' || c == '\t'; }
+bool bianco_scivoloni(char c) { return c == ' ' || c == '\t'; }
 bool cifra(char c) { return c >= '0' && c <= '9'; }
-bool fine_riga(char c) { return c == '\r' || c == '\n'; }
+bool fine_riga_scivoloni(char c) { return c == '\r' || c == '\n'; }
 
 // An item as a message quotes it: UTF-8, a long one cut.
 std::string apici(std::string_view voce) {
@@ -125,14 +125,14 @@ class ricerca {
   // The piece of the line from o to its next comma or line end, blanks trimmed.
   std::string_view pezzo(std::size_t o) const {
     std::size_t f = o;
-    while (f < b_.size() && b_[f] != ',' && !fine_riga(b_[f])) ++f;
-    while (f > o && bianco(b_[f - 1])) --f;
+    while (f < b_.size() && b_[f] != ',' && !fine_riga_scivoloni(b_[f])) ++f;
+    while (f > o && bianco_scivoloni(b_[f - 1])) --f;
     return std::string_view(b_).substr(o, f - o);
   }
 
   bool inizia_riga(std::size_t o) const {
     for (std::size_t a = s_.righe.inizio(riga(o)); a < o; ++a)
-      if (!bianco(b_[a])) return false;
+      if (!bianco_scivoloni(b_[a])) return false;
     return true;
   }
 
@@ -176,7 +176,7 @@ class ricerca {
     const voce_record& v = r.campi[k];
     if (comincia_numero(t.substr(v.inizio, v.fine - v.inizio))) return false;
     for (std::size_t i = v.fine; i < r.campi[k + 1].inizio; ++i)
-      if (t[i] == ',' || fine_riga(t[i])) return false;
+      if (t[i] == ',' || fine_riga_scivoloni(t[i])) return false;
     return true;
   }
 

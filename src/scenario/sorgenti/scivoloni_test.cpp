@@ -14,7 +14,7 @@ namespace {
 
 using avvisi_di_prova::con_righe;
 
-std::string con(std::string testo, const std::string& vecchio, const std::string& nuovo) {
+std::string con_scivolone(std::string testo, const std::string& vecchio, const std::string& nuovo) {
   const std::size_t k = testo.find(vecchio);
   if (k != std::string::npos) testo.replace(k, vecchio.size(), nuovo);
   return testo;
@@ -52,7 +52,7 @@ struct caso_scivolone {
   const char* correzione;  // the fix's new text, nullptr when none
 };
 
-const std::vector<caso_scivolone> casi = {
+const std::vector<caso_scivolone> casi_scivoloni = {
     {"a time with a colon",
      true,
      "  13,57, 0, PIACENZA",
@@ -182,11 +182,11 @@ const std::vector<caso_scivolone> casi = {
 
 TEST(Scivoloni, EachSlipIsSaidAtItsLineWithItsFix) {
   const std::string linea = con_righe(righe_linea(), 1, 0, ""), treno = con_righe(righe_treno(), 1, 0, "");
-  for (const caso_scivolone& c : casi) {
+  for (const caso_scivolone& c : casi_scivoloni) {
     SCOPED_TRACE(c.nome);
     const std::string pulito = c.nel_treno ? treno : linea;
     ASSERT_NE(pulito.find(c.vecchio), std::string::npos);
-    const std::string scritto = con(pulito, c.vecchio, c.nuovo);
+    const std::string scritto = con_scivolone(pulito, c.vecchio, c.nuovo);
     const controllo k = c.nel_treno ? controlla(linea, scritto) : controlla(scritto, treno);
     EXPECT_EQ(k.esito.errori, c.errori) << k.testo;
     EXPECT_EQ(k.esito.avvisi, c.avvisi) << k.testo;

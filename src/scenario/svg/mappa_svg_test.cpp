@@ -15,7 +15,7 @@
 
 namespace {
 
-std::size_t quante(const std::string& testo, const std::string& cosa) {
+std::size_t quante_mappa_svg(const std::string& testo, const std::string& cosa) {
   std::size_t n = 0;
   for (std::size_t i = testo.find(cosa); i != std::string::npos; i = testo.find(cosa, i + 1)) ++n;
   return n;
@@ -33,7 +33,7 @@ TEST(MappaSvg, EveryStationEntryOnThePlanHasItsDotAndNothingElseHasOne) {
   ASSERT_TRUE(base.piano);
   const std::int32_t fine_piano = base.piano->ultimo_metro();
   for (int k = 1; k < voce_progressiva_tre; ++k) base.stazioni[static_cast<std::size_t>(k)] = stazione{};
-  ASSERT_EQ(quante(disegno_svg(base), "<circle class=\"stazione\""), 0u) << "general entries are no stations";
+  ASSERT_EQ(quante_mappa_svg(disegno_svg(base), "<circle class=\"stazione\""), 0u) << "general entries are no stations";
 
   struct caso {
     int voce;
@@ -59,7 +59,7 @@ TEST(MappaSvg, EveryStationEntryOnThePlanHasItsDotAndNothingElseHasOne) {
     st.fine = c.fine;
     st.progressiva = c.progressiva;
     st.nome = "PROVA";
-    EXPECT_EQ(quante(disegno_svg(s), "<circle class=\"stazione\""), c.punti)
+    EXPECT_EQ(quante_mappa_svg(disegno_svg(s), "<circle class=\"stazione\""), c.punti)
         << "entry " << c.voce << ", kind " << int{c.tipo} << ", at " << c.progressiva;
   }
 }

@@ -6,14 +6,14 @@
 
 namespace {
 
-struct caso {
+struct caso_indice_righe {
   std::size_t offset, riga, colonna;
 };
 
-void verifica(const std::string& testo, std::initializer_list<caso> casi, std::size_t righe) {
+void verifica_indice_righe(const std::string& testo, std::initializer_list<caso_indice_righe> casi, std::size_t righe) {
   const indice_righe r(testo);
   EXPECT_EQ(r.righe(), righe);
-  for (const caso& c : casi) {
+  for (const caso_indice_righe& c : casi) {
     SCOPED_TRACE(std::to_string(c.offset));
     const punto_riga p = r.in_byte(c.offset);
     EXPECT_EQ(p.riga, c.riga);
@@ -26,15 +26,15 @@ void verifica(const std::string& testo, std::initializer_list<caso> casi, std::s
 // has an empty line after it.
 TEST(IndiceRighe, EachLineEndIsCountedOnce) {
   // "ab" CR LF "c" LF "d" CR "e": the LF of the CR LF stands with its CR.
-  verifica("ab\r\nc\nd\re", {{0, 0, 0}, {2, 0, 2}, {3, 0, 2}, {4, 1, 0}, {5, 1, 1}, {6, 2, 0}, {8, 3, 0}, {9, 3, 1}},
-           4);
-  verifica("ab\r\n", {{4, 1, 0}, {99, 1, 0}}, 2);
-  verifica("ab", {{1, 0, 1}, {2, 0, 2}, {99, 0, 2}}, 1);
-  verifica("", {{0, 0, 0}}, 1);
+  verifica_indice_righe("ab\r\nc\nd\re",
+                        {{0, 0, 0}, {2, 0, 2}, {3, 0, 2}, {4, 1, 0}, {5, 1, 1}, {6, 2, 0}, {8, 3, 0}, {9, 3, 1}}, 4);
+  verifica_indice_righe("ab\r\n", {{4, 1, 0}, {99, 1, 0}}, 2);
+  verifica_indice_righe("ab", {{1, 0, 1}, {2, 0, 2}, {99, 0, 2}}, 1);
+  verifica_indice_righe("", {{0, 0, 0}}, 1);
   // LF CR is two line ends, CR CR LF two, LF LF two.
-  verifica("\n\r", {{1, 1, 0}, {2, 2, 0}}, 3);
-  verifica("\r\r\n", {{1, 1, 0}, {2, 1, 0}, {3, 2, 0}}, 3);
-  verifica("\n\n", {{1, 1, 0}, {2, 2, 0}}, 3);
+  verifica_indice_righe("\n\r", {{1, 1, 0}, {2, 2, 0}}, 3);
+  verifica_indice_righe("\r\r\n", {{1, 1, 0}, {2, 1, 0}, {3, 2, 0}}, 3);
+  verifica_indice_righe("\n\n", {{1, 1, 0}, {2, 2, 0}}, 3);
 }
 
 TEST(IndiceRighe, LinesAndColumnsGoBackToOffsets) {

@@ -13,7 +13,7 @@ void escape(std::string& out, unsigned codice) {
 }
 
 // Length of the valid UTF-8 sequence at i (2 to 4), or 0.
-std::size_t sequenza_utf8(std::string_view t, std::size_t i) {
+std::size_t sequenza_utf8_json(std::string_view t, std::size_t i) {
   const auto b = [&](std::size_t k) { return static_cast<unsigned char>(t[k]); };
   const unsigned c = b(i);
   std::size_t n = 0;
@@ -55,7 +55,7 @@ std::string testo_json(std::string_view testo) {
     } else if (c < 0x80) {
       out += static_cast<char>(c);
       ++i;
-    } else if (const std::size_t n = sequenza_utf8(testo, i)) {
+    } else if (const std::size_t n = sequenza_utf8_json(testo, i)) {
       out.append(testo.substr(i, n));
       i += n;
     } else {
