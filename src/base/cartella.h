@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,9 @@ class cartella_file {
 
   // Whether there is a regular file of that name.
   virtual bool esiste(const std::string& nome) const;
+  // sostituisci with bytes the caller has no further use for: a folder in
+  // memory keeps them as they are instead of copying megabytes of a plan.
+  virtual stato consegna(const std::string& nome, std::string&& byte) { return sostituisci(nome, byte); }
 };
 
 // A folder on disk. A replaced file goes to a temporary file beside it, is
@@ -55,6 +59,11 @@ class cartella_memoria final : public cartella_file {
   stato elimina(const std::string& nome) override;
   std::vector<std::string> elenco() const override;
   std::string nome_completo(const std::string& nome) const override { return nome; }
+  bool esiste(const std::string& nome) const override { return file_.contains(nome); }
+  stato consegna(const std::string& nome, std::string&& byte) override;
+  // The file's bytes handed out and the file gone (nullopt when there is
+  // none): for a reader that needs the folder no more.
+  std::optional<std::string> prendi(const std::string& nome);
 
  private:
   std::map<std::string, std::string, std::less<>> file_;

@@ -115,5 +115,18 @@ TEST(CartellaMemoria, KeepsWholeFilesByName) {
   EXPECT_TRUE(cartella.elimina("a").ok());
   EXPECT_TRUE(cartella.elimina("a").ok());
   EXPECT_EQ(cartella.elenco(), (std::vector<std::string>{"b"}));
+  EXPECT_FALSE(cartella.esiste("a"));
+}
+
+// Bytes handed over and taken out whole: what the compile in memory of diff
+// writes and reads back.
+TEST(CartellaMemoria, BytesHandedOverAndTakenOutWhole) {
+  cartella_memoria cartella;
+  cartella_file& come_file = cartella;
+  ASSERT_TRUE(come_file.consegna("p", std::string(5000, 'p')).ok());
+  ASSERT_TRUE(come_file.consegna("p", std::string("piano")).ok());
+  EXPECT_EQ(cartella.prendi("p"), std::optional<std::string>("piano"));
+  EXPECT_EQ(cartella.prendi("p"), std::nullopt) << "taken out, the file is gone";
+  EXPECT_FALSE(cartella.esiste("p"));
 }
 }  // namespace

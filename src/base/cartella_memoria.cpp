@@ -17,6 +17,19 @@ stato cartella_memoria::sostituisci(const std::string& nome, std::string_view by
   return {};
 }
 
+stato cartella_memoria::consegna(const std::string& nome, std::string&& byte) {
+  file_[nome] = std::move(byte);
+  return {};
+}
+
+std::optional<std::string> cartella_memoria::prendi(const std::string& nome) {
+  const auto it = file_.find(nome);
+  if (it == file_.end()) return std::nullopt;
+  std::optional<std::string> byte(std::move(it->second));
+  file_.erase(it);
+  return byte;
+}
+
 stato cartella_memoria::elimina(const std::string& nome) {
   file_.erase(nome);
   return {};

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "base/blocco_byte.h"
 #include "base/catalogo_errori.h"
 #include "base/errore.h"
 #include "base/nomi_file.h"
@@ -19,8 +20,13 @@ namespace {
 constexpr std::int16_t marca_stazioni = 610;
 constexpr std::int16_t marca_percorso = 5121;
 
-void scrivi(Form1& f, const std::string& file, std::string_view byte, std::vector<std::string>* scritti) {
-  verifica(f.cartella->sostituisci(file, byte));
+void scrivi(Form1& f, const std::string& file, std::string&& byte, std::vector<std::string>* scritti) {
+  verifica(f.cartella->consegna(file, std::move(byte)));
+  if (scritti) scritti->push_back(file);
+}
+
+void scrivi(Form1& f, const std::string& file, const blocco_byte& byte, std::vector<std::string>* scritti) {
+  verifica(f.cartella->sostituisci(file, byte.vista()));
   if (scritti) scritti->push_back(file);
 }
 }  // namespace

@@ -35,7 +35,9 @@ lato_confronto compila_lato(const testi_sorgente& testi, const nomi_scenario& no
   l.s.numero_treno = nomi.numero_treno;
   l.s.stazioni = c.f->stazioni;
   l.s.percorso = c.f->percorso;
-  l.compatti = leggi_compatti(*c.cartella, nomi);
+  // The side's folder is done with: its files are taken, not copied.
+  for (const std::string& nome : {file_scenario(nomi), file_tracciato(nomi), file_piano(nomi)})
+    l.compatti.push_back({nome, c.cartella->prendi(nome)});
   // The plan as the plan file has it, the same whether compiled or read.
   if (const std::optional<std::string>& piano = l.compatti[2].byte) {
     tabella_piano p;
