@@ -30,7 +30,7 @@ class cartella_file {
   virtual bool esiste(const std::string& nome) const;
   // sostituisci with bytes the caller has no further use for: a folder in
   // memory keeps them as they are instead of copying megabytes of a plan.
-  virtual stato consegna(const std::string& nome, std::string&& byte) { return sostituisci(nome, byte); }
+  virtual stato consegna(const std::string& nome, std::string&& dati) { return sostituisci(nome, dati); }
 };
 
 // A folder on disk. A replaced file goes to a temporary file beside it, is
