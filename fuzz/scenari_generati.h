@@ -16,5 +16,6 @@ scenario_generato genera_scenario(std::uint64_t seme);
 // The same on a short pair of 4 km with two records of each kind.
 scenario_generato genera_scenario_breve(std::uint64_t seme);
 
-// True when the two sources compile without a recorded error.
+// True when the two sources compile without a recorded error, with the plan
+// and without it.
 bool compila_senza_errori(const scenario_generato& g);
